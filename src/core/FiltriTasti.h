@@ -1,0 +1,51 @@
+// The entry filters of the numeric text boxes: from the text a key would produce, they decide
+// whether the key may pass. They work on a plain description of the box, so that any text
+// control (and the tests) can use them.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kelvra {
+
+// What the filters need of a text box: its text, the caret (characters before it, from 0,
+// the start of the selection when there is one) and the selection length (0 when none).
+struct CasellaTesto {
+    std::string Text;
+    int SelStart = 0;
+    int SelLength = 0;
+};
+
+// Key codes the filters know besides the characters.
+constexpr int16_t TASTO_INVIO = 13;
+constexpr int16_t TASTO_BACKSPACE = 8;
+constexpr int16_t TASTO_CANC = -8;    // the Delete key, passed from the key-down handler
+constexpr int TASTO_CANC_CODICE = 46; // key-down code of the Delete key
+
+// The verdicts alone: true means reject the key. They neither beep nor change anything.
+bool RifiutaTastoNumerico(const CasellaTesto& casella, double minimo, double massimo,
+                          int16_t decimali, int16_t tasto);
+bool RifiutaTastoIntero(const CasellaTesto& casella, double minimo, double massimo, int16_t tasto);
+
+// The box's filters: the verdict above, with a beep when (and only when) the key is rejected.
+// The caller drops a rejected key; the box is never changed here.
+bool ControlloTastoNumerico(const CasellaTesto& casella, double minimo, double massimo,
+                            int16_t decimali, int16_t tasto);
+bool ControlloTastoIntero(const CasellaTesto& casella, double minimo, double massimo,
+                          int16_t tasto);
+
+// The box after the key is applied, as a text control applies it (characters replace the
+// selection; Backspace and Delete remove the selection or one character). Enter and other
+// keys leave it unchanged.
+CasellaTesto ApplicaTasto(const CasellaTesto& casella, int16_t tasto);
+
+// Whether a piece of text inserted at once (pasted or dropped) in place of the selection must
+// be refused: it passes only when its characters, typed one by one from the same box, would
+// each pass `rifiuta` (a verdict above with its limits bound). A removal without insertion
+// (cutting the selection) is checked as Delete of the selection.
+using VerdettoTasto = std::function<bool(const CasellaTesto&, int16_t tasto)>;
+bool RifiutaInserimento(const CasellaTesto& casella, const std::string& inserito,
+                        const VerdettoTasto& rifiuta);
+
+} // namespace kelvra
