@@ -1,0 +1,156 @@
+#include "platform/CorniceMdi.h"
+
+#include "platform/Testo.h"
+
+#include <QEvent>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace kelvra {
+
+namespace {
+QPointer<CorniceMdi> cornicePrincipale;
+std::string ultimoSuggerimento;
+} // namespace
+
+// ---- child window ------------------------------------------------------------------
+
+FinestraFiglia::FinestraFiglia(QWidget* genitore) : QWidget(genitore) {}
+
+FinestraFiglia::~FinestraFiglia() {
+    // The menus go with the child; take them off the frame's bar first.
+    qDeleteAll(menu_);
+    menu_.clear();
+}
+
+QMenu* FinestraFiglia::AggiungiMenu(const QString& titolo) {
+    auto* menu = new QMenu(titolo, this);
+    menu_.append(menu);
+    if (cornice_ && cornice_->FigliaAttiva() == this) cornice_->AggiornaMenu();
+    return menu;
+}
+
+void FinestraFiglia::AggiungiMenu(QMenu* menu) {
+    if (!menu || menu_.contains(menu)) return;
+    if (!menu->parent()) menu->setParent(this, menu->windowFlags());
+    menu_.append(menu);
+    if (cornice_ && cornice_->FigliaAttiva() == this) cornice_->AggiornaMenu();
+}
+
+QMdiSubWindow* FinestraFiglia::SottoFinestra() const {
+    return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+// ---- frame -------------------------------------------------------------------------
+
+CorniceMdi::CorniceMdi(QWidget* genitore) : QMainWindow(genitore) {
+    area_ = new QMdiArea(this);
+    setCentralWidget(area_);
+    area_->viewport()->installEventFilter(this);
+    toolbar_ = new QLabel(this);
+    toolbar_->setObjectName(QStringLiteral("Toolbar"));
+    toolbar_->setText(DaAnsi(ultimoSuggerimento));
+    statusBar()->addPermanentWidget(toolbar_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    connect(area_, &QMdiArea::subWindowActivated, this, &CorniceMdi::SottoFinestraAttivata);
+    cornicePrincipale = this;
+}
+
+CorniceMdi::~CorniceMdi() {
+    // Children die with the area; they must not call back into a half-destroyed frame.
+    disconnect(area_, nullptr, this, nullptr);
+    if (cornicePrincipale == this) cornicePrincipale = nullptr;
+}
+
+CorniceMdi* CorniceMdi::Principale() {
+    return cornicePrincipale;
+}
+
+QMenu* CorniceMdi::AggiungiMenu(const QString& titolo) {
+    auto* menu = new QMenu(titolo, this);
+    menuPropri_.append(menu);
+    if (!attiva_ || attiva_->Menu().isEmpty()) AggiornaMenu();
+    return menu;
+}
+
+QMdiSubWindow* CorniceMdi::AggiungiFiglia(FinestraFiglia* figlia) {
+    if (!figlia) return nullptr;
+    if (QMdiSubWindow* gia = figlia->SottoFinestra(); gia && area_->subWindowList().contains(gia)) {
+        gia->show();
+        return gia;
+    }
+    figlia->cornice_ = this;
+    QMdiSubWindow* sotto = area_->addSubWindow(figlia);
+    sotto->setAttribute(Qt::WA_DeleteOnClose, false);
+    figlia->show();
+    sotto->show();
+    return sotto;
+}
+
+void CorniceMdi::AttivaFiglia(FinestraFiglia* figlia) {
+    if (!figlia) return;
+    QMdiSubWindow* sotto = figlia->SottoFinestra();
+    if (!sotto || !area_->subWindowList().contains(sotto)) sotto = AggiungiFiglia(figlia);
+    area_->setActiveSubWindow(sotto);
+    // The area does not report an activation while the frame itself is not the active
+    // window; the child becomes active all the same.
+    if (attiva_ != figlia) SottoFinestraAttivata(sotto);
+}
+
+void CorniceMdi::SottoFinestraAttivata(QMdiSubWindow* finestra) {
+    auto* figlia = finestra ? qobject_cast<FinestraFiglia*>(finestra->widget()) : nullptr;
+    if (!finestra && attiva_) {
+        // No child active: either the frame lost the focus to another window (a message
+        // box, a modal window) and the active child stays what it was, or the active
+        // child went away (closed, hidden, minimised).
+        QMdiSubWindow* sotto = attiva_->SottoFinestra();
+        if (sotto && area_->subWindowList().contains(sotto) && sotto->isVisible() &&
+            !sotto->isMinimized())
+            return;
+    }
+    if (!figlia) {
+        FinestraFiglia* precedente = attiva_;
+        attiva_ = nullptr;
+        if (precedente) precedente->Form_Deactivate();
+        AggiornaMenu();
+        return;
+    }
+    if (figlia == attiva_) return;
+    FinestraFiglia* precedente = attiva_;
+    attiva_ = figlia;
+    if (precedente) precedente->Form_Deactivate();
+    AggiornaMenu();
+    if (attiva_ == figlia) figlia->Form_Activate();
+}
+
+void CorniceMdi::AggiornaMenu() {
+    if (attiva_ && !attiva_->Menu().isEmpty())
+        MostraMenu(attiva_->Menu());
+    else
+        MostraMenu(menuPropri_);
+}
+
+void CorniceMdi::MostraMenu(const QList<QMenu*>& menu) {
+    QMenuBar* barra = menuBar();
+    barra->clear();
+    for (QMenu* m : menu) barra->addMenu(m);
+}
+
+bool CorniceMdi::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == area_->viewport() && evento->type() == QEvent::MouseButtonPress)
+        emit ClicSfondo();
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+// ---- status hints --------------------------------------------------------------------
+
+void ImpostaSuggerimento(const std::string& testo) {
+    ultimoSuggerimento = testo;
+    if (CorniceMdi* cornice = CorniceMdi::Principale()) cornice->Toolbar()->setText(DaAnsi(testo));
+}
+
+std::string Suggerimento() {
+    return ultimoSuggerimento;
+}
+
+} // namespace kelvra

@@ -1,0 +1,103 @@
+#include "platform/PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <algorithm>
+
+namespace kelvra {
+
+int PulsanteMouse(Qt::MouseButton pulsante) {
+    switch (pulsante) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+int PulsantiMouse(Qt::MouseButtons pulsanti) {
+    int n = 0;
+    if (pulsanti & Qt::LeftButton) n |= 1;
+    if (pulsanti & Qt::RightButton) n |= 2;
+    if (pulsanti & Qt::MiddleButton) n |= 4;
+    return n;
+}
+
+int StatoMaiuscole(Qt::KeyboardModifiers modificatori) {
+    int n = 0;
+    if (modificatori & Qt::ShiftModifier) n |= 1;
+    if (modificatori & Qt::ControlModifier) n |= 2;
+    if (modificatori & Qt::AltModifier) n |= 4;
+    return n;
+}
+
+PictureBox::PictureBox(QWidget* genitore)
+    : QWidget(genitore), SuperficieQt(0, 0, 96.0, BORDO_PICTURE) {
+    ImpostaDpi(logicalDpiX());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    Ridimensiona(std::max(0, width() - 2 * BORDO_PICTURE),
+                 std::max(0, height() - 2 * BORDO_PICTURE));
+}
+
+QSize PictureBox::sizeHint() const {
+    return {200, 150};
+}
+
+void PictureBox::resizeEvent(QResizeEvent* evento) {
+    ImpostaDpi(logicalDpiX());
+    Ridimensiona(std::max(0, evento->size().width() - 2 * BORDO_PICTURE),
+                 std::max(0, evento->size().height() - 2 * BORDO_PICTURE));
+    QWidget::resizeEvent(evento);
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect esterno = rect();
+    // A sunken border: dark on the top and left, light on the bottom and right.
+    p.fillRect(esterno, palette().color(QPalette::Light));
+    p.setPen(palette().color(QPalette::Dark));
+    for (int i = 0; i < BORDO_PICTURE; ++i) {
+        p.drawLine(i, i, esterno.width() - 1 - i, i);
+        p.drawLine(i, i, i, esterno.height() - 1 - i);
+    }
+    p.drawImage(BORDO_PICTURE, BORDO_PICTURE, Immagine());
+}
+
+void PictureBox::ImmagineCambiata() {
+    update();
+}
+
+QPointF PictureBox::PosizioneScala(const QPointF& pixelWidget) const {
+    return {XDaPixel(pixelWidget.x() - BORDO_PICTURE), YDaPixel(pixelWidget.y() - BORDO_PICTURE)};
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* evento) {
+    premuto_ = true;
+    const QPointF s = PosizioneScala(evento->position());
+    emit MouseDown(PulsanteMouse(evento->button()), StatoMaiuscole(evento->modifiers()), s.x(),
+                   s.y());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* evento) {
+    const QPointF s = PosizioneScala(evento->position());
+    emit MouseMove(PulsantiMouse(evento->buttons()), StatoMaiuscole(evento->modifiers()), s.x(),
+                   s.y());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* evento) {
+    const QPointF s = PosizioneScala(evento->position());
+    const bool eraPremuto = premuto_;
+    premuto_ = false;
+    emit MouseUp(PulsanteMouse(evento->button()), StatoMaiuscole(evento->modifiers()), s.x(),
+                 s.y());
+    if (eraPremuto && rect().contains(evento->position().toPoint())) emit Click();
+}
+
+} // namespace kelvra

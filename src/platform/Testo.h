@@ -1,0 +1,27 @@
+// Texts of the language file and of the record files are bytes in a Windows code page:
+// Windows-1252 (western languages) or Windows-1250 (central European). These are the only
+// conversions between those bytes and the strings the widgets show.
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace kelvra {
+
+enum class CodicePagina { Windows1252, Windows1250 };
+
+// The code page in force for DaAnsi/AdAnsi without an explicit page; Windows-1252 until
+// the language module sets another.
+void ImpostaCodicePagina(CodicePagina pagina);
+CodicePagina CodicePaginaCorrente();
+
+// Bytes in the code page to a string for display. Bytes the page leaves undefined map to
+// the control characters of the same number, so every byte string survives a round trip.
+QString DaAnsi(const std::string& testo);
+QString DaAnsi(const std::string& testo, CodicePagina pagina);
+
+// A string back to bytes; characters the page has no byte for become '?'.
+std::string AdAnsi(const QString& testo);
+std::string AdAnsi(const QString& testo, CodicePagina pagina);
+
+} // namespace kelvra
