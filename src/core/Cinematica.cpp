@@ -1,0 +1,464 @@
+#include "core/Cinematica.h"
+
+#include "core/Lingua.h"
+#include "core/Seams.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace kelvra {
+
+PerProgetto LunghezzaForcellone{};
+PerProgetto DistanzaPernoAttacco{};
+PerProgetto DistanzaPernoSupporto{};
+PerGiunzioneProgetto LunghezzaAstaGiunzione{};
+PerGiunzioneProgetto RaggioNodoGiunzione{};
+PerGiunzioneProgetto RaggioVerticeGiunzione{};
+
+float PassoCorsa = 1.0f;
+int16_t CorsaRuota = 0;
+double IncrementoAngoloForcellone = 0;
+double AngoloAttacco = 0;
+double AngoloSupporto = 0;
+double AngoloAmmortizzatore = 0;
+PerGiunzione AngoloAsta{};
+PerGiunzione AngoloNodo{};
+PerGiunzione AngoloVertice{};
+PerGiunzione AngoloTriangolo{};
+PerGiunzione ForzaGiunzione{};
+PerGiunzione ForzaGiunzioneOpposta{};
+PerGiunzione ForzaGiunzioneX{};
+PerGiunzione ForzaGiunzioneY{};
+PerGiunzione ForzaNodoX{};
+PerGiunzione ForzaNodoY{};
+PerGiunzione CaricoNodoX{};
+PerGiunzione CaricoNodoY{};
+double CorsaTampone = 0;
+double RapportoCaricoStatico = 0;
+
+namespace {
+
+// How a junction closes and places its far vertex.
+enum class Tipo { AstaTriang, TriangAsta, AstaAsta };
+
+// Per-run facts derived once at point 0.
+std::array<Tipo, MAX_GIUNZIONI + 1> tipoGiunzione{};
+int16_t giunzioneFinale = 1; // the junction whose far vertex is the shock's chain end
+double latoRuota = 1.0;      // +1: axle in front of the pivot at rest, -1: behind it
+
+Tipo TipoDa(const std::string& testo) {
+    if (testo == "ASTA_TRIANG") return Tipo::AstaTriang;
+    if (testo == "TRIANG_ASTA") return Tipo::TriangAsta;
+    return Tipo::AstaAsta;
+}
+
+// A quotient that is 0 where the divisor is 0 or the result is not a finite number.
+double Dividi(double a, double b) {
+    if (b == 0) return 0;
+    const double r = a / b;
+    return std::isfinite(r) ? r : 0;
+}
+
+double Angolo(const Punto& da, const Punto& a) {
+    return CalcolaAngolo(static_cast<double>(a.Y) - da.Y, static_cast<double>(a.X) - da.X);
+}
+
+Punto Polare(const Punto& centro, double raggio, double angolo) {
+    return {static_cast<float>(centro.X + raggio * std::cos(angolo)),
+            static_cast<float>(centro.Y + raggio * std::sin(angolo))};
+}
+
+// Row of a component table for a deflection, or -1 when it lies beyond the table.
+int RigaTabella(double deformazione) {
+    const double riga = std::fabs(std::floor(deformazione / PassoTabella));
+    if (!(riga <= MAX_RIGHE)) return -1; // also a deflection that is not a number
+    return static_cast<int>(riga);
+}
+
+// Force analysis of junction k, from the load at its far vertex back to its start point.
+void AnalisiForze(int16_t p, int k) {
+    const double rv = RaggioVerticeGiunzione[p][k];
+    const double rn = RaggioNodoGiunzione[p][k];
+    const double la = LunghezzaAstaGiunzione[p][k];
+    const double cn = std::cos(AngoloNodo[k]), sn = std::sin(AngoloNodo[k]);
+    const double ca = std::cos(AngoloAsta[k]), sa = std::sin(AngoloAsta[k]);
+    if (tipoGiunzione[k] == Tipo::TriangAsta) {
+        const double ct = std::cos(AngoloTriangolo[k]), st = std::sin(AngoloTriangolo[k]);
+        ForzaGiunzione[k] =
+            Dividi(rv * (CaricoNodoY[k] * ct - CaricoNodoX[k] * st), la * (cn * sa - sn * ca));
+        ForzaNodoX[k] = ForzaGiunzione[k] * cn;
+        ForzaNodoY[k] = ForzaGiunzione[k] * sn;
+        ForzaGiunzioneX[k] = ForzaNodoX[k] + CaricoNodoX[k];
+        ForzaGiunzioneY[k] = ForzaNodoY[k] + CaricoNodoY[k];
+    } else {
+        const double cv = std::cos(AngoloVertice[k]), sv = std::sin(AngoloVertice[k]);
+        ForzaGiunzione[k] =
+            Dividi(rv * (CaricoNodoY[k] * cv - CaricoNodoX[k] * sv), rn * (ca * sn - sa * cn));
+        ForzaGiunzioneOpposta[k] = -ForzaGiunzione[k];
+        ForzaGiunzioneX[k] = ForzaGiunzioneOpposta[k] * ca;
+        ForzaGiunzioneY[k] = ForzaGiunzioneOpposta[k] * sa;
+    }
+    CaricoNodoX[k - 1] = ForzaGiunzioneX[k];
+    CaricoNodoY[k - 1] = ForzaGiunzioneY[k];
+}
+
+// One point of a chain with junctions.
+bool PuntoConGiunzioni(int16_t p, int16_t i) {
+    Progetto& P = Progetti[p];
+    const int16_t n = NumeroGiunzioni;
+    if (!CalcolaPassoForcellone(i)) return false;
+    for (int16_t k = 1; k <= n; ++k) {
+        if (!RisolviGiunzione(k, i)) return false;
+        Punto& vertice = P.PuntiGiunzione[4][k][i];
+        switch (tipoGiunzione[k]) {
+        case Tipo::AstaTriang:
+            vertice = Polare(P.PuntiFissi[k + 1], RaggioVerticeGiunzione[p][k], AngoloVertice[k]);
+            break;
+        case Tipo::TriangAsta:
+            vertice =
+                Polare(P.PuntiGiunzione[2][k][i], RaggioVerticeGiunzione[p][k], AngoloTriangolo[k]);
+            break;
+        case Tipo::AstaAsta:
+            vertice = P.PuntiGiunzione[3][k][i];
+            break;
+        }
+        if (k < n) P.PuntiGiunzione[2][k + 1][i] = vertice;
+    }
+    if (!CalcolaAmmortizzatore(i)) return false;
+    AngoloAmmortizzatore = Angolo(P.AttaccoAmmortizzatore[i], P.PuntiGiunzione[4][n][i]);
+    const double forza = P.ForzaAmmortizzatore[i];
+    CaricoNodoX[n] = forza * std::cos(AngoloAmmortizzatore);
+    CaricoNodoY[n] = forza * std::sin(AngoloAmmortizzatore);
+    for (int k = n; k >= 1; --k) AnalisiForze(p, k);
+    CalcolaRisultatiPasso(1, i);
+    return true;
+}
+
+// One point of a shock absorber that runs straight from the swingarm.
+bool PuntoDiretto(int16_t p, int16_t i) {
+    Progetto& P = Progetti[p];
+    if (!CalcolaPassoForcellone(i)) return false;
+    P.PuntiGiunzione[4][1][i] = P.PuntiGiunzione[2][1][i];
+    if (!CalcolaAmmortizzatore(i)) return false;
+    AngoloAmmortizzatore = Angolo(P.AttaccoAmmortizzatore[i], P.PuntiGiunzione[4][1][i]);
+    const double forza = P.ForzaAmmortizzatore[i];
+    ForzaGiunzioneOpposta[1] = forza;
+    ForzaGiunzioneX[1] = forza * std::cos(AngoloAmmortizzatore);
+    ForzaGiunzioneY[1] = forza * std::sin(AngoloAmmortizzatore);
+    // The same force, seen from the shock's other mount, is what a swingarm-carried mount
+    // puts back on the swingarm.
+    CaricoNodoX[1] = ForzaGiunzioneX[1];
+    CaricoNodoY[1] = ForzaGiunzioneY[1];
+    CalcolaRisultatiPasso(1, i);
+    return true;
+}
+
+} // namespace
+
+double CalcolaAngolo(double dy, double dx) {
+    if (dy == 0) return dx < 0 ? PiGreco : 0.0;
+    if (dx == 0) return dy > 0 ? PiGreco / 2 : 3 * PiGreco / 2;
+    const double t = std::atan(dy / dx);
+    return dx > 0 ? t : PiGreco + t;
+}
+
+double Distanza(const Punto& a, const Punto& b) {
+    const double dy = static_cast<double>(a.Y) - b.Y;
+    const double dx = static_cast<double>(a.X) - b.X;
+    return std::sqrt(dy * dy + dx * dx);
+}
+
+double IntersezioneCerchi(const Punto& C1, const Punto& C2, double r1, double r2, Punto& S1,
+                          Punto& S2) {
+    const double x1 = C1.X, y1 = C1.Y, x2 = C2.X, y2 = C2.Y;
+    const double A1 = -2 * x1, B1 = -2 * y1, c1 = x1 * x1 + y1 * y1 - r1 * r1;
+    const double A2 = -2 * x2, B2 = -2 * y2, c2 = x2 * x2 + y2 * y2 - r2 * r2;
+    // Concentric circles have no common chord: they count as not meeting.
+    if (A1 == A2 && B1 == B2) return 0;
+    Punto s1, s2;
+    if (A1 != A2) {
+        const double m = (B2 - B1) / (A1 - A2);
+        const double q = (c2 - c1) / (A1 - A2);
+        const double a = 1 + m * m;
+        const double b = 2 * m * q + m * A1 + B1;
+        const double c = q * q + A1 * q + c1;
+        const double d = b * b - 4 * a * c;
+        if (!(d >= 0)) return 0;
+        s1.Y = static_cast<float>((-b + std::sqrt(d)) / (2 * a));
+        s2.Y = static_cast<float>((-b - std::sqrt(d)) / (2 * a));
+        s1.X = static_cast<float>(m * s1.Y + q);
+        s2.X = static_cast<float>(m * s2.Y + q);
+    } else {
+        const double m = (A2 - A1) / (B1 - B2);
+        const double q = (c2 - c1) / (B1 - B2);
+        const double a = 1 + m * m;
+        const double b = 2 * m * q + A1 + m * B1;
+        const double c = q * q + B1 * q + c1;
+        const double d = b * b - 4 * a * c;
+        if (!(d >= 0)) return 0;
+        s1.X = static_cast<float>((-b + std::sqrt(d)) / (2 * a));
+        s2.X = static_cast<float>((-b - std::sqrt(d)) / (2 * a));
+        s1.Y = static_cast<float>(m * s1.X + q);
+        s2.Y = static_cast<float>(m * s2.X + q);
+    }
+    if (!std::isfinite(s1.X) || !std::isfinite(s1.Y) || !std::isfinite(s2.X) ||
+        !std::isfinite(s2.Y))
+        return 0;
+    S1 = s1;
+    S2 = s2;
+    return -1;
+}
+
+void AzzeraRisultati(int16_t p) {
+    if (!ProgettoValido(p)) return;
+    Progetto& P = Progetti[p];
+    for (Curva* c : {&P.AsseCorsaRuota, &P.AngoloForcellone, &P.LunghezzaAmmortizzatore,
+                     &P.EscursioneAmmortizzatore, &P.Leveraggio, &P.RapportoVelocita,
+                     &P.Progressivita, &P.ProgressivitaCarico, &P.ForzaAmmortizzatore,
+                     &P.MomentoForcellone, &P.CaricoRuota, &P.RigidezzaRuota})
+        c->fill(0);
+}
+
+bool CalcolaPassoForcellone(int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const Punto perno = P.PuntiFissi[1];
+    const double lunghezza = LunghezzaForcellone[p];
+    const float h = P.PosizioneRuota[0].Y + CorsaRuota;
+    if (static_cast<float>(perno.Y + lunghezza) < h) return false;
+    // The rounding that lets h through may leave the square a hair negative at the top.
+    const double dy = static_cast<double>(perno.Y) - h;
+    const double quadrato = std::max(0.0, lunghezza * lunghezza - dy * dy);
+    P.PosizioneRuota[i] = {static_cast<float>(perno.X + latoRuota * std::sqrt(quadrato)), h};
+    P.AngoloForcelloneRad[i] = Angolo(perno, P.PosizioneRuota[i]);
+    P.AngoloForcellone[i] = P.AngoloForcelloneRad[i] * 180 / PiGreco;
+    IncrementoAngoloForcellone =
+        i == 0 ? 0.0 : P.AngoloForcelloneRad[i] - P.AngoloForcelloneRad[i - 1];
+    AngoloAttacco += IncrementoAngoloForcellone;
+    P.PuntiGiunzione[2][1][i] = Polare(perno, DistanzaPernoAttacco[p], AngoloAttacco);
+    return true;
+}
+
+bool RisolviGiunzione(int16_t k, int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const Punto& perno = P.PuntiFissi[k + 1];
+    const Punto& inizio = P.PuntiGiunzione[2][k][i];
+    Punto& nodo = P.PuntiGiunzione[3][k][i];
+    if (i > 0) {
+        Punto s1, s2;
+        if (IntersezioneCerchi(inizio, perno, LunghezzaAstaGiunzione[p][k],
+                               RaggioNodoGiunzione[p][k], s1, s2) == 0)
+            return false;
+        const Punto& prima = P.PuntiGiunzione[3][k][i - 1];
+        nodo = Distanza(prima, s1) < Distanza(prima, s2) ? s1 : s2;
+    }
+    const double angoloNodo = Angolo(perno, nodo);
+    AngoloVertice[k] += angoloNodo - AngoloNodo[k];
+    AngoloNodo[k] = angoloNodo;
+    const double angoloAsta = Angolo(inizio, nodo);
+    AngoloTriangolo[k] += angoloAsta - AngoloAsta[k];
+    AngoloAsta[k] = angoloAsta;
+    return true;
+}
+
+bool CalcolaAmmortizzatore(int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    if (i > 0) {
+        if (Vero(AmmortizzatoreSuForcellone)) {
+            AngoloSupporto += IncrementoAngoloForcellone;
+            P.AttaccoAmmortizzatore[i] =
+                Polare(P.PuntiFissi[1], DistanzaPernoSupporto[p], AngoloSupporto);
+        } else {
+            P.AttaccoAmmortizzatore[i] = P.AttaccoAmmortizzatore[i - 1];
+        }
+    }
+    const double l = Distanza(P.PuntiGiunzione[4][giunzioneFinale][i], P.AttaccoAmmortizzatore[i]);
+    P.LunghezzaAmmortizzatore[i] = l;
+
+    if (Vero(P.MollaInserita) && Vero(P.AmmortizzatoreInserito) && l > P.LunghezzaAmmortizzatore[0])
+        return false;
+    if (P.InterasseMinimo != 0 &&
+        !(P.InterasseMinimo < static_cast<float>(l) && l < P.InterasseAmmortizzatore))
+        return false;
+    if (P.InterasseMinimo != 0 && P.LungTamponeScarico != 0 &&
+        !(P.InterasseMinimo + P.LungTamponeMaxCompressione < l && l < P.InterasseAmmortizzatore))
+        return false;
+
+    P.EscursioneAmmortizzatore[i] = P.LunghezzaStaticaAmmortizzatore - l;
+    const int riga = RigaTabella(P.EscursioneAmmortizzatore[i]);
+    if (riga < 0) return false; // beyond the spring table: the run ends here
+    P.ForzaAmmortizzatore[i] =
+        (P.EscursioneAmmortizzatore[i] + P.PrecaricoTotale) * P.CostanteMolla[riga] + P.ForzaGas;
+
+    CorsaTampone = P.LungTamponeScarico - P.LungTamponeMaxCompressione;
+    if (P.InterasseMinimo == 0 || CorsaTampone == 0 ||
+        P.InterasseMinimo + P.LungTamponeScarico <= l)
+        return true;
+    P.DeformazioneTampone[i] = P.InterasseMinimo + P.LungTamponeScarico - l;
+    const int rigaTampone = RigaTabella(P.DeformazioneTampone[i]);
+    if (rigaTampone < 0) return false; // beyond the bump-stop table
+    P.ForzaAmmortizzatore[i] +=
+        P.DeformazioneTampone[i] * P.DeformazioneTampone[i] * P.CostanteTampone[rigaTampone];
+    return true;
+}
+
+void CalcolaRisultatiPasso(int16_t k, int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const double a = AngoloAttacco;
+    const double teta = P.AngoloForcelloneRad[i];
+    const double lunghezza = LunghezzaForcellone[p];
+    double momento = DistanzaPernoAttacco[p] *
+                     (ForzaGiunzioneX[k] * std::sin(a) - ForzaGiunzioneY[k] * std::cos(a));
+    if (Vero(AmmortizzatoreSuForcellone)) {
+        const int16_t n = giunzioneFinale;
+        CaricoNodoX[n] = -CaricoNodoX[n];
+        CaricoNodoY[n] = -CaricoNodoY[n];
+        momento += DistanzaPernoSupporto[p] * (CaricoNodoX[n] * std::sin(AngoloSupporto) -
+                                               CaricoNodoY[n] * std::cos(AngoloSupporto));
+    }
+    const double braccio = lunghezza * std::cos(teta);
+    P.CaricoRuota[i] = Dividi(momento, braccio);
+    P.MomentoForcellone[i] = P.CaricoRuota[i] * braccio / 1000;
+    if (P.AmmortizzatoreCompatibile == 1 && P.ForzaAmmortizzatore[i] != 0) {
+        if (i == 0) RapportoCaricoStatico = P.CaricoRuota[0] / P.ForzaAmmortizzatore[0];
+        const double rapporto = P.CaricoRuota[i] / P.ForzaAmmortizzatore[i];
+        P.ProgressivitaCarico[i] =
+            RapportoCaricoStatico == 0
+                ? 0.0
+                : Dividi(rapporto - RapportoCaricoStatico, RapportoCaricoStatico) + 1;
+    }
+    if (i >= 1) P.RigidezzaRuota[i] = P.CaricoRuota[i] - P.CaricoRuota[i - 1];
+}
+
+void CalcolaCinematica() {
+    const int16_t p = NumeroProgetti;
+    if (!ProgettoValido(p)) return;
+    Progetto& P = Progetti[p];
+
+    // The single-value inputs always describe the project being solved.
+    NumeroElementiCatena = static_cast<int16_t>(P.UltimoElemento + 1);
+    NumeroGiunzioni = P.NumeroGiunzioniProgetto;
+    AmmortizzatoreSuForcellone = P.AmmortizzatoreFisso == 1 ? VERO : FALSO;
+
+    AzzeraRisultati(p);
+    P.DeformazioneTampone.fill(0);
+    PassoCorsa = 1.0f;
+    IncrementoAngoloForcellone = 0;
+    RapportoCaricoStatico = 0;
+    for (PerGiunzione* t : {&AngoloAsta, &AngoloNodo, &AngoloVertice, &AngoloTriangolo,
+                            &ForzaGiunzione, &ForzaGiunzioneOpposta, &ForzaGiunzioneX,
+                            &ForzaGiunzioneY, &ForzaNodoX, &ForzaNodoY, &CaricoNodoX, &CaricoNodoY})
+        t->fill(0);
+
+    const bool diretto = NumeroElementiCatena == 2;
+    const int16_t n = NumeroGiunzioni;
+    const bool risolvibile = diretto || (n >= 1 && n <= MAX_GIUNZIONI);
+    giunzioneFinale = diretto ? int16_t{1} : n;
+
+    // Rest geometry of the swingarm.
+    const Punto perno = P.PuntiFissi[1];
+    latoRuota = P.PosizioneRuota[0].X < perno.X ? -1.0 : 1.0;
+    LunghezzaForcellone[p] = Distanza(perno, P.PosizioneRuota[0]);
+    DistanzaPernoAttacco[p] = Distanza(perno, P.PuntiGiunzione[2][1][0]);
+    AngoloAttacco = Angolo(perno, P.PuntiGiunzione[2][1][0]);
+    P.AngoloForcelloneRad[0] = Angolo(perno, P.PosizioneRuota[0]);
+    P.AngoloForcellone[0] = P.AngoloForcelloneRad[0] * 180 / PiGreco;
+    if (Vero(AmmortizzatoreSuForcellone)) {
+        DistanzaPernoSupporto[p] = Distanza(perno, P.AttaccoAmmortizzatore[0]);
+        AngoloSupporto = Angolo(perno, P.AttaccoAmmortizzatore[0]);
+    }
+
+    if (diretto) {
+        P.LunghezzaStaticaAmmortizzatore =
+            Distanza(P.PuntiGiunzione[2][1][0], P.AttaccoAmmortizzatore[0]);
+    } else if (risolvibile) {
+        for (int k = 1; k <= n; ++k) {
+            const Punto& pf = P.PuntiFissi[k + 1];
+            const Punto& p2 = P.PuntiGiunzione[2][k][0];
+            const Punto& p3 = P.PuntiGiunzione[3][k][0];
+            Punto& p4 = P.PuntiGiunzione[4][k][0];
+            tipoGiunzione[k] = TipoDa(P.TipoGiunzione[k]);
+            RaggioNodoGiunzione[p][k] = Distanza(pf, p3);
+            switch (tipoGiunzione[k]) {
+            case Tipo::AstaTriang:
+                RaggioVerticeGiunzione[p][k] = Distanza(pf, p4);
+                AngoloVertice[k] = Angolo(pf, p4);
+                break;
+            case Tipo::TriangAsta:
+                RaggioVerticeGiunzione[p][k] = Distanza(p2, p4);
+                AngoloTriangolo[k] = Angolo(p2, p4);
+                break;
+            case Tipo::AstaAsta:
+                p4 = p3;
+                RaggioVerticeGiunzione[p][k] = RaggioNodoGiunzione[p][k];
+                break;
+            }
+            LunghezzaAstaGiunzione[p][k] = Distanza(p2, p3);
+            AngoloNodo[k] = Angolo(pf, p3);
+            AngoloAsta[k] = Angolo(p2, p3);
+            if (tipoGiunzione[k] == Tipo::AstaAsta) AngoloVertice[k] = AngoloNodo[k];
+        }
+        P.LunghezzaStaticaAmmortizzatore =
+            Distanza(P.PuntiGiunzione[4][n][0], P.AttaccoAmmortizzatore[0]);
+    }
+
+    if (!Vero(P.AmmortizzatoreInserito))
+        P.PrecaricoTotale = P.PrecaricoSetup + P.PrecaricoMollaInserita;
+    else
+        P.PrecaricoTotale = P.InterasseAmmortizzatore - P.LunghezzaStaticaAmmortizzatore +
+                            P.PrecaricoMollaInserita + P.PrecaricoSetup;
+    P.LunghezzaAmmortizzatore[0] = P.LunghezzaStaticaAmmortizzatore;
+    CorsaRuota = 0;
+
+    // A chain whose junction count is out of range cannot even be placed at rest.
+    int16_t i = 0;
+    if (risolvibile) {
+        for (; i <= MAX_PUNTI; ++i) {
+            const bool risolto = diretto ? PuntoDiretto(p, i) : PuntoConGiunzioni(p, i);
+            if (!risolto) break;
+            CorsaRuota = static_cast<int16_t>(std::nearbyint(CorsaRuota + PassoCorsa));
+        }
+    }
+
+    P.NumPunti = static_cast<int16_t>(i - 2);
+    for (int j = 0; j <= i - 2; ++j) {
+        P.AsseCorsaRuota[j] = j;
+        if (j >= 1) {
+            P.Leveraggio[j] = Dividi(
+                1, std::fabs(P.EscursioneAmmortizzatore[j] - P.EscursioneAmmortizzatore[j - 1]));
+            P.RapportoVelocita[j] = Dividi(1, P.Leveraggio[j]);
+        }
+        if (j >= 2) {
+            const float v = static_cast<float>(j * P.EscursioneAmmortizzatore[1]);
+            P.Progressivita[j] = Dividi(P.EscursioneAmmortizzatore[j] - v, std::fabs(v)) * 100;
+        }
+    }
+    P.RigidezzaRuota[0] = P.RigidezzaRuota[1];
+    P.Leveraggio[0] = P.Leveraggio[1];
+    P.RapportoVelocita[0] = P.RapportoVelocita[1] - P.RapportoVelocita[1] / 1000;
+
+    VerificaCalcolo();
+}
+
+void CalcolaForzaGas() {
+    const int16_t p = NumeroProgetti;
+    if (!ProgettoValido(p)) return;
+    Progetto& P = Progetti[p];
+    const double diametroCm = P.DiametroGas / 10;
+    P.ForzaGas = diametroCm * diametroCm * (PiGreco * P.PressioneGas) * 9.81 / 4;
+}
+
+bool VerificaCalcolo() {
+    if (!ProgettoValido(NumeroProgetti)) return false;
+    if (Progetti[NumeroProgetti].NumPunti < 2) {
+        MsgBox(Riga(Messaggi, 41), vbOKOnly);
+        return true;
+    }
+    return false;
+}
+
+} // namespace kelvra
