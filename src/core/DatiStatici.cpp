@@ -1,0 +1,51 @@
+#include "core/DatiStatici.h"
+
+#include "core/Formato.h"
+#include "core/Progetti.h"
+
+#include <cmath>
+
+namespace kelvra {
+
+void CalcolaDatiStaticiAmmortizzatore() {
+    const int16_t q = ProgettoSelezionato;
+    if (!ProgettoValido(q)) return;
+    Progetto& p = Progetti[q];
+    if (p.MollaCompatibile != 1) return;
+
+    if (!Vero(p.PrecaricoImpostato))
+        p.PrecaricoMollaInserita =
+            std::fabs(p.LungMollaLibera - p.LungMollaAmmortizzatore) + p.PrecaricoSetup;
+
+    // Usable travel: until the spring is coil-bound or the bump stop fully compressed.
+    float corsaUtile =
+        static_cast<float>(std::fmin(p.LungMollaAmmortizzatore - p.LungMollaMaxCompressione,
+                                     p.CorsaAmmortizzatore - p.LungTamponeMaxCompressione));
+    corsaUtile = corsaUtile / PassoTabella;
+    // Travel at which the bump stop is touched, in rows.
+    const float contattoTampone =
+        static_cast<float>(p.CorsaAmmortizzatore - p.LungTamponeScarico) / PassoTabella;
+    const double ultimaRiga = std::fabs(Int(corsaUtile));
+
+    if (Vero(p.AcquisizioneAttiva)) return; // the acquired curve stays as it is
+
+    const double rigaMolla0 = (p.PrecaricoSetup + p.PrecaricoMollaInserita) / PassoTabella;
+    int ultimaScritta = -1;
+    for (int i = 0; i <= MAX_PUNTI && i <= ultimaRiga; ++i) {
+        const double s = Int(rigaMolla0 + i);
+        if (!(s >= 0 && s <= MAX_RIGHE)) break;
+        double forza = p.ForzaMolla[static_cast<size_t>(s)] + p.ForzaGas;
+        if (contattoTampone <= static_cast<float>(i)) {
+            const double t = Int(static_cast<float>(static_cast<float>(i) - contattoTampone));
+            if (!(t >= 0 && t <= MAX_RIGHE)) break;
+            forza = p.ForzaTampone[static_cast<size_t>(t)] + p.ForzaMolla[static_cast<size_t>(s)] +
+                    p.ForzaGas;
+        }
+        p.ForzaStaticaAmmortizzatore[static_cast<size_t>(i)] = forza;
+        p.AsseCorsaAmmortizzatore[static_cast<size_t>(i)] = i;
+        ultimaScritta = i;
+    }
+    p.NumPuntiAmmortizzatore = static_cast<int16_t>(ultimaScritta);
+}
+
+} // namespace kelvra
