@@ -1,91 +1,61 @@
 #include "platform/Testo.h"
 
-#include <array>
+#include "core/Lingua.h"
+
+#include <optional>
 
 namespace kelvra {
 
 namespace {
 
-// Characters of the bytes 0x80..0xFF; 0x00..0x7F are ASCII in both pages.
-constexpr std::array<char16_t, 128> ALTI_1252 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160, 0x2039,
-    0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, 0x00A0, 0x00A1, 0x00A2, 0x00A3,
-    0x00A4, 0x00A5, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x00AA, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x00AF,
-    0x00B0, 0x00B1, 0x00B2, 0x00B3, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x00B9, 0x00BA, 0x00BB,
-    0x00BC, 0x00BD, 0x00BE, 0x00BF, 0x00C0, 0x00C1, 0x00C2, 0x00C3, 0x00C4, 0x00C5, 0x00C6, 0x00C7,
-    0x00C8, 0x00C9, 0x00CA, 0x00CB, 0x00CC, 0x00CD, 0x00CE, 0x00CF, 0x00D0, 0x00D1, 0x00D2, 0x00D3,
-    0x00D4, 0x00D5, 0x00D6, 0x00D7, 0x00D8, 0x00D9, 0x00DA, 0x00DB, 0x00DC, 0x00DD, 0x00DE, 0x00DF,
-    0x00E0, 0x00E1, 0x00E2, 0x00E3, 0x00E4, 0x00E5, 0x00E6, 0x00E7, 0x00E8, 0x00E9, 0x00EA, 0x00EB,
-    0x00EC, 0x00ED, 0x00EE, 0x00EF, 0x00F0, 0x00F1, 0x00F2, 0x00F3, 0x00F4, 0x00F5, 0x00F6, 0x00F7,
-    0x00F8, 0x00F9, 0x00FA, 0x00FB, 0x00FC, 0x00FD, 0x00FE, 0x00FF,
-};
+std::optional<CodicePagina> paginaImpostata;
 
-constexpr std::array<char16_t, 128> ALTI_1250 = {
-    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, 0x0088, 0x2030, 0x0160, 0x2039,
-    0x015A, 0x0164, 0x017D, 0x0179, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0, 0x02C7, 0x02D8, 0x0141,
-    0x00A4, 0x0104, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x017B,
-    0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6, 0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB,
-    0x013D, 0x02DD, 0x013E, 0x017C, 0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7,
-    0x010C, 0x00C9, 0x0118, 0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3,
-    0x00D4, 0x0150, 0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF,
-    0x0155, 0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, 0x010D, 0x00E9, 0x0119, 0x00EB,
-    0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
-    0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
-};
-
-CodicePagina paginaCorrente = CodicePagina::Windows1252;
-
-const std::array<char16_t, 128>& Alti(CodicePagina pagina) {
-    return pagina == CodicePagina::Windows1250 ? ALTI_1250 : ALTI_1252;
+int Numero(CodicePagina pagina) {
+    return pagina == CodicePagina::Windows1250 ? 1250 : 1252;
 }
 
 } // namespace
 
 void ImpostaCodicePagina(CodicePagina pagina) {
-    paginaCorrente = pagina;
+    paginaImpostata = pagina;
 }
+void SeguiCodicePaginaLingua() {
+    paginaImpostata.reset();
+}
+
 CodicePagina CodicePaginaCorrente() {
-    return paginaCorrente;
+    if (paginaImpostata) return *paginaImpostata;
+    return CodicePaginaLingua() == 1250 ? CodicePagina::Windows1250 : CodicePagina::Windows1252;
 }
 
 QString DaAnsi(const std::string& testo) {
-    return DaAnsi(testo, paginaCorrente);
+    return DaAnsi(testo, CodicePaginaCorrente());
 }
 std::string AdAnsi(const QString& testo) {
-    return AdAnsi(testo, paginaCorrente);
+    return AdAnsi(testo, CodicePaginaCorrente());
 }
 
 QString DaAnsi(const std::string& testo, CodicePagina pagina) {
-    const auto& alti = Alti(pagina);
-    QString risultato;
-    risultato.reserve(static_cast<qsizetype>(testo.size()));
-    for (char c : testo) {
-        auto b = static_cast<unsigned char>(c);
-        risultato.append(b < 0x80 ? QChar(b) : QChar(alti[b - 0x80]));
-    }
-    return risultato;
+    return QString::fromStdString(InUtf8(testo, Numero(pagina)));
 }
 
 std::string AdAnsi(const QString& testo, CodicePagina pagina) {
-    const auto& alti = Alti(pagina);
+    const int numero = Numero(pagina);
     std::string risultato;
     risultato.reserve(static_cast<size_t>(testo.size()));
-    for (QChar q : testo) {
-        char16_t u = q.unicode();
-        if (u < 0x80) {
-            risultato.push_back(static_cast<char>(u));
-            continue;
-        }
-        char byte = '?';
-        for (size_t i = 0; i < alti.size(); ++i) {
-            if (alti[i] == u) {
-                byte = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        risultato.push_back(byte);
+    std::string byte;
+    // One character (a surrogate pair counts as one) at a time, so that a character the
+    // page cannot hold becomes a single '?' and the rest still converts.
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        qsizetype lunghezza = 1;
+        if (testo[i].isHighSurrogate() && i + 1 < testo.size() && testo[i + 1].isLowSurrogate())
+            lunghezza = 2;
+        const QByteArray utf8 = testo.mid(i, lunghezza).toUtf8();
+        if (DaUtf8(utf8.toStdString(), numero, byte) && byte.size() == 1)
+            risultato += byte;
+        else
+            risultato.push_back('?');
+        i += lunghezza - 1;
     }
     return risultato;
 }

@@ -1,6 +1,7 @@
 // Texts of the language file and of the record files are bytes in a Windows code page:
 // Windows-1252 (western languages) or Windows-1250 (central European). These are the only
-// conversions between those bytes and the strings the widgets show.
+// conversions between those bytes and the strings the widgets show; the code-page tables
+// themselves are the language module's.
 #pragma once
 
 #include <QString>
@@ -10,9 +11,11 @@ namespace kelvra {
 
 enum class CodicePagina { Windows1252, Windows1250 };
 
-// The code page in force for DaAnsi/AdAnsi without an explicit page; Windows-1252 until
-// the language module sets another.
+// The code page in force for DaAnsi/AdAnsi without an explicit page: the loaded language's
+// (Windows-1250 for Slovenian, else Windows-1252) unless one was set here.
 void ImpostaCodicePagina(CodicePagina pagina);
+// Goes back to following the loaded language.
+void SeguiCodicePaginaLingua();
 CodicePagina CodicePaginaCorrente();
 
 // Bytes in the code page to a string for display. Bytes the page leaves undefined map to

@@ -1,0 +1,174 @@
+#include "platform/Messaggi.h"
+
+#include "core/Seams.h"
+#include "platform/Dialoghi.h"
+#include "platform/Testo.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <optional>
+
+namespace kelvra {
+
+namespace {
+
+std::optional<std::string> titoloApplicazione;
+int livelloAttesa = 0;
+
+QMessageBox::StandardButtons Pulsanti(int stile) {
+    switch (stile & 7) {
+    case vbOKCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case vbAbortRetryIgnore:
+        return QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore;
+    case vbYesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case vbYesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case vbRetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+// The buttons in the order the style names them; the first is the default.
+QMessageBox::StandardButton PrimoPulsante(int stile) {
+    switch (stile & 7) {
+    case vbAbortRetryIgnore:
+        return QMessageBox::Abort;
+    case vbYesNoCancel:
+    case vbYesNo:
+        return QMessageBox::Yes;
+    case vbRetryCancel:
+        return QMessageBox::Retry;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::StandardButton PulsanteEsc(int stile) {
+    switch (stile & 7) {
+    case vbOKCancel:
+    case vbYesNoCancel:
+    case vbRetryCancel:
+        return QMessageBox::Cancel;
+    case vbYesNo:
+        return QMessageBox::No;
+    case vbAbortRetryIgnore:
+        return QMessageBox::NoButton; // must choose
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+QMessageBox::Icon Icona(int stile) {
+    switch (stile & 0x70) {
+    case vbCritical:
+        return QMessageBox::Critical;
+    case vbQuestion:
+        return QMessageBox::Question;
+    case vbExclamation:
+        return QMessageBox::Warning;
+    case vbInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+int Risposta(QMessageBox::StandardButton pulsante) {
+    switch (pulsante) {
+    case QMessageBox::Ok:
+        return vbOK;
+    case QMessageBox::Cancel:
+        return vbCancel;
+    case QMessageBox::Abort:
+        return vbAbort;
+    case QMessageBox::Retry:
+        return vbRetry;
+    case QMessageBox::Ignore:
+        return vbIgnore;
+    case QMessageBox::Yes:
+        return vbYes;
+    case QMessageBox::No:
+        return vbNo;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void ImpostaTitoloApplicazione(const std::string& titolo) {
+    titoloApplicazione = titolo;
+}
+
+std::string TitoloApplicazione() {
+    if (titoloApplicazione) return *titoloApplicazione;
+    return AdAnsi(QCoreApplication::applicationName());
+}
+
+std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, int stile,
+                                           const std::string& titolo) {
+    auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
+    box->setWindowTitle(DaAnsi(titolo.empty() ? TitoloApplicazione() : titolo));
+    box->setText(DaAnsi(testo));
+    box->setTextFormat(Qt::PlainText);
+    box->setIcon(Icona(stile));
+    box->setStandardButtons(Pulsanti(stile));
+    box->setDefaultButton(PrimoPulsante(stile));
+    if (QMessageBox::StandardButton esc = PulsanteEsc(stile); esc != QMessageBox::NoButton)
+        box->setEscapeButton(esc);
+    return box;
+}
+
+int RispostaMessaggio(const QMessageBox& box, int stile) {
+    if (QAbstractButton* premuto = box.clickedButton()) {
+        int r = Risposta(box.standardButton(premuto));
+        if (r != 0) return r;
+    }
+    // Closed without a button: the Escape answer, or the one that changes nothing.
+    if (QMessageBox::StandardButton esc = PulsanteEsc(stile); esc != QMessageBox::NoButton)
+        return Risposta(esc);
+    return RispostaPrudente(stile);
+}
+
+int MostraMessaggioQt(const std::string& testo, int stile, const std::string& titolo) {
+    auto box = CreaMessaggio(testo, stile, titolo);
+    // A message box shows the normal cursor even while a long operation waits.
+    const bool attesa = livelloAttesa > 0;
+    if (attesa) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    MostraModale(box.get());
+    if (attesa) QGuiApplication::restoreOverrideCursor();
+    return RispostaMessaggio(*box, stile);
+}
+
+void BeepQt() {
+    QApplication::beep();
+}
+
+void InstallaGestoriQt() {
+    ImpostaGestoreMessaggio(MostraMessaggioQt);
+    ImpostaGestoreBeep(BeepQt);
+}
+
+void MostraCursoreAttesa() {
+    ++livelloAttesa;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void RipristinaCursore() {
+    if (livelloAttesa == 0) return;
+    --livelloAttesa;
+    QGuiApplication::restoreOverrideCursor();
+}
+
+int LivelloCursoreAttesa() {
+    return livelloAttesa;
+}
+
+} // namespace kelvra
