@@ -361,8 +361,9 @@ bool DaUtf8(const std::string& utf8, int codicePagina, std::string& risultato) {
                 trovato = k;
                 break;
             }
-        // Undefined bytes of the code page keep their own code: not a character to write.
-        if (trovato < 0 || c < 0xA0) return false;
+        // Undefined bytes of the code page stand for the control character of their own
+        // number, so they come back as the same byte.
+        if (trovato < 0) return false;
         risultato.push_back(static_cast<char>(0x80 + trovato));
     }
     return true;

@@ -1,0 +1,315 @@
+// The language files: scrambling and descrambling, the sections, the fixed failure messages
+// and the code pages.
+#include "core/Lingua.h"
+#include "core/Progetti.h"
+#include "support/Risposte.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace kelvra;
+
+namespace {
+
+std::string LeggiFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void ScriviFile(const fs::path& p, const std::string& dati) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << dati;
+}
+
+// A record built by hand: text, the end code, filler, all xor-ed with the key.
+std::string RecordCodificato(const std::string& testo, bool conFine = true) {
+    std::string r = testo;
+    if (conFine) r.push_back(static_cast<char>(145));
+    r.resize(110, 'x');
+    const std::string& k = ChiaveLingua();
+    for (size_t i = 0; i < r.size(); ++i) r[i] = static_cast<char>(r[i] ^ k[i]);
+    return r;
+}
+
+// Every section once, each with a line that tells it apart.
+std::string SorgenteCompleta() {
+    const char* nomi[] = {
+        "Lingua",         "Common",  "Quantity", "Unità",    "Toolbar",           "MsgBox",
+        "Main",           "FrmMenu", "InsGeo01", "InsMolla", "InsAmmortizzatore", "InsTampone",
+        "FrmPLoad",       "Curve",   "Funzioni", "Lettore",  "Tabelle",           "AboutBox",
+        "FrmAcquisizione"};
+    std::string s;
+    for (const char* n : nomi) {
+        s += std::string("[") + n + "]\n";
+        s += std::string("first of ") + n + "\n";
+        s += std::string("second of ") + n + "\n\n";
+    }
+    return s;
+}
+
+class Lingua : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        cartella =
+            fs::temp_directory_path() /
+            ("kelvra_lingua_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(cartella);
+        fs::create_directories(cartella);
+        PercorsoApplicazione = cartella.string() + "/";
+        AzzeraLingua();
+        FileLingua.clear();
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(cartella, ec);
+        PercorsoApplicazione.clear();
+        FileLingua.clear();
+        AzzeraLingua();
+    }
+    fs::path Scrambled() const { return cartella / "Kelvra3.lng"; }
+    fs::path Plain() const { return cartella / "Kelvra3@@.lng"; }
+
+    void ScriviSorgente(const std::string& sorgente) {
+        std::string codificato, errore;
+        ASSERT_TRUE(CodificaSorgenteLingua(sorgente, codificato, errore)) << errore;
+        ScriviFile(Scrambled(), codificato);
+    }
+
+    fs::path cartella;
+    test::Risposte dialoghi;
+};
+
+} // namespace
+
+TEST_F(Lingua, RoundTripThroughTheScramblerLoadsEverySection) {
+    ScriviSorgente(SorgenteCompleta());
+    ASSERT_TRUE(CaricaLingua());
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(FileLingua, PercorsoApplicazione + "Kelvra3@@.lng");
+
+    EXPECT_EQ(Riga(TestiLingua, 0), "first of Lingua");
+    EXPECT_EQ(Riga(Messaggi, 1), "second of MsgBox");
+    EXPECT_EQ(Riga(TestiFrmAcquisizione, 0), "first of FrmAcquisizione");
+    // The accented section name is one byte of code page 1252, in the header and the text.
+    EXPECT_EQ(Riga(TestiUnita, 0), "first of Unit\xE0");
+    for (const SezioneTesti* t :
+         {&TestiCommon, &TestiQuantity, &TestiToolbar, &TestiMain, &TestiFrmMenu, &TestiInsGeo01,
+          &TestiInsMolla, &TestiInsAmmortizzatore, &TestiInsTampone, &TestiFrmPLoad, &TestiCurve,
+          &TestiFunzioni, &TestiLettore, &TestiTabelle, &TestiAboutBox})
+        EXPECT_EQ(t->size(), 2u);
+
+    // The plain file holds the source lines with CR LF line ends.
+    std::string piano = LeggiFile(Plain());
+    EXPECT_EQ(piano.substr(0, 57),
+              "[Lingua]\r\nfirst of Lingua\r\nsecond of Lingua\r\n\r\n[Common]\r\n");
+    EXPECT_EQ(LineeLingua.size(), 19u * 4u);
+
+    // The scrambled file is whole records and holds none of the text in the clear.
+    std::string codificato = LeggiFile(Scrambled());
+    EXPECT_EQ(codificato.size() % 110, 0u);
+    EXPECT_EQ(codificato.size(), 19u * 4u * 110u);
+    EXPECT_EQ(codificato.find("Lingua"), std::string::npos);
+}
+
+TEST_F(Lingua, KeyIsOneHundredTenCharactersAndXorIsItsOwnInverse) {
+    const std::string& k = ChiaveLingua();
+    ASSERT_EQ(k.size(), 110u);
+    EXPECT_EQ(&k, &ChiaveLingua());
+    // 'A' (0x41) xor 0x20 is 'a' (0x61); the result is as long as the text.
+    EXPECT_EQ(ApplicaXor("AB", std::string("\x20\x20\x20", 3)), "ab");
+    std::string testo = "any text at all \x91\xE0";
+    EXPECT_EQ(ApplicaXor(ApplicaXor(testo, k), k), testo);
+}
+
+TEST_F(Lingua, RecordsWithoutEndCodeAndIncompleteRecordsGiveNoLine) {
+    std::string dati = RecordCodificato("[Lingua]") + RecordCodificato("no end here", false) +
+                       RecordCodificato("ENGLISH") + RecordCodificato("") +
+                       RecordCodificato("cut off").substr(0, 60);
+    ScriviFile(Scrambled(), dati);
+    ASSERT_TRUE(DecodificaFileLingua(PercorsoApplicazione + "Kelvra3"));
+    EXPECT_EQ(LeggiFile(Plain()), "[Lingua]\r\nENGLISH\r\n\r\n");
+    EXPECT_EQ(LineeLingua, (std::vector<std::string>{"[Lingua]", "ENGLISH", ""}));
+}
+
+TEST_F(Lingua, MissingScrambledFileEndsWithTheMissingSectionMessageForLingua) {
+    ASSERT_FALSE(CaricaLingua());
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo,
+              PercorsoApplicazione + "Kelvra3@@.lng: [Lingua] section not Found!");
+    EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
+    EXPECT_EQ(dialoghi.mostrati[0].titolo, "");
+    EXPECT_TRUE(fs::exists(Plain()));
+    EXPECT_EQ(fs::file_size(Plain()), 0u);
+}
+
+TEST_F(Lingua, LoadingStopsAtTheFirstMissingSection) {
+    ScriviSorgente("[Lingua]\nENGLISH\n\n[Common]\nOK\n\n[Unità]\nmm\n");
+    ASSERT_FALSE(CaricaLingua());
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo,
+              PercorsoApplicazione + "Kelvra3@@.lng: [Quantity] section not Found!");
+    EXPECT_EQ(Riga(TestiCommon, 0), "OK");
+    EXPECT_TRUE(TestiUnita.empty());
+}
+
+TEST_F(Lingua, StalePlainFileIsReplaced) {
+    ScriviFile(Plain(), "[Lingua]\r\nSTALE\r\n");
+    ScriviSorgente(SorgenteCompleta());
+    ASSERT_TRUE(CaricaLingua());
+    EXPECT_EQ(Riga(TestiLingua, 0), "first of Lingua");
+    EXPECT_EQ(LeggiFile(Plain()).find("STALE"), std::string::npos);
+}
+
+TEST_F(Lingua, UnreadableScrambledFileIsAFormatError) {
+    fs::create_directory(Scrambled()); // opens, but cannot be read
+    ASSERT_FALSE(CaricaLingua());
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, "Language file Format error");
+    EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
+}
+
+TEST_F(Lingua, PlainFileThatCannotBeCreatedIsAFormatError) {
+    ScriviSorgente(SorgenteCompleta());
+    fs::create_directories(Plain() / "inside"); // a folder in the way, not removable
+    ASSERT_FALSE(CaricaLingua());
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, "Language file Format error");
+}
+
+TEST_F(Lingua, PlainFileNotFoundAndNotReadable) {
+    FileLingua = "  " + (cartella / "nowhere" / "Kelvra3@@.lng").string() + " ";
+    SezioneTesti t{"old"};
+    EXPECT_FALSE(LeggiSezioneLingua("Common", t));
+    EXPECT_TRUE(t.empty());
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo,
+              (cartella / "nowhere" / "Kelvra3@@.lng").string() + ": File not Found!");
+
+    FileLingua = cartella.string(); // a folder: opened, then every read fails
+    EXPECT_FALSE(LeggiSezioneLingua("Common", t));
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    EXPECT_EQ(dialoghi.mostrati[1].testo, cartella.string() + ": Error accessing File!");
+    EXPECT_EQ(dialoghi.mostrati[1].stile, vbOKOnly);
+}
+
+TEST_F(Lingua, SectionHeaderAnywhereOnItsLineAndFirstMatchWins) {
+    FileLingua = Plain().string();
+    ScriviFile(Plain(), "; comment [Common] here\r\nfirst\r\n\r\n[Common]\r\nsecond\r\n");
+    SezioneTesti t;
+    ASSERT_TRUE(LeggiSezioneLingua(" Common ", t));
+    EXPECT_EQ(t, (SezioneTesti{"first"}));
+}
+
+TEST_F(Lingua, SectionKeepsAtMost111LinesAndStopsAtABlankLine) {
+    FileLingua = Plain().string();
+    std::string s = "[Tabelle]\n";
+    for (int i = 0; i < 150; ++i) s += "row " + std::to_string(i) + "\n";
+    s += "   \n[After]\nnot part\n\n[Empty]\n\nnever read\n";
+    ScriviFile(Plain(), s);
+
+    SezioneTesti t;
+    ASSERT_TRUE(LeggiSezioneLingua("Tabelle", t));
+    ASSERT_EQ(t.size(), 111u);
+    EXPECT_EQ(t.front(), "row 0");
+    EXPECT_EQ(t.back(), "row 110");
+    EXPECT_EQ(Riga(t, 110), "row 110");
+    EXPECT_EQ(Riga(t, 111), "");
+    EXPECT_EQ(Riga(t, -1), "");
+
+    ASSERT_TRUE(LeggiSezioneLingua("Empty", t));
+    EXPECT_TRUE(t.empty());
+    EXPECT_EQ(Riga(t, 0), "");
+}
+
+TEST_F(Lingua, LinesAreCutTo110CharactersThenTrimmed) {
+    FileLingua = Plain().string();
+    const std::string lunga = "   " + std::string(105, 'a') + "bcdefghij"; // 117 characters
+    ScriviFile(Plain(), "[Main]\r\n" + lunga + "\r\n   padded text   \r\n");
+    SezioneTesti t;
+    ASSERT_TRUE(LeggiSezioneLingua("Main", t));
+    ASSERT_EQ(t.size(), 2u);
+    // The cut keeps the first 110 characters (3 spaces, 105 'a', "bc"); trimming drops the
+    // three leading spaces.
+    EXPECT_EQ(t[0], std::string(105, 'a') + "bc");
+    EXPECT_EQ(t[1], "padded text");
+}
+
+TEST_F(Lingua, PlainFileIsDeletedAtExitAndAMissingOneIsNoError) {
+    ScriviSorgente(SorgenteCompleta());
+    ASSERT_TRUE(CaricaLingua());
+    ASSERT_TRUE(fs::exists(Plain()));
+    EliminaFileLingua();
+    EXPECT_FALSE(fs::exists(Plain()));
+    EliminaFileLingua();
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+TEST_F(Lingua, ScramblerRefusesLinesThatDoNotFitARecord) {
+    std::string codificato, errore;
+    EXPECT_TRUE(CodificaSorgenteLingua(std::string(109, 'a'), codificato, errore));
+    EXPECT_EQ(codificato.size(), 110u);
+    EXPECT_FALSE(CodificaSorgenteLingua("ok\n" + std::string(110, 'a'), codificato, errore));
+    EXPECT_NE(errore.find("line 2"), std::string::npos);
+    // U+2018 is byte 145 in code page 1252: it would end the line early.
+    EXPECT_FALSE(CodificaSorgenteLingua("it\xE2\x80\x98s", codificato, errore));
+    // A character with no byte in the code page.
+    EXPECT_FALSE(CodificaSorgenteLingua("\xE6\x97\xA5", codificato, errore));
+    // A UTF-8 byte order mark at the start is not text.
+    ASSERT_TRUE(CodificaSorgenteLingua("\xEF\xBB\xBF[Main]", codificato, errore));
+    EXPECT_EQ(ApplicaXor(codificato, ChiaveLingua()).substr(0, 7), "[Main]\x91");
+}
+
+TEST(CodePagine, BytesToUtf8InBothPages) {
+    EXPECT_EQ(InUtf8("Unit\xE0", 1252), "Unit\xC3\xA0");     // à
+    EXPECT_EQ(InUtf8("\x80", 1252), "\xE2\x82\xAC");         // €
+    EXPECT_EQ(InUtf8("\xE8", 1252), "\xC3\xA8");             // è
+    EXPECT_EQ(InUtf8("\xE8", 1250), "\xC4\x8D");             // č
+    EXPECT_EQ(InUtf8("\x9A\x8A", 1250), "\xC5\xA1\xC5\xA0"); // š Š
+    EXPECT_EQ(InUtf8("\x81", 1252), "\xC2\x81");             // undefined: same control code
+    EXPECT_EQ(InUtf8("plain", 1250), "plain");
+}
+
+TEST(CodePagine, Utf8ToBytesAndBack) {
+    std::string b;
+    ASSERT_TRUE(DaUtf8("\xC4\x8D\xC5\xA1\xC5\xBE", 1250, b)); // čšž
+    EXPECT_EQ(b, "\xE8\x9A\x9E");
+    EXPECT_FALSE(DaUtf8("\xC4\x8D", 1252, b)); // č is not in 1252
+    ASSERT_TRUE(DaUtf8("\xE2\x82\xAC", 1252, b));
+    EXPECT_EQ(b, "\x80");
+    EXPECT_FALSE(DaUtf8("\xC3", 1252, b));     // cut short
+    EXPECT_FALSE(DaUtf8("\xC3\x28", 1252, b)); // bad continuation
+    EXPECT_FALSE(DaUtf8("\xC0\x80", 1252, b)); // overlong
+    for (int c = 0x80; c <= 0xFF; ++c) {
+        std::string uno(1, static_cast<char>(c));
+        for (int pagina : {1250, 1252}) {
+            ASSERT_TRUE(DaUtf8(InUtf8(uno, pagina), pagina, b)) << c;
+            EXPECT_EQ(b, uno) << c << " " << pagina;
+        }
+    }
+}
+
+TEST_F(Lingua, SlovenianLanguageUsesCodePage1250) {
+    ScriviSorgente("[Lingua]\nSloveno\n\n[Common]\n\xC4\x8C"
+                   "e\n");
+    std::string piano = ApplicaXor(LeggiFile(Scrambled()).substr(4 * 110, 110), ChiaveLingua());
+    EXPECT_EQ(piano.substr(0, 3), "\xC8"
+                                  "e\x91"); // Č in code page 1250
+    FileLingua = Plain().string();
+    ASSERT_TRUE(DecodificaFileLingua(PercorsoApplicazione + "Kelvra3"));
+    ASSERT_TRUE(LeggiSezioneLingua("Lingua", TestiLingua));
+    EXPECT_EQ(CodicePaginaLingua(), 1250);
+    ASSERT_TRUE(LeggiSezioneLingua("Common", TestiCommon));
+    EXPECT_EQ(InUtf8(Riga(TestiCommon, 0)), "\xC4\x8C"
+                                            "e");
+    TestiLingua = {"ENGLISH"};
+    EXPECT_EQ(CodicePaginaLingua(), 1252);
+}
