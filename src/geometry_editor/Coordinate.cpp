@@ -1,0 +1,237 @@
+#include "geometry_editor/Coordinate.h"
+
+#include "core/Formato.h"
+#include "core/Unita.h"
+#include "core/Vista.h"
+#include "geometry_editor/Annulla.h"
+
+namespace kelvra {
+
+namespace {
+
+float Fattore() {
+    return FattoreUnita[UNITA_LUNGHEZZA];
+}
+
+struct CasellePunto {
+    Casella x;
+    Casella y;
+};
+
+void ScriviPunto(EditorGeometria& ed, CasellePunto c, const Punto& punto) {
+    ed.Scrivi(c.x, MostraX(punto.X));
+    ed.Scrivi(c.y, MostraY(punto.Y));
+}
+
+Punto LeggiPunto(const EditorGeometria& ed, CasellePunto c) {
+    return Punto{LeggiX(ed.Testo(c.x)), LeggiY(ed.Testo(c.y))};
+}
+
+constexpr CasellePunto FORCELLONE[3] = {{Casella::ForcelloneX0, Casella::ForcelloneY0},
+                                        {Casella::ForcelloneX1, Casella::ForcelloneY1},
+                                        {Casella::ForcelloneX2, Casella::ForcelloneY2}};
+constexpr CasellePunto ASTA_PREC{Casella::AstaPrecX, Casella::AstaPrecY};
+constexpr CasellePunto ASTA_FINE{Casella::AstaX, Casella::AstaY};
+constexpr CasellePunto ELEM_PREC{Casella::ElemPrecX, Casella::ElemPrecY};
+constexpr CasellePunto SQUADRETTA[2] = {{Casella::SquadrettaX0, Casella::SquadrettaY0},
+                                        {Casella::SquadrettaX1, Casella::SquadrettaY1}};
+constexpr CasellePunto MOLLA_PREC{Casella::MollaPrecX, Casella::MollaPrecY};
+constexpr CasellePunto MOLLA_FINE{Casella::MollaX, Casella::MollaY};
+
+} // namespace
+
+std::string MostraX(float x) {
+    return TestoCoordinataX(x);
+}
+std::string MostraY(float y) {
+    return TestoCoordinataY(y);
+}
+
+float LeggiX(const std::string& testo) {
+    if (Fattore() == 0) return OrigineX + FinestraX1;
+    return static_cast<float>(CoordinataModelloX(Val(testo)));
+}
+float LeggiY(const std::string& testo) {
+    if (Fattore() == 0) return OrigineY + FinestraY1;
+    return static_cast<float>(CoordinataModelloY(Val(testo)));
+}
+
+std::string MostraLunghezza(double mm) {
+    return FormattaNumero(mm * Fattore(), FormatoUnita[UNITA_LUNGHEZZA]);
+}
+float LeggiLunghezza(const std::string& testo) {
+    if (Fattore() == 0) return 0;
+    return static_cast<float>(Val(testo) / Fattore());
+}
+
+int TipoDaLettera(const std::string& lettera) {
+    if (lettera == "F") return PANNELLO_FORCELLONE;
+    if (lettera == "A") return PANNELLO_ASTA;
+    if (lettera == "S") return PANNELLO_SQUADRETTA;
+    if (lettera == "M") return PANNELLO_MOLLA;
+    return 0;
+}
+
+void DatiDefault() {
+    TrePunti& f = Progetti[NumeroProgetti].DatiForcellone;
+    f.P[0] = PERNO_DEFAULT;
+    f.P[1] = ASSE_DEFAULT;
+    f.P[2] = ATTACCO_DEFAULT;
+}
+
+void RiempiCaselle(EditorGeometria& ed, int16_t p, int16_t k) {
+    if (!ProgettoValido(p) || k < 0 || k > MAX_ELEMENTI) return;
+    const Progetto& pr = Progetti[p];
+    switch (TipoDaLettera(pr.TipoElemento[k])) {
+    case PANNELLO_FORCELLONE:
+        for (int i = 0; i < 3; ++i) ScriviPunto(ed, FORCELLONE[i], pr.DatiForcellone.P[i]);
+        break;
+    case PANNELLO_ASTA:
+        ScriviPunto(ed, ASTA_PREC, pr.DatiAsta[k].P[0]);
+        ScriviPunto(ed, ASTA_FINE, pr.DatiAsta[k].P[1]);
+        break;
+    case PANNELLO_SQUADRETTA:
+        ScriviPunto(ed, ELEM_PREC, pr.DatiSquadretta[k].P[0]);
+        ScriviPunto(ed, SQUADRETTA[0], pr.DatiSquadretta[k].P[1]);
+        ScriviPunto(ed, SQUADRETTA[1], pr.DatiSquadretta[k].P[2]);
+        ed.ImpostaValore(Opzione::OptFix0, pr.OpzioneFix[k][0] != 0 ? VERO : FALSO);
+        ed.ImpostaValore(Opzione::OptFix1, pr.OpzioneFix[k][1] != 0 ? VERO : FALSO);
+        break;
+    case PANNELLO_MOLLA:
+        ScriviPunto(ed, MOLLA_PREC, pr.DatiMolla[k].P[0]);
+        ScriviPunto(ed, MOLLA_FINE, pr.DatiMolla[k].P[1]);
+        ed.ImpostaValore(Opzione::ChkFix, pr.AmmortizzatoreFisso == 1 ? 1 : 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void RiempiRaggio(EditorGeometria& ed, int16_t p, bool eventi) {
+    if (!ProgettoValido(p)) return;
+    ed.Scrivi(Casella::Raggio, MostraLunghezza(Progetti[p].RaggioRuota), eventi);
+}
+
+bool MemorizzaElemento(EditorGeometria& ed, int tipo, int16_t p, int16_t k) {
+    if (!ProgettoValido(p) || k < 0 || k > MAX_ELEMENTI) return false;
+    Progetto& pr = Progetti[p];
+    if (tipo == PANNELLO_FORCELLONE) {
+        for (int i = 0; i < 3; ++i) pr.DatiForcellone.P[i] = LeggiPunto(ed, FORCELLONE[i]);
+        pr.RaggioRuota = LeggiLunghezza(ed.Testo(Casella::Raggio));
+        return true;
+    }
+    if (TipoDaLettera(pr.TipoElemento[k]) != tipo) return false;
+    switch (tipo) {
+    case PANNELLO_ASTA:
+        pr.DatiAsta[k].P[0] = LeggiPunto(ed, ASTA_PREC);
+        pr.DatiAsta[k].P[1] = LeggiPunto(ed, ASTA_FINE);
+        return true;
+    case PANNELLO_SQUADRETTA:
+        pr.DatiSquadretta[k].P[0] = LeggiPunto(ed, ELEM_PREC);
+        pr.DatiSquadretta[k].P[1] = LeggiPunto(ed, SQUADRETTA[0]);
+        pr.DatiSquadretta[k].P[2] = LeggiPunto(ed, SQUADRETTA[1]);
+        pr.OpzioneFix[k][0] = ed.Valore(Opzione::OptFix0) != 0 ? VERO : FALSO;
+        pr.OpzioneFix[k][1] = ed.Valore(Opzione::OptFix1) != 0 ? VERO : FALSO;
+        return true;
+    case PANNELLO_MOLLA:
+        pr.DatiMolla[k].P[0] = LeggiPunto(ed, MOLLA_PREC);
+        pr.DatiMolla[k].P[1] = LeggiPunto(ed, MOLLA_FINE);
+        pr.AmmortizzatoreFisso = ed.Valore(Opzione::ChkFix) == 1 ? 1 : 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void InitDati(EditorGeometria& ed) {
+    const int16_t p = NumeroProgetti;
+    const Progetto& pr = Progetti[p];
+    const int16_t u = std::min<int16_t>(pr.UltimoElemento, MAX_ELEMENTI);
+    for (int16_t k = 0; k <= u; ++k) {
+        const int tipo = TipoDaLettera(pr.TipoElemento[k]);
+        if (tipo == 0) continue;
+        RiempiCaselle(ed, p, k);
+        if (tipo == PANNELLO_FORCELLONE) RiempiRaggio(ed, p, true);
+        ProceduraUndo(ed, static_cast<int16_t>(tipo));
+    }
+    ed.Scrivi(Casella::MaxEsc, MostraLunghezza(Progetti[p].MaxEscursioneRuota));
+}
+
+void CambioCoordinate(EditorGeometria& ed, float fattorePrecedente) {
+    const int16_t p = NumeroProgetti;
+    // The maximum travel first, so that the shock absorber's check below reads it in the
+    // unit it is now shown in.
+    const double maxEscMm =
+        fattorePrecedente != 0 ? Val(ed.Testo(Casella::MaxEsc)) / fattorePrecedente : 0.0;
+    ed.Scrivi(Casella::MaxEsc, MostraLunghezza(maxEscMm));
+
+    const int16_t u = std::min<int16_t>(Progetti[p].UltimoElemento, MAX_ELEMENTI);
+    for (int16_t k = 0; k <= u; ++k) {
+        const int tipo = TipoDaLettera(Progetti[p].TipoElemento[k]);
+        if (tipo == 0) continue;
+        RiempiCaselle(ed, p, k);
+        if (tipo == PANNELLO_FORCELLONE) RiempiRaggio(ed, p, false);
+        MemorizzaElemento(ed, tipo, p, k);
+        ed.Ridisegna();
+        if (tipo == PANNELLO_MOLLA && k == u) ed.RisolviCatena();
+    }
+}
+
+void RibasaSuolo(EditorGeometria& ed) {
+    const int16_t p = NumeroProgetti;
+    ed.ReimpostaVista();
+    ModoEdit = 0;
+
+    const float f = Fattore();
+    if (f == 0) return;
+    float y[3];
+    const Casella casY[3] = {Casella::ForcelloneY0, Casella::ForcelloneY1, Casella::ForcelloneY2};
+    for (int i = 0; i < 3; ++i) {
+        y[i] = static_cast<float>(Val(ed.Testo(casY[i])) / f + OrigineY);
+    }
+    const float r = LeggiLunghezza(ed.Testo(Casella::Raggio));
+    const float q = y[1] - r;
+    Progetti[p].QuotaSuolo = q;
+
+    // Each element's heights go through its boxes with the origin in force at that moment,
+    // so the redraws between slots (which move the origin to the new pivot) do not matter.
+    auto abbassa = [&](Casella c, float& quota) {
+        ed.Scrivi(c, FormattaNumero((static_cast<double>(quota) - OrigineY - q) * f,
+                                    FormatoUnita[UNITA_LUNGHEZZA]));
+        quota = static_cast<float>(Val(ed.Testo(c)) / f + OrigineY);
+    };
+
+    const int16_t u = std::min<int16_t>(Progetti[p].UltimoElemento, MAX_ELEMENTI);
+    for (int16_t i = 0; i <= u; ++i) {
+        Progetto& pr = Progetti[p];
+        switch (TipoDaLettera(pr.TipoElemento[i])) {
+        case PANNELLO_FORCELLONE:
+            for (int j = 0; j < 3; ++j) {
+                ed.Scrivi(casY[j], FormattaNumero((static_cast<double>(y[j]) - OrigineY - q) * f,
+                                                  FormatoUnita[UNITA_LUNGHEZZA]));
+            }
+            ed.Conferma(PANNELLO_FORCELLONE);
+            break;
+        case PANNELLO_ASTA:
+            abbassa(Casella::AstaPrecY, pr.DatiAsta[i].P[0].Y);
+            abbassa(Casella::AstaY, pr.DatiAsta[i].P[1].Y);
+            ed.Ridisegna();
+            break;
+        case PANNELLO_SQUADRETTA:
+            abbassa(Casella::ElemPrecY, pr.DatiSquadretta[i].P[0].Y);
+            abbassa(Casella::SquadrettaY0, pr.DatiSquadretta[i].P[1].Y);
+            abbassa(Casella::SquadrettaY1, pr.DatiSquadretta[i].P[2].Y);
+            ed.Ridisegna();
+            break;
+        case PANNELLO_MOLLA:
+            abbassa(Casella::MollaPrecY, pr.DatiMolla[i].P[0].Y);
+            abbassa(Casella::MollaY, pr.DatiMolla[i].P[1].Y);
+            ed.Ridisegna();
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+} // namespace kelvra
