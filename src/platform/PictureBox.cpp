@@ -42,8 +42,7 @@ PictureBox::PictureBox(QWidget* genitore)
     ImpostaDpi(logicalDpiX());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    Ridimensiona(std::max(0, width() - 2 * BORDO_PICTURE),
-                 std::max(0, height() - 2 * BORDO_PICTURE));
+    AllineaDimensioni();
 }
 
 QSize PictureBox::sizeHint() const {
@@ -52,8 +51,7 @@ QSize PictureBox::sizeHint() const {
 
 void PictureBox::resizeEvent(QResizeEvent* evento) {
     ImpostaDpi(logicalDpiX());
-    Ridimensiona(std::max(0, evento->size().width() - 2 * BORDO_PICTURE),
-                 std::max(0, evento->size().height() - 2 * BORDO_PICTURE));
+    AllineaDimensioni();
     QWidget::resizeEvent(evento);
 }
 
@@ -72,6 +70,17 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::ImmagineCambiata() {
     update();
+}
+
+void PictureBox::AllineaDimensioni() const {
+    // A hidden widget gets its resize event only when shown; its size is current already.
+    const int larghezza = std::max(0, width() - 2 * BORDO_PICTURE);
+    const int altezza = std::max(0, height() - 2 * BORDO_PICTURE);
+    if (allineando_ || (larghezza == LarghezzaImmagine() && altezza == AltezzaImmagine())) return;
+    auto* io = const_cast<PictureBox*>(this);
+    io->allineando_ = true;
+    io->Ridimensiona(larghezza, altezza);
+    io->allineando_ = false;
 }
 
 QPointF PictureBox::PosizioneScala(const QPointF& pixelWidget) const {

@@ -38,10 +38,12 @@ class PictureBox : public QWidget, public SuperficieQt {
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void ImmagineCambiata() override;
+    void AllineaDimensioni() const override;
 
   private:
     QPointF PosizioneScala(const QPointF& pixelWidget) const;
     bool premuto_ = false;
+    bool allineando_ = false;
 };
 
 // The button and shift-state numbers of a mouse event, as the signals carry them.

@@ -76,7 +76,23 @@ void SuperficieQt::AggiornaScalaMillimetri() {
     altezzaScala_ = immagine_.height() * MM_PER_POLLICE / dpi_;
 }
 
+double SuperficieQt::LarghezzaScala() const {
+    AllineaDimensioni();
+    return larghezzaScala_;
+}
+
+double SuperficieQt::AltezzaScala() const {
+    AllineaDimensioni();
+    return altezzaScala_;
+}
+
+const QImage& SuperficieQt::Immagine() const {
+    AllineaDimensioni();
+    return immagine_;
+}
+
 void SuperficieQt::ScalaMillimetri() {
+    AllineaDimensioni();
     scalaMillimetri_ = true;
     AggiornaScalaMillimetri();
 }
@@ -93,14 +109,17 @@ void SuperficieQt::ImpostaScala(double sinistra, double sopra, double larghezza,
 }
 
 double SuperficieQt::LarghezzaEsterna() const {
+    AllineaDimensioni();
     return (immagine_.width() + 2 * bordo_) * MM_PER_POLLICE / dpi_;
 }
 
 double SuperficieQt::AltezzaEsterna() const {
+    AllineaDimensioni();
     return (immagine_.height() + 2 * bordo_) * MM_PER_POLLICE / dpi_;
 }
 
 QPointF SuperficieQt::PixelDa(double x, double y) const {
+    AllineaDimensioni();
     double fx = dpi_ / MM_PER_POLLICE, fy = fx;
     if (!scalaMillimetri_) {
         fx = immagine_.width() / larghezzaScala_;
@@ -110,12 +129,14 @@ QPointF SuperficieQt::PixelDa(double x, double y) const {
 }
 
 double SuperficieQt::XDaPixel(double px) const {
+    AllineaDimensioni();
     if (scalaMillimetri_) return px * MM_PER_POLLICE / dpi_;
     if (immagine_.width() == 0) return sinistraScala_;
     return sinistraScala_ + px * larghezzaScala_ / immagine_.width();
 }
 
 double SuperficieQt::YDaPixel(double py) const {
+    AllineaDimensioni();
     if (scalaMillimetri_) return py * MM_PER_POLLICE / dpi_;
     if (immagine_.height() == 0) return sopraScala_;
     return sopraScala_ + py * altezzaScala_ / immagine_.height();
@@ -145,6 +166,7 @@ void SuperficieQt::ImpostaDpi(double dpi) {
 }
 
 void SuperficieQt::Cancella() {
+    AllineaDimensioni();
     immagine_.fill(ColoreQt(sfondo_));
     posX_ = sinistraScala_;
     posY_ = sopraScala_;
@@ -161,6 +183,7 @@ void SuperficieQt::ImpostaColoreSfondo(long colore) {
 }
 
 void SuperficieQt::Linea(double x1, double y1, double x2, double y2, long colore) {
+    AllineaDimensioni();
     if (immagine_.isNull() || !Finito(x1) || !Finito(y1) || !Finito(x2) || !Finito(y2)) return;
     QPointF a = PixelDa(x1, y1), b = PixelDa(x2, y2);
     const double m = MARGINE_TAGLIO;
@@ -189,6 +212,7 @@ void SuperficieQt::Linea(double x1, double y1, double x2, double y2, long colore
 }
 
 void SuperficieQt::Punto(double x, double y, long colore) {
+    AllineaDimensioni();
     if (immagine_.isNull() || !Finito(x) || !Finito(y)) return;
     const QPointF c = PixelDa(x, y);
     const double m = spessore_ + 2.0;
@@ -210,6 +234,7 @@ void SuperficieQt::Punto(double x, double y, long colore) {
 }
 
 void SuperficieQt::Cerchio(double x, double y, double r, long colore) {
+    AllineaDimensioni();
     if (immagine_.isNull() || !Finito(x) || !Finito(y) || !Finito(r)) return;
     const QPointF c = PixelDa(x, y);
     const double rp = std::fabs(PixelDa(sinistraScala_ + r, sopraScala_).x());
@@ -234,6 +259,7 @@ void SuperficieQt::ImpostaPosizione(double x, double y) {
 }
 
 void SuperficieQt::Scrivi(const std::string& testo) {
+    AllineaDimensioni();
     const QString t = DaAnsi(testo);
     QFontMetricsF metriche(carattere_);
     if (!immagine_.isNull() && !t.isEmpty()) {

@@ -39,8 +39,8 @@ class SuperficieQt : public Superficie {
     ~SuperficieQt() override = default;
 
     void ScalaMillimetri() override;
-    double LarghezzaScala() const override { return larghezzaScala_; }
-    double AltezzaScala() const override { return altezzaScala_; }
+    double LarghezzaScala() const override;
+    double AltezzaScala() const override;
     double LarghezzaEsterna() const override;
     double AltezzaEsterna() const override;
 
@@ -81,9 +81,9 @@ class SuperficieQt : public Superficie {
     double YDaPixel(double py) const;
 
     // The retained image of the inner area.
-    const QImage& Immagine() const { return immagine_; }
-    int LarghezzaPixel() const { return immagine_.width(); }
-    int AltezzaPixel() const { return immagine_.height(); }
+    const QImage& Immagine() const;
+    int LarghezzaPixel() const { return Immagine().width(); }
+    int AltezzaPixel() const { return Immagine().height(); }
     int Bordo() const { return bordo_; }
     double Dpi() const { return dpi_; }
 
@@ -91,9 +91,15 @@ class SuperficieQt : public Superficie {
     // Gives the inner area a new pixel size: what was drawn stays at the top-left, newly
     // uncovered pixels take the back colour. The millimetre scale follows the new size.
     void Ridimensiona(int larghezza, int altezza);
+    // The image's size as it stands, without bringing it up to date first.
+    int LarghezzaImmagine() const { return immagine_.width(); }
+    int AltezzaImmagine() const { return immagine_.height(); }
     void ImpostaDpi(double dpi);
     // Called after every change to the image, so a window can repaint.
     virtual void ImmagineCambiata() {}
+    // Called before the image or the scale is used, so a window whose size changed while
+    // it was hidden (no resize event yet) can bring the image to its size first.
+    virtual void AllineaDimensioni() const {}
 
   private:
     long Colore(long colore) const { return colore < 0 ? primoPiano_ : colore; }
