@@ -1,0 +1,171 @@
+// Number formatting and reading: rounding modes, patterns, extremes and the machine's locale.
+#include "core/Formato.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <locale>
+#include <string>
+
+using namespace kelvra;
+
+namespace {
+
+TEST(FormattaNumero, PlaceholdersBeforeAndAfterThePoint) {
+    EXPECT_EQ(FormattaNumero(12.5, "###0.00####"), "12.50");
+    EXPECT_EQ(FormattaNumero(0.1234567, "###0.00####"), "0.123457");
+    EXPECT_EQ(FormattaNumero(7, "#####0.0#"), "7.0");
+    EXPECT_EQ(FormattaNumero(7.25, "#####0.0#"), "7.25");
+    EXPECT_EQ(FormattaNumero(1, "00"), "01");
+    EXPECT_EQ(FormattaNumero(12345, "00"), "12345"); // the integer part is written in full
+    EXPECT_EQ(FormattaNumero(0.0, "###0.00####"), "0.00");
+}
+
+TEST(FormattaNumero, PointAddedOrDroppedAtTheEnds) {
+    EXPECT_EQ(FormattaNumero(0.5, "#.##"), "0.5");
+    EXPECT_EQ(FormattaNumero(5, "#.##"), "5");
+    EXPECT_EQ(FormattaNumero(0, "#.##"), "0");
+    EXPECT_EQ(FormattaNumero(-0.5, "#.##"), "-0.5");
+}
+
+TEST(FormattaNumero, HalvesRoundAwayFromZero) {
+    EXPECT_EQ(FormattaNumero(2.5, "0"), "3");
+    EXPECT_EQ(FormattaNumero(-2.5, "0"), "-3");
+    EXPECT_EQ(FormattaNumero(3.5, "0"), "4");
+    EXPECT_EQ(FormattaNumero(12.5, "####0"), "13");
+    EXPECT_EQ(FormattaNumero(0.125, "0.00"), "0.13");
+    EXPECT_EQ(FormattaNumero(-0.125, "0.00"), "-0.13");
+    // The decimal the user sees is rounded, not its nearest binary value (2.67499999...).
+    EXPECT_EQ(FormattaNumero(2.675, "0.00"), "2.68");
+    EXPECT_EQ(FormattaNumero(1.005, "0.00"), "1.01");
+    EXPECT_EQ(FormattaNumero(2.4999, "0"), "2");
+}
+
+TEST(FormattaNumero, CarryRunsIntoTheIntegerPart) {
+    EXPECT_EQ(FormattaNumero(99.96, "#0.0"), "100.0");
+    EXPECT_EQ(FormattaNumero(9.9995, "0.000"), "10.000");
+    EXPECT_EQ(FormattaNumero(0.9999996, "###0.00####"), "1.00");
+    EXPECT_EQ(FormattaNumero(-0.96, "#.#"), "-1");
+}
+
+TEST(FormattaNumero, VerySmallAndVeryLargeValues) {
+    EXPECT_EQ(FormattaNumero(1e-10, "###0.00####"), "0.00");
+    EXPECT_EQ(FormattaNumero(-1e-10, "###0.00####"), "0.00"); // no "-0.00"
+    EXPECT_EQ(FormattaNumero(4e-7, "0.######"), "0");
+    EXPECT_EQ(FormattaNumero(6e-7, "0.######"), "0.000001");
+    EXPECT_EQ(FormattaNumero(1e20, "0.00"), "100000000000000000000.00");
+    EXPECT_EQ(FormattaNumero(-1e15, "####0"), "-1000000000000000");
+    EXPECT_EQ(FormattaNumero(123456.789, "#####0.0#"), "123456.79");
+}
+
+TEST(FormattaNumero, LiteralTextAndGeneralForm) {
+    EXPECT_EQ(FormattaNumero(3, "0 mm"), "3 mm");
+    EXPECT_EQ(FormattaNumero(12.5, ""), "12.5");
+    EXPECT_EQ(FormattaNumero(-0.25, ""), "-0.25");
+}
+
+// A machine whose locale writes a decimal comma: the result still carries ".".
+class LocaleConVirgola : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        precedenteC_ = std::setlocale(LC_ALL, nullptr);
+        precedenteCpp_ = std::locale();
+        for (const char* nome : {"de_DE.UTF-8", "it_IT.UTF-8", "de_DE.utf8", "it_IT.utf8"})
+            if (std::setlocale(LC_ALL, nome) != nullptr) {
+                attivo_ = true;
+                break;
+            }
+        if (!attivo_) {
+            // Build a German locale in a private folder when the system has none.
+            cartella_ = std::filesystem::temp_directory_path() / "kelvra_test_locale";
+            std::filesystem::create_directories(cartella_);
+            std::string comando = "localedef -i de_DE -f UTF-8 '" +
+                                  (cartella_ / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+            if (std::filesystem::exists(cartella_ / "de_DE.UTF-8") ||
+                std::system(comando.c_str()) == 0) {
+                setenv("LOCPATH", cartella_.c_str(), 1);
+                attivo_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+            }
+        }
+        std::locale::global(std::locale(std::locale::classic(), new Virgola));
+    }
+    void TearDown() override {
+        std::setlocale(LC_ALL, precedenteC_.c_str());
+        std::locale::global(precedenteCpp_);
+        unsetenv("LOCPATH");
+    }
+    struct Virgola : std::numpunct<char> {
+        char do_decimal_point() const override { return ','; }
+        char do_thousands_sep() const override { return '.'; }
+        std::string do_grouping() const override { return "\3"; }
+    };
+    bool attivo_ = false;
+    std::string precedenteC_;
+    std::locale precedenteCpp_;
+    std::filesystem::path cartella_;
+};
+
+TEST_F(LocaleConVirgola, FormatsAndReadsWithAPoint) {
+    if (attivo_) {
+        char prova[16];
+        std::snprintf(prova, sizeof prova, "%.1f", 1.5);
+        ASSERT_STREQ(prova, "1,5") << "the comma locale is not in force";
+    }
+    EXPECT_EQ(FormattaNumero(1234.5, "###0.00####"), "1234.50");
+    EXPECT_EQ(FormattaNumero(0.5, "#.##"), "0.5");
+    EXPECT_EQ(FormattaNumero(-2.5, "0"), "-3");
+    EXPECT_EQ(FormattaNumero(12.5, ""), "12.5");
+    EXPECT_DOUBLE_EQ(Val("1.25"), 1.25);
+    EXPECT_DOUBLE_EQ(Val("1,25"), 1.0);
+    if (!attivo_) GTEST_SKIP() << "no comma locale could be made; only the C++ locale was set";
+}
+
+TEST(Val, LongestLeadingNumberWithAPoint) {
+    EXPECT_EQ(Val(""), 0.0);
+    EXPECT_EQ(Val("abc"), 0.0);
+    EXPECT_EQ(Val("12abc"), 12.0);
+    EXPECT_EQ(Val("-3.25"), -3.25);
+    EXPECT_EQ(Val(".5"), 0.5);
+    EXPECT_EQ(Val("-.5"), -0.5);
+    EXPECT_EQ(Val("  7"), 7.0);
+    EXPECT_EQ(Val("1.2.3"), 1.2);
+    EXPECT_EQ(Val("-"), 0.0);
+    EXPECT_EQ(Val("."), 0.0);
+    EXPECT_EQ(Val("5."), 5.0);
+    EXPECT_EQ(Val("+4"), 4.0);
+    EXPECT_EQ(Val("1e3"), 1000.0);
+    EXPECT_EQ(Val("2.5E-1x"), 0.25);
+    EXPECT_EQ(Val("1e"), 1.0);
+    EXPECT_EQ(Val("1e+"), 1.0);
+    EXPECT_EQ(Val("1e999"), std::numeric_limits<double>::max());
+}
+
+TEST(ParteIntera, FloorTruncateAndBankersRounding) {
+    EXPECT_EQ(Int(2.5), 2.0);
+    EXPECT_EQ(Int(-2.5), -3.0);
+    EXPECT_EQ(Fix(-2.5), -2.0);
+    EXPECT_EQ(Fix(2.9), 2.0);
+    EXPECT_EQ(CInt(2.5), 2);
+    EXPECT_EQ(CInt(3.5), 4);
+    EXPECT_EQ(CInt(-2.5), -2);
+    EXPECT_EQ(CInt(-3.5), -4);
+    EXPECT_EQ(CInt(2.6), 3);
+    EXPECT_EQ(CInt(0.125), 0);
+    EXPECT_EQ(CInt(1e9), 32767);
+    EXPECT_EQ(CInt(-1e9), -32768);
+    EXPECT_EQ(CLng(1e9 + 0.5), 1000000000);
+    EXPECT_EQ(CLng(1e12), 2147483647);
+}
+
+TEST(ArrotondaDecimali, NegativeValuesRoundLikePositiveOnes) {
+    EXPECT_DOUBLE_EQ(ArrotondaDecimali(1.234, 100), 1.23);
+    EXPECT_DOUBLE_EQ(ArrotondaDecimali(-1.234, 100), -1.23);
+    EXPECT_DOUBLE_EQ(ArrotondaDecimali(1.236, 100), 1.24);
+    EXPECT_DOUBLE_EQ(ArrotondaDecimali(-1.236, 100), -1.24);
+    EXPECT_DOUBLE_EQ(ArrotondaDecimali(-2.5, 1), -3.0);
+    EXPECT_DOUBLE_EQ(ArrotondaDecimali(2.5, 1), 3.0);
+    EXPECT_DOUBLE_EQ(ArrotondaDecimali(0.0, 1000), 0.0);
+}
+
+} // namespace

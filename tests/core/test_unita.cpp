@@ -1,0 +1,145 @@
+// The unit table in both systems: factors as 4-byte reals, labels, names from the language
+// texts, and what the user sees for known quantities.
+#include "core/Formato.h"
+#include "core/Lingua.h"
+#include "core/Progetti.h"
+#include "core/Unita.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvra;
+
+namespace {
+
+class TabellaUnita : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        AzzeraTabelle();
+        AzzeraUnitaMisura();
+        TestiUnita.clear();
+        for (int i = 0; i <= 10; ++i) TestiUnita.push_back("unit " + std::to_string(i));
+    }
+    void TearDown() override {
+        TestiUnita.clear();
+        AzzeraUnitaMisura();
+        AzzeraTabelle();
+    }
+    // What the user sees for an internal value of a quantity.
+    static std::string Mostra(double v, int riga) {
+        return FormattaNumero(v * FattoreUnita[riga], FormatoUnita[riga]);
+    }
+};
+
+TEST_F(TabellaUnita, MetricShowsInternalValues) {
+    ImpostaUnitaMisura(SISTEMA_METRICO);
+    for (int r = 0; r < RIGHE_UNITA_USATE; ++r) EXPECT_EQ(FattoreUnita[r], 1.0f) << r;
+    EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[mm]");
+    EXPECT_EQ(SiglaUnita[UNITA_FORZA], "N");
+    EXPECT_EQ(EtichettaUnita[UNITA_RIGIDEZZA], "[N/mm]");
+    EXPECT_EQ(EtichettaUnita[UNITA_MOMENTO], "[N.m]");
+    EXPECT_EQ(EtichettaUnita[UNITA_NUMERO], "");
+    EXPECT_EQ(EtichettaUnita[UNITA_PRESSIONE], "[Bar]");
+    EXPECT_EQ(Mostra(12.6, UNITA_VELOCITA), "13");
+    EXPECT_EQ(Mostra(12.5, UNITA_LUNGHEZZA), "12.50");
+    EXPECT_EQ(Mostra(0.1234567, UNITA_LUNGHEZZA), "0.123457");
+    EXPECT_EQ(Mostra(7, UNITA_FORZA), "7.0");
+    EXPECT_EQ(DecimaliUnita[UNITA_LUNGHEZZA], 6);
+    EXPECT_EQ(ArrotondamentoUnita[UNITA_LUNGHEZZA], 1e6f);
+    EXPECT_EQ(ArrotondamentoUnita[UNITA_FORZA], 100.0f);
+    EXPECT_EQ(DecimaliUnita[UNITA_VELOCITA], 1);
+    EXPECT_EQ(ArrotondamentoUnita[UNITA_VELOCITA], 10.0f);
+}
+
+TEST_F(TabellaUnita, ImperialConversionsAsTheUserSeesThem) {
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    EXPECT_EQ(Mostra(25.4, UNITA_LUNGHEZZA), "1.00");
+    EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
+    EXPECT_EQ(Mostra(100, UNITA_FORZA), "22.48"); // 100 / 4.448222 = 22.4809
+    EXPECT_EQ(EtichettaUnita[UNITA_FORZA], "[Lb]");
+    EXPECT_EQ(Mostra(1, UNITA_RIGIDEZZA), "5.71"); // 25.4 / 4.448222 = 5.7101
+    EXPECT_EQ(EtichettaUnita[UNITA_RIGIDEZZA], "[Lb/in]");
+    EXPECT_EQ(Mostra(1, UNITA_PRESSIONE), "14.5");
+    EXPECT_EQ(EtichettaUnita[UNITA_PRESSIONE], "[PSI]");
+    EXPECT_EQ(Mostra(1, UNITA_MOMENTO), "0.738"); // 1 / 4.448222 / 0.3048 = 0.73756
+    EXPECT_EQ(EtichettaUnita[UNITA_MOMENTO], "[Lb.ft]");
+    EXPECT_EQ(Mostra(45.5, UNITA_ANGOLO), "45.5");
+    // Speed: held in mm/s, shown in in/s with a label that says so.
+    EXPECT_EQ(EtichettaUnita[UNITA_VELOCITA], "[in/s]");
+    EXPECT_EQ(SiglaUnita[UNITA_VELOCITA], "in/s");
+    EXPECT_EQ(Mostra(254, UNITA_VELOCITA), "10");
+    EXPECT_EQ(FormatoUnita[UNITA_VELOCITA], "###0");
+    EXPECT_EQ(DecimaliUnita[UNITA_LUNGHEZZA], 6);
+}
+
+TEST_F(TabellaUnita, FactorsAreFourByteReals) {
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    EXPECT_EQ(FattoreUnita[UNITA_LUNGHEZZA], 0.03937008f);
+    EXPECT_EQ(1000.0f * FattoreUnita[UNITA_LUNGHEZZA], 39.37008f);
+    // Computed in double precision from the constants, then held as a 4-byte real.
+    EXPECT_EQ(FattoreUnita[UNITA_FORZA], static_cast<float>(1.0 / 4.448222));
+    EXPECT_EQ(FattoreUnita[UNITA_RIGIDEZZA], static_cast<float>(25.4 / 4.448222));
+    EXPECT_EQ(FattoreUnita[UNITA_MOMENTO], static_cast<float>(1.0 / 4.448222 / 0.3048));
+    EXPECT_FLOAT_EQ(FattoreUnita[UNITA_FORZA], 0.2248089f);
+    EXPECT_FLOAT_EQ(FattoreUnita[UNITA_RIGIDEZZA], 5.710146f);
+    EXPECT_FLOAT_EQ(FattoreUnita[UNITA_MOMENTO], 0.7375621f);
+    EXPECT_EQ(FattoreUnita[UNITA_PRESSIONE], 14.5f);
+    EXPECT_EQ(FattoreUnita[UNITA_ANGOLO], 1.0f);
+    EXPECT_EQ(FattoreUnita[UNITA_NUMERO], 1.0f);
+}
+
+TEST_F(TabellaUnita, NamesComeFromTheLanguageSection) {
+    ImpostaUnitaMisura(SISTEMA_METRICO);
+    EXPECT_EQ(NomeUnita[UNITA_LUNGHEZZA], "unit 0");
+    EXPECT_EQ(NomeUnita[UNITA_MOMENTO], "unit 5");
+    EXPECT_EQ(NomeUnita[UNITA_VELOCITA], "unit 10");
+    EXPECT_EQ(NomeUnita[UNITA_PRESSIONE], "Bar");
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    EXPECT_EQ(NomeUnita[UNITA_LUNGHEZZA], "unit 6");
+    EXPECT_EQ(NomeUnita[UNITA_FORZA], "unit 7");
+    EXPECT_EQ(NomeUnita[UNITA_RIGIDEZZA], "unit 8");
+    EXPECT_EQ(NomeUnita[UNITA_ANGOLO], "unit 3");
+    EXPECT_EQ(NomeUnita[UNITA_MOMENTO], "unit 9");
+    EXPECT_EQ(NomeUnita[UNITA_VELOCITA], "unit 10");
+    EXPECT_EQ(NomeUnita[UNITA_PRESSIONE], "PSI");
+}
+
+TEST_F(TabellaUnita, ShortLanguageSectionLeavesNamesEmpty) {
+    TestiUnita.resize(3);
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    EXPECT_EQ(NomeUnita[UNITA_LUNGHEZZA], "");
+    EXPECT_EQ(NomeUnita[UNITA_ANGOLO], "");
+    EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
+}
+
+TEST_F(TabellaUnita, OtherSystemKeepsTheTableButSetsTheStep) {
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    PassoTabella = 2.0f;
+    ImpostaUnitaMisura(3);
+    EXPECT_EQ(PassoTabella, 1.0f);
+    EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
+    EXPECT_FLOAT_EQ(FattoreUnita[UNITA_FORZA], 0.2248089f);
+    ImpostaUnitaMisura(0);
+    EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
+    EXPECT_EQ(SistemaUnita, 0) << "the caller stores the system, not the table";
+}
+
+TEST_F(TabellaUnita, UnusedRowsStayEmpty) {
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    for (int r = RIGHE_UNITA_USATE; r < RIGHE_TABELLA_UNITA; ++r) {
+        EXPECT_EQ(FattoreUnita[r], 0.0f);
+        EXPECT_EQ(FormatoUnita[r], "");
+    }
+}
+
+TEST_F(TabellaUnita, TypedValuesAreStoredInInternalUnits) {
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    EXPECT_NEAR(LeggiValore("1", UNITA_LUNGHEZZA), 25.4, 1e-5);
+    EXPECT_NEAR(LeggiValore("22.4809", UNITA_FORZA), 100.0, 1e-3);
+    EXPECT_EQ(MostraValore(25.4, UNITA_LUNGHEZZA), "1.00");
+    ImpostaUnitaMisura(SISTEMA_METRICO);
+    EXPECT_EQ(LeggiValore("12.5abc", UNITA_LUNGHEZZA), 12.5);
+    AzzeraUnitaMisura();
+    EXPECT_EQ(LeggiValore("5", UNITA_LUNGHEZZA), 0.0); // an empty table divides by nothing
+}
+
+} // namespace
