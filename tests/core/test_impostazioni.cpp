@@ -1,0 +1,255 @@
+// The settings file: its 92-byte record byte by byte, the defaults, and what a damaged
+// record is read as.
+#include "core/Impostazioni.h"
+#include "core/Progetti.h"
+#include "core/Unita.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace kelvra;
+
+namespace {
+
+using Byte = std::vector<unsigned char>;
+
+Byte LeggiFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    std::string t = s.str();
+    return Byte(t.begin(), t.end());
+}
+
+void ScriviFile(const fs::path& p, const Byte& dati) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(dati.data()),
+              static_cast<std::streamsize>(dati.size()));
+}
+
+// IEEE 754 doubles of some colours, worked by hand, least significant byte first:
+// 255 = 1.9921875 * 2^7 -> 0x406FE00000000000; 0xFF00 = 65280 -> 0x40EFE00000000000;
+// 0xFF0000 = 16711680 -> 0x416FE00000000000; 0xFFFFFF = 16777215 -> 0x416FFFFFE0000000.
+const Byte D0 = {0, 0, 0, 0, 0, 0, 0, 0};
+const Byte DFF = {0, 0, 0, 0, 0, 0xE0, 0x6F, 0x40};
+const Byte DFF00 = {0, 0, 0, 0, 0, 0xE0, 0xEF, 0x40};
+const Byte DFF0000 = {0, 0, 0, 0, 0, 0xE0, 0x6F, 0x41};
+const Byte DFFFFFF = {0, 0, 0, 0xE0, 0xFF, 0xFF, 0x6F, 0x41};
+
+Byte Slice(const Byte& b, size_t da, size_t n) {
+    return Byte(b.begin() + static_cast<long>(da), b.begin() + static_cast<long>(da + n));
+}
+
+void Metti(Byte& b, size_t da, const Byte& v) {
+    for (size_t i = 0; i < v.size(); ++i) b[da + i] = v[i];
+}
+
+class Impostazioni : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        cartella = fs::temp_directory_path() /
+                   ("kelvra_ini_" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(cartella);
+        fs::create_directories(cartella);
+        PercorsoApplicazione = cartella.string() + "/";
+        SistemaUnita = 0;
+        ModoQuote = 0;
+        ColoreSfondo = 12345;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(cartella, ec);
+        PercorsoApplicazione.clear();
+        ImpostaINIDefault();
+        SistemaUnita = 0;
+    }
+    fs::path File() const { return cartella / "Kelvra.INI"; }
+
+    // A record with every field valid: curve colours 1..6 = 1..6, imperial, dimensions.
+    static Byte RecordValido() {
+        Byte b(92, 0);
+        Metti(b, 0, DFF0000);
+        for (int p = 1; p <= 6; ++p) Metti(b, 8 * p, DFF); // all 255, changed below
+        Metti(b, 56, DFFFFFF);
+        Metti(b, 64, DFF00);
+        Metti(b, 72, DFF);
+        Metti(b, 80, D0);
+        b[88] = 2;
+        b[90] = 2;
+        return b;
+    }
+
+    fs::path cartella;
+};
+
+} // namespace
+
+TEST_F(Impostazioni, DefaultsOfAFirstStart) {
+    EXPECT_FALSE(LeggiFileIni()); // no file: no settings
+    EXPECT_EQ(SistemaUnita, 1);
+    EXPECT_EQ(ModoQuote, 1);
+    EXPECT_EQ(ColoreSfondo, 0);
+    EXPECT_EQ(ColoreCurva[1], 0xFF);
+    EXPECT_EQ(ColoreCurva[2], 0xFF00);
+    EXPECT_EQ(ColoreCurva[3], 0xFFFF00);
+    EXPECT_EQ(ColoreCurva[4], 0x80FF);
+    EXPECT_EQ(ColoreCurva[5], 0xFF0000);
+    EXPECT_EQ(ColoreCurva[6], 0xFF00FF);
+    EXPECT_EQ(ColoreAssi, 0xFFFFFF);
+    EXPECT_EQ(ColoreEtichetteAssi, 0xFF00);
+    EXPECT_EQ(ColoreTitoli, 0xFF8080);
+    EXPECT_EQ(ColoreGriglia, 0xC0C0C0);
+}
+
+TEST_F(Impostazioni, RecordWrittenAtExitByteByByte) {
+    LeggiFileIni();
+    ASSERT_TRUE(ScriviFileIni());
+    Byte b = LeggiFile(File());
+    ASSERT_EQ(b.size(), 92u);
+    EXPECT_EQ(Slice(b, 0, 8), D0);       // background
+    EXPECT_EQ(Slice(b, 8, 8), DFF);      // curve 1
+    EXPECT_EQ(Slice(b, 16, 8), DFF00);   // curve 2
+    EXPECT_EQ(Slice(b, 40, 8), DFF0000); // curve 5
+    EXPECT_EQ(Slice(b, 56, 8), DFFFFFF); // axes
+    EXPECT_EQ(Slice(b, 64, 8), DFF00);   // axis labels
+    EXPECT_EQ(Slice(b, 88, 4), (Byte{1, 0, 1, 0}));
+    // 0xC0C0C0 = 12632256 = 1.50588... * 2^23: exponent 0x416, mantissa 0x8181800000000.
+    EXPECT_EQ(Slice(b, 80, 8), (Byte{0, 0, 0, 0, 0x18, 0x18, 0x68, 0x41}));
+}
+
+TEST_F(Impostazioni, WritingReplacesALongerFileWithExactly92Bytes) {
+    ScriviFile(File(), Byte(500, 0xAB));
+    ImpostaINIDefault();
+    ASSERT_TRUE(ScriviFileIni());
+    EXPECT_EQ(fs::file_size(File()), 92u);
+}
+
+TEST_F(Impostazioni, ImperialSystemAndDimensionsComeBackAtTheNextStart) {
+    ImpostaINIDefault();
+    SistemaUnita = 2;
+    ModoQuote = 2;
+    ColoreCurva[3] = 0xFF0000;
+    ColoreGriglia = 0x123456;
+    ASSERT_TRUE(ScriviFileIni());
+    Byte b = LeggiFile(File());
+    EXPECT_EQ(Slice(b, 24, 8), DFF0000);
+    EXPECT_EQ(Slice(b, 88, 4), (Byte{2, 0, 2, 0}));
+
+    ImpostaINIDefault();
+    ASSERT_TRUE(LeggiFileIni());
+    EXPECT_EQ(SistemaUnita, 2);
+    EXPECT_EQ(ModoQuote, 2);
+    EXPECT_EQ(ColoreCurva[3], 0xFF0000);
+    EXPECT_EQ(ColoreGriglia, 0x123456);
+}
+
+TEST_F(Impostazioni, ReadsARecordWrittenByHand) {
+    Byte b = RecordValido();
+    ScriviFile(File(), b);
+    ASSERT_TRUE(LeggiFileIni());
+    EXPECT_EQ(ColoreSfondo, 0xFF0000);
+    EXPECT_EQ(ColoreCurva[6], 0xFF);
+    EXPECT_EQ(ColoreAssi, 0xFFFFFF);
+    EXPECT_EQ(ColoreEtichetteAssi, 0xFF00);
+    EXPECT_EQ(ColoreTitoli, 0xFF);
+    EXPECT_EQ(ColoreGriglia, 0);
+    EXPECT_EQ(SistemaUnita, 2);
+    EXPECT_EQ(ModoQuote, 2);
+}
+
+TEST_F(Impostazioni, StoredColoursAreRoundedToTheNearestWholeNumber) {
+    Byte b = RecordValido();
+    // 254.75 = 0x406FD80000000000 reads as 255; 0.25 = 0x3FD0000000000000 reads as 0.
+    Metti(b, 8, {0, 0, 0, 0, 0, 0xD8, 0x6F, 0x40});
+    Metti(b, 16, {0, 0, 0, 0, 0, 0, 0xD0, 0x3F});
+    ScriviFile(File(), b);
+    ASSERT_TRUE(LeggiFileIni());
+    EXPECT_EQ(ColoreCurva[1], 255);
+    EXPECT_EQ(ColoreCurva[2], 0);
+}
+
+TEST_F(Impostazioni, UnitSystemZeroMeansNoSettingsAndEveryDefault) {
+    Byte b = RecordValido();
+    b[88] = 0;
+    ScriviFile(File(), b);
+    EXPECT_FALSE(LeggiFileIni());
+    EXPECT_EQ(SistemaUnita, 1);
+    EXPECT_EQ(ModoQuote, 1);
+    EXPECT_EQ(ColoreSfondo, 0); // the colour read is replaced too
+    EXPECT_EQ(ColoreTitoli, 0xFF8080);
+}
+
+TEST_F(Impostazioni, AnUnknownUnitSystemStartsMetric) {
+    for (Byte sistema : {Byte{3, 0}, Byte{0xFF, 0xFF}, Byte{0, 1}}) {
+        Byte b = RecordValido();
+        Metti(b, 88, sistema);
+        ScriviFile(File(), b);
+        ASSERT_TRUE(LeggiFileIni());
+        EXPECT_EQ(SistemaUnita, 1);
+        EXPECT_EQ(ModoQuote, 2); // the rest of the record stands
+        EXPECT_EQ(ColoreSfondo, 0xFF0000);
+    }
+}
+
+TEST_F(Impostazioni, AnInvalidColourTakesItsDefaultAlone) {
+    Byte b = RecordValido();
+    Metti(b, 0, {0, 0, 0, 0, 0, 0, 0xF8, 0x7F});  // NaN
+    Metti(b, 8, {0, 0, 0, 0, 0, 0, 0xF0, 0xBF});  // -1
+    Metti(b, 16, {0, 0, 0, 0, 0, 0, 0x70, 0x41}); // 16777216, one past 24 bits
+    Metti(b, 24, {0, 0, 0, 0, 0, 0, 0xF0, 0x7F}); // +infinity
+    Metti(b, 32, {0, 0, 0, 0, 0, 0, 0xF0, 0xC3}); // about -1.8e19
+    ScriviFile(File(), b);
+    ASSERT_TRUE(LeggiFileIni());
+    EXPECT_EQ(ColoreSfondo, 0);
+    EXPECT_EQ(ColoreCurva[1], 0xFF);
+    EXPECT_EQ(ColoreCurva[2], 0xFF00);
+    EXPECT_EQ(ColoreCurva[3], 0xFFFF00);
+    EXPECT_EQ(ColoreCurva[4], 0x80FF);
+    EXPECT_EQ(ColoreCurva[5], 0xFF); // valid fields are kept
+    EXPECT_EQ(ColoreAssi, 0xFFFFFF);
+}
+
+TEST_F(Impostazioni, AnUnknownAnnotationModeBecomesCoordinates) {
+    for (Byte modo : {Byte{0, 0}, Byte{3, 0}, Byte{0xFE, 0xFF}}) {
+        Byte b = RecordValido();
+        Metti(b, 90, modo);
+        ScriviFile(File(), b);
+        ASSERT_TRUE(LeggiFileIni());
+        EXPECT_EQ(ModoQuote, modo[0] == 0 ? 0 : 1);
+    }
+}
+
+TEST_F(Impostazioni, AShortFileReadsItsMissingBytesAsZeros) {
+    Byte b = RecordValido();
+    b.resize(90); // the annotation mode is missing: 0, none
+    ScriviFile(File(), b);
+    ASSERT_TRUE(LeggiFileIni());
+    EXPECT_EQ(SistemaUnita, 2);
+    EXPECT_EQ(ModoQuote, 0);
+
+    b.resize(40); // the unit system is missing: no settings
+    ScriviFile(File(), b);
+    EXPECT_FALSE(LeggiFileIni());
+    EXPECT_EQ(SistemaUnita, 1);
+    EXPECT_EQ(ColoreSfondo, 0);
+
+    ScriviFile(File(), {});
+    EXPECT_FALSE(LeggiFileIni());
+    EXPECT_EQ(SistemaUnita, 1);
+}
+
+TEST_F(Impostazioni, UnreadableOrUnwritableFile) {
+    fs::create_directory(File());
+    EXPECT_FALSE(LeggiFileIni());
+    EXPECT_EQ(SistemaUnita, 1);
+    EXPECT_FALSE(ScriviFileIni());
+    PercorsoApplicazione = (cartella / "missing" / "").string();
+    EXPECT_FALSE(ScriviFileIni());
+}
