@@ -1,0 +1,193 @@
+// The program's own English language file: every line a window reads has a text, and the
+// menu sections give each window's menus in their order.
+#include "core/Lingua.h"
+#include "core/MenuLingua.h"
+#include "core/Progetti.h"
+#include "support/Risposte.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace kelvra;
+
+namespace {
+
+const fs::path Qui = fs::path(__FILE__).parent_path();
+
+std::string LeggiFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<std::vector<std::string>> LeggiTsv(const fs::path& p) {
+    std::vector<std::vector<std::string>> righe;
+    std::istringstream in(LeggiFile(p));
+    std::string riga;
+    std::getline(in, riga); // heading
+    while (std::getline(in, riga)) {
+        if (riga.empty()) continue;
+        std::vector<std::string> campi;
+        std::istringstream r(riga);
+        std::string campo;
+        while (std::getline(r, campo, '\t')) campi.push_back(campo);
+        righe.push_back(campi);
+    }
+    return righe;
+}
+
+const std::map<std::string, const SezioneTesti*>& Tabelle() {
+    static const std::map<std::string, const SezioneTesti*> t = {
+        {"Lingua", &TestiLingua},
+        {"Common", &TestiCommon},
+        {"Quantity", &TestiQuantity},
+        {"Unit\xC3\xA0", &TestiUnita}, // as the lists spell it, in UTF-8
+        {"Toolbar", &TestiToolbar},
+        {"MsgBox", &Messaggi},
+        {"Main", &TestiMain},
+        {"FrmMenu", &TestiFrmMenu},
+        {"InsGeo01", &TestiInsGeo01},
+        {"InsMolla", &TestiInsMolla},
+        {"InsAmmortizzatore", &TestiInsAmmortizzatore},
+        {"InsTampone", &TestiInsTampone},
+        {"FrmPLoad", &TestiFrmPLoad},
+        {"Curve", &TestiCurve},
+        {"Funzioni", &TestiFunzioni},
+        {"Lettore", &TestiLettore},
+        {"Tabelle", &TestiTabelle},
+        {"AboutBox", &TestiAboutBox},
+        {"FrmAcquisizione", &TestiFrmAcquisizione},
+    };
+    return t;
+}
+
+// Scrambles lang/english.txt as the build does and loads it from a program folder.
+class FileLinguaInglese : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        cartella = fs::temp_directory_path() /
+                   ("kelvra_english_" +
+                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(cartella);
+        fs::create_directories(cartella);
+        PercorsoApplicazione = cartella.string() + "/";
+        AzzeraLingua();
+
+        std::string codificato, errore;
+        ASSERT_TRUE(
+            CodificaSorgenteLingua(LeggiFile(Qui / "../../lang/english.txt"), codificato, errore))
+            << errore;
+        std::ofstream(cartella / "Kelvra3.lng", std::ios::binary) << codificato;
+        ASSERT_TRUE(CaricaLingua());
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(cartella, ec);
+        PercorsoApplicazione.clear();
+        AzzeraLingua();
+    }
+    fs::path cartella;
+    test::Risposte dialoghi;
+};
+
+} // namespace
+
+TEST_F(FileLinguaInglese, EveryLineTheWindowsReadHasAText) {
+    auto righe = LeggiTsv(Qui / "data/language-lines.tsv");
+    ASSERT_GT(righe.size(), 300u);
+    for (const auto& r : righe) {
+        ASSERT_GE(r.size(), 3u);
+        auto t = Tabelle().find(r[0]);
+        ASSERT_NE(t, Tabelle().end()) << r[0];
+        EXPECT_FALSE(Riga(*t->second, std::stoi(r[1])).empty()) << r[0] << " " << r[1];
+    }
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+TEST_F(FileLinguaInglese, CatalogueMatchesTheLoadedTexts) {
+    auto righe = LeggiTsv(Qui / "../../lang/catalogue.tsv");
+    int testi = 0;
+    for (const auto& r : righe) {
+        ASSERT_EQ(r.size(), 5u);
+        if (r[0].rfind("Mnu", 0) == 0) continue;
+        auto t = Tabelle().find(r[0]);
+        ASSERT_NE(t, Tabelle().end()) << r[0];
+        // The catalogue shows the text in UTF-8, the table holds code-page bytes.
+        EXPECT_EQ(InUtf8(Riga(*t->second, std::stoi(r[1]))), r[4]) << r[0] << " " << r[1];
+        ++testi;
+    }
+    size_t caricate = 0;
+    for (const auto& [nome, tabella] : Tabelle()) caricate += tabella->size();
+    EXPECT_EQ(static_cast<size_t>(testi), caricate);
+}
+
+TEST_F(FileLinguaInglese, LinesMovedForASecondUseAreAtTheEndOfTheirSections) {
+    EXPECT_EQ(TestiQuantity.size(), 77u);
+    EXPECT_EQ(Messaggi.size(), 48u);
+    EXPECT_EQ(TestiFrmMenu.size(), 32u);
+    EXPECT_EQ(TestiInsGeo01.size(), 30u);
+    // The two uses read different texts.
+    EXPECT_NE(Riga(Messaggi, 17), Riga(Messaggi, 46));
+    EXPECT_NE(Riga(Messaggi, 38), Riga(Messaggi, 47));
+    EXPECT_NE(Riga(TestiFrmMenu, 20), Riga(TestiFrmMenu, 30));
+    EXPECT_NE(Riga(TestiFrmMenu, 24), Riga(TestiFrmMenu, 31));
+    EXPECT_NE(Riga(TestiInsGeo01, 4), Riga(TestiInsGeo01, 29));
+    EXPECT_NE(Riga(TestiQuantity, 36), Riga(TestiQuantity, 76));
+    // The printer message gets its full stop from the printer test.
+    EXPECT_NE(Riga(Messaggi, 46).back(), '.');
+    EXPECT_EQ(Riga(TestiUnita, 10).empty(), false);
+    EXPECT_EQ(TestiUnita.size(), 11u);
+}
+
+TEST_F(FileLinguaInglese, MenuSectionsFollowTheWindowsMenus) {
+    struct Atteso {
+        const char* sezione;
+        int menu;
+        std::vector<int> voci; // items per menu
+    };
+    const Atteso attesi[] = {
+        {"MnuMain", 2, {3, 5}},
+        {"MnuFrmMenu", 11, {13, 6, 7, 5, 5, 1, 1, 1, 1, 1, 5}},
+        {"MnuFrmInsGeo", 14, {14, 9, 7, 5, 5, 1, 4, 7, 1, 3, 1, 1, 1, 5}},
+        {"MnuCurve", 10, {22, 6, 2, 2, 5, 14, 1, 1, 4, 5}},
+    };
+    for (const auto& a : attesi) {
+        ASSERT_TRUE(LeggiMenuLingua(a.sezione)) << a.sezione;
+        ASSERT_EQ(NumeroMenu, a.menu) << a.sezione;
+        for (int r = 1; r <= a.menu; ++r) {
+            EXPECT_EQ(NumeroVociMenu[r], a.voci[static_cast<size_t>(r - 1)])
+                << a.sezione << " menu " << r;
+            EXPECT_FALSE(VoceMenu(r, 0).empty()) << a.sezione << " menu " << r;
+        }
+    }
+    // Separators where the windows have them, the exit item last.
+    ASSERT_TRUE(LeggiMenuLingua("MnuFrmMenu"));
+    EXPECT_EQ(VoceMenu(1, 5), "");
+    EXPECT_EQ(VoceMenu(1, 8), "");
+    EXPECT_EQ(VoceMenu(1, 13), "E&xit");
+    EXPECT_EQ(VoceMenu(11, 1), "&Help");
+    EXPECT_EQ(VoceMenu(11, 5), "&About");
+    ASSERT_TRUE(LeggiMenuLingua("MnuCurve"));
+    EXPECT_EQ(VoceMenu(1, 22), "E&xit");
+    EXPECT_EQ(VoceMenu(1, 21), "");
+    EXPECT_EQ(VoceMenu(6, 14), "Wheel rate");
+    ASSERT_TRUE(LeggiMenuLingua("MnuFrmInsGeo"));
+    EXPECT_EQ(VoceMenu(1, 14), "E&xit");
+    EXPECT_EQ(VoceMenu(2, 9), "&Undo");
+}
+
+TEST_F(FileLinguaInglese, MenusStillReadAfterThePlainFileIsGone) {
+    EliminaFileLingua();
+    ASSERT_FALSE(fs::exists(cartella / "Kelvra3@@.lng"));
+    ASSERT_TRUE(LeggiMenuLingua("MnuMain"));
+    EXPECT_EQ(NumeroMenu, 2);
+    EXPECT_EQ(VoceMenu(1, 0), "&File");
+}
