@@ -1,0 +1,184 @@
+// The entry filters of the numeric boxes: which keys pass, from the text each key would make.
+#include "core/FiltriTasti.h"
+#include "core/Unita.h"
+#include "support/Risposte.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvra;
+
+namespace {
+
+CasellaTesto Box(const std::string& testo, int caret, int selezione = 0) {
+    return CasellaTesto{testo, caret, selezione};
+}
+
+// Whether the decimal filter lets the key through.
+bool PassaN(const CasellaTesto& b, double min, double max, int16_t dec, char tasto) {
+    return !RifiutaTastoNumerico(b, min, max, dec, static_cast<int16_t>(tasto));
+}
+bool PassaN(const CasellaTesto& b, double min, double max, int16_t dec, int16_t tasto) {
+    return !RifiutaTastoNumerico(b, min, max, dec, tasto);
+}
+
+TEST(FiltroNumerico, OnlyDigitsSignPointAndEditingKeys) {
+    const auto b = Box("12", 2);
+    for (char c : std::string("aZ,+ e/")) EXPECT_FALSE(PassaN(b, -100, 100, 2, c)) << c;
+    EXPECT_FALSE(PassaN(b, -100, 100, 2, int16_t{9})); // Tab is not for the filter
+    EXPECT_FALSE(PassaN(b, -100, 100, 2, int16_t{-1}));
+    EXPECT_TRUE(PassaN(b, -100, 100, 2, TASTO_INVIO));
+    EXPECT_TRUE(PassaN(Box("", 0), 5, 10, 2, TASTO_INVIO)); // Enter is never tested
+    EXPECT_TRUE(PassaN(b, -1000, 1000, 2, '3'));
+}
+
+TEST(FiltroNumerico, RangeOfTheTextTheDigitWouldMake) {
+    EXPECT_FALSE(PassaN(Box("9", 1), 0, 50, 2, '9')); // 99
+    EXPECT_TRUE(PassaN(Box("4", 1), 0, 50, 2, '9'));  // 49
+    EXPECT_FALSE(PassaN(Box("4", 0), 0, 50, 2, '9')); // 94
+    EXPECT_TRUE(PassaN(Box("50", 2), 0, 50, 2, '.')); // no range test for a new point
+    // A digit replaces the selection.
+    EXPECT_FALSE(PassaN(Box("123", 1, 1), 0, 150, 2, '9')); // 193
+    EXPECT_TRUE(PassaN(Box("123", 1, 1), 0, 200, 2, '9'));
+    EXPECT_TRUE(PassaN(Box("999", 0, 3), 0, 10, 2, '7')); // all selected: 7
+}
+
+TEST(FiltroNumerico, MinimumAboveZeroCannotBeEmptied) {
+    EXPECT_FALSE(PassaN(Box("5", 1), 1, 100, 2, TASTO_BACKSPACE));
+    EXPECT_FALSE(PassaN(Box("5", 0), 1, 100, 2, TASTO_CANC));
+    EXPECT_FALSE(PassaN(Box("5", 0, 1), 1, 100, 2, TASTO_BACKSPACE));
+    EXPECT_TRUE(PassaN(Box("5", 0, 1), 1, 100, 2, '7'));           // typed over
+    EXPECT_TRUE(PassaN(Box("15", 2), 1, 100, 2, TASTO_BACKSPACE)); // leaves 1
+}
+
+TEST(FiltroNumerico, DeleteAtTheEndAndBackspaceAtTheStartAreNotTested) {
+    EXPECT_TRUE(PassaN(Box("5", 1), 1, 100, 2, TASTO_CANC));
+    EXPECT_TRUE(PassaN(Box("5", 0), 1, 100, 2, TASTO_BACKSPACE));
+    // ...while the same keys elsewhere are tested on what they leave.
+    EXPECT_TRUE(PassaN(Box("25", 0), 1, 100, 2, TASTO_CANC));    // 5
+    EXPECT_TRUE(PassaN(Box("205", 1), 10, 100, 2, TASTO_CANC));  // 25
+    EXPECT_FALSE(PassaN(Box("205", 0), 10, 100, 2, TASTO_CANC)); // 05
+}
+
+TEST(FiltroNumerico, Sign) {
+    EXPECT_TRUE(PassaN(Box("", 0), 0, 100, 2, '-'));   // "-" reads 0
+    EXPECT_FALSE(PassaN(Box("-", 1), 0, 100, 2, '5')); // -5 below 0
+    EXPECT_TRUE(PassaN(Box("-", 1), -10, 100, 2, '5'));
+    EXPECT_FALSE(PassaN(Box("5", 1), -10, 100, 2, '-'));    // caret not at the start
+    EXPECT_TRUE(PassaN(Box("5", 0), -10, 100, 2, '-'));     // -5
+    EXPECT_FALSE(PassaN(Box("5", 0), -4, 100, 2, '-'));     // -5 below -4
+    EXPECT_FALSE(PassaN(Box("-5", 0), -10, 100, 2, '-'));   // already signed
+    EXPECT_TRUE(PassaN(Box("-5", 0, 1), -10, 100, 2, '-')); // the selection holds the sign
+    EXPECT_TRUE(PassaN(Box("35", 0, 1), -10, 100, 2, '-')); // -5
+}
+
+TEST(FiltroNumerico, DecimalPointAndDecimals) {
+    // Limit 2, text 1.25: no third decimal; before the point a digit is fine.
+    EXPECT_FALSE(PassaN(Box("1.25", 4), 0, 100, 2, '3'));
+    EXPECT_FALSE(PassaN(Box("1.25", 2), 0, 100, 2, '3'));
+    EXPECT_TRUE(PassaN(Box("1.25", 0), 0, 100, 2, '3')); // 31.25
+    EXPECT_TRUE(PassaN(Box("1.2", 3), 0, 100, 2, '3'));
+    EXPECT_TRUE(PassaN(Box("1.25", 3, 1), 0, 100, 2, '7')); // replaces a decimal
+    // Limit 2, text 123: the point may leave at most two decimals after it.
+    EXPECT_FALSE(PassaN(Box("123", 0), 0, 1000, 2, '.'));
+    EXPECT_TRUE(PassaN(Box("123", 1), 0, 1000, 2, '.'));
+    EXPECT_TRUE(PassaN(Box("123", 3), 0, 1000, 2, '.'));
+    // A second point only in place of the first.
+    EXPECT_FALSE(PassaN(Box("1.5", 3), 0, 100, 2, '.'));
+    EXPECT_TRUE(PassaN(Box("1.5", 0, 3), 0, 100, 2, '.'));  // a lone point reads 0
+    EXPECT_FALSE(PassaN(Box("1.5", 0, 3), 1, 100, 2, '.')); // ...which is below 1
+    EXPECT_FALSE(PassaN(Box("1.5", 0, 1), 0, 100, 2, '.')); // the point stays
+    EXPECT_TRUE(PassaN(Box("1.5", 1, 2), 0, 100, 2, '.'));  // "1."
+    // Limit 0: a point only at the end, and no digit after it.
+    EXPECT_TRUE(PassaN(Box("12", 2), 0, 100, 0, '.'));
+    EXPECT_FALSE(PassaN(Box("12", 1), 0, 100, 0, '.'));
+    EXPECT_FALSE(PassaN(Box("12.", 3), 0, 100, 0, '4'));
+}
+
+TEST(FiltroNumerico, ValuesAreComparedAsFourByteReals) {
+    // 1000 mm shown in inches: the limit is a 4-byte 39.37008.
+    AzzeraUnitaMisura();
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    const double massimo = 1000.0f * FattoreUnita[UNITA_LUNGHEZZA];
+    EXPECT_TRUE(PassaN(Box("39.3700", 7), 0, massimo, 6, '8'));
+    EXPECT_FALSE(PassaN(Box("39.3700", 7), 0, massimo, 6, '9'));
+    AzzeraUnitaMisura();
+}
+
+TEST(FiltroNumerico, CaretOutsideTheTextIsBroughtBack) {
+    EXPECT_TRUE(PassaN(Box("12", 99, 5), 0, 100, 2, TASTO_CANC));
+    EXPECT_FALSE(PassaN(Box("12", -3, -1), 0, 100, 2, '-')); // -12 below 0
+}
+
+TEST(FiltroIntero, WholeNumbersOnly) {
+    EXPECT_TRUE(RifiutaTastoIntero(Box("", 0), -10, 10, '-'));
+    EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '.'));
+    EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, 'x'));
+    EXPECT_FALSE(RifiutaTastoIntero(Box("1", 1), 0, 10, '0'));
+    EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '1'));
+    EXPECT_FALSE(RifiutaTastoIntero(Box("", 0), 5, 10, TASTO_INVIO));
+    EXPECT_TRUE(RifiutaTastoIntero(Box("7", 1), 5, 10, TASTO_BACKSPACE));
+    EXPECT_FALSE(RifiutaTastoIntero(Box("7", 0), 5, 10, TASTO_BACKSPACE));
+    EXPECT_FALSE(RifiutaTastoIntero(Box("7", 1), 5, 10, TASTO_CANC));
+    EXPECT_TRUE(RifiutaTastoIntero(Box("7", 0), 5, 10, TASTO_CANC));
+    EXPECT_FALSE(RifiutaTastoIntero(Box("17", 0, 1), 5, 10, TASTO_CANC)); // leaves 7
+    EXPECT_FALSE(RifiutaTastoIntero(Box("100", 1, 2), 0, 100, '5'));      // 15
+}
+
+TEST(Filtri, BeepOnlyWhenTheKeyIsRejected) {
+    test::Risposte risposte;
+    EXPECT_TRUE(ControlloTastoNumerico(Box("9", 1), 0, 50, 2, '9'));
+    EXPECT_EQ(risposte.beep, 1);
+    EXPECT_FALSE(ControlloTastoNumerico(Box("4", 1), 0, 50, 2, '9'));
+    EXPECT_EQ(risposte.beep, 1);
+    EXPECT_TRUE(ControlloTastoIntero(Box("1", 1), 0, 10, '.'));
+    EXPECT_EQ(risposte.beep, 2);
+    EXPECT_FALSE(ControlloTastoIntero(Box("1", 1), 0, 10, '0'));
+    EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '.'));
+    EXPECT_EQ(risposte.beep, 2) << "the bare verdicts never beep";
+}
+
+TEST(ApplicaTasto, EditsAsATextBoxDoes) {
+    auto r = ApplicaTasto(Box("123", 2), TASTO_BACKSPACE);
+    EXPECT_EQ(r.Text, "13");
+    EXPECT_EQ(r.SelStart, 1);
+    r = ApplicaTasto(Box("123", 0), TASTO_CANC);
+    EXPECT_EQ(r.Text, "23");
+    EXPECT_EQ(r.SelStart, 0);
+    r = ApplicaTasto(Box("123", 1, 2), TASTO_CANC);
+    EXPECT_EQ(r.Text, "1");
+    r = ApplicaTasto(Box("123", 1, 1), '9');
+    EXPECT_EQ(r.Text, "193");
+    EXPECT_EQ(r.SelStart, 2);
+    EXPECT_EQ(r.SelLength, 0);
+    r = ApplicaTasto(Box("123", 3), TASTO_CANC);
+    EXPECT_EQ(r.Text, "123");
+}
+
+TEST(Inserimento, PastedTextPassesTheSameChecksAsTypedText) {
+    auto numerico = [](double min, double max, int16_t dec) {
+        return [=](const CasellaTesto& b, int16_t t) {
+            return RifiutaTastoNumerico(b, min, max, dec, t);
+        };
+    };
+    EXPECT_FALSE(RifiutaInserimento(Box("1", 1), "2.5", numerico(0, 100, 2)));  // 12.5
+    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "2.555", numerico(0, 100, 2))); // decimals
+    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "2.5", numerico(0, 10, 2)));    // 12.5 > 10
+    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "1,5", numerico(0, 100, 2)));
+    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "abc", numerico(0, 100, 2)));
+    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "-5", numerico(-10, 100, 2))); // sign inside
+    EXPECT_FALSE(RifiutaInserimento(Box("", 0), "-5", numerico(-10, 100, 2)));
+    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "-5", numerico(0, 100, 2)));
+    EXPECT_TRUE(RifiutaInserimento(Box("1.5", 3), ".2", numerico(0, 100, 2))); // second point
+    EXPECT_FALSE(RifiutaInserimento(Box("1.5", 0, 3), "0.25", numerico(0, 100, 2)));
+    EXPECT_TRUE(RifiutaInserimento(Box("12", 2), "\n", numerico(0, 100, 2)));
+    // Cutting the selection is checked as deleting it.
+    EXPECT_TRUE(RifiutaInserimento(Box("5", 0, 1), "", numerico(1, 100, 2)));
+    EXPECT_FALSE(RifiutaInserimento(Box("15", 1, 1), "", numerico(1, 100, 2)));
+    EXPECT_FALSE(RifiutaInserimento(Box("5", 1), "", numerico(1, 100, 2)));
+    auto intero = [](const CasellaTesto& b, int16_t t) { return RifiutaTastoIntero(b, 0, 500, t); };
+    EXPECT_FALSE(RifiutaInserimento(Box("", 0), "450", intero));
+    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "4.5", intero));
+    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "650", intero));
+}
+
+} // namespace
