@@ -1,0 +1,67 @@
+// Menu captions applied to Qt menus from a menu section of the language lines.
+#include "core/Lingua.h"
+#include "core/MenuLingua.h"
+#include "platform/MenuQt.h"
+
+#include <QAction>
+#include <QMenu>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace kelvra;
+
+namespace {
+
+class MenuQt : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        AzzeraLingua();
+        LineeLingua = {"[MnuProva]", "&File=&New,,&Open,E&xit,Extra", "Unit\xE0=&Metric",
+                       "&?=&Help", ""};
+        file = std::make_unique<QMenu>("File");
+        unita = std::make_unique<QMenu>("Units");
+        guida = std::make_unique<QMenu>("Help");
+        sotto = std::make_unique<QMenu>("sub");
+        fileVoci = {nullptr, file->addAction("a"), file->addAction("b"), nullptr,
+                    file->addMenu(sotto.get())};
+    }
+    void TearDown() override { AzzeraLingua(); }
+
+    std::unique_ptr<QMenu> file, unita, guida, sotto;
+    std::vector<QAction*> fileVoci;
+};
+
+} // namespace
+
+TEST_F(MenuQt, CaptionsSeparatorsAndAccessKeys) {
+    ASSERT_TRUE(ImpostaMenuLingua("MnuProva", {{file.get(), fileVoci},
+                                               {unita.get(), {nullptr}},
+                                               {guida.get(), {nullptr, guida->addAction("x")}}}));
+    EXPECT_EQ(file->title(), "&File");
+    EXPECT_EQ(fileVoci[1]->text(), "&New");
+    EXPECT_FALSE(fileVoci[1]->isSeparator());
+    EXPECT_TRUE(fileVoci[2]->isSeparator());
+    // Element 3 is missing from the window's array; item 4 is a submenu entry.
+    EXPECT_EQ(fileVoci[4]->text(), "E&xit");
+    EXPECT_EQ(fileVoci[4]->menu(), sotto.get());
+    // The accented caption is shown from its code-page byte.
+    EXPECT_EQ(unita->title(), QString::fromUtf8("Unit\xC3\xA0"));
+    EXPECT_EQ(guida->title(), "&?");
+    EXPECT_EQ(guida->actions().at(0)->text(), "&Help");
+}
+
+TEST_F(MenuQt, SeparatorBecomesAnItemAgainAndUnmappedRowsAreSkipped) {
+    ImpostaMenuLingua("MnuProva", {{file.get(), fileVoci}});
+    ASSERT_TRUE(fileVoci[2]->isSeparator());
+    LineeLingua = {"[MnuProva]", "&File=&New,&Close"};
+    ImpostaMenuLingua("MnuProva", {{file.get(), fileVoci}, {nullptr, {}}});
+    EXPECT_FALSE(fileVoci[2]->isSeparator());
+    EXPECT_EQ(fileVoci[2]->text(), "&Close");
+    EXPECT_EQ(unita->title(), "Units");
+}
+
+TEST_F(MenuQt, MissingSectionLeavesTheCaptions) {
+    EXPECT_FALSE(ImpostaMenuLingua("MnuNowhere", {{file.get(), fileVoci}}));
+    EXPECT_EQ(file->title(), "File");
+    EXPECT_EQ(fileVoci[1]->text(), "a");
+}
