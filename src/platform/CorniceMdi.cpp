@@ -18,9 +18,12 @@ std::string ultimoSuggerimento;
 FinestraFiglia::FinestraFiglia(QWidget* genitore) : QWidget(genitore) {}
 
 FinestraFiglia::~FinestraFiglia() {
-    // The menus go with the child; take them off the frame's bar first.
+    // The menus go with the child, and so does the empty sub-window that held it; the
+    // frame stops counting it as the active child.
     qDeleteAll(menu_);
     menu_.clear();
+    if (cornice_) cornice_->FigliaDistrutta(this);
+    if (QMdiSubWindow* sotto = SottoFinestra()) sotto->deleteLater();
 }
 
 QMenu* FinestraFiglia::AggiungiMenu(const QString& titolo) {
@@ -59,6 +62,7 @@ CorniceMdi::CorniceMdi(QWidget* genitore) : QMainWindow(genitore) {
 CorniceMdi::~CorniceMdi() {
     // Children die with the area; they must not call back into a half-destroyed frame.
     disconnect(area_, nullptr, this, nullptr);
+    for (FinestraFiglia* figlia : findChildren<FinestraFiglia*>()) figlia->cornice_ = nullptr;
     if (cornicePrincipale == this) cornicePrincipale = nullptr;
 }
 
@@ -121,6 +125,12 @@ void CorniceMdi::SottoFinestraAttivata(QMdiSubWindow* finestra) {
     if (precedente) precedente->Form_Deactivate();
     AggiornaMenu();
     if (attiva_ == figlia) figlia->Form_Activate();
+}
+
+void CorniceMdi::FigliaDistrutta(FinestraFiglia* figlia) {
+    if (attiva_ != figlia) return;
+    attiva_ = nullptr;
+    AggiornaMenu();
 }
 
 void CorniceMdi::AggiornaMenu() {

@@ -89,7 +89,9 @@ class CorniceMdi : public QMainWindow {
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
   private:
+    friend class FinestraFiglia;
     void SottoFinestraAttivata(QMdiSubWindow* finestra);
+    void FigliaDistrutta(FinestraFiglia* figlia);
     void MostraMenu(const QList<QMenu*>& menu);
 
     QMdiArea* area_;

@@ -1,0 +1,175 @@
+// The multi-document frame: the active child's menus on the frame's bar, Form_Activate once
+// per activation and not when the focus comes back from a message box, the status panel.
+#include "platform/CorniceMdi.h"
+#include "platform/Testo.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace kelvra;
+
+namespace {
+
+class FigliaContata : public FinestraFiglia {
+  public:
+    using FinestraFiglia::FinestraFiglia;
+    void Form_Activate() override {
+        ++attivazioni;
+        // What the active child's activation sees of the frame's bar.
+        if (Cornice()) titoliAllAttivazione = TitoliBarra(Cornice());
+    }
+    void Form_Deactivate() override { ++disattivazioni; }
+    static QStringList TitoliBarra(const CorniceMdi* c) {
+        QStringList t;
+        for (QAction* a : c->menuBar()->actions()) t << a->text();
+        return t;
+    }
+    int attivazioni = 0;
+    int disattivazioni = 0;
+    QStringList titoliAllAttivazione;
+};
+
+class Cornice : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        cornice.resize(800, 600);
+        cornice.AggiungiMenu("&File");
+        cornice.AggiungiMenu("&?");
+        a->AggiungiMenu("A-File");
+        a->AggiungiMenu("A-Schema");
+        c->AggiungiMenu("C-Grafici");
+        cornice.AggiungiFiglia(a);
+        cornice.AggiungiFiglia(b);
+        cornice.AggiungiFiglia(c);
+        cornice.show();
+        QApplication::setActiveWindow(&cornice);
+    }
+    QStringList Barra() const { return FigliaContata::TitoliBarra(&cornice); }
+
+    CorniceMdi cornice;
+    FigliaContata* a = new FigliaContata;
+    FigliaContata* b = new FigliaContata; // no menus of its own
+    FigliaContata* c = new FigliaContata;
+};
+
+} // namespace
+
+TEST_F(Cornice, ActiveChildsMenusTakeTheBar) {
+    cornice.AttivaFiglia(a);
+    EXPECT_EQ(cornice.FigliaAttiva(), a);
+    EXPECT_EQ(Barra(), QStringList({"A-File", "A-Schema"}));
+    // The child finds its menus in place when its activation runs.
+    EXPECT_EQ(a->titoliAllAttivazione, QStringList({"A-File", "A-Schema"}));
+
+    cornice.AttivaFiglia(c);
+    EXPECT_EQ(Barra(), QStringList({"C-Grafici"}));
+
+    // A child with no menus shows the frame's own.
+    cornice.AttivaFiglia(b);
+    EXPECT_EQ(Barra(), QStringList({"&File", "&?"}));
+
+    // A menu added to the active child shows at once.
+    cornice.AttivaFiglia(a);
+    a->AggiungiMenu("A-Vista");
+    EXPECT_EQ(Barra(), QStringList({"A-File", "A-Schema", "A-Vista"}));
+}
+
+TEST_F(Cornice, FormActivateOncePerActivation) {
+    cornice.AttivaFiglia(b);
+    const int a0 = a->attivazioni, c0 = c->attivazioni;
+    const int ad0 = a->disattivazioni, cd0 = c->disattivazioni;
+    cornice.AttivaFiglia(a);
+    cornice.AttivaFiglia(a); // already active: nothing
+    cornice.AttivaFiglia(c);
+    cornice.AttivaFiglia(a);
+    EXPECT_EQ(a->attivazioni - a0, 2);
+    EXPECT_EQ(c->attivazioni - c0, 1);
+    EXPECT_EQ(a->disattivazioni - ad0, 1);
+    EXPECT_EQ(c->disattivazioni - cd0, 1);
+
+    // Activation through the area itself (a click on a child's title) counts the same.
+    cornice.AreaMdi()->setActiveSubWindow(c->SottoFinestra());
+    EXPECT_EQ(cornice.FigliaAttiva(), c);
+    EXPECT_EQ(c->attivazioni - c0, 2);
+}
+
+TEST_F(Cornice, FocusBackFromAMessageBoxRunsNoActivation) {
+    cornice.AttivaFiglia(a);
+    const int prima = a->attivazioni, disattivazioniPrima = a->disattivazioni;
+    QSignalSpy segnali(cornice.AreaMdi(), &QMdiArea::subWindowActivated);
+
+    // A message box takes the focus and gives it back.
+    QMessageBox box(QMessageBox::Information, "t", "x", QMessageBox::Ok, &cornice);
+    box.show();
+    QApplication::setActiveWindow(&box);
+    QApplication::processEvents();
+    box.hide();
+    QApplication::setActiveWindow(&cornice);
+    QApplication::processEvents();
+    // What the area reports on such a round trip: no active child, then the same child.
+    emit cornice.AreaMdi()->subWindowActivated(nullptr);
+    emit cornice.AreaMdi()->subWindowActivated(a->SottoFinestra());
+    EXPECT_GE(segnali.count(), 2);
+
+    EXPECT_EQ(a->attivazioni, prima);
+    EXPECT_EQ(a->disattivazioni, disattivazioniPrima);
+    EXPECT_EQ(cornice.FigliaAttiva(), a);
+    EXPECT_EQ(Barra(), QStringList({"A-File", "A-Schema"}));
+    // A Part may still call the activation itself.
+    a->Form_Activate();
+    EXPECT_EQ(a->attivazioni, prima + 1);
+}
+
+TEST_F(Cornice, ClosingTheActiveChildHandsTheBarOn) {
+    cornice.AttivaFiglia(c);
+    delete c;
+    c = nullptr;
+    QApplication::processEvents();
+    // Either another child became active (its menus) or none (the frame's); never the
+    // closed child's.
+    const QStringList barra = Barra();
+    EXPECT_FALSE(barra.contains("C-Grafici"));
+    if (cornice.FigliaAttiva() == a)
+        EXPECT_EQ(barra, QStringList({"A-File", "A-Schema"}));
+    else
+        EXPECT_EQ(barra, QStringList({"&File", "&?"}));
+
+    delete a;
+    delete b;
+    a = b = nullptr;
+    QApplication::processEvents();
+    EXPECT_EQ(cornice.FigliaAttiva(), nullptr);
+    EXPECT_EQ(Barra(), QStringList({"&File", "&?"}));
+}
+
+TEST_F(Cornice, ClickOnTheEmptyClientArea) {
+    QSignalSpy clic(&cornice, &CorniceMdi::ClicSfondo);
+    QTest::mousePress(cornice.AreaMdi()->viewport(), Qt::LeftButton, {}, QPoint(790, 590));
+    EXPECT_EQ(clic.count(), 1);
+}
+
+TEST(StatusPanel, HintsGoToTheFramesLabelInTheLanguagesCodePage) {
+    ImpostaCodicePagina(CodicePagina::Windows1252);
+    ImpostaSuggerimento("prima");
+    EXPECT_EQ(Suggerimento(), "prima");
+    {
+        CorniceMdi cornice;
+        EXPECT_EQ(CorniceMdi::Principale(), &cornice);
+        // A new frame shows the last hint written.
+        EXPECT_EQ(cornice.Toolbar()->text(), "prima");
+        ImpostaSuggerimento("Perch\xe9 \x80");
+        EXPECT_EQ(cornice.Toolbar()->text(), QString::fromUtf8("Perché €"));
+        EXPECT_EQ(Suggerimento(), "Perch\xe9 \x80");
+        // The panel is a permanent part of the frame's status bar.
+        EXPECT_EQ(cornice.Toolbar()->objectName(), "Toolbar");
+        EXPECT_TRUE(cornice.isAncestorOf(cornice.Toolbar()));
+    }
+    EXPECT_EQ(CorniceMdi::Principale(), nullptr);
+    ImpostaSuggerimento("dopo"); // no frame: remembered only, no crash
+    EXPECT_EQ(Suggerimento(), "dopo");
+    SeguiCodicePaginaLingua();
+}
