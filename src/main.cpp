@@ -1,9 +1,13 @@
 // Kelvra: the splash window starts the program and hands over to the main window; the
 // program ends only through the main window's exit question.
+#include "shell/Main.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
 
 #include <QApplication>
+#ifndef QT_NO_SESSIONMANAGER
+#include <QSessionManager>
+#endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -12,6 +16,17 @@ int main(int argc, char** argv) {
     // appears must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     kelvra::InstallaGestoriQt();
+
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session ending asks the same exit question as closing the main window.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, [](QSessionManager& sessione) {
+        kelvra::MAIN* main = kelvra::MAIN::Istanza();
+        if (!main || !sessione.allowsInteraction()) return;
+        const bool annulla = main->MDIForm_QueryUnload();
+        sessione.release();
+        if (annulla) sessione.cancel();
+    });
+#endif
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);

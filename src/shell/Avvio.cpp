@@ -67,7 +67,8 @@ QPixmap DisegnaLogo() {
     sfondo.setColorAt(1, QColor(4, 8, 20));
     pittore.fillRect(logo.rect(), sfondo);
 
-    // A rear wheel on its swingarm, with a rocker and the shock absorber.
+    // A rear wheel on its swingarm, with a rocker and the shock absorber, in the middle.
+    pittore.translate(-60, 0);
     const QPointF perno(210, 300), asse(430, 270), attacco(300, 290), nodo(310, 340),
         vertice(260, 330), telaio(245, 360), occhio(245, 190);
     pittore.setPen(QPen(QColor(60, 70, 90), 18));
@@ -108,6 +109,7 @@ QPixmap DisegnaLogo() {
 
     QFont carattere("Sans Serif", 46, QFont::Black);
     carattere.setLetterSpacing(QFont::PercentageSpacing, 112);
+    pittore.resetTransform();
     pittore.setFont(carattere);
     pittore.setPen(QColor(240, 240, 245));
     pittore.drawText(QRectF(0, 40, 640, 80), Qt::AlignCenter, "KELVRATONE");

@@ -6,6 +6,7 @@
 #include "core/Progetti.h"
 #include "core/Seams.h"
 #include "files/Salvataggio.h"
+#include "platform/MenuQt.h"
 #include "platform/Testo.h"
 
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QScreen>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace kelvra {
 
@@ -51,20 +53,16 @@ std::string TitoloMain() {
 }
 
 void ImpostaMenuMain(MAIN& form) {
-    auto applica = [](QMenu* menu, std::map<int, QAction*>& voci, int riga) {
-        const std::string titolo = VoceMenu(riga, 0);
-        if (menu && !titolo.empty()) menu->setTitle(DaAnsi(titolo));
-        for (int k = 1; k <= NumeroVociMenu[static_cast<size_t>(riga)]; ++k) {
-            auto it = voci.find(k);
-            const std::string testo = VoceMenu(riga, k);
-            if (it != voci.end() && it->second && !testo.empty())
-                it->second->setText(DaAnsi(testo));
+    auto voci = [](const std::map<int, QAction*>& elementi) {
+        std::vector<QAction*> v;
+        for (auto [indice, azione] : elementi) {
+            if (static_cast<size_t>(indice) >= v.size()) v.resize(static_cast<size_t>(indice) + 1);
+            v[static_cast<size_t>(indice)] = azione;
         }
+        return v;
     };
-    for (int r = 1; r <= NumeroMenu && r <= MassimoMenu; ++r) {
-        if (r == 1) applica(form.MenuItem[0], form.FileItem, r);
-        if (r == 2) applica(form.MenuItem[1], form.GuidaItem, r);
-    }
+    ApplicaTabellaMenu(
+        {{form.MenuItem[0], voci(form.FileItem)}, {form.MenuItem[1], voci(form.GuidaItem)}});
 }
 
 void ChiudiMain() {
