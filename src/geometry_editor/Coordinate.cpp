@@ -161,8 +161,13 @@ void CambioCoordinate(EditorGeometria& ed, float fattorePrecedente) {
     const int16_t p = NumeroProgetti;
     // The maximum travel first, so that the shock absorber's check below reads it in the
     // unit it is now shown in.
+    // The box holds a whole number or a value the program wrote with the format's decimals;
+    // a ten-thousandth of a millimetre takes back what those decimals lose, so that switching
+    // back and forth does not wear the value down (250 mm stays 250, not 249.999999).
     const double maxEscMm =
-        fattorePrecedente != 0 ? Val(ed.Testo(Casella::MaxEsc)) / fattorePrecedente : 0.0;
+        fattorePrecedente != 0
+            ? ArrotondaDecimali(Val(ed.Testo(Casella::MaxEsc)) / fattorePrecedente, 1e4)
+            : 0.0;
     ed.Scrivi(Casella::MaxEsc, MostraLunghezza(maxEscMm));
 
     const int16_t u = std::min<int16_t>(Progetti[p].UltimoElemento, MAX_ELEMENTI);
