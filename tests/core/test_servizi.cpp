@@ -1,0 +1,145 @@
+// Common services: state code, titles, file names, the program folder, tolerance tests.
+#include "core/Lingua.h"
+#include "core/Progetti.h"
+#include "core/Servizi.h"
+#include "support/Risposte.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace kelvra;
+
+namespace {
+
+class Servizi : public test::TabelleAzzerate {
+  protected:
+    void SetUp() override {
+        TabelleAzzerate::SetUp();
+        TestiCommon.assign(20, "");
+        TestiCommon[17] = "Project";
+        TestiCurve = {"Graphs", "configurations"};
+    }
+    void TearDown() override {
+        TestiCommon.clear();
+        TestiCurve.clear();
+        TabelleAzzerate::TearDown();
+    }
+};
+
+TEST_F(Servizi, StateCodeSumsTheFlagsOfTheNewestProject) {
+    NumeroProgetti = 2;
+    Progetti[2].GeometriaInserita = VERO;
+    Progetti[2].TamponeInserito = VERO;
+    AggiornaStatoProgetto();
+    EXPECT_EQ(Progetti[2].StatoDatiProgetto, 9);
+    EXPECT_EQ(Progetti[1].StatoDatiProgetto, 0) << "only the newest project is recomputed";
+
+    Progetti[2].MollaInserita = VERO;
+    Progetti[2].AmmortizzatoreInserito = VERO;
+    AggiornaStatoProgetto();
+    EXPECT_EQ(Progetti[2].StatoDatiProgetto, 15);
+
+    // A flag holding 1 is not true.
+    Progetti[2].GeometriaInserita = 1;
+    Progetti[2].MollaInserita = FALSO;
+    AggiornaStatoProgetto();
+    EXPECT_EQ(Progetti[2].StatoDatiProgetto, 12);
+
+    NumeroProgetti = 0; // no project: nothing to recompute, nothing touched
+    AggiornaStatoProgetto();
+    EXPECT_EQ(Progetti[0].StatoDatiProgetto, 0);
+}
+
+TEST_F(Servizi, FileNameWithoutFolderAndExtension) {
+    EXPECT_EQ(EstraiNomeFile("C:\\x\\abc.kv3"), "abc");
+    EXPECT_EQ(EstraiNomeFile("C:\\Data\\Link A.kvp"), "Link A");
+    EXPECT_EQ(EstraiNomeFile("/home/rider/Link A.kvp"), "Link A");
+    EXPECT_EQ(EstraiNomeFile("/a\\b/c.kvr"), "c");
+    EXPECT_EQ(EstraiNomeFile("C:\\a.b\\name.kvt"), "name");
+    EXPECT_EQ(EstraiNomeFile("name.kva"), "name");
+    EXPECT_EQ(EstraiNomeFile("a.kvp"), "a");
+    EXPECT_EQ(EstraiNomeFile(".kvp"), "");
+    EXPECT_EQ(EstraiNomeFile("/x/.kvp"), "");
+    EXPECT_EQ(EstraiNomeFile(""), "");
+}
+
+TEST_F(Servizi, TitleFromTheProjectsHeld) {
+    Progetti[1].NomeConfigurazione = "C:\\Data\\Link A.kvp";
+    EXPECT_EQ(ComponiTitolo("Tables"), "Tables - Link A");
+    Progetti[1].NomeConfigurazione = "/data/Link B.kvp";
+    EXPECT_EQ(ComponiTitolo("Tables"), "Tables - Link B");
+    Progetti[1].NomeConfigurazione.clear();
+    EXPECT_EQ(ComponiTitolo("Tables"), "Tables - Project: 01");
+    NumeroProgetti = 3;
+    EXPECT_EQ(ComponiTitolo("Graphs"), "Graphs - 3 configurations");
+    NumeroProgetti = 6;
+    EXPECT_EQ(ComponiTitolo("Graphs"), "Graphs - 6 configurations");
+    NumeroProgetti = 0;
+    EXPECT_EQ(ComponiTitolo("Graphs"), "");
+}
+
+TEST_F(Servizi, CeilingOfASingle) {
+    EXPECT_EQ(ArrotondaEccesso(2.1f), 3);
+    EXPECT_EQ(ArrotondaEccesso(-2.1f), -2);
+    EXPECT_EQ(ArrotondaEccesso(3.0f), 3);
+    EXPECT_EQ(ArrotondaEccesso(-3.0f), -3);
+    EXPECT_EQ(ArrotondaEccesso(0.0001f), 1);
+    EXPECT_EQ(ArrotondaEccesso(1e20f), 2147483647);
+}
+
+TEST_F(Servizi, ToleranceTests) {
+    EXPECT_TRUE(SuperaTolleranza(10, 4, 5, 6));
+    EXPECT_FALSE(SuperaTolleranza(10, 4, 6, 6)); // 6 is not greater than 6
+    EXPECT_FALSE(SuperaTolleranza(10, 4, 5, 7)); // 6 is less than 7
+    EXPECT_TRUE(SuperaTolleranzaSeNonMaggiore(1, 2, 10, 4, 5, 6));
+    EXPECT_TRUE(SuperaTolleranzaSeNonMaggiore(2, 2, 10, 4, 5, 6));
+    EXPECT_FALSE(SuperaTolleranzaSeNonMaggiore(2, 1, 10, 4, 5, 6));
+    EXPECT_FALSE(SuperaTolleranzaSeNonMaggiore(1, 2, 10, 4, 6, 6));
+    EXPECT_TRUE(VerificaDifferenzaMaggiore(10, 4, 5.5));
+    EXPECT_FALSE(VerificaDifferenzaMaggiore(10, 4, 6));
+    EXPECT_TRUE(VerificaDifferenzaMaggiore(-1, -4, 2));
+}
+
+class CartellaProgramma : public Servizi {
+  protected:
+    void SetUp() override {
+        Servizi::SetUp();
+        precedente_ = std::filesystem::current_path();
+        cartella_ = std::filesystem::temp_directory_path() / "kelvra_test_cartella";
+        std::filesystem::create_directories(cartella_);
+    }
+    void TearDown() override {
+        std::filesystem::current_path(precedente_);
+        std::filesystem::remove_all(cartella_);
+        PercorsoApplicazione.clear();
+        Servizi::TearDown();
+    }
+    std::filesystem::path precedente_;
+    std::filesystem::path cartella_;
+};
+
+TEST_F(CartellaProgramma, FolderBecomesCurrentWithOneTrailingSeparator) {
+    ASSERT_TRUE(ImpostaPercorsoApplicazione(cartella_.string()));
+    EXPECT_EQ(PercorsoApplicazione, cartella_.string() + "/");
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(cartella_));
+    ASSERT_TRUE(ImpostaPercorsoApplicazione(cartella_.string() + "/"));
+    EXPECT_EQ(PercorsoApplicazione, cartella_.string() + "/");
+    ASSERT_TRUE(ImpostaPercorsoApplicazione("/"));
+    EXPECT_EQ(PercorsoApplicazione, "/");
+}
+
+TEST_F(CartellaProgramma, MissingFolderChangesNothing) {
+    ASSERT_TRUE(ImpostaPercorsoApplicazione(cartella_.string()));
+    EXPECT_FALSE(ImpostaPercorsoApplicazione((cartella_ / "absent").string()));
+    EXPECT_EQ(PercorsoApplicazione, cartella_.string() + "/");
+    EXPECT_FALSE(ImpostaPercorsoApplicazione(""));
+}
+
+TEST_F(CartellaProgramma, RunningProgramsFolder) {
+    ASSERT_TRUE(ImpostaPercorsoApplicazione());
+    std::filesystem::path eseguibile = std::filesystem::canonical("/proc/self/exe");
+    EXPECT_EQ(PercorsoApplicazione, eseguibile.parent_path().string() + "/");
+    EXPECT_EQ(std::filesystem::current_path(), eseguibile.parent_path());
+}
+
+} // namespace
