@@ -72,7 +72,10 @@ class DialoghiReali : public RispondenteDialoghi {
         QPrintDialog dialogo(&StampanteImpostata(), QApplication::activeWindow());
         return dialogo.exec() == QDialog::Accepted;
     }
-    bool StampantePresente() override { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+    bool StampantePresente() override {
+        return !QPrinterInfo::defaultPrinter().isNull() ||
+               !QPrinterInfo::availablePrinterNames().isEmpty();
+    }
     int MostraModale(QWidget* finestra) override {
         if (!finestra) return 0;
         if (auto* dialogo = qobject_cast<QDialog*>(finestra)) return dialogo->exec();

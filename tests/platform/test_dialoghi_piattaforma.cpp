@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace kelvra;
@@ -260,22 +261,21 @@ TEST(Guida, FileAndContextsAreKept) {
 
 // ---- screen --------------------------------------------------------------------------
 
-TEST(Schermo, TwipsFollowTheLogicalDpi) {
+TEST(Schermo, WholePixelsFromTwips) {
     QScreen* schermo = QGuiApplication::primaryScreen();
     ASSERT_NE(schermo, nullptr);
     const double dpi = schermo->logicalDotsPerInchX();
-    EXPECT_NEAR(TwipsPerPixelX() * dpi, 1440.0, 1e-9);
-    EXPECT_NEAR(LarghezzaSchermo(), schermo->geometry().width() * 1440.0 / dpi, 0.5);
-    EXPECT_NEAR(AltezzaSchermo(),
-                schermo->geometry().height() * 1440.0 / schermo->logicalDotsPerInchY(), 0.5);
+    const int fattore = static_cast<int>(std::lround(1440.0 / dpi));
+    // Integer division toward zero by the whole factor (15 at 96 dpi: 3014 -> 200).
+    EXPECT_EQ(PixelDaTwipsX(3000), 3000 / fattore);
+    EXPECT_EQ(PixelDaTwipsX(fattore * 200 + fattore - 1), 200);
+    EXPECT_EQ(PixelDaTwipsX(-(fattore * 200 + fattore - 1)), -200);
+    EXPECT_EQ(TwipsDaPixelX(640), std::lround(640 * 1440.0 / dpi));
+    EXPECT_EQ(PixelDaTwipsY(TwipsDaPixelY(480)), 480);
     if (dpi == 96.0) {
-        EXPECT_EQ(TwipsPerPixelX(), 15.0);
-        EXPECT_EQ(PixelDaTwipsX(3000), 200);
-        EXPECT_EQ(PixelDaTwipsX(3014), 200); // toward zero
-        EXPECT_EQ(PixelDaTwipsX(-3014), -200);
+        EXPECT_EQ(PixelDaTwipsX(3014), 200);
         EXPECT_EQ(TwipsDaPixelX(640), 9600);
     }
-    EXPECT_EQ(PixelDaTwipsY(TwipsDaPixelY(480)), 480);
 }
 
 // ---- code pages ----------------------------------------------------------------------
