@@ -54,7 +54,8 @@ public:
     // A circle about (x, y) with radius r in the horizontal scale unit.
     virtual void Cerchio(double x, double y, double r, long colore = -1) = 0;
 
-    // Text at the current position, which then moves past it.
+    // Text with its top-left corner at the current position; the position then moves to the
+    // start of the next line (x to the scale's left edge, y one text line lower).
     virtual void ImpostaPosizione(double x, double y) = 0;
     virtual double PosizioneX() const = 0;
     virtual double PosizioneY() const = 0;
