@@ -18,7 +18,9 @@ void Verifica(bool condizione) {
     if (!condizione) std::abort();
 }
 
-bool Colore(int32_t c) { return c >= 0 && c <= 0xFFFFFF; }
+bool Colore(int32_t c) {
+    return c >= 0 && c <= 0xFFFFFF;
+}
 
 void VerificaValori() {
     Verifica(SistemaUnita == 1 || SistemaUnita == 2);

@@ -46,8 +46,8 @@ void LeggiMenu() {
 }
 
 void VerificaSezioni() {
-    for (const SezioneTesti* t : {&TestiLingua, &TestiCommon, &Messaggi, &TestiUnita,
-                                  &TestiFrmAcquisizione}) {
+    for (const SezioneTesti* t :
+         {&TestiLingua, &TestiCommon, &Messaggi, &TestiUnita, &TestiFrmAcquisizione}) {
         Verifica(t->size() <= static_cast<size_t>(MassimoRigheSezione));
         for (const auto& riga : *t) {
             Verifica(!riga.empty() && riga.size() <= static_cast<size_t>(MassimaLunghezzaRiga));

@@ -5,6 +5,7 @@
 #include "core/Unita.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -54,7 +55,7 @@ class Impostazioni : public ::testing::Test {
   protected:
     void SetUp() override {
         cartella = fs::temp_directory_path() /
-                   ("kelvra_ini_" +
+                   ("kelvra_ini_" + std::to_string(::getpid()) + "_" +
                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(cartella);
         fs::create_directories(cartella);

@@ -5,6 +5,7 @@
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -58,10 +59,9 @@ std::string SorgenteCompleta() {
 class Lingua : public ::testing::Test {
   protected:
     void SetUp() override {
-        cartella =
-            fs::temp_directory_path() /
-            ("kelvra_lingua_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        cartella = fs::temp_directory_path() /
+                   ("kelvra_lingua_" + std::to_string(::getpid()) + "_" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(cartella);
         fs::create_directories(cartella);
         PercorsoApplicazione = cartella.string() + "/";

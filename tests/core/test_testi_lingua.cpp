@@ -6,6 +6,7 @@
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -74,7 +75,7 @@ class FileLinguaInglese : public ::testing::Test {
   protected:
     void SetUp() override {
         cartella = fs::temp_directory_path() /
-                   ("kelvra_english_" +
+                   ("kelvra_english_" + std::to_string(::getpid()) + "_" +
                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(cartella);
         fs::create_directories(cartella);
