@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <string>
 
 namespace kelvra {
@@ -64,9 +66,30 @@ double Angolo(const Punto& da, const Punto& a) {
     return CalcolaAngolo(static_cast<double>(a.Y) - da.Y, static_cast<double>(a.X) - da.X);
 }
 
+// Cosine and sine of an angle. Within one point the same directions are turned into
+// coordinates and into force components several times, so the last few are remembered.
+struct SenoCoseno {
+    double angolo = std::numeric_limits<double>::quiet_NaN();
+    double c = 1, s = 0;
+};
+
+const SenoCoseno& Trig(double angolo) {
+    static std::array<SenoCoseno, 16> ricordati;
+    uint64_t bit;
+    std::memcpy(&bit, &angolo, sizeof bit);
+    SenoCoseno& voce = ricordati[(bit ^ (bit >> 17) ^ (bit >> 35)) & 15];
+    if (!(voce.angolo == angolo)) {
+        voce.angolo = angolo;
+        voce.c = std::cos(angolo);
+        voce.s = std::sin(angolo);
+    }
+    return voce;
+}
+
 Punto Polare(const Punto& centro, double raggio, double angolo) {
-    return {static_cast<float>(centro.X + raggio * std::cos(angolo)),
-            static_cast<float>(centro.Y + raggio * std::sin(angolo))};
+    const SenoCoseno& t = Trig(angolo);
+    return {static_cast<float>(centro.X + raggio * t.c),
+            static_cast<float>(centro.Y + raggio * t.s)};
 }
 
 // Row of a component table for a deflection, or -1 when it lies beyond the table.
@@ -81,10 +104,10 @@ void AnalisiForze(int16_t p, int k) {
     const double rv = RaggioVerticeGiunzione[p][k];
     const double rn = RaggioNodoGiunzione[p][k];
     const double la = LunghezzaAstaGiunzione[p][k];
-    const double cn = std::cos(AngoloNodo[k]), sn = std::sin(AngoloNodo[k]);
-    const double ca = std::cos(AngoloAsta[k]), sa = std::sin(AngoloAsta[k]);
+    const double cn = Trig(AngoloNodo[k]).c, sn = Trig(AngoloNodo[k]).s;
+    const double ca = Trig(AngoloAsta[k]).c, sa = Trig(AngoloAsta[k]).s;
     if (tipoGiunzione[k] == Tipo::TriangAsta) {
-        const double ct = std::cos(AngoloTriangolo[k]), st = std::sin(AngoloTriangolo[k]);
+        const double ct = Trig(AngoloTriangolo[k]).c, st = Trig(AngoloTriangolo[k]).s;
         ForzaGiunzione[k] =
             Dividi(rv * (CaricoNodoY[k] * ct - CaricoNodoX[k] * st), la * (cn * sa - sn * ca));
         ForzaNodoX[k] = ForzaGiunzione[k] * cn;
@@ -92,7 +115,7 @@ void AnalisiForze(int16_t p, int k) {
         ForzaGiunzioneX[k] = ForzaNodoX[k] + CaricoNodoX[k];
         ForzaGiunzioneY[k] = ForzaNodoY[k] + CaricoNodoY[k];
     } else {
-        const double cv = std::cos(AngoloVertice[k]), sv = std::sin(AngoloVertice[k]);
+        const double cv = Trig(AngoloVertice[k]).c, sv = Trig(AngoloVertice[k]).s;
         ForzaGiunzione[k] =
             Dividi(rv * (CaricoNodoY[k] * cv - CaricoNodoX[k] * sv), rn * (ca * sn - sa * cn));
         ForzaGiunzioneOpposta[k] = -ForzaGiunzione[k];
@@ -311,14 +334,14 @@ void CalcolaRisultatiPasso(int16_t k, int16_t i) {
     const double a = AngoloAttacco;
     const double teta = P.AngoloForcelloneRad[i];
     const double lunghezza = LunghezzaForcellone[p];
-    double momento = DistanzaPernoAttacco[p] *
-                     (ForzaGiunzioneX[k] * std::sin(a) - ForzaGiunzioneY[k] * std::cos(a));
+    double momento =
+        DistanzaPernoAttacco[p] * (ForzaGiunzioneX[k] * Trig(a).s - ForzaGiunzioneY[k] * Trig(a).c);
     if (Vero(AmmortizzatoreSuForcellone)) {
         const int16_t n = giunzioneFinale;
         CaricoNodoX[n] = -CaricoNodoX[n];
         CaricoNodoY[n] = -CaricoNodoY[n];
-        momento += DistanzaPernoSupporto[p] * (CaricoNodoX[n] * std::sin(AngoloSupporto) -
-                                               CaricoNodoY[n] * std::cos(AngoloSupporto));
+        const SenoCoseno& t = Trig(AngoloSupporto);
+        momento += DistanzaPernoSupporto[p] * (CaricoNodoX[n] * t.s - CaricoNodoY[n] * t.c);
     }
     const double braccio = lunghezza * std::cos(teta);
     P.CaricoRuota[i] = Dividi(momento, braccio);
