@@ -55,7 +55,14 @@ CorniceMdi::CorniceMdi(QWidget* genitore) : QMainWindow(genitore) {
     toolbar_->setText(DaAnsi(ultimoSuggerimento));
     statusBar()->addPermanentWidget(toolbar_, 1);
     statusBar()->setSizeGripEnabled(false);
-    connect(area_, &QMdiArea::subWindowActivated, this, &CorniceMdi::SottoFinestraAttivata);
+    // The area may pass through other children on its way (showing the frame again can
+    // activate another child for a moment before the one that was active): what counts is
+    // the active sub-window once the events have settled, so the report is taken queued
+    // and the area asked then.
+    connect(
+        area_, &QMdiArea::subWindowActivated, this,
+        [this](QMdiSubWindow*) { SottoFinestraAttivata(area_->activeSubWindow()); },
+        Qt::QueuedConnection);
     cornicePrincipale = this;
 }
 
@@ -80,12 +87,15 @@ QMenu* CorniceMdi::AggiungiMenu(const QString& titolo) {
 QMdiSubWindow* CorniceMdi::AggiungiFiglia(FinestraFiglia* figlia) {
     if (!figlia) return nullptr;
     if (QMdiSubWindow* gia = figlia->SottoFinestra(); gia && area_->subWindowList().contains(gia)) {
+        // A child whose sub-window was closed is shown again in the same place.
+        figlia->show();
         gia->show();
         return gia;
     }
     figlia->cornice_ = this;
     QMdiSubWindow* sotto = area_->addSubWindow(figlia);
     sotto->setAttribute(Qt::WA_DeleteOnClose, false);
+    sotto->installEventFilter(this);
     figlia->show();
     sotto->show();
     return sotto;
@@ -106,11 +116,10 @@ void CorniceMdi::SottoFinestraAttivata(QMdiSubWindow* finestra) {
     if (!finestra && attiva_) {
         // No child active: either the frame lost the focus to another window (a message
         // box, a modal window) and the active child stays what it was, or the active
-        // child went away (closed, hidden, minimised).
+        // child went away (closed or hidden itself; a sub-window out of view only because
+        // the frame is hidden or minimised stays the active child).
         QMdiSubWindow* sotto = attiva_->SottoFinestra();
-        if (sotto && area_->subWindowList().contains(sotto) && sotto->isVisible() &&
-            !sotto->isMinimized())
-            return;
+        if (sotto && area_->subWindowList().contains(sotto) && !sotto->isHidden()) return;
     }
     if (!figlia) {
         FinestraFiglia* precedente = attiva_;
@@ -147,6 +156,21 @@ void CorniceMdi::MostraMenu(const QList<QMenu*>& menu) {
 }
 
 bool CorniceMdi::eventFilter(QObject* oggetto, QEvent* evento) {
+    // The active child's sub-window closed or hidden: the area does not always say so, and
+    // the bar must not keep the menus of a child that is gone from view. A sub-window that
+    // is only out of view because the frame is hidden or minimised is not hidden itself.
+    if (evento->type() == QEvent::Hide && attiva_ && oggetto == attiva_->SottoFinestra() &&
+        attiva_->SottoFinestra()->isHidden()) {
+        QMdiSubWindow* chiusa = attiva_->SottoFinestra();
+        FinestraFiglia* precedente = attiva_;
+        attiva_ = nullptr;
+        precedente->Form_Deactivate();
+        QMdiSubWindow* nuova = area_->activeSubWindow();
+        if (nuova && nuova != chiusa && !nuova->isHidden())
+            SottoFinestraAttivata(nuova);
+        else
+            AggiornaMenu();
+    }
     if (oggetto == area_->viewport() && evento->type() == QEvent::MouseButtonPress)
         emit ClicSfondo();
     return QMainWindow::eventFilter(oggetto, evento);

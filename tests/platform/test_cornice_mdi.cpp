@@ -93,6 +93,7 @@ TEST_F(Cornice, FormActivateOncePerActivation) {
 
     // Activation through the area itself (a click on a child's title) counts the same.
     cornice.AreaMdi()->setActiveSubWindow(c->SottoFinestra());
+    QApplication::processEvents();
     EXPECT_EQ(cornice.FigliaAttiva(), c);
     EXPECT_EQ(c->attivazioni - c0, 2);
 }
@@ -113,6 +114,7 @@ TEST_F(Cornice, FocusBackFromAMessageBoxRunsNoActivation) {
     // What the area reports on such a round trip: no active child, then the same child.
     emit cornice.AreaMdi()->subWindowActivated(nullptr);
     emit cornice.AreaMdi()->subWindowActivated(a->SottoFinestra());
+    QApplication::processEvents();
     EXPECT_GE(segnali.count(), 2);
 
     EXPECT_EQ(a->attivazioni, prima);
@@ -144,6 +146,39 @@ TEST_F(Cornice, ClosingTheActiveChildHandsTheBarOn) {
     QApplication::processEvents();
     EXPECT_EQ(cornice.FigliaAttiva(), nullptr);
     EXPECT_EQ(Barra(), QStringList({"&File", "&?"}));
+}
+
+TEST_F(Cornice, ClosedSubWindowKeepsItsChildForTheNextShow) {
+    cornice.AttivaFiglia(c);
+    QMdiSubWindow* sotto = c->SottoFinestra();
+    ASSERT_NE(sotto, nullptr);
+    sotto->close();
+    QApplication::processEvents();
+    EXPECT_FALSE(c->isVisible());
+    EXPECT_NE(cornice.FigliaAttiva(), c);
+    EXPECT_FALSE(Barra().contains("C-Grafici"));
+
+    const int prima = c->attivazioni;
+    EXPECT_EQ(cornice.AggiungiFiglia(c), sotto);
+    cornice.AttivaFiglia(c);
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_TRUE(sotto->isVisible());
+    EXPECT_EQ(c->attivazioni, prima + 1);
+    EXPECT_EQ(Barra(), QStringList({"C-Grafici"}));
+}
+
+TEST_F(Cornice, HidingTheFrameKeepsTheActiveChild) {
+    cornice.AttivaFiglia(a);
+    const int prima = a->attivazioni, disattivazioniPrima = a->disattivazioni;
+    cornice.hide();
+    QApplication::processEvents();
+    cornice.show();
+    QApplication::setActiveWindow(&cornice);
+    QApplication::processEvents();
+    EXPECT_EQ(cornice.FigliaAttiva(), a);
+    EXPECT_EQ(a->attivazioni, prima);
+    EXPECT_EQ(a->disattivazioni, disattivazioniPrima);
+    EXPECT_EQ(Barra(), QStringList({"A-File", "A-Schema"}));
 }
 
 TEST_F(Cornice, ClickOnTheEmptyClientArea) {
