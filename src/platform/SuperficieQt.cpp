@@ -64,8 +64,7 @@ SuperficieQt::SuperficieQt(int larghezza, int altezza, double dpi, int bordo)
     : dpi_(dpi > 0 ? dpi : 96.0), bordo_(std::max(0, bordo)) {
     immagine_ = QImage(std::max(0, larghezza), std::max(0, altezza), QImage::Format_RGB32);
     immagine_.fill(ColoreQt(sfondo_));
-    carattere_.setPointSizeF(8.0);
-    ImpostaCarattere(carattere_.family().toStdString(), 8.0, false);
+    ImpostaCarattere("", 8.0, false); // the toolkit's default face, 8 points
     AggiornaScalaMillimetri();
 }
 
