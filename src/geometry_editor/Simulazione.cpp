@@ -1,0 +1,404 @@
+#include "geometry_editor/Simulazione.h"
+
+#include "core/Cinematica.h"
+#include "core/Disegno.h"
+#include "core/Formato.h"
+#include "core/Lingua.h"
+#include "core/Progetti.h"
+#include "core/Unita.h"
+#include "core/Vista.h"
+#include "geometry_editor/Catena.h"
+#include "geometry_editor/Coordinate.h"
+#include "platform/CorniceMdi.h"
+
+#include <algorithm>
+
+namespace kelvra {
+
+namespace {
+
+// Lines of the editor's texts used by the button.
+constexpr int RIGA_SIMULA = 8;
+constexpr int RIGA_CONTINUA = 13;
+constexpr int RIGA_STOP = 14;
+
+std::string SenzaTastoAccesso(const std::string& testo) {
+    std::string s;
+    for (char c : testo)
+        if (c != '&') s += c;
+    return s;
+}
+
+} // namespace
+
+int16_t UltimaPosizioneSimulazione(int16_t p) {
+    if (!ProgettoValido(p)) return 0;
+    return std::clamp<int16_t>(Progetti[p].NumPunti, 0, POSIZIONE_MASSIMA_SIMULAZIONE);
+}
+
+// Counts the handlers of this module on the stack: a window asked to close while one of them
+// runs is closed when the outermost one returns, as its very last step.
+struct SimulazioneGeo::Ingresso {
+    explicit Ingresso(SimulazioneGeo& s) : s_(s) { ++s_.ingressi_; }
+    ~Ingresso() {
+        if (--s_.ingressi_ == 0 && s_.chiusuraRichiesta_) {
+            s_.chiusuraRichiesta_ = false;
+            s_.f_.ChiudiFinestra(); // nothing of the window is touched after this
+        }
+    }
+    Ingresso(const Ingresso&) = delete;
+    Ingresso& operator=(const Ingresso&) = delete;
+    SimulazioneGeo& s_;
+};
+
+std::string SimulazioneGeo::Didascalia(int riga) const {
+    return Maiuscolo(Riga(TestiInsGeo01, riga));
+}
+
+// ---- one frame ----------------------------------------------------------------------------------
+
+void SimulazioneGeo::AssegnazioneSimula(int16_t& posizione) {
+    const int16_t p = NumeroProgetti;
+    if (!ProgettoValido(p)) return;
+    Progetto& pr = Progetti[p];
+    const int16_t ultimo = std::clamp<int16_t>(pr.NumPunti, 0, MAX_PUNTI);
+    const int i = std::clamp<int>(posizione, 0, ultimo);
+    EditorDisegno* form = &f_.Disegno();
+    Superficie& pic = form->PicGeo();
+
+    // The records are put back after the frame: they keep the rest geometry.
+    const TrePunti forcellone = pr.DatiForcellone;
+    const auto aste = pr.DatiAsta;
+    const auto squadrette = pr.DatiSquadretta;
+    const auto molle = pr.DatiMolla;
+
+    if (!Vero(ZoomUtente)) ImpostaScalaDisegno(pic, 1600, 1600);
+    auto& G = pr.PuntiGiunzione;
+
+    pr.DatiForcellone.P[0] = pr.PuntiFissi[1];
+    pr.DatiForcellone.P[1] = pr.PosizioneRuota[i];
+    pr.DatiForcellone.P[2] = G[2][1][i];
+    DisegnaForcellone(form, pr.DatiForcellone, COLORE_FORCELLONE, pic, p, VisualizzaCoordinate,
+                      VisualizzaDimensioni);
+
+    const int U = std::clamp<int>(pr.UltimoElemento, 0, MAX_ELEMENTI);
+    for (int s = 1; s <= MAX_ELEMENTI && (s == 1 || s <= U - 1); ++s) {
+        const int k = (s + 1) / 2; // Int(s / 2 + 0.5)
+        if (k > MAX_GIUNZIONI) break;
+        switch (TipoDaLettera(pr.TipoElemento[s])) {
+        case PANNELLO_SQUADRETTA: {
+            QuattroPunti& q = pr.DatiSquadretta[s];
+            const std::string& giunzione = pr.TipoGiunzione[k];
+            if (giunzione == GIUNZIONE_TRIANG_ASTA) {
+                q.P[0] = G[2][k][i];
+                const bool vertice2 = s + 1 <= MAX_ELEMENTI && q.P[1] == pr.DatiAsta[s + 1].P[0];
+                if (vertice2) {
+                    q.P[1] = G[3][k][i];
+                    q.P[2] = G[4][k][i];
+                } else {
+                    q.P[2] = G[3][k][i];
+                    q.P[1] = G[4][k][i];
+                }
+            } else if (giunzione == GIUNZIONE_ASTA_TRIANG) {
+                q.P[0] = G[3][k][i];
+                if (q.P[1].X == q.P[3].X) {
+                    q.P[3] = pr.PuntiFissi[k + 1];
+                    q.P[2] = G[4][k][i];
+                }
+                if (q.P[2].X == q.P[3].X) {
+                    q.P[3] = pr.PuntiFissi[k + 1];
+                    q.P[1] = G[4][k][i];
+                }
+            }
+            DisegnaSquadretta(form, q, s, COLORE_SQUADRETTA, pic, p, VisualizzaCoordinate,
+                              VisualizzaDimensioni);
+            if (k + 1 <= MAX_GIUNZIONI) G[2][k + 1][i] = G[4][k][i];
+            break;
+        }
+        case PANNELLO_ASTA: {
+            TrePunti& a = pr.DatiAsta[s];
+            // A coordinate the end shares with the third point is pinned to the frame.
+            if (a.P[1].X == a.P[2].X)
+                a.P[2].X = pr.PuntiFissi[k + 1].X;
+            else
+                a.P[1].X = G[3][k][i].X;
+            if (a.P[1].Y == a.P[2].Y)
+                a.P[2].Y = pr.PuntiFissi[k + 1].Y;
+            else
+                a.P[1].Y = G[3][k][i].Y;
+            a.P[0] = PuntiCatena[std::min(s, MAX_PUNTI_CATENA)];
+            DisegnaAsta(form, a, s, COLORE_ASTA, pic, VisualizzaCoordinate, VisualizzaDimensioni);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+
+    const int N = std::clamp<int>(pr.NumeroGiunzioniProgetto, 1, MAX_GIUNZIONI);
+    if (U > 2 && pr.TipoGiunzione[N] == GIUNZIONE_ASTA_ASTA) G[4][N][i] = G[3][N][i];
+    if (U >= 1 && TipoDaLettera(pr.TipoElemento[U]) == PANNELLO_MOLLA) {
+        TrePunti& m = pr.DatiMolla[U];
+        m.P[1] = pr.AttaccoAmmortizzatore[i];
+        // Straight from the swingarm the chain ends at the linkage attachment.
+        m.P[0] = U == 1 ? G[2][1][i] : G[4][N][i];
+        DisegnaAmmortizzatore(form, m, U, COLORE_AMMORTIZZATORE, pic, p, VisualizzaCoordinate,
+                              VisualizzaDimensioni);
+    }
+
+    pr.DatiForcellone = forcellone;
+    pr.DatiAsta = aste;
+    pr.DatiSquadretta = squadrette;
+    pr.DatiMolla = molle;
+    // The swingarm boxes show the rest geometry too, so confirming the swingarm panel never
+    // stores a position of the travel.
+    if (ModoEdit != 4) {
+        for (int j = 0; j < 3; ++j)
+            form->ImpostaTxtForcellone(j, TestoCoordinataX(forcellone.P[j].X),
+                                       TestoCoordinataY(forcellone.P[j].Y));
+    }
+}
+
+void SimulazioneGeo::Fotogramma(int16_t posizione) {
+    Superficie& pic = f_.Disegno().PicGeo();
+    pic.Cancella();
+    AssegnazioneSimula(posizione);
+    DisegnaGrigliaSchema(PassoGriglia, pic);
+}
+
+void SimulazioneGeo::Ferma() {
+    Fotogramma(0);
+    f_.CampoRichiestaStop() = FALSO;
+}
+
+bool SimulazioneGeo::Interrotta(unsigned generazione) const {
+    return Vero(f_.CampoRichiestaStop()) || generazione != generazione_;
+}
+
+// ---- the three kinds ----------------------------------------------------------------------------
+
+void SimulazioneGeo::Animazione(int16_t& tipo) {
+    if (tipo < 1 || tipo > 3) return;
+    Ingresso ingresso(*this);
+    // A newer animation owns the drawing: a loop suspended in a yield ends quietly.
+    const unsigned generazione = ++generazione_;
+    if (tipo == 1) {
+        RettangoloTwips r = f_.PosizionePicGeo();
+        r.Width = f_.LarghezzaInterna();
+        f_.PosizionaPicGeo(r);
+        if (!f_.VerificaCatena()) return;
+        PassoCorsa = 1.0f;
+        ModoEdit = 6;
+        CalcolaCinematica();
+
+        // The drawing gives up a strip for the scroll bar, which stands a third of the way
+        // into it with the travel label under it.
+        const float W = f_.LarghezzaInterna();
+        r.Width = W - STRISCIA_VSCROLL;
+        f_.PosizionaPicGeo(r);
+        const float sinistra = W - 2 * (W - r.Width) / 3;
+        const RettangoloTwips etichetta = f_.PosizioneLblEsc();
+        const RettangoloTwips barra = f_.PosizioneVScroll();
+        f_.PosizionaVScroll({0, sinistra, r.Height - etichetta.Height, barra.Width});
+        const float sottoBarra = f_.PosizioneVScroll().Height;
+        f_.PosizionaLblEsc(
+            {sottoBarra, sinistra - etichetta.Width / 3, etichetta.Height, etichetta.Width});
+        f_.ImpostaMassimoVScroll(UltimaPosizioneSimulazione(NumeroProgetti));
+        f_.MostraVScroll(true);
+        return;
+    }
+
+    f_.CampoRichiestaStop() = FALSO;
+    if (!f_.VerificaCatena()) return;
+    CalcolaCinematica();
+    ModoEdit = 6;
+    if (tipo == 2)
+        AnimazioneAutomatica(generazione);
+    else
+        AnimazioneTraccia(generazione);
+}
+
+void SimulazioneGeo::AnimazioneAutomatica(unsigned generazione) {
+    const int16_t ultima = UltimaPosizioneSimulazione(NumeroProgetti);
+    for (int ciclo = 1; ciclo <= CICLI_AUTOMATICI; ++ciclo) {
+        for (int16_t pos = 0; pos <= ultima; ++pos) {
+            Fotogramma(pos);
+            f_.Cedi();
+            if (Interrotta(generazione)) goto fermata;
+        }
+        f_.Cedi();
+        if (Interrotta(generazione)) goto fermata;
+        for (int16_t pos = ultima; pos >= 0; --pos) {
+            Fotogramma(pos);
+            f_.Cedi();
+            if (Interrotta(generazione)) goto fermata;
+        }
+    }
+    return;
+fermata:
+    if (generazione == generazione_) Ferma();
+}
+
+void SimulazioneGeo::AnimazioneTraccia(unsigned generazione) {
+    const int16_t ultima = UltimaPosizioneSimulazione(NumeroProgetti);
+    Superficie& pic = f_.Disegno().PicGeo();
+    // Rest, middle and end of the range, drawn over one another.
+    const int16_t posizioni[] = {0, static_cast<int16_t>(ultima / 2), ultima};
+    bool fermata = false;
+    for (int16_t pos : posizioni) {
+        AssegnazioneSimula(pos);
+        DisegnaGrigliaSchema(PassoGriglia, pic);
+        f_.Cedi();
+        if (Interrotta(generazione)) {
+            fermata = true;
+            break;
+        }
+    }
+    if (generazione != generazione_) return; // a newer animation took over
+    if (fermata) {
+        Ferma();
+    } else {
+        CorrezioneLarghezza = 0;
+        CorrezioneAltezza = 0;
+        int16_t riposo = 0;
+        AssegnazioneSimula(riposo);
+        DisegnaGrigliaSchema(PassoGriglia, pic);
+    }
+    ModoEdit = 0;
+}
+
+// ---- handlers -----------------------------------------------------------------------------------
+
+void SimulazioneGeo::ChiudiManuale() {
+    RettangoloTwips r = f_.PosizionePicGeo();
+    r.Width = f_.LarghezzaInterna();
+    f_.PosizionaPicGeo(r);
+    f_.ImpostaValoreVScroll(0);
+    VScroll_Change();
+    f_.CampoRichiestaStop() = FALSO;
+    f_.MostraVScroll(false);
+}
+
+void SimulazioneGeo::RipristinaRiposo() {
+    Superficie& pic = f_.Disegno().PicGeo();
+    pic.Cancella();
+    CorsaRuota = 0;
+    CorrezioneLarghezza = 0;
+    CorrezioneAltezza = 0;
+    AssegnazioneSimula(CorsaRuota);
+    DisegnaGrigliaSchema(PassoGriglia, pic);
+}
+
+void SimulazioneGeo::CmdSimula_Click() {
+    Ingresso ingresso(*this);
+    int16_t& stato = f_.CampoStatoSimula();
+    stato = static_cast<int16_t>(stato + 1);
+    if (stato > 2) stato = 1;
+    CorrezioneLarghezza = 0;
+    CorrezioneAltezza = 0;
+
+    if (stato == 1) {
+        f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_STOP));
+        f_.CampoRichiestaStop() = FALSO;
+        f_.AbilitaConferme(false);
+        int16_t tipo = f_.CampoTipoSimulazione();
+        Animazione(tipo);
+    } else {
+        // A loop suspended in a yield takes this request when the yield returns.
+        f_.CampoRichiestaStop() = VERO;
+        f_.AbilitaConferme(true);
+        f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_SIMULA));
+        switch (f_.CampoTipoSimulazione()) {
+        case 1:
+            ChiudiManuale();
+            break;
+        case 2:
+            RipristinaRiposo();
+            f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_CONTINUA));
+            ModoEdit = 0;
+            break;
+        case 3:
+            RipristinaRiposo();
+            break;
+        default:
+            break;
+        }
+    }
+    f_.AggiornaAbilitazione();
+}
+
+void SimulazioneGeo::CmdSimula_MouseMove() {
+    const bool inCorso =
+        Maiuscolo(SenzaTastoAccesso(f_.DidascaliaCmdSimula())) == Didascalia(RIGA_STOP);
+    ImpostaSuggerimento(Riga(TestiToolbar, inCorso ? 43 : 44));
+}
+
+void SimulazioneGeo::SimulazioneItem_Click(int Index) {
+    Ingresso ingresso(*this);
+    f_.CampoRichiestaStop() = VERO;
+    f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_SIMULA));
+    // The choice ends whatever loop is running, for good.
+    ++generazione_;
+    switch (f_.CampoTipoSimulazione()) {
+    case 1:
+        ChiudiManuale();
+        break;
+    case 3:
+        RipristinaRiposo();
+        break;
+    default:
+        break;
+    }
+    f_.CampoStatoSimula() = 0;
+    f_.CampoRichiestaStop() = FALSO;
+    if (Index >= 1 && Index <= 3) {
+        for (int i = 1; i <= 3; ++i) f_.SpuntaSimulazioneItem(i, i == Index);
+    }
+    f_.CampoTipoSimulazione() = static_cast<int16_t>(Index);
+    CmdSimula_Click();
+}
+
+void SimulazioneGeo::VScroll_Change() {
+    Superficie& pic = f_.Disegno().PicGeo();
+    pic.Cancella();
+    const int16_t pos = static_cast<int16_t>(std::clamp(
+        f_.ValoreVScroll(), 0, static_cast<int>(UltimaPosizioneSimulazione(NumeroProgetti))));
+    f_.ImpostaDidascaliaLblEsc(FormattaNumero(pos * FattoreUnita[0], "##0.0#"));
+    int16_t posizione = pos;
+    AssegnazioneSimula(posizione);
+    DisegnaGrigliaSchema(PassoGriglia, pic);
+}
+
+// ---- the window going away
+// ------------------------------------------------------------------------
+
+void SimulazioneGeo::FermaPerFinestra() {
+    if (f_.CampoStatoSimula() != 1) return;
+    // The request stays raised for a loop suspended in a yield: the loop lowers it when it
+    // has drawn the rest position.
+    f_.CampoRichiestaStop() = VERO;
+    f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_SIMULA));
+    f_.AbilitaConferme(true);
+    RettangoloTwips r = f_.PosizionePicGeo();
+    r.Width = f_.LarghezzaInterna();
+    f_.PosizionaPicGeo(r);
+    f_.ImpostaValoreVScroll(0);
+    VScroll_Change();
+    f_.MostraVScroll(false);
+    // The button now offers a start, and the next press starts.
+    f_.CampoStatoSimula() = 2;
+    if (!SimulazioneInCorso()) f_.CampoRichiestaStop() = FALSO;
+}
+
+void SimulazioneGeo::Form_Deactivate() {
+    FermaPerFinestra();
+}
+
+bool SimulazioneGeo::Form_Unload() {
+    FermaPerFinestra();
+    if (!SimulazioneInCorso()) return true;
+    chiusuraRichiesta_ = true;
+    return false;
+}
+
+} // namespace kelvra

@@ -1,0 +1,87 @@
+// The animation of the solved linkage in the geometry editor's drawing: by hand with the
+// scroll bar (kind 1), automatically from rest to the end of the range and back 15 times
+// (kind 2), or as a trace of three positions drawn over one another (kind 3).
+//
+// Every kind first runs the chain check and the solver. The range shown is 0..30 mm of wheel
+// travel, never beyond the last point the solver reached (NumPunti). A frame writes the solved
+// points of one position into the element records of the newest project, draws the elements
+// and puts the records back as they were, so the records always hold the rest geometry: no
+// save, confirm or modification can store a position of the travel. The confirm buttons are
+// disabled while an animation runs.
+//
+// The automatic and trace kinds loop inside the button's click handler and yield to pending
+// input once per frame. A stop request (the button, a menu choice, deactivating or closing
+// the window) is honoured after the current frame, and the loop then draws the rest position.
+// A window asked to close while a loop runs is closed once the loop has unwound.
+#pragma once
+
+#include "geometry_editor/ControlliEditor.h"
+
+#include <cstdint>
+#include <string>
+
+namespace kelvra {
+
+// The cycles of the automatic kind and the largest position shown.
+constexpr int CICLI_AUTOMATICI = 15;
+constexpr int16_t POSIZIONE_MASSIMA_SIMULAZIONE = 30;
+// The strip the manual kind takes from the drawing for the scroll bar, twips.
+constexpr float STRISCIA_VSCROLL = 800;
+
+// The last position the animation shows for project p: 30, or the solver's last point when
+// the run stopped earlier (0 when there is no usable result).
+int16_t UltimaPosizioneSimulazione(int16_t p);
+
+class SimulazioneGeo {
+  public:
+    explicit SimulazioneGeo(ControlliEditor& finestra) : f_(finestra) {}
+    SimulazioneGeo(const SimulazioneGeo&) = delete;
+    SimulazioneGeo& operator=(const SimulazioneGeo&) = delete;
+
+    // Runs kind 1..3 (the button's state and caption are the caller's); any other kind does
+    // nothing.
+    void Animazione(int16_t& tipo);
+    // Draws the linkage at one position of the travel (kept within the solved range) on
+    // PicGeo, without clearing it and without the grid.
+    void AssegnazioneSimula(int16_t& posizione);
+
+    void CmdSimula_Click();
+    void CmdSimula_MouseMove();
+    void SimulazioneItem_Click(int Index);
+    void VScroll_Change();
+
+    // Deactivation of the window: stops a running animation, puts the drawing and the
+    // button back and hides the scroll bar.
+    void Form_Deactivate();
+    // Unloading: the same stop. True when the window may be destroyed now; false while a loop
+    // is still running: the window must stay, and ChiudiFinestra is called once it unwinds.
+    bool Form_Unload();
+
+    // A handler of the animation is running (an automatic or trace loop suspended in a
+    // yield): the window must not be destroyed now.
+    bool SimulazioneInCorso() const { return ingressi_ > 0; }
+
+  private:
+    struct Ingresso;
+    // One frame: clear, draw the position, grid.
+    void Fotogramma(int16_t posizione);
+    // The stop step of a loop: rest position drawn, stop request lowered.
+    void Ferma();
+    // The loop must end: a stop was asked, or a newer animation took over the drawing.
+    bool Interrotta(unsigned generazione) const;
+    void AnimazioneAutomatica(unsigned generazione);
+    void AnimazioneTraccia(unsigned generazione);
+    // Back from the manual kind: full-width drawing, position 0 drawn, scroll bar hidden.
+    void ChiudiManuale();
+    // Back from the trace: cleared and redrawn at rest.
+    void RipristinaRiposo();
+    void FermaPerFinestra();
+    std::string Didascalia(int riga) const;
+
+    ControlliEditor& f_;
+    int ingressi_ = 0;
+    unsigned generazione_ = 0;
+    bool chiusuraRichiesta_ = false;
+};
+
+} // namespace kelvra

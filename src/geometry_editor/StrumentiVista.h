@@ -1,0 +1,47 @@
+// The view tools of the geometry editor: the grid step, the choice of what the mouse does on
+// the drawing (ModoEdit), the window zoom with its rubber rectangle and the pan with its rubber
+// line. They change how the linkage is shown, never the linkage.
+//
+// A change of point of view (mode 4) keeps the displayed coordinates: the display origin stays
+// on the same world point while the drawing moves, and the view counts as the user's own
+// (ZoomUtente), so the drawing keeps the origin relative to the new window corner. An element
+// modified afterwards is read back in the same view it was shown in, and lands where the user
+// put it.
+#pragma once
+
+#include "geometry_editor/ControlliEditor.h"
+
+namespace kelvra {
+
+class StrumentiVista {
+  public:
+    explicit StrumentiVista(ControlliEditor& finestra) : f_(finestra) {}
+
+    // Where the left button went down for a pan or a window zoom, picture mm.
+    float InizioTrascinamentoX = 0;
+    float InizioTrascinamentoY = 0;
+
+    // View menu: 3 dolly zoom (mode 1), 4 window zoom (2), 6 pan (3), 7 change of point of
+    // view (4); other items leave the mode.
+    void VistaItem_Click(int Index);
+    // Grid submenu: 1 none, 2 50 mm, 3 100 mm, 4 250 mm, 5 500 mm; redraws and ticks the item.
+    void GrigliaItem_Click(int Index);
+
+    void ZoomFinestraMouseDown(int Button, int Shift, double X, double Y);
+    void ZoomFinestraMouseMove(int Button, int Shift, double X, double Y);
+    // Applies the rubber rectangle; a rectangle without width or height (a click) is refused
+    // and the view stays as it was.
+    void ZoomFinestraMouseUp(int Button, int Shift, double X, double Y);
+
+    void PanMouseDown(int Button, int Shift, double X, double Y);
+    void PanMouseMove(int Button, int Shift, double X, double Y);
+    void PanMouseUp(int Button, int Shift, double X, double Y);
+
+  private:
+    ControlliEditor& f_;
+};
+
+// The grid steps of GrigliaItem(1..5), mm; -1 for any other item.
+int PassoGrigliaItem(int Index);
+
+} // namespace kelvra
