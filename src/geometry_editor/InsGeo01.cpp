@@ -64,7 +64,8 @@ QLineEdit* NuovaCasella(QWidget* genitore, int larghezza = 72) {
 void CasellaPrecedente(QLineEdit* c, bool grigia) {
     c->setReadOnly(true);
     c->setEnabled(false);
-    if (grigia) c->setStyleSheet("QLineEdit { background-color: #C0C0C0; }");
+    c->setStyleSheet(grigia ? "QLineEdit:disabled { background-color: #C0C0C0; color: black; }"
+                            : "QLineEdit:disabled { color: black; }");
 }
 
 QLabel* Etichetta(const QString& testo, QWidget* genitore) {
@@ -122,6 +123,8 @@ void INSGEO01::CreaControlli() {
     PicTool = new QWidget(FrmTool);
     auto* letture = new QGridLayout(PicTool);
     letture->setContentsMargins(0, 0, 0, 0);
+    LblCoordX = new QLabel(PicTool);
+    letture->addWidget(LblCoordX, 0, 0, 1, 2);
     LblXX = new QLabel("X", PicTool);
     LblYY = new QLabel("Y", PicTool);
     Label2 = new QLabel("L", PicTool);
@@ -133,12 +136,12 @@ void INSGEO01::CreaControlli() {
     const std::array<QLabel*, 4> nomi{LblXX, LblYY, Label2, Label3};
     const std::array<QLabel*, 4> valori{LblX, LblY, LblL, LblAng};
     for (int i = 0; i < 4; ++i) {
-        letture->addWidget(nomi[i], i, 0);
+        letture->addWidget(nomi[i], i + 1, 0);
         valori[i]->setMinimumWidth(70);
         valori[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valori[i]->setFrameShape(QFrame::Panel);
         valori[i]->setFrameShadow(QFrame::Sunken);
-        letture->addWidget(valori[i], i, 1);
+        letture->addWidget(valori[i], i + 1, 1);
     }
     barra->addWidget(PicTool);
 
@@ -156,9 +159,11 @@ void INSGEO01::CreaControlli() {
     auto* posto = new QGridLayout(pannelli);
     posto->setContentsMargins(0, 0, 0, 0);
 
-    LblCoordX = new QLabel(FrmTool);
+    // Captions that carry no text of their own in this layout.
     LblCoordY = new QLabel(FrmTool);
     LblPunto = new QLabel(FrmTool);
+    LblCoordY->hide();
+    LblPunto->hide();
 
     FrmForcellone = new QGroupBox(pannelli);
     {
@@ -265,6 +270,7 @@ void INSGEO01::CreaControlli() {
     LblDati = new QLabel(FrmTool);
     TxtMaxEsc = NuovaCasella(FrmTool, 60);
     LblEsc = new QLabel(FrmTool);
+    LblEsc->hide();
     LblQuote = new QLabel(FrmTool);
     ChkQuote = new QCheckBox(FrmTool);
     ChkDimensioni = new QCheckBox(FrmTool);
@@ -306,6 +312,7 @@ void INSGEO01::CreaControlli() {
             if (scelta) OptFix[1 - i]->setChecked(false);
         });
     }
+    picGeo_->installEventFilter(this);
     connect(picGeo_, &PictureBox::MouseUp, this,
             [this](int b, int m, double x, double y) { PicGeo_MouseUp(b, m, x, y); });
 
@@ -562,6 +569,13 @@ void INSGEO01::Form_Activate() {
     StatoSimula = 0;
 }
 
+void INSGEO01::Form_Resize() {
+    // The drawing follows the window: a view the user has not zoomed is fitted again to
+    // the new size. Nothing is redrawn while an animation owns the drawing.
+    if (StatoSimula != 0 || Vero(ZoomUtente) || !ScalaValida()) return;
+    if (ImpostaScalaDisegno(*picGeo_, 1600, 1600)) Ridisegna();
+}
+
 void INSGEO01::Form_Deactivate() {
     // The animation that this stops comes with the simulation; nothing runs otherwise.
 }
@@ -604,6 +618,7 @@ void INSGEO01::AttivaControlli(int16_t k) {
 
 void INSGEO01::ImpostaUnita(int16_t sistema) {
     ImpostaUnitaMisura(sistema);
+    CaptionPannelli();
     if (sistema == SISTEMA_METRICO || sistema == SISTEMA_IMPERIALE) {
         UnitaItem[1]->setChecked(sistema == SISTEMA_METRICO);
         UnitaItem[2]->setChecked(sistema == SISTEMA_IMPERIALE);
@@ -1092,6 +1107,7 @@ void INSGEO01::ScriviChkModify(int indice, int valore) {
 }
 
 bool INSGEO01::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (oggetto == picGeo_ && evento->type() == QEvent::Resize) Form_Resize();
     if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove) {
         if (auto it = suggerimenti_.find(oggetto); it != suggerimenti_.end()) {
             ImpostaSuggerimento(Riga(TestiToolbar, it->second));

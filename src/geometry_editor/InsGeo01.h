@@ -123,6 +123,7 @@ class INSGEO01 : public FinestraFiglia, public EditorGeometria, public DisegnoEd
     void Form_Load();
     void Form_Activate() override;
     void Form_Deactivate() override;
+    void Form_Resize();
     void Form_Unload();
     void AttivaControlli(int16_t k);
     // Applies a unit system to the editor: fills the unit table and ticks the Units menu.

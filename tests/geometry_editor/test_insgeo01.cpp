@@ -290,3 +290,29 @@ TEST_F(FinestraInsGeo, UscireConUnaCatenaIncompletaLaRiduceAlForcellone) {
 }
 
 } // namespace
+
+// The editor as the user sees it with a solved linkage: the drawing shows the swingarm (red),
+// the links (magenta) and the shock absorber (yellow). KELVRA_SCREENSHOT names a PNG file to
+// keep the picture of the whole main window.
+TEST_F(FinestraInsGeo, LaSchermataMostraLaCatenaRisolta) {
+    MAIN* main = MAIN::Istanza();
+    main->resize(1280, 900);
+    main->show();
+    QCoreApplication::processEvents();
+    QuadrilateroDigitato();
+    QCoreApplication::processEvents();
+    const QImage disegno = ed->PicGeo().grab().toImage();
+    int rossi = 0, magenta = 0, gialli = 0;
+    for (int y = 0; y < disegno.height(); ++y) {
+        for (int x = 0; x < disegno.width(); ++x) {
+            const QRgb c = disegno.pixel(x, y);
+            if (c == qRgb(255, 0, 0)) ++rossi;
+            if (c == qRgb(255, 0, 255)) ++magenta;
+            if (c == qRgb(255, 255, 0)) ++gialli;
+        }
+    }
+    EXPECT_GT(rossi, 100);
+    EXPECT_GT(magenta, 50);
+    EXPECT_GT(gialli, 100);
+    if (const char* file = std::getenv("KELVRA_SCREENSHOT")) main->grab().save(file);
+}

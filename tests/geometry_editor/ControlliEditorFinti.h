@@ -1,0 +1,177 @@
+// The geometry editor window as the mouse input, the view tools and the animation see it,
+// over plain values: the entry boxes and the drawing are those of EditorFinto (real drawing
+// into an offscreen image), the overlays, readouts, scroll bar, captions and check marks are
+// fields, the yield calls a test's hook and never waits, and a confirm in modify mode runs the
+// modification as the window does.
+#pragma once
+
+#include "geometry_editor/ControlliEditor.h"
+#include "geometry_editor/EditorFinto.h"
+#include "geometry_editor/MouseGeo.h"
+#include "geometry_editor/Simulazione.h"
+#include "geometry_editor/StrumentiVista.h"
+
+#include <functional>
+#include <map>
+
+namespace kelvra::test {
+
+// Twips per pixel of the offscreen image (96 dots per inch).
+constexpr float TWIP_PIXEL = 15;
+
+class ControlliFinti : public EditorFinto, public ControlliEditor {
+  public:
+    ControlliFinti() { immagine.ScalaMillimetri(); }
+
+    // Readouts, overlays, menus.
+    std::map<Etichetta, std::string> etichette;
+    bool croce = false;
+    int16_t elementoInModifica = 0;
+    int pannello = 0;
+    std::string testoCmbModifica;
+    int ricariche = 0;
+    RettangoloZoom shape1;
+    bool shape1Visibile = false;
+    LineaPan line1;
+    bool line1Visibile = false;
+    std::map<int, bool> grigliaSpuntata, simulazioneSpuntata;
+
+    // The animation's fields and controls.
+    int16_t RichiestaStop = FALSO, StatoSimula = 0, TipoSimulazione = 1;
+    float larghezzaInterna = 600 * TWIP_PIXEL;
+    RettangoloTwips picGeo{0, 0, 600 * TWIP_PIXEL, 600 * TWIP_PIXEL};
+    RettangoloTwips vscroll{0, 0, 4000, 255};
+    RettangoloTwips lblEsc{0, 0, 300, 600};
+    int valoreVScroll = 0, massimoVScroll = 0;
+    bool vscrollVisibile = false;
+    std::string lblEscTesto, cmdSimula;
+    bool conferme = true;
+    int abilitazioni = 0;
+    int cessioni = 0;
+    int chiusure = 0;
+    // Runs at every yield with the count of yields so far.
+    std::function<void(int)> allaCessione;
+
+    // ---- ControlliEditor ----------------------------------------------------------------
+    EditorGeometria& Caselle() override { return *this; }
+    EditorDisegno& Disegno() override { return *this; }
+    std::string TestoEtichetta(Etichetta e) const override {
+        auto it = etichette.find(e);
+        return it == etichette.end() ? std::string() : it->second;
+    }
+    void ImpostaEtichetta(Etichetta e, const std::string& t) override { etichette[e] = t; }
+    void PuntatoreCroce() override { croce = true; }
+    int16_t ElementoSelezionato() const override { return elementoInModifica; }
+    void MostraPannello(int tipo) override { pannello = tipo; }
+    void ImpostaTestoCmbModifica(const std::string& t) override { testoCmbModifica = t; }
+    void RicaricaElementoInModifica() override {
+        // CmbModifica_Click: modify mode, the listed element's panel filled from its record.
+        ++ricariche;
+        ModoEdit = 5;
+        const int16_t p = NumeroProgetti;
+        pannello = TipoDaLettera(Progetti[p].TipoElemento[elementoInModifica]);
+        RiempiCaselle(*this, p, elementoInModifica);
+    }
+    RettangoloZoom Shape1() const override { return shape1; }
+    void ImpostaShape1(const RettangoloZoom& r) override { shape1 = r; }
+    bool Shape1Visibile() const override { return shape1Visibile; }
+    void MostraShape1(bool v) override { shape1Visibile = v; }
+    LineaPan Line1() const override { return line1; }
+    void ImpostaLine1(const LineaPan& l) override { line1 = l; }
+    bool Line1Visibile() const override { return line1Visibile; }
+    void MostraLine1(bool v) override { line1Visibile = v; }
+    void SpuntaGrigliaItem(int i, bool s) override { grigliaSpuntata[i] = s; }
+    void SpuntaSimulazioneItem(int i, bool s) override { simulazioneSpuntata[i] = s; }
+
+    int16_t& CampoRichiestaStop() override { return RichiestaStop; }
+    int16_t& CampoStatoSimula() override { return StatoSimula; }
+    int16_t& CampoTipoSimulazione() override { return TipoSimulazione; }
+    float LarghezzaInterna() const override { return larghezzaInterna; }
+    RettangoloTwips PosizionePicGeo() const override { return picGeo; }
+    void PosizionaPicGeo(const RettangoloTwips& r) override {
+        picGeo = r;
+        immagine.CambiaDimensioni(static_cast<int>(r.Width / TWIP_PIXEL),
+                                  static_cast<int>(r.Height / TWIP_PIXEL));
+    }
+    RettangoloTwips PosizioneVScroll() const override { return vscroll; }
+    void PosizionaVScroll(const RettangoloTwips& r) override { vscroll = r; }
+    RettangoloTwips PosizioneLblEsc() const override { return lblEsc; }
+    void PosizionaLblEsc(const RettangoloTwips& r) override { lblEsc = r; }
+    int ValoreVScroll() const override { return valoreVScroll; }
+    void ImpostaValoreVScroll(int v) override { valoreVScroll = std::clamp(v, 0, massimoVScroll); }
+    void ImpostaMassimoVScroll(int m) override { massimoVScroll = m; }
+    void MostraVScroll(bool v) override { vscrollVisibile = v; }
+    void ImpostaDidascaliaLblEsc(const std::string& t) override { lblEscTesto = t; }
+    std::string DidascaliaCmdSimula() const override { return cmdSimula; }
+    void ImpostaDidascaliaCmdSimula(const std::string& t) override { cmdSimula = t; }
+    void AbilitaConferme(bool a) override { conferme = a; }
+    bool VerificaCatena() override { return kelvra::ControlloVariabili(Testo(Casella::MaxEsc)); }
+    void AggiornaAbilitazione() override { ++abilitazioni; }
+    void Cedi() override {
+        ++cessioni;
+        if (allaCessione) allaCessione(cessioni);
+    }
+    void ChiudiFinestra() override { ++chiusure; }
+
+    // A confirm in modify mode modifies the chosen element, as the window's buttons do:
+    // the elements before it are drawn, its panel is read back and the rest follows it.
+    void Conferma(int tipo) override {
+        if (ModoEdit != 5) {
+            EditorFinto::Conferma(tipo);
+            return;
+        }
+        conferme_.push_back(tipo);
+        const int16_t p = NumeroProgetti;
+        Progetto& pr = Progetti[p];
+        const int16_t s = elementoInModifica;
+        immagine.Cancella();
+        for (int16_t j = 0; j <= pr.UltimoElemento; ++j) {
+            if (j == s) {
+                MemorizzaElemento(*this, TipoDaLettera(pr.TipoElemento[s]), p, s);
+            } else if (j > s) {
+                const Punto inizio = PuntiCatena[j];
+                switch (TipoDaLettera(pr.TipoElemento[j])) {
+                case PANNELLO_ASTA: pr.DatiAsta[j].P[0] = inizio; break;
+                case PANNELLO_SQUADRETTA: pr.DatiSquadretta[j].P[0] = inizio; break;
+                case PANNELLO_MOLLA: pr.DatiMolla[j].P[0] = inizio; break;
+                default: break;
+                }
+            }
+            DisegnaElemento(j);
+        }
+        RisolviCatena();
+    }
+    std::vector<int> conferme_;
+
+    void DisegnaElemento(int16_t j) {
+        const int16_t p = NumeroProgetti;
+        Progetto& pr = Progetti[p];
+        switch (TipoDaLettera(pr.TipoElemento[j])) {
+        case PANNELLO_FORCELLONE:
+            DisegnaForcellone(this, pr.DatiForcellone, COLORE_FORCELLONE, immagine, p);
+            break;
+        case PANNELLO_ASTA: DisegnaAsta(this, pr.DatiAsta[j], j, COLORE_ASTA, immagine); break;
+        case PANNELLO_SQUADRETTA:
+            DisegnaSquadretta(this, pr.DatiSquadretta[j], j, COLORE_SQUADRETTA, immagine, p);
+            break;
+        case PANNELLO_MOLLA:
+            DisegnaAmmortizzatore(this, pr.DatiMolla[j], j, COLORE_AMMORTIZZATORE, immagine, p);
+            break;
+        default: break;
+        }
+    }
+};
+
+// The editor's texts and hints the three modules read, in a recognisable form.
+inline void TestiProva() {
+    TestiInsGeo01.assign(30, "");
+    TestiInsGeo01[1] = "Swingarm";
+    TestiInsGeo01[8] = "Simulate";
+    TestiInsGeo01[13] = "Continue";
+    TestiInsGeo01[14] = "Stop";
+    TestiInsGeo01[28] = "Maximum wheel travel";
+    TestiToolbar.assign(60, "");
+    for (int i = 40; i < 60; ++i) TestiToolbar[i] = "hint " + std::to_string(i);
+}
+
+} // namespace kelvra::test
