@@ -5,11 +5,13 @@
 // modification as the window does.
 #pragma once
 
+#include "core/Formato.h"
 #include "geometry_editor/ControlliEditor.h"
 #include "geometry_editor/EditorFinto.h"
 #include "geometry_editor/MouseGeo.h"
 #include "geometry_editor/Simulazione.h"
 #include "geometry_editor/StrumentiVista.h"
+#include "platform/CorniceMdi.h"
 
 #include <functional>
 #include <map>
@@ -45,7 +47,7 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     int valoreVScroll = 0, massimoVScroll = 0;
     bool vscrollVisibile = false;
     std::string lblEscTesto, cmdSimula;
-    bool conferme = true;
+    bool confermeAbilitate = true;
     int abilitazioni = 0;
     int cessioni = 0;
     int chiusure = 0;
@@ -104,7 +106,7 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     void ImpostaDidascaliaLblEsc(const std::string& t) override { lblEscTesto = t; }
     std::string DidascaliaCmdSimula() const override { return cmdSimula; }
     void ImpostaDidascaliaCmdSimula(const std::string& t) override { cmdSimula = t; }
-    void AbilitaConferme(bool a) override { conferme = a; }
+    void AbilitaConferme(bool a) override { confermeAbilitate = a; }
     bool VerificaCatena() override { return kelvra::ControlloVariabili(Testo(Casella::MaxEsc)); }
     void AggiornaAbilitazione() override { ++abilitazioni; }
     void Cedi() override {
@@ -120,7 +122,7 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
             EditorFinto::Conferma(tipo);
             return;
         }
-        conferme_.push_back(tipo);
+        modifiche.push_back(tipo);
         const int16_t p = NumeroProgetti;
         Progetto& pr = Progetti[p];
         const int16_t s = elementoInModifica;
@@ -131,17 +133,24 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
             } else if (j > s) {
                 const Punto inizio = PuntiCatena[j];
                 switch (TipoDaLettera(pr.TipoElemento[j])) {
-                case PANNELLO_ASTA: pr.DatiAsta[j].P[0] = inizio; break;
-                case PANNELLO_SQUADRETTA: pr.DatiSquadretta[j].P[0] = inizio; break;
-                case PANNELLO_MOLLA: pr.DatiMolla[j].P[0] = inizio; break;
-                default: break;
+                case PANNELLO_ASTA:
+                    pr.DatiAsta[j].P[0] = inizio;
+                    break;
+                case PANNELLO_SQUADRETTA:
+                    pr.DatiSquadretta[j].P[0] = inizio;
+                    break;
+                case PANNELLO_MOLLA:
+                    pr.DatiMolla[j].P[0] = inizio;
+                    break;
+                default:
+                    break;
                 }
             }
             DisegnaElemento(j);
         }
         RisolviCatena();
     }
-    std::vector<int> conferme_;
+    std::vector<int> modifiche;
 
     void DisegnaElemento(int16_t j) {
         const int16_t p = NumeroProgetti;
@@ -150,14 +159,17 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
         case PANNELLO_FORCELLONE:
             DisegnaForcellone(this, pr.DatiForcellone, COLORE_FORCELLONE, immagine, p);
             break;
-        case PANNELLO_ASTA: DisegnaAsta(this, pr.DatiAsta[j], j, COLORE_ASTA, immagine); break;
+        case PANNELLO_ASTA:
+            DisegnaAsta(this, pr.DatiAsta[j], j, COLORE_ASTA, immagine);
+            break;
         case PANNELLO_SQUADRETTA:
             DisegnaSquadretta(this, pr.DatiSquadretta[j], j, COLORE_SQUADRETTA, immagine, p);
             break;
         case PANNELLO_MOLLA:
             DisegnaAmmortizzatore(this, pr.DatiMolla[j], j, COLORE_AMMORTIZZATORE, immagine, p);
             break;
-        default: break;
+        default:
+            break;
         }
     }
 };
