@@ -85,7 +85,10 @@ INSGEO01::INSGEO01(QWidget* genitore) : FinestraFiglia(genitore) {
     Form_Load();
 }
 
-INSGEO01::~INSGEO01() = default;
+INSGEO01::~INSGEO01() {
+    // The key filter goes first, so that no event of the box being destroyed reaches it.
+    delete FiltroTasti::Di(TxtMaxEsc);
+}
 
 INSGEO01* INSGEO01::Istanza() {
     return istanza.data();

@@ -316,3 +316,22 @@ TEST_F(FinestraInsGeo, LaSchermataMostraLaCatenaRisolta) {
     EXPECT_GT(gialli, 100);
     if (const char* file = std::getenv("KELVRA_SCREENSHOT")) main->grab().save(file);
 }
+
+TEST_F(FinestraInsGeo, NessunElementoOltreLoSlot10) {
+    // A damaged chain read from a file already fills every slot: the add commands refuse.
+    Progetto& pr = P();
+    for (int16_t k = 1; k <= MAX_ELEMENTI; ++k) pr.TipoElemento[k] = "A";
+    pr.UltimoElemento = MAX_ELEMENTI;
+    ed->Form_Activate();
+    EXPECT_FALSE(ed->CmdAsta->isEnabled());
+    EXPECT_FALSE(ed->CmdMolla->isEnabled());
+    const int beep = dialoghi.beep;
+    ed->CmdAsta_Click();
+    ed->CmdMolla_Click();
+    EXPECT_EQ(pr.UltimoElemento, MAX_ELEMENTI);
+    EXPECT_EQ(dialoghi.beep, beep + 2);
+    // Confirming the shock panel does not reach the solver with such a chain.
+    ed->CmdOKMolla->click();
+    EXPECT_EQ(pr.StatoDatiProgetto, 0);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+}
