@@ -301,6 +301,23 @@ TEST_F(Simulazione, IlMenuAvviaSubitoESostituisceLAnimazioneInCorso) {
     EXPECT_EQ(PosizioneDisegnata(), 0);
 }
 
+TEST_F(Simulazione, UnoZoomDellUtenteResta) {
+    ASSERT_TRUE(ApplicaZoomFinestra(40, 90, 130, 100, ed.immagine));
+    ZoomUtente = VERO;
+    const float scala = ScalaSchemaX;
+    const float angolo = FinestraX1;
+    Avvia(1);
+    ed.ImpostaValoreVScroll(10);
+    sim.VScroll_Change();
+    EXPECT_EQ(ScalaSchemaX, scala);
+    EXPECT_EQ(FinestraX1, angolo);
+    // Without a zoom every frame is fitted to 1600 mm across the narrowed drawing.
+    ZoomUtente = FALSO;
+    sim.VScroll_Change();
+    EXPECT_NEAR(ScalaSchemaX, 1600 / (8200 / 15 * 25.4 / 96), 1e-4);
+    EXPECT_EQ(FinestraX1, 0);
+}
+
 TEST_F(Simulazione, SuggerimentoDelPulsante) {
     ed.cmdSimula = "&SIMULATE";
     sim.CmdSimula_MouseMove();
