@@ -63,19 +63,19 @@ class ControlliEditor {
     // The slot chosen in CmbModifica (ElementoInModifica).
     virtual int16_t ElementoSelezionato() const = 0;
     // Shows the entry panel of element kind 1..4 (TipoPannello) and hides the other three.
-    virtual void MostraPannello(int tipo) = 0;
+    virtual void MostraPannelloTipo(int tipo) = 0;
     // The text of CmbModifica (no click handler runs).
     virtual void ImpostaTestoCmbModifica(const std::string& testo) = 0;
     // CmbModifica_Click: reloads the listed element into its panel (modify mode).
     virtual void RicaricaElementoInModifica() = 0;
 
     // ---- overlays of the drawing ------------------------------------------------------------
-    virtual RettangoloZoom Shape1() const = 0;
-    virtual void ImpostaShape1(const RettangoloZoom& r) = 0;
+    virtual RettangoloZoom RettangoloShape1() const = 0;
+    virtual void ImpostaRettangoloShape1(const RettangoloZoom& r) = 0;
     virtual bool Shape1Visibile() const = 0;
     virtual void MostraShape1(bool visibile) = 0;
-    virtual LineaPan Line1() const = 0;
-    virtual void ImpostaLine1(const LineaPan& l) = 0;
+    virtual LineaPan LineaLine1() const = 0;
+    virtual void ImpostaLineaLine1(const LineaPan& l) = 0;
     virtual bool Line1Visibile() const = 0;
     virtual void MostraLine1(bool visibile) = 0;
 

@@ -156,7 +156,7 @@ void MouseGeo::PicGeo_MouseDown(int Button, int Shift, double X, double Y) {
             InserisciPunto(TipoDaLettera(pr.TipoElemento[s]), cx, cy, false);
         } else {
             ModoEdit = 0;
-            f_.MostraPannello(PANNELLO_MOLLA);
+            f_.MostraPannelloTipo(PANNELLO_MOLLA);
             f_.ImpostaTestoCmbModifica(Riga(TestiInsGeo01, 1));
         }
         break;

@@ -69,14 +69,14 @@ void StrumentiVista::GrigliaItem_Click(int Index) {
 void StrumentiVista::ZoomFinestraMouseDown(int, int, double X, double Y) {
     InizioTrascinamentoX = static_cast<float>(X);
     InizioTrascinamentoY = static_cast<float>(Y);
-    f_.ImpostaShape1({X, Y, 0, 0});
+    f_.ImpostaRettangoloShape1({X, Y, 0, 0});
     f_.MostraShape1(true);
 }
 
 void StrumentiVista::ZoomFinestraMouseMove(int Button, int, double X, double Y) {
     if (Button != 1) return;
     f_.MostraShape1(false);
-    RettangoloZoom r = f_.Shape1();
+    RettangoloZoom r = f_.RettangoloShape1();
     const double x0 = InizioTrascinamentoX;
     const double y0 = InizioTrascinamentoY;
     // Across: the rectangle never leaves the drawing area.
@@ -103,12 +103,12 @@ void StrumentiVista::ZoomFinestraMouseMove(int Button, int, double X, double Y) 
     } else {
         r.Height = AreaSotto - r.Top;
     }
-    f_.ImpostaShape1(r);
+    f_.ImpostaRettangoloShape1(r);
     f_.MostraShape1(true);
 }
 
 void StrumentiVista::ZoomFinestraMouseUp(int, int, double, double) {
-    const RettangoloZoom r = f_.Shape1();
+    const RettangoloZoom r = f_.RettangoloShape1();
     const float L = static_cast<float>(r.Left);
     const float R = static_cast<float>(r.Left + r.Width);
     const float T = static_cast<float>(r.Top);
@@ -132,7 +132,7 @@ void StrumentiVista::ZoomFinestraMouseUp(int, int, double, double) {
 void StrumentiVista::PanMouseDown(int, int, double X, double Y) {
     InizioTrascinamentoX = static_cast<float>(X);
     InizioTrascinamentoY = static_cast<float>(Y);
-    f_.ImpostaLine1({X, Y, X, Y});
+    f_.ImpostaLineaLine1({X, Y, X, Y});
     f_.MostraLine1(true);
 }
 
@@ -141,14 +141,14 @@ void StrumentiVista::PanMouseMove(int Button, int, double X, double Y) {
         f_.MostraLine1(false);
         return;
     }
-    LineaPan l = f_.Line1();
+    LineaPan l = f_.LineaLine1();
     l.X2 = X;
     l.Y2 = Y;
-    f_.ImpostaLine1(l);
+    f_.ImpostaLineaLine1(l);
 }
 
 void StrumentiVista::PanMouseUp(int, int, double, double) {
-    const LineaPan l = f_.Line1();
+    const LineaPan l = f_.LineaLine1();
     const double dx = l.X2 - l.X1;
     // A click without a drag moves nothing.
     if (dx == 0 && l.Y2 == l.Y1) {

@@ -64,7 +64,7 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     void ImpostaEtichetta(Etichetta e, const std::string& t) override { etichette[e] = t; }
     void PuntatoreCroce() override { croce = true; }
     int16_t ElementoSelezionato() const override { return elementoInModifica; }
-    void MostraPannello(int tipo) override { pannello = tipo; }
+    void MostraPannelloTipo(int tipo) override { pannello = tipo; }
     void ImpostaTestoCmbModifica(const std::string& t) override { testoCmbModifica = t; }
     void RicaricaElementoInModifica() override {
         // CmbModifica_Click: modify mode, the listed element's panel filled from its record.
@@ -74,12 +74,12 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
         pannello = TipoDaLettera(Progetti[p].TipoElemento[elementoInModifica]);
         RiempiCaselle(*this, p, elementoInModifica);
     }
-    RettangoloZoom Shape1() const override { return shape1; }
-    void ImpostaShape1(const RettangoloZoom& r) override { shape1 = r; }
+    RettangoloZoom RettangoloShape1() const override { return shape1; }
+    void ImpostaRettangoloShape1(const RettangoloZoom& r) override { shape1 = r; }
     bool Shape1Visibile() const override { return shape1Visibile; }
     void MostraShape1(bool v) override { shape1Visibile = v; }
-    LineaPan Line1() const override { return line1; }
-    void ImpostaLine1(const LineaPan& l) override { line1 = l; }
+    LineaPan LineaLine1() const override { return line1; }
+    void ImpostaLineaLine1(const LineaPan& l) override { line1 = l; }
     bool Line1Visibile() const override { return line1Visibile; }
     void MostraLine1(bool v) override { line1Visibile = v; }
     void SpuntaGrigliaItem(int i, bool s) override { grigliaSpuntata[i] = s; }
