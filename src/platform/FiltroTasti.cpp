@@ -56,9 +56,9 @@ FiltroTasti::FiltroTasti(QLineEdit* casella, VerdettoTasto rifiuta)
 }
 
 FiltroTasti::~FiltroTasti() {
-    if (casella_) {
-        casella_->removeEventFilter(this);
-        casella_->setProperty(PROPRIETA_FILTRO, QVariant());
+    if (QLineEdit* casella = Casella()) {
+        casella->removeEventFilter(this);
+        casella->setProperty(PROPRIETA_FILTRO, QVariant());
     }
 }
 
@@ -96,7 +96,7 @@ FiltroTasti* FiltroTasti::Di(const QLineEdit* casella) {
 }
 
 QLineEdit* FiltroTasti::Casella() const {
-    return casella_.data();
+    return qobject_cast<QLineEdit*>(casella_.data());
 }
 
 bool FiltroTasti::ModificaAccettabile(const QString& nuovo) const {
@@ -129,7 +129,7 @@ bool FiltroTasti::Consegna(QEvent* evento, Modo modo) {
     modo_ = modo;
     // Delivered here, so that the mode holds for the whole handling of the event (a context
     // menu's paste happens inside it).
-    static_cast<QObject*>(casella_.data())->event(evento);
+    casella_->event(evento);
     modo_ = precedente;
     return true;
 }
@@ -152,7 +152,9 @@ bool ScorciatoiaDiModifica(const QKeyEvent* tasto) {
 } // namespace
 
 bool FiltroTasti::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto != casella_.data() || casella_.isNull()) return false;
+    if (casella_.isNull() || oggetto != casella_.data()) return false;
+    QLineEdit* casella = Casella();
+    if (casella == nullptr) return false; // the box is being destroyed
     switch (evento->type()) {
     case QEvent::KeyPress: {
         auto* tasto = static_cast<QKeyEvent*>(evento);
@@ -177,7 +179,7 @@ bool FiltroTasti::eventFilter(QObject* oggetto, QEvent* evento) {
         } else {
             return false; // navigation, Tab, Escape, function keys
         }
-        if (rifiuta_(CasellaDa(casella_), codice)) {
+        if (rifiuta_(CasellaDa(casella), codice)) {
             Beep();
             evento->accept();
             return true;

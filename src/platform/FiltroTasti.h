@@ -58,7 +58,9 @@ class FiltroTasti : public QObject {
     bool ModificaAccettabile(const QString& nuovo) const;
     bool Consegna(QEvent* evento, Modo modo);
 
-    QPointer<QLineEdit> casella_;
+    // Held as a plain QObject: events still reach the filter while the box is being
+    // destroyed, when it is no longer a QLineEdit, so it is cast only through qobject_cast.
+    QPointer<QObject> casella_;
     VerdettoTasto rifiuta_;
     QString accettato_; // the text the box holds as far as the filter knows
     Modo modo_ = Modo::Programma;

@@ -198,3 +198,19 @@ TEST_F(FiltroQt, CasellaDaReadsCaretAndSelection) {
 }
 
 } // namespace
+
+// A box destroyed while it has the focus still sends events to its filter on the way out;
+// the filter must not treat it as a line edit any more (the sanitizer build checks this).
+TEST(FiltroQtDistruzione, BoxDestroyedWithFocusLeavesTheFilterQuiet) {
+    QWidget finestra;
+    auto* layout = new QVBoxLayout(&finestra);
+    auto* casella = new QLineEdit(&finestra);
+    layout->addWidget(casella);
+    FiltroTasti::Intero(casella, 0, 100);
+    finestra.show();
+    casella->setFocus();
+    QTest::keyClick(casella, Qt::Key_5);
+    EXPECT_EQ(casella->text(), "5");
+    delete casella;
+    EXPECT_EQ(finestra.findChildren<FiltroTasti*>().size(), 0);
+}
