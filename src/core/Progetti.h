@@ -21,13 +21,15 @@ namespace kelvra {
 
 constexpr int16_t VERO = -1;
 constexpr int16_t FALSO = 0;
-inline bool Vero(int16_t flag) { return flag == VERO; }
+inline bool Vero(int16_t flag) {
+    return flag == VERO;
+}
 
 constexpr int MAX_PROGETTI = 6;
-constexpr int MAX_ELEMENTI = 10;     // element slots 0..10
-constexpr int MAX_GIUNZIONI = 4;     // junctions 1..4
-constexpr int MAX_PUNTI = 750;       // result points 0..750
-constexpr int MAX_RIGHE = 1000;      // component table rows 0..1000
+constexpr int MAX_ELEMENTI = 10; // element slots 0..10
+constexpr int MAX_GIUNZIONI = 4; // junctions 1..4
+constexpr int MAX_PUNTI = 750;   // result points 0..750
+constexpr int MAX_RIGHE = 1000;  // component table rows 0..1000
 constexpr int MAX_ESCURSIONE_MOLLA = 5000;
 
 // A point of the linkage, millimetres, world frame (x towards the rear wheel, y up).
@@ -35,7 +37,9 @@ struct Punto {
     float X = 0;
     float Y = 0;
 };
-inline bool operator==(const Punto& a, const Punto& b) { return a.X == b.X && a.Y == b.Y; }
+inline bool operator==(const Punto& a, const Punto& b) {
+    return a.X == b.X && a.Y == b.Y;
+}
 
 // Marks a point of an element record that is absent.
 constexpr Punto PUNTO_ASSENTE{-10000.0f, -10000.0f};
@@ -59,20 +63,20 @@ enum TipoModifica : int {
     MOD_TAMPONE = 4
 };
 
-using Curva = std::array<double, MAX_PUNTI + 1>;     // point 0..750
-using Tabella = std::array<double, MAX_RIGHE + 1>;   // row 0..1000
+using Curva = std::array<double, MAX_PUNTI + 1>;   // point 0..750
+using Tabella = std::array<double, MAX_RIGHE + 1>; // row 0..1000
 
 // Everything that belongs to one project and moves with it when slots are exchanged.
 struct Progetto {
     // --- element chain --------------------------------------------------------------
-    int16_t UltimoElemento = 0;                          // last occupied slot, 0..10
+    int16_t UltimoElemento = 0;                               // last occupied slot, 0..10
     std::array<std::string, MAX_ELEMENTI + 1> TipoElemento{}; // "F", "A", "S", "M"
     TrePunti DatiForcellone{};
     std::array<TrePunti, MAX_ELEMENTI + 1> DatiAsta{};
     std::array<QuattroPunti, MAX_ELEMENTI + 1> DatiSquadretta{};
     std::array<TrePunti, MAX_ELEMENTI + 1> DatiMolla{};
     std::array<std::array<int16_t, 2>, MAX_ELEMENTI + 1> OpzioneFix{};
-    int16_t AmmortizzatoreFisso = 0;                     // 1 = other mount on the swingarm
+    int16_t AmmortizzatoreFisso = 0; // 1 = other mount on the swingarm
     float RaggioRuota = 0;
     float QuotaSuolo = 0;
     float MaxEscursioneRuota = 0;
@@ -80,12 +84,11 @@ struct Progetto {
     std::array<std::string, MAX_GIUNZIONI + 1> TipoGiunzione{}; // 1..4
 
     // --- solver inputs (point 0 = rest geometry) -------------------------------------
-    std::array<Punto, 6> PuntiFissi{};                   // 1..5
+    std::array<Punto, 6> PuntiFissi{}; // 1..5
     std::array<Punto, MAX_PUNTI + 1> PosizioneRuota{};
     std::array<Punto, MAX_PUNTI + 1> AttaccoAmmortizzatore{};
     // [kind 2..4][junction 1..4][point 0..750]; kinds 0, 1 and junction 0 unused.
-    std::array<std::array<std::array<Punto, MAX_PUNTI + 1>, MAX_GIUNZIONI + 1>, 5>
-        PuntiGiunzione{};
+    std::array<std::array<std::array<Punto, MAX_PUNTI + 1>, MAX_GIUNZIONI + 1>, 5> PuntiGiunzione{};
 
     // --- spring ----------------------------------------------------------------------
     double LungMollaLibera = 0;
@@ -111,7 +114,7 @@ struct Progetto {
     double CorsaAmmortizzatore = 0;
     double LungMollaAmmortizzatore = 0;
     double InterasseAmmortizzatore = 0;
-    float InterasseMinimo = 0;                           // 0 = not given
+    float InterasseMinimo = 0; // 0 = not given
     double PressioneGas = 0;
     double DiametroGas = 0;
     double ForzaGas = 0;
@@ -138,7 +141,7 @@ struct Progetto {
 
     // --- results ---------------------------------------------------------------------
     Curva AsseCorsaRuota{};
-    Curva AngoloForcellone{};        // degrees
+    Curva AngoloForcellone{}; // degrees
     Curva LunghezzaAmmortizzatore{};
     Curva EscursioneAmmortizzatore{};
     Curva Leveraggio{};
@@ -150,7 +153,7 @@ struct Progetto {
     Curva CaricoRuota{};
     Curva RigidezzaRuota{};
     int16_t NumPunti = 0;
-    Curva AngoloForcelloneRad{};     // radians
+    Curva AngoloForcelloneRad{}; // radians
     Curva DeformazioneTampone{};
 
     // --- flags, state and names ------------------------------------------------------
@@ -163,7 +166,7 @@ struct Progetto {
     int16_t MollaCompatibile = 0;
     int16_t TamponeCompatibile = 0;
     int16_t ValoreRiservatoProgetto = 0;
-    std::array<int16_t, 5> ModificatoFile{};  // by TipoModifica
+    std::array<int16_t, 5> ModificatoFile{}; // by TipoModifica
     std::string NomeFileProgetto;
     std::string NomeFileSchema;
     std::string NomeConfigurazione;
@@ -193,8 +196,8 @@ extern int16_t CaricatoTampone;
 extern int16_t EsitoConfronto;
 
 // Program-wide constants.
-extern double PiGreco;      // 4 * atan(1)
-extern float PassoTabella;  // mm of deflection per component table row
+extern double PiGreco;     // 4 * atan(1)
+extern float PassoTabella; // mm of deflection per component table row
 
 // The program folder with a trailing separator; prefix of default file names.
 extern std::string PercorsoApplicazione;
@@ -209,7 +212,9 @@ extern int16_t AmmortizzatoreSuForcellone;
 void AzzeraTabelle();
 
 // Project numbers are 1..6.
-inline bool ProgettoValido(int p) { return p >= 1 && p <= MAX_PROGETTI; }
+inline bool ProgettoValido(int p) {
+    return p >= 1 && p <= MAX_PROGETTI;
+}
 
 // The whole-project unsaved flag: the Or of the four component kinds.
 void AggiornaModificatoProgetto(int16_t p);

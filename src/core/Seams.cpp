@@ -7,17 +7,25 @@ GestoreMessaggio gestoreMessaggio;
 GestoreBeep gestoreBeep;
 } // namespace
 
-void ImpostaGestoreMessaggio(GestoreMessaggio gestore) { gestoreMessaggio = std::move(gestore); }
-void ImpostaGestoreBeep(GestoreBeep gestore) { gestoreBeep = std::move(gestore); }
+void ImpostaGestoreMessaggio(GestoreMessaggio gestore) {
+    gestoreMessaggio = std::move(gestore);
+}
+void ImpostaGestoreBeep(GestoreBeep gestore) {
+    gestoreBeep = std::move(gestore);
+}
 
 int RispostaPrudente(int stile) {
     switch (stile & 7) {
     case vbOKCancel:
     case vbYesNoCancel:
-    case vbRetryCancel: return vbCancel;
-    case vbYesNo: return vbNo;
-    case vbAbortRetryIgnore: return vbAbort;
-    default: return vbOK;
+    case vbRetryCancel:
+        return vbCancel;
+    case vbYesNo:
+        return vbNo;
+    case vbAbortRetryIgnore:
+        return vbAbort;
+    default:
+        return vbOK;
     }
 }
 

@@ -23,7 +23,7 @@ constexpr long RGB(int r, int g, int b) {
 enum class StileLinea { Continua, Punteggiata };
 
 class Superficie {
-public:
+  public:
     virtual ~Superficie() = default;
 
     // Sets the user scale to millimetres: the inner scale width and height become the

@@ -21,7 +21,7 @@ struct MessaggioMostrato {
 // Installs itself as the message-box and beep handler for its lifetime. Answers come from
 // `risposte` in order; when none is queued the box gets the answer that changes nothing.
 class Risposte {
-public:
+  public:
     Risposte() {
         ImpostaGestoreMessaggio([this](const std::string& t, int s, const std::string& ti) {
             mostrati.push_back({t, s, ti});
@@ -48,7 +48,7 @@ public:
 
 // Base fixture: fresh tables, recorded dialogs.
 class TabelleAzzerate : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { AzzeraTabelle(); }
     void TearDown() override { AzzeraTabelle(); }
     Risposte dialoghi;
