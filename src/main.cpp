@@ -1,6 +1,7 @@
 // Kelvra: the splash window starts the program and hands over to the main window; the
 // program ends only through the main window's exit question.
 #include "shell/Main.h"
+#include "geometry_editor/InsGeo01.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
 
@@ -27,6 +28,9 @@ int main(int argc, char** argv) {
         if (annulla) sessione.cancel();
     });
 #endif
+
+    // The start-up creates the geometry editor and the main window shows it.
+    kelvra::RegistraEditorGeometria();
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);

@@ -18,13 +18,19 @@
 #include "shell/Abilitazione.h"
 #include "shell/Main.h"
 
+#include "platform/Posizione.h"
+
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QPointer>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace kelvra {
 
@@ -68,13 +74,46 @@ void CasellaPrecedente(QLineEdit* c, bool grigia) {
                             : "QLineEdit:disabled { color: black; }");
 }
 
-QLabel* Etichetta(const QString& testo, QWidget* genitore) {
+QLabel* EtichettaCentrata(const QString& testo, QWidget* genitore) {
     auto* l = new QLabel(testo, genitore);
     l->setAlignment(Qt::AlignCenter);
     return l;
 }
 
+// The travel label under the animation's scroll bar: wide enough for "000.00".
+constexpr int LARGHEZZA_LBL_ESC = 48;
+
+// Picture millimetres to pixels of the picture widget (its border included).
+QPointF PixelPicture(const PictureBox& picture, double x, double y) {
+    return picture.PixelDa(x, y) + QPointF(BORDO_PICTURE, BORDO_PICTURE);
+}
+
+int Pixel(float twips, float twipsPerPixel) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+
 } // namespace
+
+// ---- the rubber line --------------------------------------------------------------------
+
+LineaGomma::LineaGomma(PictureBox* picture) : QWidget(picture), picture_(picture) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAttribute(Qt::WA_TranslucentBackground);
+    hide();
+}
+
+void LineaGomma::Imposta(const LineaPan& linea) {
+    linea_ = linea;
+    update();
+}
+
+void LineaGomma::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.drawLine(PixelPicture(*picture_, linea_.X1, linea_.Y1),
+               PixelPicture(*picture_, linea_.X2, linea_.Y2));
+}
 
 // ---- creation -----------------------------------------------------------------------------
 
@@ -109,11 +148,19 @@ void INSGEO01::CreaControlli() {
     picGeo_ = new PictureBox(this);
     picGeo_->setMinimumSize(300, 200);
     picGeo_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    VScroll = new QScrollBar(Qt::Vertical, this);
-    VScroll->hide();
     disegno->addWidget(picGeo_, 1);
-    disegno->addWidget(VScroll);
+    // Takes the strip the manual animation leaves beside the narrowed drawing.
+    disegno->addStretch(0);
     principale->addLayout(disegno, 1);
+    Shape1 = new QRubberBand(QRubberBand::Rectangle, picGeo_);
+    Shape1->hide();
+    Line1 = new LineaGomma(picGeo_);
+    // The scroll bar and its label are placed by the animation, over the window.
+    VScroll = new QScrollBar(Qt::Vertical, this);
+    VScroll->setRange(0, 0);
+    VScroll->setPageStep(1);
+    VScroll->resize(VScroll->sizeHint().width(), VScroll->height());
+    VScroll->hide();
 
     FrmTool = new QFrame(this);
     FrmTool->setFrameShape(QFrame::StyledPanel);
@@ -171,17 +218,17 @@ void INSGEO01::CreaControlli() {
     FrmForcellone = new QGroupBox(pannelli);
     {
         auto* g = new QGridLayout(FrmForcellone);
-        g->addWidget(Etichetta("X", FrmForcellone), 0, 1);
-        g->addWidget(Etichetta("Y", FrmForcellone), 0, 2);
+        g->addWidget(EtichettaCentrata("X", FrmForcellone), 0, 1);
+        g->addWidget(EtichettaCentrata("Y", FrmForcellone), 0, 2);
         for (int i = 0; i < 3; ++i) {
             TxtForcelloneX[i] = NuovaCasella(FrmForcellone);
             TxtForcelloneY[i] = NuovaCasella(FrmForcellone);
-            g->addWidget(Etichetta(QString::number(i + 1), FrmForcellone), i + 1, 0);
+            g->addWidget(EtichettaCentrata(QString::number(i + 1), FrmForcellone), i + 1, 0);
             g->addWidget(TxtForcelloneX[i], i + 1, 1);
             g->addWidget(TxtForcelloneY[i], i + 1, 2);
         }
         TxtRaggio = NuovaCasella(FrmForcellone);
-        g->addWidget(Etichetta("R", FrmForcellone), 1, 3);
+        g->addWidget(EtichettaCentrata("R", FrmForcellone), 1, 3);
         g->addWidget(TxtRaggio, 1, 4);
         CmdOKForcellone = new QPushButton(FrmForcellone);
         g->addWidget(CmdOKForcellone, 3, 3, 1, 2);
@@ -189,18 +236,18 @@ void INSGEO01::CreaControlli() {
     FRMASTA = new QGroupBox(pannelli);
     {
         auto* g = new QGridLayout(FRMASTA);
-        g->addWidget(Etichetta("X", FRMASTA), 0, 1);
-        g->addWidget(Etichetta("Y", FRMASTA), 0, 2);
+        g->addWidget(EtichettaCentrata("X", FRMASTA), 0, 1);
+        g->addWidget(EtichettaCentrata("Y", FRMASTA), 0, 2);
         LblAstaPrecX = NuovaCasella(FRMASTA);
         LblAstaPrecY = NuovaCasella(FRMASTA);
         CasellaPrecedente(LblAstaPrecX, true);
         CasellaPrecedente(LblAstaPrecY, false);
         TxtAstaX = NuovaCasella(FRMASTA);
         TxtAstaY = NuovaCasella(FRMASTA);
-        g->addWidget(Etichetta("1", FRMASTA), 1, 0);
+        g->addWidget(EtichettaCentrata("1", FRMASTA), 1, 0);
         g->addWidget(LblAstaPrecX, 1, 1);
         g->addWidget(LblAstaPrecY, 1, 2);
-        g->addWidget(Etichetta("2", FRMASTA), 2, 0);
+        g->addWidget(EtichettaCentrata("2", FRMASTA), 2, 0);
         g->addWidget(TxtAstaX, 2, 1);
         g->addWidget(TxtAstaY, 2, 2);
         ChkModify[0] = new QCheckBox(FRMASTA);
@@ -211,13 +258,13 @@ void INSGEO01::CreaControlli() {
     FrmSquadretta = new QGroupBox(pannelli);
     {
         auto* g = new QGridLayout(FrmSquadretta);
-        g->addWidget(Etichetta("X", FrmSquadretta), 0, 1);
-        g->addWidget(Etichetta("Y", FrmSquadretta), 0, 2);
+        g->addWidget(EtichettaCentrata("X", FrmSquadretta), 0, 1);
+        g->addWidget(EtichettaCentrata("Y", FrmSquadretta), 0, 2);
         LblElemPrecX = NuovaCasella(FrmSquadretta);
         LblElemPrecY = NuovaCasella(FrmSquadretta);
         CasellaPrecedente(LblElemPrecX, true);
         CasellaPrecedente(LblElemPrecY, false);
-        g->addWidget(Etichetta("1", FrmSquadretta), 1, 0);
+        g->addWidget(EtichettaCentrata("1", FrmSquadretta), 1, 0);
         g->addWidget(LblElemPrecX, 1, 1);
         g->addWidget(LblElemPrecY, 1, 2);
         for (int i = 0; i < 2; ++i) {
@@ -226,7 +273,7 @@ void INSGEO01::CreaControlli() {
             OptFix[i] = new QRadioButton(FrmSquadretta);
             // Both may be clear (a rocker in an odd slot): the window keeps them exclusive.
             OptFix[i]->setAutoExclusive(false);
-            g->addWidget(Etichetta(QString::number(i + 2), FrmSquadretta), i + 2, 0);
+            g->addWidget(EtichettaCentrata(QString::number(i + 2), FrmSquadretta), i + 2, 0);
             g->addWidget(TxtSquadrettaX[i], i + 2, 1);
             g->addWidget(TxtSquadrettaY[i], i + 2, 2);
             g->addWidget(OptFix[i], i + 2, 3);
@@ -239,18 +286,18 @@ void INSGEO01::CreaControlli() {
     FRMMOLLA = new QGroupBox(pannelli);
     {
         auto* g = new QGridLayout(FRMMOLLA);
-        g->addWidget(Etichetta("X", FRMMOLLA), 0, 1);
-        g->addWidget(Etichetta("Y", FRMMOLLA), 0, 2);
+        g->addWidget(EtichettaCentrata("X", FRMMOLLA), 0, 1);
+        g->addWidget(EtichettaCentrata("Y", FRMMOLLA), 0, 2);
         LblMollaPrecX = NuovaCasella(FRMMOLLA);
         LblMollaPrecY = NuovaCasella(FRMMOLLA);
         CasellaPrecedente(LblMollaPrecX, true);
         CasellaPrecedente(LblMollaPrecY, false);
         TxtMollaX = NuovaCasella(FRMMOLLA);
         TxtMollaY = NuovaCasella(FRMMOLLA);
-        g->addWidget(Etichetta("1", FRMMOLLA), 1, 0);
+        g->addWidget(EtichettaCentrata("1", FRMMOLLA), 1, 0);
         g->addWidget(LblMollaPrecX, 1, 1);
         g->addWidget(LblMollaPrecY, 1, 2);
-        g->addWidget(Etichetta("2", FRMMOLLA), 2, 0);
+        g->addWidget(EtichettaCentrata("2", FRMMOLLA), 2, 0);
         g->addWidget(TxtMollaX, 2, 1);
         g->addWidget(TxtMollaY, 2, 2);
         ChkFix = new QCheckBox(FRMMOLLA);
@@ -272,7 +319,12 @@ void INSGEO01::CreaControlli() {
     CmbModifica->setMinimumWidth(150);
     LblDati = new QLabel(FrmTool);
     TxtMaxEsc = NuovaCasella(FrmTool, 60);
-    LblEsc = new QLabel(FrmTool);
+    LblEsc = new QLabel(this);
+    LblEsc->setAlignment(Qt::AlignCenter);
+    LblEsc->setFrameShape(QFrame::Panel);
+    LblEsc->setFrameShadow(QFrame::Sunken);
+    LblEsc->setAutoFillBackground(true);
+    LblEsc->resize(LARGHEZZA_LBL_ESC, LblEsc->fontMetrics().height() + 6);
     LblEsc->hide();
     LblQuote = new QLabel(FrmTool);
     ChkQuote = new QCheckBox(FrmTool);
@@ -316,8 +368,16 @@ void INSGEO01::CreaControlli() {
         });
     }
     picGeo_->installEventFilter(this);
+    connect(picGeo_, &PictureBox::MouseDown, this,
+            [this](int b, int m, double x, double y) { PicGeo_MouseDown(b, m, x, y); });
+    connect(picGeo_, &PictureBox::MouseMove, this,
+            [this](int b, int m, double x, double y) { PicGeo_MouseMove(b, m, x, y); });
     connect(picGeo_, &PictureBox::MouseUp, this,
             [this](int b, int m, double x, double y) { PicGeo_MouseUp(b, m, x, y); });
+    connect(CmdSimula, &QPushButton::clicked, this, [this] { CmdSimula_Click(); });
+    CmdSimula->setMouseTracking(true);
+    CmdSimula->installEventFilter(this);
+    connect(VScroll, &QScrollBar::valueChanged, this, [this] { VScroll_Change(); });
 
     // The maximum travel takes whole numbers up to 1000 mm in the shown unit.
     FiltroTasti::Intero(
@@ -388,8 +448,24 @@ void INSGEO01::CreaMenu() {
         controlli_.Registra(Controllo::UnitaItem, k, a);
         connect(a, &QAction::triggered, this, [this, k] { UnitaItem_Click(k); });
     }
-    VistaItem[1]->setMenu(new QMenu(this));
-    for (int k = 1; k <= 3; ++k) SimulazioneItem[k]->setCheckable(true);
+    // The grid steps carry their sizes as captions.
+    MenuGriglia = new QMenu(this);
+    VistaItem[1]->setMenu(MenuGriglia);
+    const std::array<const char*, 5> passi{"[None]", "50 mm", "100 mm", "250 mm", "500 mm"};
+    for (int k = 1; k <= 5; ++k) {
+        QAction* a = MenuGriglia->addAction(QString::fromLatin1(passi[k - 1]));
+        a->setCheckable(true);
+        GrigliaItem[k] = a;
+        connect(a, &QAction::triggered, this, [this, k] { GrigliaItem_Click(k); });
+    }
+    for (int k = 2; k <= 7; ++k) {
+        connect(VistaItem[k], &QAction::triggered, this, [this, k] { VistaItem_Click(k); });
+    }
+    for (int k = 1; k <= 3; ++k) {
+        SimulazioneItem[k]->setCheckable(true);
+        connect(SimulazioneItem[k], &QAction::triggered, this,
+                [this, k] { SimulazioneItem_Click(k); });
+    }
     for (int k = 1; k <= 4; ++k) {
         connect(ToolsItem[k], &QAction::triggered, this, [this, k] { ToolsItem_Click(k); });
     }
@@ -406,6 +482,7 @@ void INSGEO01::Form_Load() {
         UnitaItem[1]->setChecked(false);
         UnitaItem[2]->setChecked(true);
     }
+    for (int k = 1; k <= 5; ++k) GrigliaItem[k]->setChecked(PassoGrigliaItem(k) == PassoGriglia);
     ImpostaTesto();
 }
 
@@ -491,10 +568,17 @@ void INSGEO01::Form_Activate() {
                                                   pr.DatiForcellone.P[0] == pr.DatiForcellone.P[1]);
     const bool soloForcellone = pr.UltimoElemento == 0;
 
+    // A loop running in a yield of the animation ends with its own stop step: the request to
+    // stop is raised by the deactivation and stays raised for it.
+    const bool inCorso = simulazione_.SimulazioneInCorso();
+    if (inCorso) simulazione_.Form_Deactivate();
     VScroll->hide();
+    LblEsc->hide();
     CorrezioneLarghezza = 0;
     CorrezioneAltezza = 0;
     picGeo_->Cancella();
+    Shape1->hide();
+    Line1->hide();
     ZoomUtente = FALSO;
     CmdSimula->setText("&" + DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 8))));
     ImpostaScalaDisegno(*picGeo_, 1600, 1600);
@@ -564,7 +648,7 @@ void INSGEO01::Form_Activate() {
     }
 
     ModoEdit = 0;
-    RichiestaStop = FALSO;
+    if (!inCorso) RichiestaStop = FALSO;
     SimulazioneItem[1]->setChecked(true);
     SimulazioneItem[2]->setChecked(false);
     SimulazioneItem[3]->setChecked(false);
@@ -580,16 +664,20 @@ void INSGEO01::Form_Resize() {
 }
 
 void INSGEO01::Form_Deactivate() {
-    // The animation that this stops comes with the simulation; nothing runs otherwise.
+    simulazione_.Form_Deactivate();
 }
 
-void INSGEO01::Form_Unload() {
-    Form_Deactivate();
+bool INSGEO01::Form_Unload() {
+    return simulazione_.Form_Unload();
 }
 
 void INSGEO01::closeEvent(QCloseEvent* evento) {
-    Form_Unload();
-    evento->accept();
+    // The window stays while an animation's loop is on the stack; it closes when the loop
+    // has unwound.
+    if (Form_Unload())
+        evento->accept();
+    else
+        evento->ignore();
 }
 
 void INSGEO01::MostraPannello(QGroupBox* pannello) {
@@ -818,6 +906,11 @@ void INSGEO01::RisolviCatena() {
 }
 
 void INSGEO01::CmdEsci_Click() {
+    if (simulazione_.SimulazioneInCorso()) {
+        esciDopo_ = true;
+        simulazione_.Form_Unload();
+        return;
+    }
     const int16_t n = NumeroProgetti;
     close();
     // A chain without its shock absorber shrinks to the swingarm; the records keep their
@@ -913,19 +1006,20 @@ void INSGEO01::TxtRaggio_Change() {
     RibasaSuolo(*this);
 }
 
-void INSGEO01::PicGeo_MouseUp(int pulsante, int, double, double) {
-    if (pulsante == 2) ReimpostaVista();
+void INSGEO01::PicGeo_MouseDown(int Button, int Shift, double X, double Y) {
+    mouse_.PicGeo_MouseDown(Button, Shift, X, Y);
+}
+
+void INSGEO01::PicGeo_MouseMove(int Button, int Shift, double X, double Y) {
+    mouse_.PicGeo_MouseMove(Button, Shift, X, Y);
+}
+
+void INSGEO01::PicGeo_MouseUp(int Button, int Shift, double X, double Y) {
+    mouse_.PicGeo_MouseUp(Button, Shift, X, Y);
 }
 
 void INSGEO01::ReimpostaVista() {
-    picGeo_->Cancella();
-    ModoEdit = 0;
-    CorrezioneLarghezza = 0;
-    CorrezioneAltezza = 0;
-    ImpostaScalaDisegno(*picGeo_, 1600, 1600);
-    DisegnaSchema(this, *picGeo_, NumeroProgetti, VisualizzaCoordinate, VisualizzaDimensioni);
-    DisegnaGrigliaSchema(PassoGriglia, *picGeo_);
-    ZoomUtente = FALSO;
+    mouse_.ReimpostaVista();
 }
 
 void INSGEO01::Ridisegna() {
@@ -1110,7 +1204,14 @@ void INSGEO01::ScriviChkModify(int indice, int valore) {
 }
 
 bool INSGEO01::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto == picGeo_ && evento->type() == QEvent::Resize) Form_Resize();
+    if (oggetto == picGeo_ && evento->type() == QEvent::Resize) {
+        Line1->setGeometry(picGeo_->rect());
+        if (Shape1->isVisibleTo(picGeo_)) ImpostaRettangoloShape1(shape1_);
+        Form_Resize();
+    }
+    if (oggetto == CmdSimula &&
+        (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove))
+        simulazione_.CmdSimula_MouseMove();
     if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove) {
         if (auto it = suggerimenti_.find(oggetto); it != suggerimenti_.end()) {
             ImpostaSuggerimento(Riga(TestiToolbar, it->second));
@@ -1120,6 +1221,206 @@ bool INSGEO01::eventFilter(QObject* oggetto, QEvent* evento) {
         }
     }
     return FinestraFiglia::eventFilter(oggetto, evento);
+}
+
+// ---- the controls as the mouse, the view tools and the animation see them --------------------
+
+namespace {
+QLabel* LabelDi(const INSGEO01& f, Etichetta e) {
+    switch (e) {
+    case Etichetta::LblX:
+        return f.LblX;
+    case Etichetta::LblY:
+        return f.LblY;
+    case Etichetta::LblL:
+        return f.LblL;
+    case Etichetta::LblAng:
+        return f.LblAng;
+    }
+    return f.LblX;
+}
+} // namespace
+
+std::string INSGEO01::TestoEtichetta(Etichetta e) const {
+    return AdAnsi(LabelDi(*this, e)->text());
+}
+
+void INSGEO01::ImpostaEtichetta(Etichetta e, const std::string& testo) {
+    LabelDi(*this, e)->setText(DaAnsi(testo));
+}
+
+void INSGEO01::PuntatoreCroce() {
+    picGeo_->setCursor(Qt::CrossCursor);
+}
+
+void INSGEO01::MostraPannelloTipo(int tipo) {
+    switch (tipo) {
+    case PANNELLO_FORCELLONE:
+        MostraPannello(FrmForcellone);
+        break;
+    case PANNELLO_ASTA:
+        MostraPannello(FRMASTA);
+        break;
+    case PANNELLO_SQUADRETTA:
+        MostraPannello(FrmSquadretta);
+        break;
+    case PANNELLO_MOLLA:
+        MostraPannello(FRMMOLLA);
+        break;
+    default:
+        break;
+    }
+}
+
+void INSGEO01::ImpostaTestoCmbModifica(const std::string& testo) {
+    // The list is not editable: the entry of that name (with or without its slot number)
+    // is shown, and no choice handler runs.
+    const QSignalBlocker blocco(CmbModifica);
+    const QString nome = DaAnsi(testo);
+    for (int i = 0; i < CmbModifica->count(); ++i) {
+        const QString voce = CmbModifica->itemText(i);
+        const int virgola = voce.lastIndexOf(',');
+        if (voce == nome || (virgola >= 0 && voce.left(virgola) == nome)) {
+            CmbModifica->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void INSGEO01::ImpostaRettangoloShape1(const RettangoloZoom& r) {
+    shape1_ = r;
+    const QPointF a = PixelPicture(*picGeo_, r.Left, r.Top);
+    const QPointF b = PixelPicture(*picGeo_, r.Left + r.Width, r.Top + r.Height);
+    Shape1->setGeometry(QRectF(a, b).normalized().toAlignedRect());
+}
+
+bool INSGEO01::Shape1Visibile() const {
+    return Shape1->isVisibleTo(picGeo_);
+}
+
+void INSGEO01::MostraShape1(bool visibile) {
+    Shape1->setVisible(visibile);
+}
+
+bool INSGEO01::Line1Visibile() const {
+    return Line1->isVisibleTo(picGeo_);
+}
+
+void INSGEO01::MostraLine1(bool visibile) {
+    Line1->setGeometry(picGeo_->rect());
+    Line1->setVisible(visibile);
+    if (visibile) Line1->raise();
+}
+
+void INSGEO01::SpuntaGrigliaItem(int indice, bool spuntato) {
+    if (auto it = GrigliaItem.find(indice); it != GrigliaItem.end())
+        it->second->setChecked(spuntato);
+}
+
+void INSGEO01::SpuntaSimulazioneItem(int indice, bool spuntato) {
+    if (auto it = SimulazioneItem.find(indice); it != SimulazioneItem.end())
+        it->second->setChecked(spuntato);
+}
+
+float INSGEO01::LarghezzaInterna() const {
+    return static_cast<float>(width()) * TwipsPerPixelX(this);
+}
+
+namespace {
+RettangoloTwips Twips(const QWidget* w) {
+    const float tx = TwipsPerPixelX(w);
+    const float ty = TwipsPerPixelY(w);
+    const QRect g = w->geometry();
+    return {static_cast<float>(g.y()) * ty, static_cast<float>(g.x()) * tx,
+            static_cast<float>(g.height()) * ty, static_cast<float>(g.width()) * tx};
+}
+} // namespace
+
+RettangoloTwips INSGEO01::PosizionePicGeo() const {
+    return Twips(picGeo_);
+}
+
+void INSGEO01::PosizionaPicGeo(const RettangoloTwips& r) {
+    // The drawing sits in the window's layout, which keeps its top, left and height: only
+    // its width is narrowed, or given back in full.
+    const int larghezza = Pixel(r.Width, TwipsPerPixelX(this));
+    if (larghezza >= width())
+        picGeo_->setMaximumWidth(QWIDGETSIZE_MAX);
+    else
+        picGeo_->setMaximumWidth(std::max(larghezza, picGeo_->minimumWidth()));
+    if (layout()) layout()->activate();
+}
+
+RettangoloTwips INSGEO01::PosizioneVScroll() const {
+    return Twips(VScroll);
+}
+
+void INSGEO01::PosizionaVScroll(const RettangoloTwips& r) {
+    PosizionaControllo(VScroll, r.Top, r.Left, r.Height, r.Width);
+}
+
+RettangoloTwips INSGEO01::PosizioneLblEsc() const {
+    return Twips(LblEsc);
+}
+
+void INSGEO01::PosizionaLblEsc(const RettangoloTwips& r) {
+    PosizionaControllo(LblEsc, r.Top, r.Left, r.Height, r.Width);
+}
+
+void INSGEO01::ImpostaValoreVScroll(int valore) {
+    const QSignalBlocker blocco(VScroll);
+    VScroll->setValue(valore);
+}
+
+void INSGEO01::ImpostaMassimoVScroll(int massimo) {
+    const QSignalBlocker blocco(VScroll);
+    VScroll->setMaximum(massimo);
+}
+
+void INSGEO01::MostraVScroll(bool visibile) {
+    VScroll->setVisible(visibile);
+    LblEsc->setVisible(visibile);
+    if (visibile) {
+        VScroll->raise();
+        LblEsc->raise();
+    }
+}
+
+void INSGEO01::ImpostaDidascaliaLblEsc(const std::string& testo) {
+    LblEsc->setText(DaAnsi(testo));
+}
+
+std::string INSGEO01::DidascaliaCmdSimula() const {
+    return AdAnsi(CmdSimula->text());
+}
+
+void INSGEO01::ImpostaDidascaliaCmdSimula(const std::string& testo) {
+    CmdSimula->setText("&" + DaAnsi(testo));
+}
+
+void INSGEO01::AbilitaConferme(bool abilitate) {
+    for (auto* b : {CmdOKForcellone, CmdOKAsta, CmdOKSquadretta, CmdOKMolla})
+        b->setEnabled(abilitate);
+}
+
+void INSGEO01::AggiornaAbilitazione() {
+    AttivaMenuInsGeo(controlli_);
+}
+
+void INSGEO01::Cedi() {
+    QCoreApplication::processEvents();
+}
+
+void INSGEO01::ChiudiFinestra() {
+    if (esciDopo_) {
+        esciDopo_ = false;
+        CmdEsci_Click();
+        return;
+    }
+    if (QMdiSubWindow* sotto = SottoFinestra())
+        sotto->close();
+    else
+        close();
 }
 
 // ---- start-up ------------------------------------------------------------------------------

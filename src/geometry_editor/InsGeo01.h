@@ -11,7 +11,11 @@
 
 #include "core/ControlliDisegno.h"
 #include "core/Progetti.h"
+#include "geometry_editor/ControlliEditor.h"
 #include "geometry_editor/EditorGeometria.h"
+#include "geometry_editor/MouseGeo.h"
+#include "geometry_editor/Simulazione.h"
+#include "geometry_editor/StrumentiVista.h"
 #include "platform/CorniceMdi.h"
 #include "platform/PictureBox.h"
 #include "shell/ControlliQt.h"
@@ -26,6 +30,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRubberBand>
 #include <QScrollBar>
 #include <array>
 #include <cstdint>
@@ -45,7 +50,26 @@ class DisegnoEditorGeometria : public EditorDisegno {
     virtual void ScriviChkModify(int indice, int valore) = 0;
 };
 
-class INSGEO01 : public FinestraFiglia, public EditorGeometria, public DisegnoEditorGeometria {
+// The rubber line of a pan: a transparent layer over the drawing that paints one line.
+class LineaGomma : public QWidget {
+  public:
+    explicit LineaGomma(PictureBox* picture);
+    // Ends in picture millimetres.
+    void Imposta(const LineaPan& linea);
+    const LineaPan& Linea() const { return linea_; }
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+  private:
+    PictureBox* picture_;
+    LineaPan linea_;
+};
+
+class INSGEO01 : public FinestraFiglia,
+                 public EditorGeometria,
+                 public DisegnoEditorGeometria,
+                 public ControlliEditor {
     Q_OBJECT
   public:
     explicit INSGEO01(QWidget* genitore = nullptr);
@@ -63,6 +87,12 @@ class INSGEO01 : public FinestraFiglia, public EditorGeometria, public DisegnoEd
 
     // ---- controls ---------------------------------------------------------------------
     // PicGeo is PicGeo() below: the drawing the editor and the drawers share.
+    // Shape1, the rubber rectangle of a window zoom, and Line1, the rubber line of a pan,
+    // lie over it.
+    QRubberBand* Shape1 = nullptr;
+    LineaGomma* Line1 = nullptr;
+    // The position slider of the manual animation and its travel label: placed by the
+    // animation beside the narrowed drawing, hidden otherwise.
     QScrollBar* VScroll = nullptr;
     QFrame* FrmTool = nullptr;
     QWidget* PicTool = nullptr;
@@ -107,8 +137,9 @@ class INSGEO01 : public FinestraFiglia, public EditorGeometria, public DisegnoEd
     std::array<QMenu*, 14> MenuItem{};
     std::map<int, QAction*> FileItem, SchemaItem, AmmortizzatoreItem, MollaItem, TamponeItem,
         PrecaricoItem, ToolsItem, VistaItem, FunzioniItem, SimulazioneItem, GraficiItem,
-        TabelleItem, RisultatiItem, GuidaItem, UnitaItem;
+        TabelleItem, RisultatiItem, GuidaItem, UnitaItem, GrigliaItem;
     QMenu* MenuUnita = nullptr;
+    QMenu* MenuGriglia = nullptr;
 
     // ---- public procedures ------------------------------------------------------------
     void AttivaPulsantiera(int16_t& ultimo);
@@ -120,11 +151,15 @@ class INSGEO01 : public FinestraFiglia, public EditorGeometria, public DisegnoEd
     void Modifica();
     void ProceduraUndo(int16_t& tipo);
     void StampaModello() {}
+    void Animazione(int16_t& tipo) { simulazione_.Animazione(tipo); }
+    void AssegnazioneSimula(int16_t& posizione) { simulazione_.AssegnazioneSimula(posizione); }
     void Form_Load();
     void Form_Activate() override;
     void Form_Deactivate() override;
     void Form_Resize();
-    void Form_Unload();
+    // True when the window may go now; false while an animation's loop is still running
+    // (the window then closes once the loop has unwound).
+    bool Form_Unload();
     void AttivaControlli(int16_t k);
     // Applies a unit system to the editor: fills the unit table and ticks the Units menu.
     void ImpostaUnita(int16_t sistema);
@@ -140,7 +175,14 @@ class INSGEO01 : public FinestraFiglia, public EditorGeometria, public DisegnoEd
     void CmdEsci_Click();
     void CmbModifica_Click();
     void TxtRaggio_Change();
-    void PicGeo_MouseUp(int pulsante, int maiuscole, double x, double y);
+    void PicGeo_MouseDown(int Button, int Shift, double X, double Y);
+    void PicGeo_MouseMove(int Button, int Shift, double X, double Y);
+    void PicGeo_MouseUp(int Button, int Shift, double X, double Y);
+    void CmdSimula_Click() { simulazione_.CmdSimula_Click(); }
+    void VScroll_Change() { simulazione_.VScroll_Change(); }
+    void VistaItem_Click(int Index) { strumenti_.VistaItem_Click(Index); }
+    void GrigliaItem_Click(int Index) { strumenti_.GrigliaItem_Click(Index); }
+    void SimulazioneItem_Click(int Index) { simulazione_.SimulazioneItem_Click(Index); }
     void ToolsItem_Click(int Index);
     void UnitaItem_Click(int Index);
 
@@ -160,8 +202,53 @@ class INSGEO01 : public FinestraFiglia, public EditorGeometria, public DisegnoEd
     int ValoreChkModify(int indice) const override;
     void ScriviChkModify(int indice, int valore) override;
 
+    // ---- ControlliEditor ------------------------------------------------------------------
+    EditorGeometria& Caselle() override { return *this; }
+    EditorDisegno& Disegno() override { return *this; }
+    std::string TestoEtichetta(Etichetta e) const override;
+    void ImpostaEtichetta(Etichetta e, const std::string& testo) override;
+    void PuntatoreCroce() override;
+    int16_t ElementoSelezionato() const override { return ElementoInModifica; }
+    void MostraPannelloTipo(int tipo) override;
+    void ImpostaTestoCmbModifica(const std::string& testo) override;
+    void RicaricaElementoInModifica() override { CmbModifica_Click(); }
+    RettangoloZoom RettangoloShape1() const override { return shape1_; }
+    void ImpostaRettangoloShape1(const RettangoloZoom& r) override;
+    bool Shape1Visibile() const override;
+    void MostraShape1(bool visibile) override;
+    LineaPan LineaLine1() const override { return Line1->Linea(); }
+    void ImpostaLineaLine1(const LineaPan& l) override { Line1->Imposta(l); }
+    bool Line1Visibile() const override;
+    void MostraLine1(bool visibile) override;
+    void SpuntaGrigliaItem(int indice, bool spuntato) override;
+    void SpuntaSimulazioneItem(int indice, bool spuntato) override;
+    int16_t& CampoRichiestaStop() override { return RichiestaStop; }
+    int16_t& CampoStatoSimula() override { return StatoSimula; }
+    int16_t& CampoTipoSimulazione() override { return TipoSimulazione; }
+    float LarghezzaInterna() const override;
+    RettangoloTwips PosizionePicGeo() const override;
+    void PosizionaPicGeo(const RettangoloTwips& r) override;
+    RettangoloTwips PosizioneVScroll() const override;
+    void PosizionaVScroll(const RettangoloTwips& r) override;
+    RettangoloTwips PosizioneLblEsc() const override;
+    void PosizionaLblEsc(const RettangoloTwips& r) override;
+    int ValoreVScroll() const override { return VScroll->value(); }
+    void ImpostaValoreVScroll(int valore) override;
+    void ImpostaMassimoVScroll(int massimo) override;
+    void MostraVScroll(bool visibile) override;
+    void ImpostaDidascaliaLblEsc(const std::string& testo) override;
+    std::string DidascaliaCmdSimula() const override;
+    void ImpostaDidascaliaCmdSimula(const std::string& testo) override;
+    void AbilitaConferme(bool abilitate) override;
+    bool VerificaCatena() override { return ControlloVariabili(); }
+    void AggiornaAbilitazione() override;
+    void Cedi() override;
+    void ChiudiFinestra() override;
+
     // The enabling's view of the window's named controls.
     ControlliQt& Controlli() { return controlli_; }
+    // An animation's loop is running inside one of the window's handlers.
+    bool SimulazioneInCorso() const { return simulazione_.SimulazioneInCorso(); }
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -183,6 +270,15 @@ class INSGEO01 : public FinestraFiglia, public EditorGeometria, public DisegnoEd
     std::map<QObject*, int> suggerimenti_;
     // The length factor the boxes are shown in, for the next change of units.
     float fattoreCaselle_ = 1;
+    // The zoom rectangle in picture millimetres, as the view tools set it.
+    RettangoloZoom shape1_;
+    // Leaving was asked while an animation ran: it is carried out once the loop unwinds.
+    bool esciDopo_ = false;
+
+    // The mouse on the drawing, the view tools and the animation, over this window.
+    StrumentiVista strumenti_{*this};
+    MouseGeo mouse_{*this, strumenti_};
+    SimulazioneGeo simulazione_{*this};
 };
 
 // Connects the geometry editor to the start-up and the main window: the editor is created
