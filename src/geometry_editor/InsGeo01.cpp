@@ -59,8 +59,12 @@ constexpr int SUGGERIMENTO_MAX_ESC = 80;
 // Line of InsGeo01 with the name of the shock element in the element list.
 constexpr int RIGA_NOME_AMMORTIZZATORE = 29;
 
-QLineEdit* NuovaCasella(QWidget* genitore, int larghezza = 72) {
+// A coordinate box: wide enough for a length with its six decimals, as a click on the
+// drawing writes it.
+QLineEdit* NuovaCasella(QWidget* genitore, int larghezza = 0) {
     auto* c = new QLineEdit(genitore);
+    if (larghezza == 0)
+        larghezza = c->fontMetrics().horizontalAdvance(QStringLiteral("-0000.000000")) + 12;
     c->setFixedWidth(larghezza);
     c->setAlignment(Qt::AlignRight);
     return c;
@@ -493,6 +497,7 @@ void INSGEO01::CaptionPannelli() {
     FrmSquadretta->setTitle(DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 3)) + etichetta));
     FRMMOLLA->setTitle(DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 15)) + etichetta));
     LblDati->setText(DaAnsi(Riga(TestiInsGeo01, 28) + etichetta));
+    DimensionaPostoPannelli();
 }
 
 void INSGEO01::ImpostaTesto() {
@@ -519,6 +524,17 @@ void INSGEO01::ImpostaTesto() {
     UnitaItem[1]->setText(DaAnsi(Riga(TestiUnita, 0)));
     UnitaItem[2]->setText(DaAnsi(Riga(TestiUnita, 6)));
     CaptionPannelli();
+}
+
+void INSGEO01::DimensionaPostoPannelli() {
+    // The place of the panels takes the size of the largest one with its captions, so that
+    // nothing under the drawing moves when another panel is shown.
+    QSize dimensione{0, 0};
+    for (auto* f : {FrmForcellone, FRMASTA, FrmSquadretta, FRMMOLLA}) {
+        if (QLayout* l = f->layout()) l->activate();
+        dimensione = dimensione.expandedTo(f->sizeHint());
+    }
+    FrmForcellone->parentWidget()->setMinimumSize(dimensione);
 }
 
 std::string INSGEO01::NomeElemento(const std::string& lettera) const {

@@ -261,6 +261,7 @@ class INSGEO01 : public FinestraFiglia,
     void AggiungiElemento(int tipo);
     void ApplicaPulsantiera(int16_t ultimo);
     void CaptionPannelli();
+    void DimensionaPostoPannelli();
     void RiempiListaElementi();
     QLineEdit* CasellaDi(Casella c) const;
     std::string NomeElemento(const std::string& lettera) const;
