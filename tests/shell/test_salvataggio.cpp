@@ -1,4 +1,4 @@
-// The unsaved-changes question.
+// The unsaved-changes question: asked only when a held project holds VERO for the kind.
 #include "core/Progetti.h"
 #include "files/Salvataggio.h"
 #include "support/Risposte.h"
@@ -17,63 +17,44 @@ TEST_F(Salvataggio, NoChangeMeansNoQuestion) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(Salvataggio, ChangedSpringOfSecondProjectAsksForSpringOnly) {
-    NumeroProgetti = 2;
-    Progetti[2].ModificatoFile[MOD_MOLLA] = VERO;
-
-    dialoghi.Rispondi(vbYes);
-    EXPECT_EQ(ChiediSalvataggio("Save the changes?", MOD_MOLLA), VERO);
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo, "Save the changes?");
-    EXPECT_EQ(dialoghi.mostrati[0].stile, vbYesNo);
-
-    dialoghi.Rispondi(vbNo);
-    EXPECT_EQ(ChiediSalvataggio("Save the changes?", MOD_MOLLA), FALSO);
-    EXPECT_EQ(dialoghi.mostrati.size(), 2u);
-
-    EXPECT_EQ(ChiediSalvataggio("Save the changes?", MOD_TAMPONE), FALSO);
-    EXPECT_EQ(ChiediSalvataggio("Save the changes?", MOD_SCHEMA), FALSO);
-    EXPECT_EQ(dialoghi.mostrati.size(), 2u);
-}
-
-TEST_F(Salvataggio, OnlyProjectsHeldCount) {
-    NumeroProgetti = 2;
-    Progetti[3].ModificatoFile[MOD_PROGETTO] = VERO; // stale slot above the count
-    EXPECT_EQ(ChiediSalvataggio("q", MOD_PROGETTO), FALSO);
-    NumeroProgetti = 3;
-    dialoghi.Rispondi(vbYes);
-    EXPECT_EQ(ChiediSalvataggio("q", MOD_PROGETTO), VERO);
-}
-
-TEST_F(Salvataggio, OnlyMinusOneIsAChange) {
-    NumeroProgetti = 1;
-    Progetti[1].ModificatoFile[MOD_SCHEMA] = 1;
-    EXPECT_EQ(ChiediSalvataggio("q", MOD_SCHEMA), FALSO);
-    EXPECT_TRUE(dialoghi.mostrati.empty());
-}
-
-TEST_F(Salvataggio, AnyOtherAnswerThanYesIsNo) {
-    NumeroProgetti = 1;
-    Progetti[1].ModificatoFile[MOD_AMMORTIZZATORE] = VERO;
-    for (int r : {vbNo, vbCancel, vbOK}) {
-        dialoghi.Rispondi(r);
-        EXPECT_EQ(ChiediSalvataggio("q", MOD_AMMORTIZZATORE), FALSO);
+TEST_F(Salvataggio, AskedOnlyForAChangedKindOfAHeldProject) {
+    constexpr int NESSUNA = 0; // no answer queued: the box gets the harmless one
+    struct Caso {
+        int16_t numero, progetto, tipoModificato, valore, tipoChiesto;
+        int risposta;
+        int16_t atteso;
+        bool chiede;
+    } casi[] = {
+        {2, 2, MOD_MOLLA, VERO, MOD_MOLLA, vbYes, VERO, true},
+        {2, 2, MOD_MOLLA, VERO, MOD_MOLLA, vbNo, FALSO, true},
+        {2, 2, MOD_MOLLA, VERO, MOD_TAMPONE, vbYes, FALSO, false},
+        {2, 2, MOD_MOLLA, VERO, MOD_SCHEMA, vbYes, FALSO, false},
+        {2, 3, MOD_PROGETTO, VERO, MOD_PROGETTO, vbYes, FALSO, false}, // above the count
+        {3, 3, MOD_PROGETTO, VERO, MOD_PROGETTO, vbYes, VERO, true},
+        {1, 1, MOD_SCHEMA, 1, MOD_SCHEMA, vbYes, FALSO, false}, // only -1 is a change
+        {1, 1, MOD_AMMORTIZZATORE, VERO, MOD_AMMORTIZZATORE, vbCancel, FALSO, true},
+        {1, 1, MOD_AMMORTIZZATORE, VERO, MOD_AMMORTIZZATORE, vbOK, FALSO, true},
+        {1, 1, MOD_AMMORTIZZATORE, VERO, MOD_AMMORTIZZATORE, NESSUNA, FALSO, true},
+        {1, 1, MOD_PROGETTO, VERO, -1, vbYes, FALSO, false},
+        {1, 1, MOD_PROGETTO, VERO, 5, vbYes, FALSO, false},
+        {0, 1, MOD_PROGETTO, VERO, MOD_PROGETTO, vbYes, FALSO, false},
+        {7, 1, MOD_PROGETTO, VERO, MOD_PROGETTO, vbYes, FALSO, false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(&c - casi);
+        AzzeraTabelle();
+        dialoghi.mostrati.clear();
+        dialoghi.risposte.clear();
+        NumeroProgetti = c.numero;
+        Progetti[c.progetto].ModificatoFile[c.tipoModificato] = c.valore;
+        if (c.risposta != NESSUNA) dialoghi.Rispondi(c.risposta);
+        EXPECT_EQ(ChiediSalvataggio("Save the changes?", c.tipoChiesto), c.atteso);
+        ASSERT_EQ(dialoghi.mostrati.size(), c.chiede ? 1u : 0u);
+        if (c.chiede) {
+            EXPECT_EQ(dialoghi.mostrati[0].testo, "Save the changes?");
+            EXPECT_EQ(dialoghi.mostrati[0].stile, vbYesNo);
+        }
     }
-    // With no answer queued the box gets the answer that changes nothing.
-    EXPECT_EQ(ChiediSalvataggio("q", MOD_AMMORTIZZATORE), FALSO);
-    EXPECT_EQ(dialoghi.mostrati.size(), 4u);
-}
-
-TEST_F(Salvataggio, OutOfRangeKindOrCountNeverAsks) {
-    Progetti[1].ModificatoFile[MOD_PROGETTO] = VERO;
-    NumeroProgetti = 1;
-    EXPECT_EQ(ChiediSalvataggio("q", -1), FALSO);
-    EXPECT_EQ(ChiediSalvataggio("q", 5), FALSO);
-    NumeroProgetti = 0;
-    EXPECT_EQ(ChiediSalvataggio("q", MOD_PROGETTO), FALSO);
-    NumeroProgetti = 7;
-    EXPECT_EQ(ChiediSalvataggio("q", MOD_PROGETTO), FALSO);
-    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 } // namespace
