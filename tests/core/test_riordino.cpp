@@ -8,15 +8,15 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace kelvra;
 
 namespace {
 
-// Marks project slot p as project number n in one field of every group of tables.
-void Marca(int16_t p, int n) {
-    Progetto& P = Progetti[p];
+// Marks a project as number n in one field of every group of tables.
+void Marca(Progetto& P, int n) {
     const auto v = static_cast<int16_t>(n);
     const auto f = static_cast<float>(n);
     P.UltimoElemento = v;
@@ -47,46 +47,30 @@ void Marca(int16_t p, int n) {
     P.NomeConfigurazione = "progetto " + std::to_string(n);
 }
 
+// The tables Marca writes, whole.
+auto Campi(const Progetto& P) {
+    return std::tie(P.TipoElemento, P.DatiForcellone.P, P.DatiSquadretta[10].P, P.OpzioneFix,
+                    P.AmmortizzatoreFisso, P.TipoGiunzione, P.PuntiFissi, P.PuntiGiunzione,
+                    P.PosizioneRuota, P.CostanteMolla, P.EscursioneMolla, P.DescrizioneMolla,
+                    P.PrecaricoTotale, P.PrecaricoImpostato, P.InterasseMinimo,
+                    P.NomeFileAmmortizzatore, P.ForzaTampone, P.ForzaStaticaAmmortizzatore,
+                    P.AcquisizioneAttiva, P.NumPunti, P.CaricoRuota, P.DeformazioneTampone,
+                    P.StatoDatiProgetto, P.ModificatoFile, P.NomeConfigurazione);
+}
+
 // The project number that slot p holds, or -1 when its tables disagree.
 int Marcato(int16_t p) {
-    const Progetto& P = Progetti[p];
-    const int n = P.UltimoElemento;
-    Progetto atteso = P;
-    const int16_t salvo = ProgettoSelezionato;
-    Progetti[p] = Progetto{};
-    Marca(p, n);
-    const Progetto& M = Progetti[p];
-    const bool uguale =
-        M.TipoElemento == atteso.TipoElemento &&
-        M.DatiForcellone.P[1] == atteso.DatiForcellone.P[1] &&
-        M.DatiSquadretta[10].P[3] == atteso.DatiSquadretta[10].P[3] &&
-        M.OpzioneFix == atteso.OpzioneFix && M.AmmortizzatoreFisso == atteso.AmmortizzatoreFisso &&
-        M.TipoGiunzione == atteso.TipoGiunzione && M.PuntiFissi == atteso.PuntiFissi &&
-        M.PuntiGiunzione == atteso.PuntiGiunzione && M.PosizioneRuota == atteso.PosizioneRuota &&
-        M.CostanteMolla == atteso.CostanteMolla && M.EscursioneMolla == atteso.EscursioneMolla &&
-        M.DescrizioneMolla == atteso.DescrizioneMolla &&
-        M.PrecaricoTotale == atteso.PrecaricoTotale &&
-        M.PrecaricoImpostato == atteso.PrecaricoImpostato &&
-        M.InterasseMinimo == atteso.InterasseMinimo &&
-        M.NomeFileAmmortizzatore == atteso.NomeFileAmmortizzatore &&
-        M.ForzaTampone == atteso.ForzaTampone &&
-        M.ForzaStaticaAmmortizzatore == atteso.ForzaStaticaAmmortizzatore &&
-        M.AcquisizioneAttiva == atteso.AcquisizioneAttiva && M.NumPunti == atteso.NumPunti &&
-        M.CaricoRuota == atteso.CaricoRuota &&
-        M.DeformazioneTampone == atteso.DeformazioneTampone &&
-        M.StatoDatiProgetto == atteso.StatoDatiProgetto &&
-        M.ModificatoFile == atteso.ModificatoFile &&
-        M.NomeConfigurazione == atteso.NomeConfigurazione;
-    Progetti[p] = atteso;
-    ProgettoSelezionato = salvo;
-    return uguale ? n : -1;
+    const int n = Progetti[p].UltimoElemento;
+    auto atteso = std::make_unique<Progetto>();
+    Marca(*atteso, n);
+    return Campi(*atteso) == Campi(Progetti[p]) ? n : -1;
 }
 
 class Riordino : public kelvra::test::TabelleAzzerate {
   protected:
     // n projects, slot j holding project j.
     void Progetti_(int n) {
-        for (int j = 1; j <= n; ++j) Marca(static_cast<int16_t>(j), j);
+        for (int j = 1; j <= n; ++j) Marca(Progetti[j], j);
         NumeroProgetti = ProgettoSelezionato = static_cast<int16_t>(n);
         EsitoConfronto = VERO;
     }
@@ -95,79 +79,39 @@ class Riordino : public kelvra::test::TabelleAzzerate {
         for (int j = 1; j <= fino; ++j) s.push_back(Marcato(static_cast<int16_t>(j)));
         return s;
     }
-    static TabellaProgetti Flag(std::vector<int16_t> f) {
-        TabellaProgetti t{};
-        for (size_t j = 0; j < f.size(); ++j) t[j + 1] = f[j];
-        return t;
-    }
 };
 
-TEST_F(Riordino, EsempioQuattroProgettiTenutiIlSecondoEIlQuarto) {
-    Progetti_(4);
-    auto f = Flag({0, 1, 0, 1});
-    RiordinaProgetti(f, 1);
-    EXPECT_EQ(Slot(4), (std::vector<int>{2, 4, 3, 1}));
-    EXPECT_EQ(NumeroProgetti, 2);
-    EXPECT_EQ(ProgettoSelezionato, 2);
-    EXPECT_EQ(EsitoConfronto, VERO);
-}
-
-TEST_F(Riordino, ChiusiIPrimiDue) {
-    Progetti_(4);
-    auto f = Flag({0, 0, 1, 1});
-    RiordinaProgetti(f, 1);
-    EXPECT_EQ(Slot(4), (std::vector<int>{3, 4, 1, 2}));
-    EXPECT_EQ(NumeroProgetti, 2);
-    EXPECT_EQ(ProgettoSelezionato, 2);
-}
-
-TEST_F(Riordino, TuttiTenutiNienteCambia) {
-    Progetti_(5);
-    ProgettoSelezionato = 2;
-    auto f = Flag({1, 1, 1, 1, 1});
-    RiordinaProgetti(f, 1);
-    EXPECT_EQ(Slot(5), (std::vector<int>{1, 2, 3, 4, 5}));
-    EXPECT_EQ(NumeroProgetti, 5);
-    EXPECT_EQ(ProgettoSelezionato, 5);
-}
-
-TEST_F(Riordino, ChiusoSoloIlPiuNuovo) {
-    Progetti_(3);
-    auto f = Flag({1, 1, 0});
-    RiordinaProgetti(f, 1);
-    EXPECT_EQ(Slot(3), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(NumeroProgetti, 2);
-    EXPECT_EQ(ProgettoSelezionato, 2);
-}
-
-TEST_F(Riordino, UnoSoloTenutoFinisceNelPrimoSlotEChiudeIlConfronto) {
-    Progetti_(6);
-    auto f = Flag({0, 0, 0, 0, 1, 0});
-    RiordinaProgetti(f, 1);
-    EXPECT_EQ(Marcato(1), 5);
-    EXPECT_EQ(NumeroProgetti, 1);
-    EXPECT_EQ(ProgettoSelezionato, 1);
-    EXPECT_EQ(EsitoConfronto, FALSO);
-    std::vector<int> s = Slot();
-    std::sort(s.begin(), s.end());
-    EXPECT_EQ(s, (std::vector<int>{1, 2, 3, 4, 5, 6})); // nothing lost, nothing doubled
-}
-
-TEST_F(Riordino, DaUnoSlotDiPartenzaSuccessivo) {
-    Progetti_(5);
-    auto f = Flag({0, 0, 1, 0, 1}); // slot 1 is not looked at
-    RiordinaProgetti(f, 2);
-    EXPECT_EQ(Slot(5), (std::vector<int>{1, 3, 5, 4, 2}));
-    EXPECT_EQ(NumeroProgetti, 3);
-    EXPECT_EQ(ProgettoSelezionato, 3);
-    EXPECT_EQ(EsitoConfronto, VERO);
-
-    Progetti_(3);
-    f = Flag({0, 1, 0});
-    RiordinaProgetti(f, 2); // one kept from slot 2: the count is 2, the compare flag stays
-    EXPECT_EQ(Slot(3), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(NumeroProgetti, 2);
-    EXPECT_EQ(EsitoConfronto, VERO);
+// Slots after the call, project numbers after it (-1: not looked at) and the compare flag.
+TEST_F(Riordino, ProgettiTenutiInTestaEChiusiDopo) {
+    struct Caso {
+        std::vector<int16_t> tenuti;
+        int16_t da;
+        std::vector<int> slot;
+        int numero, selezionato;
+        int16_t confronto;
+    };
+    const Caso casi[] = {
+        {{0, 1, 0, 1}, 1, {2, 4, 3, 1}, 2, 2, VERO}, // four projects, second and fourth kept
+        {{0, 0, 1, 1}, 1, {3, 4, 1, 2}, 2, 2, VERO},
+        {{1, 1, 1, 1, 1}, 1, {1, 2, 3, 4, 5}, 5, 5, VERO},
+        {{1, 1, 0}, 1, {1, 2, 3}, 2, 2, VERO},
+        {{0, 0, 1, 0, 1}, 2, {1, 3, 5, 4, 2}, 3, 3, VERO}, // slot 1 is not looked at
+        {{0, 1, 0}, 2, {1, 2, 3}, 2, -1, VERO},            // one kept from slot 2: the flag stays
+        {{0, 0, 0}, 1, {1, 2, 3}, 3, -1, VERO},            // none kept: nothing changes
+    };
+    for (const Caso& c : casi) {
+        const auto n = static_cast<int>(c.tenuti.size());
+        Progetti_(n);
+        ProgettoSelezionato = 2;
+        TabellaProgetti f{};
+        std::copy(c.tenuti.begin(), c.tenuti.end(), f.begin() + 1);
+        RiordinaProgetti(f, c.da);
+        EXPECT_EQ(Slot(n), c.slot) << testing::PrintToString(c.tenuti);
+        EXPECT_EQ(NumeroProgetti, c.numero);
+        EXPECT_TRUE(c.selezionato < 0 || ProgettoSelezionato == c.selezionato)
+            << ProgettoSelezionato;
+        EXPECT_EQ(EsitoConfronto, c.confronto);
+    }
 }
 
 TEST_F(Riordino, OgniSceltaTieneIProgettiInOrdineEPerdeNulla) {
@@ -189,18 +133,9 @@ TEST_F(Riordino, OgniSceltaTieneIProgettiInOrdineEPerdeNulla) {
             std::vector<int> sopra(s.begin() + k, s.end());
             std::sort(sopra.begin(), sopra.end());
             ASSERT_EQ(sopra, chiusi) << n << " " << scelta;
-            ASSERT_EQ(EsitoConfronto, k == 1 ? FALSO : VERO);
+            ASSERT_EQ(EsitoConfronto, k == 1 ? FALSO : VERO); // one left: the compare ends
         }
     }
-}
-
-TEST_F(Riordino, NessunoTenutoNonCambiaNulla) {
-    Progetti_(3);
-    auto f = Flag({0, 0, 0});
-    RiordinaProgetti(f, 1);
-    EXPECT_EQ(Slot(3), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(NumeroProgetti, 3);
-    EXPECT_EQ(EsitoConfronto, VERO);
 }
 
 TEST_F(Riordino, LoScambioPortaConSeTuttoIlProgetto) {
@@ -214,26 +149,10 @@ TEST_F(Riordino, LoScambioPortaConSeTuttoIlProgetto) {
     EXPECT_EQ(Progetti[5].PrecaricoImpostato, FALSO);
     EXPECT_EQ(Progetti[5].CaricoRuota, (*prima)[2].CaricoRuota);
     EXPECT_EQ(Progetti[2].PuntiGiunzione, (*prima)[5].PuntiGiunzione);
-
     ScambiaProgetti(3, 3);
     ScambiaProgetti(0, 3);
     ScambiaProgetti(3, 7);
     EXPECT_EQ(Slot(), (std::vector<int>{1, 5, 3, 4, 2, 6}));
-}
-
-TEST_F(Riordino, ScambiaVariantiDiOgniTipo) {
-    int16_t a = 1, b = 2;
-    ScambiaVarianti(a, b);
-    EXPECT_EQ(a, 2);
-    EXPECT_EQ(b, 1);
-    std::string x = "uno", y = "due";
-    ScambiaVarianti(x, y);
-    EXPECT_EQ(x, "due");
-    EXPECT_EQ(y, "uno");
-    Punto p{1, 2}, q{3, 4};
-    ScambiaVarianti(p, q);
-    EXPECT_EQ(p, (Punto{3, 4}));
-    EXPECT_EQ(q, (Punto{1, 2}));
 }
 
 } // namespace
