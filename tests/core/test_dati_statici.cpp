@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+#include <vector>
+
 using namespace kelvra;
 
 namespace {
@@ -18,23 +22,24 @@ class CurvaStatica : public test::TabelleAzzerate {
         NumeroProgetti = ProgettoSelezionato = 1;
         Prepara(Progetti[1]);
     }
-    // Spring of 10 N/mm, bump stop of 100 N/mm starting at 7 N, gas 150 N; spring seat 120,
-    // free length 130, coil-bound 60, setup preload 5; stroke 50, bump stop 20 free and 8
-    // fully compressed.
-    static void Prepara(Progetto& p) {
+    // Spring of 10 N/mm, bump stop of 100 N/mm starting at 7 N, gas 150 N; by default spring
+    // seat 120, free length 130, coil-bound 60, setup preload 5, stroke 50, bump stop 20 free
+    // and 8 fully compressed.
+    static void Prepara(Progetto& p,
+                        const std::array<double, 7>& l = {120, 130, 60, 5, 50, 20, 8}) {
         p.MollaCompatibile = 1;
         for (int k = 0; k <= MAX_RIGHE; ++k) {
             p.ForzaMolla[k] = 10.0 * k;
             p.ForzaTampone[k] = 100.0 * k + 7.0;
         }
         p.ForzaGas = 150;
-        p.LungMollaAmmortizzatore = 120;
-        p.LungMollaLibera = 130;
-        p.LungMollaMaxCompressione = 60;
-        p.PrecaricoSetup = 5;
-        p.CorsaAmmortizzatore = 50;
-        p.LungTamponeScarico = 20;
-        p.LungTamponeMaxCompressione = 8;
+        p.LungMollaAmmortizzatore = l[0];
+        p.LungMollaLibera = l[1];
+        p.LungMollaMaxCompressione = l[2];
+        p.PrecaricoSetup = l[3];
+        p.CorsaAmmortizzatore = l[4];
+        p.LungTamponeScarico = l[5];
+        p.LungTamponeMaxCompressione = l[6];
         p.ForzaStaticaAmmortizzatore.fill(SEGNO);
         p.AsseCorsaAmmortizzatore.fill(SEGNO);
         p.NumPuntiAmmortizzatore = 999;
@@ -74,7 +79,6 @@ TEST_F(CurvaStatica, PreloadSetByThePreloadWindowIsKeptForThatProjectOnly) {
     CalcolaDatiStaticiAmmortizzatore();
     EXPECT_EQ(Progetti[1].PrecaricoMollaInserita, 3.0);
     EXPECT_DOUBLE_EQ(Progetti[1].ForzaStaticaAmmortizzatore[0], 10.0 * 8 + 150); // row 5 + 3
-
     NumeroProgetti = ProgettoSelezionato = 2;
     Prepara(Progetti[2]);
     Progetti[2].PrecaricoMollaInserita = 3;
@@ -105,68 +109,35 @@ TEST_F(CurvaStatica, SelectedProjectUsesItsOwnGasAndAcquisition) {
     EXPECT_EQ(Progetti[1].NumPuntiAmmortizzatore, 999);
 }
 
-TEST_F(CurvaStatica, SpringRowsStopAtTheEndOfTheTable) {
-    Progetto& p = Progetti[1];
-    p.LungMollaAmmortizzatore = 1200;
-    p.LungMollaLibera = 1990;
-    p.LungMollaMaxCompressione = 0;
-    p.PrecaricoSetup = 0;
-    p.CorsaAmmortizzatore = 500;
-    p.LungTamponeScarico = 0; // touched at row 500, never reached
-    p.LungTamponeMaxCompressione = 0;
-    CalcolaDatiStaticiAmmortizzatore();
-    // Fitted preload 790: spring row 790 + i reaches 1000 at row 210.
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, 210);
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[210], 10000.0 + 150);
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[211], SEGNO);
-}
-
-TEST_F(CurvaStatica, TravelRowsStopAt750) {
-    Progetto& p = Progetti[1];
-    p.LungMollaAmmortizzatore = 2000;
-    p.LungMollaLibera = 2000;
-    p.LungMollaMaxCompressione = 0;
-    p.PrecaricoSetup = 0;
-    p.CorsaAmmortizzatore = 900;
-    p.LungTamponeScarico = 0; // touched at row 900, never reached
-    p.LungTamponeMaxCompressione = 0;
-    CalcolaDatiStaticiAmmortizzatore();
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, MAX_PUNTI);
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[750], 7500.0 + 150);
-}
-
-TEST_F(CurvaStatica, BumpStopRowsStopAtTheEndOfTheTable) {
-    Progetto& p = Progetti[1];
-    p.LungMollaLibera = 120; // no fitted preload
-    p.PrecaricoSetup = 0;
-    p.CorsaAmmortizzatore = 5;
-    p.LungTamponeScarico = 1000;        // touched from the start: bump-stop row 995 + i
-    p.LungTamponeMaxCompressione = -20; // usable travel min(60, 25) = 25
-    CalcolaDatiStaticiAmmortizzatore();
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, 5);
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[5], 100007.0 + 50 + 150);
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[6], SEGNO);
-}
-
-TEST_F(CurvaStatica, NegativeSpringRowWritesNothing) {
-    Progetto& p = Progetti[1];
-    p.LungMollaLibera = 120;
-    p.PrecaricoSetup = -30; // spring row -60 + i
-    CalcolaDatiStaticiAmmortizzatore();
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, -1);
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[0], SEGNO);
-}
-
-TEST_F(CurvaStatica, FractionalLengthsAreCutDown) {
-    Progetto& p = Progetti[1];
-    p.PrecaricoSetup = 5.5;             // fitted 15.5; spring row floor(21 + i)
-    p.LungTamponeScarico = 19.6;        // contact at 30.4: bump stop from row 31, row 0
-    p.LungTamponeMaxCompressione = 7.3; // usable travel 42.7: rows 0..42
-    CalcolaDatiStaticiAmmortizzatore();
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, 42);
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 210.0 + 150);
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[30], 510.0 + 150);
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[31], 7.0 + 520 + 150);
+// The lengths as Prepara takes them, the count and some rows (SEGNO: not written).
+TEST_F(CurvaStatica, RowsStayWithinTheTablesAndLengthsAreCutDown) {
+    struct Caso {
+        std::array<double, 7> lunghezze;
+        int16_t conta;
+        std::vector<std::pair<int, double>> righe;
+    };
+    const Caso casi[] = {
+        // Fitted preload 790: spring row 790 + i reaches 1000 at row 210; the bump stop, touched
+        // at row 500, is never reached.
+        {{1200, 1990, 0, 0, 500, 0, 0}, 210, {{210, 10000.0 + 150}, {211, SEGNO}}},
+        {{2000, 2000, 0, 0, 900, 0, 0}, MAX_PUNTI, {{750, 7500.0 + 150}}},
+        // Touched from the start: bump-stop row 995 + i; usable travel min(60, 25) = 25.
+        {{120, 120, 60, 0, 5, 1000, -20}, 5, {{5, 100007.0 + 50 + 150}, {6, SEGNO}}},
+        {{120, 120, 60, -30, 50, 20, 8}, -1, {{0, SEGNO}}},
+        // Fitted preload 15.5: spring row floor(21 + i); contact at 30.4: bump stop from row 31;
+        // usable travel 42.7: rows 0..42.
+        {{120, 130, 60, 5.5, 50, 19.6, 7.3},
+         42,
+         {{0, 360}, {30, 660}, {31, 7.0 + 520 + 150}, {43, SEGNO}}},
+    };
+    for (const Caso& c : casi) {
+        Progetto& p = Progetti[1];
+        Prepara(p, c.lunghezze);
+        CalcolaDatiStaticiAmmortizzatore();
+        EXPECT_EQ(p.NumPuntiAmmortizzatore, c.conta) << testing::PrintToString(c.lunghezze);
+        for (auto [i, forza] : c.righe)
+            EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[i], forza) << i;
+    }
 }
 
 } // namespace
