@@ -3,13 +3,12 @@
 #include "core/Impostazioni.h"
 #include "core/Progetti.h"
 #include "core/Unita.h"
+#include "support/CartellaProva.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,20 +19,6 @@ namespace {
 
 using Byte = std::vector<unsigned char>;
 
-Byte LeggiFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    std::string t = s.str();
-    return Byte(t.begin(), t.end());
-}
-
-void ScriviFile(const fs::path& p, const Byte& dati) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(dati.data()),
-              static_cast<std::streamsize>(dati.size()));
-}
-
 // IEEE 754 doubles of some colours, worked by hand, least significant byte first:
 // 255 = 1.9921875 * 2^7 -> 0x406FE00000000000; 0xFF00 = 65280 -> 0x40EFE00000000000;
 // 0xFF0000 = 16711680 -> 0x416FE00000000000; 0xFFFFFF = 16777215 -> 0x416FFFFFE0000000.
@@ -43,37 +28,37 @@ const Byte DFF00 = {0, 0, 0, 0, 0, 0xE0, 0xEF, 0x40};
 const Byte DFF0000 = {0, 0, 0, 0, 0, 0xE0, 0x6F, 0x41};
 const Byte DFFFFFF = {0, 0, 0, 0xE0, 0xFF, 0xFF, 0x6F, 0x41};
 
-Byte Slice(const Byte& b, size_t da, size_t n) {
-    return Byte(b.begin() + static_cast<long>(da), b.begin() + static_cast<long>(da + n));
-}
-
-void Metti(Byte& b, size_t da, const Byte& v) {
-    for (size_t i = 0; i < v.size(); ++i) b[da + i] = v[i];
-}
-
 class Impostazioni : public ::testing::Test {
   protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() /
-                   ("kelvra_ini_" + std::to_string(::getpid()) + "_" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
-        PercorsoApplicazione = cartella.string() + "/";
         SistemaUnita = 0;
         ModoQuote = 0;
         ColoreSfondo = 12345;
     }
     void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(cartella, ec);
-        PercorsoApplicazione.clear();
         ImpostaINIDefault();
         SistemaUnita = 0;
     }
-    fs::path File() const { return cartella / "Kelvra.INI"; }
+    static Byte Slice(const Byte& b, long da, long n) {
+        return Byte(b.begin() + da, b.begin() + da + n);
+    }
+    static void Metti(Byte& b, size_t da, const Byte& v) {
+        std::copy(v.begin(), v.end(), b.begin() + da);
+    }
+    fs::path File() const { return prova.cartella / "Kelvra.INI"; }
+    Byte Letti() const {
+        const std::string t = test::LeggiFile(File());
+        return Byte(t.begin(), t.end());
+    }
+    void Scrivi(const Byte& b) const { test::ScriviFile(File(), std::string(b.begin(), b.end())); }
+    // Every colour in the order of the record.
+    static std::vector<int32_t> Colori() {
+        return {ColoreSfondo,        ColoreCurva[1], ColoreCurva[2], ColoreCurva[3],
+                ColoreCurva[4],      ColoreCurva[5], ColoreCurva[6], ColoreAssi,
+                ColoreEtichetteAssi, ColoreTitoli,   ColoreGriglia};
+    }
 
-    // A record with every field valid: curve colours 1..6 = 1..6, imperial, dimensions.
+    // A record with every field valid: curve colours 255, imperial, dimensions.
     static Byte RecordValido() {
         Byte b(92, 0);
         Metti(b, 0, DFF0000);
@@ -87,7 +72,7 @@ class Impostazioni : public ::testing::Test {
         return b;
     }
 
-    fs::path cartella;
+    test::CartellaProva prova{"kelvra_ini"};
 };
 
 } // namespace
@@ -96,23 +81,14 @@ TEST_F(Impostazioni, DefaultsOfAFirstStart) {
     EXPECT_FALSE(LeggiFileIni()); // no file: no settings
     EXPECT_EQ(SistemaUnita, 1);
     EXPECT_EQ(ModoQuote, 1);
-    EXPECT_EQ(ColoreSfondo, 0);
-    EXPECT_EQ(ColoreCurva[1], 0xFF);
-    EXPECT_EQ(ColoreCurva[2], 0xFF00);
-    EXPECT_EQ(ColoreCurva[3], 0xFFFF00);
-    EXPECT_EQ(ColoreCurva[4], 0x80FF);
-    EXPECT_EQ(ColoreCurva[5], 0xFF0000);
-    EXPECT_EQ(ColoreCurva[6], 0xFF00FF);
-    EXPECT_EQ(ColoreAssi, 0xFFFFFF);
-    EXPECT_EQ(ColoreEtichetteAssi, 0xFF00);
-    EXPECT_EQ(ColoreTitoli, 0xFF8080);
-    EXPECT_EQ(ColoreGriglia, 0xC0C0C0);
+    EXPECT_EQ(Colori(), (std::vector<int32_t>{0, 0xFF, 0xFF00, 0xFFFF00, 0x80FF, 0xFF0000, 0xFF00FF,
+                                              0xFFFFFF, 0xFF00, 0xFF8080, 0xC0C0C0}));
 }
 
 TEST_F(Impostazioni, RecordWrittenAtExitByteByByte) {
     LeggiFileIni();
     ASSERT_TRUE(ScriviFileIni());
-    Byte b = LeggiFile(File());
+    Byte b = Letti();
     ASSERT_EQ(b.size(), 92u);
     EXPECT_EQ(Slice(b, 0, 8), D0);       // background
     EXPECT_EQ(Slice(b, 8, 8), DFF);      // curve 1
@@ -126,7 +102,7 @@ TEST_F(Impostazioni, RecordWrittenAtExitByteByByte) {
 }
 
 TEST_F(Impostazioni, WritingReplacesALongerFileWithExactly92Bytes) {
-    ScriviFile(File(), Byte(500, 0xAB));
+    Scrivi(Byte(500, 0xAB));
     ImpostaINIDefault();
     ASSERT_TRUE(ScriviFileIni());
     EXPECT_EQ(fs::file_size(File()), 92u);
@@ -139,10 +115,9 @@ TEST_F(Impostazioni, ImperialSystemAndDimensionsComeBackAtTheNextStart) {
     ColoreCurva[3] = 0xFF0000;
     ColoreGriglia = 0x123456;
     ASSERT_TRUE(ScriviFileIni());
-    Byte b = LeggiFile(File());
+    Byte b = Letti();
     EXPECT_EQ(Slice(b, 24, 8), DFF0000);
     EXPECT_EQ(Slice(b, 88, 4), (Byte{2, 0, 2, 0}));
-
     ImpostaINIDefault();
     ASSERT_TRUE(LeggiFileIni());
     EXPECT_EQ(SistemaUnita, 2);
@@ -153,14 +128,10 @@ TEST_F(Impostazioni, ImperialSystemAndDimensionsComeBackAtTheNextStart) {
 
 TEST_F(Impostazioni, ReadsARecordWrittenByHand) {
     Byte b = RecordValido();
-    ScriviFile(File(), b);
+    Scrivi(b);
     ASSERT_TRUE(LeggiFileIni());
-    EXPECT_EQ(ColoreSfondo, 0xFF0000);
-    EXPECT_EQ(ColoreCurva[6], 0xFF);
-    EXPECT_EQ(ColoreAssi, 0xFFFFFF);
-    EXPECT_EQ(ColoreEtichetteAssi, 0xFF00);
-    EXPECT_EQ(ColoreTitoli, 0xFF);
-    EXPECT_EQ(ColoreGriglia, 0);
+    EXPECT_EQ(Colori(), (std::vector<int32_t>{0xFF0000, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                              0xFFFFFF, 0xFF00, 0xFF, 0}));
     EXPECT_EQ(SistemaUnita, 2);
     EXPECT_EQ(ModoQuote, 2);
 }
@@ -170,7 +141,7 @@ TEST_F(Impostazioni, StoredColoursAreRoundedToTheNearestWholeNumber) {
     // 254.75 = 0x406FD80000000000 reads as 255; 0.25 = 0x3FD0000000000000 reads as 0.
     Metti(b, 8, {0, 0, 0, 0, 0, 0xD8, 0x6F, 0x40});
     Metti(b, 16, {0, 0, 0, 0, 0, 0, 0xD0, 0x3F});
-    ScriviFile(File(), b);
+    Scrivi(b);
     ASSERT_TRUE(LeggiFileIni());
     EXPECT_EQ(ColoreCurva[1], 255);
     EXPECT_EQ(ColoreCurva[2], 0);
@@ -179,24 +150,12 @@ TEST_F(Impostazioni, StoredColoursAreRoundedToTheNearestWholeNumber) {
 TEST_F(Impostazioni, UnitSystemZeroMeansNoSettingsAndEveryDefault) {
     Byte b = RecordValido();
     b[88] = 0;
-    ScriviFile(File(), b);
+    Scrivi(b);
     EXPECT_FALSE(LeggiFileIni());
     EXPECT_EQ(SistemaUnita, 1);
     EXPECT_EQ(ModoQuote, 1);
     EXPECT_EQ(ColoreSfondo, 0); // the colour read is replaced too
     EXPECT_EQ(ColoreTitoli, 0xFF8080);
-}
-
-TEST_F(Impostazioni, AnUnknownUnitSystemStartsMetric) {
-    for (Byte sistema : {Byte{3, 0}, Byte{0xFF, 0xFF}, Byte{0, 1}}) {
-        Byte b = RecordValido();
-        Metti(b, 88, sistema);
-        ScriviFile(File(), b);
-        ASSERT_TRUE(LeggiFileIni());
-        EXPECT_EQ(SistemaUnita, 1);
-        EXPECT_EQ(ModoQuote, 2); // the rest of the record stands
-        EXPECT_EQ(ColoreSfondo, 0xFF0000);
-    }
 }
 
 TEST_F(Impostazioni, AnInvalidColourTakesItsDefaultAlone) {
@@ -206,42 +165,52 @@ TEST_F(Impostazioni, AnInvalidColourTakesItsDefaultAlone) {
     Metti(b, 16, {0, 0, 0, 0, 0, 0, 0x70, 0x41}); // 16777216, one past 24 bits
     Metti(b, 24, {0, 0, 0, 0, 0, 0, 0xF0, 0x7F}); // +infinity
     Metti(b, 32, {0, 0, 0, 0, 0, 0, 0xF0, 0xC3}); // about -1.8e19
-    ScriviFile(File(), b);
+    Scrivi(b);
     ASSERT_TRUE(LeggiFileIni());
-    EXPECT_EQ(ColoreSfondo, 0);
-    EXPECT_EQ(ColoreCurva[1], 0xFF);
-    EXPECT_EQ(ColoreCurva[2], 0xFF00);
-    EXPECT_EQ(ColoreCurva[3], 0xFFFF00);
-    EXPECT_EQ(ColoreCurva[4], 0x80FF);
-    EXPECT_EQ(ColoreCurva[5], 0xFF); // valid fields are kept
-    EXPECT_EQ(ColoreAssi, 0xFFFFFF);
+    // Background and curves 1..4 take their defaults, valid fields are kept.
+    EXPECT_EQ(Colori(), (std::vector<int32_t>{0, 0xFF, 0xFF00, 0xFFFF00, 0x80FF, 0xFF, 0xFF,
+                                              0xFFFFFF, 0xFF00, 0xFF, 0}));
 }
 
-TEST_F(Impostazioni, AnUnknownAnnotationModeBecomesCoordinates) {
-    for (Byte modo : {Byte{0, 0}, Byte{3, 0}, Byte{0xFE, 0xFF}}) {
+// An unknown unit system starts metric; an unknown annotation mode becomes coordinates (0 is
+// none); the rest of the record stands.
+TEST_F(Impostazioni, AnUnknownUnitSystemOrAnnotationMode) {
+    struct Caso {
+        size_t da;
+        Byte valore;
+        int16_t sistema, modo;
+    };
+    for (const Caso& c : std::vector<Caso>{{88, {3, 0}, 1, 2},
+                                           {88, {0xFF, 0xFF}, 1, 2},
+                                           {88, {0, 1}, 1, 2},
+                                           {90, {0, 0}, 2, 0},
+                                           {90, {3, 0}, 2, 1},
+                                           {90, {0xFE, 0xFF}, 2, 1}}) {
         Byte b = RecordValido();
-        Metti(b, 90, modo);
-        ScriviFile(File(), b);
+        Metti(b, c.da, c.valore);
+        Scrivi(b);
         ASSERT_TRUE(LeggiFileIni());
-        EXPECT_EQ(ModoQuote, modo[0] == 0 ? 0 : 1);
+        EXPECT_EQ(SistemaUnita, c.sistema) << c.da << " " << int(c.valore[0]);
+        EXPECT_EQ(ModoQuote, c.modo) << c.da << " " << int(c.valore[0]);
+        EXPECT_EQ(ColoreSfondo, 0xFF0000);
     }
 }
 
 TEST_F(Impostazioni, AShortFileReadsItsMissingBytesAsZeros) {
     Byte b = RecordValido();
     b.resize(90); // the annotation mode is missing: 0, none
-    ScriviFile(File(), b);
+    Scrivi(b);
     ASSERT_TRUE(LeggiFileIni());
     EXPECT_EQ(SistemaUnita, 2);
     EXPECT_EQ(ModoQuote, 0);
 
     b.resize(40); // the unit system is missing: no settings
-    ScriviFile(File(), b);
+    Scrivi(b);
     EXPECT_FALSE(LeggiFileIni());
     EXPECT_EQ(SistemaUnita, 1);
     EXPECT_EQ(ColoreSfondo, 0);
 
-    ScriviFile(File(), {});
+    Scrivi(Byte{});
     EXPECT_FALSE(LeggiFileIni());
     EXPECT_EQ(SistemaUnita, 1);
 }
@@ -251,6 +220,6 @@ TEST_F(Impostazioni, UnreadableOrUnwritableFile) {
     EXPECT_FALSE(LeggiFileIni());
     EXPECT_EQ(SistemaUnita, 1);
     EXPECT_FALSE(ScriviFileIni());
-    PercorsoApplicazione = (cartella / "missing" / "").string();
+    PercorsoApplicazione = (prova.cartella / "missing" / "").string();
     EXPECT_FALSE(ScriviFileIni());
 }
