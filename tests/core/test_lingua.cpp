@@ -2,33 +2,21 @@
 // and the code pages.
 #include "core/Lingua.h"
 #include "core/Progetti.h"
+#include "support/CartellaProva.h"
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
 using namespace kelvra;
+using test::LeggiFile;
+using test::ScriviFile;
 
 namespace {
-
-std::string LeggiFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void ScriviFile(const fs::path& p, const std::string& dati) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << dati;
-}
 
 // A record built by hand: text, the end code, filler, all xor-ed with the key.
 std::string RecordCodificato(const std::string& testo, bool conFine = true) {
@@ -59,19 +47,10 @@ std::string SorgenteCompleta() {
 class Lingua : public ::testing::Test {
   protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() /
-                   ("kelvra_lingua_" + std::to_string(::getpid()) + "_" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
-        PercorsoApplicazione = cartella.string() + "/";
         AzzeraLingua();
         FileLingua.clear();
     }
     void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(cartella, ec);
-        PercorsoApplicazione.clear();
         FileLingua.clear();
         AzzeraLingua();
     }
@@ -84,7 +63,15 @@ class Lingua : public ::testing::Test {
         ScriviFile(Scrambled(), codificato);
     }
 
-    fs::path cartella;
+    void UnMessaggio(const std::string& testo) {
+        ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+        EXPECT_EQ(dialoghi.mostrati[0].testo, testo);
+        EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
+        dialoghi.mostrati.clear();
+    }
+
+    test::CartellaProva prova{"kelvra_lingua"};
+    const fs::path& cartella = prova.cartella;
     test::Risposte dialoghi;
 };
 
@@ -142,11 +129,8 @@ TEST_F(Lingua, RecordsWithoutEndCodeAndIncompleteRecordsGiveNoLine) {
 
 TEST_F(Lingua, MissingScrambledFileEndsWithTheMissingSectionMessageForLingua) {
     ASSERT_FALSE(CaricaLingua());
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo,
-              PercorsoApplicazione + "Kelvra3@@.lng: [Lingua] section not Found!");
-    EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
-    EXPECT_EQ(dialoghi.mostrati[0].titolo, "");
+    EXPECT_EQ(dialoghi.mostrati.at(0).titolo, "");
+    UnMessaggio(PercorsoApplicazione + "Kelvra3@@.lng: [Lingua] section not Found!");
     EXPECT_TRUE(fs::exists(Plain()));
     EXPECT_EQ(fs::file_size(Plain()), 0u);
 }
@@ -154,35 +138,33 @@ TEST_F(Lingua, MissingScrambledFileEndsWithTheMissingSectionMessageForLingua) {
 TEST_F(Lingua, LoadingStopsAtTheFirstMissingSection) {
     ScriviSorgente("[Lingua]\nENGLISH\n\n[Common]\nOK\n\n[Unità]\nmm\n");
     ASSERT_FALSE(CaricaLingua());
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo,
-              PercorsoApplicazione + "Kelvra3@@.lng: [Quantity] section not Found!");
+    UnMessaggio(PercorsoApplicazione + "Kelvra3@@.lng: [Quantity] section not Found!");
     EXPECT_EQ(Riga(TestiCommon, 0), "OK");
     EXPECT_TRUE(TestiUnita.empty());
 }
 
-TEST_F(Lingua, StalePlainFileIsReplaced) {
+TEST_F(Lingua, StalePlainFileIsReplacedAndThePlainFileIsDeletedAtExit) {
     ScriviFile(Plain(), "[Lingua]\r\nSTALE\r\n");
     ScriviSorgente(SorgenteCompleta());
     ASSERT_TRUE(CaricaLingua());
     EXPECT_EQ(Riga(TestiLingua, 0), "first of Lingua");
+    ASSERT_TRUE(fs::exists(Plain()));
     EXPECT_EQ(LeggiFile(Plain()).find("STALE"), std::string::npos);
+    EliminaFileLingua();
+    EXPECT_FALSE(fs::exists(Plain()));
+    EliminaFileLingua(); // a missing one is no error
+    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(Lingua, UnreadableScrambledFileIsAFormatError) {
+TEST_F(Lingua, UnreadableScrambledFileOrPlainFileThatCannotBeMadeIsAFormatError) {
     fs::create_directory(Scrambled()); // opens, but cannot be read
     ASSERT_FALSE(CaricaLingua());
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo, "Language file Format error");
-    EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
-}
-
-TEST_F(Lingua, PlainFileThatCannotBeCreatedIsAFormatError) {
+    UnMessaggio("Language file Format error");
+    fs::remove(Scrambled());
     ScriviSorgente(SorgenteCompleta());
     fs::create_directories(Plain() / "inside"); // a folder in the way, not removable
     ASSERT_FALSE(CaricaLingua());
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo, "Language file Format error");
+    UnMessaggio("Language file Format error");
 }
 
 TEST_F(Lingua, PlainFileNotFoundAndNotReadable) {
@@ -190,15 +172,11 @@ TEST_F(Lingua, PlainFileNotFoundAndNotReadable) {
     SezioneTesti t{"old"};
     EXPECT_FALSE(LeggiSezioneLingua("Common", t));
     EXPECT_TRUE(t.empty());
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo,
-              (cartella / "nowhere" / "Kelvra3@@.lng").string() + ": File not Found!");
+    UnMessaggio((cartella / "nowhere" / "Kelvra3@@.lng").string() + ": File not Found!");
 
     FileLingua = cartella.string(); // a folder: opened, then every read fails
     EXPECT_FALSE(LeggiSezioneLingua("Common", t));
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    EXPECT_EQ(dialoghi.mostrati[1].testo, cartella.string() + ": Error accessing File!");
-    EXPECT_EQ(dialoghi.mostrati[1].stile, vbOKOnly);
+    UnMessaggio(cartella.string() + ": Error accessing File!");
 }
 
 TEST_F(Lingua, SectionHeaderAnywhereOnItsLineAndFirstMatchWins) {
@@ -241,16 +219,6 @@ TEST_F(Lingua, LinesAreCutTo110CharactersThenTrimmed) {
     // three leading spaces.
     EXPECT_EQ(t[0], std::string(105, 'a') + "bc");
     EXPECT_EQ(t[1], "padded text");
-}
-
-TEST_F(Lingua, PlainFileIsDeletedAtExitAndAMissingOneIsNoError) {
-    ScriviSorgente(SorgenteCompleta());
-    ASSERT_TRUE(CaricaLingua());
-    ASSERT_TRUE(fs::exists(Plain()));
-    EliminaFileLingua();
-    EXPECT_FALSE(fs::exists(Plain()));
-    EliminaFileLingua();
-    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 TEST_F(Lingua, ScramblerRefusesLinesThatDoNotFitARecord) {
