@@ -3,13 +3,12 @@
 #include "core/Lingua.h"
 #include "core/MenuLingua.h"
 #include "core/Progetti.h"
+#include "support/CartellaProva.h"
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -22,16 +21,9 @@ namespace {
 
 const fs::path Qui = fs::path(__FILE__).parent_path();
 
-std::string LeggiFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 std::vector<std::vector<std::string>> LeggiTsv(const fs::path& p) {
     std::vector<std::vector<std::string>> righe;
-    std::istringstream in(LeggiFile(p));
+    std::istringstream in(test::LeggiFile(p));
     std::string riga;
     std::getline(in, riga); // heading
     while (std::getline(in, riga)) {
@@ -45,57 +37,33 @@ std::vector<std::vector<std::string>> LeggiTsv(const fs::path& p) {
     return righe;
 }
 
-const std::map<std::string, const SezioneTesti*>& Tabelle() {
-    static const std::map<std::string, const SezioneTesti*> t = {
-        {"Lingua", &TestiLingua},
-        {"Common", &TestiCommon},
-        {"Quantity", &TestiQuantity},
-        {"Unit\xC3\xA0", &TestiUnita}, // as the lists spell it, in UTF-8
-        {"Toolbar", &TestiToolbar},
-        {"MsgBox", &Messaggi},
-        {"Main", &TestiMain},
-        {"FrmMenu", &TestiFrmMenu},
-        {"InsGeo01", &TestiInsGeo01},
-        {"InsMolla", &TestiInsMolla},
-        {"InsAmmortizzatore", &TestiInsAmmortizzatore},
-        {"InsTampone", &TestiInsTampone},
-        {"FrmPLoad", &TestiFrmPLoad},
-        {"Curve", &TestiCurve},
-        {"Funzioni", &TestiFunzioni},
-        {"Lettore", &TestiLettore},
-        {"Tabelle", &TestiTabelle},
-        {"AboutBox", &TestiAboutBox},
-        {"FrmAcquisizione", &TestiFrmAcquisizione},
-    };
-    return t;
-}
+// The text sections by the names the lists give them ("Unità" in UTF-8).
+// clang-format off
+const std::map<std::string, const SezioneTesti*> TABELLE{
+    {"Lingua", &TestiLingua}, {"Common", &TestiCommon}, {"Quantity", &TestiQuantity},
+    {"Unit\xC3\xA0", &TestiUnita}, {"Toolbar", &TestiToolbar}, {"MsgBox", &Messaggi},
+    {"Main", &TestiMain}, {"FrmMenu", &TestiFrmMenu}, {"InsGeo01", &TestiInsGeo01},
+    {"InsMolla", &TestiInsMolla}, {"InsAmmortizzatore", &TestiInsAmmortizzatore},
+    {"InsTampone", &TestiInsTampone}, {"FrmPLoad", &TestiFrmPLoad}, {"Curve", &TestiCurve},
+    {"Funzioni", &TestiFunzioni}, {"Lettore", &TestiLettore}, {"Tabelle", &TestiTabelle},
+    {"AboutBox", &TestiAboutBox}, {"FrmAcquisizione", &TestiFrmAcquisizione}};
+// clang-format on
 
 // Scrambles lang/english.txt as the build does and loads it from a program folder.
 class FileLinguaInglese : public ::testing::Test {
   protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() /
-                   ("kelvra_english_" + std::to_string(::getpid()) + "_" +
-                    std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
-        PercorsoApplicazione = cartella.string() + "/";
         AzzeraLingua();
-
         std::string codificato, errore;
-        ASSERT_TRUE(
-            CodificaSorgenteLingua(LeggiFile(Qui / "../../lang/english.txt"), codificato, errore))
+        ASSERT_TRUE(CodificaSorgenteLingua(test::LeggiFile(Qui / "../../lang/english.txt"),
+                                           codificato, errore))
             << errore;
-        std::ofstream(cartella / "Kelvra3.lng", std::ios::binary) << codificato;
+        test::ScriviFile(prova.cartella / "Kelvra3.lng", codificato);
         ASSERT_TRUE(CaricaLingua());
     }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(cartella, ec);
-        PercorsoApplicazione.clear();
-        AzzeraLingua();
-    }
-    fs::path cartella;
+    void TearDown() override { AzzeraLingua(); }
+
+    test::CartellaProva prova{"kelvra_english"};
     test::Risposte dialoghi;
 };
 
@@ -106,8 +74,8 @@ TEST_F(FileLinguaInglese, EveryLineTheWindowsReadHasAText) {
     ASSERT_GT(righe.size(), 300u);
     for (const auto& r : righe) {
         ASSERT_GE(r.size(), 3u);
-        auto t = Tabelle().find(r[0]);
-        ASSERT_NE(t, Tabelle().end()) << r[0];
+        auto t = TABELLE.find(r[0]);
+        ASSERT_NE(t, TABELLE.end()) << r[0];
         EXPECT_FALSE(Riga(*t->second, std::stoi(r[1])).empty()) << r[0] << " " << r[1];
     }
     EXPECT_TRUE(dialoghi.mostrati.empty());
@@ -119,14 +87,14 @@ TEST_F(FileLinguaInglese, CatalogueMatchesTheLoadedTexts) {
     for (const auto& r : righe) {
         ASSERT_EQ(r.size(), 5u);
         if (r[0].rfind("Mnu", 0) == 0) continue;
-        auto t = Tabelle().find(r[0]);
-        ASSERT_NE(t, Tabelle().end()) << r[0];
+        auto t = TABELLE.find(r[0]);
+        ASSERT_NE(t, TABELLE.end()) << r[0];
         // The catalogue shows the text in UTF-8, the table holds code-page bytes.
         EXPECT_EQ(InUtf8(Riga(*t->second, std::stoi(r[1]))), r[4]) << r[0] << " " << r[1];
         ++testi;
     }
     size_t caricate = 0;
-    for (const auto& [nome, tabella] : Tabelle()) caricate += tabella->size();
+    for (const auto& [nome, tabella] : TABELLE) caricate += tabella->size();
     EXPECT_EQ(static_cast<size_t>(testi), caricate);
 }
 
@@ -187,7 +155,7 @@ TEST_F(FileLinguaInglese, MenuSectionsFollowTheWindowsMenus) {
 
 TEST_F(FileLinguaInglese, MenusStillReadAfterThePlainFileIsGone) {
     EliminaFileLingua();
-    ASSERT_FALSE(fs::exists(cartella / "Kelvra3@@.lng"));
+    ASSERT_FALSE(fs::exists(prova.cartella / "Kelvra3@@.lng"));
     ASSERT_TRUE(LeggiMenuLingua("MnuMain"));
     EXPECT_EQ(NumeroMenu, 2);
     EXPECT_EQ(VoceMenu(1, 0), "&File");
