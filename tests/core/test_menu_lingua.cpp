@@ -11,96 +11,81 @@ using namespace kelvra;
 
 namespace {
 
+using Testi = std::vector<std::string>;
+
 class MenuLingua : public ::testing::Test {
   protected:
     void SetUp() override { AzzeraLingua(); }
     void TearDown() override { AzzeraLingua(); }
 
-    // Puts a menu section (and a section after it) among the decoded lines.
-    void Sezione(const std::vector<std::string>& righe) {
+    // Puts a menu section (and a section after it) among the decoded lines and reads it.
+    static void Leggi(const Testi& righe, const char* nome = "MnuTest") {
         LineeLingua = {"[Main]", "caption", "", "[MnuTest]"};
         LineeLingua.insert(LineeLingua.end(), righe.begin(), righe.end());
         LineeLingua.insert(LineeLingua.end(), {"", "[Other]", "Other=Never,Read"});
+        ASSERT_TRUE(LeggiMenuLingua(nome));
     }
+    // Caption and items of menu r, as the windows read them.
+    static Testi Menu(int r) {
+        Testi v;
+        for (int k = 0; k <= NumeroVociMenu[r]; ++k) v.push_back(VoceMenu(r, k));
+        return v;
+    }
+    static std::string Cella(const std::string& s) { return s + std::string(40 - s.size(), ' '); }
 };
-
-std::string Cella(const std::string& s) {
-    return s + std::string(40 - s.size(), ' ');
-}
 
 } // namespace
 
 TEST(EstraiCampo, CollectsUpToTheSeparatorAndTellsWhetherMoreFollows) {
-    std::string uscita;
-    int16_t pos = 1;
-    EXPECT_TRUE(EstraiCampo("File=New,Open", '=', pos, uscita));
-    EXPECT_EQ(uscita, "File");
-    EXPECT_EQ(pos, 6);
-    EXPECT_TRUE(EstraiCampo("File=New,Open", ',', pos, uscita));
-    EXPECT_EQ(uscita, "New");
-    EXPECT_EQ(pos, 10);
-    EXPECT_FALSE(EstraiCampo("File=New,Open", ',', pos, uscita));
-    EXPECT_EQ(uscita, "Open");
-    EXPECT_EQ(pos, 14);
-
-    // A separator as the last character: the field before it, and nothing more follows.
-    pos = 1;
-    EXPECT_FALSE(EstraiCampo("Help=", '=', pos, uscita));
-    EXPECT_EQ(uscita, "Help");
-    // No separator at all: the whole text.
-    pos = 1;
-    EXPECT_FALSE(EstraiCampo("Help", '=', pos, uscita));
-    EXPECT_EQ(uscita, "Help");
-    // Trailing spaces do not count as more text.
-    pos = 1;
-    EXPECT_FALSE(EstraiCampo("A,B,  ", ',', pos = 3, uscita));
-    EXPECT_EQ(uscita, "B");
-    // A position past the end gives an empty field.
-    pos = 20;
-    EXPECT_FALSE(EstraiCampo("short", ',', pos, uscita));
-    EXPECT_EQ(uscita, "");
+    struct Caso {
+        const char* testo;
+        char separatore;
+        int16_t da;
+        bool altro;
+        const char* campo;
+        int16_t dopo; // -1: not looked at
+    };
+    const Caso casi[] = {
+        {"File=New,Open", '=', 1, true, "File", 6},
+        {"File=New,Open", ',', 6, true, "New", 10},
+        {"File=New,Open", ',', 10, false, "Open", 14},
+        {"Help=", '=', 1, false, "Help", -1}, // a separator last: nothing more follows
+        {"Help", '=', 1, false, "Help", -1},  // no separator: the whole text
+        {"A,B,  ", ',', 3, false, "B", -1},   // trailing spaces are not more text
+        {"short", ',', 20, false, "", -1},    // past the end: an empty field
+    };
+    for (const Caso& c : casi) {
+        std::string uscita = "old";
+        int16_t pos = c.da;
+        EXPECT_EQ(EstraiCampo(c.testo, c.separatore, pos, uscita), c.altro) << c.testo << c.da;
+        EXPECT_EQ(uscita, c.campo);
+        EXPECT_TRUE(c.dopo < 0 || pos == c.dopo) << c.testo << " " << pos;
+    }
 }
 
-TEST_F(MenuLingua, LinesWithTheSameCaptionMakeOneMenu) {
-    Sezione({"File=New,Open", "File=Save", "Help"});
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
+TEST_F(MenuLingua, LinesWithTheSameCaptionMakeOneMenuAndItemsKeepTheirOrder) {
+    Leggi({"File=New,Open", "File=Save", "Help"});
     EXPECT_EQ(NumeroMenu, 2);
     EXPECT_EQ(TabellaMenu[1][0], Cella("File"));
-    EXPECT_EQ(NumeroVociMenu[1], 3);
-    EXPECT_EQ(VoceMenu(1, 1), "New");
-    EXPECT_EQ(VoceMenu(1, 2), "Open");
-    EXPECT_EQ(VoceMenu(1, 3), "Save");
-    // A line without "=" is a caption with no items.
-    EXPECT_EQ(VoceMenu(2, 0), "Help");
-    EXPECT_EQ(NumeroVociMenu[2], 0);
-    // Nothing of the following section is read.
-    EXPECT_EQ(VoceMenu(3, 0), "");
+    EXPECT_EQ(Menu(1), (Testi{"File", "New", "Open", "Save"}));
+    EXPECT_EQ(Menu(2), (Testi{"Help"})); // a line without "=": a caption with no items
+    EXPECT_EQ(VoceMenu(3, 0), "");       // nothing of the following section is read
 }
 
 TEST_F(MenuLingua, ItemsKeepTheirSpacesAndEmptyPiecesAreItems) {
-    Sezione({"  Edit=Cut, Copy,,Paste,  "});
-    ASSERT_TRUE(LeggiMenuLingua(" MnuTest "));
+    Leggi({"  Edit=Cut, Copy,,Paste,  "}, " MnuTest ");
     EXPECT_EQ(NumeroMenu, 1);
-    EXPECT_EQ(NumeroVociMenu[1], 4);
     EXPECT_EQ(TabellaMenu[1][2], Cella(" Copy"));
-    EXPECT_EQ(VoceMenu(1, 2), "Copy");
-    EXPECT_EQ(VoceMenu(1, 3), ""); // a separator line
-    EXPECT_EQ(VoceMenu(1, 4), "Paste");
-}
-
-TEST_F(MenuLingua, CaptionAloneWithEqualsSignHasNoItems) {
-    Sezione({"Tools=", "View=,Grid"});
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
+    EXPECT_EQ(Menu(1), (Testi{"Edit", "Cut", "Copy", "", "Paste"})); // "": a separator line
+    // A caption with "=" and nothing after it has no items; an empty first piece is an item.
+    Leggi({"Tools=", "View=,Grid"});
     EXPECT_EQ(NumeroMenu, 2);
-    EXPECT_EQ(VoceMenu(1, 0), "Tools");
-    EXPECT_EQ(NumeroVociMenu[1], 0);
-    EXPECT_EQ(NumeroVociMenu[2], 2);
-    EXPECT_EQ(VoceMenu(2, 1), "");
-    EXPECT_EQ(VoceMenu(2, 2), "Grid");
+    EXPECT_EQ(Menu(1), (Testi{"Tools"}));
+    EXPECT_EQ(Menu(2), (Testi{"View", "", "Grid"}));
 }
 
 TEST_F(MenuLingua, TwentyMenusOfThirtyItemsAtMost) {
-    std::vector<std::string> righe;
+    Testi righe;
     for (int r = 1; r <= 21; ++r) righe.push_back("M" + std::to_string(r) + "=a,b");
     auto elenco = [](char lettera, int da, int a) {
         std::string s;
@@ -110,8 +95,7 @@ TEST_F(MenuLingua, TwentyMenusOfThirtyItemsAtMost) {
     };
     righe[0] = "Big=" + elenco('a', 10, 29);                       // 20 items
     righe.insert(righe.begin() + 1, "Big=" + elenco('b', 30, 41)); // 12 more, 10 fit
-    Sezione(righe);
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
+    Leggi(righe);
     EXPECT_EQ(NumeroMenu, 20);
     EXPECT_EQ(VoceMenu(20, 0), "M20");
     EXPECT_EQ(VoceMenu(21, 0), "");
@@ -122,43 +106,29 @@ TEST_F(MenuLingua, TwentyMenusOfThirtyItemsAtMost) {
     EXPECT_EQ(VoceMenu(1, 31), "");
 }
 
-TEST_F(MenuLingua, CellsAreFortyCharactersCutOrPadded) {
+TEST_F(MenuLingua, CellsAreFortyCharactersAndLinesAreCutTo110BeforeSplitting) {
     const std::string lungo(45, 'c');
-    Sezione({lungo + "=" + std::string(50, 'i')});
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
+    Leggi({lungo + "=" + std::string(50, 'i')});
     EXPECT_EQ(TabellaMenu[1][0], std::string(40, 'c'));
     EXPECT_EQ(TabellaMenu[1][1], std::string(40, 'i'));
     // Captions that agree in their first 40 characters continue the same menu.
-    Sezione({lungo + "=a", std::string(40, 'c') + "x=b"});
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
+    Leggi({lungo + "=a", std::string(40, 'c') + "x=b"});
     EXPECT_EQ(NumeroMenu, 1);
     EXPECT_EQ(NumeroVociMenu[1], 2);
-}
-
-TEST_F(MenuLingua, LinesAreCutTo110CharactersBeforeSplitting) {
-    std::string riga = "F=" + std::string(100, 'a') + ",bcdefghijklmn";
-    Sezione({riga});
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
+    // Characters 104..110 of the line are the last kept.
+    Leggi({"F=" + std::string(100, 'a') + ",bcdefghijklmn"});
     ASSERT_EQ(NumeroVociMenu[1], 2);
-    EXPECT_EQ(VoceMenu(1, 2), "bcdefgh"); // characters 104..110
+    EXPECT_EQ(VoceMenu(1, 2), "bcdefgh");
 }
 
-TEST_F(MenuLingua, ReadingAgainReplacesTheWholeTable) {
-    Sezione({"A=1,2,3", "B=4"});
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
-    Sezione({"C=5"});
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
+TEST_F(MenuLingua, ReadingAgainReplacesTheWholeTableAndAMissingSectionEmptiesIt) {
+    Leggi({"A=1,2,3", "B=4"});
+    Leggi({"C=5"});
     EXPECT_EQ(NumeroMenu, 1);
-    EXPECT_EQ(VoceMenu(1, 0), "C");
-    EXPECT_EQ(NumeroVociMenu[1], 1);
+    EXPECT_EQ(Menu(1), (Testi{"C", "5"}));
     EXPECT_EQ(VoceMenu(1, 2), "");
     EXPECT_EQ(VoceMenu(2, 0), "");
     EXPECT_EQ(NumeroVociMenu[2], 0);
-}
-
-TEST_F(MenuLingua, MissingSectionLeavesAnEmptyTable) {
-    Sezione({"A=1"});
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
     EXPECT_FALSE(LeggiMenuLingua("MnuNowhere"));
     EXPECT_EQ(NumeroMenu, 0);
     EXPECT_EQ(VoceMenu(1, 0), "");
