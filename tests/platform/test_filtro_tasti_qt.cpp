@@ -22,20 +22,28 @@ class FiltroQt : public ::testing::Test {
   protected:
     void SetUp() override {
         auto* layout = new QVBoxLayout(&finestra);
-        casella = new QLineEdit(&finestra);
-        altra = new QLineEdit(&finestra);
-        layout->addWidget(casella);
-        layout->addWidget(altra);
+        layout->addWidget(casella = new QLineEdit(&finestra));
+        layout->addWidget(altra = new QLineEdit(&finestra));
         finestra.show();
         casella->setFocus();
     }
-    void Scrivi(const QString& testo, int caret) {
+    // Text and selection (or caret) set by the program.
+    void Scrivi(const QString& testo, int inizio, int lunghezza = 0) {
         casella->setText(testo);
-        casella->setCursorPosition(caret);
+        if (lunghezza == 0)
+            casella->setCursorPosition(inizio);
+        else
+            casella->setSelection(inizio, lunghezza);
     }
-    void Incolla(const QString& testo) {
-        QApplication::clipboard()->setText(testo);
-        QTest::keyClick(casella, Qt::Key_V, Qt::ControlModifier);
+    void Lascia(const QString& testo) {
+        QMimeData dati;
+        dati.setText(testo);
+        // A drop goes to the widget that accepted the drag's entry.
+        QDragEnterEvent entrata(QPoint(2, 2), Qt::CopyAction, &dati, Qt::LeftButton,
+                                Qt::NoModifier);
+        QApplication::sendEvent(casella, &entrata);
+        QDropEvent evento(QPointF(2, 2), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(casella, &evento);
     }
     test::Risposte risposte;
     QWidget finestra;
@@ -43,48 +51,63 @@ class FiltroQt : public ::testing::Test {
     QLineEdit* altra = nullptr;
 };
 
-TEST_F(FiltroQt, TypedKeysPassOrBeepAndAreDropped) {
-    FiltroTasti::Numerico(casella, 0, 100, 2);
-    QTest::keyClicks(casella, "12.345");
-    EXPECT_EQ(casella->text(), "12.34");
-    EXPECT_EQ(risposte.beep, 1);
-    QTest::keyClicks(casella, "a,");
-    EXPECT_EQ(casella->text(), "12.34");
-    EXPECT_EQ(risposte.beep, 3);
-    Scrivi("9", 1);
-    QTest::keyClicks(casella, "99");
-    EXPECT_EQ(casella->text(), "99");
-    EXPECT_EQ(risposte.beep, 4); // 999 is above 100
-}
-
-TEST_F(FiltroQt, DeleteAndBackspaceAreFiltered) {
+TEST_F(FiltroQt, TypedPastedAndCutTextPassOrBeepAndAreDropped) {
     FiltroTasti::Numerico(casella, 1, 100, 2);
-    Scrivi("5", 0);
-    QTest::keyClick(casella, Qt::Key_Delete);
-    EXPECT_EQ(casella->text(), "5");
-    EXPECT_EQ(risposte.beep, 1);
-    Scrivi("5", 1);
-    QTest::keyClick(casella, Qt::Key_Backspace);
-    EXPECT_EQ(casella->text(), "5");
-    EXPECT_EQ(risposte.beep, 2);
-    Scrivi("25", 0);
-    QTest::keyClick(casella, Qt::Key_Delete); // leaves 5
-    EXPECT_EQ(casella->text(), "5");
-    Scrivi("5", 1);
-    QTest::keyClick(casella, Qt::Key_Delete); // at the end: nothing to test
-    EXPECT_EQ(risposte.beep, 2);
+    enum Azione { Batte, Preme, Incolla };
+    struct Caso {
+        QString testo;
+        int inizio, lunghezza;
+        Azione azione;
+        QString dati, atteso;
+        int beep;
+    } casi[] = {
+        {"", 0, 0, Batte, "12.345", "12.34", 1}, // a third decimal
+        {"12.34", 5, 0, Batte, "a,", "12.34", 2},
+        {"9", 1, 0, Batte, "99", "99", 1}, // 999 is above 100
+        {"5", 0, 0, Preme, "Del", "5", 1}, // would leave the box below its minimum
+        {"5", 1, 0, Preme, "Backspace", "5", 1},
+        {"25", 0, 0, Preme, "Del", "5", 0},
+        {"5", 1, 0, Preme, "Del", "5", 0}, // at the end: nothing to test
+        {"15", 0, 2, Preme, "Ctrl+X", "15", 1},
+        {"15", 1, 1, Preme, "Ctrl+X", "1", 0},
+        {"1", 1, 0, Incolla, "2.5", "12.5", 0},
+        {"12.5", 4, 0, Incolla, "5", "12.55", 0},
+        {"12.55", 5, 0, Incolla, "1", "12.55", 1},
+        {"12.55", 0, 5, Incolla, "abc", "12.55", 1},
+        {"12.55", 0, 5, Incolla, "250", "12.55", 1},
+        {"12.55", 0, 5, Incolla, "7.25", "7.25", 0},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.testo.toStdString() + " / " + c.dati.toStdString());
+        Scrivi(c.testo, c.inizio, c.lunghezza);
+        const int prima = risposte.beep;
+        if (c.azione == Batte) QTest::keyClicks(casella, c.dati);
+        if (c.azione == Preme) QTest::keySequence(casella, QKeySequence(c.dati));
+        if (c.azione == Incolla) {
+            QApplication::clipboard()->setText(c.dati);
+            QTest::keyClick(casella, Qt::Key_V, Qt::ControlModifier);
+        }
+        EXPECT_EQ(casella->text(), c.atteso);
+        EXPECT_EQ(risposte.beep - prima, c.beep);
+    }
 }
 
-TEST_F(FiltroQt, SelectionIsReplaced) {
+TEST_F(FiltroQt, WholeNumberBoxReplacesTheSelectionAndChecksDroppedText) {
     FiltroTasti::Intero(casella, 0, 150);
-    casella->setText("123");
-    casella->setSelection(1, 1);
+    Scrivi("123", 1, 1);
     QTest::keyClick(casella, Qt::Key_9); // 193
     EXPECT_EQ(casella->text(), "123");
     EXPECT_EQ(risposte.beep, 1);
-    casella->setSelection(1, 1);
+    Scrivi("123", 1, 1);
     QTest::keyClick(casella, Qt::Key_4); // 143
     EXPECT_EQ(casella->text(), "143");
+    Scrivi("", 0);
+    Lascia("x");
+    EXPECT_EQ(casella->text(), "");
+    EXPECT_EQ(risposte.beep, 2);
+    Lascia("145");
+    EXPECT_EQ(casella->text(), "145");
+    EXPECT_EQ(risposte.beep, 2);
 }
 
 TEST_F(FiltroQt, NavigationTabAndEnterPass) {
@@ -106,7 +129,7 @@ TEST_F(FiltroQt, NavigationTabAndEnterPass) {
     }
 }
 
-TEST_F(FiltroQt, LimitsAreReadAtEveryKey) {
+TEST_F(FiltroQt, LimitsAreReadAtEveryKeyAndProgramTextIsNotFiltered) {
     double massimo = 10;
     FiltroTasti::Numerico(
         casella, [] { return 0.0; }, [&] { return massimo; }, [] { return int16_t{2}; });
@@ -115,71 +138,10 @@ TEST_F(FiltroQt, LimitsAreReadAtEveryKey) {
     massimo = 20;
     QTest::keyClicks(casella, "5");
     EXPECT_EQ(casella->text(), "15");
-}
-
-TEST_F(FiltroQt, PastedTextPassesTheSameChecks) {
-    FiltroTasti::Numerico(casella, 0, 100, 2);
-    Scrivi("1", 1);
-    Incolla("2.5");
-    EXPECT_EQ(casella->text(), "12.5");
-    EXPECT_EQ(risposte.beep, 0);
-    Incolla("5"); // 12.55
-    EXPECT_EQ(casella->text(), "12.55");
-    Incolla("1"); // a third decimal
-    EXPECT_EQ(casella->text(), "12.55");
-    EXPECT_EQ(risposte.beep, 1);
-    casella->selectAll();
-    Incolla("abc");
-    EXPECT_EQ(casella->text(), "12.55");
-    casella->selectAll();
-    Incolla("250"); // above 100
-    EXPECT_EQ(casella->text(), "12.55");
-    EXPECT_EQ(risposte.beep, 3);
-    casella->selectAll();
-    Incolla("7.25");
-    EXPECT_EQ(casella->text(), "7.25");
-    EXPECT_EQ(risposte.beep, 3);
-}
-
-TEST_F(FiltroQt, CuttingIsCheckedAsDeleting) {
-    FiltroTasti::Numerico(casella, 1, 100, 2);
-    casella->setText("15");
-    casella->selectAll();
-    QTest::keyClick(casella, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(casella->text(), "15");
-    EXPECT_EQ(risposte.beep, 1);
-    casella->setSelection(1, 1);
-    QTest::keyClick(casella, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(casella->text(), "1");
-}
-
-TEST_F(FiltroQt, DroppedTextPassesTheSameChecks) {
-    FiltroTasti::Intero(casella, 0, 500);
-    auto lascia = [&](const QString& testo) {
-        QMimeData dati;
-        dati.setText(testo);
-        // A drop goes to the widget that accepted the drag's entry.
-        QDragEnterEvent entrata(QPoint(2, 2), Qt::CopyAction, &dati, Qt::LeftButton,
-                                Qt::NoModifier);
-        QApplication::sendEvent(casella, &entrata);
-        QDropEvent evento(QPointF(2, 2), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(casella, &evento);
-    };
-    casella->setText("");
-    lascia("x");
-    EXPECT_EQ(casella->text(), "");
-    EXPECT_EQ(risposte.beep, 1);
-    lascia("450");
-    EXPECT_EQ(casella->text(), "450");
-    EXPECT_EQ(risposte.beep, 1);
-}
-
-TEST_F(FiltroQt, TextSetByTheProgramIsNotFiltered) {
-    FiltroTasti::Intero(casella, 0, 10);
     casella->setText("12345");
     EXPECT_EQ(casella->text(), "12345");
-    EXPECT_EQ(risposte.beep, 0);
     EXPECT_TRUE(casella->hasAcceptableInput());
+    EXPECT_EQ(risposte.beep, 1);
     EXPECT_EQ(FiltroTasti::Di(casella)->Casella(), casella);
     EXPECT_EQ(FiltroTasti::Di(altra), nullptr);
 }
@@ -197,20 +159,14 @@ TEST_F(FiltroQt, CasellaDaReadsCaretAndSelection) {
     EXPECT_EQ(b.SelLength, 0);
 }
 
-} // namespace
-
 // A box destroyed while it has the focus still sends events to its filter on the way out;
 // the filter must not treat it as a line edit any more (the sanitizer build checks this).
-TEST(FiltroQtDistruzione, BoxDestroyedWithFocusLeavesTheFilterQuiet) {
-    QWidget finestra;
-    auto* layout = new QVBoxLayout(&finestra);
-    auto* casella = new QLineEdit(&finestra);
-    layout->addWidget(casella);
+TEST_F(FiltroQt, BoxDestroyedWithFocusLeavesTheFilterQuiet) {
     FiltroTasti::Intero(casella, 0, 100);
-    finestra.show();
-    casella->setFocus();
     QTest::keyClick(casella, Qt::Key_5);
     EXPECT_EQ(casella->text(), "5");
     delete casella;
     EXPECT_EQ(finestra.findChildren<FiltroTasti*>().size(), 0);
 }
+
+} // namespace
