@@ -113,7 +113,9 @@ class EditorAnimato : public test::TabelleAzzerate {
         RegistraEditorGeometria();
         ASSERT_TRUE(SequenzaAvvio(dir.string()));
         main = &MAIN::Mostra();
-        main->resize(1280, 900);
+        // A desktop-sized frame, larger than the offscreen screen.
+        main->showNormal();
+        main->setGeometry(0, 0, 1280, 900);
         QCoreApplication::processEvents();
         ed = INSGEO01::Istanza();
         ASSERT_NE(ed, nullptr);
