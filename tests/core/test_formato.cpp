@@ -1,68 +1,51 @@
 // Number formatting and reading: rounding modes, patterns, extremes and the machine's locale.
 #include "core/Formato.h"
 
+#include <array>
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <locale>
 #include <string>
+#include <utility>
 
 using namespace kelvra;
 
 namespace {
 
-TEST(FormattaNumero, PlaceholdersBeforeAndAfterThePoint) {
-    EXPECT_EQ(FormattaNumero(12.5, "###0.00####"), "12.50");
-    EXPECT_EQ(FormattaNumero(0.1234567, "###0.00####"), "0.123457");
-    EXPECT_EQ(FormattaNumero(7, "#####0.0#"), "7.0");
-    EXPECT_EQ(FormattaNumero(7.25, "#####0.0#"), "7.25");
-    EXPECT_EQ(FormattaNumero(1, "00"), "01");
-    EXPECT_EQ(FormattaNumero(12345, "00"), "12345"); // the integer part is written in full
-    EXPECT_EQ(FormattaNumero(0.0, "###0.00####"), "0.00");
-}
-
-TEST(FormattaNumero, PointAddedOrDroppedAtTheEnds) {
-    EXPECT_EQ(FormattaNumero(0.5, "#.##"), "0.5");
-    EXPECT_EQ(FormattaNumero(5, "#.##"), "5");
-    EXPECT_EQ(FormattaNumero(0, "#.##"), "0");
-    EXPECT_EQ(FormattaNumero(-0.5, "#.##"), "-0.5");
-}
-
-TEST(FormattaNumero, HalvesRoundAwayFromZero) {
-    EXPECT_EQ(FormattaNumero(2.5, "0"), "3");
-    EXPECT_EQ(FormattaNumero(-2.5, "0"), "-3");
-    EXPECT_EQ(FormattaNumero(3.5, "0"), "4");
-    EXPECT_EQ(FormattaNumero(12.5, "####0"), "13");
-    EXPECT_EQ(FormattaNumero(0.125, "0.00"), "0.13");
-    EXPECT_EQ(FormattaNumero(-0.125, "0.00"), "-0.13");
-    // The decimal the user sees is rounded, not its nearest binary value (2.67499999...).
-    EXPECT_EQ(FormattaNumero(2.675, "0.00"), "2.68");
-    EXPECT_EQ(FormattaNumero(1.005, "0.00"), "1.01");
-    EXPECT_EQ(FormattaNumero(2.4999, "0"), "2");
-}
-
-TEST(FormattaNumero, CarryRunsIntoTheIntegerPart) {
-    EXPECT_EQ(FormattaNumero(99.96, "#0.0"), "100.0");
-    EXPECT_EQ(FormattaNumero(9.9995, "0.000"), "10.000");
-    EXPECT_EQ(FormattaNumero(0.9999996, "###0.00####"), "1.00");
-    EXPECT_EQ(FormattaNumero(-0.96, "#.#"), "-1");
-}
-
-TEST(FormattaNumero, VerySmallAndVeryLargeValues) {
-    EXPECT_EQ(FormattaNumero(1e-10, "###0.00####"), "0.00");
-    EXPECT_EQ(FormattaNumero(-1e-10, "###0.00####"), "0.00"); // no "-0.00"
-    EXPECT_EQ(FormattaNumero(4e-7, "0.######"), "0");
-    EXPECT_EQ(FormattaNumero(6e-7, "0.######"), "0.000001");
-    EXPECT_EQ(FormattaNumero(1e20, "0.00"), "100000000000000000000.00");
-    EXPECT_EQ(FormattaNumero(-1e15, "####0"), "-1000000000000000");
-    EXPECT_EQ(FormattaNumero(123456.789, "#####0.0#"), "123456.79");
-}
-
-TEST(FormattaNumero, LiteralTextAndGeneralForm) {
-    EXPECT_EQ(FormattaNumero(3, "0 mm"), "3 mm");
-    EXPECT_EQ(FormattaNumero(12.5, ""), "12.5");
-    EXPECT_EQ(FormattaNumero(-0.25, ""), "-0.25");
+TEST(FormattaNumero, Patterns) {
+    struct Caso {
+        double valore;
+        const char* modello;
+        const char* atteso;
+    };
+    // clang-format off
+    const Caso casi[] = {
+        // Placeholders before and after the point; the integer part is written in full.
+        {12.5, "###0.00####", "12.50"}, {0.1234567, "###0.00####", "0.123457"},
+        {7, "#####0.0#", "7.0"}, {7.25, "#####0.0#", "7.25"}, {0.0, "###0.00####", "0.00"},
+        {1, "00", "01"}, {12345, "00", "12345"},
+        // The point added or dropped at the ends.
+        {0.5, "#.##", "0.5"}, {5, "#.##", "5"}, {0, "#.##", "0"}, {-0.5, "#.##", "-0.5"},
+        // Halves away from zero, on the decimal the user sees, not its nearest binary value
+        // (2.67499999...).
+        {2.5, "0", "3"}, {-2.5, "0", "-3"}, {3.5, "0", "4"}, {12.5, "####0", "13"},
+        {0.125, "0.00", "0.13"}, {-0.125, "0.00", "-0.13"}, {2.675, "0.00", "2.68"},
+        {1.005, "0.00", "1.01"}, {2.4999, "0", "2"},
+        // Carries into the integer part.
+        {99.96, "#0.0", "100.0"}, {9.9995, "0.000", "10.000"},
+        {0.9999996, "###0.00####", "1.00"}, {-0.96, "#.#", "-1"},
+        // Very small and very large values; no "-0.00".
+        {1e-10, "###0.00####", "0.00"}, {-1e-10, "###0.00####", "0.00"},
+        {4e-7, "0.######", "0"}, {6e-7, "0.######", "0.000001"},
+        {1e20, "0.00", "100000000000000000000.00"}, {-1e15, "####0", "-1000000000000000"},
+        {123456.789, "#####0.0#", "123456.79"},
+        // Literal text and the general form.
+        {3, "0 mm", "3 mm"}, {12.5, "", "12.5"}, {-0.25, "", "-0.25"},
+    };
+    // clang-format on
+    for (const Caso& c : casi) EXPECT_EQ(FormattaNumero(c.valore, c.modello), c.atteso) << c.valore;
 }
 
 // A machine whose locale writes a decimal comma: the result still carries ".".
@@ -122,23 +105,13 @@ TEST_F(LocaleConVirgola, FormatsAndReadsWithAPoint) {
 }
 
 TEST(Val, LongestLeadingNumberWithAPoint) {
-    EXPECT_EQ(Val(""), 0.0);
-    EXPECT_EQ(Val("abc"), 0.0);
-    EXPECT_EQ(Val("12abc"), 12.0);
-    EXPECT_EQ(Val("-3.25"), -3.25);
-    EXPECT_EQ(Val(".5"), 0.5);
-    EXPECT_EQ(Val("-.5"), -0.5);
-    EXPECT_EQ(Val("  7"), 7.0);
-    EXPECT_EQ(Val("1.2.3"), 1.2);
-    EXPECT_EQ(Val("-"), 0.0);
-    EXPECT_EQ(Val("."), 0.0);
-    EXPECT_EQ(Val("5."), 5.0);
-    EXPECT_EQ(Val("+4"), 4.0);
-    EXPECT_EQ(Val("1e3"), 1000.0);
-    EXPECT_EQ(Val("2.5E-1x"), 0.25);
-    EXPECT_EQ(Val("1e"), 1.0);
-    EXPECT_EQ(Val("1e+"), 1.0);
-    EXPECT_EQ(Val("1e999"), std::numeric_limits<double>::max());
+    // clang-format off
+    const std::pair<const char*, double> casi[] = {
+        {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3.25", -3.25}, {".5", 0.5}, {"-.5", -0.5},
+        {"  7", 7}, {"1.2.3", 1.2}, {"-", 0}, {".", 0}, {"5.", 5}, {"+4", 4}, {"1e3", 1000},
+        {"2.5E-1x", 0.25}, {"1e", 1}, {"1e+", 1}, {"1e999", std::numeric_limits<double>::max()}};
+    // clang-format on
+    for (auto [testo, atteso] : casi) EXPECT_EQ(Val(testo), atteso) << testo;
 }
 
 TEST(ParteIntera, FloorTruncateAndBankersRounding) {
@@ -146,26 +119,22 @@ TEST(ParteIntera, FloorTruncateAndBankersRounding) {
     EXPECT_EQ(Int(-2.5), -3.0);
     EXPECT_EQ(Fix(-2.5), -2.0);
     EXPECT_EQ(Fix(2.9), 2.0);
-    EXPECT_EQ(CInt(2.5), 2);
-    EXPECT_EQ(CInt(3.5), 4);
-    EXPECT_EQ(CInt(-2.5), -2);
-    EXPECT_EQ(CInt(-3.5), -4);
-    EXPECT_EQ(CInt(2.6), 3);
-    EXPECT_EQ(CInt(0.125), 0);
-    EXPECT_EQ(CInt(1e9), 32767);
-    EXPECT_EQ(CInt(-1e9), -32768);
+    // clang-format off
+    const std::pair<double, int> cint[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.6, 3},
+                                           {0.125, 0}, {1e9, 32767}, {-1e9, -32768}};
+    // clang-format on
+    for (auto [x, atteso] : cint) EXPECT_EQ(CInt(x), atteso) << x;
     EXPECT_EQ(CLng(1e9 + 0.5), 1000000000);
     EXPECT_EQ(CLng(1e12), 2147483647);
 }
 
+// To a number of decimals, negative values round like positive ones: -1.234 gives -1.23.
 TEST(ArrotondaDecimali, NegativeValuesRoundLikePositiveOnes) {
-    EXPECT_DOUBLE_EQ(ArrotondaDecimali(1.234, 100), 1.23);
-    EXPECT_DOUBLE_EQ(ArrotondaDecimali(-1.234, 100), -1.23);
-    EXPECT_DOUBLE_EQ(ArrotondaDecimali(1.236, 100), 1.24);
-    EXPECT_DOUBLE_EQ(ArrotondaDecimali(-1.236, 100), -1.24);
-    EXPECT_DOUBLE_EQ(ArrotondaDecimali(-2.5, 1), -3.0);
-    EXPECT_DOUBLE_EQ(ArrotondaDecimali(2.5, 1), 3.0);
-    EXPECT_DOUBLE_EQ(ArrotondaDecimali(0.0, 1000), 0.0);
+    // clang-format off
+    const std::array<double, 3> casi[] = {{1.234, 100, 1.23}, {-1.234, 100, -1.23},
+        {1.236, 100, 1.24}, {-1.236, 100, -1.24}, {-2.5, 1, -3}, {2.5, 1, 3}, {0, 1000, 0}};
+    // clang-format on
+    for (auto [x, scala, atteso] : casi) EXPECT_DOUBLE_EQ(ArrotondaDecimali(x, scala), atteso) << x;
 }
 
 } // namespace
