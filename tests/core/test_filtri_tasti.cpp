@@ -14,84 +14,69 @@ CasellaTesto Box(const std::string& testo, int caret, int selezione = 0) {
 }
 
 // Whether the decimal filter lets the key through.
-bool PassaN(const CasellaTesto& b, double min, double max, int16_t dec, char tasto) {
-    return !RifiutaTastoNumerico(b, min, max, dec, static_cast<int16_t>(tasto));
-}
 bool PassaN(const CasellaTesto& b, double min, double max, int16_t dec, int16_t tasto) {
     return !RifiutaTastoNumerico(b, min, max, dec, tasto);
 }
 
-TEST(FiltroNumerico, OnlyDigitsSignPointAndEditingKeys) {
-    const auto b = Box("12", 2);
-    for (char c : std::string("aZ,+ e/")) EXPECT_FALSE(PassaN(b, -100, 100, 2, c)) << c;
-    EXPECT_FALSE(PassaN(b, -100, 100, 2, int16_t{9})); // Tab is not for the filter
-    EXPECT_FALSE(PassaN(b, -100, 100, 2, int16_t{-1}));
-    EXPECT_TRUE(PassaN(b, -100, 100, 2, TASTO_INVIO));
-    EXPECT_TRUE(PassaN(Box("", 0), 5, 10, 2, TASTO_INVIO)); // Enter is never tested
-    EXPECT_TRUE(PassaN(b, -1000, 1000, 2, '3'));
-}
-
-TEST(FiltroNumerico, RangeOfTheTextTheDigitWouldMake) {
-    EXPECT_FALSE(PassaN(Box("9", 1), 0, 50, 2, '9')); // 99
-    EXPECT_TRUE(PassaN(Box("4", 1), 0, 50, 2, '9'));  // 49
-    EXPECT_FALSE(PassaN(Box("4", 0), 0, 50, 2, '9')); // 94
-    EXPECT_TRUE(PassaN(Box("50", 2), 0, 50, 2, '.')); // no range test for a new point
-    // A digit replaces the selection.
-    EXPECT_FALSE(PassaN(Box("123", 1, 1), 0, 150, 2, '9')); // 193
-    EXPECT_TRUE(PassaN(Box("123", 1, 1), 0, 200, 2, '9'));
-    EXPECT_TRUE(PassaN(Box("999", 0, 3), 0, 10, 2, '7')); // all selected: 7
-}
-
-TEST(FiltroNumerico, MinimumAboveZeroCannotBeEmptied) {
-    EXPECT_FALSE(PassaN(Box("5", 1), 1, 100, 2, TASTO_BACKSPACE));
-    EXPECT_FALSE(PassaN(Box("5", 0), 1, 100, 2, TASTO_CANC));
-    EXPECT_FALSE(PassaN(Box("5", 0, 1), 1, 100, 2, TASTO_BACKSPACE));
-    EXPECT_TRUE(PassaN(Box("5", 0, 1), 1, 100, 2, '7'));           // typed over
-    EXPECT_TRUE(PassaN(Box("15", 2), 1, 100, 2, TASTO_BACKSPACE)); // leaves 1
-}
-
-TEST(FiltroNumerico, DeleteAtTheEndAndBackspaceAtTheStartAreNotTested) {
-    EXPECT_TRUE(PassaN(Box("5", 1), 1, 100, 2, TASTO_CANC));
-    EXPECT_TRUE(PassaN(Box("5", 0), 1, 100, 2, TASTO_BACKSPACE));
-    // ...while the same keys elsewhere are tested on what they leave.
-    EXPECT_TRUE(PassaN(Box("25", 0), 1, 100, 2, TASTO_CANC));    // 5
-    EXPECT_TRUE(PassaN(Box("205", 1), 10, 100, 2, TASTO_CANC));  // 25
-    EXPECT_FALSE(PassaN(Box("205", 0), 10, 100, 2, TASTO_CANC)); // 05
-}
-
-TEST(FiltroNumerico, Sign) {
-    EXPECT_TRUE(PassaN(Box("", 0), 0, 100, 2, '-'));   // "-" reads 0
-    EXPECT_FALSE(PassaN(Box("-", 1), 0, 100, 2, '5')); // -5 below 0
-    EXPECT_TRUE(PassaN(Box("-", 1), -10, 100, 2, '5'));
-    EXPECT_FALSE(PassaN(Box("5", 1), -10, 100, 2, '-'));    // caret not at the start
-    EXPECT_TRUE(PassaN(Box("5", 0), -10, 100, 2, '-'));     // -5
-    EXPECT_FALSE(PassaN(Box("5", 0), -4, 100, 2, '-'));     // -5 below -4
-    EXPECT_FALSE(PassaN(Box("-5", 0), -10, 100, 2, '-'));   // already signed
-    EXPECT_TRUE(PassaN(Box("-5", 0, 1), -10, 100, 2, '-')); // the selection holds the sign
-    EXPECT_TRUE(PassaN(Box("35", 0, 1), -10, 100, 2, '-')); // -5
-}
-
-TEST(FiltroNumerico, DecimalPointAndDecimals) {
-    // Limit 2, text 1.25: no third decimal; before the point a digit is fine.
-    EXPECT_FALSE(PassaN(Box("1.25", 4), 0, 100, 2, '3'));
-    EXPECT_FALSE(PassaN(Box("1.25", 2), 0, 100, 2, '3'));
-    EXPECT_TRUE(PassaN(Box("1.25", 0), 0, 100, 2, '3')); // 31.25
-    EXPECT_TRUE(PassaN(Box("1.2", 3), 0, 100, 2, '3'));
-    EXPECT_TRUE(PassaN(Box("1.25", 3, 1), 0, 100, 2, '7')); // replaces a decimal
-    // Limit 2, text 123: the point may leave at most two decimals after it.
-    EXPECT_FALSE(PassaN(Box("123", 0), 0, 1000, 2, '.'));
-    EXPECT_TRUE(PassaN(Box("123", 1), 0, 1000, 2, '.'));
-    EXPECT_TRUE(PassaN(Box("123", 3), 0, 1000, 2, '.'));
-    // A second point only in place of the first.
-    EXPECT_FALSE(PassaN(Box("1.5", 3), 0, 100, 2, '.'));
-    EXPECT_TRUE(PassaN(Box("1.5", 0, 3), 0, 100, 2, '.'));  // a lone point reads 0
-    EXPECT_FALSE(PassaN(Box("1.5", 0, 3), 1, 100, 2, '.')); // ...which is below 1
-    EXPECT_FALSE(PassaN(Box("1.5", 0, 1), 0, 100, 2, '.')); // the point stays
-    EXPECT_TRUE(PassaN(Box("1.5", 1, 2), 0, 100, 2, '.'));  // "1."
-    // Limit 0: a point only at the end, and no digit after it.
-    EXPECT_TRUE(PassaN(Box("12", 2), 0, 100, 0, '.'));
-    EXPECT_FALSE(PassaN(Box("12", 1), 0, 100, 0, '.'));
-    EXPECT_FALSE(PassaN(Box("12.", 3), 0, 100, 0, '4'));
+// Each row: text, caret, selection length, minimum, maximum, decimals, key, whether it passes;
+// the comment gives the text the key would make.
+TEST(FiltroNumerico, KeysAreJudgedOnTheTextTheyWouldMake) {
+    struct Caso {
+        const char* testo;
+        int caret, selezione;
+        double min, max;
+        int16_t dec, tasto;
+        bool passa;
+    };
+    // clang-format off
+    const Caso casi[] = {
+        // Only digits, sign, point and editing keys; Tab is not for the filter; Enter is never
+        // tested.
+        {"12", 2, 0, -100, 100, 2, 9, false}, {"12", 2, 0, -100, 100, 2, -1, false},
+        {"12", 2, 0, -100, 100, 2, TASTO_INVIO, true}, {"", 0, 0, 5, 10, 2, TASTO_INVIO, true},
+        {"12", 2, 0, -1000, 1000, 2, '3', true},
+        // The range of the text the digit would make; a digit replaces the selection.
+        {"9", 1, 0, 0, 50, 2, '9', false} /* 99 */, {"4", 1, 0, 0, 50, 2, '9', true} /* 49 */,
+        {"4", 0, 0, 0, 50, 2, '9', false} /* 94 */, {"50", 2, 0, 0, 50, 2, '.', true} /* 50. */,
+        {"123", 1, 1, 0, 150, 2, '9', false} /* 193 */, {"123", 1, 1, 0, 200, 2, '9', true},
+        {"999", 0, 3, 0, 10, 2, '7', true} /* 7 */,
+        // A minimum above zero: the box cannot be emptied.
+        {"5", 1, 0, 1, 100, 2, TASTO_BACKSPACE, false}, {"5", 0, 0, 1, 100, 2, TASTO_CANC, false},
+        {"5", 0, 1, 1, 100, 2, TASTO_BACKSPACE, false}, {"5", 0, 1, 1, 100, 2, '7', true},
+        {"15", 2, 0, 1, 100, 2, TASTO_BACKSPACE, true} /* 1 */,
+        // Delete at the end and Backspace at the start are not tested; elsewhere they are.
+        {"5", 1, 0, 1, 100, 2, TASTO_CANC, true}, {"5", 0, 0, 1, 100, 2, TASTO_BACKSPACE, true},
+        {"25", 0, 0, 1, 100, 2, TASTO_CANC, true} /* 5 */,
+        {"205", 1, 0, 10, 100, 2, TASTO_CANC, true} /* 25 */,
+        {"205", 0, 0, 10, 100, 2, TASTO_CANC, false} /* 05 */,
+        // The sign: only at the start, once, and within the range ("-" reads 0).
+        {"", 0, 0, 0, 100, 2, '-', true}, {"-", 1, 0, 0, 100, 2, '5', false},
+        {"-", 1, 0, -10, 100, 2, '5', true}, {"5", 1, 0, -10, 100, 2, '-', false},
+        {"5", 0, 0, -10, 100, 2, '-', true}, {"5", 0, 0, -4, 100, 2, '-', false},
+        {"-5", 0, 0, -10, 100, 2, '-', false}, {"-5", 0, 1, -10, 100, 2, '-', true},
+        {"35", 0, 1, -10, 100, 2, '-', true} /* -5 */,
+        // Limit 2, text 1.25: no third decimal; before the point a digit is fine.
+        {"1.25", 4, 0, 0, 100, 2, '3', false}, {"1.25", 2, 0, 0, 100, 2, '3', false},
+        {"1.25", 0, 0, 0, 100, 2, '3', true}, {"1.2", 3, 0, 0, 100, 2, '3', true},
+        {"1.25", 3, 1, 0, 100, 2, '7', true},
+        // Limit 2, text 123: the point may leave at most two decimals after it.
+        {"123", 0, 0, 0, 1000, 2, '.', false}, {"123", 1, 0, 0, 1000, 2, '.', true},
+        {"123", 3, 0, 0, 1000, 2, '.', true},
+        // A second point only in place of the first; a lone point reads 0.
+        {"1.5", 3, 0, 0, 100, 2, '.', false}, {"1.5", 0, 3, 0, 100, 2, '.', true},
+        {"1.5", 0, 3, 1, 100, 2, '.', false}, {"1.5", 0, 1, 0, 100, 2, '.', false},
+        {"1.5", 1, 2, 0, 100, 2, '.', true} /* 1. */,
+        // Limit 0: a point only at the end, and no digit after it.
+        {"12", 2, 0, 0, 100, 0, '.', true}, {"12", 1, 0, 0, 100, 0, '.', false},
+        {"12.", 3, 0, 0, 100, 0, '4', false},
+        // A caret outside the text is brought back.
+        {"12", 99, 5, 0, 100, 2, TASTO_CANC, true}, {"12", -3, -1, 0, 100, 2, '-', false},
+    };
+    // clang-format on
+    for (const Caso& c : casi)
+        EXPECT_EQ(PassaN(Box(c.testo, c.caret, c.selezione), c.min, c.max, c.dec, c.tasto), c.passa)
+            << '"' << c.testo << "\" caret " << c.caret << " key " << c.tasto;
+    for (char c : std::string("aZ,+ e/")) EXPECT_FALSE(PassaN(Box("12", 2), -100, 100, 2, c)) << c;
 }
 
 TEST(FiltroNumerico, ValuesAreComparedAsFourByteReals) {
@@ -102,11 +87,6 @@ TEST(FiltroNumerico, ValuesAreComparedAsFourByteReals) {
     EXPECT_TRUE(PassaN(Box("39.3700", 7), 0, massimo, 6, '8'));
     EXPECT_FALSE(PassaN(Box("39.3700", 7), 0, massimo, 6, '9'));
     AzzeraUnitaMisura();
-}
-
-TEST(FiltroNumerico, CaretOutsideTheTextIsBroughtBack) {
-    EXPECT_TRUE(PassaN(Box("12", 99, 5), 0, 100, 2, TASTO_CANC));
-    EXPECT_FALSE(PassaN(Box("12", -3, -1), 0, 100, 2, '-')); // -12 below 0
 }
 
 TEST(FiltroIntero, WholeNumbersOnly) {
