@@ -696,6 +696,16 @@ void INSGEO01::closeEvent(QCloseEvent* evento) {
         evento->ignore();
 }
 
+void INSGEO01::resizeEvent(QResizeEvent* evento) {
+    FinestraFiglia::resizeEvent(evento);
+    // The manual animation keeps its strip beside the drawing at the new size, and shows
+    // the same position fitted to it.
+    if (StatoSimula == 1 && VScroll->isVisibleTo(this)) {
+        simulazione_.PosizionaManuale();
+        simulazione_.VScroll_Change();
+    }
+}
+
 void INSGEO01::MostraPannello(QGroupBox* pannello) {
     for (auto* f : {FrmForcellone, FRMASTA, FrmSquadretta, FRMMOLLA}) {
         if (f != pannello) f->hide();

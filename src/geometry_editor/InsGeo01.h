@@ -253,6 +253,7 @@ class INSGEO01 : public FinestraFiglia,
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
   private:
     void CreaControlli();

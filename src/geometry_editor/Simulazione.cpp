@@ -191,18 +191,7 @@ void SimulazioneGeo::Animazione(int16_t& tipo) {
         ModoEdit = 6;
         CalcolaCinematica();
 
-        // The drawing gives up a strip for the scroll bar, which stands a third of the way
-        // into it with the travel label under it.
-        const float W = f_.LarghezzaInterna();
-        r.Width = W - STRISCIA_VSCROLL;
-        f_.PosizionaPicGeo(r);
-        const float sinistra = W - 2 * (W - r.Width) / 3;
-        const RettangoloTwips etichetta = f_.PosizioneLblEsc();
-        const RettangoloTwips barra = f_.PosizioneVScroll();
-        f_.PosizionaVScroll({0, sinistra, r.Height - etichetta.Height, barra.Width});
-        const float sottoBarra = f_.PosizioneVScroll().Height;
-        f_.PosizionaLblEsc(
-            {sottoBarra, sinistra - etichetta.Width / 3, etichetta.Height, etichetta.Width});
+        PosizionaManuale();
         f_.ImpostaMassimoVScroll(UltimaPosizioneSimulazione(NumeroProgetti));
         f_.MostraVScroll(true);
         return;
@@ -265,6 +254,22 @@ void SimulazioneGeo::AnimazioneTraccia(unsigned generazione) {
         DisegnaGrigliaSchema(PassoGriglia, pic);
     }
     ModoEdit = 0;
+}
+
+void SimulazioneGeo::PosizionaManuale() {
+    // The drawing gives up a strip for the scroll bar, which stands a third of the way into
+    // it with the travel label under it.
+    RettangoloTwips r = f_.PosizionePicGeo();
+    const float W = f_.LarghezzaInterna();
+    r.Width = W - STRISCIA_VSCROLL;
+    f_.PosizionaPicGeo(r);
+    const float sinistra = W - 2 * (W - r.Width) / 3;
+    const RettangoloTwips etichetta = f_.PosizioneLblEsc();
+    const RettangoloTwips barra = f_.PosizioneVScroll();
+    f_.PosizionaVScroll({0, sinistra, r.Height - etichetta.Height, barra.Width});
+    const float sottoBarra = f_.PosizioneVScroll().Height;
+    f_.PosizionaLblEsc(
+        {sottoBarra, sinistra - etichetta.Width / 3, etichetta.Height, etichetta.Width});
 }
 
 // ---- handlers -----------------------------------------------------------------------------------

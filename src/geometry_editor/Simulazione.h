@@ -45,6 +45,10 @@ class SimulazioneGeo {
     // PicGeo, without clearing it and without the grid.
     void AssegnazioneSimula(int16_t& posizione);
 
+    // The manual kind's layout for the window's present size: the drawing narrowed by the
+    // strip, the scroll bar and its label placed in it.
+    void PosizionaManuale();
+
     void CmdSimula_Click();
     void CmdSimula_MouseMove();
     void SimulazioneItem_Click(int Index);

@@ -269,6 +269,20 @@ TEST_F(EditorAnimato, ManualeLaBarraMuoveLaSospensioneEFermandoTornaARiposo) {
     QCoreApplication::processEvents();
     Salva("manuale15");
 
+    // A larger frame: the strip, the bar and the position follow the new size.
+    main->resize(1400, 1000);
+    QCoreApplication::processEvents();
+    const int W2 = ed->width();
+    ASSERT_GT(W2, W);
+    EXPECT_NEAR(Pic().width(), W2 - striscia, 1);
+    EXPECT_NEAR(ed->VScroll->x(), W2 - 2.0 * striscia / 3, 1.5);
+    EXPECT_NEAR(ed->VScroll->height() + ed->LblEsc->height(), Pic().height(), 1);
+    EXPECT_EQ(ed->VScroll->value(), 15);
+    EXPECT_EQ(ColoreA(P().PosizioneRuota[15]), qRgb(255, 0, 0));
+    main->resize(1280, 900);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(ed->width(), W);
+
     // A confirmation during the animation stores nothing: the buttons are off, and a click
     // on the drawing enters nothing.
     Clic(600, 600);
