@@ -147,32 +147,52 @@ TEST_F(Abilitazione, EveryWindowFollowsEveryStateCode) {
             }
 }
 
+// A state code outside 0..15 runs only the parts that do not depend on it.
 TEST_F(Abilitazione, BadStateRunsOnlyTheCommonPart) {
     for (int c : {-1, 16, 99}) {
         Stato(c, 3, 2);
-        FinestraFinta f, g;
-        AttivaMenuFrmMenu(f);
-        EXPECT_EQ(f.abilitato.size(), 1u);
-        EXPECT_EQ(f.A(C::FileItem, 4), true);
-        EXPECT_TRUE(f.visibile.empty());
-        EXPECT_EQ(f.S(C::UnitaItem, 1), false);
-        EXPECT_EQ(f.S(C::UnitaItem, 2), true);
+        Progetti[3].UltimoElemento = 3;
+        FinestraFinta menu, curve, on, off;
+        AttivaMenuFrmMenu(menu);
+        EXPECT_EQ(menu.abilitato.size(), 1u);
+        EXPECT_EQ(menu.A(C::FileItem, 4), true);
+        EXPECT_TRUE(menu.visibile.empty());
+        EXPECT_EQ(menu.S(C::UnitaItem, 1), false);
+        EXPECT_EQ(menu.S(C::UnitaItem, 2), true);
         // The graph window disables every chart, keeps its save items, starts on chart 1.
-        for (int i = 1; i <= 14; ++i) g.ImpostaAbilitato(C::CmdCurve, i, true);
-        g.ImpostaAbilitato(C::FileItem, 6, true);
-        AttivaMenuCurve(g);
-        for (int i = 1; i <= 14; ++i) EXPECT_EQ(g.A(C::CmdCurve, i), false);
-        EXPECT_EQ(g.A(C::FileItem, 6), true);
-        EXPECT_EQ(g.tipoGrafico, 1);
-        EXPECT_EQ(g.S(C::UnitaItem, 2), true);
+        for (int i = 1; i <= 14; ++i) curve.ImpostaAbilitato(C::CmdCurve, i, true);
+        curve.ImpostaAbilitato(C::FileItem, 6, true);
+        AttivaMenuCurve(curve);
+        for (int i = 1; i <= 14; ++i) EXPECT_EQ(curve.A(C::CmdCurve, i), false);
+        EXPECT_EQ(curve.A(C::FileItem, 6), true);
+        EXPECT_EQ(curve.tipoGrafico, 1);
+        EXPECT_EQ(curve.S(C::UnitaItem, 2), true);
+        // The editor takes add-project from the element chooser as it stands.
+        on.ImpostaAbilitato(C::CmbModifica, 0, true);
+        AttivaMenuInsGeo(on);
+        AttivaMenuInsGeo(off);
+        EXPECT_EQ(on.A(C::CmdAddProject), true);
+        EXPECT_EQ(off.A(C::CmdAddProject), false);
+        EXPECT_EQ(on.A(C::SchemaItem, 8), true);
+        EXPECT_FALSE(on.A(C::CmdSimula).has_value());
+        EXPECT_FALSE(on.A(C::MenuItem, 9).has_value());
     }
     // No unit system: the ticks are left alone.
     Stato(7, 1, 0);
     FinestraFinta f, g;
     AttivaMenuFrmMenu(f);
     AttivaMenuCurve(g);
-    EXPECT_TRUE(f.spuntato.empty());
-    EXPECT_TRUE(g.spuntato.empty());
+    EXPECT_TRUE(f.spuntato.empty() && g.spuntato.empty());
+    // A project count outside 1..6 touches nothing.
+    for (int n : {0, 7, -3}) {
+        NumeroProgetti = static_cast<int16_t>(n);
+        FinestraFinta h;
+        AttivaMenuFrmMenu(h);
+        AttivaMenuCurve(h);
+        AttivaMenuInsGeo(h);
+        EXPECT_TRUE(h.abilitato.empty() && h.visibile.empty() && h.spuntato.empty());
+        EXPECT_FALSE(h.tipoGrafico.has_value());
+    }
 }
 
 TEST_F(Abilitazione, RegisteredStartScreenIsTheOneEnabled) {
@@ -184,32 +204,6 @@ TEST_F(Abilitazione, RegisteredStartScreenIsTheOneEnabled) {
     RegistraFrmMenu(nullptr);
     EXPECT_EQ(f.A(C::FileItem, 6), true);
     EXPECT_EQ(f.A(C::FileItem, 4), true);
-}
-
-TEST_F(Abilitazione, ProjectCountOutsideItsRangeTouchesNothing) {
-    for (int n : {0, 7, -3}) {
-        NumeroProgetti = static_cast<int16_t>(n);
-        FinestraFinta f;
-        AttivaMenuFrmMenu(f);
-        AttivaMenuCurve(f);
-        AttivaMenuInsGeo(f);
-        EXPECT_TRUE(f.abilitato.empty() && f.visibile.empty() && f.spuntato.empty());
-        EXPECT_FALSE(f.tipoGrafico.has_value());
-    }
-}
-
-TEST_F(Abilitazione, EditorBadStateTakesAddProjectFromTheChooserAsItStands) {
-    Stato(20, 2);
-    Progetti[2].UltimoElemento = 3;
-    FinestraFinta on, off;
-    on.ImpostaAbilitato(C::CmbModifica, 0, true);
-    AttivaMenuInsGeo(on);
-    AttivaMenuInsGeo(off);
-    EXPECT_EQ(on.A(C::CmdAddProject), true);
-    EXPECT_EQ(off.A(C::CmdAddProject), false);
-    EXPECT_EQ(on.A(C::SchemaItem, 8), true);
-    EXPECT_FALSE(on.A(C::CmdSimula).has_value());
-    EXPECT_FALSE(on.A(C::MenuItem, 9).has_value());
 }
 
 TEST_F(Abilitazione, QtAdapterDrivesActionsAndWidgetsAndForgetsDestroyedOnes) {
