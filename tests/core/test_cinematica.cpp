@@ -185,6 +185,21 @@ void MollaCostante(int16_t p, double rate) {
     Progetti[p].ForzaGas = 200;
 }
 
+// Writes c into project p, with a constant-rate spring when `rate` is given, and solves it.
+const Progetto& Risolto(int16_t p, const Catena& c, double rate = 0) {
+    Imposta(p, c);
+    if (rate != 0) MollaCostante(p, rate);
+    Risolvi(p);
+    return Progetti[p];
+}
+
+// The same linkage with its shock mount elsewhere, on the frame or on the swingarm.
+Catena ConSupporto(Catena c, V supporto, bool suForcellone) {
+    c.supporto = supporto;
+    c.supportoSuForcellone = suForcellone;
+    return c;
+}
+
 // Largest distance, over points 0..NumPunti, between the solver's joints and the independent
 // construction.
 double ScartoMassimo(int16_t p, const Catena& c) {
@@ -358,9 +373,8 @@ TEST_P(CinematicaTipi,
 }
 
 TEST_P(CinematicaTipi, SupportoSulForcelloneGiraConLuiEIlLavoroTorna) {
-    Catena c = UnaGiunzione(GetParam());
-    c.supporto = {-150, -60}; // below and behind the attachment, on the swingarm
-    c.supportoSuForcellone = true;
+    // Below and behind the attachment, on the swingarm.
+    const Catena c = ConSupporto(UnaGiunzione(GetParam()), {-150, -60}, true);
     PosizioniELavoro(1, c, false);
 }
 
@@ -398,9 +412,7 @@ TEST_F(Cinematica, TreEQuattroGiunzioniInCatenaEAmmortizzatoreDiretto) {
 }
 
 TEST_F(Cinematica, AngoloForcelloneNegativoPassaPerZeroSenzaSalti) {
-    Imposta(1, Diretta()); // axle 350 mm below the pivot, 1000 mm in front
-    Risolvi(1);
-    const Progetto& P = Progetti[1];
+    const Progetto& P = Risolto(1, Diretta()); // axle 350 mm below the pivot, 1000 mm in front
     ASSERT_EQ(P.NumPunti, 749);
     EXPECT_NEAR(P.AngoloForcellone[0], -std::atan(0.35) * 180 / M_PI, 1e-4);
     EXPECT_NEAR(P.AngoloForcellone[350], 0, 1e-4);
@@ -512,10 +524,7 @@ TEST_F(Cinematica, SenzaInterasseMinimoNessunTamponeNeLimitiDiLunghezza) {
 
 TEST_F(Cinematica, CurveDiRapportoEPuntoZero) {
     const Catena c = Diretta();
-    Imposta(1, c);
-    MollaCostante(1, 50);
-    Risolvi(1);
-    const Progetto& P = Progetti[1];
+    const Progetto& P = Risolto(1, c, 50);
     ASSERT_EQ(P.NumPunti, 749);
     std::vector<double> esc;
     for (int i = 0; i <= 749; ++i)
@@ -542,9 +551,7 @@ TEST_F(Cinematica, CurveDiRapportoEPuntoZero) {
 
 TEST_F(Cinematica, ProgressivitaDelCaricoSoloConAmmortizzatoreCompatibile) {
     const Catena c = UnaGiunzione("ASTA_TRIANG");
-    Imposta(1, c);
-    MollaCostante(1, 50);
-    Risolvi(1);
+    Risolto(1, c, 50);
     for (int i = 0; i <= 750; ++i) ASSERT_EQ(Progetti[1].ProgressivitaCarico[i], 0);
     Progetti[1].AmmortizzatoreCompatibile = 1;
     Risolvi(1);
@@ -561,9 +568,7 @@ TEST_F(Cinematica, ProgressivitaDelCaricoSoloConAmmortizzatoreCompatibile) {
 // --- counts and the warning ---------------------------------------------------------------
 
 TEST_F(Cinematica, CorsaCompletaDa749PuntiSenzaAvviso) {
-    Imposta(1, UnaGiunzione("ASTA_ASTA"));
-    Risolvi(1);
-    const Progetto& P = Progetti[1];
+    const Progetto& P = Risolto(1, UnaGiunzione("ASTA_ASTA"));
     EXPECT_EQ(P.NumPunti, 749);
     for (int j = 0; j <= 749; ++j) ASSERT_EQ(P.AsseCorsaRuota[j], j);
     EXPECT_EQ(P.AsseCorsaRuota[750], 0);
@@ -574,8 +579,7 @@ TEST_F(Cinematica, CorsaCompletaDa749PuntiSenzaAvviso) {
 TEST_F(Cinematica, FallimentiPrecociDaMenoUnoEMenoDueConAvviso) {
     // A shock that stretches as the wheel rises (mount below the attachment) stops at once:
     // -1; one already beyond its lengths at rest: -2.
-    Catena c = Diretta();
-    c.supporto = {350, -300};
+    const Catena c = ConSupporto(Diretta(), {350, -300}, false);
     Imposta(1, c);
     Progetti[1].MollaInserita = Progetti[1].AmmortizzatoreInserito = VERO;
     Imposta(2, Diretta()); // 304.1 mm at rest
@@ -604,9 +608,7 @@ TEST_F(Cinematica, AvvisoSoloSottoDuePunti) {
 }
 
 TEST_F(Cinematica, RisolvereDiNuovoCancellaIlVecchioENonToccaAltri) {
-    Imposta(1, UnaGiunzione("ASTA_TRIANG"));
-    MollaCostante(1, 40);
-    Risolvi(1);
+    Risolto(1, UnaGiunzione("ASTA_TRIANG"), 40);
     const Progetto primo = Progetti[1];
     Imposta(2, Diretta());
     MollaCostante(2, 60);
@@ -640,8 +642,7 @@ TEST_F(Cinematica, IlForcelloneNonSuperaLaVerticale) {
     c.asse = {1020, 350};
     c.attacco = {750, 450};
     c.supporto = {800, 700};
-    Imposta(1, c);
-    Risolvi(1);
+    Risolto(1, c);
     // The axle can rise to 400 + 472.652 = 872.652 mm: 350 + 522 is the last height reached,
     // 350 + 523 is refused, and the count is the refused point less 2.
     EXPECT_EQ(Progetti[1].NumPunti, 521);
@@ -653,8 +654,7 @@ TEST_F(Cinematica, LaGiunzioneCheNonSiChiudeFermaLaCorsa) {
     Catena c;
     c.giunzioni = {{"ASTA_ASTA", {230, -130}, {200, -250}, {}}};
     c.supporto = {400, 0};
-    Imposta(1, c);
-    Risolvi(1);
+    Risolto(1, c);
     int primoImpossibile = 0;
     while (Costruisci(c, primoImpossibile)) ++primoImpossibile;
     ASSERT_GT(primoImpossibile, 100);
@@ -669,8 +669,7 @@ TEST_F(Cinematica, LaGiunzioneCheNonSiChiudeFermaLaCorsa) {
 }
 
 TEST_F(Cinematica, AllungamentoOltreLaLunghezzaARiposoSoloConMollaEAmmortizzatore) {
-    Catena c = Diretta();
-    c.supporto = {350, -300};
+    const Catena c = ConSupporto(Diretta(), {350, -300}, false);
     Imposta(1, c);
     Progetti[1].MollaInserita = VERO; // the shock absorber is not entered
     Risolvi(1);
@@ -703,9 +702,7 @@ TEST_F(Cinematica, AmmortizzatoreTuttoChiusoOTamponeTuttoSchiacciato) {
 // --- mended faults ----------------------------------------------------------------------
 
 TEST_F(Cinematica, IngressiDelRisolutoreRicavatiDalProgettoAdOgniCorsa) {
-    Catena conGiunzione = UnaGiunzione("ASTA_TRIANG");
-    conGiunzione.supporto = {-150, -60};
-    conGiunzione.supportoSuForcellone = true;
+    const Catena conGiunzione = ConSupporto(UnaGiunzione("ASTA_TRIANG"), {-150, -60}, true);
     Imposta(1, conGiunzione);
     const Catena diretta = Diretta();
     Imposta(2, diretta);
@@ -726,8 +723,7 @@ TEST_F(Cinematica, IngressiDelRisolutoreRicavatiDalProgettoAdOgniCorsa) {
     EXPECT_EQ(NumeroElementiCatena, 4);
     EXPECT_EQ(AmmortizzatoreSuForcellone, VERO);
     EXPECT_LT(ScartoMassimo(1, conGiunzione), 2e-3);
-    Imposta(1, TreGiunzioni());
-    Risolvi(1);
+    Risolto(1, TreGiunzioni());
     EXPECT_EQ(NumeroElementiCatena, 8);
     EXPECT_EQ(NumeroGiunzioni, 3);
     EXPECT_EQ(AmmortizzatoreSuForcellone, FALSO);
@@ -735,19 +731,10 @@ TEST_F(Cinematica, IngressiDelRisolutoreRicavatiDalProgettoAdOgniCorsa) {
 
 TEST_F(Cinematica, AmmortizzatoreDirettoConSupportoSulForcellone) {
     // First leave stale forces and mount data behind with another linkage.
-    Catena altra = UnaGiunzione("TRIANG_ASTA");
-    altra.supporto = {-150, -60};
-    altra.supportoSuForcellone = true;
-    Imposta(1, altra);
-    MollaCostante(1, 80);
-    Risolvi(1);
-    Catena c = Diretta();
-    c.supporto = {500, -150}; // both ends of the shock ride on the swingarm
-    c.supportoSuForcellone = true;
-    Imposta(2, c);
-    MollaCostante(2, 50);
-    Risolvi(2);
-    const Progetto& P = Progetti[2];
+    Risolto(1, ConSupporto(UnaGiunzione("TRIANG_ASTA"), {-150, -60}, true), 80);
+    // Both ends of the shock ride on the swingarm.
+    const Catena c = ConSupporto(Diretta(), {500, -150}, true);
+    const Progetto& P = Risolto(2, c, 50);
     ASSERT_EQ(P.NumPunti, 749);
     EXPECT_NEAR(DistanzaPernoSupporto[2], std::hypot(500.0, 150.0), 1e-4);
     EXPECT_LT(ScartoMassimo(2, c), 2e-3); // the mount turns with the swingarm
@@ -777,10 +764,7 @@ TEST_F(Cinematica, NessunaRadiceDiNegativoInCimaAllaCorsa) {
         }
     }
     ASSERT_GT(cima, 0);
-    Imposta(1, c);
-    MollaCostante(1, 50);
-    Risolvi(1);
-    const Progetto& P = Progetti[1];
+    const Progetto& P = Risolto(1, c, 50);
     EXPECT_EQ(P.NumPunti, cima);                // point cima + 1 is the last one placed
     EXPECT_EQ(P.PosizioneRuota[cima + 1].X, 0); // straight above the pivot
     EXPECT_TRUE(TuttoFinito(1));
@@ -788,13 +772,10 @@ TEST_F(Cinematica, NessunaRadiceDiNegativoInCimaAllaCorsa) {
 
 TEST_F(Cinematica, CentriCoincidentiFinisconoLaCorsaSenzaValoriNonNumerici) {
     Catena c = UnaGiunzione("ASTA_ASTA");
-    Imposta(1, c);
-    Risolvi(1);
+    Risolto(1, c);
     // Put the frame pivot where the attachment arrives at point 1.
     c.giunzioni[0].perno = V::Da(Progetti[1].PuntiGiunzione[2][1][1]);
-    Imposta(1, c);
-    MollaCostante(1, 50);
-    Risolvi(1);
+    Risolto(1, c, 50);
     EXPECT_EQ(Progetti[1].NumPunti, -1);
     ASSERT_FALSE(dialoghi.mostrati.empty());
     EXPECT_EQ(dialoghi.mostrati.back().testo, AVVISO);
