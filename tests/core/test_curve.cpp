@@ -13,7 +13,7 @@ namespace {
 
 const std::vector<double> CURVA = {5, 3, 8, 3, 9, 1};
 
-TEST(Estremi, SmallestAndLargestWithTheirPoint) {
+TEST(Estremi, SmallestAndLargestWithTheirPointOffsetAndEmptyStretch) {
     int16_t k = -1;
     EXPECT_EQ(MinimoCurvaTabella(CURVA, 2.0f, 0.0f, 0, 4, k), 6.0f);
     EXPECT_EQ(k, 1) << "the first of two equal minima";
@@ -23,10 +23,6 @@ TEST(Estremi, SmallestAndLargestWithTheirPoint) {
     EXPECT_EQ(k, 5);
     EXPECT_EQ(MinimoCurva(CURVA, 1.0f, 0.0f, 2, 4), 3.0f);
     EXPECT_EQ(MassimoCurva(CURVA, -1.0f, 0.0f, 0, 5), -1.0f);
-}
-
-TEST(Estremi, OffsetMovesThePointsAndRoundsHalvesToEven) {
-    int16_t k = -1;
     // Offset 1: k = 0..4 reads points 1..5; the minimum 1 is at point 5, k = 4.
     EXPECT_EQ(MinimoCurvaTabella(CURVA, 1.0f, 1.0f, 0, 4, k), 1.0f);
     EXPECT_EQ(k, 4);
@@ -35,16 +31,11 @@ TEST(Estremi, OffsetMovesThePointsAndRoundsHalvesToEven) {
     EXPECT_EQ(k, 3);
     EXPECT_EQ(MinimoCurvaTabella(CURVA, 1.0f, 0.5f, 1, 2, k), 8.0f);
     EXPECT_EQ(k, 1);
-}
-
-TEST(Estremi, EmptyStretchGivesTheFirstPoint) {
-    int16_t k = -1;
+    // An empty stretch gives the first point.
     EXPECT_EQ(MinimoCurvaTabella(CURVA, 1.0f, 0.0f, 3, 1, k), 3.0f);
     EXPECT_EQ(k, 3);
     EXPECT_EQ(MassimoCurva(CURVA, 1.0f, 0.0f, 2, 2), 8.0f);
-}
-
-TEST(Estremi, ValuesAreFourByteReals) {
+    // Values are 4-byte reals.
     const std::vector<double> c = {25.4, 50.8};
     const float pollici = 0.03937008f;
     EXPECT_EQ(MassimoCurva(c, pollici, 0.0f, 0, 1), static_cast<float>(pollici * 50.8));
@@ -115,17 +106,14 @@ TEST(CercaValoreTabella, InsideTheCurve) {
     EXPECT_FLOAT_EQ(CercaValoreTabella(Y, X, 4, 9.5, s), 0.0f);
     EXPECT_FLOAT_EQ(CercaValoreTabella(Y, X, 4, -0.5, s), 0.0f);
     EXPECT_EQ(s, -1) << "no segment holds x";
-}
-
-TEST(CercaValoreTabella, FirstAbscissaWithAFraction) {
+    // A first abscissa with a fraction.
     const std::vector<double> x = {0, 0.2, 3};
     const std::vector<double> y = {1, 2, 8};
-    int16_t s = -1;
     EXPECT_FLOAT_EQ(CercaValoreTabella(y, x, 2, 0.7, s), 2.0f);
     EXPECT_EQ(s, 1);
 }
 
-TEST(ValoreTabella, ExtendsBeyondBothEnds) {
+TEST(ValoreTabella, ExtendsBeyondBothEndsAndCountsBeyondTheTableNeverReadOutsideIt) {
     int16_t s = -1;
     EXPECT_FLOAT_EQ(ValoreTabella(Y, X, 4, 3, s), 25.0f);
     EXPECT_EQ(s, 2);
@@ -134,10 +122,6 @@ TEST(ValoreTabella, ExtendsBeyondBothEnds) {
     EXPECT_FLOAT_EQ(ValoreTabella(Y, X, 4, 0.5, s), 5.0f); // 10 + 10 * -0.5, points 1..2
     EXPECT_EQ(s, 1);
     EXPECT_FLOAT_EQ(ValoreTabella(Y, X, 4, -1, s), -10.0f);
-}
-
-TEST(ValoreTabella, CountsBeyondTheTableNeverReadOutsideIt) {
-    int16_t s = -1;
     // A count past the tables is brought back to their last point (99, 99): beyond it the
     // curve goes on along the segment from (8, 70).
     EXPECT_FLOAT_EQ(ValoreTabella(Y, X, 32767, 99.5, s), 99.0f + 29.0f / 91.0f * 0.5f);
