@@ -114,7 +114,7 @@ void LineaGomma::Imposta(const LineaPan& linea) {
 
 void LineaGomma::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    p.setPen(QPen(Qt::black, 1));
     p.drawLine(PixelPicture(*picture_, linea_.X1, linea_.Y1),
                PixelPicture(*picture_, linea_.X2, linea_.Y2));
 }

@@ -158,12 +158,24 @@ void StrumentiVista::PanMouseUp(int, int, double, double) {
     // The world point the displayed coordinates are measured from, before the move.
     const double origineMondoX = static_cast<double>(OrigineX) + FinestraX1;
     const double origineMondoY = static_cast<double>(OrigineY) + FinestraY1;
+    // The view the drag moves: the last fit or window zoom. A corner that a previous pan
+    // left is replaced, not added to.
+    if (!(panFatto_ && FinestraX1 == angoloPanX_ && FinestraY1 == angoloPanY_)) {
+        angoloBaseX_ = FinestraX1;
+        angoloBaseY_ = FinestraY1;
+    }
     Superficie& pic = f_.Disegno().PicGeo();
-    // The new window corner is minus the drag in world mm: the drawing follows the mouse.
+    // The new window corner is that view's corner less the drag in world mm: the drawing
+    // follows the mouse.
     if (!ConvertiTrascinamento(l.X1, l.X1 - dx, l.Y2, l.Y1, pic)) {
         f_.MostraLine1(false);
         return;
     }
+    FinestraX1 += angoloBaseX_;
+    FinestraY1 += angoloBaseY_;
+    angoloPanX_ = FinestraX1;
+    angoloPanY_ = FinestraY1;
+    panFatto_ = true;
     pic.Cancella();
     // The origin stays on the same world point, so the shown coordinates do not change.
     OrigineX = static_cast<float>(origineMondoX - FinestraX1);

@@ -2,6 +2,9 @@
 // the drawing (ModoEdit), the window zoom with its rubber rectangle and the pan with its rubber
 // line. They change how the linkage is shown, never the linkage.
 //
+// A pan moves the view of the last fit or window zoom by the drag: the drawing follows the
+// mouse, and a second pan replaces the first rather than adding to it.
+//
 // A change of point of view (mode 4) keeps the displayed coordinates: the display origin stays
 // on the same world point while the drawing moves, and the view counts as the user's own
 // (ZoomUtente), so the drawing keeps the origin relative to the new window corner. An element
@@ -39,6 +42,13 @@ class StrumentiVista {
 
   private:
     ControlliEditor& f_;
+    // The window corner of the view a pan moves (the last fit or zoom), and the corner the
+    // last pan left.
+    float angoloBaseX_ = 0;
+    float angoloBaseY_ = 0;
+    float angoloPanX_ = 0;
+    float angoloPanY_ = 0;
+    bool panFatto_ = false;
 };
 
 // The grid steps of GrigliaItem(1..5), mm; -1 for any other item.

@@ -520,8 +520,10 @@ TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
     EXPECT_FLOAT_EQ(ScalaSchemaX, scala);
     ed->CmdSimula->click();
 
-    // Pan: View item 6, a drag 30 mm right and 20 mm down replaces the window corner with
-    // minus the drag in world mm.
+    // Pan: View item 6, a drag 30 mm right and 20 mm down moves the zoomed view's window
+    // corner by minus the drag in world mm: the drawing follows the mouse.
+    const float angoloX = FinestraX1, angoloY = FinestraY1;
+    const QPointF perno = Pic().PixelDa(SchermoX(550), SchermoY(400));
     ed->VistaItem[6]->trigger();
     EXPECT_EQ(ModoEdit, 3);
     emit Pic().MouseDown(1, 0, 50, 40);
@@ -531,10 +533,23 @@ TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
     EXPECT_EQ(ed->Line1->Linea().Y2, 60);
     emit Pic().MouseUp(1, 0, 80, 60);
     EXPECT_FALSE(ed->Line1->isVisible());
-    EXPECT_NEAR(FinestraX1, -30 * scala, 1e-3);
-    EXPECT_NEAR(FinestraY1, 20 * scala, 1e-3);
+    EXPECT_NEAR(FinestraX1, angoloX - 30 * scala, 1e-2);
+    EXPECT_NEAR(FinestraY1, angoloY + 20 * scala, 1e-2);
+    // The pivot's dot moved with the drag, 30 mm right and 20 mm down on the drawing.
+    const double pixelMm = Pic().Dpi() / 25.4;
+    const QPointF spostato = Pic().PixelDa(SchermoX(550), SchermoY(400));
+    EXPECT_NEAR(spostato.x() - perno.x(), 30 * pixelMm, 1.0);
+    EXPECT_NEAR(spostato.y() - perno.y(), 20 * pixelMm, 1.0);
+    EXPECT_EQ(ColoreA(Punto{550, 400}), qRgb(0, 0, 0));
     // The pan ends with the listed element reloaded for modification.
     EXPECT_EQ(ModoEdit, 5);
+    // A second pan replaces the first: the zoomed view less this drag alone.
+    ed->VistaItem[6]->trigger();
+    emit Pic().MouseDown(1, 0, 50, 40);
+    emit Pic().MouseMove(1, 0, 40, 40);
+    emit Pic().MouseUp(1, 0, 40, 40);
+    EXPECT_NEAR(FinestraX1, angoloX + 10 * scala, 1e-2);
+    EXPECT_NEAR(FinestraY1, angoloY, 1e-2);
 
     // The right button resets the view.
     emit Pic().MouseDown(2, 0, 10, 10);
