@@ -12,13 +12,16 @@
 #include "geometry_editor/Annulla.h"
 #include "geometry_editor/Catena.h"
 #include "geometry_editor/Coordinate.h"
+#include "platform/Dialoghi.h"
 #include "platform/FiltroTasti.h"
 #include "platform/MenuQt.h"
+#include "platform/Messaggi.h"
 #include "platform/Testo.h"
 #include "shell/Abilitazione.h"
 #include "shell/Main.h"
 
 #include "platform/Posizione.h"
+#include "platform/Stampante.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -363,6 +366,7 @@ void INSGEO01::CreaControlli() {
     connect(CmdOKSquadretta, &QPushButton::clicked, this, [this] { CmdOKSquadretta_Click(); });
     connect(CmdOKMolla, &QPushButton::clicked, this, [this] { CmdOKMolla_Click(); });
     connect(CmdEsci, &QPushButton::clicked, this, [this] { CmdEsci_Click(); });
+    connect(CmdStampa, &QPushButton::clicked, this, [this] { CmdStampa_Click(); });
     connect(CmbModifica, qOverload<int>(&QComboBox::activated), this,
             [this](int) { CmbModifica_Click(); });
     connect(TxtRaggio, &QLineEdit::textEdited, this, [this] { TxtRaggio_Change(); });
@@ -929,6 +933,17 @@ void INSGEO01::RisolviCatena() {
     CmdSquadretta->setEnabled(false);
     CmdMolla->setEnabled(false);
     for (int i = 1; i <= 4; ++i) ToolsItem[i]->setEnabled(false);
+}
+
+// Prints the drawing as it stands, under the window's title.
+void INSGEO01::CmdStampa_Click() {
+    if (!VerificaStampante(Riga(Messaggi, 46))) return;
+    bool stampato = false;
+    {
+        CursoreAttesa attesa;
+        stampato = StampaImmagine(picGeo_->Immagine(), AdAnsi(windowTitle()));
+    }
+    if (!stampato) MsgBox(Riga(Messaggi, 48), vbExclamation);
 }
 
 void INSGEO01::CmdEsci_Click() {

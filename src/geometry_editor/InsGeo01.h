@@ -151,6 +151,7 @@ class INSGEO01 : public FinestraFiglia,
     void Modifica();
     void ProceduraUndo(int16_t& tipo);
     void StampaModello() {}
+    void CmdStampa_Click();
     void Animazione(int16_t& tipo) { simulazione_.Animazione(tipo); }
     void AssegnazioneSimula(int16_t& posizione) { simulazione_.AssegnazioneSimula(posizione); }
     void Form_Load();

@@ -12,6 +12,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
+#include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -76,6 +78,22 @@ class DialoghiReali : public RispondenteDialoghi {
         return !QPrinterInfo::defaultPrinter().isNull() ||
                !QPrinterInfo::availablePrinterNames().isEmpty();
     }
+    bool Stampa(const QImage& immagine, const std::string& titolo) override {
+        QPrinter& stampante = StampanteImpostata();
+        QPainter pittore;
+        if (!pittore.begin(&stampante)) return false;
+        const QRect pagina = pittore.viewport();
+        const QString testo = DaAnsi(titolo);
+        const int altezzaTitolo = pittore.fontMetrics().height() * 2;
+        pittore.drawText(QRect(pagina.left(), pagina.top(), pagina.width(), altezzaTitolo),
+                         Qt::AlignLeft | Qt::AlignVCenter, testo);
+        QRect area(pagina.left(), pagina.top() + altezzaTitolo, pagina.width(),
+                   pagina.height() - altezzaTitolo);
+        QSize misura = immagine.size();
+        misura.scale(area.size(), Qt::KeepAspectRatio);
+        pittore.drawImage(QRect(area.topLeft(), misura), immagine);
+        return pittore.end();
+    }
     int MostraModale(QWidget* finestra) override {
         if (!finestra) return 0;
         if (auto* dialogo = qobject_cast<QDialog*>(finestra)) return dialogo->exec();
@@ -123,6 +141,9 @@ bool DialogoImpostaStampante() {
 }
 bool StampantePresente() {
     return rispondente->StampantePresente();
+}
+bool StampaImmagine(const QImage& immagine, const std::string& titolo) {
+    return rispondente->Stampa(immagine, titolo);
 }
 int MostraModale(QWidget* finestra) {
     return rispondente->MostraModale(finestra);

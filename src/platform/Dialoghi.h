@@ -7,6 +7,7 @@
 
 #include <string>
 
+class QImage;
 class QPrinter;
 class QString;
 class QWidget;
@@ -41,6 +42,9 @@ class RispondenteDialoghi {
     // False when the user cancelled.
     virtual bool ImpostaStampante() = 0;
     virtual bool StampantePresente() = 0;
+    // Prints one page: the title on top, the picture under it scaled to the page; false
+    // when printing failed.
+    virtual bool Stampa(const QImage& immagine, const std::string& titolo) = 0;
     // Shows a window modal and returns when it is closed, with the dialog's result code
     // (0 for a window that is not a dialog).
     virtual int MostraModale(QWidget* finestra) = 0;
@@ -58,6 +62,7 @@ std::string DialogoSalvaFile(const RichiestaFile& richiesta);
 SceltaColore DialogoColore(long iniziale);
 bool DialogoImpostaStampante();
 bool StampantePresente();
+bool StampaImmagine(const QImage& immagine, const std::string& titolo);
 int MostraModale(QWidget* finestra);
 bool ApriDocumento(const std::string& percorso);
 

@@ -6,6 +6,7 @@
 
 #include "platform/Dialoghi.h"
 
+#include <QImage>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -30,6 +31,7 @@ class RisposteDialoghi : public RispondenteDialoghi {
     std::deque<bool> impostazioniStampante;
     bool stampantePresente = true;
     bool documentoApribile = true;
+    bool stampaRiuscita = true;
     // Each modal window shown is handed to the next function, in place of the user: it may
     // fill the window's boxes and press its buttons; its return value is the result code.
     std::deque<std::function<int(QWidget*)>> modali;
@@ -43,6 +45,11 @@ class RisposteDialoghi : public RispondenteDialoghi {
     std::vector<QPointer<QWidget>> finestreModali;
     std::vector<QString> classiModali; // class names of the modal windows, in order
     std::vector<std::string> documentiAperti;
+    struct PaginaStampata {
+        QImage immagine;
+        std::string titolo;
+    };
+    std::vector<PaginaStampata> stampe;
 
     void RispondiModale(std::function<int(QWidget*)> risposta) {
         modali.push_back(std::move(risposta));
@@ -67,6 +74,10 @@ class RisposteDialoghi : public RispondenteDialoghi {
     bool StampantePresente() override {
         ++verificheStampante;
         return stampantePresente;
+    }
+    bool Stampa(const QImage& immagine, const std::string& titolo) override {
+        stampe.push_back({immagine, titolo});
+        return stampaRiuscita;
     }
     int MostraModale(QWidget* finestra) override {
         finestreModali.emplace_back(finestra);

@@ -100,7 +100,7 @@ TEST_F(FileLinguaInglese, CatalogueMatchesTheLoadedTexts) {
 
 TEST_F(FileLinguaInglese, LinesMovedForASecondUseAreAtTheEndOfTheirSections) {
     EXPECT_EQ(TestiQuantity.size(), 77u);
-    EXPECT_EQ(Messaggi.size(), 48u);
+    EXPECT_EQ(Messaggi.size(), 49u);
     EXPECT_EQ(TestiFrmMenu.size(), 32u);
     EXPECT_EQ(TestiInsGeo01.size(), 30u);
     // The two uses read different texts.
@@ -112,6 +112,8 @@ TEST_F(FileLinguaInglese, LinesMovedForASecondUseAreAtTheEndOfTheirSections) {
     EXPECT_NE(Riga(TestiQuantity, 36), Riga(TestiQuantity, 76));
     // The printer message gets its full stop from the printer test.
     EXPECT_NE(Riga(Messaggi, 46).back(), '.');
+    // The editor's print failure has a line of its own after the moved ones.
+    EXPECT_FALSE(Riga(Messaggi, 48).empty());
     EXPECT_EQ(Riga(TestiUnita, 10).empty(), false);
     EXPECT_EQ(TestiUnita.size(), 11u);
 }

@@ -8,6 +8,7 @@
 #include "core/Vista.h"
 #include "geometry_editor/Annulla.h"
 #include "geometry_editor/InsGeo01.h"
+#include "platform/RisposteDialoghi.h"
 #include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Main.h"
@@ -334,4 +335,30 @@ TEST_F(FinestraInsGeo, NessunElementoOltreLoSlot10) {
     ed->CmdOKMolla->click();
     EXPECT_EQ(pr.StatoDatiProgetto, 0);
     EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+// Print: enabled once a linkage is solved; it prints the drawing under the window's title,
+// says so when there is no printer, and says so when printing fails.
+TEST_F(FinestraInsGeo, LaStampaMandaIlDisegnoOAvvisa) {
+    EXPECT_FALSE(ed->CmdStampa->isEnabled());
+    QuadrilateroDigitato();
+    ASSERT_TRUE(ed->CmdStampa->isEnabled());
+    RisposteDialoghi stampa;
+    ed->CmdStampa->click();
+    ASSERT_EQ(stampa.stampe.size(), 1u);
+    EXPECT_EQ(stampa.stampe[0].immagine, ed->PicGeo().Immagine());
+    EXPECT_EQ(stampa.stampe[0].titolo, AdAnsi(ed->windowTitle()));
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+
+    stampa.stampaRiuscita = false;
+    ed->CmdStampa->click();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 48));
+
+    stampa.stampantePresente = false;
+    ed->CmdStampa->click();
+    EXPECT_EQ(stampa.stampe.size(), 2u);
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 46) + ".");
+    EXPECT_EQ(dialoghi.mostrati[1].stile, vbCritical);
 }

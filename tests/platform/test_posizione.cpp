@@ -1,6 +1,7 @@
 // Window placement in twips on Qt widgets, centring kept inside the screen, and the printer
 // check with its message.
 #include "platform/Posizione.h"
+#include "platform/RisposteDialoghi.h"
 #include "platform/Stampante.h"
 #include "support/Risposte.h"
 
@@ -105,18 +106,15 @@ TEST_F(Posizione, ChildOfTheMultiDocumentFrameMovesItsSubWindow) {
 }
 
 TEST_F(Posizione, PrinterCheck) {
-    ImpostaPresenzaStampante([] { return false; });
+    RisposteDialoghi dialoghi;
+    dialoghi.stampantePresente = false;
     EXPECT_FALSE(VerificaStampante("No printer is installed"));
     ASSERT_EQ(risposte.mostrati.size(), 1u);
     EXPECT_EQ(risposte.mostrati[0].testo, "No printer is installed.");
     EXPECT_EQ(risposte.mostrati[0].stile, 16);
-    ImpostaPresenzaStampante([] { return true; });
+    dialoghi.stampantePresente = true;
     EXPECT_TRUE(VerificaStampante("No printer is installed"));
     EXPECT_EQ(risposte.mostrati.size(), 1u);
-    ImpostaPresenzaStampante({});
-    // The platform's own answer: true, or false with the message.
-    const bool presente = VerificaStampante("x");
-    EXPECT_EQ(risposte.mostrati.size(), presente ? 1u : 2u);
 }
 
 } // namespace
