@@ -240,28 +240,33 @@ void INSGEO01::CreaControlli() {
         CmdOKForcellone = new QPushButton(FrmForcellone);
         g->addWidget(CmdOKForcellone, 3, 3, 1, 2);
     }
+    // A panel of the link or the shock element: the previous chain point (read-only) in row
+    // 1, the new point in row 2, the option and the confirm button beside them.
+    auto pannelloDuePunti = [](QGroupBox* f, QLineEdit*& precX, QLineEdit*& precY, QLineEdit*& x,
+                               QLineEdit*& y, QAbstractButton* opzione, QPushButton*& conferma) {
+        auto* g = new QGridLayout(f);
+        g->addWidget(EtichettaCentrata("X", f), 0, 1);
+        g->addWidget(EtichettaCentrata("Y", f), 0, 2);
+        precX = NuovaCasella(f);
+        precY = NuovaCasella(f);
+        CasellaPrecedente(precX, true);
+        CasellaPrecedente(precY, false);
+        x = NuovaCasella(f);
+        y = NuovaCasella(f);
+        g->addWidget(EtichettaCentrata("1", f), 1, 0);
+        g->addWidget(precX, 1, 1);
+        g->addWidget(precY, 1, 2);
+        g->addWidget(EtichettaCentrata("2", f), 2, 0);
+        g->addWidget(x, 2, 1);
+        g->addWidget(y, 2, 2);
+        g->addWidget(opzione, 1, 3);
+        conferma = new QPushButton(f);
+        g->addWidget(conferma, 2, 3);
+    };
     FRMASTA = new QGroupBox(pannelli);
-    {
-        auto* g = new QGridLayout(FRMASTA);
-        g->addWidget(EtichettaCentrata("X", FRMASTA), 0, 1);
-        g->addWidget(EtichettaCentrata("Y", FRMASTA), 0, 2);
-        LblAstaPrecX = NuovaCasella(FRMASTA);
-        LblAstaPrecY = NuovaCasella(FRMASTA);
-        CasellaPrecedente(LblAstaPrecX, true);
-        CasellaPrecedente(LblAstaPrecY, false);
-        TxtAstaX = NuovaCasella(FRMASTA);
-        TxtAstaY = NuovaCasella(FRMASTA);
-        g->addWidget(EtichettaCentrata("1", FRMASTA), 1, 0);
-        g->addWidget(LblAstaPrecX, 1, 1);
-        g->addWidget(LblAstaPrecY, 1, 2);
-        g->addWidget(EtichettaCentrata("2", FRMASTA), 2, 0);
-        g->addWidget(TxtAstaX, 2, 1);
-        g->addWidget(TxtAstaY, 2, 2);
-        ChkModify[0] = new QCheckBox(FRMASTA);
-        g->addWidget(ChkModify[0], 1, 3);
-        CmdOKAsta = new QPushButton(FRMASTA);
-        g->addWidget(CmdOKAsta, 3, 3);
-    }
+    ChkModify[0] = new QCheckBox(FRMASTA);
+    pannelloDuePunti(FRMASTA, LblAstaPrecX, LblAstaPrecY, TxtAstaX, TxtAstaY, ChkModify[0],
+                     CmdOKAsta);
     FrmSquadretta = new QGroupBox(pannelli);
     {
         auto* g = new QGridLayout(FrmSquadretta);
@@ -291,27 +296,9 @@ void INSGEO01::CreaControlli() {
         g->addWidget(CmdOKSquadretta, 1, 4, 3, 1);
     }
     FRMMOLLA = new QGroupBox(pannelli);
-    {
-        auto* g = new QGridLayout(FRMMOLLA);
-        g->addWidget(EtichettaCentrata("X", FRMMOLLA), 0, 1);
-        g->addWidget(EtichettaCentrata("Y", FRMMOLLA), 0, 2);
-        LblMollaPrecX = NuovaCasella(FRMMOLLA);
-        LblMollaPrecY = NuovaCasella(FRMMOLLA);
-        CasellaPrecedente(LblMollaPrecX, true);
-        CasellaPrecedente(LblMollaPrecY, false);
-        TxtMollaX = NuovaCasella(FRMMOLLA);
-        TxtMollaY = NuovaCasella(FRMMOLLA);
-        g->addWidget(EtichettaCentrata("1", FRMMOLLA), 1, 0);
-        g->addWidget(LblMollaPrecX, 1, 1);
-        g->addWidget(LblMollaPrecY, 1, 2);
-        g->addWidget(EtichettaCentrata("2", FRMMOLLA), 2, 0);
-        g->addWidget(TxtMollaX, 2, 1);
-        g->addWidget(TxtMollaY, 2, 2);
-        ChkFix = new QCheckBox(FRMMOLLA);
-        g->addWidget(ChkFix, 1, 3);
-        CmdOKMolla = new QPushButton(FRMMOLLA);
-        g->addWidget(CmdOKMolla, 2, 3);
-    }
+    ChkFix = new QCheckBox(FRMMOLLA);
+    pannelloDuePunti(FRMMOLLA, LblMollaPrecX, LblMollaPrecY, TxtMollaX, TxtMollaY, ChkFix,
+                     CmdOKMolla);
     for (auto* f : {FrmForcellone, FRMASTA, FrmSquadretta, FRMMOLLA}) {
         posto->addWidget(f, 0, 0, Qt::AlignLeft | Qt::AlignTop);
         f->hide();
