@@ -4,7 +4,7 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev qt6-base-dev libqt6printsupport6
       qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-      locales)
+      locales fonts-dejavu-core)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
