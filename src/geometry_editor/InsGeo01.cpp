@@ -873,30 +873,26 @@ void INSGEO01::CmdOKForcellone_Click() {
     if (u > 0) SchemaItem[8]->setEnabled(true);
 }
 
-void INSGEO01::CmdOKAsta_Click() {
+// Confirms a link or a rocker panel into the last slot, or the element being modified.
+void INSGEO01::ConfermaElementoCatena(int pannello) {
     if (ModoEdit == 5) {
         Modifica();
         return;
     }
     const int16_t p = NumeroProgetti;
     int16_t u = Progetti[p].UltimoElemento;
-    if (!MemorizzaElemento(*this, PANNELLO_ASTA, p, u)) return;
+    if (!MemorizzaElemento(*this, pannello, p, u)) return;
     Ridisegna();
     AttivaPulsantiera(u);
     SchemaItem[8]->setEnabled(true);
 }
 
+void INSGEO01::CmdOKAsta_Click() {
+    ConfermaElementoCatena(PANNELLO_ASTA);
+}
+
 void INSGEO01::CmdOKSquadretta_Click() {
-    if (ModoEdit == 5) {
-        Modifica();
-        return;
-    }
-    const int16_t p = NumeroProgetti;
-    int16_t u = Progetti[p].UltimoElemento;
-    if (!MemorizzaElemento(*this, PANNELLO_SQUADRETTA, p, u)) return;
-    Ridisegna();
-    AttivaPulsantiera(u);
-    SchemaItem[8]->setEnabled(true);
+    ConfermaElementoCatena(PANNELLO_SQUADRETTA);
 }
 
 void INSGEO01::CmdOKMolla_Click() {

@@ -257,6 +257,7 @@ class INSGEO01 : public FinestraFiglia,
     void resizeEvent(QResizeEvent* evento) override;
 
   private:
+    void ConfermaElementoCatena(int pannello);
     void CreaControlli();
     void CreaMenu();
     void MostraPannello(QGroupBox* pannello);
