@@ -1,76 +1,51 @@
-// The geometry editor window with its mouse, view tools and animation wired in, driven as a
-// user drives it on the offscreen platform: a linkage drawn by clicking on the drawing and
-// solved, the manual animation moved with the scroll bar, the automatic one stopped, left by
-// deactivation and by closing while it runs, a window zoom, a pan and the grid steps.
-//
-// A running animation yields to the event loop once per frame; the tests act inside those
-// yields through a queued call that posts itself again at every pass of the loop, so each
-// action happens at a known frame without timers or waiting.
-//
-// KELVRA_SCREENSHOT_DIR names a folder to keep pictures of the main window at rest, during
-// the manual animation and after stopping it.
-#include "core/Cinematica.h"
+// The editor window with mouse, view tools and animation, driven as a user drives it: a
+// linkage drawn by clicking, the manual animation on the scroll bar, the automatic one stopped
+// by the button, by deactivation, by closing and by the end of the program, a window zoom, a
+// pan and the grid. A running animation yields to the event loop once per frame; the tests act
+// inside those yields through a queued call that posts itself again at every pass.
+// KELVRA_SCREENSHOT_DIR names a folder for pictures at rest, mid-travel and after stopping.
+#include "FinestraReale.h"
+
 #include "core/Disegno.h"
 #include "core/Formato.h"
-#include "core/Lingua.h"
-#include "core/Unita.h"
-#include "core/Vista.h"
-#include "geometry_editor/Annulla.h"
-#include "geometry_editor/Catena.h"
-#include "geometry_editor/InsGeo01.h"
 #include "platform/Posizione.h"
-#include "platform/Testo.h"
-#include "shell/Avvio.h"
-#include "shell/Main.h"
-#include "support/Risposte.h"
 
-#include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QPointer>
-#include <QTemporaryDir>
-#include <QTest>
 #include <cmath>
-#include <filesystem>
 #include <functional>
-#include <gtest/gtest.h>
 #include <memory>
 
 using namespace kelvra;
-namespace fs = std::filesystem;
 
 namespace {
 
 // The element records of the newest project, to compare before and after an animation.
-struct Records {
-    TrePunti forcellone;
-    std::array<TrePunti, MAX_ELEMENTI + 1> aste;
-    std::array<QuattroPunti, MAX_ELEMENTI + 1> squadrette;
-    std::array<TrePunti, MAX_ELEMENTI + 1> molle;
-};
-Records Leggi() {
+std::vector<float> Records() {
     const Progetto& p = Progetti[NumeroProgetti];
-    return {p.DatiForcellone, p.DatiAsta, p.DatiSquadretta, p.DatiMolla};
-}
-void Uguali(const Records& a, const Records& b) {
-    for (int j = 0; j < 3; ++j) EXPECT_EQ(a.forcellone.P[j], b.forcellone.P[j]) << j;
+    std::vector<float> v;
+    const auto aggiungi = [&](const auto& r) {
+        for (const Punto& q : r.P) v.insert(v.end(), {q.X, q.Y});
+    };
+    aggiungi(p.DatiForcellone);
     for (int s = 0; s <= MAX_ELEMENTI; ++s) {
-        for (int j = 0; j < 3; ++j) {
-            EXPECT_EQ(a.aste[s].P[j], b.aste[s].P[j]) << s;
-            EXPECT_EQ(a.molle[s].P[j], b.molle[s].P[j]) << s;
-        }
-        for (int j = 0; j < 4; ++j) EXPECT_EQ(a.squadrette[s].P[j], b.squadrette[s].P[j]) << s;
+        aggiungi(p.DatiAsta[s]);
+        aggiungi(p.DatiSquadretta[s]);
+        aggiungi(p.DatiMolla[s]);
     }
+    return v;
 }
 
-// Counts the passes of the event loop from its start: every yield of an animation is one
-// pass. At each pass it runs `azione` with the count so far.
+// Counts the passes of the event loop from its start (every yield of an animation is one)
+// and runs `azione` at each with the count so far.
 class Passi {
   public:
     std::function<void(int)> azione;
     int conteggio = 0;
 
-    void Avvia() {
+    void Avvia(std::function<void(int)> a) {
         if (attivo_) *attivo_ = false;
+        azione = std::move(a);
         conteggio = 0;
         attivo_ = std::make_shared<bool>(true);
         Posta();
@@ -97,80 +72,64 @@ class Passi {
     std::shared_ptr<bool> attivo_;
 };
 
-class EditorAnimato : public test::TabelleAzzerate {
+class EditorAnimato : public test::FinestraReale {
   protected:
     void SetUp() override {
-        TabelleAzzerate::SetUp();
-        AzzeraVista();
-        AzzeraUndo();
-        cwd = fs::current_path();
-        dir = fs::path(cartella.path().toStdString());
-        fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
-                          "Kelvra3.lng",
-                      dir / "Kelvra3.lng");
-        Ganci = {};
-        Ganci.TerminaProgramma = [this](int codice) { terminato = codice; };
-        RegistraEditorGeometria();
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
-        main = &MAIN::Mostra();
-        // A desktop-sized frame, larger than the offscreen screen.
-        main->showNormal();
-        main->setGeometry(0, 0, 1280, 900);
-        QCoreApplication::processEvents();
-        ed = INSGEO01::Istanza();
-        ASSERT_NE(ed, nullptr);
+        FinestraReale::SetUp();
         ASSERT_TRUE(ed->isVisible());
     }
     void TearDown() override {
         passi.Ferma();
-        delete MAIN::Istanza();
-        delete INSGEO01::Istanza();
-        Ganci = {};
-        fs::current_path(cwd);
-        AzzeraLingua();
-        AzzeraVista();
-        TabelleAzzerate::TearDown();
+        FinestraReale::TearDown();
     }
-
-    Progetto& P() { return Progetti[NumeroProgetti]; }
     PictureBox& Pic() { return ed->PicGeo(); }
 
-    // The pointer moves to a world point of the drawing and the left button is pressed and
-    // released there.
+    // The pointer moves to a world point of the drawing and the left button clicks there.
     void Clic(double X, double Y) {
-        const double x = SchermoX(X);
-        const double y = SchermoY(Y);
+        const double x = SchermoX(X), y = SchermoY(Y);
         emit Pic().MouseMove(0, 0, x, y);
         emit Pic().MouseDown(1, 0, x, y);
         emit Pic().MouseUp(1, 0, x, y);
     }
-
+    void Trascina(double x1, double y1, double x2, double y2) {
+        emit Pic().MouseDown(1, 0, x1, y1);
+        emit Pic().MouseMove(1, 0, x2, y2);
+        emit Pic().MouseUp(1, 0, x2, y2);
+    }
     // The four-bar drawn with the mouse: a link from the swingarm's attachment to (800, 300),
-    // a link pinned to the frame at (900, 250), the shock absorber from their joint to
-    // (550, 650); maximum travel 100 mm.
-    void QuadrilateroCliccato() {
-        ed->TxtMaxEsc->selectAll();
-        QTest::keyClicks(ed->TxtMaxEsc, "100");
+    // a link pinned to the frame at (900, 250), the shock from their joint to (550, 650);
+    // maximum travel 100 mm. Returns the records at rest.
+    std::vector<float> QuadrilateroCliccato() {
+        Digita(ed->TxtMaxEsc, "100");
         ed->CmdAsta->click();
         Clic(800, 300);
         ed->CmdAsta->click();
         Clic(900, 250);
         ed->CmdMolla->click();
         Clic(550, 650);
+        return Records();
     }
-
+    // Runs the animation of a kind from the button with `azione` at every yield; returns
+    // the number of yields seen.
+    int Anima(int16_t tipo, std::function<void(int)> azione) {
+        ed->TipoSimulazione = tipo;
+        passi.Avvia(std::move(azione));
+        ed->CmdSimula->click();
+        const int n = passi.conteggio;
+        passi.Ferma();
+        return n;
+    }
     // The position of the travel whose linkage attachment the last drawing used.
     int PosizioneDisegnata() {
         for (int i = 0; i <= 30; ++i)
             if (PuntiCatena[1] == P().PuntiGiunzione[2][1][i]) return i;
         return -1;
     }
-    // The colour of the drawing under a world point.
     QRgb ColoreA(const Punto& w) {
         const QPointF px = Pic().PixelDa(SchermoX(w.X), SchermoY(w.Y));
         return Pic().Immagine().pixel(static_cast<int>(px.x()), static_cast<int>(px.y()));
     }
-    // Pixels of the drawing that are neither the back colour nor a linkage colour.
+    // Dark pixels of the drawing: the grid's marks and text.
     int PixelScuri() {
         const QImage im = Pic().Immagine().convertToFormat(QImage::Format_RGB32);
         int n = 0;
@@ -180,40 +139,31 @@ class EditorAnimato : public test::TabelleAzzerate {
         return n;
     }
     QString Maiuscola(int riga) { return "&" + DaAnsi(Maiuscolo(Riga(TestiInsGeo01, riga))); }
-    bool ConfermeAbilitate() {
-        return ed->CmdOKForcellone->isEnabled() && ed->CmdOKAsta->isEnabled() &&
-               ed->CmdOKSquadretta->isEnabled() && ed->CmdOKMolla->isEnabled();
+    // All four confirm buttons enabled (true), all disabled (false); -1 when mixed.
+    int Conferme() {
+        const int n = ed->CmdOKForcellone->isEnabled() + ed->CmdOKAsta->isEnabled() +
+                      ed->CmdOKSquadretta->isEnabled() + ed->CmdOKMolla->isEnabled();
+        return n == 4 ? 1 : n == 0 ? 0 : -1;
     }
-    bool ConfermeDisabilitate() {
-        return !ed->CmdOKForcellone->isEnabled() && !ed->CmdOKAsta->isEnabled() &&
-               !ed->CmdOKSquadretta->isEnabled() && !ed->CmdOKMolla->isEnabled();
+    // At rest after a stop: records, drawing, caption, the stop request cleared.
+    void ARiposo(const std::vector<float>& riposo, const QString& didascalia) {
+        EXPECT_EQ(Records(), riposo);
+        EXPECT_EQ(PosizioneDisegnata(), 0);
+        EXPECT_EQ(ed->RichiestaStop, FALSO);
+        EXPECT_EQ(ed->CmdSimula->text(), didascalia);
+        EXPECT_EQ(Conferme(), 1);
     }
     void Salva(const char* nome) {
         if (const char* cartella = std::getenv("KELVRA_SCREENSHOT_DIR")) {
+            QCoreApplication::processEvents();
             main->grab().save(QString::fromLocal8Bit(cartella) + "/" + nome + ".png");
         }
     }
 
-    QTemporaryDir cartella;
-    fs::path dir, cwd;
-    MAIN* main = nullptr;
-    INSGEO01* ed = nullptr;
     Passi passi;
-    int terminato = -1;
 };
 
 TEST_F(EditorAnimato, UnQuadrilateroDisegnatoAClicVieneRisolto) {
-    // The swingarm alone: the pointer over world (750, 650) is 200, 250 from the pivot and
-    // straight above the attachment (750, 450), 200 mm away.
-    const double x = SchermoX(750);
-    const double y = SchermoY(650);
-    emit Pic().MouseMove(0, 0, x, y);
-    EXPECT_NEAR(Val(AdAnsi(ed->LblX->text())), 200.0, 1e-3);
-    EXPECT_NEAR(Val(AdAnsi(ed->LblY->text())), 250.0, 1e-3);
-    EXPECT_EQ(ed->LblL->text(), "200.0");
-    EXPECT_NEAR(Val(AdAnsi(ed->LblAng->text())), 90.0, 1e-3);
-    EXPECT_EQ(Pic().cursor().shape(), Qt::CrossCursor);
-
     QuadrilateroCliccato();
     EXPECT_TRUE(dialoghi.mostrati.empty());
     ASSERT_EQ(P().UltimoElemento, 3);
@@ -223,37 +173,36 @@ TEST_F(EditorAnimato, UnQuadrilateroDisegnatoAClicVieneRisolto) {
     EXPECT_NEAR(P().DatiMolla[3].P[1].Y, 650.0, 1e-3);
     EXPECT_EQ(P().StatoDatiProgetto, 1);
     EXPECT_GE(P().NumPunti, 30);
-    // The shock at rest runs from the joint (800, 300) to (550, 650).
     EXPECT_NEAR(P().LunghezzaAmmortizzatore[0], std::hypot(250.0, 350.0), 1e-2);
     EXPECT_TRUE(ed->CmdSimula->isEnabled());
     // The readouts now measure from the start of the shock absorber, the joint.
     emit Pic().MouseMove(0, 0, SchermoX(800), SchermoY(400));
     EXPECT_EQ(ed->LblL->text(), "100.0");
+    EXPECT_EQ(Pic().cursor().shape(), Qt::CrossCursor);
 }
 
 TEST_F(EditorAnimato, ManualeLaBarraMuoveLaSospensioneEFermandoTornaARiposo) {
-    QuadrilateroCliccato();
-    const Records riposo = Leggi();
-    const float tpp = TwipsPerPixelX(ed);
+    const auto riposo = QuadrilateroCliccato();
     const int W = ed->width();
     Salva("riposo");
-
     ed->CmdSimula->click();
     EXPECT_EQ(ed->StatoSimula, 1);
     EXPECT_EQ(ed->CmdSimula->text(), Maiuscola(14));
-    EXPECT_TRUE(ConfermeDisabilitate());
+    EXPECT_EQ(Conferme(), 0);
     EXPECT_EQ(ModoEdit, 6);
     // The drawing gives up an 800-twip strip; the bar stands a third of the way into it,
     // with the travel label under it.
-    const int striscia = static_cast<int>(std::lround(800 / tpp));
-    EXPECT_NEAR(Pic().width(), W - striscia, 1);
-    EXPECT_EQ(Pic().x(), 0);
+    const int striscia = static_cast<int>(std::lround(800 / TwipsPerPixelX(ed)));
+    const auto Disposizione = [&](int larghezza) {
+        EXPECT_NEAR(Pic().width(), larghezza - striscia, 1);
+        EXPECT_NEAR(ed->VScroll->x(), larghezza - 2.0 * striscia / 3, 1.5);
+        EXPECT_EQ(ed->VScroll->y(), 0);
+        EXPECT_EQ(ed->LblEsc->y(), ed->VScroll->height());
+        EXPECT_NEAR(ed->VScroll->height() + ed->LblEsc->height(), Pic().height(), 1);
+    };
+    Disposizione(W);
     EXPECT_TRUE(ed->VScroll->isVisible());
     EXPECT_TRUE(ed->LblEsc->isVisible());
-    EXPECT_NEAR(ed->VScroll->x(), W - 2.0 * striscia / 3, 1.5);
-    EXPECT_EQ(ed->VScroll->y(), 0);
-    EXPECT_EQ(ed->LblEsc->y(), ed->VScroll->height());
-    EXPECT_NEAR(ed->VScroll->height() + ed->LblEsc->height(), Pic().height(), 1);
     EXPECT_EQ(ed->VScroll->maximum(), 30);
 
     ed->VScroll->setValue(15);
@@ -265,126 +214,84 @@ TEST_F(EditorAnimato, ManualeLaBarraMuoveLaSospensioneEFermandoTornaARiposo) {
     EXPECT_EQ(ColoreA(P().PosizioneRuota[15]), qRgb(255, 0, 0));
     EXPECT_NE(ColoreA(P().PosizioneRuota[0]), qRgb(255, 0, 0));
     EXPECT_NEAR(P().PosizioneRuota[15].Y - P().PosizioneRuota[0].Y, 15.0, 1e-3);
-    Uguali(riposo, Leggi());
-    QCoreApplication::processEvents();
+    EXPECT_EQ(Records(), riposo);
     Salva("manuale15");
 
     // A larger frame: the strip, the bar and the position follow the new size.
     main->resize(1400, 1000);
     QCoreApplication::processEvents();
-    const int W2 = ed->width();
-    ASSERT_GT(W2, W);
-    EXPECT_NEAR(Pic().width(), W2 - striscia, 1);
-    EXPECT_NEAR(ed->VScroll->x(), W2 - 2.0 * striscia / 3, 1.5);
-    EXPECT_NEAR(ed->VScroll->height() + ed->LblEsc->height(), Pic().height(), 1);
+    ASSERT_GT(ed->width(), W);
+    Disposizione(ed->width());
     EXPECT_EQ(ed->VScroll->value(), 15);
     EXPECT_EQ(ColoreA(P().PosizioneRuota[15]), qRgb(255, 0, 0));
     main->resize(1280, 900);
     QCoreApplication::processEvents();
-    ASSERT_EQ(ed->width(), W);
 
-    // A confirmation during the animation stores nothing: the buttons are off, and a click
-    // on the drawing enters nothing.
+    // A click on the drawing during the animation enters nothing.
     Clic(600, 600);
-    Uguali(riposo, Leggi());
+    EXPECT_EQ(Records(), riposo);
 
     ed->CmdSimula->click();
     EXPECT_EQ(ed->StatoSimula, 2);
-    EXPECT_EQ(ed->CmdSimula->text(), Maiuscola(8));
-    EXPECT_TRUE(ConfermeAbilitate());
+    ARiposo(riposo, Maiuscola(8));
     EXPECT_FALSE(ed->VScroll->isVisible());
     EXPECT_FALSE(ed->LblEsc->isVisible());
     EXPECT_EQ(ed->VScroll->value(), 0);
-    EXPECT_EQ(Pic().width(), W);
-    EXPECT_EQ(PosizioneDisegnata(), 0);
+    EXPECT_EQ(Pic().width(), ed->width());
     EXPECT_EQ(ColoreA(P().PosizioneRuota[0]), qRgb(255, 0, 0));
-    EXPECT_EQ(ed->RichiestaStop, FALSO);
-    Uguali(riposo, Leggi());
-    QCoreApplication::processEvents();
     Salva("fermata");
 }
 
 TEST_F(EditorAnimato, AutomaticoFermatoAMetaCorsaTornaARiposo) {
-    QuadrilateroCliccato();
-    const Records riposo = Leggi();
+    const auto riposo = QuadrilateroCliccato();
+    // Choosing the kind in the menu starts it at once and runs it to its end, at rest.
     ed->SimulazioneItem[2]->trigger();
-    // Choosing the kind started it at once and ran it to its end: 15 cycles of 31 frames
-    // up, one more yield, 31 down, ending at rest.
     EXPECT_TRUE(ed->SimulazioneItem[2]->isChecked());
     EXPECT_FALSE(ed->SimulazioneItem[1]->isChecked());
-    EXPECT_EQ(ed->TipoSimulazione, 2);
     EXPECT_EQ(PosizioneDisegnata(), 0);
-    Uguali(riposo, Leggi());
+    EXPECT_EQ(Records(), riposo);
+    ed->CmdSimula->click(); // stop
+    EXPECT_EQ(ed->StatoSimula, 2);
 
-    // Press the button again (stop), and once more to start; stop at the 10th yield.
-    ed->CmdSimula->click();
-    EXPECT_EQ(ed->StatoSimula, 2);
     std::vector<int> viste;
-    passi.azione = [&](int n) {
+    const int n = Anima(2, [&](int i) {
         viste.push_back(PosizioneDisegnata());
-        // Mid-travel the records still hold the rest geometry.
-        Uguali(riposo, Leggi());
-        EXPECT_TRUE(ConfermeDisabilitate());
-        if (n == 10) ed->CmdSimula->click();
-    };
-    passi.Avvia();
-    ed->CmdSimula->click();
-    const int dopo = passi.conteggio;
-    passi.Ferma();
+        // Mid-travel the records still hold the rest geometry, and nothing can confirm.
+        EXPECT_EQ(Records(), riposo);
+        EXPECT_EQ(Conferme(), 0);
+        if (i == 10) ed->CmdSimula->click();
+    });
     // One frame per yield from rest upwards, and nothing after the stop.
-    ASSERT_EQ(dopo, 10);
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(viste[static_cast<size_t>(i)], i);
+    ASSERT_EQ(n, 10);
+    EXPECT_EQ(viste, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(ed->StatoSimula, 2);
-    EXPECT_EQ(ed->RichiestaStop, FALSO);
-    EXPECT_EQ(ed->CmdSimula->text(), Maiuscola(13));
     EXPECT_EQ(ModoEdit, 0);
-    EXPECT_TRUE(ConfermeAbilitate());
-    EXPECT_EQ(PosizioneDisegnata(), 0);
-    Uguali(riposo, Leggi());
+    ARiposo(riposo, Maiuscola(13));
 }
 
 TEST_F(EditorAnimato, AttivareUnAltraFinestraFermaLAnimazione) {
-    QuadrilateroCliccato();
-    const Records riposo = Leggi();
+    const auto riposo = QuadrilateroCliccato();
     auto* altra = new FinestraFiglia;
     main->AggiungiFiglia(altra);
     main->AttivaFiglia(ed);
-    ed->TipoSimulazione = 2;
-    int ultima = 0;
-    passi.azione = [&](int n) {
-        ultima = n;
-        if (n == 5) main->AttivaFiglia(altra);
-    };
-    passi.Avvia();
-    ed->CmdSimula->click();
-    passi.Ferma();
-    EXPECT_EQ(ultima, 5);
-    EXPECT_EQ(ed->RichiestaStop, FALSO);
-    EXPECT_EQ(ed->CmdSimula->text(), Maiuscola(8));
-    EXPECT_TRUE(ConfermeAbilitate());
-    EXPECT_EQ(PosizioneDisegnata(), 0);
-    Uguali(riposo, Leggi());
-    // The next press starts again.
+    EXPECT_EQ(Anima(2,
+                    [&](int i) {
+                        if (i == 5) main->AttivaFiglia(altra);
+                    }),
+              5);
+    ARiposo(riposo, Maiuscola(8));
     main->AttivaFiglia(ed);
     EXPECT_EQ(ed->StatoSimula, 0);
 
     // Away and straight back within one frame: the activation does not take back the stop.
-    ed->TipoSimulazione = 2;
-    ultima = 0;
-    passi.azione = [&](int n) {
-        ultima = n;
-        if (n == 5) {
-            main->AttivaFiglia(altra);
-            main->AttivaFiglia(ed);
-        }
-    };
-    passi.Avvia();
-    ed->CmdSimula->click();
-    passi.Ferma();
-    EXPECT_EQ(ultima, 5);
-    EXPECT_EQ(ed->RichiestaStop, FALSO);
-    EXPECT_EQ(PosizioneDisegnata(), 0);
-    Uguali(riposo, Leggi());
+    EXPECT_EQ(Anima(2,
+                    [&](int i) {
+                        if (i != 5) return;
+                        main->AttivaFiglia(altra);
+                        main->AttivaFiglia(ed);
+                    }),
+              5);
+    ARiposo(riposo, Maiuscola(8));
 
     // The manual kind gives the drawing its width back and hides the bar.
     ed->TipoSimulazione = 1;
@@ -395,56 +302,43 @@ TEST_F(EditorAnimato, AttivareUnAltraFinestraFermaLAnimazione) {
     EXPECT_FALSE(ed->VScroll->isVisibleTo(ed));
     EXPECT_EQ(Pic().width(), ed->width());
     EXPECT_EQ(ed->VScroll->value(), 0);
-    EXPECT_EQ(ed->CmdSimula->text(), Maiuscola(8));
-    Uguali(riposo, Leggi());
+    ARiposo(riposo, Maiuscola(8));
 }
 
 TEST_F(EditorAnimato, ChiudereDuranteLAnimazioneAspettaCheIlCicloFinisca) {
-    QuadrilateroCliccato();
-    const Records riposo = Leggi();
+    const auto riposo = QuadrilateroCliccato();
     QPointer<INSGEO01> finestra = ed;
     QMdiSubWindow* sotto = ed->SottoFinestra();
     ASSERT_NE(sotto, nullptr);
-    ed->TipoSimulazione = 2;
-    int ultima = 0;
-    passi.azione = [&](int n) {
-        ultima = n;
-        // The close box of the sub-window: refused while the loop is on the stack.
-        if (n == 4) sotto->close();
-        EXPECT_FALSE(finestra.isNull());
-        EXPECT_TRUE(sotto->isVisible());
-    };
-    passi.Avvia();
-    ed->CmdSimula->click();
-    passi.Ferma();
-    EXPECT_EQ(ultima, 4);
+    // The close box of the sub-window: refused while the loop is on the stack.
+    EXPECT_EQ(Anima(2,
+                    [&](int i) {
+                        if (i == 4) sotto->close();
+                        EXPECT_FALSE(finestra.isNull());
+                        EXPECT_TRUE(sotto->isVisible());
+                    }),
+              4);
     // The loop stopped at rest and then the window closed.
     ASSERT_FALSE(finestra.isNull());
     EXPECT_FALSE(sotto->isVisible());
     EXPECT_EQ(ed->RichiestaStop, FALSO);
-    Uguali(riposo, Leggi());
+    EXPECT_EQ(Records(), riposo);
 
-    // Leaving with the exit button while the loop runs: the chain is kept (it is complete),
-    // the window is destroyed once the loop has unwound, never before. The main window
-    // shows the editor again first.
+    // The exit button while the loop runs: the complete chain is kept, the window is
+    // destroyed once the loop has unwound, never before.
     Ganci.MostraInsGeo(*main, false);
     ASSERT_TRUE(sotto->isVisible());
-    ed->TipoSimulazione = 2;
-    ultima = 0;
-    passi.azione = [&](int n) {
-        ultima = n;
-        if (n == 3) ed->CmdEsci->click();
-        EXPECT_FALSE(finestra.isNull());
-    };
-    passi.Avvia();
-    ed->CmdSimula->click();
-    passi.Ferma();
-    EXPECT_EQ(ultima, 3);
+    EXPECT_EQ(Anima(2,
+                    [&](int i) {
+                        if (i == 3) ed->CmdEsci->click();
+                        EXPECT_FALSE(finestra.isNull());
+                    }),
+              3);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(finestra.isNull());
     EXPECT_EQ(INSGEO01::Istanza(), nullptr);
     EXPECT_EQ(P().UltimoElemento, 3);
-    Uguali(riposo, Leggi());
+    EXPECT_EQ(Records(), riposo);
     ed = nullptr;
 }
 
@@ -459,25 +353,18 @@ TEST_F(EditorAnimato, UscireDalProgrammaDuranteLAnimazione) {
         uscita.pop_front();
         return r;
     });
-    ed->TipoSimulazione = 2;
-    int ultima = 0;
-    int alTermine = 0;
-    passi.azione = [&](int n) {
-        ultima = n;
-        if (n == 3) main->close(); // answered No: the animation goes on
-        if (n == 6) {
-            main->close(); // answered Yes: the program ends here, with the editor whole
-            alTermine = terminato;
-            EXPECT_FALSE(finestra.isNull());
-            EXPECT_TRUE(ed->SimulazioneInCorso());
-            // Nothing runs after the end in the real program; here the loop is stopped.
-            ed->CmdSimula->click();
-        }
-    };
-    passi.Avvia();
-    ed->CmdSimula->click();
-    passi.Ferma();
-    EXPECT_EQ(ultima, 6);
+    int alTermine = -1;
+    EXPECT_EQ(Anima(2,
+                    [&](int i) {
+                        if (i == 3) main->close(); // No: the animation goes on
+                        if (i != 6) return;
+                        main->close(); // Yes: the program ends here, with the editor whole
+                        alTermine = terminato;
+                        EXPECT_FALSE(finestra.isNull());
+                        EXPECT_TRUE(ed->SimulazioneInCorso());
+                        ed->CmdSimula->click(); // nothing runs after the end in the real program
+                    }),
+              6);
     EXPECT_EQ(alTermine, 0);
     EXPECT_TRUE(uscita.empty());
     EXPECT_FALSE(finestra.isNull());
@@ -485,7 +372,7 @@ TEST_F(EditorAnimato, UscireDalProgrammaDuranteLAnimazione) {
 
 TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
     QuadrilateroCliccato();
-    // Window zoom: View item 4, a drag from the pivot's upper left to the axle's lower right.
+    // Window zoom: a drag from the pivot's upper left to the axle's lower right.
     ed->VistaItem[4]->trigger();
     EXPECT_EQ(ModoEdit, 2);
     const double x1 = SchermoX(500), y1 = SchermoY(700);
@@ -510,7 +397,6 @@ TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
     EXPECT_NEAR(MondoY(AreaSotto), mondoB, 1e-2);
     EXPECT_NEAR(ScalaSchemaX, (mondoR - mondoL) / AreaDestra, 1e-4);
     EXPECT_FLOAT_EQ(ScalaSchemaY, ScalaSchemaX);
-    // The swingarm's pivot is drawn where the new view puts it.
     EXPECT_EQ(ColoreA(Punto{550, 400}), qRgb(0, 0, 0));
 
     // The animation keeps the zoomed view.
@@ -520,8 +406,8 @@ TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
     EXPECT_FLOAT_EQ(ScalaSchemaX, scala);
     ed->CmdSimula->click();
 
-    // Pan: View item 6, a drag 30 mm right and 20 mm down moves the zoomed view's window
-    // corner by minus the drag in world mm: the drawing follows the mouse.
+    // Pan: a drag 30 mm right and 20 mm down moves the window corner by minus the drag in
+    // world mm, so the drawing follows the mouse.
     const float angoloX = FinestraX1, angoloY = FinestraY1;
     const QPointF perno = Pic().PixelDa(SchermoX(550), SchermoY(400));
     ed->VistaItem[6]->trigger();
@@ -535,7 +421,6 @@ TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
     EXPECT_FALSE(ed->Line1->isVisible());
     EXPECT_NEAR(FinestraX1, angoloX - 30 * scala, 1e-2);
     EXPECT_NEAR(FinestraY1, angoloY + 20 * scala, 1e-2);
-    // The pivot's dot moved with the drag, 30 mm right and 20 mm down on the drawing.
     const double pixelMm = Pic().Dpi() / 25.4;
     const QPointF spostato = Pic().PixelDa(SchermoX(550), SchermoY(400));
     EXPECT_NEAR(spostato.x() - perno.x(), 30 * pixelMm, 1.0);
@@ -545,9 +430,7 @@ TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
     EXPECT_EQ(ModoEdit, 5);
     // A second pan replaces the first: the zoomed view less this drag alone.
     ed->VistaItem[6]->trigger();
-    emit Pic().MouseDown(1, 0, 50, 40);
-    emit Pic().MouseMove(1, 0, 40, 40);
-    emit Pic().MouseUp(1, 0, 40, 40);
+    Trascina(50, 40, 40, 40);
     EXPECT_NEAR(FinestraX1, angoloX + 10 * scala, 1e-2);
     EXPECT_NEAR(FinestraY1, angoloY, 1e-2);
 
@@ -561,6 +444,8 @@ TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
 }
 
 TEST_F(EditorAnimato, IPassiDellaGriglia) {
+    const int passi[] = {-1, 0, 50, 100, 250, 500, -1};
+    for (int k = 1; k <= 6; ++k) EXPECT_EQ(PassoGrigliaItem(k), passi[k]) << k;
     const int senza = PixelScuri();
     EXPECT_EQ(PassoGriglia, 0);
     EXPECT_TRUE(ed->GrigliaItem[1]->isChecked());
@@ -577,7 +462,6 @@ TEST_F(EditorAnimato, IPassiDellaGriglia) {
     ed->GrigliaItem[1]->trigger();
     EXPECT_EQ(PassoGriglia, 0);
     EXPECT_EQ(PixelScuri(), senza);
-    for (int k = 1; k <= 5; ++k) EXPECT_EQ(ed->GrigliaItem[k]->isChecked(), k == 1) << k;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// The mouse on the editor's drawing: the pointer readouts against hand-worked figures, click
-// entry into each element panel (the click fills the boxes and runs the confirm), modify mode,
-// the right-button reset, and a modification after a change of point of view.
+// The mouse on the editor's drawing: the readouts against hand-worked figures, click entry
+// into the swingarm and rocker panels (links and shock are clicked on the real window in
+// test_insgeo01_animazione), modify mode, the right button, and a modification after a
+// change of point of view.
 #include "geometry_editor/ControlliEditorFinti.h"
 
 #include "core/Formato.h"
@@ -32,72 +33,84 @@ class Mouse : public FixtureEditor {
     }
     Progetto& P() { return Progetti[NumeroProgetti]; }
     std::string L(Etichetta e) { return ed.TestoEtichetta(e); }
-    // The pointer over a world point, with the view in force.
-    void Muovi(double X, double Y, int pulsanti = 0) {
-        mouse.PicGeo_MouseMove(pulsanti, 0, SchermoX(X), SchermoY(Y));
-    }
+    void Muovi(double X, double Y) { mouse.PicGeo_MouseMove(0, 0, SchermoX(X), SchermoY(Y)); }
     void Clicca(double X, double Y, int pulsante = 1) {
         Muovi(X, Y);
         mouse.PicGeo_MouseDown(pulsante, 0, SchermoX(X), SchermoY(Y));
         mouse.PicGeo_MouseUp(pulsante, 0, SchermoX(X), SchermoY(Y));
     }
+    void Trascina(int16_t modo, double x1, double y1, double x2, double y2) {
+        ModoEdit = modo;
+        mouse.PicGeo_MouseDown(1, 0, x1, y1);
+        mouse.PicGeo_MouseMove(1, 0, x2, y2);
+        mouse.PicGeo_MouseUp(1, 0, x2, y2);
+    }
+    void Letture(const char* x, const char* y, const char* l, const char* ang) {
+        EXPECT_EQ(L(Etichetta::LblX), x);
+        EXPECT_EQ(L(Etichetta::LblY), y);
+        EXPECT_EQ(L(Etichetta::LblL), l);
+        EXPECT_EQ(L(Etichetta::LblAng), ang);
+    }
 };
 
 TEST_F(Mouse, LettureConIlForcelloneDaSolo) {
     // Model (750, 650): 200 right of and 250 above the pivot (550, 400), straight above the
-    // attachment (750, 450) at 200 mm. The pointer is placed with the view's own single
-    // precision scale, which is the hand-worked one.
+    // attachment (750, 450) at 200 mm. The pointer is placed with the hand-worked scale.
     ASSERT_NEAR(ScalaSchemaX, SCALA, 1e-5);
     ASSERT_NEAR(ScalaSchemaY, SCALA, 1e-5);
     const double x = 750.0 / ScalaSchemaX;
     const double y = LATO_MM - 650.0 / ScalaSchemaY;
     mouse.PicGeo_MouseMove(0, 0, x, y);
-    EXPECT_EQ(L(Etichetta::LblX), "200.00");
-    EXPECT_EQ(L(Etichetta::LblY), "250.00");
-    EXPECT_EQ(L(Etichetta::LblL), "200.0");
-    EXPECT_EQ(L(Etichetta::LblAng), "90.0");
+    Letture("200.00", "250.00", "200.0", "90.0");
     EXPECT_TRUE(ed.croce);
     EXPECT_EQ(Suggerimento(), "hint 46");
-
-    // The same point in inches: 200 / 25.4 and 250 / 25.4.
+    // In inches: 200 / 25.4 and 250 / 25.4.
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     mouse.PicGeo_MouseMove(0, 0, x, y);
     EXPECT_NEAR(Val(L(Etichetta::LblX)), 200 / 25.4, 1e-6);
     EXPECT_NEAR(Val(L(Etichetta::LblY)), 250 / 25.4, 1e-6);
     EXPECT_EQ(L(Etichetta::LblL), "7.9");
-    EXPECT_EQ(L(Etichetta::LblAng), "90.0");
 }
 
 TEST_F(Mouse, LAngoloNonSuperaCentottantaGradi) {
-    // 100 right and 100 below the attachment reads as its mirror image above: 45 degrees.
-    Muovi(850, 350);
-    EXPECT_EQ(L(Etichetta::LblAng), "45.0");
-    EXPECT_EQ(L(Etichetta::LblL), "141.4");
-    Muovi(850, 550);
-    EXPECT_EQ(L(Etichetta::LblAng), "45.0");
-    // Left of and below: 180 - 26.565 degrees.
-    Muovi(550, 350);
-    EXPECT_EQ(L(Etichetta::LblAng), "153.435");
-    EXPECT_EQ(L(Etichetta::LblL), "223.6");
+    // Below the attachment reads as its mirror image above.
+    const struct {
+        double X, Y;
+        const char *ang, *l;
+    } casi[] = {{850, 550, "45.0", "141.4"},
+                {850, 350, "45.0", "141.4"},
+                {550, 350, "153.435", "223.6"}}; // 180 - atan(1/2)
+    for (const auto& c : casi) {
+        Muovi(c.X, c.Y);
+        EXPECT_EQ(L(Etichetta::LblAng), c.ang) << c.X << " " << c.Y;
+        EXPECT_EQ(L(Etichetta::LblL), c.l) << c.X << " " << c.Y;
+    }
 }
 
-TEST_F(Mouse, LetturaDaZoomUgualeAllaVistaAdattata) {
-    ModoEdit = 2;
-    mouse.PicGeo_MouseDown(1, 0, 40, 60);
-    mouse.PicGeo_MouseMove(1, 0, 90, 100);
-    mouse.PicGeo_MouseUp(1, 0, 90, 100);
+TEST_F(Mouse, DopoUnoZoomStesseLettureEIlTastoDestroRiadattaSenzaInserire) {
+    Trascina(2, 40, 60, 90, 100);
     ASSERT_EQ(ZoomUtente, VERO);
     ASSERT_NEAR(ScalaSchemaX, 50 * SCALA / LATO_MM, 1e-4);
     Muovi(750, 650);
-    EXPECT_EQ(L(Etichetta::LblX), "200.00");
-    EXPECT_EQ(L(Etichetta::LblY), "250.00");
-    EXPECT_EQ(L(Etichetta::LblL), "200.0");
-    EXPECT_EQ(L(Etichetta::LblAng), "90.0");
+    Letture("200.00", "250.00", "200.0", "90.0");
+
+    CorrezioneAltezza = 500;
+    ModoEdit = 0;
+    const TrePunti prima = P().DatiForcellone;
+    Clicca(700, 500, 2);
+    EXPECT_TRUE(ed.conferme.empty());
+    AttesoPunto(prima.P[2], P().DatiForcellone.P[2]);
+    EXPECT_EQ(ZoomUtente, FALSO);
+    EXPECT_EQ(FinestraX1, 0);
+    EXPECT_EQ(CorrezioneAltezza, 0);
+    EXPECT_NEAR(ScalaSchemaX, SCALA, 1e-4);
+    EXPECT_FLOAT_EQ(OrigineX, 550);
+    EXPECT_FLOAT_EQ(OrigineY, 400);
 }
 
 TEST_F(Mouse, SuggerimentiPerModo) {
-    for (int modo = 1; modo <= 5; ++modo) {
-        ModoEdit = static_cast<int16_t>(modo);
+    for (int16_t modo = 1; modo <= 5; ++modo) {
+        ModoEdit = modo;
         Muovi(700, 500);
         EXPECT_EQ(Suggerimento(), "hint " + std::to_string(46 + modo)) << modo;
     }
@@ -107,45 +120,24 @@ TEST_F(Mouse, SuggerimentiPerModo) {
     EXPECT_EQ(Suggerimento(), "before");
 }
 
-TEST_F(Mouse, ClicConIlSoloForcelloneSpostaLAttacco) {
+TEST_F(Mouse, ClicNelForcelloneENellaSquadretta) {
     Clicca(700, 500);
     EXPECT_EQ(ed.conferme, std::vector<int>{PANNELLO_FORCELLONE});
     AttesoPunto({700, 500}, P().DatiForcellone.P[2], 0.01f);
     AttesoPunto({550, 400}, P().DatiForcellone.P[0], 0.01f);
     EXPECT_TRUE(DatiUndo.Salvato[PANNELLO_FORCELLONE]);
-}
 
-TEST_F(Mouse, ClicInserisceAstaSquadrettaEAmmortizzatore) {
-    ed.Aggiungi("A");
-    ed.PuntoPrecedente(Casella::AstaPrecX, Casella::AstaPrecY);
-    Clicca(800, 300);
-    EXPECT_EQ(ed.conferme, std::vector<int>{PANNELLO_ASTA});
-    AttesoPunto({750, 450}, P().DatiAsta[1].P[0], 0.01f);
-    AttesoPunto({800, 300}, P().DatiAsta[1].P[1], 0.01f);
-    EXPECT_TRUE(DatiUndo.Salvato[PANNELLO_ASTA]);
-
+    ed.Asta("100", "-100"); // (650, 300)
     ed.Aggiungi("S");
     ed.PuntoPrecedente(Casella::ElemPrecX, Casella::ElemPrecY);
-    ed.ImpostaValore(Opzione::OptFix0, VERO);
-    ed.ImpostaValore(Opzione::OptFix1, FALSO);
     Clicca(700, 250);
     // Vertex 3 goes 50 mm right of and above vertex 2.
-    AttesoPunto({800, 300}, P().DatiSquadretta[2].P[0], 0.01f);
+    AttesoPunto({650, 300}, P().DatiSquadretta[2].P[0], 0.01f);
     AttesoPunto({700, 250}, P().DatiSquadretta[2].P[1], 0.01f);
     AttesoPunto({750, 300}, P().DatiSquadretta[2].P[2], 0.01f);
     EXPECT_EQ(ed.Testo(Casella::SquadrettaX1), "200.00");
     EXPECT_EQ(ed.Testo(Casella::SquadrettaY1), "-100.00");
-
-    ed.Aggiungi("M");
-    ed.PuntoPrecedente(Casella::MollaPrecX, Casella::MollaPrecY);
-    Clicca(650, 600);
-    EXPECT_EQ(ed.conferme.back(), PANNELLO_MOLLA);
-    AttesoPunto({750, 300}, P().DatiMolla[3].P[0], 0.01f);
-    AttesoPunto({650, 600}, P().DatiMolla[3].P[1], 0.01f);
-    // The shock's confirm checked the chain and solved it.
-    EXPECT_EQ(ed.risoluzioni, 1);
-    EXPECT_EQ(P().GeometriaInserita, VERO);
-    EXPECT_GT(P().NumPunti, 2);
+    EXPECT_TRUE(DatiUndo.Salvato[PANNELLO_SQUADRETTA]);
 }
 
 TEST_F(Mouse, InPolliciIlTerzoVerticeDistaCinquantaMillimetri) {
@@ -160,28 +152,6 @@ TEST_F(Mouse, InPolliciIlTerzoVerticeDistaCinquantaMillimetri) {
     EXPECT_NEAR(Val(ed.Testo(Casella::SquadrettaY1)) - Val(ed.Testo(Casella::SquadrettaY0)),
                 50 / 25.4, 1e-5);
     AttesoPunto({750, 300}, P().DatiSquadretta[2].P[2], 0.01f);
-}
-
-TEST_F(Mouse, IlTastoDestroNonInserisceERiadattaLaVista) {
-    ModoEdit = 2;
-    mouse.PicGeo_MouseDown(1, 0, 40, 60);
-    mouse.PicGeo_MouseMove(1, 0, 90, 100);
-    mouse.PicGeo_MouseUp(1, 0, 90, 100);
-    ASSERT_EQ(ZoomUtente, VERO);
-    CorrezioneAltezza = 500;
-    ModoEdit = 0;
-    const TrePunti prima = P().DatiForcellone;
-    Clicca(700, 500, 2);
-    EXPECT_TRUE(ed.conferme.empty());
-    AttesoPunto(prima.P[2], P().DatiForcellone.P[2]);
-    EXPECT_EQ(ZoomUtente, FALSO);
-    EXPECT_EQ(ModoEdit, 0);
-    EXPECT_EQ(FinestraX1, 0);
-    EXPECT_EQ(CorrezioneAltezza, 0);
-    EXPECT_NEAR(ScalaSchemaX, SCALA, 1e-4);
-    // The origin is back on the pivot.
-    EXPECT_FLOAT_EQ(OrigineX, 550);
-    EXPECT_FLOAT_EQ(OrigineY, 400);
 }
 
 TEST_F(Mouse, LoZoomCarrellatoRidisegnaEGliAltriTastiTornanoAlModoZero) {
@@ -207,9 +177,7 @@ TEST_F(Mouse, InModificaIlClicSpostaLElementoScelto) {
     AttesoPunto({820, 320}, P().DatiAsta[2].P[0], 0.01f);
     EXPECT_EQ(DatiUndo.AstaX, undo.AstaX);
     EXPECT_EQ(ModoEdit, 5);
-
     // Another button leaves modify mode with the shock panel shown.
-    Muovi(700, 500);
     mouse.PicGeo_MouseDown(2, 0, SchermoX(700), SchermoY(500));
     EXPECT_EQ(ModoEdit, 0);
     EXPECT_EQ(ed.pannello, PANNELLO_MOLLA);
@@ -222,28 +190,21 @@ TEST_F(Mouse, DopoUnCambioDiPuntoDiVistaLaModificaSpostaLElementoDoveIndicato) {
     ed.Asta("350", "-150");
     ed.elementoInModifica = 1;
     // Drag the view 20 mm right and 10 mm up on the picture.
-    ModoEdit = 4;
-    mouse.PicGeo_MouseDown(1, 0, 50, 50);
-    mouse.PicGeo_MouseMove(1, 0, 70, 40);
-    mouse.PicGeo_MouseUp(1, 0, 70, 40);
+    Trascina(4, 50, 50, 70, 40);
     ASSERT_EQ(ModoEdit, 5);
     ASSERT_NEAR(FinestraX1, -20 * SCALA, 1e-2);
     ASSERT_NEAR(FinestraY1, -10 * SCALA, 1e-2);
     // The coordinates shown do not change with the point of view.
     EXPECT_NEAR(Val(ed.Testo(Casella::AstaX)), 250, 1e-3);
     EXPECT_NEAR(Val(ed.Testo(Casella::AstaY)), -100, 1e-3);
-    // The drawing moved with the mouse: the pivot's mark is 20 mm right and 10 mm up.
-    const QPointF perno = ed.immagine.PixelDa(550 / SCALA + 20, LATO_MM - 400 / SCALA - 10);
-    EXPECT_EQ(ed.immagine.ColorePixel(int(perno.x()), int(perno.y())), COLORE_SEGNO_FISSO);
-
-    // Confirming the panel unchanged leaves the link where it was.
+    // Confirming the panel unchanged leaves the link where it was; a click puts its end
+    // under the pointer.
     ed.Conferma(PANNELLO_ASTA);
     AttesoPunto({800, 300}, P().DatiAsta[1].P[1], 0.01f);
-    // A click puts its end under the pointer.
-    Clicca(820, 320);
-    AttesoPunto({820, 320}, P().DatiAsta[1].P[1], 0.01f);
-    Clicca(780, 280);
-    AttesoPunto({780, 280}, P().DatiAsta[1].P[1], 0.01f);
+    for (const Punto& q : {Punto{820, 320}, Punto{780, 280}}) {
+        Clicca(q.X, q.Y);
+        AttesoPunto(q, P().DatiAsta[1].P[1], 0.01f);
+    }
 }
 
 } // namespace

@@ -1,0 +1,79 @@
+// The real geometry editor in the main window, made by the program's own start-up on the
+// offscreen platform with the language file in a temporary folder.
+#pragma once
+
+#include "core/Cinematica.h"
+#include "core/Lingua.h"
+#include "core/Vista.h"
+#include "geometry_editor/Annulla.h"
+#include "geometry_editor/Catena.h"
+#include "geometry_editor/InsGeo01.h"
+#include "platform/Testo.h"
+#include "shell/Avvio.h"
+#include "shell/Main.h"
+#include "support/Risposte.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace kelvra::test {
+
+class FinestraReale : public TabelleAzzerate {
+  protected:
+    void SetUp() override {
+        TabelleAzzerate::SetUp();
+        AzzeraVista();
+        AzzeraUndo();
+        cwd = std::filesystem::current_path();
+        const std::filesystem::path dir(cartella.path().toStdString());
+        std::filesystem::copy_file(
+            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+                "Kelvra3.lng",
+            dir / "Kelvra3.lng");
+        Ganci = {};
+        Ganci.TerminaProgramma = [this](int codice) { terminato = codice; };
+        RegistraEditorGeometria();
+        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+        // Start-up made the editor; the main window shows it.
+        ASSERT_NE(INSGEO01::Istanza(), nullptr);
+        main = &MAIN::Mostra();
+        main->showNormal();
+        main->setGeometry(0, 0, 1280, 900);
+        QCoreApplication::processEvents();
+        ed = INSGEO01::Istanza();
+        ASSERT_NE(ed, nullptr);
+    }
+    void TearDown() override {
+        delete MAIN::Istanza();
+        delete INSGEO01::Istanza();
+        Ganci = {};
+        std::filesystem::current_path(cwd);
+        AzzeraLingua();
+        AzzeraVista();
+        TabelleAzzerate::TearDown();
+    }
+
+    Progetto& P() { return Progetti[NumeroProgetti]; }
+    static void Digita(QLineEdit* casella, const QString& testo) {
+        casella->selectAll();
+        QTest::keyClicks(casella, testo);
+    }
+    static std::string T(const QLineEdit* c) { return AdAnsi(c->text()); }
+    void DigitaAsta(const QString& x, const QString& y) {
+        ed->CmdAsta->click();
+        Digita(ed->TxtAstaX, x);
+        Digita(ed->TxtAstaY, y);
+        ed->CmdOKAsta->click();
+    }
+
+    QTemporaryDir cartella;
+    std::filesystem::path cwd;
+    MAIN* main = nullptr;
+    INSGEO01* ed = nullptr;
+    int terminato = -1;
+};
+
+} // namespace kelvra::test
