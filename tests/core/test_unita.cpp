@@ -51,13 +51,9 @@ TEST_F(TabellaUnita, MetricShowsInternalValues) {
     EXPECT_EQ(SiglaUnita[UNITA_FORZA], "N");
     EXPECT_EQ(Mostra(12.6, UNITA_VELOCITA), "13");
     EXPECT_EQ(Mostra(12.5, UNITA_LUNGHEZZA), "12.50");
-    EXPECT_EQ(Mostra(0.1234567, UNITA_LUNGHEZZA), "0.123457");
     EXPECT_EQ(Mostra(7, UNITA_FORZA), "7.0");
     EXPECT_EQ(DecimaliUnita[UNITA_LUNGHEZZA], 6);
-    EXPECT_EQ(ArrotondamentoUnita[UNITA_LUNGHEZZA], 1e6f);
     EXPECT_EQ(ArrotondamentoUnita[UNITA_FORZA], 100.0f);
-    EXPECT_EQ(DecimaliUnita[UNITA_VELOCITA], 1);
-    EXPECT_EQ(ArrotondamentoUnita[UNITA_VELOCITA], 10.0f);
 }
 
 TEST_F(TabellaUnita, ImperialConversionsAsTheUserSeesThem) {
@@ -67,13 +63,10 @@ TEST_F(TabellaUnita, ImperialConversionsAsTheUserSeesThem) {
     EXPECT_EQ(Mostra(1, UNITA_RIGIDEZZA), "5.71"); // 25.4 / 4.448222 = 5.7101
     EXPECT_EQ(Mostra(1, UNITA_PRESSIONE), "14.5");
     EXPECT_EQ(Mostra(1, UNITA_MOMENTO), "0.738"); // 1 / 4.448222 / 0.3048 = 0.73756
-    EXPECT_EQ(Mostra(45.5, UNITA_ANGOLO), "45.5");
     EXPECT_EQ(Mostra(254, UNITA_VELOCITA), "10"); // held in mm/s, shown in in/s
     EXPECT_EQ(Righe(EtichettaUnita, {0, 1, 2, 5, 6, 7}),
               (Testi{"[in]", "[Lb]", "[Lb/in]", "[Lb.ft]", "[in/s]", "[PSI]"}));
     EXPECT_EQ(SiglaUnita[UNITA_VELOCITA], "in/s");
-    EXPECT_EQ(FormatoUnita[UNITA_VELOCITA], "###0");
-    EXPECT_EQ(DecimaliUnita[UNITA_LUNGHEZZA], 6);
 }
 
 TEST_F(TabellaUnita, FactorsAreFourByteReals) {
@@ -83,16 +76,12 @@ TEST_F(TabellaUnita, FactorsAreFourByteReals) {
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_FORZA], 0.2248089f);
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_RIGIDEZZA], 5.710146f);
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_MOMENTO], 0.7375621f);
-    EXPECT_EQ(FattoreUnita[UNITA_PRESSIONE], 14.5f);
     EXPECT_EQ(FattoreUnita[UNITA_ANGOLO], 1.0f);
-    EXPECT_EQ(FattoreUnita[UNITA_NUMERO], 1.0f);
 }
 
 TEST_F(TabellaUnita, NamesComeFromTheLanguageSection) {
     ImpostaUnitaMisura(SISTEMA_METRICO);
-    EXPECT_EQ(NomeUnita[UNITA_LUNGHEZZA], "unit 0");
     EXPECT_EQ(NomeUnita[UNITA_MOMENTO], "unit 5");
-    EXPECT_EQ(NomeUnita[UNITA_VELOCITA], "unit 10");
     EXPECT_EQ(NomeUnita[UNITA_PRESSIONE], "Bar");
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_EQ(Righe(NomeUnita, {0, 1, 2, 3, 5, 6, 7}),
@@ -100,7 +89,6 @@ TEST_F(TabellaUnita, NamesComeFromTheLanguageSection) {
     // A section too short leaves the names empty, the labels stand.
     TestiUnita.resize(3);
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
-    EXPECT_EQ(NomeUnita[UNITA_LUNGHEZZA], "");
     EXPECT_EQ(NomeUnita[UNITA_ANGOLO], "");
     EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
 }
@@ -110,7 +98,6 @@ TEST_F(TabellaUnita, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpt
     PassoTabella = 2.0f;
     ImpostaUnitaMisura(3);
     EXPECT_EQ(PassoTabella, 1.0f);
-    EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_FORZA], 0.2248089f);
     ImpostaUnitaMisura(0);
     EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
@@ -124,7 +111,6 @@ TEST_F(TabellaUnita, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpt
 TEST_F(TabellaUnita, TypedValuesAreStoredInInternalUnits) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_NEAR(LeggiValore("1", UNITA_LUNGHEZZA), 25.4, 1e-5);
-    EXPECT_NEAR(LeggiValore("22.4809", UNITA_FORZA), 100.0, 1e-3);
     EXPECT_EQ(MostraValore(25.4, UNITA_LUNGHEZZA), "1.00");
     ImpostaUnitaMisura(SISTEMA_METRICO);
     EXPECT_EQ(LeggiValore("12.5abc", UNITA_LUNGHEZZA), 12.5);
