@@ -101,20 +101,6 @@ TEST_F(Impostazioni, RecordWrittenAtExitByteByByteReplacingALongerFile) {
     EXPECT_EQ(Slice(b, 80, 8), (Byte{0, 0, 0, 0, 0x18, 0x18, 0x68, 0x41}));
 }
 
-TEST_F(Impostazioni, ImperialSystemAndDimensionsComeBackAtTheNextStart) {
-    ImpostaINIDefault();
-    SistemaUnita = 2;
-    ModoQuote = 2;
-    ColoreGriglia = 0x123456;
-    ASSERT_TRUE(ScriviFileIni());
-    EXPECT_EQ(Slice(Letti(), 88, 4), (Byte{2, 0, 2, 0}));
-    ImpostaINIDefault();
-    ASSERT_TRUE(LeggiFileIni());
-    EXPECT_EQ(SistemaUnita, 2);
-    EXPECT_EQ(ModoQuote, 2);
-    EXPECT_EQ(ColoreGriglia, 0x123456);
-}
-
 TEST_F(Impostazioni, ReadsARecordWrittenByHand) {
     Byte b = RecordValido();
     Scrivi(b);
