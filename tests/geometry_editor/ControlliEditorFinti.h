@@ -1,8 +1,6 @@
-// The geometry editor window as the mouse input, the view tools and the animation see it,
-// over plain values: the entry boxes and the drawing are those of EditorFinto (real drawing
-// into an offscreen image), the overlays, readouts, scroll bar, captions and check marks are
-// fields, the yield calls a test's hook and never waits, and a confirm in modify mode runs the
-// modification as the window does.
+// The editor window as the mouse, the view tools and the animation see it: boxes and drawing
+// of EditorFinto, the other controls plain fields, a yield that calls a test's hook, and a
+// confirm in modify mode that runs the modification as the window does.
 #pragma once
 
 #include "core/Formato.h"
@@ -25,7 +23,6 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
   public:
     ControlliFinti() { immagine.ScalaMillimetri(); }
 
-    // Readouts, overlays, menus.
     std::map<Etichetta, std::string> etichette;
     bool croce = false;
     int16_t elementoInModifica = 0;
@@ -36,25 +33,19 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     bool shape1Visibile = false;
     LineaPan line1;
     bool line1Visibile = false;
-    std::map<int, bool> grigliaSpuntata, simulazioneSpuntata;
+    std::map<int, bool> simulazioneSpuntata;
 
-    // The animation's fields and controls.
     int16_t RichiestaStop = FALSO, StatoSimula = 0, TipoSimulazione = 1;
     float larghezzaInterna = 600 * TWIP_PIXEL;
     RettangoloTwips picGeo{0, 0, 600 * TWIP_PIXEL, 600 * TWIP_PIXEL};
     RettangoloTwips vscroll{0, 0, 4000, 255};
     RettangoloTwips lblEsc{0, 0, 300, 600};
     int valoreVScroll = 0, massimoVScroll = 0;
-    bool vscrollVisibile = false;
     std::string lblEscTesto, cmdSimula;
-    bool confermeAbilitate = true;
-    int abilitazioni = 0;
     int cessioni = 0;
-    int chiusure = 0;
     // Runs at every yield with the count of yields so far.
     std::function<void(int)> allaCessione;
 
-    // ---- ControlliEditor ----------------------------------------------------------------
     EditorGeometria& Caselle() override { return *this; }
     EditorDisegno& Disegno() override { return *this; }
     std::string TestoEtichetta(Etichetta e) const override {
@@ -67,7 +58,7 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     void MostraPannelloTipo(int tipo) override { pannello = tipo; }
     void ImpostaTestoCmbModifica(const std::string& t) override { testoCmbModifica = t; }
     void RicaricaElementoInModifica() override {
-        // CmbModifica_Click: modify mode, the listed element's panel filled from its record.
+        // Modify mode, the listed element's panel filled from its record.
         ++ricariche;
         ModoEdit = 5;
         const int16_t p = NumeroProgetti;
@@ -82,7 +73,7 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     void ImpostaLineaLine1(const LineaPan& l) override { line1 = l; }
     bool Line1Visibile() const override { return line1Visibile; }
     void MostraLine1(bool v) override { line1Visibile = v; }
-    void SpuntaGrigliaItem(int i, bool s) override { grigliaSpuntata[i] = s; }
+    void SpuntaGrigliaItem(int, bool) override {}
     void SpuntaSimulazioneItem(int i, bool s) override { simulazioneSpuntata[i] = s; }
 
     int16_t& CampoRichiestaStop() override { return RichiestaStop; }
@@ -102,21 +93,20 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     int ValoreVScroll() const override { return valoreVScroll; }
     void ImpostaValoreVScroll(int v) override { valoreVScroll = std::clamp(v, 0, massimoVScroll); }
     void ImpostaMassimoVScroll(int m) override { massimoVScroll = m; }
-    void MostraVScroll(bool v) override { vscrollVisibile = v; }
+    void MostraVScroll(bool) override {}
     void ImpostaDidascaliaLblEsc(const std::string& t) override { lblEscTesto = t; }
     std::string DidascaliaCmdSimula() const override { return cmdSimula; }
     void ImpostaDidascaliaCmdSimula(const std::string& t) override { cmdSimula = t; }
-    void AbilitaConferme(bool a) override { confermeAbilitate = a; }
+    void AbilitaConferme(bool) override {}
     bool VerificaCatena() override { return kelvra::ControlloVariabili(Testo(Casella::MaxEsc)); }
-    void AggiornaAbilitazione() override { ++abilitazioni; }
+    void AggiornaAbilitazione() override {}
     void Cedi() override {
         ++cessioni;
         if (allaCessione) allaCessione(cessioni);
     }
-    void ChiudiFinestra() override { ++chiusure; }
+    void ChiudiFinestra() override {}
 
-    // A confirm in modify mode modifies the chosen element, as the window's buttons do:
-    // the elements before it are drawn, its panel is read back and the rest follows it.
+    // Modify mode: the chosen element is read back from its panel and the rest follows it.
     void Conferma(int tipo) override {
         if (ModoEdit != 5) {
             EditorFinto::Conferma(tipo);
@@ -174,7 +164,7 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     }
 };
 
-// The editor's texts and hints the three modules read, in a recognisable form.
+// The editor's texts and hints, in a recognisable form.
 inline void TestiProva() {
     TestiInsGeo01.assign(30, "");
     TestiInsGeo01[1] = "Swingarm";

@@ -1,8 +1,6 @@
-// A stand-in for the geometry editor window in the tests of the chain, coordinate and undo
-// procedures: the entry boxes are plain texts, the drawing is the real one into an
-// offscreen image (so the display origin, the chain points and the swingarm boxes are set
-// as the window would see them), and a confirm button commits into the last slot, redraws
-// and, for the shock absorber, checks and solves, as the window's buttons do.
+// A stand-in for the editor window: plain texts for the boxes, the real drawing into an
+// offscreen image (so origin, chain points and swingarm boxes are set as in the window), and
+// confirm buttons that store into the last slot, redraw and, for the shock, check and solve.
 #pragma once
 
 #include "core/Cinematica.h"
@@ -34,7 +32,6 @@ class EditorFinto : public EditorGeometria, public EditorDisegno {
     std::array<int16_t, static_cast<int>(Opzione::Numero)> opzioni{};
     ImmagineSuperficie immagine;
     int ribasamenti = 0;
-    int risoluzioni = 0;
     std::vector<int> conferme;
 
     std::string Testo(Casella c) const override { return testi[static_cast<int>(c)]; }
@@ -72,7 +69,6 @@ class EditorFinto : public EditorGeometria, public EditorDisegno {
         ZoomUtente = FALSO;
     }
     void RisolviCatena() override {
-        ++risoluzioni;
         if (kelvra::ControlloVariabili(Testo(Casella::MaxEsc))) CalcolaCinematica();
     }
 
@@ -96,8 +92,7 @@ class EditorFinto : public EditorGeometria, public EditorDisegno {
         Scrivi(x, MostraX(pc.X));
         Scrivi(y, MostraY(pc.Y));
     }
-    // Typed entries: a link end, a rocker's two vertices, a shock's other mount (display
-    // values relative to the pivot).
+    // Typed entries, relative to the pivot: a link end, a rocker's vertices, a shock mount.
     void Asta(const std::string& x, const std::string& y) {
         Aggiungi("A");
         PuntoPrecedente(Casella::AstaPrecX, Casella::AstaPrecY);
@@ -137,8 +132,7 @@ class EditorFinto : public EditorGeometria, public EditorDisegno {
     }
 };
 
-// Fresh tables, an empty undo record and view, the metric unit table and the texts the
-// editor's messages use.
+// Fresh tables, undo record and view, metric units and the texts of the editor's messages.
 class FixtureEditor : public TabelleAzzerate {
   protected:
     void SetUp() override {
