@@ -25,9 +25,6 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
 
     std::map<Etichetta, std::string> etichette;
     bool croce = false;
-    int16_t elementoInModifica = 0;
-    int pannello = 0;
-    std::string testoCmbModifica;
     int ricariche = 0;
     RettangoloZoom shape1;
     bool shape1Visibile = false;
@@ -54,16 +51,14 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     }
     void ImpostaEtichetta(Etichetta e, const std::string& t) override { etichette[e] = t; }
     void PuntatoreCroce() override { croce = true; }
-    int16_t ElementoSelezionato() const override { return elementoInModifica; }
-    void MostraPannelloTipo(int tipo) override { pannello = tipo; }
-    void ImpostaTestoCmbModifica(const std::string& t) override { testoCmbModifica = t; }
+    int16_t ElementoSelezionato() const override { return 0; }
+    void MostraPannelloTipo(int) override {}
+    void ImpostaTestoCmbModifica(const std::string&) override {}
+    // Modify mode on the swingarm, as the window reloads the listed element.
     void RicaricaElementoInModifica() override {
-        // Modify mode, the listed element's panel filled from its record.
         ++ricariche;
         ModoEdit = 5;
-        const int16_t p = NumeroProgetti;
-        pannello = TipoDaLettera(Progetti[p].TipoElemento[elementoInModifica]);
-        RiempiCaselle(*this, p, elementoInModifica);
+        RiempiCaselle(*this, NumeroProgetti, 0);
     }
     RettangoloZoom RettangoloShape1() const override { return shape1; }
     void ImpostaRettangoloShape1(const RettangoloZoom& r) override { shape1 = r; }
@@ -105,63 +100,6 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
         if (allaCessione) allaCessione(cessioni);
     }
     void ChiudiFinestra() override {}
-
-    // Modify mode: the chosen element is read back from its panel and the rest follows it.
-    void Conferma(int tipo) override {
-        if (ModoEdit != 5) {
-            EditorFinto::Conferma(tipo);
-            return;
-        }
-        modifiche.push_back(tipo);
-        const int16_t p = NumeroProgetti;
-        Progetto& pr = Progetti[p];
-        const int16_t s = elementoInModifica;
-        immagine.Cancella();
-        for (int16_t j = 0; j <= pr.UltimoElemento; ++j) {
-            if (j == s) {
-                MemorizzaElemento(*this, TipoDaLettera(pr.TipoElemento[s]), p, s);
-            } else if (j > s) {
-                const Punto inizio = PuntiCatena[j];
-                switch (TipoDaLettera(pr.TipoElemento[j])) {
-                case PANNELLO_ASTA:
-                    pr.DatiAsta[j].P[0] = inizio;
-                    break;
-                case PANNELLO_SQUADRETTA:
-                    pr.DatiSquadretta[j].P[0] = inizio;
-                    break;
-                case PANNELLO_MOLLA:
-                    pr.DatiMolla[j].P[0] = inizio;
-                    break;
-                default:
-                    break;
-                }
-            }
-            DisegnaElemento(j);
-        }
-        RisolviCatena();
-    }
-    std::vector<int> modifiche;
-
-    void DisegnaElemento(int16_t j) {
-        const int16_t p = NumeroProgetti;
-        Progetto& pr = Progetti[p];
-        switch (TipoDaLettera(pr.TipoElemento[j])) {
-        case PANNELLO_FORCELLONE:
-            DisegnaForcellone(this, pr.DatiForcellone, COLORE_FORCELLONE, immagine, p);
-            break;
-        case PANNELLO_ASTA:
-            DisegnaAsta(this, pr.DatiAsta[j], j, COLORE_ASTA, immagine);
-            break;
-        case PANNELLO_SQUADRETTA:
-            DisegnaSquadretta(this, pr.DatiSquadretta[j], j, COLORE_SQUADRETTA, immagine, p);
-            break;
-        case PANNELLO_MOLLA:
-            DisegnaAmmortizzatore(this, pr.DatiMolla[j], j, COLORE_AMMORTIZZATORE, immagine, p);
-            break;
-        default:
-            break;
-        }
-    }
 };
 
 // The editor's texts and hints, in a recognisable form.

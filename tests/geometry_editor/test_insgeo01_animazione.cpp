@@ -459,4 +459,34 @@ TEST_F(EditorAnimato, IPassiDellaGriglia) {
     EXPECT_EQ(PixelScuri(), senza);
 }
 
+TEST_F(EditorAnimato, DopoUnCambioDiPuntoDiVistaIlClicSpostaLElementoInModifica) {
+    QuadrilateroCliccato();
+    ed->CmbModifica->setCurrentIndex(1); // the first link, end (800, 300)
+    emit ed->CmbModifica->activated(1);
+    // Drag the point of view; the link is reloaded, its coordinates unchanged.
+    ed->VistaItem[7]->trigger();
+    ASSERT_EQ(ModoEdit, 4);
+    Trascina(50, 50, 70, 40);
+    ASSERT_EQ(ModoEdit, 5);
+    EXPECT_NEAR(Val(T(ed->TxtAstaX)), 250, 1e-3);
+    EXPECT_NEAR(Val(T(ed->TxtAstaY)), -100, 1e-3);
+    ed->CmdOKAsta->click();
+    EXPECT_NEAR(P().DatiAsta[1].P[1].X, 800, 1e-2);
+    EXPECT_NEAR(P().DatiAsta[1].P[1].Y, 300, 1e-2);
+    // A click puts the end under the pointer, the next link follows, the chain is solved.
+    for (const Punto& q : {Punto{820, 320}, Punto{780, 280}}) {
+        Clic(q.X, q.Y);
+        EXPECT_NEAR(P().DatiAsta[1].P[1].X, q.X, 1e-2);
+        EXPECT_NEAR(P().DatiAsta[1].P[1].Y, q.Y, 1e-2);
+        EXPECT_NEAR(P().DatiAsta[2].P[0].X, q.X, 1e-2);
+        EXPECT_NEAR(P().PuntiGiunzione[3][1][0].Y, q.Y, 1e-2);
+        EXPECT_EQ(P().StatoDatiProgetto, 1);
+    }
+    EXPECT_EQ(ModoEdit, 5);
+    // Another button leaves modify mode.
+    emit Pic().MouseDown(2, 0, SchermoX(700), SchermoY(500));
+    EXPECT_EQ(ModoEdit, 0);
+    EXPECT_NEAR(P().DatiAsta[1].P[1].X, 780, 1e-2);
+}
+
 } // namespace

@@ -1,7 +1,6 @@
 // The mouse on the editor's drawing: the readouts against hand-worked figures, click entry
-// into the swingarm and rocker panels (links and shock are clicked on the real window in
-// test_insgeo01_animazione), modify mode, the right button, and a modification after a
-// change of point of view.
+// into the swingarm and rocker panels, the right button and the modes. Links and shock are
+// clicked, and an element modified by a click, on the real window (test_insgeo01_animazione).
 #include "geometry_editor/ControlliEditorFinti.h"
 
 #include "core/Formato.h"
@@ -162,49 +161,6 @@ TEST_F(Mouse, LoZoomCarrellatoRidisegnaEGliAltriTastiTornanoAlModoZero) {
     EXPECT_EQ(ModoEdit, 1);
     mouse.PicGeo_MouseDown(4, 0, 10, 10);
     EXPECT_EQ(ModoEdit, 0);
-}
-
-TEST_F(Mouse, InModificaIlClicSpostaLElementoScelto) {
-    ed.Asta("250", "-100");
-    ed.Asta("350", "-150");
-    ed.elementoInModifica = 1;
-    ed.RicaricaElementoInModifica();
-    const RecordUndo undo = DatiUndo;
-    Clicca(820, 320);
-    EXPECT_EQ(ed.modifiche, std::vector<int>{PANNELLO_ASTA});
-    AttesoPunto({820, 320}, P().DatiAsta[1].P[1], 0.01f);
-    // The link after it follows the new chain point; no snapshot was taken.
-    AttesoPunto({820, 320}, P().DatiAsta[2].P[0], 0.01f);
-    EXPECT_EQ(DatiUndo.AstaX, undo.AstaX);
-    EXPECT_EQ(ModoEdit, 5);
-    // Another button leaves modify mode with the shock panel shown.
-    mouse.PicGeo_MouseDown(2, 0, SchermoX(700), SchermoY(500));
-    EXPECT_EQ(ModoEdit, 0);
-    EXPECT_EQ(ed.pannello, PANNELLO_MOLLA);
-    EXPECT_EQ(ed.testoCmbModifica, "Swingarm");
-    AttesoPunto({820, 320}, P().DatiAsta[1].P[1], 0.01f);
-}
-
-TEST_F(Mouse, DopoUnCambioDiPuntoDiVistaLaModificaSpostaLElementoDoveIndicato) {
-    ed.Asta("250", "-100"); // end (800, 300)
-    ed.Asta("350", "-150");
-    ed.elementoInModifica = 1;
-    // Drag the view 20 mm right and 10 mm up on the picture.
-    Trascina(4, 50, 50, 70, 40);
-    ASSERT_EQ(ModoEdit, 5);
-    ASSERT_NEAR(FinestraX1, -20 * SCALA, 1e-2);
-    ASSERT_NEAR(FinestraY1, -10 * SCALA, 1e-2);
-    // The coordinates shown do not change with the point of view.
-    EXPECT_NEAR(Val(ed.Testo(Casella::AstaX)), 250, 1e-3);
-    EXPECT_NEAR(Val(ed.Testo(Casella::AstaY)), -100, 1e-3);
-    // Confirming the panel unchanged leaves the link where it was; a click puts its end
-    // under the pointer.
-    ed.Conferma(PANNELLO_ASTA);
-    AttesoPunto({800, 300}, P().DatiAsta[1].P[1], 0.01f);
-    for (const Punto& q : {Punto{820, 320}, Punto{780, 280}}) {
-        Clicca(q.X, q.Y);
-        AttesoPunto(q, P().DatiAsta[1].P[1], 0.01f);
-    }
 }
 
 } // namespace
