@@ -62,6 +62,11 @@ class FinestraReale : public TabelleAzzerate {
         QTest::keyClicks(casella, testo);
     }
     static std::string T(const QLineEdit* c) { return AdAnsi(c->text()); }
+    void Trascina(double x1, double y1, double x2, double y2) {
+        emit ed->PicGeo().MouseDown(1, 0, x1, y1);
+        emit ed->PicGeo().MouseMove(1, 0, x2, y2);
+        emit ed->PicGeo().MouseUp(1, 0, x2, y2);
+    }
     void DigitaAsta(const QString& x, const QString& y) {
         ed->CmdAsta->click();
         Digita(ed->TxtAstaX, x);

@@ -94,8 +94,6 @@ TEST_F(Giunzioni, AstaPoiSquadrettaLaCatenaProsegueDalVerticeLibero) {
         AttesoPunto(c.libero, G(4, 1));
         AttesoPunto(c.libero, P().DatiMolla[3].P[0]);
         AttesoPunto({650, 600}, P().AttaccoAmmortizzatore[0]);
-        EXPECT_EQ(NumeroElementiCatena, 4);
-        EXPECT_EQ(NumeroGiunzioni, 1);
         EXPECT_EQ(AmmortizzatoreSuForcellone, FALSO);
         EXPECT_EQ(P().GeometriaInserita, VERO);
         EXPECT_EQ(P().StatoDatiProgetto, 1);

@@ -1,6 +1,6 @@
 // Default data, the conversion between model millimetres and the editor's boxes in both unit
-// systems, filling and storing panels, the change of units under a zoom and the ground-line
-// re-basing.
+// systems, filling and storing panels, and the ground-line re-basing. The change of units is
+// driven on the real window (test_insgeo01).
 #include "EditorFinto.h"
 
 #include "core/Formato.h"
@@ -102,39 +102,6 @@ TEST_F(Coordinate, InitDatiMostraLUltimoElementoDiOgniTipo) {
     EXPECT_TRUE(DatiUndo.Salvato[PANNELLO_ASTA]);
     EXPECT_FALSE(DatiUndo.Salvato[PANNELLO_SQUADRETTA]);
     EXPECT_EQ(DatiUndo.AstaX, "900.00");
-}
-
-TEST_F(Coordinate, CambioDiUnitaSottoUnoZoomNonSposta) {
-    ed.NuovaCatena();
-    ed.Scrivi(Casella::MaxEsc, "250");
-    ed.Asta("250", "-100");
-    ed.Squadretta("150", "-150", "210", "-200", VERO, FALSO);
-    ed.Molla("100", "200");
-    const Progetto prima = P();
-    ZoomUtente = VERO;
-    FinestraX1 = 321.5f;
-    FinestraY1 = -87.25f;
-    ed.Ridisegna();
-    const int ribasamenti = ed.ribasamenti;
-    for (int16_t sistema : {SISTEMA_IMPERIALE, SISTEMA_METRICO}) {
-        const float fattore = FattoreUnita[UNITA_LUNGHEZZA];
-        ImpostaUnitaMisura(sistema);
-        SistemaUnita = sistema;
-        ModoEdit = 0;
-        CambioCoordinate(ed, fattore);
-        const Punto punti[][2] = {{prima.DatiForcellone.P[1], P().DatiForcellone.P[1]},
-                                  {prima.DatiForcellone.P[2], P().DatiForcellone.P[2]},
-                                  {prima.DatiAsta[1].P[1], P().DatiAsta[1].P[1]},
-                                  {prima.DatiSquadretta[2].P[1], P().DatiSquadretta[2].P[1]},
-                                  {prima.DatiSquadretta[2].P[2], P().DatiSquadretta[2].P[2]},
-                                  {prima.DatiMolla[3].P[1], P().DatiMolla[3].P[1]}};
-        for (const auto& [a, b] : punti) AttesoPunto(a, b, 1e-4f);
-        EXPECT_NEAR(P().MaxEscursioneRuota, 250.0f, 1e-3);
-    }
-    EXPECT_EQ(T(Casella::MaxEsc), "250.00");
-    // The radius text was rewritten, not re-based from.
-    EXPECT_EQ(ed.ribasamenti, ribasamenti);
-    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 // Ground-line re-basing: the radius text runs it at every change, so each typed character

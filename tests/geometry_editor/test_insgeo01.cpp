@@ -111,9 +111,12 @@ TEST_F(FinestraInsGeo, ModificareUnElementoRisolveDiNuovoEUndoLoRiporta) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(FinestraInsGeo, CambioDiUnitaLaCatenaELaMassimaEscursioneRestano) {
+TEST_F(FinestraInsGeo, CambioDiUnitaSottoUnoZoomLaCatenaELaMassimaEscursioneRestano) {
     QuadrilateroDigitato();
     const Progetto prima = P();
+    ed->VistaItem[4]->trigger(); // a window zoom of the user's
+    Trascina(20, 20, 120, 90);
+    ASSERT_EQ(ZoomUtente, VERO);
     ed->UnitaItem_Click(SISTEMA_IMPERIALE);
     EXPECT_TRUE(ed->UnitaItem[2]->isChecked());
     EXPECT_EQ(T(ed->TxtMaxEsc), "3.9370079");
@@ -122,7 +125,8 @@ TEST_F(FinestraInsGeo, CambioDiUnitaLaCatenaELaMassimaEscursioneRestano) {
     ed->UnitaItem_Click(SISTEMA_METRICO);
     EXPECT_EQ(T(ed->TxtMaxEsc), "100.00");
     EXPECT_EQ(T(ed->TxtMollaY), "250.00");
-    const Punto punti[][2] = {{prima.DatiForcellone.P[2], P().DatiForcellone.P[2]},
+    const Punto punti[][2] = {{prima.DatiForcellone.P[1], P().DatiForcellone.P[1]},
+                              {prima.DatiForcellone.P[2], P().DatiForcellone.P[2]},
                               {prima.DatiAsta[1].P[1], P().DatiAsta[1].P[1]},
                               {prima.DatiAsta[2].P[1], P().DatiAsta[2].P[1]},
                               {prima.DatiMolla[3].P[1], P().DatiMolla[3].P[1]}};

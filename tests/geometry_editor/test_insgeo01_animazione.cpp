@@ -91,11 +91,6 @@ class EditorAnimato : public test::FinestraReale {
         emit Pic().MouseDown(1, 0, x, y);
         emit Pic().MouseUp(1, 0, x, y);
     }
-    void Trascina(double x1, double y1, double x2, double y2) {
-        emit Pic().MouseDown(1, 0, x1, y1);
-        emit Pic().MouseMove(1, 0, x2, y2);
-        emit Pic().MouseUp(1, 0, x2, y2);
-    }
     // The four-bar drawn with the mouse: a link from the swingarm's attachment to (800, 300),
     // a link pinned to the frame at (900, 250), the shock from their joint to (550, 650);
     // maximum travel 100 mm. Returns the records at rest.
