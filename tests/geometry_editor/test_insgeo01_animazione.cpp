@@ -104,15 +104,14 @@ class EditorAnimato : public test::FinestraReale {
         Clic(550, 650);
         return Records();
     }
-    // Runs the animation of a kind from the button with `azione` at every yield; returns
-    // the number of yields seen.
-    int Anima(int16_t tipo, std::function<void(int)> azione) {
+    // Runs the animation of a kind from the button with `azione` at every yield, and
+    // expects it to have ended at yield `ultima`.
+    void Anima(int16_t tipo, int ultima, std::function<void(int)> azione) {
         ed->TipoSimulazione = tipo;
         passi.Avvia(std::move(azione));
         ed->CmdSimula->click();
-        const int n = passi.conteggio;
+        EXPECT_EQ(passi.conteggio, ultima);
         passi.Ferma();
-        return n;
     }
     // The position of the travel whose linkage attachment the last drawing used.
     int PosizioneDisegnata() {
@@ -249,7 +248,7 @@ TEST_F(EditorAnimato, AutomaticoFermatoAMetaCorsaTornaARiposo) {
     EXPECT_EQ(ed->StatoSimula, 2);
 
     std::vector<int> viste;
-    const int n = Anima(2, [&](int i) {
+    Anima(2, 10, [&](int i) {
         viste.push_back(PosizioneDisegnata());
         // Mid-travel the records still hold the rest geometry, and nothing can confirm.
         EXPECT_EQ(Records(), riposo);
@@ -257,7 +256,6 @@ TEST_F(EditorAnimato, AutomaticoFermatoAMetaCorsaTornaARiposo) {
         if (i == 10) ed->CmdSimula->click();
     });
     // One frame per yield from rest upwards, and nothing after the stop.
-    ASSERT_EQ(n, 10);
     EXPECT_EQ(viste, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(ed->StatoSimula, 2);
     EXPECT_EQ(ModoEdit, 0);
@@ -269,23 +267,19 @@ TEST_F(EditorAnimato, AttivareUnAltraFinestraFermaLAnimazione) {
     auto* altra = new FinestraFiglia;
     main->AggiungiFiglia(altra);
     main->AttivaFiglia(ed);
-    EXPECT_EQ(Anima(2,
-                    [&](int i) {
-                        if (i == 5) main->AttivaFiglia(altra);
-                    }),
-              5);
+    Anima(2, 5, [&](int i) {
+        if (i == 5) main->AttivaFiglia(altra);
+    });
     ARiposo(riposo, Maiuscola(8));
     main->AttivaFiglia(ed);
     EXPECT_EQ(ed->StatoSimula, 0);
 
     // Away and straight back within one frame: the activation does not take back the stop.
-    EXPECT_EQ(Anima(2,
-                    [&](int i) {
-                        if (i != 5) return;
-                        main->AttivaFiglia(altra);
-                        main->AttivaFiglia(ed);
-                    }),
-              5);
+    Anima(2, 5, [&](int i) {
+        if (i != 5) return;
+        main->AttivaFiglia(altra);
+        main->AttivaFiglia(ed);
+    });
     ARiposo(riposo, Maiuscola(8));
 
     // The manual kind gives the drawing its width back and hides the bar.
@@ -306,13 +300,11 @@ TEST_F(EditorAnimato, ChiudereDuranteLAnimazioneAspettaCheIlCicloFinisca) {
     QMdiSubWindow* sotto = ed->SottoFinestra();
     ASSERT_NE(sotto, nullptr);
     // The close box of the sub-window: refused while the loop is on the stack.
-    EXPECT_EQ(Anima(2,
-                    [&](int i) {
-                        if (i == 4) sotto->close();
-                        EXPECT_FALSE(finestra.isNull());
-                        EXPECT_TRUE(sotto->isVisible());
-                    }),
-              4);
+    Anima(2, 4, [&](int i) {
+        if (i == 4) sotto->close();
+        EXPECT_FALSE(finestra.isNull());
+        EXPECT_TRUE(sotto->isVisible());
+    });
     // The loop stopped at rest and then the window closed.
     ASSERT_FALSE(finestra.isNull());
     EXPECT_FALSE(sotto->isVisible());
@@ -323,12 +315,10 @@ TEST_F(EditorAnimato, ChiudereDuranteLAnimazioneAspettaCheIlCicloFinisca) {
     // destroyed once the loop has unwound, never before.
     Ganci.MostraInsGeo(*main, false);
     ASSERT_TRUE(sotto->isVisible());
-    EXPECT_EQ(Anima(2,
-                    [&](int i) {
-                        if (i == 3) ed->CmdEsci->click();
-                        EXPECT_FALSE(finestra.isNull());
-                    }),
-              3);
+    Anima(2, 3, [&](int i) {
+        if (i == 3) ed->CmdEsci->click();
+        EXPECT_FALSE(finestra.isNull());
+    });
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(finestra.isNull());
     EXPECT_EQ(INSGEO01::Istanza(), nullptr);
@@ -349,17 +339,15 @@ TEST_F(EditorAnimato, UscireDalProgrammaDuranteLAnimazione) {
         return r;
     });
     int alTermine = -1;
-    EXPECT_EQ(Anima(2,
-                    [&](int i) {
-                        if (i == 3) main->close(); // No: the animation goes on
-                        if (i != 6) return;
-                        main->close(); // Yes: the program ends here, with the editor whole
-                        alTermine = terminato;
-                        EXPECT_FALSE(finestra.isNull());
-                        EXPECT_TRUE(ed->SimulazioneInCorso());
-                        ed->CmdSimula->click(); // nothing runs after the end in the real program
-                    }),
-              6);
+    Anima(2, 6, [&](int i) {
+        if (i == 3) main->close(); // No: the animation goes on
+        if (i != 6) return;
+        main->close(); // Yes: the program ends here, with the editor whole
+        alTermine = terminato;
+        EXPECT_FALSE(finestra.isNull());
+        EXPECT_TRUE(ed->SimulazioneInCorso());
+        ed->CmdSimula->click(); // nothing runs after the end in the real program
+    });
     EXPECT_EQ(alTermine, 0);
     EXPECT_TRUE(uscita.empty());
     EXPECT_FALSE(finestra.isNull());
