@@ -5,7 +5,7 @@
 #include "core/MenuLingua.h"
 #include "core/Progetti.h"
 #include "core/Seams.h"
-#include "files/Salvataggio.h"
+#include "core/Salvataggio.h"
 #include "platform/MenuQt.h"
 #include "platform/Testo.h"
 

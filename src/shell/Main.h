@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/CorniceMdi.h"
+#include "shell/Ganci.h"
 
 #include <QAction>
 #include <QMenu>
@@ -22,37 +23,6 @@ class MAIN;
 
 // 1 once the main window has shown the geometry editor.
 extern int16_t EditorAperto;
-
-// What the windows and commands of other parts of the program plug into the start-up, the
-// main window and the exit. An empty hook does nothing (except where said).
-struct GanciShell {
-    // Start-up: create the geometry editor when it does not exist yet and apply the unit
-    // system SistemaUnita to it (the unit table is filled and its Units menu ticked). Empty:
-    // the unit table alone is filled.
-    std::function<void()> CreaEditorGeometria;
-    // Show the start screen modeless in the frame, creating it if needed (main window load,
-    // click on the empty client area).
-    std::function<void(MAIN&)> MostraFrmMenu;
-    // Load the start screen without bringing it forward (File/New).
-    std::function<void(MAIN&)> CaricaFrmMenu;
-    // Show the geometry editor modeless, creating it if needed; centred over the main window
-    // when `centra` (File/New).
-    std::function<void(MAIN&, bool centra)> MostraInsGeo;
-    // File/Open: the open chooser, centred over the main window and modal.
-    std::function<void(MAIN&)> MostraSceltaOpen;
-    // The save step with several projects held: the project save dialog, centred over the
-    // main window and modal.
-    std::function<void(MAIN&)> MostraFrmSalva01;
-    // The save step with one project: write the whole-project file of slot `progetto` under
-    // the full path `nome`.
-    std::function<void(const std::string& nome, int16_t progetto)> SalvaProgetto;
-    // The Help menu: 1 the manual, 5 the about box.
-    std::function<void(int indice, MAIN&)> GestisciMenuGuida;
-    // Ends the program at once, with no further window events (exit confirmed, or the
-    // language file could not be loaded). Empty: the process ends here and now.
-    std::function<void(int codice)> TerminaProgramma;
-};
-extern GanciShell Ganci;
 
 // Ends the program through Ganci.TerminaProgramma (or at once when it is empty).
 void TerminaProgramma(int codice);

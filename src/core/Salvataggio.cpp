@@ -1,4 +1,4 @@
-#include "files/Salvataggio.h"
+#include "core/Salvataggio.h"
 
 #include "core/Progetti.h"
 #include "core/Seams.h"

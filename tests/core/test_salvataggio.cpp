@@ -1,6 +1,6 @@
 // The unsaved-changes question: asked only when a held project holds VERO for the kind.
 #include "core/Progetti.h"
-#include "files/Salvataggio.h"
+#include "core/Salvataggio.h"
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>

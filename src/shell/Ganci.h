@@ -1,0 +1,64 @@
+// The hook table: every call that runs from one part of the program into another part it may
+// not include (the shell into a window, one window into another) goes through here. Each part
+// fills its own hooks when the program starts (its Registra... function, called from main); an
+// empty hook does nothing, except where said. Tests fill only the hooks they watch.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace kelvra {
+
+class MAIN;
+
+// What the windows and commands of other parts of the program plug into the start-up, the
+// main window and the exit. An empty hook does nothing (except where said).
+struct GanciShell {
+    // ---- start screen and Help menu (the shell's own windows)
+    // Show the start screen modeless in the frame, creating it if needed (main window load,
+    // click on the empty client area).
+    std::function<void(MAIN&)> MostraFrmMenu;
+    // Load the start screen without bringing it forward (File/New).
+    std::function<void(MAIN&)> CaricaFrmMenu;
+    // The Help menu: 1 the manual, 5 the about box.
+    std::function<void(int indice, MAIN&)> GestisciMenuGuida;
+
+    // ---- geometry editor
+    // Start-up: create the geometry editor when it does not exist yet and apply the unit
+    // system SistemaUnita to it (the unit table is filled and its Units menu ticked). Empty:
+    // the unit table alone is filled.
+    std::function<void()> CreaEditorGeometria;
+    // Show the geometry editor modeless, creating it if needed; centred over the main window
+    // when `centra` (File/New).
+    std::function<void(MAIN&, bool centra)> MostraInsGeo;
+    // (end of the geometry editor's hooks)
+
+    // ---- component editors
+    // (end of the component editors' hooks)
+
+    // ---- result tables
+    // (end of the result tables' hooks)
+
+    // ---- graphs
+    // (end of the graphs' hooks)
+
+    // ---- project files
+    // File/Open: the open chooser, centred over the main window and modal.
+    std::function<void(MAIN&)> MostraSceltaOpen;
+    // The save step with several projects held: the project save dialog, centred over the
+    // main window and modal.
+    std::function<void(MAIN&)> MostraFrmSalva01;
+    // The save step with one project: write the whole-project file of slot `progetto` under
+    // the full path `nome`.
+    std::function<void(const std::string& nome, int16_t progetto)> SalvaProgetto;
+    // (end of the project files' hooks)
+
+    // ---- ending the program
+    // Ends the program at once, with no further window events (exit confirmed, or the
+    // language file could not be loaded). Empty: the process ends here and now.
+    std::function<void(int codice)> TerminaProgramma;
+};
+extern GanciShell Ganci;
+
+} // namespace kelvra
