@@ -464,6 +464,7 @@ void INSGEO01::CreaMenu() {
     for (int k = 1; k <= 4; ++k) {
         connect(ToolsItem[k], &QAction::triggered, this, [this, k] { ToolsItem_Click(k); });
     }
+    CollegaMenuComandi();
 }
 
 // ---- start, captions and activation ---------------------------------------------------------

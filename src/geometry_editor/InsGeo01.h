@@ -186,6 +186,14 @@ class INSGEO01 : public FinestraFiglia,
     void SimulazioneItem_Click(int Index) { simulazione_.SimulazioneItem_Click(Index); }
     void ToolsItem_Click(int Index);
     void UnitaItem_Click(int Index);
+    // Menu commands that open other windows (MenuInsGeo.cpp).
+    void GraficiItem_Click(int Index);
+    void TabelleItem_Click(int Index);
+    void RisultatiItem_Click(int Index);
+    void PrecaricoItem_Click(int Index);
+    void AmmortizzatoreItem_Click(int Index);
+    void MollaItem_Click(int Index);
+    void TamponeItem_Click(int Index);
 
     // ---- EditorGeometria ----------------------------------------------------------------
     std::string Testo(Casella c) const override;
@@ -260,6 +268,7 @@ class INSGEO01 : public FinestraFiglia,
     void ConfermaElementoCatena(int pannello);
     void CreaControlli();
     void CreaMenu();
+    void CollegaMenuComandi();
     void MostraPannello(QGroupBox* pannello);
     void AggiungiElemento(int tipo);
     void ApplicaPulsantiera(int16_t ultimo);

@@ -35,12 +35,25 @@ struct GanciShell {
     // (end of the geometry editor's hooks)
 
     // ---- component editors
+    // Each shows its window centred over the main window, modal, on ProgettoSelezionato:
+    // the preload window, the shock absorber, spring and bump-stop editors, and the test-bench
+    // acquisition parameters.
+    std::function<void()> MostraFrmPLoad;
+    std::function<void()> MostraInsAmmortizzatore;
+    std::function<void()> MostraInsMolla;
+    std::function<void()> MostraInsTampone;
+    std::function<void()> MostraFrmAcq;
     // (end of the component editors' hooks)
 
     // ---- result tables
+    // The detailed result table and the summary table, centred over the main window, modal.
+    std::function<void()> MostraTab01;
+    std::function<void()> MostraTabRiass;
     // (end of the result tables' hooks)
 
     // ---- graphs
+    // Loads the graph window and shows it modeless in the main window.
+    std::function<void()> MostraCurve01;
     // (end of the graphs' hooks)
 
     // ---- project files

@@ -1,0 +1,73 @@
+// The geometry editor's menu commands that open the other windows: graphs, tables, results,
+// preload and the component editors. They act on the editor's project.
+#include "core/Progetti.h"
+#include "geometry_editor/InsGeo01.h"
+#include "shell/Comandi.h"
+#include "shell/Ganci.h"
+
+namespace kelvra {
+
+namespace {
+
+void Chiama(const std::function<void()>& gancio) {
+    if (gancio) gancio();
+}
+
+// The component commands act on the editor's project, the newest one.
+void SelezionaProgettoEditor() {
+    if (ProgettoValido(NumeroProgetti)) ProgettoSelezionato = NumeroProgetti;
+}
+
+} // namespace
+
+void INSGEO01::CollegaMenuComandi() {
+    struct Voce {
+        std::map<int, QAction*>* mappa;
+        void (INSGEO01::*gestore)(int);
+    };
+    const Voce voci[] = {{&GraficiItem, &INSGEO01::GraficiItem_Click},
+                         {&TabelleItem, &INSGEO01::TabelleItem_Click},
+                         {&RisultatiItem, &INSGEO01::RisultatiItem_Click},
+                         {&PrecaricoItem, &INSGEO01::PrecaricoItem_Click},
+                         {&AmmortizzatoreItem, &INSGEO01::AmmortizzatoreItem_Click},
+                         {&MollaItem, &INSGEO01::MollaItem_Click},
+                         {&TamponeItem, &INSGEO01::TamponeItem_Click}};
+    for (const Voce& v : voci) {
+        for (auto& [indice, azione] : *v.mappa) {
+            const int k = indice;
+            const auto gestore = v.gestore;
+            connect(azione, &QAction::triggered, this, [this, k, gestore] { (this->*gestore)(k); });
+        }
+    }
+}
+
+void INSGEO01::GraficiItem_Click(int Index) {
+    MostraGrafici(Index);
+}
+void INSGEO01::TabelleItem_Click(int Index) {
+    MostraTabelle(Index);
+}
+void INSGEO01::RisultatiItem_Click(int Index) {
+    MostraRiassunto(Index);
+}
+void INSGEO01::PrecaricoItem_Click(int Index) {
+    MostraPrecarico(Index);
+}
+
+void INSGEO01::AmmortizzatoreItem_Click(int Index) {
+    SelezionaProgettoEditor();
+    if (Index == 1) Chiama(Ganci.MostraInsAmmortizzatore);
+    if (Index == 7) Chiama(Ganci.MostraFrmAcq);
+}
+
+void INSGEO01::MollaItem_Click(int Index) {
+    SelezionaProgettoEditor();
+    if (Index == 1) Chiama(Ganci.MostraInsMolla);
+}
+
+void INSGEO01::TamponeItem_Click(int Index) {
+    SelezionaProgettoEditor();
+    if (Index == 1) Chiama(Ganci.MostraInsTampone);
+}
+
+} // namespace kelvra
