@@ -1462,6 +1462,10 @@ void RegistraEditorGeometria() {
         if (sotto) sotto->showMaximized();
         main.AttivaFiglia(&editor);
     };
+    Ganci.AttivaInsGeo = [] {
+        if (INSGEO01* editor = INSGEO01::Istanza()) editor->Form_Activate();
+    };
+    Ganci.ControlloVariabiliInsGeo = [] { return INSGEO01::Crea().ControlloVariabili(); };
 }
 
 } // namespace kelvra

@@ -32,6 +32,12 @@ struct GanciShell {
     // Show the geometry editor modeless, creating it if needed; centred over the main window
     // when `centra` (File/New).
     std::function<void(MAIN&, bool centra)> MostraInsGeo;
+    // Refreshes the geometry editor, when it exists, from project NumeroProgetti (its
+    // activation: boxes, element list, drawing, menus), without bringing it forward.
+    std::function<void()> AttivaInsGeo;
+    // The editor's chain check of project NumeroProgetti: true when the linkage is accepted
+    // (its flags and solver inputs are then set). Empty: false.
+    std::function<bool()> ControlloVariabiliInsGeo;
     // (end of the geometry editor's hooks)
 
     // ---- component editors
@@ -43,6 +49,11 @@ struct GanciShell {
     std::function<void()> MostraInsMolla;
     std::function<void()> MostraInsTampone;
     std::function<void()> MostraFrmAcq;
+    // Run an editor's activation on the data of ProgettoSelezionato without showing it (the
+    // whole-project reader uses them after a load).
+    std::function<void()> AttivaInsAmmortizzatore;
+    std::function<void()> AttivaInsMolla;
+    std::function<void()> AttivaInsTampone;
     // (end of the component editors' hooks)
 
     // ---- result tables
