@@ -2,7 +2,7 @@
 # Installs what building, testing and running the program needs, from Debian's packages.
 # Does nothing when everything is already there.
 set -euo pipefail
-pkgs=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev qt6-base-dev libqt6printsupport6
+pkgs=(cmake ninja-build g++ clang clang-format-14 libclang-rt-14-dev qt6-base-dev libqt6printsupport6
       qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
       locales fonts-dejavu-core)
 missing=()

@@ -1,5 +1,6 @@
 #include "geometry_editor/Annulla.h"
 
+#include "core/Azzeramento.h"
 #include "core/Formato.h"
 #include "core/Progetti.h"
 #include "core/Unita.h"
@@ -13,6 +14,7 @@ RecordUndo DatiUndo;
 void AzzeraUndo() {
     DatiUndo = RecordUndo{};
 }
+[[maybe_unused]] const bool UndoAzzerabile = RegistraAzzeramento(AzzeraUndo);
 
 namespace {
 

@@ -1,11 +1,12 @@
 #include "shell/Main.h"
 
+#include "core/Azzeramento.h"
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/MenuLingua.h"
 #include "core/Progetti.h"
-#include "core/Seams.h"
 #include "core/Salvataggio.h"
+#include "core/Seams.h"
 #include "platform/MenuQt.h"
 #include "platform/Testo.h"
 
@@ -24,6 +25,13 @@ GanciShell Ganci;
 
 namespace {
 MAIN* istanza = nullptr;
+
+// Start-up state: no hook filled, the editor not opened yet.
+void AzzeraShell() {
+    Ganci = {};
+    EditorAperto = 0;
+}
+[[maybe_unused]] const bool ShellAzzerabile = RegistraAzzeramento(AzzeraShell);
 } // namespace
 
 void TerminaProgramma(int codice) {

@@ -2,6 +2,7 @@
 // project tables brought back to their start-up state around every test.
 #pragma once
 
+#include "core/Azzeramento.h"
 #include "core/Progetti.h"
 #include "core/Seams.h"
 
@@ -46,11 +47,11 @@ class Risposte {
     int beep = 0;
 };
 
-// Base fixture: fresh tables, recorded dialogs.
+// Base fixture: the program in its start-up state around every case, recorded dialogs.
 class TabelleAzzerate : public ::testing::Test {
   protected:
-    void SetUp() override { AzzeraTabelle(); }
-    void TearDown() override { AzzeraTabelle(); }
+    void SetUp() override { AzzeraProgramma(); }
+    void TearDown() override { AzzeraProgramma(); }
     Risposte dialoghi;
 };
 
