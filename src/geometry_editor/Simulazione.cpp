@@ -349,6 +349,9 @@ void SimulazioneGeo::CmdSimula_Click() {
         }
     }
     f_.AggiornaAbilitazione();
+    // Still running (the manual kind, a loop that ran to its end): the enabling must not hand
+    // the confirm buttons and the element list back before the press that stops it.
+    if (stato == 1) f_.AbilitaConferme(false);
 }
 
 void SimulazioneGeo::CmdSimula_MouseMove() {
