@@ -219,15 +219,15 @@ void SimulazioneGeo::AnimazioneAutomatica(unsigned generazione) {
     const int16_t ultima = UltimaPosizioneSimulazione(NumeroProgetti);
     // Every frame stays on show until its period is over, then the event loop gets its
     // yield. The frames are due at fixed steps of the clock, so the pace does not depend on
-    // how fast the machine draws; a frame that took longer than its period moves the
-    // schedule on rather than making the next ones hurry.
+    // how fast the machine draws or how late the wait ends; a frame more than a period late
+    // moves the schedule on rather than making the next ones hurry.
     Orologio& orologio = OrologioCorrente();
     double prossimo = orologio.Adesso();
     const auto mostra = [&](int16_t pos) {
         Fotogramma(pos);
         prossimo += PERIODO_FOTOGRAMMA;
         orologio.AttendiFino(prossimo);
-        prossimo = std::max(prossimo, orologio.Adesso());
+        if (orologio.Adesso() - prossimo > PERIODO_FOTOGRAMMA) prossimo = orologio.Adesso();
         f_.Cedi();
     };
     for (int ciclo = 1; ciclo <= CICLI_AUTOMATICI; ++ciclo) {
