@@ -83,6 +83,9 @@ TEST_F(Aspetto, LaListaDegliElementiTaceDuranteLaSimulazioneManuale) {
     ed->CmdOKMolla->click();
     ed->CmdSimula->click();
     EXPECT_FALSE(ed->CmbModifica->isEnabled());
+    ed->VistaItem[6]->trigger(); // nor does a pan choose the listed element
+    Trascina(50, 40, 60, 40);
+    EXPECT_EQ(ModoEdit, 3);
     ed->CmdSimula->click();
     EXPECT_TRUE(ed->CmbModifica->isEnabled());
 }
