@@ -16,9 +16,7 @@ class Ritmo : public FixtureEditor {
     SimulazioneGeo sim{ed};
     void SetUp() override {
         FixtureEditor::SetUp();
-        TestiProva();
         ed.NuovaCatena();
-        ed.Scrivi(Casella::MaxEsc, "100");
         ed.Asta("250", "-100");
         // Vertex 2 (700, 250) and the pinned vertex 3 (700, 200) share their x.
         ed.Squadretta("150", "-150", "150", "-200", FALSO, VERO);
