@@ -106,8 +106,9 @@ class ControlliEditor {
     virtual void ImpostaDidascaliaLblEsc(const std::string& testo) = 0;
     virtual std::string DidascaliaCmdSimula() const = 0;
     virtual void ImpostaDidascaliaCmdSimula(const std::string& testo) = 0;
-    // The confirm buttons of the four entry panels (CmdOKMolla among them): a position of the
-    // travel must never be stored, so they are disabled while an animation runs.
+    // The confirm buttons of the four entry panels (CmdOKMolla among them) and the element
+    // list: a position of the travel must never be stored, so they are disabled while an
+    // animation runs; enabled again, the list follows the menu enabling.
     virtual void AbilitaConferme(bool abilitate) = 0;
     // The chain check (ControlloVariabili); false when it refused (its message was shown).
     virtual bool VerificaCatena() = 0;

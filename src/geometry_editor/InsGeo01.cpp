@@ -29,6 +29,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QSignalBlocker>
@@ -192,9 +193,13 @@ void INSGEO01::CreaControlli() {
     LblAng = new QLabel("-", PicTool);
     const std::array<QLabel*, 4> nomi{LblXX, LblYY, Label2, Label3};
     const std::array<QLabel*, 4> valori{LblX, LblY, LblL, LblAng};
+    // The readouts keep one width, that of the longest coordinate they show, so that nothing
+    // in the strip moves as the pointer does.
+    const int larghezzaLettura =
+        LblX->fontMetrics().horizontalAdvance(QStringLiteral("-00000.000000")) + 8;
     for (int i = 0; i < 4; ++i) {
         letture->addWidget(nomi[i], i + 1, 0);
-        valori[i]->setMinimumWidth(70);
+        valori[i]->setFixedWidth(larghezzaLettura);
         valori[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         valori[i]->setFrameShape(QFrame::Panel);
         valori[i]->setFrameShadow(QFrame::Sunken);
@@ -312,7 +317,7 @@ void INSGEO01::CreaControlli() {
     CmbModifica = new QComboBox(FrmTool);
     CmbModifica->setMinimumWidth(150);
     LblDati = new QLabel(FrmTool);
-    TxtMaxEsc = NuovaCasella(FrmTool, 60);
+    TxtMaxEsc = NuovaCasella(FrmTool);
     LblEsc = new QLabel(this);
     LblEsc->setAlignment(Qt::AlignCenter);
     LblEsc->setFrameShape(QFrame::Panel);
@@ -1238,7 +1243,12 @@ bool INSGEO01::eventFilter(QObject* oggetto, QEvent* evento) {
         (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove))
         simulazione_.CmdSimula_MouseMove();
     if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove) {
-        if (auto it = suggerimenti_.find(oggetto); it != suggerimenti_.end()) {
+        // A move over a control of the strip that the control does not take reaches the strip
+        // as well: the strip's hint is for the strip itself, where no control lies.
+        const bool suStriscia =
+            oggetto != FrmTool ||
+            !FrmTool->childAt(static_cast<QSinglePointEvent*>(evento)->position().toPoint());
+        if (auto it = suggerimenti_.find(oggetto); suStriscia && it != suggerimenti_.end()) {
             ImpostaSuggerimento(Riga(TestiToolbar, it->second));
             if (oggetto == FrmTool) {
                 for (auto* l : {LblX, LblY, LblL, LblAng}) l->setText("-");
@@ -1426,6 +1436,11 @@ void INSGEO01::ImpostaDidascaliaCmdSimula(const std::string& testo) {
 void INSGEO01::AbilitaConferme(bool abilitate) {
     for (auto* b : {CmdOKForcellone, CmdOKAsta, CmdOKSquadretta, CmdOKMolla})
         b->setEnabled(abilitate);
+    // Choosing an element would modify it while the drawing shows a position of the travel.
+    if (abilitate)
+        AttivaMenuInsGeo(controlli_);
+    else
+        CmbModifica->setEnabled(false);
 }
 
 void INSGEO01::AggiornaAbilitazione() {

@@ -220,7 +220,10 @@ class INSGEO01 : public FinestraFiglia,
     int16_t ElementoSelezionato() const override { return ElementoInModifica; }
     void MostraPannelloTipo(int tipo) override;
     void ImpostaTestoCmbModifica(const std::string& testo) override;
-    void RicaricaElementoInModifica() override { CmbModifica_Click(); }
+    // Not while an animation runs: the list is locked then.
+    void RicaricaElementoInModifica() override {
+        if (StatoSimula != 1) CmbModifica_Click();
+    }
     RettangoloZoom RettangoloShape1() const override { return shape1_; }
     void ImpostaRettangoloShape1(const RettangoloZoom& r) override;
     bool Shape1Visibile() const override;

@@ -10,6 +10,7 @@
 #include "geometry_editor/Catena.h"
 #include "geometry_editor/Coordinate.h"
 #include "platform/CorniceMdi.h"
+#include "platform/Orologio.h"
 
 #include <algorithm>
 
@@ -101,11 +102,14 @@ void SimulazioneGeo::AssegnazioneSimula(int16_t& posizione) {
                 }
             } else if (giunzione == GIUNZIONE_ASTA_TRIANG) {
                 q.P[0] = G[3][k][i];
-                if (q.P[1].X == q.P[3].X) {
+                // The fourth point is a copy of the pinned vertex; the whole point is
+                // compared, as the chain check does, so a free vertex that shares its x is
+                // not taken for it.
+                if (q.P[1] == q.P[3]) {
                     q.P[3] = pr.PuntiFissi[k + 1];
                     q.P[2] = G[4][k][i];
                 }
-                if (q.P[2].X == q.P[3].X) {
+                if (q.P[2] == q.P[3]) {
                     q.P[3] = pr.PuntiFissi[k + 1];
                     q.P[1] = G[4][k][i];
                 }
@@ -194,6 +198,10 @@ void SimulazioneGeo::Animazione(int16_t& tipo) {
         PosizionaManuale();
         f_.ImpostaMassimoVScroll(UltimaPosizioneSimulazione(NumeroProgetti));
         f_.MostraVScroll(true);
+        // The bar starts at rest, and so does the drawing, whatever frame an automatic run
+        // interrupted by this choice left on it.
+        f_.ImpostaValoreVScroll(0);
+        VScroll_Change();
         return;
     }
 
@@ -209,17 +217,28 @@ void SimulazioneGeo::Animazione(int16_t& tipo) {
 
 void SimulazioneGeo::AnimazioneAutomatica(unsigned generazione) {
     const int16_t ultima = UltimaPosizioneSimulazione(NumeroProgetti);
+    // Every frame stays on show until its period is over, then the event loop gets its
+    // yield. The frames are due at fixed steps of the clock, so the pace does not depend on
+    // how fast the machine draws or how late the wait ends; a frame more than a period late
+    // moves the schedule on rather than making the next ones hurry.
+    Orologio& orologio = OrologioCorrente();
+    double prossimo = orologio.Adesso();
+    const auto mostra = [&](int16_t pos) {
+        Fotogramma(pos);
+        prossimo += PERIODO_FOTOGRAMMA;
+        orologio.AttendiFino(prossimo);
+        if (orologio.Adesso() - prossimo > PERIODO_FOTOGRAMMA) prossimo = orologio.Adesso();
+        f_.Cedi();
+    };
     for (int ciclo = 1; ciclo <= CICLI_AUTOMATICI; ++ciclo) {
         for (int16_t pos = 0; pos <= ultima; ++pos) {
-            Fotogramma(pos);
-            f_.Cedi();
+            mostra(pos);
             if (Interrotta(generazione)) goto fermata;
         }
         f_.Cedi();
         if (Interrotta(generazione)) goto fermata;
         for (int16_t pos = ultima; pos >= 0; --pos) {
-            Fotogramma(pos);
-            f_.Cedi();
+            mostra(pos);
             if (Interrotta(generazione)) goto fermata;
         }
     }
@@ -330,6 +349,9 @@ void SimulazioneGeo::CmdSimula_Click() {
         }
     }
     f_.AggiornaAbilitazione();
+    // Still running (the manual kind, a loop that ran to its end): the enabling must not hand
+    // the confirm buttons and the element list back before the press that stops it.
+    if (stato == 1) f_.AbilitaConferme(false);
 }
 
 void SimulazioneGeo::CmdSimula_MouseMove() {

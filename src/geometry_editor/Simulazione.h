@@ -10,9 +10,10 @@
 // disabled while an animation runs.
 //
 // The automatic and trace kinds loop inside the button's click handler and yield to pending
-// input once per frame. A stop request (the button, a menu choice, deactivating or closing
-// the window) is honoured after the current frame, and the loop then draws the rest position.
-// A window asked to close while a loop runs is closed once the loop has unwound.
+// input once per frame; the automatic kind shows sixty frames a second, paced on the
+// program's clock (platform/Orologio.h). A stop request (the button, a menu choice, deactivating or
+// closing the window) is honoured after the current frame, and the loop then draws the rest
+// position. A window asked to close while a loop runs is closed once the loop has unwound.
 #pragma once
 
 #include "geometry_editor/ControlliEditor.h"
@@ -22,8 +23,10 @@
 
 namespace kelvra {
 
-// The cycles of the automatic kind and the largest position shown.
+// The cycles of the automatic kind, its frame period in milliseconds (sixty frames a second)
+// and the largest position shown.
 constexpr int CICLI_AUTOMATICI = 15;
+constexpr double PERIODO_FOTOGRAMMA = 1000.0 / 60;
 constexpr int16_t POSIZIONE_MASSIMA_SIMULAZIONE = 30;
 // The strip the manual kind takes from the drawing for the scroll bar, twips.
 constexpr float STRISCIA_VSCROLL = 800;

@@ -98,6 +98,7 @@ QMdiSubWindow* CorniceMdi::AggiungiFiglia(FinestraFiglia* figlia) {
     sotto->installEventFilter(this);
     figlia->show();
     sotto->show();
+    area_->updateGeometry();
     return sotto;
 }
 
@@ -171,6 +172,10 @@ bool CorniceMdi::eventFilter(QObject* oggetto, QEvent* evento) {
         else
             AggiornaMenu();
     }
+    // A child's layout changed: the frame is never smaller than what its children need, so
+    // a maximised child is never cut off.
+    if (evento->type() == QEvent::LayoutRequest && qobject_cast<QMdiSubWindow*>(oggetto))
+        area_->updateGeometry();
     if (oggetto == area_->viewport() && evento->type() == QEvent::MouseButtonPress)
         emit ClicSfondo();
     return QMainWindow::eventFilter(oggetto, evento);

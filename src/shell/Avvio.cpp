@@ -25,7 +25,18 @@ QPoint PosizioneLogo(QSize schermo, QSize picture) {
     return {(schermo.width() - picture.width()) / 2, (schermo.height() - picture.height()) / 2};
 }
 
+QIcon IconaProgramma() {
+    QIcon icona;
+    for (int lato : {16, 32, 48, 256})
+        icona.addFile(QStringLiteral(":/icona/kelvra-%1.png").arg(lato), QSize(lato, lato));
+    return icona;
+}
+
 bool SequenzaAvvio(const std::string& cartella) {
+    // Every window and message box, the first ones included, carries the program's title
+    // and icon.
+    ImpostaTitoloApplicazione(TITOLO_PRODOTTO);
+    QApplication::setWindowIcon(IconaProgramma());
     if (cartella.empty())
         ImpostaPercorsoApplicazione();
     else
@@ -112,7 +123,7 @@ QPixmap DisegnaLogo() {
     pittore.resetTransform();
     pittore.setFont(carattere);
     pittore.setPen(QColor(240, 240, 245));
-    pittore.drawText(QRectF(0, 40, 640, 80), Qt::AlignCenter, "KELVRATONE");
+    pittore.drawText(QRectF(0, 40, 640, 80), Qt::AlignCenter, TITOLO_PRODOTTO);
     pittore.setFont(QFont("Sans Serif", 20, QFont::Bold));
     pittore.setPen(QColor(230, 180, 40));
     pittore.drawText(QRectF(0, 110, 640, 40), Qt::AlignCenter, "3.0");

@@ -4,6 +4,7 @@
 // main window appears.
 #pragma once
 
+#include <QIcon>
 #include <QLabel>
 #include <QPoint>
 #include <QSize>
@@ -17,10 +18,10 @@ namespace kelvra {
 // each difference halved by integer division, rounding toward zero.
 QPoint PosizioneLogo(QSize schermo, QSize picture);
 
-// The start-up steps from the program folder to the state code of project 1 (the splash's
-// unloading and the cursor are the splash's own). `cartella` is the program folder; empty:
-// the folder of the running program. False when the language file could not be loaded: the
-// fixed message has been shown and the program must end.
+// The start-up steps from the program's title and icon and its folder to the state code of
+// project 1 (the splash's unloading and the cursor are the splash's own). `cartella` is the program
+// folder; empty: the folder of the running program. False when the language file could not be
+// loaded: the fixed message has been shown and the program must end.
 bool SequenzaAvvio(const std::string& cartella = {});
 
 class FrmLogo : public QWidget {
@@ -55,5 +56,8 @@ class FrmLogo : public QWidget {
 
 // The logo picture: 640 x 480 pixels.
 QPixmap DisegnaLogo();
+
+// The program's icon, from the pictures built into the program.
+QIcon IconaProgramma();
 
 } // namespace kelvra

@@ -57,7 +57,7 @@ void PassoSalvataggio() {
 }
 
 std::string TitoloMain() {
-    return "KELVRATONE V. 3.0 - " + Riga(TestiMain, 0);
+    return std::string(TITOLO_PRODOTTO) + " V. 3.0 - " + Riga(TestiMain, 0);
 }
 
 void ImpostaMenuMain(MAIN& form) {

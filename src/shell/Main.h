@@ -72,6 +72,9 @@ class MAIN : public CorniceMdi {
 // menu and FileItem, row 2 to the "?" menu and GuidaItem.
 void ImpostaMenuMain(MAIN& form);
 
+// The product's title word: the windows' captions and the message boxes' titles.
+inline constexpr const char* TITOLO_PRODOTTO = "KELVRATONE";
+
 // The window caption: "KELVRATONE V. 3.0 - " & line 0 of section Main.
 std::string TitoloMain();
 

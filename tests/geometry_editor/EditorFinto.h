@@ -4,20 +4,17 @@
 #pragma once
 
 #include "core/Cinematica.h"
-#include "core/ControlliDisegno.h"
 #include "core/Disegno.h"
 #include "core/Lingua.h"
-#include "core/Progetti.h"
 #include "core/Unita.h"
 #include "core/Vista.h"
 #include "geometry_editor/Annulla.h"
 #include "geometry_editor/Catena.h"
 #include "geometry_editor/Coordinate.h"
-#include "geometry_editor/EditorGeometria.h"
 #include "platform/Immagine.h"
+#include "support/OrologioFinto.h"
 #include "support/Risposte.h"
 
-#include <array>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -132,9 +129,10 @@ class EditorFinto : public EditorGeometria, public EditorDisegno {
     }
 };
 
-// Fresh tables, undo record and view, metric units and the texts of the editor's messages.
+// Fresh tables, undo record and view, metric units, the messages' texts, a clock that never waits.
 class FixtureEditor : public TabelleAzzerate {
   protected:
+    OrologioFinto orologio;
     void SetUp() override {
         TabelleAzzerate::SetUp();
         AzzeraVista();

@@ -11,6 +11,7 @@
 #include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Main.h"
+#include "support/OrologioFinto.h"
 #include "support/Risposte.h"
 
 #include <QCoreApplication>
@@ -28,17 +29,14 @@ class FinestraReale : public TabelleAzzerate {
         AzzeraVista();
         AzzeraUndo();
         cwd = std::filesystem::current_path();
-        const std::filesystem::path dir(cartella.path().toStdString());
-        std::filesystem::copy_file(
-            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
-                "Kelvra3.lng",
-            dir / "Kelvra3.lng");
+        const std::filesystem::path dir(cartella.path().toStdString()),
+            bin(QCoreApplication::applicationDirPath().toStdString());
+        std::filesystem::copy_file(bin / "Kelvra3.lng", dir / "Kelvra3.lng");
         Ganci = {};
         Ganci.TerminaProgramma = [this](int codice) { terminato = codice; };
         RegistraEditorGeometria();
         ASSERT_TRUE(SequenzaAvvio(dir.string()));
         // Start-up made the editor; the main window shows it.
-        ASSERT_NE(INSGEO01::Istanza(), nullptr);
         main = &MAIN::Mostra();
         main->showNormal();
         main->setGeometry(0, 0, 1280, 900);
@@ -74,6 +72,7 @@ class FinestraReale : public TabelleAzzerate {
         ed->CmdOKAsta->click();
     }
 
+    OrologioFinto orologio; // the animation never waits on real time
     QTemporaryDir cartella;
     std::filesystem::path cwd;
     MAIN* main = nullptr;
