@@ -4,108 +4,94 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstring>
+#include <functional>
 #include <string>
+#include <tuple>
 
 using namespace kelvra;
 
 namespace {
 
-TEST(ScrittoreRecord, FieldsLittleEndianPackedInOrder) {
+using Matrice = std::array<std::array<int16_t, 2>, 2>;
+
+TEST(Record, FieldsLittleEndianPackedInOrderBothWays) {
+    const ByteRecord atteso = {
+        0xFE, 0xFF,                              // int16 -2
+        4,    3,    2,    1,                     // int32 0x01020304
+        0,    0,    0xC0, 0x3F,                  // float 1.5
+        0,    0,    0,    0,    0,   0, 0, 0xC0, // double -2
+        'A',  'B',  ' ',  ' ',                   // "AB" in 4, padded with spaces
+        'T',  'O',  'O',                         // "TOOLONG" in 3, cut
+        0,    0,                                 // 2 never assigned
+        3,    0,    'x',  'y',  'z',             // counted text
+        1,    0,    2,    0,    3,   0, 4, 0};   // {{1, 2}, {3, 4}}, inner index fastest
+    const Matrice matrice{{{1, 2}, {3, 4}}};
     ScrittoreRecord w;
-    w.Int16(-2);                                                      // FE FF
-    w.Int32(0x01020304);                                              // 04 03 02 01
-    w.Single(1.5f);                                                   // 0x3FC00000
-    w.Double(-2.0);                                                   // 0xC000000000000000
-    w.TestoFisso("AB", 4);                                            // padded with spaces
-    w.TestoFisso("TOOLONG", 3);                                       // cut
-    w.TestoNonAssegnato(2);                                           // never assigned: zeros
-    EXPECT_TRUE(w.TestoContato("xyz"));                               // count 3, then the bytes
-    w.Campo(std::array<std::array<int16_t, 2>, 2>{{{1, 2}, {3, 4}}}); // inner index fastest
-    const ByteRecord atteso = {0xFE, 0xFF, 4,   3,    2,   1,   0,   0,   0xC0, 0x3F, 0,   0, 0, 0,
-                               0,    0,    0,   0xC0, 'A', 'B', ' ', ' ', 'T',  'O',  'O', 0, 0, 3,
-                               0,    'x',  'y', 'z',  1,   0,   2,   0,   3,    0,    4,   0};
+    w.Int16(-2);
+    w.Int32(0x01020304);
+    w.Single(1.5f);
+    w.Double(-2.0);
+    w.TestoFisso("AB", 4);
+    w.TestoFisso("TOOLONG", 3);
+    w.TestoNonAssegnato(2);
+    EXPECT_TRUE(w.TestoContato("xyz"));
+    w.Campo(matrice);
     EXPECT_EQ(w.Dati(), atteso);
+
+    LettoreRecord r(atteso);
+    EXPECT_EQ(r.Int16(), -2);
+    EXPECT_EQ(r.Int32(), 0x01020304);
+    EXPECT_EQ(r.Single(), 1.5f);
+    EXPECT_EQ(r.Double(), -2.0);
+    EXPECT_EQ(r.TestoFisso(4), "AB  ");
+    EXPECT_FALSE(TestoNonAssegnato(r.TestoFisso(3)));
+    EXPECT_TRUE(TestoNonAssegnato(r.TestoFisso(2)));
+    EXPECT_EQ(r.TestoContato(3), "xyz");
+    Matrice letta{};
+    r.Campo(letta);
+    EXPECT_EQ(letta, matrice);
+    EXPECT_TRUE(r.Riuscito());
+    EXPECT_EQ(r.Rimanenti(), 0u);
+
     EXPECT_FALSE(w.TestoContato(std::string(65536, 'a')));
     EXPECT_FALSE(w.Completa(atteso.size() - 1)); // does not fit its record length
     EXPECT_TRUE(w.Completa(50));
-    EXPECT_EQ(w.Dati().size(), 50u);
-    EXPECT_EQ(w.Dati().back(), 0);
+    EXPECT_EQ(w.Dati(), [&] {
+        ByteRecord b = atteso;
+        b.resize(50);
+        return b;
+    }());
 }
 
-TEST(LettoreRecord, ReadsBackWhatWasWritten) {
-    ScrittoreRecord w;
-    w.Int16(-32768);
-    w.Int32(-7);
-    w.Single(-0.1f);
-    w.Double(1e300);
-    w.TestoFisso("", 3);
-    w.TestoNonAssegnato(3);
-    w.TestoContato("");
-    w.TestoContato("\xE0 b");
-    LettoreRecord r(w.Dati());
-    EXPECT_EQ(r.Int16(), -32768);
-    EXPECT_EQ(r.Int32(), -7);
-    EXPECT_EQ(r.Single(), -0.1f);
-    EXPECT_EQ(r.Double(), 1e300);
-    const std::string vuoto = r.TestoFisso(3), mai = r.TestoFisso(3);
-    EXPECT_EQ(vuoto, "   ");
-    EXPECT_FALSE(TestoNonAssegnato(vuoto));
-    EXPECT_TRUE(TestoNonAssegnato(mai));
-    EXPECT_EQ(r.TestoContato(), "");
-    EXPECT_EQ(r.TestoContato(3), "\xE0 b");
-    EXPECT_TRUE(r.Riuscito());
-    EXPECT_EQ(r.Rimanenti(), 0u);
-}
-
-// A read that does not fit fails with a zero value, names where it started and stops every
-// later read, even one that would fit.
-TEST(LettoreRecord, ShortOrBadReadsFailAndStayFailed) {
-    struct Caso {
-        ByteRecord dati;
-        int campo; // 0 Int16, 1 Int32, 2 Single, 3 Double, 4 counted text of at most 4
-        ErroreRecord errore;
-        size_t dove;
+// After two good bytes, a read that does not fit fails with a zero value, names where it
+// started and stops every later read, even one that would fit.
+TEST(Record, ShortOrBadReadsFailAndStayFailed) {
+    using Leggi = std::function<double(LettoreRecord&)>;
+    const Leggi int16 = [](LettoreRecord& r) { return r.Int16(); };
+    const Leggi testo = [](LettoreRecord& r) { return r.TestoContato(4).size(); };
+    const std::tuple<ByteRecord, Leggi, ErroreRecord> casi[] = {
+        {{1}, int16, ErroreRecord::Corto},
+        {{1, 2, 3}, [](LettoreRecord& r) { return r.Int32(); }, ErroreRecord::Corto},
+        {{0, 0, 0x80}, [](LettoreRecord& r) { return r.Single(); }, ErroreRecord::Corto},
+        {{0, 0, 0, 0, 0, 0, 0xF0},
+         [](LettoreRecord& r) { return r.Double(); },
+         ErroreRecord::Corto},
+        {{3, 0, 'a', 'b'}, testo, ErroreRecord::Corto}, // count past the end
+        {{5, 0, 'a', 'b', 'c', 'd', 'e'}, testo, ErroreRecord::ConteggioFuori},
+        {{0xFF, 0xFF}, testo, ErroreRecord::ConteggioFuori},
     };
-    const Caso casi[] = {
-        {{1}, 0, ErroreRecord::Corto, 0},
-        {{1, 2, 3}, 1, ErroreRecord::Corto, 0},
-        {{0, 0, 0x80}, 2, ErroreRecord::Corto, 0},
-        {{0, 0, 0, 0, 0, 0, 0xF0}, 3, ErroreRecord::Corto, 0},
-        {{3, 0, 'a', 'b'}, 4, ErroreRecord::Corto, 0}, // count past the end
-        {{5, 0, 'a', 'b', 'c', 'd', 'e'}, 4, ErroreRecord::ConteggioFuori, 0},
-        {{0xFF, 0xFF}, 4, ErroreRecord::ConteggioFuori, 0},
-    };
-    for (const Caso& c : casi) {
+    for (const auto& [coda, leggi, errore] : casi) {
         ByteRecord dati = {9, 0};
-        dati.insert(dati.end(), c.dati.begin(), c.dati.end());
+        dati.insert(dati.end(), coda.begin(), coda.end());
         LettoreRecord r(dati);
         EXPECT_EQ(r.Int16(), 9);
-        double valore = 1;
-        switch (c.campo) {
-        case 0:
-            valore = r.Int16();
-            break;
-        case 1:
-            valore = r.Int32();
-            break;
-        case 2:
-            valore = r.Single();
-            break;
-        case 3:
-            valore = r.Double();
-            break;
-        default:
-            valore = static_cast<double>(r.TestoContato(4).size());
-            break;
-        }
-        EXPECT_EQ(valore, 0) << c.campo;
-        EXPECT_EQ(r.Errore(), c.errore) << c.campo;
-        EXPECT_EQ(r.PosizioneErrore(), 2 + c.dove) << c.campo;
+        EXPECT_EQ(leggi(r), 0) << coda.size();
+        EXPECT_EQ(r.Errore(), errore) << coda.size();
+        EXPECT_EQ(r.PosizioneErrore(), 2u) << coda.size();
         r.VaiA(0);
         EXPECT_EQ(r.Int16(), 0) << "a failed reader reads nothing more";
     }
-    ByteRecord due = {1, 2};
+    const ByteRecord due = {1, 2};
     LettoreRecord r(due);
     r.VaiA(2);
     EXPECT_TRUE(r.Riuscito());
