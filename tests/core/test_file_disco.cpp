@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 namespace fs = std::filesystem;
 using namespace kelvra;
@@ -24,13 +25,7 @@ TEST_F(FileDisco, ReadsRegularFilesUpToTheLimitAndNothingElse) {
     ASSERT_EQ(::mkfifo(P("fifo").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", P("zero"));
     fs::create_directory(P("cartella"));
-    struct Caso {
-        const char* nome;
-        size_t massimo;
-        EsitoLettura esito;
-        const char* contenuto;
-    };
-    const Caso casi[] = {
+    const std::tuple<const char*, size_t, EsitoLettura, const char*> casi[] = {
         {"dieci", 10, EsitoLettura::Riuscita, "0123456789"},
         {"dieci", 9, EsitoLettura::TroppoGrande, "012345678"},
         {"fifo", 10, EsitoLettura::NonRegolare, ""}, // would wait for a writer for ever
@@ -38,10 +33,10 @@ TEST_F(FileDisco, ReadsRegularFilesUpToTheLimitAndNothingElse) {
         {"cartella", 10, EsitoLettura::NonRegolare, ""},
         {"manca", 10, EsitoLettura::Assente, ""},
     };
-    for (const Caso& c : casi) {
+    for (const auto& [nome, massimo, esito, contenuto] : casi) {
         std::string letto = "old";
-        EXPECT_EQ(LeggiFileRegolare(P(c.nome), c.massimo, letto), c.esito) << c.nome;
-        EXPECT_EQ(letto, c.contenuto) << c.nome;
+        EXPECT_EQ(LeggiFileRegolare(P(nome), massimo, letto), esito) << nome;
+        EXPECT_EQ(letto, contenuto) << nome;
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
@@ -15,16 +16,13 @@ namespace {
 using Matrice = std::array<std::array<int16_t, 2>, 2>;
 
 TEST(Record, FieldsLittleEndianPackedInOrderBothWays) {
-    const ByteRecord atteso = {
-        0xFE, 0xFF,                              // int16 -2
-        4,    3,    2,    1,                     // int32 0x01020304
-        0,    0,    0xC0, 0x3F,                  // float 1.5
-        0,    0,    0,    0,    0,   0, 0, 0xC0, // double -2
-        'A',  'B',  ' ',  ' ',                   // "AB" in 4, padded with spaces
-        'T',  'O',  'O',                         // "TOOLONG" in 3, cut
-        0,    0,                                 // 2 never assigned
-        3,    0,    'x',  'y',  'z',             // counted text
-        1,    0,    2,    0,    3,   0, 4, 0};   // {{1, 2}, {3, 4}}, inner index fastest
+    // int16 -2; int32 0x01020304; float 1.5; double -2; "AB" padded to 4; "TOOLONG" cut to 3;
+    // 2 never assigned; counted "xyz"; {{1, 2}, {3, 4}}, inner index fastest.
+    // clang-format off
+    const ByteRecord atteso = {0xFE, 0xFF,  4, 3, 2, 1,  0, 0, 0xC0, 0x3F,  0, 0, 0, 0, 0, 0, 0, 0xC0,
+                               'A', 'B', ' ', ' ',  'T', 'O', 'O',  0, 0,  3, 0, 'x', 'y', 'z',
+                               1, 0, 2, 0, 3, 0, 4, 0};
+    // clang-format on
     const Matrice matrice{{{1, 2}, {3, 4}}};
     ScrittoreRecord w;
     w.Int16(-2);
@@ -50,17 +48,12 @@ TEST(Record, FieldsLittleEndianPackedInOrderBothWays) {
     Matrice letta{};
     r.Campo(letta);
     EXPECT_EQ(letta, matrice);
-    EXPECT_TRUE(r.Riuscito());
-    EXPECT_EQ(r.Rimanenti(), 0u);
+    EXPECT_TRUE(r.Riuscito() && r.Rimanenti() == 0);
 
     EXPECT_FALSE(w.TestoContato(std::string(65536, 'a')));
     EXPECT_FALSE(w.Completa(atteso.size() - 1)); // does not fit its record length
-    EXPECT_TRUE(w.Completa(50));
-    EXPECT_EQ(w.Dati(), [&] {
-        ByteRecord b = atteso;
-        b.resize(50);
-        return b;
-    }());
+    ASSERT_TRUE(w.Completa(50));                 // padded with zeros
+    EXPECT_EQ(std::count(w.Dati().begin() + 40, w.Dati().end(), 0), 10);
 }
 
 // After two good bytes, a read that does not fit fails with a zero value, names where it
@@ -79,6 +72,7 @@ TEST(Record, ShortOrBadReadsFailAndStayFailed) {
         {{3, 0, 'a', 'b'}, testo, ErroreRecord::Corto}, // count past the end
         {{5, 0, 'a', 'b', 'c', 'd', 'e'}, testo, ErroreRecord::ConteggioFuori},
         {{0xFF, 0xFF}, testo, ErroreRecord::ConteggioFuori},
+        {{}, [](LettoreRecord& r) { return r.VaiA(3), 0.0; }, ErroreRecord::Corto},
     };
     for (const auto& [coda, leggi, errore] : casi) {
         ByteRecord dati = {9, 0};
@@ -91,12 +85,6 @@ TEST(Record, ShortOrBadReadsFailAndStayFailed) {
         r.VaiA(0);
         EXPECT_EQ(r.Int16(), 0) << "a failed reader reads nothing more";
     }
-    const ByteRecord due = {1, 2};
-    LettoreRecord r(due);
-    r.VaiA(2);
-    EXPECT_TRUE(r.Riuscito());
-    r.VaiA(3);
-    EXPECT_EQ(r.Errore(), ErroreRecord::Corto);
 }
 
 } // namespace
