@@ -30,6 +30,8 @@ int32_t ColoreValido(double valore, int32_t predefinito) {
     return static_cast<int32_t>(arrotondato);
 }
 
+// Tells the user the settings file could not be read or written: line `riga` of section
+// MsgBox, then the file's path.
 void Avvisa(int riga) {
     MsgBox(TestoConPercorso(Riga(Messaggi, riga), RecordImpostazioni()),
            vbOKOnly + vbExclamation + TESTO_UTF8);
