@@ -15,7 +15,7 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
 status=0
-for target in fuzz_lingua fuzz_impostazioni; do
+for target in fuzz_lingua fuzz_impostazioni fuzz_record; do
   exe="$build/fuzz/$target"
   if [ ! -x "$exe" ]; then
     echo "fuzz: $exe is missing (build the kelvra_fuzz_targets target)" >&2

@@ -136,7 +136,7 @@ std::string FormattaNumero(double valore, const std::string& formato) {
     if (s.punto) numero += "." + frazione;
     if (!numero.empty() && numero.front() == '.') numero.insert(numero.begin(), '0');
     if (!numero.empty() && numero.back() == '.') numero.pop_back();
-    if (numero.empty()) numero = "0";
+    // A pattern of "#" alone writes no digit for a value that rounds to 0: the result is "".
     if (valore < 0 && !nullo) numero.insert(numero.begin(), '-');
     return s.prima + numero + s.dopo;
 }

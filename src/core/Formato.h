@@ -13,7 +13,8 @@ namespace kelvra {
 // The integer part is written in full (at least as many digits as "0"s before the point);
 // the fraction is rounded, halves away from zero, to as many places as there are
 // placeholders after the point and keeps at least as many places as "0"s after it.
-// A result that would begin with "." gets a "0" before it; a trailing "." is dropped.
+// A result that would begin with "." gets a "0" before it; a trailing "." is dropped. So a
+// value that rounds to 0 gives "" with "#" (no digit is significant) and "0" with "#.##".
 // Characters of the pattern before the first or after the last placeholder are copied
 // as they stand. An empty pattern writes the number in its shortest general form.
 std::string FormattaNumero(double valore, const std::string& formato);

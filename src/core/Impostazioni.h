@@ -60,11 +60,19 @@ RecordImpostazioniByte CodificaImpostazioni();
 // 0, 1 or 2 becomes 1.
 bool DecodificaImpostazioni(const unsigned char* dati, size_t lunghezza);
 
-// Reads the settings file; a missing or unreadable file sets the defaults. True when the file
-// held settings.
+// Lines of section MsgBox that tell the user the settings file could not be read (the
+// defaults are used) or written; the file's path follows the text.
+inline constexpr int RigaImpostazioniNonScritte = 49;
+inline constexpr int RigaImpostazioniNonLette = 50;
+
+// Reads the settings file: its first 92 bytes, and only from a regular file. A missing file
+// sets the defaults; so does a file that cannot be read (a folder or FIFO in its place, no
+// permission), after telling the user. True when the file held settings.
 bool LeggiFileIni();
 
-// Writes the settings file as exactly one 92-byte record; false when it cannot be written.
+// Writes the settings file as exactly one 92-byte record, replacing the old file only once
+// the new one is complete. When it cannot be written (a read-only file, a folder in its
+// place) the old file is left as it was, the user is told, and the result is false.
 bool ScriviFileIni();
 
 } // namespace kelvra

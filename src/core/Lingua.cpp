@@ -1,9 +1,9 @@
 #include "core/Lingua.h"
 
+#include "core/FileDisco.h"
 #include "core/Progetti.h"
 #include "core/Seams.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -78,24 +78,6 @@ struct ChiudiFile {
 };
 using File = std::unique_ptr<std::FILE, ChiudiFile>;
 
-enum class Lettura { Riuscita, Assente, NonApribile, ErroreLettura };
-
-// Reads a whole file as bytes.
-Lettura LeggiTuttoIlFile(const std::string& nome, std::string& contenuto) {
-    contenuto.clear();
-    errno = 0;
-    File f(std::fopen(nome.c_str(), "rb"));
-    if (!f) return errno == ENOENT ? Lettura::Assente : Lettura::NonApribile;
-    char blocco[4096];
-    for (;;) {
-        size_t letti = std::fread(blocco, 1, sizeof blocco, f.get());
-        contenuto.append(blocco, letti);
-        if (letti < sizeof blocco) break;
-    }
-    if (std::ferror(f.get())) return Lettura::ErroreLettura;
-    return Lettura::Riuscita;
-}
-
 // Splits text into lines at CR LF, LF or a lone CR; a last line without an end counts.
 std::vector<std::string> DividiRighe(const std::string& testo) {
     std::vector<std::string> righe;
@@ -126,6 +108,12 @@ std::string TogliSpazi(const std::string& s) {
 
 void MostraErrore(const std::string& testo) {
     MsgBox(testo, vbOKOnly);
+}
+
+// A failure message that begins with the plain file's path: composed in UTF-8, so the path
+// reads as the file system names it.
+void MostraErrorePercorso(const std::string& percorso, const std::string& testo) {
+    MsgBox(percorso + InUtf8(testo, 1252), vbOKOnly + TESTO_UTF8);
 }
 
 // The section name "Unità" as a byte of code page 1252.
@@ -177,10 +165,12 @@ std::string ApplicaXor(const std::string& testo, const std::string& chiave) {
 bool DecodificaFileLingua(const std::string& nome) {
     const std::string& chiave = ChiaveLingua();
     std::string codificato;
-    Lettura esito = LeggiTuttoIlFile(nome + ".lng", codificato);
-    if (esito == Lettura::Assente) {
+    EsitoLettura esito = LeggiFileRegolare(
+        nome + ".lng", static_cast<size_t>(MassimoRecordLingua) * LunghezzaRecordLingua,
+        codificato);
+    if (esito == EsitoLettura::Assente) {
         codificato.clear(); // no scrambled file: the plain file comes out empty
-    } else if (esito != Lettura::Riuscita) {
+    } else if (esito != EsitoLettura::Riuscita) {
         MostraErrore(MsgErroreFormatoLingua);
         return false;
     }
@@ -215,15 +205,19 @@ bool LeggiSezioneLingua(const std::string& sezione, SezioneTesti& tabella) {
     tabella.clear();
     const std::string nomeFile = TogliSpazi(FileLingua);
     std::string contenuto;
-    switch (LeggiTuttoIlFile(FileLingua, contenuto)) {
-    case Lettura::Riuscita:
+    // Each record gives at most one line of 109 characters and its line end.
+    const size_t massimo = static_cast<size_t>(MassimoRecordLingua) * (MassimaLunghezzaRiga + 2);
+    switch (LeggiFileRegolare(FileLingua, massimo, contenuto)) {
+    case EsitoLettura::Riuscita:
         break;
-    case Lettura::Assente:
-    case Lettura::NonApribile:
-        MostraErrore(nomeFile + MsgFileNonTrovato);
+    case EsitoLettura::Assente:
+    case EsitoLettura::NonApribile:
+        MostraErrorePercorso(nomeFile, MsgFileNonTrovato);
         return false;
-    case Lettura::ErroreLettura:
-        MostraErrore(nomeFile + MsgErroreAccesso);
+    case EsitoLettura::NonRegolare:
+    case EsitoLettura::ErroreLettura:
+    case EsitoLettura::TroppoGrande:
+        MostraErrorePercorso(nomeFile, MsgErroreAccesso);
         return false;
     }
 
@@ -232,7 +226,7 @@ bool LeggiSezioneLingua(const std::string& sezione, SezioneTesti& tabella) {
     size_t i = 0;
     while (i < righe.size() && righe[i].find(intestazione) == std::string::npos) ++i;
     if (i == righe.size()) {
-        MostraErrore(nomeFile + ": " + intestazione + MsgSezioneNonTrovata);
+        MostraErrorePercorso(nomeFile, ": " + intestazione + MsgSezioneNonTrovata);
         return false;
     }
     for (++i; i < righe.size(); ++i) {
@@ -320,6 +314,10 @@ std::string InUtf8(const std::string& testo) {
     return InUtf8(testo, CodicePaginaLingua());
 }
 
+std::string TestoConPercorso(const std::string& testo, const std::string& percorso) {
+    return InUtf8(testo) + "\n" + percorso;
+}
+
 bool DaUtf8(const std::string& utf8, int codicePagina, std::string& risultato) {
     const char16_t* tabella = TabellaDi(codicePagina);
     risultato.clear();
@@ -376,6 +374,10 @@ bool CodificaSorgenteLingua(const std::string& sorgente, std::string& codificato
     std::string testo = sorgente;
     if (testo.compare(0, 3, "\xEF\xBB\xBF") == 0) testo.erase(0, 3);
     std::vector<std::string> righe = DividiRighe(testo);
+    if (righe.size() > static_cast<size_t>(MassimoRecordLingua)) {
+        errore = "more than " + std::to_string(MassimoRecordLingua) + " lines";
+        return false;
+    }
 
     int codicePagina = 1252;
     for (size_t i = 0; i + 1 < righe.size(); ++i) {

@@ -47,6 +47,12 @@ inline constexpr unsigned char FineRigaLingua = 145;
 inline constexpr int MassimoRigheSezione = 111;
 inline constexpr int MassimaLunghezzaRiga = 110;
 
+// The most records a language file may hold: every section the program reads (nineteen text
+// sections and four menu sections) at its full 111 lines with its header and closing blank
+// line, and as much again for comments. A longer file is refused, so that a file that never
+// ends cannot fill the memory.
+inline constexpr int MassimoRecordLingua = 2 * 23 * (MassimoRigheSezione + 2);
+
 // Name of the scrambled language file without extension, in the program folder.
 inline constexpr const char* NomeLingua = "Kelvra3";
 
@@ -77,7 +83,8 @@ bool CaricaLingua();
 
 // Descrambles nome & ".lng" into nome & "@@.lng" and keeps the lines in LineeLingua. A missing
 // scrambled file gives an empty plain file. False (after the format-error message) when the
-// scrambled file cannot be read or the plain file cannot be written.
+// scrambled file cannot be read (not a regular file, longer than MassimoRecordLingua records)
+// or the plain file cannot be written.
 bool DecodificaFileLingua(const std::string& nome);
 
 // Loads the nineteen sections from FileLingua in their fixed order; stops at the first
@@ -85,7 +92,8 @@ bool DecodificaFileLingua(const std::string& nome);
 bool CaricaTestiLingua();
 
 // Fills `tabella` with the lines of section `sezione` of FileLingua. False after showing the
-// not-found, missing-section or access-error message.
+// not-found, missing-section or access-error message (a plain file that is not a regular
+// file, or longer than MassimoRecordLingua lines can make it, cannot be accessed).
 bool LeggiSezioneLingua(const std::string& sezione, SezioneTesti& tabella);
 
 // Deletes the plain language file; a missing file or a failing delete is ignored.
@@ -99,6 +107,10 @@ void AzzeraLingua();
 // 1250 when the loaded language is Slovenian (line 0 of section Lingua, upper-cased, reads
 // "SLOVENO"), otherwise 1252.
 int CodicePaginaLingua();
+
+// A message that names a file, to be shown with TESTO_UTF8 in its style: the language text
+// `testo` in UTF-8, then the path on a line of its own, as the file system names it.
+std::string TestoConPercorso(const std::string& testo, const std::string& percorso);
 
 // Bytes of code page 1252 or 1250 as UTF-8, for display.
 std::string InUtf8(const std::string& testo, int codicePagina);

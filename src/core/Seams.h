@@ -22,6 +22,11 @@ enum StileMessaggio : int {
     vbInformation = 64,
 };
 
+// Added to a style when the text is UTF-8 rather than the language's code page: a message
+// that names a file is composed so (TestoConPercorso, core/Lingua.h), because a path is shown
+// as the file system names it, whatever characters it holds.
+constexpr int TESTO_UTF8 = 0x1000000;
+
 // Message box answers.
 enum RispostaMessaggio : int {
     vbOK = 1,
@@ -33,7 +38,7 @@ enum RispostaMessaggio : int {
     vbNo = 7,
 };
 
-// Texts are bytes in the language file's code page.
+// Texts are bytes in the language file's code page, or UTF-8 with TESTO_UTF8 in the style.
 using GestoreMessaggio =
     std::function<int(const std::string& testo, int stile, const std::string& titolo)>;
 using GestoreBeep = std::function<void()>;

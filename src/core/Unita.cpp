@@ -49,7 +49,7 @@ const DefinizioneRiga METRICO[RIGHE_UNITA_USATE] = {
 };
 
 // Speed is held in mm/s; in the imperial system it is shown in inches per second, so that
-// factor, label and short name agree with one another.
+// factor, label, short name and the name (its own line of "Unità") agree with one another.
 const DefinizioneRiga IMPERIALE[RIGHE_UNITA_USATE] = {
     {1.0 / MM_PER_POLLICE, "[in]", "in", 6, nullptr, 6, "###0.00#####"},
     {1.0 / N_PER_LIBBRA, "[Lb]", "Lb", 7, nullptr, 2, "#####0.0#"},
@@ -57,7 +57,7 @@ const DefinizioneRiga IMPERIALE[RIGHE_UNITA_USATE] = {
     {1.0, "[\xB0]", "\xB0", 3, nullptr, 3, "##0.0##"},
     {1.0, "", "", 4, nullptr, 3, "##0.0##"},
     {1.0 / N_PER_LIBBRA / M_PER_PIEDE, "[Lb.ft]", "Lb.ft", 9, nullptr, 3, "#0.0##"},
-    {1.0 / MM_PER_POLLICE, "[in/s]", "in/s", 10, nullptr, 1, "###0"},
+    {1.0 / MM_PER_POLLICE, "[in/s]", "in/s", 11, nullptr, 1, "###0"},
     {PSI_PER_BAR, "[PSI]", "PSI", -1, "PSI", 3, "####0.0##"},
 };
 

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <optional>
@@ -116,7 +117,9 @@ std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, int stile,
                                            const std::string& titolo) {
     auto box = std::make_unique<QMessageBox>(QApplication::activeWindow());
     box->setWindowTitle(DaAnsi(titolo.empty() ? TitoloApplicazione() : titolo));
-    box->setText(DaAnsi(testo));
+    // A text that names a file comes in UTF-8, the file system's own encoding of names.
+    box->setText((stile & TESTO_UTF8) ? QFile::decodeName(QByteArray::fromStdString(testo))
+                                      : DaAnsi(testo));
     box->setTextFormat(Qt::PlainText);
     box->setIcon(Icona(stile));
     box->setStandardButtons(Pulsanti(stile));

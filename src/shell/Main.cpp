@@ -169,7 +169,8 @@ bool MAIN::MDIForm_QueryUnload() {
     PassoSalvataggio();
     if (MsgBox(Riga(Messaggi, 0), vbYesNo + vbQuestion) != vbYes) return true;
     // Each step goes on whatever the one before did: a settings file that cannot be written
-    // or a plain language file already gone does not keep the program from ending.
+    // (the user is told, and the old file stands) or a plain language file already gone does
+    // not keep the program from ending.
     ScriviFileIni();
     EliminaFileLingua();
     TerminaProgramma(0);

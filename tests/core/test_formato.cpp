@@ -25,8 +25,9 @@ TEST(FormattaNumero, Patterns) {
         // Placeholders before and after the point; the integer part is written in full.
         {12.5, "###0.00####", "12.50"}, {0.1234567, "###0.00####", "0.123457"},
         {7, "#####0.0#", "7.0"}, {1, "00", "01"}, {12345, "00", "12345"},
-        // The point added or dropped at the ends.
-        {0.5, "#.##", "0.5"}, {5, "#.##", "5"}, {-0.5, "#.##", "-0.5"},
+        // The point added or dropped at the ends; "#" writes no insignificant digit.
+        {0.5, "#.##", "0.5"}, {5, "#.##", "5"}, {-0.5, "#.##", "-0.5"}, {0, "#.##", "0"},
+        {0, "#", ""}, {-0.4, "##", ""}, {0.6, "#", "1"},
         // Halves away from zero, on the decimal the user sees, not its nearest binary value
         // (2.67499999...).
         {2.5, "0", "3"}, {-2.5, "0", "-3"}, {0.125, "0.00", "0.13"}, {-0.125, "0.00", "-0.13"},
@@ -107,16 +108,14 @@ TEST(Val, LongestLeadingNumberWithAPoint) {
 }
 
 TEST(ParteIntera, FloorTruncateAndBankersRounding) {
-    EXPECT_EQ(Int(2.5), 2.0);
-    EXPECT_EQ(Int(-2.5), -3.0);
+    EXPECT_EQ(std::make_pair(Int(2.5), Int(-2.5)), std::make_pair(2.0, -3.0));
     EXPECT_EQ(Fix(-2.5), -2.0);
     // clang-format off
     const std::pair<double, int> cint[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.6, 3},
                                            {1e9, 32767}, {-1e9, -32768}};
     // clang-format on
     for (auto [x, atteso] : cint) EXPECT_EQ(CInt(x), atteso) << x;
-    EXPECT_EQ(CLng(1e9 + 0.5), 1000000000);
-    EXPECT_EQ(CLng(1e12), 2147483647);
+    EXPECT_EQ(std::make_pair(CLng(1e9 + 0.5), CLng(1e12)), std::make_pair(1000000000, 2147483647));
 }
 
 // To a number of decimals, negative values round like positive ones: -1.234 gives -1.23.

@@ -1,11 +1,14 @@
 // The settings file: its 92-byte record byte by byte, the defaults, and what a damaged
 // record is read as.
 #include "core/Impostazioni.h"
+#include "core/Lingua.h"
 #include "core/Progetti.h"
 #include "core/Unita.h"
 #include "support/CartellaProva.h"
+#include "support/Risposte.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -38,6 +41,7 @@ class Impostazioni : public ::testing::Test {
     void TearDown() override {
         ImpostaINIDefault();
         SistemaUnita = 0;
+        Messaggi.clear();
     }
     static Byte Slice(const Byte& b, long da, long n) {
         return Byte(b.begin() + da, b.begin() + da + n);
@@ -46,10 +50,6 @@ class Impostazioni : public ::testing::Test {
         std::copy(v.begin(), v.end(), b.begin() + da);
     }
     fs::path File() const { return prova.cartella / "Kelvra.INI"; }
-    Byte Letti() const {
-        const std::string t = test::LeggiFile(File());
-        return Byte(t.begin(), t.end());
-    }
     void Scrivi(const Byte& b) const { test::ScriviFile(File(), std::string(b.begin(), b.end())); }
     // Every colour in the order of the record.
     static std::vector<int32_t> Colori() {
@@ -66,30 +66,23 @@ class Impostazioni : public ::testing::Test {
         Metti(b, 56, DFFFFFF);
         Metti(b, 64, DFF00);
         Metti(b, 72, DFF);
-        Metti(b, 80, D0);
         b[88] = 2;
         b[90] = 2;
         return b;
     }
 
     test::CartellaProva prova{"kelvra_ini"};
+    test::Risposte dialoghi;
 };
 
 } // namespace
-
-TEST_F(Impostazioni, DefaultsOfAFirstStart) {
-    EXPECT_FALSE(LeggiFileIni()); // no file: no settings
-    EXPECT_EQ(SistemaUnita, 1);
-    EXPECT_EQ(ModoQuote, 1);
-    EXPECT_EQ(Colori(), (std::vector<int32_t>{0, 0xFF, 0xFF00, 0xFFFF00, 0x80FF, 0xFF0000, 0xFF00FF,
-                                              0xFFFFFF, 0xFF00, 0xFF8080, 0xC0C0C0}));
-}
 
 TEST_F(Impostazioni, RecordWrittenAtExitByteByByteReplacingALongerFile) {
     Scrivi(Byte(500, 0xAB));
     ImpostaINIDefault();
     ASSERT_TRUE(ScriviFileIni());
-    Byte b = Letti();
+    const std::string t = test::LeggiFile(File());
+    const Byte b(t.begin(), t.end());
     ASSERT_EQ(b.size(), 92u);
     EXPECT_EQ(Slice(b, 0, 8), D0);       // background
     EXPECT_EQ(Slice(b, 8, 8), DFF);      // curve 1
@@ -101,25 +94,20 @@ TEST_F(Impostazioni, RecordWrittenAtExitByteByByteReplacingALongerFile) {
     EXPECT_EQ(Slice(b, 80, 8), (Byte{0, 0, 0, 0, 0x18, 0x18, 0x68, 0x41}));
 }
 
-TEST_F(Impostazioni, ReadsARecordWrittenByHand) {
-    Byte b = RecordValido();
-    Scrivi(b);
-    ASSERT_TRUE(LeggiFileIni());
-    EXPECT_EQ(Colori(), (std::vector<int32_t>{0xFF0000, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                              0xFFFFFF, 0xFF00, 0xFF, 0}));
-    EXPECT_EQ(SistemaUnita, 2);
-    EXPECT_EQ(ModoQuote, 2);
-}
-
-TEST_F(Impostazioni, UnitSystemZeroMeansNoSettingsAndEveryDefault) {
-    Byte b = RecordValido();
-    b[88] = 0;
-    Scrivi(b);
-    EXPECT_FALSE(LeggiFileIni());
-    EXPECT_EQ(SistemaUnita, 1);
-    EXPECT_EQ(ModoQuote, 1);
-    EXPECT_EQ(ColoreSfondo, 0); // the colour read is replaced too
-    EXPECT_EQ(ColoreTitoli, 0xFF8080);
+TEST_F(Impostazioni, NoFileUnitSystemZeroOrAFileCutBeforeItMeanEveryDefault) {
+    Byte zero = RecordValido(), corto = RecordValido();
+    zero[88] = 0;
+    corto.resize(40);
+    for (const Byte* b : std::initializer_list<const Byte*>{nullptr, &zero, &corto}) {
+        if (b) Scrivi(*b);
+        ColoreSfondo = 12345;
+        EXPECT_FALSE(LeggiFileIni());
+        EXPECT_EQ(Colori(), (std::vector<int32_t>{0, 0xFF, 0xFF00, 0xFFFF00, 0x80FF, 0xFF0000,
+                                                  0xFF00FF, 0xFFFFFF, 0xFF00, 0xFF8080, 0xC0C0C0}));
+        EXPECT_EQ(SistemaUnita, 1);
+        EXPECT_EQ(ModoQuote, 1);
+    }
+    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 TEST_F(Impostazioni, AnInvalidColourTakesItsDefaultAloneAndOthersRound) {
@@ -138,48 +126,56 @@ TEST_F(Impostazioni, AnInvalidColourTakesItsDefaultAloneAndOthersRound) {
                                               0xFF00, 0xFF, 0}));
 }
 
-// An unknown unit system starts metric; an unknown annotation mode becomes coordinates (0 is
-// none); the rest of the record stands.
+// A record written by hand is read as it stands. An unknown unit system starts metric; an
+// unknown annotation mode becomes coordinates (0 is none); the rest of the record stands.
 TEST_F(Impostazioni, AnUnknownUnitSystemOrAnnotationMode) {
     struct Caso {
         size_t da;
         Byte valore;
         int16_t sistema, modo;
+        size_t lunghezza = 92; // a file of 90 bytes lacks the annotation mode: 0, none
     };
-    for (const Caso& c : std::vector<Caso>{{88, {3, 0}, 1, 2},
+    for (const Caso& c : std::vector<Caso>{{0, {}, 2, 2},
+                                           {88, {3, 0}, 1, 2},
                                            {88, {0xFF, 0xFF}, 1, 2},
                                            {90, {0, 0}, 2, 0},
-                                           {90, {3, 0}, 2, 1}}) {
+                                           {90, {3, 0}, 2, 1},
+                                           {0, {}, 2, 0, 90}}) {
         Byte b = RecordValido();
         Metti(b, c.da, c.valore);
+        b.resize(c.lunghezza);
         Scrivi(b);
         ASSERT_TRUE(LeggiFileIni());
         EXPECT_EQ(SistemaUnita, c.sistema) << c.da << " " << int(c.valore[0]);
         EXPECT_EQ(ModoQuote, c.modo) << c.da << " " << int(c.valore[0]);
-        EXPECT_EQ(ColoreSfondo, 0xFF0000);
+        EXPECT_EQ(Colori(), (std::vector<int32_t>{0xFF0000, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                  0xFFFFFF, 0xFF00, 0xFF, 0}));
     }
 }
 
-TEST_F(Impostazioni, AShortFileReadsItsMissingBytesAsZeros) {
-    Byte b = RecordValido();
-    b.resize(90); // the annotation mode is missing: 0, none
-    Scrivi(b);
-    ASSERT_TRUE(LeggiFileIni());
-    EXPECT_EQ(SistemaUnita, 2);
-    EXPECT_EQ(ModoQuote, 0);
-
-    b.resize(40); // the unit system is missing: no settings
-    Scrivi(b);
-    EXPECT_FALSE(LeggiFileIni());
-    EXPECT_EQ(SistemaUnita, 1);
-    EXPECT_EQ(ColoreSfondo, 0);
-}
-
-TEST_F(Impostazioni, UnreadableOrUnwritableFile) {
-    fs::create_directory(File());
-    EXPECT_FALSE(LeggiFileIni());
-    EXPECT_EQ(SistemaUnita, 1);
+// A settings file that is there but cannot be read, or cannot be replaced: the user is told
+// (the path on its own line, as the file system names it) and nothing waits or is lost.
+TEST_F(Impostazioni, UnreadableOrUnwritableFileIsToldAndLeftAsItWas) {
+    Messaggi.assign(49, "-");
+    Messaggi.insert(Messaggi.end(), {"not saved:", "not read:"});
+    ASSERT_EQ(::mkfifo((prova.cartella / "fifo").c_str(), 0600), 0);
+    fs::create_directory(prova.cartella / "folder");
+    // A folder, a FIFO that would wait for a writer, a device that would read zeros as settings.
+    for (const char* bersaglio : {"folder", "fifo", "/dev/zero"}) {
+        fs::create_symlink(prova.cartella / bersaglio, File());
+        EXPECT_FALSE(LeggiFileIni());
+        EXPECT_FALSE(ScriviFileIni());
+        ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+        EXPECT_EQ(dialoghi.mostrati[0].testo, "not read:\n" + File().string());
+        EXPECT_EQ(dialoghi.mostrati[1].testo, "not saved:\n" + File().string());
+        EXPECT_EQ(dialoghi.mostrati[1].stile, vbExclamation + TESTO_UTF8);
+        dialoghi.mostrati.clear();
+        fs::remove(File());
+    }
+    const Byte valido = RecordValido();
+    Scrivi(valido);
+    fs::permissions(File(), fs::perms::owner_read); // read-only, even for a user let through
     EXPECT_FALSE(ScriviFileIni());
-    PercorsoApplicazione = (prova.cartella / "missing" / "").string();
-    EXPECT_FALSE(ScriviFileIni());
+    EXPECT_EQ(test::LeggiFile(File()), std::string(valido.begin(), valido.end()));
+    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
 }

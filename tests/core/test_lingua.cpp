@@ -6,6 +6,7 @@
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -63,10 +64,11 @@ class Lingua : public ::testing::Test {
         ScriviFile(Scrambled(), codificato);
     }
 
-    void UnMessaggio(const std::string& testo) {
+    void UnMessaggio(const std::string& testo, int stile = vbOKOnly + TESTO_UTF8) {
         ASSERT_EQ(dialoghi.mostrati.size(), 1u);
         EXPECT_EQ(dialoghi.mostrati[0].testo, testo);
-        EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
+        EXPECT_EQ(dialoghi.mostrati[0].titolo, "");
+        EXPECT_EQ(dialoghi.mostrati[0].stile, stile);
         dialoghi.mostrati.clear();
     }
 
@@ -81,7 +83,6 @@ TEST_F(Lingua, RoundTripThroughTheScramblerLoadsEverySectionAndTheExitDeletesThe
     ScriviFile(Plain(), "[Lingua]\r\nSTALE\r\n"); // left by an earlier run: replaced
     ScriviSorgente(SorgenteCompleta());
     ASSERT_TRUE(CaricaLingua());
-    EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(FileLingua, PercorsoApplicazione + "Kelvra3@@.lng");
 
     EXPECT_EQ(Riga(TestiLingua, 0), "first of Lingua");
@@ -112,40 +113,42 @@ TEST_F(Lingua, RoundTripThroughTheScramblerLoadsEverySectionAndTheExitDeletesThe
 }
 
 TEST_F(Lingua, RecordsWithoutEndCodeAndIncompleteRecordsGiveNoLine) {
-    std::string dati = RecordCodificato("[Lingua]") + RecordCodificato("no end here", false) +
-                       RecordCodificato("ENGLISH") + RecordCodificato("") +
-                       RecordCodificato("cut off").substr(0, 60);
-    ScriviFile(Scrambled(), dati);
+    ScriviFile(Scrambled(), RecordCodificato("[Lingua]") + RecordCodificato("no end", false) +
+                                RecordCodificato("ENGLISH") + RecordCodificato("") +
+                                RecordCodificato("cut off").substr(0, 60));
     ASSERT_TRUE(DecodificaFileLingua(PercorsoApplicazione + "Kelvra3"));
     EXPECT_EQ(LeggiFile(Plain()), "[Lingua]\r\nENGLISH\r\n\r\n");
     EXPECT_EQ(LineeLingua, (std::vector<std::string>{"[Lingua]", "ENGLISH", ""}));
 }
 
-TEST_F(Lingua, MissingScrambledFileEndsWithTheMissingSectionMessageForLingua) {
-    ASSERT_FALSE(CaricaLingua());
-    EXPECT_EQ(dialoghi.mostrati.at(0).titolo, "");
-    UnMessaggio(PercorsoApplicazione + "Kelvra3@@.lng: [Lingua] section not Found!");
-    EXPECT_TRUE(fs::exists(Plain()));
-    EXPECT_EQ(fs::file_size(Plain()), 0u);
-}
-
+// Loading stops at the first missing section: Lingua when there is no scrambled file.
 TEST_F(Lingua, LoadingStopsAtTheFirstMissingSection) {
-    ScriviSorgente("[Lingua]\nENGLISH\n\n[Common]\nOK\n\n[Unità]\nmm\n");
     ASSERT_FALSE(CaricaLingua());
-    UnMessaggio(PercorsoApplicazione + "Kelvra3@@.lng: [Quantity] section not Found!");
+    EXPECT_EQ(fs::file_size(Plain()), 0u);
+    UnMessaggio(PercorsoApplicazione + "Kelvra3@@.lng: [Lingua] section not Found!");
+    ScriviSorgente("[Lingua]\nENGLISH\n\n[Common]\nOK\n\n[Quantity]\nq\n");
+    ASSERT_FALSE(CaricaLingua());
+    UnMessaggio(PercorsoApplicazione + "Kelvra3@@.lng: [Unit\xC3\xA0] section not Found!");
     EXPECT_EQ(Riga(TestiCommon, 0), "OK");
     EXPECT_TRUE(TestiUnita.empty());
 }
 
+// A scrambled file that is a folder, a FIFO (would wait), a device (would never end) or longer
+// than a language file may be; or a plain file that cannot be made.
 TEST_F(Lingua, UnreadableScrambledFileOrPlainFileThatCannotBeMadeIsAFormatError) {
-    fs::create_directory(Scrambled()); // opens, but cannot be read
-    ASSERT_FALSE(CaricaLingua());
-    UnMessaggio("Language file Format error");
-    fs::remove(Scrambled());
+    ASSERT_EQ(::mkfifo((cartella / "fifo").c_str(), 0600), 0);
+    ScriviFile(cartella / "long", std::string(MassimoRecordLingua * 110 + 1, '\0'));
+    fs::create_directory(cartella / "folder");
+    for (const char* bersaglio : {"folder", "fifo", "/dev/zero", "long"}) {
+        fs::create_symlink(cartella / bersaglio, Scrambled());
+        ASSERT_FALSE(CaricaLingua());
+        UnMessaggio("Language file Format error", vbOKOnly);
+        fs::remove(Scrambled());
+    }
     ScriviSorgente(SorgenteCompleta());
     fs::create_directories(Plain() / "inside"); // a folder in the way, not removable
     ASSERT_FALSE(CaricaLingua());
-    UnMessaggio("Language file Format error");
+    UnMessaggio("Language file Format error", vbOKOnly);
 }
 
 TEST_F(Lingua, PlainFileNotFoundAndNotReadable) {
@@ -155,7 +158,7 @@ TEST_F(Lingua, PlainFileNotFoundAndNotReadable) {
     EXPECT_TRUE(t.empty());
     UnMessaggio((cartella / "nowhere" / "Kelvra3@@.lng").string() + ": File not Found!");
 
-    FileLingua = cartella.string(); // a folder: opened, then every read fails
+    FileLingua = cartella.string(); // a folder: not a file that can be read
     EXPECT_FALSE(LeggiSezioneLingua("Common", t));
     UnMessaggio(cartella.string() + ": Error accessing File!");
 }
@@ -179,8 +182,7 @@ TEST_F(Lingua, SectionKeepsAtMost111LinesAndStopsAtABlankLine) {
     ASSERT_TRUE(LeggiSezioneLingua("Tabelle", t));
     ASSERT_EQ(t.size(), 111u);
     EXPECT_EQ(Riga(t, 110), "row 110");
-    EXPECT_EQ(Riga(t, 111), "");
-    EXPECT_EQ(Riga(t, -1), "");
+    EXPECT_EQ(Riga(t, 111) + Riga(t, -1), "");
 
     ASSERT_TRUE(LeggiSezioneLingua("Empty", t));
     EXPECT_TRUE(t.empty());
@@ -192,14 +194,14 @@ TEST_F(Lingua, LinesAreCutTo110CharactersThenTrimmed) {
     ScriviFile(Plain(), "[Main]\r\n" + lunga + "\r\n   padded text   \r\n");
     SezioneTesti t;
     ASSERT_TRUE(LeggiSezioneLingua("Main", t));
-    ASSERT_EQ(t.size(), 2u);
     // The cut keeps 3 spaces, 105 'a' and "bc"; trimming drops the spaces.
-    EXPECT_EQ(t[0], std::string(105, 'a') + "bc");
-    EXPECT_EQ(t[1], "padded text");
+    EXPECT_EQ(t, (SezioneTesti{std::string(105, 'a') + "bc", "padded text"}));
 }
 
-TEST_F(Lingua, ScramblerRefusesLinesThatDoNotFitARecord) {
+TEST_F(Lingua, ScramblerRefusesLinesThatDoNotFitARecordOrTooManyLines) {
     std::string codificato, errore;
+    EXPECT_FALSE(
+        CodificaSorgenteLingua(std::string(MassimoRecordLingua + 1, '\n'), codificato, errore));
     EXPECT_TRUE(CodificaSorgenteLingua(std::string(109, 'a'), codificato, errore));
     EXPECT_EQ(codificato.size(), 110u);
     EXPECT_FALSE(CodificaSorgenteLingua("ok\n" + std::string(110, 'a'), codificato, errore));
@@ -218,9 +220,8 @@ TEST(CodePagine, BothPagesBothWays) {
     EXPECT_EQ(InUtf8("\x9A\x8A", 1250), "\xC5\xA1\xC5\xA0"); // š Š
     EXPECT_EQ(InUtf8("\x81", 1252), "\xC2\x81");             // undefined: same control code
     std::string b;
-    EXPECT_FALSE(DaUtf8("\xC4\x8D", 1252, b)); // č is not in 1252
-    EXPECT_FALSE(DaUtf8("\xC3", 1252, b));     // cut short
-    EXPECT_FALSE(DaUtf8("\xC0\x80", 1252, b)); // overlong
+    // Not in 1252 (č), cut short, overlong.
+    for (const char* u : {"\xC4\x8D", "\xC3", "\xC0\x80"}) EXPECT_FALSE(DaUtf8(u, 1252, b)) << u;
     for (int c = 0x80; c <= 0xFF; ++c) {
         std::string uno(1, static_cast<char>(c));
         for (int pagina : {1250, 1252}) {
@@ -231,18 +232,15 @@ TEST(CodePagine, BothPagesBothWays) {
 }
 
 TEST_F(Lingua, SlovenianLanguageUsesCodePage1250) {
-    ScriviSorgente("[Lingua]\nSloveno\n\n[Common]\n\xC4\x8C"
-                   "e\n");
+    ScriviSorgente("[Lingua]\nSloveno\n\n[Common]\n\xC4\x8C\x65\n");
     std::string piano = ApplicaXor(LeggiFile(Scrambled()).substr(4 * 110, 110), ChiaveLingua());
-    EXPECT_EQ(piano.substr(0, 3), "\xC8"
-                                  "e\x91"); // Č in code page 1250
+    EXPECT_EQ(piano.substr(0, 3), "\xC8\x65\x91"); // Č in code page 1250
     FileLingua = Plain().string();
     ASSERT_TRUE(DecodificaFileLingua(PercorsoApplicazione + "Kelvra3"));
     ASSERT_TRUE(LeggiSezioneLingua("Lingua", TestiLingua));
     EXPECT_EQ(CodicePaginaLingua(), 1250);
     ASSERT_TRUE(LeggiSezioneLingua("Common", TestiCommon));
-    EXPECT_EQ(InUtf8(Riga(TestiCommon, 0)), "\xC4\x8C"
-                                            "e");
+    EXPECT_EQ(InUtf8(Riga(TestiCommon, 0)), "\xC4\x8C\x65");
     TestiLingua = {"ENGLISH"};
     EXPECT_EQ(CodicePaginaLingua(), 1252);
 }

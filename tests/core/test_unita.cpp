@@ -22,7 +22,7 @@ class TabellaUnita : public ::testing::Test {
         AzzeraTabelle();
         AzzeraUnitaMisura();
         TestiUnita.clear();
-        for (int i = 0; i <= 10; ++i) TestiUnita.push_back("unit " + std::to_string(i));
+        for (int i = 0; i <= 11; ++i) TestiUnita.push_back("unit " + std::to_string(i));
     }
     void TearDown() override {
         TestiUnita.clear();
@@ -81,11 +81,10 @@ TEST_F(TabellaUnita, FactorsAreFourByteReals) {
 
 TEST_F(TabellaUnita, NamesComeFromTheLanguageSection) {
     ImpostaUnitaMisura(SISTEMA_METRICO);
-    EXPECT_EQ(NomeUnita[UNITA_MOMENTO], "unit 5");
-    EXPECT_EQ(NomeUnita[UNITA_PRESSIONE], "Bar");
+    EXPECT_EQ(Righe(NomeUnita, {5, 6, 7}), (Testi{"unit 5", "unit 10", "Bar"}));
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_EQ(Righe(NomeUnita, {0, 1, 2, 3, 5, 6, 7}),
-              (Testi{"unit 6", "unit 7", "unit 8", "unit 3", "unit 9", "unit 10", "PSI"}));
+              (Testi{"unit 6", "unit 7", "unit 8", "unit 3", "unit 9", "unit 11", "PSI"}));
     // A section too short leaves the names empty, the labels stand.
     TestiUnita.resize(3);
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);

@@ -5,19 +5,21 @@
 #include "core/MenuLingua.h"
 #include "core/Progetti.h"
 #include "core/Unita.h"
+#include "platform/Messaggi.h"
 #include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Main.h"
+#include "support/CartellaProva.h"
 #include "support/Risposte.h"
 
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -28,15 +30,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Leggi(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Scrivi(const fs::path& file, const std::string& dati) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << dati;
-}
-
 // A settings record put together byte by byte: eleven little-endian doubles, two int16.
 std::string RecordAtteso(const std::vector<double>& colori, int16_t sistema, int16_t quote) {
     std::string r;
@@ -45,11 +38,8 @@ std::string RecordAtteso(const std::vector<double>& colori, int16_t sistema, int
         std::memcpy(&bit, &c, 8);
         for (int i = 0; i < 8; ++i) r.push_back(static_cast<char>((bit >> (8 * i)) & 0xFF));
     }
-    for (int16_t v : {sistema, quote}) {
-        auto u = static_cast<uint16_t>(v);
-        r.push_back(static_cast<char>(u & 0xFF));
-        r.push_back(static_cast<char>(u >> 8));
-    }
+    for (int16_t v : {sistema, quote})
+        r += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
     return r;
 }
 
@@ -121,7 +111,7 @@ TEST_F(Avvio, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
     Progetti[1].StatoDatiProgetto = 15;
     NumeroProgetti = 3;
     ProgettoSelezionato = 2;
-    Scrivi(dir / "Kelvra3@@.lng", "left over from a crash\r\n");
+    test::ScriviFile(dir / "Kelvra3@@.lng", "left over from a crash\r\n");
 
     MAIN* main = AvviaProgramma();
     ASSERT_NE(main, nullptr);
@@ -157,7 +147,7 @@ TEST_F(Avvio, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
     ASSERT_EQ(main->menuBar()->actions().size(), 2);
     EXPECT_EQ(main->menuBar()->actions()[1]->text(), "&?");
     // A plain language file left by a crash is written anew.
-    const std::string piano = Leggi(dir / "Kelvra3@@.lng");
+    const std::string piano = test::LeggiFile(dir / "Kelvra3@@.lng");
     EXPECT_EQ(piano.find("left over"), std::string::npos);
     EXPECT_NE(piano.find("[MnuMain]"), std::string::npos);
     EXPECT_TRUE(dialoghi.mostrati.empty());
@@ -166,7 +156,7 @@ TEST_F(Avvio, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
 TEST_F(Avvio, SettingsFileIsReadBeforeTheUnitSystemIsApplied) {
     std::vector<double> colori = kColoriPredefiniti;
     colori[0] = 0x102030;
-    Scrivi(dir / "Kelvra.INI", RecordAtteso(colori, 2, 2));
+    test::ScriviFile(dir / "Kelvra.INI", RecordAtteso(colori, 2, 2));
     ASSERT_NE(AvviaProgramma(), nullptr);
     EXPECT_EQ(eventi.at(0), "editor, units 2");
     EXPECT_EQ(ModoQuote, 2);
@@ -182,13 +172,16 @@ TEST_F(Avvio, SettingsFileIsReadBeforeTheUnitSystemIsApplied) {
 }
 
 TEST_F(Avvio, MissingLanguageFileShowsTheFixedMessageAndEnds) {
-    fs::remove(dir / "Kelvra3.lng");
-    FrmLogo logo(dir.string());
+    const std::string cartella = (dir / "Kelvr\xC3\xA0 \xC5\xBE\xE6\x97\xA5").string(); // à ž 日
+    fs::create_directory(cartella);
+    FrmLogo logo(cartella);
     Avvia(logo);
     QCoreApplication::processEvents();
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_TRUE(dialoghi.mostrati[0].testo.ends_with("[Lingua] section not Found!"));
-    EXPECT_EQ(dialoghi.mostrati[0].stile, 0);
+    const auto& m = dialoghi.mostrati[0]; // the folder as the file system names it
+    EXPECT_EQ(CreaMessaggio(m.testo, m.stile, "")->text().toStdString(),
+              cartella + "/Kelvra3@@.lng: [Lingua] section not Found!");
+    EXPECT_EQ(m.stile & 0xFF, vbOKOnly);
     EXPECT_EQ(fine, 1);
     EXPECT_FALSE(logo.Riuscito());
     EXPECT_TRUE(eventi.empty());
@@ -229,7 +222,7 @@ TEST(PosizioneLogo, CentresByIntegerHalvingTowardZero) {
 
 TEST_F(Avvio, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFileAndEnds) {
     const std::string prima = RecordAtteso(kColoriPredefiniti, 2, 1);
-    Scrivi(dir / "Kelvra.INI", prima);
+    test::ScriviFile(dir / "Kelvra.INI", prima);
     MAIN* main = AvviaProgramma();
     ASSERT_NE(main, nullptr);
     SistemaUnita = 1;
@@ -239,7 +232,7 @@ TEST_F(Avvio, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFileA
     main->close();
     EXPECT_FALSE(fine.has_value());
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(Leggi(dir / "Kelvra.INI"), prima);
+    EXPECT_EQ(test::LeggiFile(dir / "Kelvra.INI"), prima);
     EXPECT_TRUE(fs::exists(dir / "Kelvra3@@.lng"));
 
     dialoghi.Rispondi(vbYes);
@@ -252,20 +245,25 @@ TEST_F(Avvio, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFileA
     EXPECT_EQ(fine, 0);
     std::vector<double> colori = kColoriPredefiniti;
     colori[9] = 0x123456;
-    EXPECT_EQ(Leggi(dir / "Kelvra.INI"), RecordAtteso(colori, 1, 0)); // 92 bytes
+    EXPECT_EQ(test::LeggiFile(dir / "Kelvra.INI"), RecordAtteso(colori, 1, 0)); // 92 bytes
     EXPECT_FALSE(fs::exists(dir / "Kelvra3@@.lng"));
     EXPECT_TRUE(fs::exists(dir / "Kelvra3.lng"));
     EXPECT_FALSE(main->isVisible());
 }
 
-TEST_F(Avvio, ExitWithAPlainLanguageFileAlreadyGoneStillEnds) {
+// Neither settings that cannot be written (the user is told) nor a plain file gone stop the exit.
+TEST_F(Avvio, ExitWithUnwritableSettingsOrThePlainFileGoneStillEnds) {
     MAIN* main = AvviaProgramma();
     ASSERT_NE(main, nullptr);
     fs::remove(dir / "Kelvra3@@.lng");
+    fs::create_directory(dir / "Kelvra.INI");
     dialoghi.Rispondi(vbYes);
     main->close();
     EXPECT_EQ(fine, 0);
-    EXPECT_EQ(Leggi(dir / "Kelvra.INI").size(), 92u);
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    EXPECT_EQ(dialoghi.mostrati[1].testo,
+              Riga(Messaggi, RigaImpostazioniNonScritte) + "\n" + dir.string() + "/Kelvra.INI");
+    EXPECT_EQ(dialoghi.mostrati[1].stile, vbOKOnly + vbExclamation + TESTO_UTF8);
 }
 
 TEST_F(Avvio, UnsavedSingleProjectIsSavedUnderTheDefaultNameBeforeTheQuestion) {

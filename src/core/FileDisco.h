@@ -1,0 +1,33 @@
+// Reading and writing the program's files as whole byte strings, safely.
+//
+// A reader takes only a regular file and never more than a valid file of its kind can hold:
+// a FIFO, a device (a link to /dev/zero, say) or a folder in a file's place is refused at once,
+// without blocking and without reading it.
+//
+// A writer never leaves a half-written file: it writes a temporary file beside the target,
+// flushes it to the disk and renames it over the target, so the target holds either its old
+// or its new content. A target that is read-only or not a regular file is not replaced.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace kelvra {
+
+enum class EsitoLettura {
+    Riuscita,
+    Assente,     // no such file (or folder on its path)
+    NonRegolare, // a folder, FIFO, device or socket
+    NonApribile, // exists but cannot be opened (permissions)
+    ErroreLettura,
+    TroppoGrande, // holds more than the limit: `contenuto` has the first `massimo` bytes
+};
+
+// Reads at most `massimo` bytes of the regular file `nome` into `contenuto` (emptied first).
+EsitoLettura LeggiFileRegolare(const std::string& nome, size_t massimo, std::string& contenuto);
+
+// Replaces the whole content of `nome` with `dati`, keeping the old file's permissions. False
+// when it cannot: the old file is then as it was and no temporary file is left.
+bool ScriviFileAtomico(const std::string& nome, const std::string& dati);
+
+} // namespace kelvra
