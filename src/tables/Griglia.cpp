@@ -24,6 +24,7 @@ Griglia::Griglia(QWidget* genitore) : QTableWidget(genitore) {
     verticalHeader()->setSectionsClickable(false);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     larghezze_.assign(static_cast<std::size_t>(colonne_), LARGHEZZA_INIZIALE);
     allineamenti_.assign(static_cast<std::size_t>(colonne_), 0);
     allineamentiFissi_.assign(static_cast<std::size_t>(colonne_), 0);
