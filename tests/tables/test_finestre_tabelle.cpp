@@ -38,8 +38,9 @@ TEST_F(FinestreTabelle, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
     Progetto& P = Calcolato(2, 15, 120);
     P.NomeConfigurazione = "C:\\dati\\Prova.kvp";
     P.NumPuntiTampone = 30;
-    for (int volta = 0; volta < 2; ++volta) {
-        ApriTab01(finestre, [&](TAB01& t) {
+    ApriTab01(finestre, [&](TAB01& t) {
+        for (int volta = 0; volta < 2; ++volta) {
+            if (volta) t.Form_Activate();
             ASSERT_EQ(t.CmbSceltaConf->count(), 2);
             EXPECT_EQ(t.CmbSceltaConf->currentText(), "Prova");
             EXPECT_EQ(t.CmbSceltaConf->itemText(0), DaAnsi(Riga(TestiCommon, 17)) + ": 01");
@@ -53,8 +54,8 @@ TEST_F(FinestreTabelle, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
             EXPECT_EQ(t.Grid->horizontalHeaderItem(0)->text(),
                       DaAnsi(Riga(TestiQuantity, 27)) + "\n[mm]");
             EXPECT_EQ(t.Grid->item(0, 2)->text(), "310.50");
-        });
-    }
+        }
+    });
     ApriTab01(finestre, [](TAB01& t) {
         Scegli(t.CmbSceltaConf, 0);
         EXPECT_EQ(t.Grid->Cols(), 7);
@@ -112,6 +113,7 @@ TEST_F(FinestreTabelle, SummaryFollowsTheShownProjectAndTheTypedTravel) {
         EXPECT_NE(r, nullptr);
         if (!r) return 0;
         r->show();
+        r->Form_Activate();
         EXPECT_EQ(r->CmbSceltaConf->count(), 2);
         EXPECT_EQ(r->Configurazione, 2);
         EXPECT_FALSE(r->LblRisultatiY[0]->isEnabled());
