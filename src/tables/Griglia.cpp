@@ -6,14 +6,32 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace kelvra {
 
 namespace {
 constexpr int LARGHEZZA_INIZIALE = 1000; // twips
 constexpr int MARGINE_INTESTAZIONE = 16; // pixels around a heading's text
+
+// Aligns every cell as its column says, so that no cell carries an alignment of its own.
+class AllineamentoColonne : public QStyledItemDelegate {
+  public:
+    AllineamentoColonne(Griglia* griglia, std::function<Qt::Alignment(int)> allineamento)
+        : QStyledItemDelegate(griglia), allineamento_(std::move(allineamento)) {}
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* opzione, const QModelIndex& indice) const override {
+        QStyledItemDelegate::initStyleOption(opzione, indice);
+        opzione->displayAlignment = allineamento_(indice.column());
+    }
+
+  private:
+    std::function<Qt::Alignment(int)> allineamento_;
+};
 } // namespace
 
 Griglia::Griglia(QWidget* genitore) : QTableWidget(genitore) {
@@ -25,6 +43,8 @@ Griglia::Griglia(QWidget* genitore) : QTableWidget(genitore) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    setItemDelegate(new AllineamentoColonne(
+        this, [this](int colonna) { return Allineamento(ColAlignment(colonna + fisseColonne_)); }));
     larghezze_.assign(static_cast<std::size_t>(colonne_), LARGHEZZA_INIZIALE);
     allineamenti_.assign(static_cast<std::size_t>(colonne_), 0);
     allineamentiFissi_.assign(static_cast<std::size_t>(colonne_), 0);
@@ -92,7 +112,7 @@ int Griglia::ColAlignment(int colonna) const {
 void Griglia::SetColAlignment(int colonna, int allineamento) {
     if (colonna < 0 || colonna >= Cols()) return;
     allineamenti_[static_cast<std::size_t>(colonna)] = allineamento;
-    Cambiato();
+    if (blocchi_ == 0) viewport()->update();
 }
 
 int Griglia::FixedAlignment(int colonna) const {
@@ -219,9 +239,7 @@ void Griglia::Aggiorna() {
         for (int c = 0; c < colonneCorpo; ++c) {
             const auto cc = static_cast<std::size_t>(c + fisseColonne_);
             if (riga[cc].isEmpty()) continue;
-            auto* cella = new QTableWidgetItem(riga[cc]);
-            cella->setTextAlignment(Allineamento(allineamenti_[cc]));
-            setItem(r, c, cella);
+            setItem(r, c, new QTableWidgetItem(riga[cc]));
         }
     }
     AggiornaLarghezze();
