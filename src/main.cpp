@@ -4,6 +4,7 @@
 #include "geometry_editor/InsGeo01.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
+#include "tables/Tab01.h"
 
 #include <QApplication>
 #ifndef QT_NO_SESSIONMANAGER
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
 
     // The start-up creates the geometry editor and the main window shows it.
     kelvra::RegistraEditorGeometria();
+    kelvra::RegistraTabelle();
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,0 +1,148 @@
+// Both result windows opened by the Tables and Results commands and driven as a user drives
+// them: choosing a project, a step, a travel, a maximum, printing.
+#include "AmbienteTabelle.h"
+
+#include "core/Seams.h"
+#include "platform/CorniceMdi.h"
+#include "platform/Testo.h"
+#include "shell/Comandi.h"
+#include "tables/TabRiass.h"
+
+#include <QTest>
+
+using namespace kelvra;
+
+namespace {
+
+using FinestreTabelle = test::AmbienteTabelle;
+
+// A choice in a drop-down list, as the user makes it.
+void Scegli(QComboBox* lista, int indice) {
+    lista->setCurrentIndex(indice);
+    emit lista->activated(indice);
+}
+
+// Opens the detailed table through the Tables command and hands it to `azione`.
+void ApriTab01(RisposteDialoghi& finestre, const std::function<void(TAB01&)>& azione) {
+    finestre.RispondiModale([azione](QWidget* w) {
+        auto* t = qobject_cast<TAB01*>(w);
+        EXPECT_NE(t, nullptr);
+        if (t) azione(*t);
+        return 0;
+    });
+    MostraTabelle(1);
+}
+
+TEST_F(FinestreTabelle, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
+    Calcolato(1, 1, 50);
+    Progetto& P = Calcolato(2, 15, 120);
+    P.NomeConfigurazione = "C:\\dati\\Prova.kvp";
+    P.NumPuntiTampone = 30;
+    ApriTab01(finestre, [&](TAB01& t) {
+        for (int volta = 0; volta < 2; ++volta) {
+            if (volta) t.Form_Activate();
+            ASSERT_EQ(t.CmbSceltaConf->count(), 2);
+            EXPECT_EQ(t.CmbSceltaConf->currentText(), "Prova");
+            EXPECT_EQ(t.CmbSceltaConf->itemText(0), DaAnsi(Riga(TestiCommon, 17)) + ": 01");
+            EXPECT_EQ(t.Grid->Cols(), 18);
+            EXPECT_EQ(t.Grid->Rows(), 2 + 121);
+            EXPECT_EQ(t.Grid->FixedRows(), 2);
+            EXPECT_EQ(t.Grid->TextMatrix(0, 0), Riga(TestiQuantity, 27));
+            EXPECT_EQ(t.Grid->TextMatrix(1, 0), "[mm]");
+            EXPECT_EQ(t.Grid->TextMatrix(2 + 31, 17), ""); // past the bump stop's count
+            EXPECT_EQ(t.Grid->ColAlignment(5), 2);
+            EXPECT_EQ(t.Grid->horizontalHeaderItem(0)->text(),
+                      DaAnsi(Riga(TestiQuantity, 27)) + "\n[mm]");
+            EXPECT_EQ(t.Grid->item(0, 2)->text(), "310.50");
+        }
+    });
+    ApriTab01(finestre, [](TAB01& t) {
+        Scegli(t.CmbSceltaConf, 0);
+        EXPECT_EQ(t.Grid->Cols(), 7);
+        EXPECT_EQ(t.Grid->TextMatrix(2, 2), "310.500000");
+        t.OptSceltaPasso[2]->click();
+        EXPECT_EQ(t.Grid->Rows(), 2 + 6); // rows 0, 10, .. 50
+        EXPECT_EQ(t.Grid->TextMatrix(3, 0), "10.00");
+        EXPECT_EQ(t.ProgettoMostrato(), 1);
+    });
+}
+
+TEST_F(FinestreTabelle, SpringTableOfAThousandRowsAndEmptyLayoutsOpen) {
+    Progetto& P = Progetti[1];
+    for (int i = 0; i <= MAX_RIGHE; ++i) P.EscursioneMolla[i] = i;
+    P.NumPuntiMolla = 1000;
+    P.StatoDatiProgetto = 2;
+    ApriTab01(finestre, [](TAB01& t) {
+        EXPECT_EQ(t.Grid->rowCount(), 1001);
+        EXPECT_EQ(t.Grid->TextMatrix(1002, 0), "1000.00");
+    });
+    P.StatoDatiProgetto = 4;
+    ApriTab01(finestre, [](TAB01& t) {
+        EXPECT_EQ(t.Grid->Rows(), 1);
+        EXPECT_EQ(t.Grid->Cols(), 2);
+        EXPECT_TRUE(t.Grid->isColumnHidden(0) && t.Grid->isColumnHidden(1));
+    });
+}
+
+TEST_F(FinestreTabelle, PrintingAndLeavingForTheGraphs) {
+    Calcolato(1, 1, 20);
+    int grafici = 0;
+    Ganci.MostraCurve01 = [&] { ++grafici; };
+    finestre.stampantePresente = false;
+    ApriTab01(finestre, [](TAB01& t) { t.CmdStampa->click(); });
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 46) + ".");
+    EXPECT_EQ(dialoghi.mostrati[0].stile & vbCritical, vbCritical);
+    finestre.stampantePresente = true;
+    finestre.stampaRiuscita = false;
+    ApriTab01(finestre, [](TAB01& t) {
+        t.CmdStampa->click();
+        t.CmdGrafici->click();
+    });
+    ASSERT_EQ(finestre.stampe.size(), 1u);
+    EXPECT_GT(finestre.stampe[0].immagine.height(), 20 * 10);
+    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 79));
+    EXPECT_EQ(grafici, 1);
+}
+
+TEST_F(FinestreTabelle, SummaryFollowsTheShownProjectAndTheTypedTravel) {
+    Calcolato(1, 7, 120);
+    Calcolato(2, 2, 0); // newest: a spring alone, nothing to summarise
+    finestre.RispondiModale([](QWidget* w) {
+        auto* r = qobject_cast<TABRIASS*>(w);
+        EXPECT_NE(r, nullptr);
+        if (!r) return 0;
+        r->show();
+        r->Form_Activate();
+        EXPECT_EQ(r->CmbSceltaConf->count(), 2);
+        EXPECT_EQ(r->Configurazione, 2);
+        EXPECT_FALSE(r->LblRisultatiY[0]->isEnabled());
+        EXPECT_EQ(r->LblRisultatiY[0]->text(), "");
+        Scegli(r->CmbSceltaConf, 0);
+        EXPECT_TRUE(r->ChkMAX[10]->isEnabled());
+        EXPECT_EQ(r->LblRisultatiY[9]->text(), "1000.0");
+        r->TxtEsc->selectAll();
+        QTest::keyClicks(r->TxtEsc, "451");
+        EXPECT_EQ(r->TxtEsc->text(), "45"); // 451 is past the last point
+        EXPECT_EQ(r->LblRisultatiY[9]->text(), "1450.0");
+        r->ChkMAX[9]->click();
+        EXPECT_TRUE(r->LblRisultatiX[9]->isVisible());
+        EXPECT_EQ(r->LblRisultatiX[9]->text(), "X:120.00");
+        EXPECT_EQ(r->LblRisultatiY[9]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        r->TxtEsc->setText("4x"); // what a paste could leave
+        EXPECT_EQ(r->LblRisultatiY[1]->text(), "");
+        EXPECT_EQ(r->LblRisultatiY[9]->text(), "Y:2200.0"); // ticked rows keep their maximum
+        QEvent entra(QEvent::Enter);
+        QCoreApplication::sendEvent(r->TxtEsc, &entra);
+        EXPECT_EQ(Suggerimento(), "ALLOWED RANGE: (0; 120.00) mm");
+        Scegli(r->CmbSceltaConf, 1);
+        EXPECT_FALSE(r->ChkMAX[9]->isChecked());
+        EXPECT_EQ(r->LblRisultatiY[9]->text(), "");
+        return 0;
+    });
+    MostraRiassunto(1);
+    EXPECT_GE(dialoghi.beep, 1);
+    ASSERT_EQ(finestre.classiModali.size(), 1u);
+}
+
+} // namespace

@@ -1,0 +1,109 @@
+// The summary table's rules without its window: rows enabled per state code, reading a typed
+// travel, values and maxima in both unit systems, the limit hint and the dimension list.
+#include "AmbienteTabelle.h"
+
+#include "support/SuperficieRegistrata.h"
+#include "tables/Riassunto.h"
+
+using namespace kelvra;
+
+namespace {
+
+using Riassunto = test::AmbienteTabelle;
+
+TEST_F(Riassunto, RowsNeedTheGeometryAndTheWheelLoadsTheirData) {
+    const std::string righe_0_5 = "11111100000", tutte = "11111111111", nessuna = "00000000000";
+    const std::vector<std::pair<int, std::string>> casi = {
+        {0, nessuna}, {1, righe_0_5}, {2, nessuna},  {3, righe_0_5},  {4, nessuna},
+        {7, tutte},   {9, righe_0_5}, {10, nessuna}, {11, righe_0_5}, {12, nessuna},
+        {13, tutte},  {14, nessuna},  {15, tutte},   {16, nessuna},   {-1, nessuna}};
+    for (const auto& [stato, atteso] : casi) {
+        std::string r;
+        for (bool a : RigheAbilitate(stato)) r += a ? '1' : '0';
+        EXPECT_EQ(r, atteso) << stato;
+    }
+}
+
+TEST_F(Riassunto, ATypedTravelIsReadOnlyWithinTheComputedCurve) {
+    Calcolato(1, 1, 120);
+    struct Caso {
+        int16_t sistema;
+        std::string testo;
+        int punto; // -1: none
+    };
+    const std::vector<Caso> casi = {
+        {SISTEMA_METRICO, "", 0},      {SISTEMA_METRICO, "120", 120},
+        {SISTEMA_METRICO, "121", -1},  {SISTEMA_METRICO, "abc", -1},
+        {SISTEMA_METRICO, "1.5", -1},  {SISTEMA_METRICO, "99999999999999", -1},
+        {SISTEMA_IMPERIALE, "4", 102}, {SISTEMA_IMPERIALE, "5", -1}};
+    for (const Caso& c : casi) {
+        Unita(c.sistema);
+        EXPECT_EQ(PuntoCorsa(c.testo, 1).value_or(-1), c.punto) << c.testo;
+    }
+}
+
+TEST_F(Riassunto, ValuesMaximaAndLimitsInBothUnitSystems) {
+    Progetto& P = Calcolato(1, 7, 120);
+    P.CaricoRuota[40] = P.CaricoRuota[90] = 5000; // the first of two equal maxima counts
+    Unita(SISTEMA_METRICO);
+    EXPECT_EQ(ValoreRiassunto(1, 1, 2), "310.00");
+    EXPECT_EQ(ValoreRiassunto(9, 1, 2), "1020.0");
+    EXPECT_EQ(ValoreRiassunto(9, 1, 121), "");
+    EXPECT_EQ(MassimoRigaRiassunto(9, 1).x, "X:40.00");
+    EXPECT_EQ(MassimoRigaRiassunto(9, 1).y, "Y:5000.0");
+    EXPECT_EQ(MassimoRigaRiassunto(0, 1).x, "X:120.00");
+    EXPECT_EQ(SuggerimentoLimiti(1), "ALLOWED RANGE: (0; 120.00) mm");
+    Unita(SISTEMA_IMPERIALE);
+    EXPECT_EQ(ValoreRiassunto(1, 1, 2), "12.2047243");
+    EXPECT_EQ(ValoreRiassunto(9, 1, 2), "229.31");
+    EXPECT_EQ(MassimoRigaRiassunto(9, 1).x, "X:1.5748031");
+    EXPECT_EQ(SuggerimentoLimiti(1), "ALLOWED RANGE: (0; 4.7244096) in");
+}
+
+// A linkage worked by hand: swingarm pivot (0, 350), axle (300, -50), attachment (60, 270),
+// radius 300; link 01 to (90, 310); rocker 02 with vertices (150, 310) and (90, 390); shock
+// 03 from (150, 310) to (0, 510).
+TEST_F(Riassunto, DimensionsOfAHandWorkedLinkage) {
+    Progetto& P = Progetti[1];
+    P.GeometriaInserita = VERO;
+    P.UltimoElemento = 3;
+    P.TipoElemento = {"F", "A", "S", "M"};
+    P.DatiForcellone.P = {Punto{0, 350}, Punto{300, -50}, Punto{60, 270}};
+    P.RaggioRuota = 300;
+    P.DatiAsta[1].P = {Punto{60, 270}, Punto{90, 310}, Punto{}};
+    P.DatiSquadretta[2].P = {Punto{90, 310}, Punto{150, 310}, Punto{90, 390}, Punto{}};
+    P.DatiMolla[3].P = {Punto{150, 310}, Punto{0, 510}, Punto{}};
+    const std::string asta = Riga(TestiInsGeo01, 2) + " 01 - ";
+    const std::string squadretta = Riga(TestiInsGeo01, 3) + " 02 - ";
+    const std::string molla = Riga(TestiInsGeo01, 15) + " 03 - ";
+    const std::vector<std::pair<std::string, std::string>> attese = {
+        {Riga(TestiTabelle, 3), "500.00"},
+        {Riga(TestiTabelle, 4), "100.00"},
+        {Riga(TestiTabelle, 5), "400.00"},
+        {Riga(TestiTabelle, 6), "350.00"},
+        {Riga(TestiTabelle, 7), "300.00"},
+        {asta + Riga(TestiTabelle, 8), "50.00"},
+        {squadretta + Riga(TestiTabelle, 9), "60.00"},
+        {squadretta + Riga(TestiTabelle, 10), "80.00"},
+        {squadretta + Riga(TestiTabelle, 11), "100.00"},
+        {molla + Riga(TestiTabelle, 8), "250.00"},
+        {molla + Riga(TestiTabelle, 12), "160.00"}};
+    const auto righe = DimensioniSchema(1);
+    ASSERT_EQ(righe.size(), attese.size());
+    for (std::size_t k = 0; k < righe.size(); ++k) {
+        EXPECT_EQ(righe[k].etichetta, attese[k].first);
+        EXPECT_EQ(righe[k].valore, ": " + attese[k].second);
+    }
+    // Drawn label then value on one line, the next line lower.
+    test::SuperficieRegistrata s(120, 90);
+    DisegnaDimensioni(s, righe);
+    ASSERT_EQ(s.testi.size(), 2 * righe.size());
+    EXPECT_DOUBLE_EQ(s.testi[0].x, 0.5);
+    EXPECT_DOUBLE_EQ(s.testi[1].y, s.testi[0].y);
+    EXPECT_GE(s.testi[1].x, 53.0);
+    EXPECT_GT(s.testi[2].y, s.testi[1].y);
+    P.GeometriaInserita = FALSO;
+    EXPECT_TRUE(DimensioniSchema(1).empty());
+}
+
+} // namespace
