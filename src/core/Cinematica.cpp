@@ -11,35 +11,43 @@
 
 namespace kelvra {
 
-PerProgetto LunghezzaForcellone{};
-PerProgetto DistanzaPernoAttacco{};
-PerProgetto DistanzaPernoSupporto{};
-PerGiunzioneProgetto LunghezzaAstaGiunzione{};
-PerGiunzioneProgetto RaggioNodoGiunzione{};
-PerGiunzioneProgetto RaggioVerticeGiunzione{};
-
 float PassoCorsa = 1.0f;
 int16_t CorsaRuota = 0;
-double IncrementoAngoloForcellone = 0;
-double AngoloAttacco = 0;
-double AngoloSupporto = 0;
-double AngoloAmmortizzatore = 0;
-PerGiunzione AngoloAsta{};
-PerGiunzione AngoloNodo{};
-PerGiunzione AngoloVertice{};
-PerGiunzione AngoloTriangolo{};
+
+namespace {
+
+// --- run state: rewritten by every run ---------------------------------------------------
+
+// Geometry constants rebuilt at point 0 of every run, per project 1..6 and junction 1..4.
+using PerProgetto = std::array<double, MAX_PROGETTI + 1>;
+using PerGiunzioneProgetto = std::array<std::array<double, MAX_GIUNZIONI + 1>, MAX_PROGETTI + 1>;
+using PerGiunzione = std::array<double, MAX_GIUNZIONI + 1>; // junction 1..4 (0 where stated)
+
+PerProgetto LunghezzaForcellone{};             // pivot to axle at rest, mm
+PerProgetto DistanzaPernoAttacco{};            // pivot to the linkage attachment, mm
+PerProgetto DistanzaPernoSupporto{};           // pivot to a swingarm-carried shock mount, mm
+PerGiunzioneProgetto LunghezzaAstaGiunzione{}; // [p][k] start point to node, mm
+PerGiunzioneProgetto RaggioNodoGiunzione{};    // [p][k] frame pivot k + 1 to node, mm
+PerGiunzioneProgetto RaggioVerticeGiunzione{}; // [p][k] the radius placing the far vertex
+
+double IncrementoAngoloForcellone = 0; // change of the swingarm direction since last point
+double AngoloAttacco = 0;              // direction of the attachment seen from the pivot
+double AngoloSupporto = 0;             // direction of a swingarm-carried shock mount
+double AngoloAmmortizzatore = 0;       // shock axis, other mount to chain end
+PerGiunzione AngoloAsta{};             // start point to node
+PerGiunzione AngoloNodo{};             // frame pivot to node
+PerGiunzione AngoloVertice{};          // frame pivot to far vertex
+PerGiunzione AngoloTriangolo{};        // start point to far vertex
 PerGiunzione ForzaGiunzione{};
 PerGiunzione ForzaGiunzioneOpposta{};
 PerGiunzione ForzaGiunzioneX{};
 PerGiunzione ForzaGiunzioneY{};
 PerGiunzione ForzaNodoX{};
 PerGiunzione ForzaNodoY{};
-PerGiunzione CaricoNodoX{};
+PerGiunzione CaricoNodoX{}; // load at the far vertex of junction 0..4
 PerGiunzione CaricoNodoY{};
-double CorsaTampone = 0;
-double RapportoCaricoStatico = 0;
-
-namespace {
+double CorsaTampone = 0;          // bump-stop free length minus fully compressed length
+double RapportoCaricoStatico = 0; // wheel load over shock force at rest
 
 // How a junction closes and places its far vertex.
 enum class Tipo { AstaTriang, TriangAsta, AstaAsta };
@@ -97,6 +105,137 @@ int RigaTabella(double deformazione) {
     const double riga = std::fabs(std::floor(deformazione / PassoTabella));
     if (!(riga <= MAX_RIGHE)) return -1; // also a deflection that is not a number
     return static_cast<int>(riga);
+}
+
+// Sets the twelve result curves of project p to 0 at every point.
+void AzzeraRisultati(int16_t p) {
+    if (!ProgettoValido(p)) return;
+    Progetto& P = Progetti[p];
+    for (Curva* c : {&P.AsseCorsaRuota, &P.AngoloForcellone, &P.LunghezzaAmmortizzatore,
+                     &P.EscursioneAmmortizzatore, &P.Leveraggio, &P.RapportoVelocita,
+                     &P.Progressivita, &P.ProgressivitaCarico, &P.ForzaAmmortizzatore,
+                     &P.MomentoForcellone, &P.CaricoRuota, &P.RigidezzaRuota})
+        c->fill(0);
+}
+
+// The steps of one point; each false ends the run at that point.
+
+// Moves the swingarm and the attachment to point i.
+bool CalcolaPassoForcellone(int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const Punto perno = P.PuntiFissi[1];
+    const double lunghezza = LunghezzaForcellone[p];
+    const float h = P.PosizioneRuota[0].Y + CorsaRuota;
+    if (static_cast<float>(perno.Y + lunghezza) < h) return false;
+    // The rounding that lets h through may leave the square a hair negative at the top.
+    const double dy = static_cast<double>(perno.Y) - h;
+    const double quadrato = std::max(0.0, lunghezza * lunghezza - dy * dy);
+    P.PosizioneRuota[i] = {static_cast<float>(perno.X + latoRuota * std::sqrt(quadrato)), h};
+    P.AngoloForcelloneRad[i] = Angolo(perno, P.PosizioneRuota[i]);
+    P.AngoloForcellone[i] = P.AngoloForcelloneRad[i] * 180 / PiGreco;
+    IncrementoAngoloForcellone =
+        i == 0 ? 0.0 : P.AngoloForcelloneRad[i] - P.AngoloForcelloneRad[i - 1];
+    AngoloAttacco += IncrementoAngoloForcellone;
+    P.PuntiGiunzione[2][1][i] = Polare(perno, DistanzaPernoAttacco[p], AngoloAttacco);
+    return true;
+}
+
+// Closes junction k at point i.
+bool RisolviGiunzione(int16_t k, int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const Punto& perno = P.PuntiFissi[k + 1];
+    const Punto& inizio = P.PuntiGiunzione[2][k][i];
+    Punto& nodo = P.PuntiGiunzione[3][k][i];
+    if (i > 0) {
+        Punto s1, s2;
+        if (IntersezioneCerchi(inizio, perno, LunghezzaAstaGiunzione[p][k],
+                               RaggioNodoGiunzione[p][k], s1, s2) == 0)
+            return false;
+        const Punto& prima = P.PuntiGiunzione[3][k][i - 1];
+        nodo = Distanza(prima, s1) < Distanza(prima, s2) ? s1 : s2;
+    }
+    const double angoloNodo = Angolo(perno, nodo);
+    AngoloVertice[k] += angoloNodo - AngoloNodo[k];
+    AngoloNodo[k] = angoloNodo;
+    const double angoloAsta = Angolo(inizio, nodo);
+    AngoloTriangolo[k] += angoloAsta - AngoloAsta[k];
+    AngoloAsta[k] = angoloAsta;
+    return true;
+}
+
+// Length and force of the shock absorber at point i.
+bool CalcolaAmmortizzatore(int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    if (i > 0) {
+        if (Vero(AmmortizzatoreSuForcellone)) {
+            AngoloSupporto += IncrementoAngoloForcellone;
+            P.AttaccoAmmortizzatore[i] =
+                Polare(P.PuntiFissi[1], DistanzaPernoSupporto[p], AngoloSupporto);
+        } else {
+            P.AttaccoAmmortizzatore[i] = P.AttaccoAmmortizzatore[i - 1];
+        }
+    }
+    const double l = Distanza(P.PuntiGiunzione[4][giunzioneFinale][i], P.AttaccoAmmortizzatore[i]);
+    P.LunghezzaAmmortizzatore[i] = l;
+
+    if (Vero(P.MollaInserita) && Vero(P.AmmortizzatoreInserito) && l > P.LunghezzaAmmortizzatore[0])
+        return false;
+    if (P.InterasseMinimo != 0 &&
+        !(P.InterasseMinimo < static_cast<float>(l) && l < P.InterasseAmmortizzatore))
+        return false;
+    if (P.InterasseMinimo != 0 && P.LungTamponeScarico != 0 &&
+        !(P.InterasseMinimo + P.LungTamponeMaxCompressione < l && l < P.InterasseAmmortizzatore))
+        return false;
+
+    P.EscursioneAmmortizzatore[i] = P.LunghezzaStaticaAmmortizzatore - l;
+    const int riga = RigaTabella(P.EscursioneAmmortizzatore[i]);
+    if (riga < 0) return false; // beyond the spring table: the run ends here
+    P.ForzaAmmortizzatore[i] =
+        (P.EscursioneAmmortizzatore[i] + P.PrecaricoTotale) * P.CostanteMolla[riga] + P.ForzaGas;
+
+    CorsaTampone = P.LungTamponeScarico - P.LungTamponeMaxCompressione;
+    if (P.InterasseMinimo == 0 || CorsaTampone == 0 ||
+        P.InterasseMinimo + P.LungTamponeScarico <= l)
+        return true;
+    P.DeformazioneTampone[i] = P.InterasseMinimo + P.LungTamponeScarico - l;
+    const int rigaTampone = RigaTabella(P.DeformazioneTampone[i]);
+    if (rigaTampone < 0) return false; // beyond the bump-stop table
+    P.ForzaAmmortizzatore[i] +=
+        P.DeformazioneTampone[i] * P.DeformazioneTampone[i] * P.CostanteTampone[rigaTampone];
+    return true;
+}
+
+// Wheel load and the curves that follow from it at point i.
+void CalcolaRisultatiPasso(int16_t k, int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const double a = AngoloAttacco;
+    const double teta = P.AngoloForcelloneRad[i];
+    const double lunghezza = LunghezzaForcellone[p];
+    double momento =
+        DistanzaPernoAttacco[p] * (ForzaGiunzioneX[k] * Trig(a).s - ForzaGiunzioneY[k] * Trig(a).c);
+    if (Vero(AmmortizzatoreSuForcellone)) {
+        const int16_t n = giunzioneFinale;
+        CaricoNodoX[n] = -CaricoNodoX[n];
+        CaricoNodoY[n] = -CaricoNodoY[n];
+        const SenoCoseno& t = Trig(AngoloSupporto);
+        momento += DistanzaPernoSupporto[p] * (CaricoNodoX[n] * t.s - CaricoNodoY[n] * t.c);
+    }
+    const double braccio = lunghezza * std::cos(teta);
+    P.CaricoRuota[i] = Dividi(momento, braccio);
+    P.MomentoForcellone[i] = P.CaricoRuota[i] * braccio / 1000;
+    if (P.AmmortizzatoreCompatibile == 1 && P.ForzaAmmortizzatore[i] != 0) {
+        if (i == 0) RapportoCaricoStatico = P.CaricoRuota[0] / P.ForzaAmmortizzatore[0];
+        const double rapporto = P.CaricoRuota[i] / P.ForzaAmmortizzatore[i];
+        P.ProgressivitaCarico[i] =
+            RapportoCaricoStatico == 0
+                ? 0.0
+                : Dividi(rapporto - RapportoCaricoStatico, RapportoCaricoStatico) + 1;
+    }
+    if (i >= 1) P.RigidezzaRuota[i] = P.CaricoRuota[i] - P.CaricoRuota[i - 1];
 }
 
 // Force analysis of junction k, from the load at its far vertex back to its start point.
@@ -231,130 +370,6 @@ double IntersezioneCerchi(const Punto& C1, const Punto& C2, double r1, double r2
     S1 = s1;
     S2 = s2;
     return -1;
-}
-
-void AzzeraRisultati(int16_t p) {
-    if (!ProgettoValido(p)) return;
-    Progetto& P = Progetti[p];
-    for (Curva* c : {&P.AsseCorsaRuota, &P.AngoloForcellone, &P.LunghezzaAmmortizzatore,
-                     &P.EscursioneAmmortizzatore, &P.Leveraggio, &P.RapportoVelocita,
-                     &P.Progressivita, &P.ProgressivitaCarico, &P.ForzaAmmortizzatore,
-                     &P.MomentoForcellone, &P.CaricoRuota, &P.RigidezzaRuota})
-        c->fill(0);
-}
-
-bool CalcolaPassoForcellone(int16_t i) {
-    const int16_t p = NumeroProgetti;
-    Progetto& P = Progetti[p];
-    const Punto perno = P.PuntiFissi[1];
-    const double lunghezza = LunghezzaForcellone[p];
-    const float h = P.PosizioneRuota[0].Y + CorsaRuota;
-    if (static_cast<float>(perno.Y + lunghezza) < h) return false;
-    // The rounding that lets h through may leave the square a hair negative at the top.
-    const double dy = static_cast<double>(perno.Y) - h;
-    const double quadrato = std::max(0.0, lunghezza * lunghezza - dy * dy);
-    P.PosizioneRuota[i] = {static_cast<float>(perno.X + latoRuota * std::sqrt(quadrato)), h};
-    P.AngoloForcelloneRad[i] = Angolo(perno, P.PosizioneRuota[i]);
-    P.AngoloForcellone[i] = P.AngoloForcelloneRad[i] * 180 / PiGreco;
-    IncrementoAngoloForcellone =
-        i == 0 ? 0.0 : P.AngoloForcelloneRad[i] - P.AngoloForcelloneRad[i - 1];
-    AngoloAttacco += IncrementoAngoloForcellone;
-    P.PuntiGiunzione[2][1][i] = Polare(perno, DistanzaPernoAttacco[p], AngoloAttacco);
-    return true;
-}
-
-bool RisolviGiunzione(int16_t k, int16_t i) {
-    const int16_t p = NumeroProgetti;
-    Progetto& P = Progetti[p];
-    const Punto& perno = P.PuntiFissi[k + 1];
-    const Punto& inizio = P.PuntiGiunzione[2][k][i];
-    Punto& nodo = P.PuntiGiunzione[3][k][i];
-    if (i > 0) {
-        Punto s1, s2;
-        if (IntersezioneCerchi(inizio, perno, LunghezzaAstaGiunzione[p][k],
-                               RaggioNodoGiunzione[p][k], s1, s2) == 0)
-            return false;
-        const Punto& prima = P.PuntiGiunzione[3][k][i - 1];
-        nodo = Distanza(prima, s1) < Distanza(prima, s2) ? s1 : s2;
-    }
-    const double angoloNodo = Angolo(perno, nodo);
-    AngoloVertice[k] += angoloNodo - AngoloNodo[k];
-    AngoloNodo[k] = angoloNodo;
-    const double angoloAsta = Angolo(inizio, nodo);
-    AngoloTriangolo[k] += angoloAsta - AngoloAsta[k];
-    AngoloAsta[k] = angoloAsta;
-    return true;
-}
-
-bool CalcolaAmmortizzatore(int16_t i) {
-    const int16_t p = NumeroProgetti;
-    Progetto& P = Progetti[p];
-    if (i > 0) {
-        if (Vero(AmmortizzatoreSuForcellone)) {
-            AngoloSupporto += IncrementoAngoloForcellone;
-            P.AttaccoAmmortizzatore[i] =
-                Polare(P.PuntiFissi[1], DistanzaPernoSupporto[p], AngoloSupporto);
-        } else {
-            P.AttaccoAmmortizzatore[i] = P.AttaccoAmmortizzatore[i - 1];
-        }
-    }
-    const double l = Distanza(P.PuntiGiunzione[4][giunzioneFinale][i], P.AttaccoAmmortizzatore[i]);
-    P.LunghezzaAmmortizzatore[i] = l;
-
-    if (Vero(P.MollaInserita) && Vero(P.AmmortizzatoreInserito) && l > P.LunghezzaAmmortizzatore[0])
-        return false;
-    if (P.InterasseMinimo != 0 &&
-        !(P.InterasseMinimo < static_cast<float>(l) && l < P.InterasseAmmortizzatore))
-        return false;
-    if (P.InterasseMinimo != 0 && P.LungTamponeScarico != 0 &&
-        !(P.InterasseMinimo + P.LungTamponeMaxCompressione < l && l < P.InterasseAmmortizzatore))
-        return false;
-
-    P.EscursioneAmmortizzatore[i] = P.LunghezzaStaticaAmmortizzatore - l;
-    const int riga = RigaTabella(P.EscursioneAmmortizzatore[i]);
-    if (riga < 0) return false; // beyond the spring table: the run ends here
-    P.ForzaAmmortizzatore[i] =
-        (P.EscursioneAmmortizzatore[i] + P.PrecaricoTotale) * P.CostanteMolla[riga] + P.ForzaGas;
-
-    CorsaTampone = P.LungTamponeScarico - P.LungTamponeMaxCompressione;
-    if (P.InterasseMinimo == 0 || CorsaTampone == 0 ||
-        P.InterasseMinimo + P.LungTamponeScarico <= l)
-        return true;
-    P.DeformazioneTampone[i] = P.InterasseMinimo + P.LungTamponeScarico - l;
-    const int rigaTampone = RigaTabella(P.DeformazioneTampone[i]);
-    if (rigaTampone < 0) return false; // beyond the bump-stop table
-    P.ForzaAmmortizzatore[i] +=
-        P.DeformazioneTampone[i] * P.DeformazioneTampone[i] * P.CostanteTampone[rigaTampone];
-    return true;
-}
-
-void CalcolaRisultatiPasso(int16_t k, int16_t i) {
-    const int16_t p = NumeroProgetti;
-    Progetto& P = Progetti[p];
-    const double a = AngoloAttacco;
-    const double teta = P.AngoloForcelloneRad[i];
-    const double lunghezza = LunghezzaForcellone[p];
-    double momento =
-        DistanzaPernoAttacco[p] * (ForzaGiunzioneX[k] * Trig(a).s - ForzaGiunzioneY[k] * Trig(a).c);
-    if (Vero(AmmortizzatoreSuForcellone)) {
-        const int16_t n = giunzioneFinale;
-        CaricoNodoX[n] = -CaricoNodoX[n];
-        CaricoNodoY[n] = -CaricoNodoY[n];
-        const SenoCoseno& t = Trig(AngoloSupporto);
-        momento += DistanzaPernoSupporto[p] * (CaricoNodoX[n] * t.s - CaricoNodoY[n] * t.c);
-    }
-    const double braccio = lunghezza * std::cos(teta);
-    P.CaricoRuota[i] = Dividi(momento, braccio);
-    P.MomentoForcellone[i] = P.CaricoRuota[i] * braccio / 1000;
-    if (P.AmmortizzatoreCompatibile == 1 && P.ForzaAmmortizzatore[i] != 0) {
-        if (i == 0) RapportoCaricoStatico = P.CaricoRuota[0] / P.ForzaAmmortizzatore[0];
-        const double rapporto = P.CaricoRuota[i] / P.ForzaAmmortizzatore[i];
-        P.ProgressivitaCarico[i] =
-            RapportoCaricoStatico == 0
-                ? 0.0
-                : Dividi(rapporto - RapportoCaricoStatico, RapportoCaricoStatico) + 1;
-    }
-    if (i >= 1) P.RigidezzaRuota[i] = P.CaricoRuota[i] - P.CaricoRuota[i - 1];
 }
 
 void CalcolaCinematica() {
