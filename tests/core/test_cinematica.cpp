@@ -538,6 +538,18 @@ TEST_F(Cinematica, IlForcelloneNonSuperaLaVerticale) {
     EXPECT_EQ(Progetti[1].NumPunti, 521);
     EXPECT_NEAR(Progetti[1].PosizioneRuota[522].Y, 872, 0);
     EXPECT_TRUE(dialoghi.mostrati.empty());
+    // Upright, or upright within the rounding of its coordinates, the swingarm gives the wheel
+    // load no lever arm: the load is 0, not a moment divided by a rounding error.
+    c.supporto = {700, 750};
+    for (const auto& [asse, punto] : {std::pair<V, int>{{790, 220}, 480},
+                                      {{550, 700}, 0},
+                                      {{std::nextafter(550.0f, 600.0f), 700}, 0}}) {
+        c.asse = asse;
+        const Progetto& P = Risolto(1, c, 100);
+        EXPECT_EQ(P.NumPunti, punto - 1);
+        EXPECT_GT(std::fabs(P.ForzaAmmortizzatore[punto]), 1000);
+        EXPECT_EQ(P.CaricoRuota[punto], 0) << asse.x;
+    }
 }
 
 TEST_F(Cinematica, LaGiunzioneCheNonSiChiudeFermaLaCorsa) {
