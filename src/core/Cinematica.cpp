@@ -344,7 +344,22 @@ double IntersezioneCerchi(const Punto& C1, const Punto& C2, double r1, double r2
     // Concentric circles have no common chord: they count as not meeting.
     if (A1 == A2 && B1 == B2) return 0;
     Punto s1, s2;
-    if (A1 != A2) {
+    const double dx = x2 - x1, dy = y2 - y1;
+    if (A1 != A2 && std::fabs(dx) * 100 < std::fabs(dy)) {
+        // Centres within about half a degree of one vertical make the chord x = m y + q so
+        // steep that its squares lose the digits placing the points (a millimetre with the
+        // centres 1e-4 mm apart across). Measured along the line of centres instead: the
+        // chord lies a from C1, the points h either side of it, S1 the higher one. Beyond
+        // this band the chord form stays within a thousandth of a 4-byte rounding.
+        const double d2 = dx * dx + dy * dy, d = std::sqrt(d2);
+        const double a = (r1 * r1 - r2 * r2 + d2) / (2 * d);
+        const double h2 = (r1 - a) * (r1 + a);
+        if (!(h2 >= 0)) return 0;
+        const double h = std::copysign(std::sqrt(h2), dx) / d;
+        const double x0 = x1 + dx * a / d, y0 = y1 + dy * a / d;
+        s1 = {static_cast<float>(x0 - dy * h), static_cast<float>(y0 + dx * h)};
+        s2 = {static_cast<float>(x0 + dy * h), static_cast<float>(y0 - dx * h)};
+    } else if (A1 != A2) {
         const double m = (B2 - B1) / (A1 - A2);
         const double q = (c2 - c1) / (A1 - A2);
         const double a = 1 + m * m;

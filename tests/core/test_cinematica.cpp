@@ -313,19 +313,36 @@ TEST_F(Cinematica, IntersezioneDeiCerchi) {
     const Punto X{7, 7}; // left alone where the circles do not meet
     struct Caso {
         Punto c1, c2;
-        float r1, r2;
+        double r1, r2;
         int esito;
         Punto s1, s2;
     };
+    const float poco = 1e-4f; // centres this far off one vertical, 200 mm apart
     for (const Caso& k : std::vector<Caso>{
              {{0, 0}, {8, 0}, 5, 5, -1, {4, 3}, {4, -3}},
              {{0, 0}, {0, 8}, 5, 5, -1, {3, 4}, {-3, 4}}, // one vertical: the other chord form
-             {{0, 0}, {8, 0}, 3, 3, 0, X, X},             // apart
-             {{2, 3}, {2, 3}, 5, 5, 0, X, X}}) {          // concentric
+             {{0, -100},
+              {poco, 100},
+              100 * M_SQRT2,
+              100 * M_SQRT2,
+              -1,
+              {-99.99995f, 5e-5f},
+              {100.00005f, -5e-5f}},
+             {{0, -100},
+              {poco, 100},
+              100,
+              103.6,
+              -1,
+              {-19.05572f, -1.83239f},
+              {19.05582f, -1.83241f}},
+             {{0, 0}, {8, 0}, 3, 3, 0, X, X},    // apart
+             {{2, 3}, {2, 3}, 5, 5, 0, X, X}}) { // concentric
         Punto s1 = X, s2 = X;
-        EXPECT_EQ(IntersezioneCerchi(k.c1, k.c2, k.r1, k.r2, s1, s2), k.esito);
-        EXPECT_EQ(s1, k.s1);
-        EXPECT_EQ(s2, k.s2);
+        EXPECT_EQ(IntersezioneCerchi(k.c1, k.c2, k.r1, k.r2, s1, s2), k.esito) << k.c2.X;
+        for (const auto& [trovato, atteso] : {std::pair{s1, k.s1}, {s2, k.s2}}) {
+            EXPECT_NEAR(trovato.X, atteso.X, 1e-5) << k.c2.X;
+            EXPECT_NEAR(trovato.Y, atteso.Y, 1e-5) << k.c2.X;
+        }
     }
 }
 
@@ -337,6 +354,11 @@ TEST_P(CinematicaTipi, PosizioniComeLaCostruzioneELavoroInEquilibrio) {
     PosizioniELavoro(1, UnaGiunzione(GetParam()));
     SCOPED_TRACE("shock mount on the swingarm, turning with it");
     PosizioniELavoro(2, ConSupporto(UnaGiunzione(GetParam()), {-150, -60}, true), false);
+    // The frame pivot 1e-4 mm off the vertical through the start point at 40 mm.
+    Catena c = UnaGiunzione(GetParam());
+    c.giunzioni[0].perno.x = Costruisci(c, 40)->attacco.x + 1e-4;
+    EXPECT_EQ(Risolto(3, c, 50).NumPunti, 749);
+    EXPECT_LT(ScartoMassimo(3, c), 2e-3);
 }
 
 TEST_P(CinematicaTipi, AsseDietroAlPernoRestaDalSuoLato) {
