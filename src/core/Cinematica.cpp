@@ -321,6 +321,102 @@ bool PuntoDiretto(int16_t p, int16_t i) {
     return true;
 }
 
+// A value inside the range of the 4-byte reals in which the tables are shown: not infinite,
+// not "not a number".
+bool NelCampo(double v) {
+    return std::fabs(v) <= std::numeric_limits<float>::max();
+}
+
+// Whether the run's inputs are numbers the tables can hold. The coordinates must lie well
+// inside that range, so that the points placed from them, each within a few of the
+// linkage's lengths of a given point, stay inside it too.
+bool IngressiNelCampo(const Progetto& P, bool diretto, int16_t n) {
+    const float limite = std::numeric_limits<float>::max() / 64;
+    auto dentro = [&](const Punto& q) {
+        return std::fabs(q.X) <= limite && std::fabs(q.Y) <= limite;
+    };
+    bool ok = dentro(P.PuntiFissi[1]) && dentro(P.PosizioneRuota[0]) &&
+              dentro(P.PuntiGiunzione[2][1][0]) && dentro(P.AttaccoAmmortizzatore[0]);
+    for (int k = 1; !diretto && k <= std::min<int>(n, MAX_GIUNZIONI); ++k)
+        ok = ok && dentro(P.PuntiFissi[k + 1]) && dentro(P.PuntiGiunzione[2][k][0]) &&
+             dentro(P.PuntiGiunzione[3][k][0]) &&
+             (TipoDa(P.TipoGiunzione[k]) == Tipo::AstaAsta || dentro(P.PuntiGiunzione[4][k][0]));
+    for (double v : {P.PrecaricoSetup, P.PrecaricoMollaInserita, P.InterasseAmmortizzatore,
+                     double{P.InterasseMinimo}, P.ForzaGas, P.LungTamponeScarico,
+                     P.LungTamponeMaxCompressione, double{PassoTabella}})
+        ok = ok && NelCampo(v);
+    return ok;
+}
+
+// Whether the forces of point i fit the range of the tables; when they do not, the point's
+// force curves go back to 0 and the run ends there.
+bool ForzeNelCampo(Progetto& P, int i) {
+    Curva* forze[] = {&P.ForzaAmmortizzatore, &P.CaricoRuota, &P.MomentoForcellone,
+                      &P.RigidezzaRuota, &P.ProgressivitaCarico};
+    bool ok = true;
+    for (Curva* c : forze) ok = ok && NelCampo((*c)[i]);
+    if (!ok)
+        for (Curva* c : forze) (*c)[i] = 0;
+    return ok;
+}
+
+// Rest geometry of the swingarm and the junctions, the static length and the total preload.
+void Riposo(Progetto& P, bool diretto, int16_t n) {
+    const int16_t p = NumeroProgetti;
+    const Punto perno = P.PuntiFissi[1];
+    latoRuota = P.PosizioneRuota[0].X < perno.X ? -1.0 : 1.0;
+    LunghezzaForcellone[p] = Distanza(perno, P.PosizioneRuota[0]);
+    DistanzaPernoAttacco[p] = Distanza(perno, P.PuntiGiunzione[2][1][0]);
+    AngoloAttacco = Angolo(perno, P.PuntiGiunzione[2][1][0]);
+    P.AngoloForcelloneRad[0] = Angolo(perno, P.PosizioneRuota[0]);
+    P.AngoloForcellone[0] = P.AngoloForcelloneRad[0] * 180 / PiGreco;
+    if (Vero(AmmortizzatoreSuForcellone)) {
+        DistanzaPernoSupporto[p] = Distanza(perno, P.AttaccoAmmortizzatore[0]);
+        AngoloSupporto = Angolo(perno, P.AttaccoAmmortizzatore[0]);
+    }
+
+    if (diretto) {
+        P.LunghezzaStaticaAmmortizzatore =
+            Distanza(P.PuntiGiunzione[2][1][0], P.AttaccoAmmortizzatore[0]);
+    } else if (n >= 1 && n <= MAX_GIUNZIONI) {
+        for (int k = 1; k <= n; ++k) {
+            const Punto& pf = P.PuntiFissi[k + 1];
+            const Punto& p2 = P.PuntiGiunzione[2][k][0];
+            const Punto& p3 = P.PuntiGiunzione[3][k][0];
+            Punto& p4 = P.PuntiGiunzione[4][k][0];
+            tipoGiunzione[k] = TipoDa(P.TipoGiunzione[k]);
+            RaggioNodoGiunzione[p][k] = Distanza(pf, p3);
+            switch (tipoGiunzione[k]) {
+            case Tipo::AstaTriang:
+                RaggioVerticeGiunzione[p][k] = Distanza(pf, p4);
+                AngoloVertice[k] = Angolo(pf, p4);
+                break;
+            case Tipo::TriangAsta:
+                RaggioVerticeGiunzione[p][k] = Distanza(p2, p4);
+                AngoloTriangolo[k] = Angolo(p2, p4);
+                break;
+            case Tipo::AstaAsta:
+                p4 = p3;
+                RaggioVerticeGiunzione[p][k] = RaggioNodoGiunzione[p][k];
+                break;
+            }
+            LunghezzaAstaGiunzione[p][k] = Distanza(p2, p3);
+            AngoloNodo[k] = Angolo(pf, p3);
+            AngoloAsta[k] = Angolo(p2, p3);
+            if (tipoGiunzione[k] == Tipo::AstaAsta) AngoloVertice[k] = AngoloNodo[k];
+        }
+        P.LunghezzaStaticaAmmortizzatore =
+            Distanza(P.PuntiGiunzione[4][n][0], P.AttaccoAmmortizzatore[0]);
+    }
+
+    if (!Vero(P.AmmortizzatoreInserito))
+        P.PrecaricoTotale = P.PrecaricoSetup + P.PrecaricoMollaInserita;
+    else
+        P.PrecaricoTotale = P.InterasseAmmortizzatore - P.LunghezzaStaticaAmmortizzatore +
+                            P.PrecaricoMollaInserita + P.PrecaricoSetup;
+    P.LunghezzaAmmortizzatore[0] = P.LunghezzaStaticaAmmortizzatore;
+}
+
 } // namespace
 
 double CalcolaAngolo(double dy, double dx) {
@@ -350,7 +446,7 @@ double IntersezioneCerchi(const Punto& C1, const Punto& C2, double r1, double r2
         // steep that its squares lose the digits placing the points (a millimetre with the
         // centres 1e-4 mm apart across). Measured along the line of centres instead: the
         // chord lies a from C1, the points h either side of it, S1 the higher one. Beyond
-        // this band the chord form stays within a thousandth of a 4-byte rounding.
+        // this band the chord form stays within a few thousandths of a 4-byte rounding.
         const double d2 = dx * dx + dy * dy, d = std::sqrt(d2);
         const double a = (r1 * r1 - r2 * r2 + d2) / (2 * d);
         const double h2 = (r1 - a) * (r1 + a);
@@ -417,67 +513,18 @@ void CalcolaCinematica() {
     const bool risolvibile = diretto || (n >= 1 && n <= MAX_GIUNZIONI);
     giunzioneFinale = diretto ? int16_t{1} : n;
 
-    // Rest geometry of the swingarm.
-    const Punto perno = P.PuntiFissi[1];
-    latoRuota = P.PosizioneRuota[0].X < perno.X ? -1.0 : 1.0;
-    LunghezzaForcellone[p] = Distanza(perno, P.PosizioneRuota[0]);
-    DistanzaPernoAttacco[p] = Distanza(perno, P.PuntiGiunzione[2][1][0]);
-    AngoloAttacco = Angolo(perno, P.PuntiGiunzione[2][1][0]);
-    P.AngoloForcelloneRad[0] = Angolo(perno, P.PosizioneRuota[0]);
-    P.AngoloForcellone[0] = P.AngoloForcelloneRad[0] * 180 / PiGreco;
-    if (Vero(AmmortizzatoreSuForcellone)) {
-        DistanzaPernoSupporto[p] = Distanza(perno, P.AttaccoAmmortizzatore[0]);
-        AngoloSupporto = Angolo(perno, P.AttaccoAmmortizzatore[0]);
-    }
-
-    if (diretto) {
-        P.LunghezzaStaticaAmmortizzatore =
-            Distanza(P.PuntiGiunzione[2][1][0], P.AttaccoAmmortizzatore[0]);
-    } else if (risolvibile) {
-        for (int k = 1; k <= n; ++k) {
-            const Punto& pf = P.PuntiFissi[k + 1];
-            const Punto& p2 = P.PuntiGiunzione[2][k][0];
-            const Punto& p3 = P.PuntiGiunzione[3][k][0];
-            Punto& p4 = P.PuntiGiunzione[4][k][0];
-            tipoGiunzione[k] = TipoDa(P.TipoGiunzione[k]);
-            RaggioNodoGiunzione[p][k] = Distanza(pf, p3);
-            switch (tipoGiunzione[k]) {
-            case Tipo::AstaTriang:
-                RaggioVerticeGiunzione[p][k] = Distanza(pf, p4);
-                AngoloVertice[k] = Angolo(pf, p4);
-                break;
-            case Tipo::TriangAsta:
-                RaggioVerticeGiunzione[p][k] = Distanza(p2, p4);
-                AngoloTriangolo[k] = Angolo(p2, p4);
-                break;
-            case Tipo::AstaAsta:
-                p4 = p3;
-                RaggioVerticeGiunzione[p][k] = RaggioNodoGiunzione[p][k];
-                break;
-            }
-            LunghezzaAstaGiunzione[p][k] = Distanza(p2, p3);
-            AngoloNodo[k] = Angolo(pf, p3);
-            AngoloAsta[k] = Angolo(p2, p3);
-            if (tipoGiunzione[k] == Tipo::AstaAsta) AngoloVertice[k] = AngoloNodo[k];
-        }
-        P.LunghezzaStaticaAmmortizzatore =
-            Distanza(P.PuntiGiunzione[4][n][0], P.AttaccoAmmortizzatore[0]);
-    }
-
-    if (!Vero(P.AmmortizzatoreInserito))
-        P.PrecaricoTotale = P.PrecaricoSetup + P.PrecaricoMollaInserita;
-    else
-        P.PrecaricoTotale = P.InterasseAmmortizzatore - P.LunghezzaStaticaAmmortizzatore +
-                            P.PrecaricoMollaInserita + P.PrecaricoSetup;
-    P.LunghezzaAmmortizzatore[0] = P.LunghezzaStaticaAmmortizzatore;
+    // Inputs the tables could not hold are refused before anything is placed, as a linkage
+    // that cannot be placed at rest is.
+    const bool nelCampo = IngressiNelCampo(P, diretto, n);
+    if (nelCampo) Riposo(P, diretto, n);
     CorsaRuota = 0;
 
     // A chain whose junction count is out of range cannot even be placed at rest.
     int16_t i = 0;
-    if (risolvibile) {
+    if (risolvibile && nelCampo) {
         for (; i <= MAX_PUNTI; ++i) {
             const bool risolto = diretto ? PuntoDiretto(p, i) : PuntoConGiunzioni(p, i);
-            if (!risolto) break;
+            if (!ForzeNelCampo(P, i) || !risolto) break;
             CorsaRuota = static_cast<int16_t>(std::nearbyint(CorsaRuota + PassoCorsa));
         }
     }

@@ -28,8 +28,9 @@ double CalcolaAngolo(double dy, double dx);
 // Distance of two points, computed in 8-byte reals.
 double Distanza(const Punto& a, const Punto& b);
 
-// Meeting points of two circles: -1 when they meet (S1, S2 set, S1 the higher of the two),
-// 0 when they do not or when the two centres coincide.
+// Meeting points of two circles: -1 when they meet (S1, S2 set; S1 the higher of the two, or
+// the one further along x when both lie at one height), 0 when they do not or when the two
+// centres coincide.
 double IntersezioneCerchi(const Punto& C1, const Punto& C2, double r1, double r2, Punto& S1,
                           Punto& S2);
 

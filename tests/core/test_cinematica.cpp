@@ -9,6 +9,7 @@
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -253,14 +254,16 @@ const std::vector<const Curva Progetto::*> CURVE{
     &Progetto::DeformazioneTampone};
 // clang-format on
 
+// Every curve within the range of a 4-byte real, every point the solver places finite.
 bool TuttoFinito(int16_t p) {
     const Progetto& P = Progetti[p];
+    auto dentro = [](double v) { return std::fabs(v) <= std::numeric_limits<float>::max(); };
     for (double v : P.AngoloForcelloneRad)
-        if (!std::isfinite(v)) return false;
+        if (!dentro(v)) return false;
     for (auto c : CURVE)
         for (double v : P.*c)
-            if (!std::isfinite(v)) return false;
-    for (int i = 0; i <= MAX_PUNTI; ++i) {
+            if (!dentro(v)) return false;
+    for (int i = 1; i <= MAX_PUNTI; ++i) {
         std::vector<Punto> punti{P.PosizioneRuota[i], P.AttaccoAmmortizzatore[i]};
         for (int tipo = 2; tipo <= 4; ++tipo)
             for (int k = 1; k <= MAX_GIUNZIONI; ++k) punti.push_back(P.PuntiGiunzione[tipo][k][i]);
@@ -691,6 +694,32 @@ TEST_F(Cinematica, NessunaRadiceDiNegativoInCimaAllaCorsa) {
     EXPECT_EQ(P.NumPunti, cima);                // point cima + 1 is the last one placed
     EXPECT_EQ(P.PosizioneRuota[cima + 1].X, 0); // straight above the pivot
     EXPECT_TRUE(TuttoFinito(1));
+}
+
+// Inputs the tables cannot hold end the run before anything is placed, as a linkage that
+// cannot be placed at rest does; so do forces beyond that range.
+TEST_F(Cinematica, IngressiEForzeFuoriCampoFermanoLaCorsa) {
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    const std::pair<const char*, void (*)(Progetto&)> guasti[] = {
+        {"frame mount", [](Progetto& P) { P.AttaccoAmmortizzatore[0].X = inf; }},
+        {"junction frame pivot", [](Progetto& P) { P.PuntiFissi[2].Y = -inf; }},
+        {"node", [](Progetto& P) { P.PuntiGiunzione[3][1][0].X = std::nanf(""); }},
+        {"axle too far out to turn", [](Progetto& P) { P.PosizioneRuota[0].X = 1e38f; }},
+        {"gas force", [](Progetto& P) { P.ForzaGas = std::nan(""); }},
+        {"table step", [](Progetto&) { PassoTabella = inf; }},
+        {"spring force", [](Progetto& P) { P.CostanteMolla.fill(1e38); }}};
+    for (const auto& [nome, guasto] : guasti) {
+        SCOPED_TRACE(nome);
+        Imposta(1, UnaGiunzione("ASTA_TRIANG"));
+        MollaCostante(1, 50);
+        guasto(Progetti[1]);
+        dialoghi.mostrati.clear();
+        Risolvi(1);
+        PassoTabella = 1;
+        EXPECT_EQ(Progetti[1].NumPunti, -2);
+        EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+        EXPECT_TRUE(TuttoFinito(1));
+    }
 }
 
 TEST_F(Cinematica, CentriCoincidentiEDivisioniPerZeroNonDannoValoriNonNumerici) {
