@@ -320,31 +320,20 @@ TEST_F(Cinematica, IntersezioneDeiCerchi) {
         int esito;
         Punto s1, s2;
     };
-    const float poco = 1e-4f; // centres this far off one vertical, 200 mm apart
+    const Punto giu{0, -100}, su{1e-4f, 100}; // 1e-4 mm off one vertical
+    const double r = 100 * M_SQRT2;
     for (const Caso& k : std::vector<Caso>{
              {{0, 0}, {8, 0}, 5, 5, -1, {4, 3}, {4, -3}},
              {{0, 0}, {0, 8}, 5, 5, -1, {3, 4}, {-3, 4}}, // one vertical: the other chord form
-             {{0, -100},
-              {poco, 100},
-              100 * M_SQRT2,
-              100 * M_SQRT2,
-              -1,
-              {-99.99995f, 5e-5f},
-              {100.00005f, -5e-5f}},
-             {{0, -100},
-              {poco, 100},
-              100,
-              103.6,
-              -1,
-              {-19.05572f, -1.83239f},
-              {19.05582f, -1.83241f}},
+             {giu, su, r, r, -1, {-99.99995f, 5e-5f}, {100.00005f, -5e-5f}},
+             {giu, su, 100, 103.6, -1, {-19.05572f, -1.83239f}, {19.05582f, -1.83241f}},
              {{0, 0}, {8, 0}, 3, 3, 0, X, X},    // apart
              {{2, 3}, {2, 3}, 5, 5, 0, X, X}}) { // concentric
         Punto s1 = X, s2 = X;
-        EXPECT_EQ(IntersezioneCerchi(k.c1, k.c2, k.r1, k.r2, s1, s2), k.esito) << k.c2.X;
+        EXPECT_EQ(IntersezioneCerchi(k.c1, k.c2, k.r1, k.r2, s1, s2), k.esito) << k.r2;
         for (const auto& [trovato, atteso] : {std::pair{s1, k.s1}, {s2, k.s2}}) {
-            EXPECT_NEAR(trovato.X, atteso.X, 1e-5) << k.c2.X;
-            EXPECT_NEAR(trovato.Y, atteso.Y, 1e-5) << k.c2.X;
+            EXPECT_NEAR(trovato.X, atteso.X, 1e-5);
+            EXPECT_NEAR(trovato.Y, atteso.Y, 1e-5);
         }
     }
 }
@@ -713,11 +702,9 @@ TEST_F(Cinematica, IngressiEForzeFuoriCampoFermanoLaCorsa) {
         Imposta(1, UnaGiunzione("ASTA_TRIANG"));
         MollaCostante(1, 50);
         guasto(Progetti[1]);
-        dialoghi.mostrati.clear();
         Risolvi(1);
         PassoTabella = 1;
         EXPECT_EQ(Progetti[1].NumPunti, -2);
-        EXPECT_EQ(dialoghi.mostrati.size(), 1u);
         EXPECT_TRUE(TuttoFinito(1));
     }
 }
