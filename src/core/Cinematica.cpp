@@ -4,6 +4,7 @@
 #include "core/Seams.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
