@@ -355,7 +355,7 @@ bool ForzeNelCampo(Progetto& P, int i) {
     Curva* forze[] = {&P.ForzaAmmortizzatore, &P.CaricoRuota, &P.MomentoForcellone,
                       &P.RigidezzaRuota, &P.ProgressivitaCarico};
     bool ok = true;
-    for (Curva* c : forze) ok = ok && NelCampo((*c)[i]);
+    for (Curva* c : forze) ok &= NelCampo((*c)[i]); // every point: no branch per value
     if (!ok)
         for (Curva* c : forze) (*c)[i] = 0;
     return ok;
