@@ -228,11 +228,13 @@ void CalcolaRisultatiPasso(int16_t k, int16_t i) {
     // The wheel load's lever arm about the pivot. The axle's x, held in a 4-byte real, is
     // known only to a 4-byte rounding of |pivot x| + length: an arm within that is a swingarm
     // standing upright, whose load is left at 0 rather than a moment over a rounding error.
+    // The moment the wheel must answer is still the linkage's, so that curve runs on.
     const double braccio = lunghezza * std::cos(teta);
     const double arrotondamento =
         std::numeric_limits<float>::epsilon() * (std::fabs(P.PuntiFissi[1].X) + lunghezza);
-    P.CaricoRuota[i] = std::fabs(braccio) > arrotondamento ? Dividi(momento, braccio) : 0.0;
-    P.MomentoForcellone[i] = P.CaricoRuota[i] * braccio / 1000;
+    const bool ritto = !(std::fabs(braccio) > arrotondamento);
+    P.CaricoRuota[i] = ritto ? 0.0 : Dividi(momento, braccio);
+    P.MomentoForcellone[i] = ritto ? momento / 1000 : P.CaricoRuota[i] * braccio / 1000;
     if (P.AmmortizzatoreCompatibile == 1 && P.ForzaAmmortizzatore[i] != 0) {
         if (i == 0) RapportoCaricoStatico = P.CaricoRuota[0] / P.ForzaAmmortizzatore[0];
         const double rapporto = P.CaricoRuota[i] / P.ForzaAmmortizzatore[i];

@@ -553,7 +553,8 @@ TEST_F(Cinematica, IlForcelloneNonSuperaLaVerticale) {
     EXPECT_NEAR(Progetti[1].PosizioneRuota[522].Y, 872, 0);
     EXPECT_TRUE(dialoghi.mostrati.empty());
     // Upright, or upright within the rounding of its coordinates, the swingarm gives the wheel
-    // load no lever arm: the load is 0, not a moment divided by a rounding error.
+    // load no lever arm: the load is 0, not a moment divided by a rounding error, while the
+    // moment is still the shock force's about the pivot.
     c.supporto = {700, 750};
     for (const auto& [asse, punto] : {std::pair<V, int>{{790, 220}, 480},
                                       {{550, 700}, 0},
@@ -561,8 +562,12 @@ TEST_F(Cinematica, IlForcelloneNonSuperaLaVerticale) {
         c.asse = asse;
         const Progetto& P = Risolto(1, c, 100);
         EXPECT_EQ(P.NumPunti, punto - 1);
-        EXPECT_GT(std::fabs(P.ForzaAmmortizzatore[punto]), 1000);
         EXPECT_EQ(P.CaricoRuota[punto], 0) << asse.x;
+        const V attacco = V::Da(P.PuntiGiunzione[2][1][punto]), asta = attacco - c.supporto;
+        const double momento = P.ForzaAmmortizzatore[punto] * (attacco - c.perno).croce(asta);
+        EXPECT_NEAR(std::fabs(P.MomentoForcellone[punto]), std::fabs(momento / asta.lung()) / 1000,
+                    1e-3);
+        EXPECT_GT(std::fabs(P.MomentoForcellone[punto]), 100);
     }
 }
 
