@@ -4,6 +4,7 @@
 #include "core/Seams.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -11,35 +12,43 @@
 
 namespace kelvra {
 
-PerProgetto LunghezzaForcellone{};
-PerProgetto DistanzaPernoAttacco{};
-PerProgetto DistanzaPernoSupporto{};
-PerGiunzioneProgetto LunghezzaAstaGiunzione{};
-PerGiunzioneProgetto RaggioNodoGiunzione{};
-PerGiunzioneProgetto RaggioVerticeGiunzione{};
-
 float PassoCorsa = 1.0f;
 int16_t CorsaRuota = 0;
-double IncrementoAngoloForcellone = 0;
-double AngoloAttacco = 0;
-double AngoloSupporto = 0;
-double AngoloAmmortizzatore = 0;
-PerGiunzione AngoloAsta{};
-PerGiunzione AngoloNodo{};
-PerGiunzione AngoloVertice{};
-PerGiunzione AngoloTriangolo{};
+
+namespace {
+
+// --- run state: rewritten by every run ---------------------------------------------------
+
+// Geometry constants rebuilt at point 0 of every run, per project 1..6 and junction 1..4.
+using PerProgetto = std::array<double, MAX_PROGETTI + 1>;
+using PerGiunzioneProgetto = std::array<std::array<double, MAX_GIUNZIONI + 1>, MAX_PROGETTI + 1>;
+using PerGiunzione = std::array<double, MAX_GIUNZIONI + 1>; // junction 1..4 (0 where stated)
+
+PerProgetto LunghezzaForcellone{};             // pivot to axle at rest, mm
+PerProgetto DistanzaPernoAttacco{};            // pivot to the linkage attachment, mm
+PerProgetto DistanzaPernoSupporto{};           // pivot to a swingarm-carried shock mount, mm
+PerGiunzioneProgetto LunghezzaAstaGiunzione{}; // [p][k] start point to node, mm
+PerGiunzioneProgetto RaggioNodoGiunzione{};    // [p][k] frame pivot k + 1 to node, mm
+PerGiunzioneProgetto RaggioVerticeGiunzione{}; // [p][k] the radius placing the far vertex
+
+double IncrementoAngoloForcellone = 0; // change of the swingarm direction since last point
+double AngoloAttacco = 0;              // direction of the attachment seen from the pivot
+double AngoloSupporto = 0;             // direction of a swingarm-carried shock mount
+double AngoloAmmortizzatore = 0;       // shock axis, other mount to chain end
+PerGiunzione AngoloAsta{};             // start point to node
+PerGiunzione AngoloNodo{};             // frame pivot to node
+PerGiunzione AngoloVertice{};          // frame pivot to far vertex
+PerGiunzione AngoloTriangolo{};        // start point to far vertex
 PerGiunzione ForzaGiunzione{};
 PerGiunzione ForzaGiunzioneOpposta{};
 PerGiunzione ForzaGiunzioneX{};
 PerGiunzione ForzaGiunzioneY{};
 PerGiunzione ForzaNodoX{};
 PerGiunzione ForzaNodoY{};
-PerGiunzione CaricoNodoX{};
+PerGiunzione CaricoNodoX{}; // load at the far vertex of junction 0..4
 PerGiunzione CaricoNodoY{};
-double CorsaTampone = 0;
-double RapportoCaricoStatico = 0;
-
-namespace {
+double CorsaTampone = 0;          // bump-stop free length minus fully compressed length
+double RapportoCaricoStatico = 0; // wheel load over shock force at rest
 
 // How a junction closes and places its far vertex.
 enum class Tipo { AstaTriang, TriangAsta, AstaAsta };
@@ -97,6 +106,144 @@ int RigaTabella(double deformazione) {
     const double riga = std::fabs(std::floor(deformazione / PassoTabella));
     if (!(riga <= MAX_RIGHE)) return -1; // also a deflection that is not a number
     return static_cast<int>(riga);
+}
+
+// Sets the twelve result curves of project p to 0 at every point.
+void AzzeraRisultati(int16_t p) {
+    if (!ProgettoValido(p)) return;
+    Progetto& P = Progetti[p];
+    for (Curva* c : {&P.AsseCorsaRuota, &P.AngoloForcellone, &P.LunghezzaAmmortizzatore,
+                     &P.EscursioneAmmortizzatore, &P.Leveraggio, &P.RapportoVelocita,
+                     &P.Progressivita, &P.ProgressivitaCarico, &P.ForzaAmmortizzatore,
+                     &P.MomentoForcellone, &P.CaricoRuota, &P.RigidezzaRuota})
+        c->fill(0);
+}
+
+// The steps of one point; each false ends the run at that point.
+
+// Moves the swingarm and the attachment to point i.
+bool CalcolaPassoForcellone(int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const Punto perno = P.PuntiFissi[1];
+    const double lunghezza = LunghezzaForcellone[p];
+    const float h = P.PosizioneRuota[0].Y + CorsaRuota;
+    if (static_cast<float>(perno.Y + lunghezza) < h) return false;
+    // The rounding that lets h through may leave the square a hair negative at the top.
+    const double dy = static_cast<double>(perno.Y) - h;
+    const double quadrato = std::max(0.0, lunghezza * lunghezza - dy * dy);
+    P.PosizioneRuota[i] = {static_cast<float>(perno.X + latoRuota * std::sqrt(quadrato)), h};
+    P.AngoloForcelloneRad[i] = Angolo(perno, P.PosizioneRuota[i]);
+    P.AngoloForcellone[i] = P.AngoloForcelloneRad[i] * 180 / PiGreco;
+    IncrementoAngoloForcellone =
+        i == 0 ? 0.0 : P.AngoloForcelloneRad[i] - P.AngoloForcelloneRad[i - 1];
+    AngoloAttacco += IncrementoAngoloForcellone;
+    P.PuntiGiunzione[2][1][i] = Polare(perno, DistanzaPernoAttacco[p], AngoloAttacco);
+    return true;
+}
+
+// Closes junction k at point i.
+bool RisolviGiunzione(int16_t k, int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const Punto& perno = P.PuntiFissi[k + 1];
+    const Punto& inizio = P.PuntiGiunzione[2][k][i];
+    Punto& nodo = P.PuntiGiunzione[3][k][i];
+    if (i > 0) {
+        Punto s1, s2;
+        if (IntersezioneCerchi(inizio, perno, LunghezzaAstaGiunzione[p][k],
+                               RaggioNodoGiunzione[p][k], s1, s2) == 0)
+            return false;
+        const Punto& prima = P.PuntiGiunzione[3][k][i - 1];
+        nodo = Distanza(prima, s1) < Distanza(prima, s2) ? s1 : s2;
+    }
+    const double angoloNodo = Angolo(perno, nodo);
+    AngoloVertice[k] += angoloNodo - AngoloNodo[k];
+    AngoloNodo[k] = angoloNodo;
+    const double angoloAsta = Angolo(inizio, nodo);
+    AngoloTriangolo[k] += angoloAsta - AngoloAsta[k];
+    AngoloAsta[k] = angoloAsta;
+    return true;
+}
+
+// Length and force of the shock absorber at point i.
+bool CalcolaAmmortizzatore(int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    if (i > 0) {
+        if (Vero(AmmortizzatoreSuForcellone)) {
+            AngoloSupporto += IncrementoAngoloForcellone;
+            P.AttaccoAmmortizzatore[i] =
+                Polare(P.PuntiFissi[1], DistanzaPernoSupporto[p], AngoloSupporto);
+        } else {
+            P.AttaccoAmmortizzatore[i] = P.AttaccoAmmortizzatore[i - 1];
+        }
+    }
+    const double l = Distanza(P.PuntiGiunzione[4][giunzioneFinale][i], P.AttaccoAmmortizzatore[i]);
+    P.LunghezzaAmmortizzatore[i] = l;
+
+    if (Vero(P.MollaInserita) && Vero(P.AmmortizzatoreInserito) && l > P.LunghezzaAmmortizzatore[0])
+        return false;
+    if (P.InterasseMinimo != 0 &&
+        !(P.InterasseMinimo < static_cast<float>(l) && l < P.InterasseAmmortizzatore))
+        return false;
+    if (P.InterasseMinimo != 0 && P.LungTamponeScarico != 0 &&
+        !(P.InterasseMinimo + P.LungTamponeMaxCompressione < l && l < P.InterasseAmmortizzatore))
+        return false;
+
+    P.EscursioneAmmortizzatore[i] = P.LunghezzaStaticaAmmortizzatore - l;
+    const int riga = RigaTabella(P.EscursioneAmmortizzatore[i]);
+    if (riga < 0) return false; // beyond the spring table: the run ends here
+    P.ForzaAmmortizzatore[i] =
+        (P.EscursioneAmmortizzatore[i] + P.PrecaricoTotale) * P.CostanteMolla[riga] + P.ForzaGas;
+
+    CorsaTampone = P.LungTamponeScarico - P.LungTamponeMaxCompressione;
+    if (P.InterasseMinimo == 0 || CorsaTampone == 0 ||
+        P.InterasseMinimo + P.LungTamponeScarico <= l)
+        return true;
+    P.DeformazioneTampone[i] = P.InterasseMinimo + P.LungTamponeScarico - l;
+    const int rigaTampone = RigaTabella(P.DeformazioneTampone[i]);
+    if (rigaTampone < 0) return false; // beyond the bump-stop table
+    P.ForzaAmmortizzatore[i] +=
+        P.DeformazioneTampone[i] * P.DeformazioneTampone[i] * P.CostanteTampone[rigaTampone];
+    return true;
+}
+
+// Wheel load and the curves that follow from it at point i.
+void CalcolaRisultatiPasso(int16_t k, int16_t i) {
+    const int16_t p = NumeroProgetti;
+    Progetto& P = Progetti[p];
+    const double a = AngoloAttacco;
+    const double teta = P.AngoloForcelloneRad[i];
+    const double lunghezza = LunghezzaForcellone[p];
+    double momento =
+        DistanzaPernoAttacco[p] * (ForzaGiunzioneX[k] * Trig(a).s - ForzaGiunzioneY[k] * Trig(a).c);
+    if (Vero(AmmortizzatoreSuForcellone)) {
+        const int16_t n = giunzioneFinale;
+        CaricoNodoX[n] = -CaricoNodoX[n];
+        CaricoNodoY[n] = -CaricoNodoY[n];
+        const SenoCoseno& t = Trig(AngoloSupporto);
+        momento += DistanzaPernoSupporto[p] * (CaricoNodoX[n] * t.s - CaricoNodoY[n] * t.c);
+    }
+    // The wheel load's lever arm about the pivot. The axle's x, held in a 4-byte real, is
+    // known only to a 4-byte rounding of |pivot x| + length: an arm within that is a swingarm
+    // standing upright, whose load is left at 0 rather than a moment over a rounding error.
+    // The moment the wheel must answer is still the linkage's, so that curve runs on.
+    const double braccio = lunghezza * std::cos(teta);
+    const double arrotondamento =
+        std::numeric_limits<float>::epsilon() * (std::fabs(P.PuntiFissi[1].X) + lunghezza);
+    const bool ritto = !(std::fabs(braccio) > arrotondamento);
+    P.CaricoRuota[i] = ritto ? 0.0 : Dividi(momento, braccio);
+    P.MomentoForcellone[i] = ritto ? momento / 1000 : P.CaricoRuota[i] * braccio / 1000;
+    if (P.AmmortizzatoreCompatibile == 1 && P.ForzaAmmortizzatore[i] != 0) {
+        if (i == 0) RapportoCaricoStatico = P.CaricoRuota[0] / P.ForzaAmmortizzatore[0];
+        const double rapporto = P.CaricoRuota[i] / P.ForzaAmmortizzatore[i];
+        P.ProgressivitaCarico[i] =
+            RapportoCaricoStatico == 0
+                ? 0.0
+                : Dividi(rapporto - RapportoCaricoStatico, RapportoCaricoStatico) + 1;
+    }
+    if (i >= 1) P.RigidezzaRuota[i] = P.CaricoRuota[i] - P.CaricoRuota[i - 1];
 }
 
 // Force analysis of junction k, from the load at its far vertex back to its start point.
@@ -177,212 +324,48 @@ bool PuntoDiretto(int16_t p, int16_t i) {
     return true;
 }
 
-} // namespace
-
-double CalcolaAngolo(double dy, double dx) {
-    if (dy == 0) return dx < 0 ? PiGreco : 0.0;
-    if (dx == 0) return dy > 0 ? PiGreco / 2 : 3 * PiGreco / 2;
-    const double t = std::atan(dy / dx);
-    return dx > 0 ? t : PiGreco + t;
+// A value inside the range of the 4-byte reals in which the tables are shown: not infinite,
+// not "not a number".
+bool NelCampo(double v) {
+    return std::fabs(v) <= std::numeric_limits<float>::max();
 }
 
-double Distanza(const Punto& a, const Punto& b) {
-    const double dy = static_cast<double>(a.Y) - b.Y;
-    const double dx = static_cast<double>(a.X) - b.X;
-    return std::sqrt(dy * dy + dx * dx);
+// Whether the run's inputs are numbers the tables can hold. The coordinates must lie well
+// inside that range, so that the points placed from them, each within a few of the
+// linkage's lengths of a given point, stay inside it too.
+bool IngressiNelCampo(const Progetto& P, bool diretto, int16_t n) {
+    const float limite = std::numeric_limits<float>::max() / 64;
+    auto dentro = [&](const Punto& q) {
+        return std::fabs(q.X) <= limite && std::fabs(q.Y) <= limite;
+    };
+    bool ok = dentro(P.PuntiFissi[1]) && dentro(P.PosizioneRuota[0]) &&
+              dentro(P.PuntiGiunzione[2][1][0]) && dentro(P.AttaccoAmmortizzatore[0]);
+    for (int k = 1; !diretto && k <= std::min<int>(n, MAX_GIUNZIONI); ++k)
+        ok = ok && dentro(P.PuntiFissi[k + 1]) && dentro(P.PuntiGiunzione[2][k][0]) &&
+             dentro(P.PuntiGiunzione[3][k][0]) &&
+             (TipoDa(P.TipoGiunzione[k]) == Tipo::AstaAsta || dentro(P.PuntiGiunzione[4][k][0]));
+    for (double v : {P.PrecaricoSetup, P.PrecaricoMollaInserita, P.InterasseAmmortizzatore,
+                     double{P.InterasseMinimo}, P.ForzaGas, P.LungTamponeScarico,
+                     P.LungTamponeMaxCompressione, double{PassoTabella}})
+        ok = ok && NelCampo(v);
+    return ok;
 }
 
-double IntersezioneCerchi(const Punto& C1, const Punto& C2, double r1, double r2, Punto& S1,
-                          Punto& S2) {
-    const double x1 = C1.X, y1 = C1.Y, x2 = C2.X, y2 = C2.Y;
-    const double A1 = -2 * x1, B1 = -2 * y1, c1 = x1 * x1 + y1 * y1 - r1 * r1;
-    const double A2 = -2 * x2, B2 = -2 * y2, c2 = x2 * x2 + y2 * y2 - r2 * r2;
-    // Concentric circles have no common chord: they count as not meeting.
-    if (A1 == A2 && B1 == B2) return 0;
-    Punto s1, s2;
-    if (A1 != A2) {
-        const double m = (B2 - B1) / (A1 - A2);
-        const double q = (c2 - c1) / (A1 - A2);
-        const double a = 1 + m * m;
-        const double b = 2 * m * q + m * A1 + B1;
-        const double c = q * q + A1 * q + c1;
-        const double d = b * b - 4 * a * c;
-        if (!(d >= 0)) return 0;
-        s1.Y = static_cast<float>((-b + std::sqrt(d)) / (2 * a));
-        s2.Y = static_cast<float>((-b - std::sqrt(d)) / (2 * a));
-        s1.X = static_cast<float>(m * s1.Y + q);
-        s2.X = static_cast<float>(m * s2.Y + q);
-    } else {
-        const double m = (A2 - A1) / (B1 - B2);
-        const double q = (c2 - c1) / (B1 - B2);
-        const double a = 1 + m * m;
-        const double b = 2 * m * q + A1 + m * B1;
-        const double c = q * q + B1 * q + c1;
-        const double d = b * b - 4 * a * c;
-        if (!(d >= 0)) return 0;
-        s1.X = static_cast<float>((-b + std::sqrt(d)) / (2 * a));
-        s2.X = static_cast<float>((-b - std::sqrt(d)) / (2 * a));
-        s1.Y = static_cast<float>(m * s1.X + q);
-        s2.Y = static_cast<float>(m * s2.X + q);
-    }
-    if (!std::isfinite(s1.X) || !std::isfinite(s1.Y) || !std::isfinite(s2.X) ||
-        !std::isfinite(s2.Y))
-        return 0;
-    S1 = s1;
-    S2 = s2;
-    return -1;
+// Whether the forces of point i fit the range of the tables; when they do not, the point's
+// force curves go back to 0 and the run ends there.
+bool ForzeNelCampo(Progetto& P, int i) {
+    Curva* forze[] = {&P.ForzaAmmortizzatore, &P.CaricoRuota, &P.MomentoForcellone,
+                      &P.RigidezzaRuota, &P.ProgressivitaCarico};
+    bool ok = true;
+    for (Curva* c : forze) ok &= NelCampo((*c)[i]); // every point: no branch per value
+    if (!ok)
+        for (Curva* c : forze) (*c)[i] = 0;
+    return ok;
 }
 
-void AzzeraRisultati(int16_t p) {
-    if (!ProgettoValido(p)) return;
-    Progetto& P = Progetti[p];
-    for (Curva* c : {&P.AsseCorsaRuota, &P.AngoloForcellone, &P.LunghezzaAmmortizzatore,
-                     &P.EscursioneAmmortizzatore, &P.Leveraggio, &P.RapportoVelocita,
-                     &P.Progressivita, &P.ProgressivitaCarico, &P.ForzaAmmortizzatore,
-                     &P.MomentoForcellone, &P.CaricoRuota, &P.RigidezzaRuota})
-        c->fill(0);
-}
-
-bool CalcolaPassoForcellone(int16_t i) {
+// Rest geometry of the swingarm and the junctions, the static length and the total preload.
+void Riposo(Progetto& P, bool diretto, int16_t n) {
     const int16_t p = NumeroProgetti;
-    Progetto& P = Progetti[p];
-    const Punto perno = P.PuntiFissi[1];
-    const double lunghezza = LunghezzaForcellone[p];
-    const float h = P.PosizioneRuota[0].Y + CorsaRuota;
-    if (static_cast<float>(perno.Y + lunghezza) < h) return false;
-    // The rounding that lets h through may leave the square a hair negative at the top.
-    const double dy = static_cast<double>(perno.Y) - h;
-    const double quadrato = std::max(0.0, lunghezza * lunghezza - dy * dy);
-    P.PosizioneRuota[i] = {static_cast<float>(perno.X + latoRuota * std::sqrt(quadrato)), h};
-    P.AngoloForcelloneRad[i] = Angolo(perno, P.PosizioneRuota[i]);
-    P.AngoloForcellone[i] = P.AngoloForcelloneRad[i] * 180 / PiGreco;
-    IncrementoAngoloForcellone =
-        i == 0 ? 0.0 : P.AngoloForcelloneRad[i] - P.AngoloForcelloneRad[i - 1];
-    AngoloAttacco += IncrementoAngoloForcellone;
-    P.PuntiGiunzione[2][1][i] = Polare(perno, DistanzaPernoAttacco[p], AngoloAttacco);
-    return true;
-}
-
-bool RisolviGiunzione(int16_t k, int16_t i) {
-    const int16_t p = NumeroProgetti;
-    Progetto& P = Progetti[p];
-    const Punto& perno = P.PuntiFissi[k + 1];
-    const Punto& inizio = P.PuntiGiunzione[2][k][i];
-    Punto& nodo = P.PuntiGiunzione[3][k][i];
-    if (i > 0) {
-        Punto s1, s2;
-        if (IntersezioneCerchi(inizio, perno, LunghezzaAstaGiunzione[p][k],
-                               RaggioNodoGiunzione[p][k], s1, s2) == 0)
-            return false;
-        const Punto& prima = P.PuntiGiunzione[3][k][i - 1];
-        nodo = Distanza(prima, s1) < Distanza(prima, s2) ? s1 : s2;
-    }
-    const double angoloNodo = Angolo(perno, nodo);
-    AngoloVertice[k] += angoloNodo - AngoloNodo[k];
-    AngoloNodo[k] = angoloNodo;
-    const double angoloAsta = Angolo(inizio, nodo);
-    AngoloTriangolo[k] += angoloAsta - AngoloAsta[k];
-    AngoloAsta[k] = angoloAsta;
-    return true;
-}
-
-bool CalcolaAmmortizzatore(int16_t i) {
-    const int16_t p = NumeroProgetti;
-    Progetto& P = Progetti[p];
-    if (i > 0) {
-        if (Vero(AmmortizzatoreSuForcellone)) {
-            AngoloSupporto += IncrementoAngoloForcellone;
-            P.AttaccoAmmortizzatore[i] =
-                Polare(P.PuntiFissi[1], DistanzaPernoSupporto[p], AngoloSupporto);
-        } else {
-            P.AttaccoAmmortizzatore[i] = P.AttaccoAmmortizzatore[i - 1];
-        }
-    }
-    const double l = Distanza(P.PuntiGiunzione[4][giunzioneFinale][i], P.AttaccoAmmortizzatore[i]);
-    P.LunghezzaAmmortizzatore[i] = l;
-
-    if (Vero(P.MollaInserita) && Vero(P.AmmortizzatoreInserito) && l > P.LunghezzaAmmortizzatore[0])
-        return false;
-    if (P.InterasseMinimo != 0 &&
-        !(P.InterasseMinimo < static_cast<float>(l) && l < P.InterasseAmmortizzatore))
-        return false;
-    if (P.InterasseMinimo != 0 && P.LungTamponeScarico != 0 &&
-        !(P.InterasseMinimo + P.LungTamponeMaxCompressione < l && l < P.InterasseAmmortizzatore))
-        return false;
-
-    P.EscursioneAmmortizzatore[i] = P.LunghezzaStaticaAmmortizzatore - l;
-    const int riga = RigaTabella(P.EscursioneAmmortizzatore[i]);
-    if (riga < 0) return false; // beyond the spring table: the run ends here
-    P.ForzaAmmortizzatore[i] =
-        (P.EscursioneAmmortizzatore[i] + P.PrecaricoTotale) * P.CostanteMolla[riga] + P.ForzaGas;
-
-    CorsaTampone = P.LungTamponeScarico - P.LungTamponeMaxCompressione;
-    if (P.InterasseMinimo == 0 || CorsaTampone == 0 ||
-        P.InterasseMinimo + P.LungTamponeScarico <= l)
-        return true;
-    P.DeformazioneTampone[i] = P.InterasseMinimo + P.LungTamponeScarico - l;
-    const int rigaTampone = RigaTabella(P.DeformazioneTampone[i]);
-    if (rigaTampone < 0) return false; // beyond the bump-stop table
-    P.ForzaAmmortizzatore[i] +=
-        P.DeformazioneTampone[i] * P.DeformazioneTampone[i] * P.CostanteTampone[rigaTampone];
-    return true;
-}
-
-void CalcolaRisultatiPasso(int16_t k, int16_t i) {
-    const int16_t p = NumeroProgetti;
-    Progetto& P = Progetti[p];
-    const double a = AngoloAttacco;
-    const double teta = P.AngoloForcelloneRad[i];
-    const double lunghezza = LunghezzaForcellone[p];
-    double momento =
-        DistanzaPernoAttacco[p] * (ForzaGiunzioneX[k] * Trig(a).s - ForzaGiunzioneY[k] * Trig(a).c);
-    if (Vero(AmmortizzatoreSuForcellone)) {
-        const int16_t n = giunzioneFinale;
-        CaricoNodoX[n] = -CaricoNodoX[n];
-        CaricoNodoY[n] = -CaricoNodoY[n];
-        const SenoCoseno& t = Trig(AngoloSupporto);
-        momento += DistanzaPernoSupporto[p] * (CaricoNodoX[n] * t.s - CaricoNodoY[n] * t.c);
-    }
-    const double braccio = lunghezza * std::cos(teta);
-    P.CaricoRuota[i] = Dividi(momento, braccio);
-    P.MomentoForcellone[i] = P.CaricoRuota[i] * braccio / 1000;
-    if (P.AmmortizzatoreCompatibile == 1 && P.ForzaAmmortizzatore[i] != 0) {
-        if (i == 0) RapportoCaricoStatico = P.CaricoRuota[0] / P.ForzaAmmortizzatore[0];
-        const double rapporto = P.CaricoRuota[i] / P.ForzaAmmortizzatore[i];
-        P.ProgressivitaCarico[i] =
-            RapportoCaricoStatico == 0
-                ? 0.0
-                : Dividi(rapporto - RapportoCaricoStatico, RapportoCaricoStatico) + 1;
-    }
-    if (i >= 1) P.RigidezzaRuota[i] = P.CaricoRuota[i] - P.CaricoRuota[i - 1];
-}
-
-void CalcolaCinematica() {
-    const int16_t p = NumeroProgetti;
-    if (!ProgettoValido(p)) return;
-    Progetto& P = Progetti[p];
-
-    // The single-value inputs always describe the project being solved.
-    NumeroElementiCatena = static_cast<int16_t>(P.UltimoElemento + 1);
-    NumeroGiunzioni = P.NumeroGiunzioniProgetto;
-    AmmortizzatoreSuForcellone = P.AmmortizzatoreFisso == 1 ? VERO : FALSO;
-
-    AzzeraRisultati(p);
-    P.DeformazioneTampone.fill(0);
-    PassoCorsa = 1.0f;
-    IncrementoAngoloForcellone = 0;
-    RapportoCaricoStatico = 0;
-    for (PerGiunzione* t : {&AngoloAsta, &AngoloNodo, &AngoloVertice, &AngoloTriangolo,
-                            &ForzaGiunzione, &ForzaGiunzioneOpposta, &ForzaGiunzioneX,
-                            &ForzaGiunzioneY, &ForzaNodoX, &ForzaNodoY, &CaricoNodoX, &CaricoNodoY})
-        t->fill(0);
-
-    const bool diretto = NumeroElementiCatena == 2;
-    const int16_t n = NumeroGiunzioni;
-    const bool risolvibile = diretto || (n >= 1 && n <= MAX_GIUNZIONI);
-    giunzioneFinale = diretto ? int16_t{1} : n;
-
-    // Rest geometry of the swingarm.
     const Punto perno = P.PuntiFissi[1];
     latoRuota = P.PosizioneRuota[0].X < perno.X ? -1.0 : 1.0;
     LunghezzaForcellone[p] = Distanza(perno, P.PosizioneRuota[0]);
@@ -398,7 +381,7 @@ void CalcolaCinematica() {
     if (diretto) {
         P.LunghezzaStaticaAmmortizzatore =
             Distanza(P.PuntiGiunzione[2][1][0], P.AttaccoAmmortizzatore[0]);
-    } else if (risolvibile) {
+    } else if (n >= 1 && n <= MAX_GIUNZIONI) {
         for (int k = 1; k <= n; ++k) {
             const Punto& pf = P.PuntiFissi[k + 1];
             const Punto& p2 = P.PuntiGiunzione[2][k][0];
@@ -435,14 +418,116 @@ void CalcolaCinematica() {
         P.PrecaricoTotale = P.InterasseAmmortizzatore - P.LunghezzaStaticaAmmortizzatore +
                             P.PrecaricoMollaInserita + P.PrecaricoSetup;
     P.LunghezzaAmmortizzatore[0] = P.LunghezzaStaticaAmmortizzatore;
+}
+
+} // namespace
+
+double CalcolaAngolo(double dy, double dx) {
+    if (dy == 0) return dx < 0 ? PiGreco : 0.0;
+    if (dx == 0) return dy > 0 ? PiGreco / 2 : 3 * PiGreco / 2;
+    const double t = std::atan(dy / dx);
+    return dx > 0 ? t : PiGreco + t;
+}
+
+double Distanza(const Punto& a, const Punto& b) {
+    const double dy = static_cast<double>(a.Y) - b.Y;
+    const double dx = static_cast<double>(a.X) - b.X;
+    return std::sqrt(dy * dy + dx * dx);
+}
+
+double IntersezioneCerchi(const Punto& C1, const Punto& C2, double r1, double r2, Punto& S1,
+                          Punto& S2) {
+    const double x1 = C1.X, y1 = C1.Y, x2 = C2.X, y2 = C2.Y;
+    const double A1 = -2 * x1, B1 = -2 * y1, c1 = x1 * x1 + y1 * y1 - r1 * r1;
+    const double A2 = -2 * x2, B2 = -2 * y2, c2 = x2 * x2 + y2 * y2 - r2 * r2;
+    // Concentric circles have no common chord: they count as not meeting.
+    if (A1 == A2 && B1 == B2) return 0;
+    Punto s1, s2;
+    const double dx = x2 - x1, dy = y2 - y1;
+    if (A1 != A2 && std::fabs(dx) * 100 < std::fabs(dy)) {
+        // Centres within about half a degree of one vertical make the chord x = m y + q so
+        // steep that its squares lose the digits placing the points (a millimetre with the
+        // centres 1e-4 mm apart across). Measured along the line of centres instead: the
+        // chord lies a from C1, the points h either side of it, S1 the higher one. Beyond
+        // this band the chord form stays within a few thousandths of a 4-byte rounding.
+        const double d2 = dx * dx + dy * dy, d = std::sqrt(d2);
+        const double a = (r1 * r1 - r2 * r2 + d2) / (2 * d);
+        const double h2 = (r1 - a) * (r1 + a);
+        if (!(h2 >= 0)) return 0;
+        const double h = std::copysign(std::sqrt(h2), dx) / d;
+        const double x0 = x1 + dx * a / d, y0 = y1 + dy * a / d;
+        s1 = {static_cast<float>(x0 - dy * h), static_cast<float>(y0 + dx * h)};
+        s2 = {static_cast<float>(x0 + dy * h), static_cast<float>(y0 - dx * h)};
+    } else if (A1 != A2) {
+        const double m = (B2 - B1) / (A1 - A2);
+        const double q = (c2 - c1) / (A1 - A2);
+        const double a = 1 + m * m;
+        const double b = 2 * m * q + m * A1 + B1;
+        const double c = q * q + A1 * q + c1;
+        const double d = b * b - 4 * a * c;
+        if (!(d >= 0)) return 0;
+        s1.Y = static_cast<float>((-b + std::sqrt(d)) / (2 * a));
+        s2.Y = static_cast<float>((-b - std::sqrt(d)) / (2 * a));
+        s1.X = static_cast<float>(m * s1.Y + q);
+        s2.X = static_cast<float>(m * s2.Y + q);
+    } else {
+        const double m = (A2 - A1) / (B1 - B2);
+        const double q = (c2 - c1) / (B1 - B2);
+        const double a = 1 + m * m;
+        const double b = 2 * m * q + A1 + m * B1;
+        const double c = q * q + B1 * q + c1;
+        const double d = b * b - 4 * a * c;
+        if (!(d >= 0)) return 0;
+        s1.X = static_cast<float>((-b + std::sqrt(d)) / (2 * a));
+        s2.X = static_cast<float>((-b - std::sqrt(d)) / (2 * a));
+        s1.Y = static_cast<float>(m * s1.X + q);
+        s2.Y = static_cast<float>(m * s2.X + q);
+    }
+    if (!std::isfinite(s1.X) || !std::isfinite(s1.Y) || !std::isfinite(s2.X) ||
+        !std::isfinite(s2.Y))
+        return 0;
+    S1 = s1;
+    S2 = s2;
+    return -1;
+}
+
+void CalcolaCinematica() {
+    const int16_t p = NumeroProgetti;
+    if (!ProgettoValido(p)) return;
+    Progetto& P = Progetti[p];
+
+    // The single-value inputs always describe the project being solved.
+    NumeroElementiCatena = static_cast<int16_t>(P.UltimoElemento + 1);
+    NumeroGiunzioni = P.NumeroGiunzioniProgetto;
+    AmmortizzatoreSuForcellone = P.AmmortizzatoreFisso == 1 ? VERO : FALSO;
+
+    AzzeraRisultati(p);
+    P.DeformazioneTampone.fill(0);
+    PassoCorsa = 1.0f;
+    IncrementoAngoloForcellone = 0;
+    RapportoCaricoStatico = 0;
+    for (PerGiunzione* t : {&AngoloAsta, &AngoloNodo, &AngoloVertice, &AngoloTriangolo,
+                            &ForzaGiunzione, &ForzaGiunzioneOpposta, &ForzaGiunzioneX,
+                            &ForzaGiunzioneY, &ForzaNodoX, &ForzaNodoY, &CaricoNodoX, &CaricoNodoY})
+        t->fill(0);
+
+    const bool diretto = NumeroElementiCatena == 2;
+    const int16_t n = NumeroGiunzioni;
+    const bool risolvibile = diretto || (n >= 1 && n <= MAX_GIUNZIONI);
+    giunzioneFinale = diretto ? int16_t{1} : n;
+
+    // Inputs the tables could not hold are refused before anything is placed, as a linkage
+    // that cannot be placed at rest is.
+    const bool nelCampo = IngressiNelCampo(P, diretto, n);
+    if (nelCampo) Riposo(P, diretto, n);
     CorsaRuota = 0;
 
     // A chain whose junction count is out of range cannot even be placed at rest.
     int16_t i = 0;
-    if (risolvibile) {
+    if (risolvibile && nelCampo) {
         for (; i <= MAX_PUNTI; ++i) {
             const bool risolto = diretto ? PuntoDiretto(p, i) : PuntoConGiunzioni(p, i);
-            if (!risolto) break;
+            if (!ForzeNelCampo(P, i) || !risolto) break;
             CorsaRuota = static_cast<int16_t>(std::nearbyint(CorsaRuota + PassoCorsa));
         }
     }
