@@ -4,6 +4,7 @@
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace kelvra;
 
@@ -17,6 +18,8 @@ CasellaTesto Box(const std::string& testo, int caret, int selezione = 0) {
 bool PassaN(const CasellaTesto& b, double min, double max, int16_t dec, int16_t tasto) {
     return !RifiutaTastoNumerico(b, min, max, dec, tasto);
 }
+
+constexpr double INF = std::numeric_limits<double>::infinity();
 
 // Each row: text, caret, selection length, minimum, maximum, decimals, key, whether it passes;
 // the comment gives the text the key would make.
@@ -59,6 +62,9 @@ TEST(FiltroNumerico, KeysAreJudgedOnTheTextTheyWouldMake) {
         // Limit 0: a point only at the end, and no digit after it.
         {"12", 2, 0, 0, 100, 0, '.', true}, {"12", 1, 0, 0, 100, 0, '.', false},
         {"12.", 3, 0, 0, 100, 0, '4', false},
+        // Whatever the limits, nothing beyond the range of a 4-byte real.
+        {"99999999999999999999999999999999999999", 38, 0, -INF, INF, 2, '9', false},
+        {"1", 0, 0, -INF, INF, 2, '-', true},
         // A caret outside the text is brought back.
         {"12", 99, 5, 0, 100, 2, TASTO_CANC, true}, {"12", -3, -1, 0, 100, 2, '-', false},
     };
@@ -116,26 +122,37 @@ TEST(ApplicaTasto, EditsAsATextBoxDoes) {
     EXPECT_EQ(r.Text, "123");
 }
 
-TEST(Inserimento, PastedTextPassesTheSameChecksAsTypedText) {
-    auto numerico = [](double min, double max, int16_t dec) {
-        return [=](const CasellaTesto& b, int16_t t) {
-            return RifiutaTastoNumerico(b, min, max, dec, t);
-        };
+// An insertion is judged once, on the text it would leave; a cut as Delete of the selection.
+TEST(Inserimento, PastedTextIsJudgedOnTheTextItWouldLeave) {
+    const struct {
+        CasellaTesto b;
+        const char* inserito;
+        double min, max;
+        bool rifiuta;
+    } casi[] = {
+        {Box("1", 1), "2.5", 0, 100, false},
+        {Box("1", 1), "2.555", 0, 100, true},
+        {Box("1", 1), "2.5", 0, 10, true},
+        {Box("", 0), "1,5", 0, 100, true},
+        {Box("1", 1), "-5", -10, 100, true},
+        {Box("", 0), "-5", -10, 100, false},
+        {Box("-5", 0), "-", -10, 100, true},
+        {Box("1.5", 3), ".2", 0, 100, true},
+        {Box("1.5", 0, 3), "0.25", 0, 100, false},
+        {Box("1.25", 4), "5", 0, 100, true},
+        {Box("5", 0, 1), "", 1, 100, true},
+        {Box("15", 1, 1), "", 1, 100, false},
+        {Box("", 0), std::string(40, '9').c_str(), -INF, INF, true},
     };
-    EXPECT_FALSE(RifiutaInserimento(Box("1", 1), "2.5", numerico(0, 100, 2)));  // 12.5
-    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "2.555", numerico(0, 100, 2))); // decimals
-    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "2.5", numerico(0, 10, 2)));    // 12.5 > 10
-    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "1,5", numerico(0, 100, 2)));
-    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "-5", numerico(-10, 100, 2))); // sign inside
-    EXPECT_FALSE(RifiutaInserimento(Box("", 0), "-5", numerico(-10, 100, 2)));
-    EXPECT_TRUE(RifiutaInserimento(Box("1.5", 3), ".2", numerico(0, 100, 2))); // second point
-    EXPECT_FALSE(RifiutaInserimento(Box("1.5", 0, 3), "0.25", numerico(0, 100, 2)));
-    // Cutting the selection is checked as deleting it.
-    EXPECT_TRUE(RifiutaInserimento(Box("5", 0, 1), "", numerico(1, 100, 2)));
-    EXPECT_FALSE(RifiutaInserimento(Box("15", 1, 1), "", numerico(1, 100, 2)));
-    auto intero = [](const CasellaTesto& b, int16_t t) { return RifiutaTastoIntero(b, 0, 500, t); };
-    EXPECT_FALSE(RifiutaInserimento(Box("", 0), "450", intero));
-    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "4.5", intero));
+    for (const auto& c : casi)
+        EXPECT_EQ(RifiutaInserimentoNumerico(c.b, c.inserito, c.min, c.max, 2), c.rifiuta)
+            << '"' << c.b.Text << "\" + \"" << c.inserito << '"';
+    EXPECT_FALSE(RifiutaInserimentoIntero(Box("", 0), "450", 0, 500));
+    EXPECT_TRUE(RifiutaInserimentoIntero(Box("", 0), "4.5", 0, 500));
+    const VerdettoTesto lungo = [](const std::string& t) { return t.size() > 3; };
+    EXPECT_FALSE(RifiutaInserimentoTesto(Box("ab", 1), "c", lungo));
+    EXPECT_TRUE(RifiutaTastoTesto(Box("abc", 3), 'd', lungo));
+    EXPECT_FALSE(RifiutaTastoTesto(Box("abcd", 4), TASTO_BACKSPACE, lungo));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -108,6 +109,27 @@ TEST_F(FiltroQt, WholeNumberBoxReplacesTheSelectionAndChecksDroppedText) {
     Lascia("145");
     EXPECT_EQ(casella->text(), "145");
     EXPECT_EQ(risposte.beep, 2);
+}
+
+// A character of two UTF-16 units is judged like any other, and the caret stays in place.
+TEST_F(FiltroQt, EveryCharacterIsJudgedAndAPasteOnce) {
+    FiltroTasti::Intero(casella, 0, 1000);
+    QTest::keyClicks(casella, "100");
+    QTest::sendKeyEvent(QTest::Click, casella, Qt::Key_unknown,
+                        QString::fromUtf8("\xF0\x9F\x98\x80"), Qt::NoModifier);
+    QTest::keyClicks(casella, "0000");
+    for (int i = 0; i < 4; ++i) QTest::keyClick(casella, Qt::Key_Left);
+    QTest::keyClick(casella, Qt::Key_Backspace);
+    EXPECT_EQ(casella->text(), "1000");
+    EXPECT_EQ(risposte.beep, 4);
+    // The longest text a box holds, pasted: judged at once, not character by character.
+    QElapsedTimer tempo;
+    tempo.start();
+    Scrivi("", 0);
+    QApplication::clipboard()->setText(QString(32767, QChar('0')));
+    QTest::keyClick(casella, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(casella->text().size(), 32767);
+    EXPECT_LT(tempo.elapsed(), 300);
 }
 
 TEST_F(FiltroQt, NavigationTabAndEnterPass) {
