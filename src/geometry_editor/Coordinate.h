@@ -29,6 +29,12 @@ std::string MostraY(float y);
 float LeggiX(const std::string& testo);
 float LeggiY(const std::string& testo);
 
+// Whether a box's text, read as the confirm buttons read it, gives a model value beyond the
+// range of the 4-byte reals the records hold: such a text is refused while it is typed.
+bool FuoriCampoX(const std::string& testo);
+bool FuoriCampoY(const std::string& testo);
+bool FuoriCampoLunghezza(const std::string& testo);
+
 // A plain length (mm) as shown, and back.
 std::string MostraLunghezza(double mm);
 float LeggiLunghezza(const std::string& testo);

@@ -259,6 +259,7 @@ class INSGEO01 : public FinestraFiglia,
   private:
     void ConfermaElementoCatena(int pannello);
     void CreaControlli();
+    void CollegaCaselle();
     void CreaMenu();
     void MostraPannello(QGroupBox* pannello);
     void AggiungiElemento(int tipo);

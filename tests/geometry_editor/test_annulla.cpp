@@ -128,6 +128,7 @@ TEST_F(Annulla, IlRecordTieneLeOpzioni) {
     ed.Asta("250", "-100");
     ed.Squadretta("150", "-150", "210", "-200", FALSO, VERO);
     ed.ImpostaValore(Opzione::ModifySquadretta, 1);
+    ed.Conferma(PANNELLO_SQUADRETTA); // a snapshot holds only confirmed values
     ProceduraUndo(ed, PANNELLO_SQUADRETTA);
     EXPECT_EQ(DatiUndo.ModifySquadretta, 1);
     EXPECT_EQ(DatiUndo.ElemPrecX, "800.00");
