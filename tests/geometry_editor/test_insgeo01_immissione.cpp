@@ -1,12 +1,10 @@
-// Entering a linkage on the real editor: the keyboard, undo, a complete chain, the close box and
-// values the records cannot hold.
+// Entering a linkage on the real editor: keyboard, undo, complete chain, close box, huge values.
 #include "FinestraReale.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QMenuBar>
 #include <cmath>
-#include <set>
 
 using namespace kelvra;
 
@@ -16,15 +14,14 @@ class Immissione : public test::FinestraReale {
   protected:
     // Every access key of the menu bar and of the buttons shown is unique.
     void TastiUnici() {
-        std::multiset<QString> tasti;
-        const auto conta = [&](const QString& testo) {
-            if (const QKeySequence k = QKeySequence::mnemonic(testo); !k.isEmpty())
-                tasti.insert(k.toString());
-        };
-        for (QAction* a : main->menuBar()->actions()) conta(a->text());
+        QStringList tasti;
+        for (QAction* a : main->menuBar()->actions()) tasti << a->text();
         for (QAbstractButton* b : ed->findChildren<QAbstractButton*>())
-            if (b->isVisible()) conta(b->text());
-        for (const QString& t : tasti) EXPECT_EQ(tasti.count(t), 1u) << t.toStdString();
+            if (b->isVisible()) tasti << b->text();
+        for (QString& t : tasti) t = QKeySequence::mnemonic(t).toString();
+        tasti.removeAll(QString());
+        EXPECT_EQ(QSet<QString>(tasti.begin(), tasti.end()).size(), tasti.size())
+            << tasti.join(' ').toStdString();
     }
     // The four-bar by keyboard: each add command leaves the focus on its panel's first box,
     // Enter in a box confirms the panel.
@@ -44,23 +41,18 @@ class Immissione : public test::FinestraReale {
             Digita(qobject_cast<QLineEdit*>(QApplication::focusWidget()), v[1]);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
-        ASSERT_FLOAT_EQ(P().DatiAsta[2].P[1].X, 900.0f);
         ASSERT_EQ(P().StatoDatiProgetto, 1);
     }
 };
 
-TEST_F(Immissione, KeyboardBuildsTheChainAndUndoKeepsItsConfirmedValues) {
+TEST_F(Immissione, UndoKeepsTheChainNothingIsAddedToItAndARefusedChainIsNotEntered) {
     QuadrilateroDaTastiera();
     const Progetto prima = P();
     int16_t zero = 0;
     ed->ProceduraUndo(zero); // no shock absorber was confirmed before this one
-    EXPECT_EQ(P().DatiMolla[3].P[0], prima.DatiMolla[3].P[0]);
-    EXPECT_EQ(P().DatiMolla[3].P[1], prima.DatiMolla[3].P[1]);
+    EXPECT_TRUE(P().DatiMolla[3].P[0] == prima.DatiMolla[3].P[0] &&
+                P().DatiMolla[3].P[1] == prima.DatiMolla[3].P[1]);
     EXPECT_EQ(P().NumPunti, prima.NumPunti);
-}
-
-TEST_F(Immissione, NothingIsAddedToACompleteChainAndARefusedChainIsNotEntered) {
-    QuadrilateroDaTastiera();
     ed->Form_Activate(); // back from another window
     EXPECT_FALSE(ed->ToolsItem[4]->isEnabled());
     ed->ToolsItem_Click(4);
@@ -76,8 +68,7 @@ TEST_F(Immissione, TheCloseBoxLeavesAnUnfinishedChainAsExitDoes) {
     ed->SottoFinestra()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     main->FileItem_Click(1);
-    ed = INSGEO01::Istanza();
-    ASSERT_NE(ed, nullptr);
+    ASSERT_NE(ed = INSGEO01::Istanza(), nullptr);
     ed->CmdAsta->click();
     EXPECT_EQ(P().UltimoElemento, 1);
     EXPECT_EQ(T(ed->LblAstaPrecX) + T(ed->LblAstaPrecY), "200.0050.00");
