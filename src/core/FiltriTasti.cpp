@@ -4,6 +4,8 @@
 #include "core/Seams.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 
 namespace kelvra {
 
@@ -29,14 +31,17 @@ std::string SenzaCarattere(const std::string& t, int posizione) {
            t.substr(static_cast<size_t>(posizione) + 1);
 }
 
+// The value as a 4-byte real: a number beyond that range fails whatever the limits.
 bool FuoriLimitiSingola(const std::string& r, double minimo, double massimo) {
-    double v = static_cast<float>(Val(r));
+    const double letto = Val(r);
+    if (FuoriCampoSingola(letto)) return true;
+    double v = static_cast<float>(letto);
     return v < minimo || v > massimo;
 }
 
 bool FuoriLimitiDoppia(const std::string& r, double minimo, double massimo) {
     double v = Val(r);
-    return v < minimo || v > massimo;
+    return !std::isfinite(v) || v < minimo || v > massimo;
 }
 
 bool Cifra(int16_t tasto) {
@@ -145,16 +150,50 @@ CasellaTesto ApplicaTasto(const CasellaTesto& casella, int16_t tasto) {
     return b;
 }
 
-bool RifiutaInserimento(const CasellaTesto& casella, const std::string& inserito,
-                        const VerdettoTasto& rifiuta) {
-    CasellaTesto b = Normalizza(casella);
-    if (inserito.empty()) return b.SelLength > 0 && rifiuta(b, TASTO_CANC);
-    for (char c : inserito) {
-        int16_t tasto = static_cast<int16_t>(static_cast<unsigned char>(c));
-        if (rifiuta(b, tasto)) return true;
-        b = ApplicaTasto(b, tasto);
+bool FuoriCampoSingola(double valore) {
+    return !(std::fabs(valore) <= FLT_MAX);
+}
+
+bool RifiutaInserimentoNumerico(const CasellaTesto& casella, const std::string& inserito,
+                                double minimo, double massimo, int16_t decimali) {
+    const CasellaTesto b = Normalizza(casella);
+    if (inserito.empty())
+        return b.SelLength > 0 && RifiutaTastoNumerico(b, minimo, massimo, decimali, TASTO_CANC);
+    if (inserito.find_first_not_of("0123456789-.") != std::string::npos) return true;
+    const std::string r = AlPostoDellaSelezione(b, inserito);
+    // The sign only as the first character of the text, and only once.
+    const size_t segno = inserito.find('-');
+    if (segno != std::string::npos &&
+        (segno != 0 || b.SelStart != 0 || r.find('-', 1) != std::string::npos))
+        return true;
+    const size_t punto = r.find('.');
+    if (inserito.find('.') != std::string::npos) {
+        if (punto != r.rfind('.')) return true;
+        if (static_cast<int>(r.size() - punto) - 1 > decimali) return true;
+    } else if (punto != std::string::npos && b.SelStart > static_cast<int>(punto)) {
+        if (static_cast<int>(r.size() - punto) - 1 > decimali) return true;
     }
-    return false;
+    return FuoriLimitiSingola(r, minimo, massimo);
+}
+
+bool RifiutaInserimentoIntero(const CasellaTesto& casella, const std::string& inserito,
+                              double minimo, double massimo) {
+    const CasellaTesto b = Normalizza(casella);
+    if (inserito.empty())
+        return b.SelLength > 0 && RifiutaTastoIntero(b, minimo, massimo, TASTO_CANC);
+    if (inserito.find_first_not_of("0123456789") != std::string::npos) return true;
+    return FuoriLimitiDoppia(AlPostoDellaSelezione(b, inserito), minimo, massimo);
+}
+
+bool RifiutaTastoTesto(const CasellaTesto& casella, int16_t tasto, const VerdettoTesto& rifiuta) {
+    const CasellaTesto b = Normalizza(casella);
+    if (tasto == TASTO_INVIO) return false;
+    return rifiuta(ApplicaTasto(b, tasto).Text);
+}
+
+bool RifiutaInserimentoTesto(const CasellaTesto& casella, const std::string& inserito,
+                             const VerdettoTesto& rifiuta) {
+    return rifiuta(AlPostoDellaSelezione(Normalizza(casella), inserito));
 }
 
 } // namespace kelvra

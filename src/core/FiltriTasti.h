@@ -40,12 +40,26 @@ bool ControlloTastoIntero(const CasellaTesto& casella, double minimo, double mas
 // keys leave it unchanged.
 CasellaTesto ApplicaTasto(const CasellaTesto& casella, int16_t tasto);
 
-// Whether a piece of text inserted at once (pasted or dropped) in place of the selection must
-// be refused: it passes only when its characters, typed one by one from the same box, would
-// each pass `rifiuta` (a verdict above with its limits bound). A removal without insertion
-// (cutting the selection) is checked as Delete of the selection.
+// Whether a number leaves the range of the 4-byte reals the records hold.
+bool FuoriCampoSingola(double valore);
+
+// Verdicts on a piece of text inserted at once (pasted, dropped, composed) in place of the
+// selection: the text it would leave in the box is judged once, as a whole, with the rules
+// the keys obey (allowed characters, sign at the start, one point, the decimals limit, the
+// range). A removal without insertion (cutting the selection) is judged as Delete of the
+// selection. True means refuse.
 using VerdettoTasto = std::function<bool(const CasellaTesto&, int16_t tasto)>;
-bool RifiutaInserimento(const CasellaTesto& casella, const std::string& inserito,
-                        const VerdettoTasto& rifiuta);
+using VerdettoInserimento = std::function<bool(const CasellaTesto&, const std::string& inserito)>;
+bool RifiutaInserimentoNumerico(const CasellaTesto& casella, const std::string& inserito,
+                                double minimo, double massimo, int16_t decimali);
+bool RifiutaInserimentoIntero(const CasellaTesto& casella, const std::string& inserito,
+                              double minimo, double massimo);
+
+// A box that takes any text `rifiuta` does not refuse, judged on the whole text a key or an
+// insertion would leave.
+using VerdettoTesto = std::function<bool(const std::string& testo)>;
+bool RifiutaTastoTesto(const CasellaTesto& casella, int16_t tasto, const VerdettoTesto& rifiuta);
+bool RifiutaInserimentoTesto(const CasellaTesto& casella, const std::string& inserito,
+                             const VerdettoTesto& rifiuta);
 
 } // namespace kelvra

@@ -11,8 +11,14 @@ namespace kelvra {
 
 RecordUndo DatiUndo;
 
+namespace {
+// Each panel as it was last confirmed.
+RecordUndo confermati;
+} // namespace
+
 void AzzeraUndo() {
     DatiUndo = RecordUndo{};
+    confermati = RecordUndo{};
 }
 [[maybe_unused]] const bool UndoAzzerabile = RegistraAzzeramento(AzzeraUndo);
 
@@ -39,8 +45,7 @@ void RipristinaY(EditorGeometria& ed, Casella c, const std::string& modello) {
     ed.Scrivi(c, MostraY(static_cast<float>(Val(modello))));
 }
 
-void Salva(EditorGeometria& ed, int16_t tipo) {
-    RecordUndo& u = DatiUndo;
+void Salva(const EditorGeometria& ed, int16_t tipo, RecordUndo& u) {
     switch (tipo) {
     case PANNELLO_FORCELLONE:
         u.ForcelloneX[0] = SalvaX(ed, Casella::ForcelloneX0);
@@ -80,6 +85,43 @@ void Salva(EditorGeometria& ed, int16_t tipo) {
         return;
     }
     u.Salvato[tipo] = true;
+}
+
+// The fields of one kind, from one record to another.
+void Copia(const RecordUndo& da, RecordUndo& a, int16_t tipo) {
+    switch (tipo) {
+    case PANNELLO_FORCELLONE:
+        a.ForcelloneX = da.ForcelloneX;
+        a.ForcelloneY = da.ForcelloneY;
+        a.Raggio = da.Raggio;
+        break;
+    case PANNELLO_ASTA:
+        a.AstaPrecX = da.AstaPrecX;
+        a.AstaPrecY = da.AstaPrecY;
+        a.AstaX = da.AstaX;
+        a.AstaY = da.AstaY;
+        a.ModifyAsta = da.ModifyAsta;
+        break;
+    case PANNELLO_SQUADRETTA:
+        a.ElemPrecX = da.ElemPrecX;
+        a.ElemPrecY = da.ElemPrecY;
+        a.SquadrettaX = da.SquadrettaX;
+        a.SquadrettaY = da.SquadrettaY;
+        a.ModifySquadretta = da.ModifySquadretta;
+        a.OptFix0 = da.OptFix0;
+        a.OptFix1 = da.OptFix1;
+        break;
+    case PANNELLO_MOLLA:
+        a.MollaPrecX = da.MollaPrecX;
+        a.MollaX = da.MollaX;
+        a.MollaPrecY = da.MollaPrecY;
+        a.MollaY = da.MollaY;
+        a.ChkFix = da.ChkFix;
+        break;
+    default:
+        return;
+    }
+    a.Salvato[tipo] = true;
 }
 
 void Riproduci(EditorGeometria& ed) {
@@ -134,11 +176,15 @@ void Riproduci(EditorGeometria& ed) {
 
 } // namespace
 
+void NotaConfermato(const EditorGeometria& ed, int16_t tipo) {
+    if (tipo >= PANNELLO_FORCELLONE && tipo <= PANNELLO_MOLLA) Salva(ed, tipo, confermati);
+}
+
 void ProceduraUndo(EditorGeometria& ed, int16_t tipo) {
     if (tipo == 0) {
         Riproduci(ed);
-    } else if (tipo >= PANNELLO_FORCELLONE && tipo <= PANNELLO_MOLLA) {
-        Salva(ed, tipo);
+    } else if (tipo >= PANNELLO_FORCELLONE && tipo <= PANNELLO_MOLLA && confermati.Salvato[tipo]) {
+        Copia(confermati, DatiUndo, tipo);
     }
 }
 

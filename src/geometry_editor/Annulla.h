@@ -1,7 +1,9 @@
 // The editor's undo: one snapshot per entry panel (swingarm, link, rocker, shock absorber),
-// held in one program-wide record. Saving copies one panel's boxes into the record as model
-// millimetres, so that a zoom, a pan or a change of units before the replay does not move a
-// point; the replay refills the panels from the record and runs their confirm buttons.
+// held in one program-wide record. A snapshot holds only confirmed values: each panel's boxes
+// are kept as model millimetres when they are confirmed (or filled from a slot's record), so
+// that a zoom, a pan or a change of units before the replay does not move a point, and saving
+// a kind copies what was kept of it; boxes still empty or typed but not confirmed never reach
+// the record. The replay refills the panels from the record and runs their confirm buttons.
 #pragma once
 
 #include "geometry_editor/EditorGeometria.h"
@@ -41,7 +43,11 @@ extern RecordUndo DatiUndo;
 // Brings the record back to its start-up state (nothing saved).
 void AzzeraUndo();
 
-// Kind 1..4 saves that panel into DatiUndo; kind 0 replays every slot of the chain of
+// Keeps the boxes of the panel of kind 1..4 as its confirmed values.
+void NotaConfermato(const EditorGeometria& ed, int16_t tipo);
+
+// Kind 1..4 saves that panel's confirmed values into DatiUndo (nothing when the kind was
+// never confirmed); kind 0 replays every slot of the chain of
 // project NumeroProgetti from DatiUndo; any other kind does nothing.
 void ProceduraUndo(EditorGeometria& ed, int16_t tipo);
 

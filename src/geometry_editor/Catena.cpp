@@ -176,9 +176,20 @@ std::string MessaggioMaxEscursione() {
     return Riga(Messaggi, 1) + " " + Maiuscolo(Riga(TestiInsGeo01, 28)) + Riga(Messaggi, 2);
 }
 
+namespace {
+// A chain the check refuses is not an entered geometry, whatever an earlier check said.
+bool Rifiutata(int16_t p) {
+    if (ProgettoValido(p) && Progetti[p].GeometriaInserita != FALSO) {
+        Progetti[p].GeometriaInserita = FALSO;
+        AggiornaStatoProgetto();
+    }
+    return false;
+}
+} // namespace
+
 bool ControlloVariabili(const std::string& testoMaxEsc) {
     const int16_t p = NumeroProgetti;
-    if (!CatenaLegale(p)) return false;
+    if (!CatenaLegale(p)) return Rifiutata(p);
     Progetto& pr = Progetti[p];
 
     ContaGiunzioni(p);
@@ -195,7 +206,7 @@ bool ControlloVariabili(const std::string& testoMaxEsc) {
         return true;
     }
     MsgBox(MessaggioMaxEscursione(), vbOKOnly);
-    return false;
+    return Rifiutata(p);
 }
 
 int16_t RimuoviUltimoElemento() {

@@ -67,7 +67,9 @@ std::string MessaggioMaxEscursione();
 // nothing is written and no message is shown. Otherwise the junctions and solver inputs are
 // written; then a maximum travel of 0..1000 mm is stored, the geometry of that project is
 // marked as entered (and as unsaved) and its state code recomputed, and the result is true;
-// a travel outside that range shows the message and gives false, flags unchanged.
+// a travel outside that range shows the message and gives false. A refused chain is never
+// left marked as entered: its geometry flag is cleared and the state code recomputed; the
+// maximum travel and the unsaved flags stay as they were.
 bool ControlloVariabili(const std::string& testoMaxEsc);
 
 // Removes the last element of the chain of project NumeroProgetti (never the swingarm). Removing

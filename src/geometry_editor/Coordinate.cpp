@@ -1,5 +1,6 @@
 #include "geometry_editor/Coordinate.h"
 
+#include "core/FiltriTasti.h"
 #include "core/Formato.h"
 #include "core/Unita.h"
 #include "core/Vista.h"
@@ -56,6 +57,24 @@ float LeggiY(const std::string& testo) {
     return static_cast<float>(CoordinataModelloY(Val(testo)));
 }
 
+namespace {
+bool FuoriCampo(const std::string& testo, double scostamento) {
+    const double v = Val(testo);
+    if (FuoriCampoSingola(v)) return true;
+    return Fattore() != 0 && FuoriCampoSingola(v / Fattore() + scostamento);
+}
+} // namespace
+
+bool FuoriCampoX(const std::string& testo) {
+    return FuoriCampo(testo, static_cast<double>(OrigineX) + FinestraX1);
+}
+bool FuoriCampoY(const std::string& testo) {
+    return FuoriCampo(testo, static_cast<double>(OrigineY) + FinestraY1);
+}
+bool FuoriCampoLunghezza(const std::string& testo) {
+    return FuoriCampo(testo, 0);
+}
+
 std::string MostraLunghezza(double mm) {
     return FormattaNumero(mm * Fattore(), FormatoUnita[UNITA_LUNGHEZZA]);
 }
@@ -103,8 +122,9 @@ void RiempiCaselle(EditorGeometria& ed, int16_t p, int16_t k) {
         ed.ImpostaValore(Opzione::ChkFix, pr.AmmortizzatoreFisso == 1 ? 1 : 0);
         break;
     default:
-        break;
+        return;
     }
+    NotaConfermato(ed, static_cast<int16_t>(TipoDaLettera(pr.TipoElemento[k])));
 }
 
 void RiempiRaggio(EditorGeometria& ed, int16_t p, bool eventi) {
@@ -118,9 +138,11 @@ bool MemorizzaElemento(EditorGeometria& ed, int tipo, int16_t p, int16_t k) {
     if (tipo == PANNELLO_FORCELLONE) {
         for (int i = 0; i < 3; ++i) pr.DatiForcellone.P[i] = LeggiPunto(ed, FORCELLONE[i]);
         pr.RaggioRuota = LeggiLunghezza(ed.Testo(Casella::Raggio));
+        NotaConfermato(ed, PANNELLO_FORCELLONE);
         return true;
     }
     if (TipoDaLettera(pr.TipoElemento[k]) != tipo) return false;
+    NotaConfermato(ed, static_cast<int16_t>(tipo));
     switch (tipo) {
     case PANNELLO_ASTA:
         pr.DatiAsta[k].P[0] = LeggiPunto(ed, ASTA_PREC);
@@ -151,7 +173,10 @@ void InitDati(EditorGeometria& ed) {
         const int tipo = TipoDaLettera(pr.TipoElemento[k]);
         if (tipo == 0) continue;
         RiempiCaselle(ed, p, k);
-        if (tipo == PANNELLO_FORCELLONE) RiempiRaggio(ed, p, true);
+        if (tipo == PANNELLO_FORCELLONE) {
+            RiempiRaggio(ed, p, true);
+            NotaConfermato(ed, PANNELLO_FORCELLONE);
+        }
         ProceduraUndo(ed, static_cast<int16_t>(tipo));
     }
     ed.Scrivi(Casella::MaxEsc, MostraLunghezza(Progetti[p].MaxEscursioneRuota));

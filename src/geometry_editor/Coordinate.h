@@ -29,6 +29,12 @@ std::string MostraY(float y);
 float LeggiX(const std::string& testo);
 float LeggiY(const std::string& testo);
 
+// Whether a box's text, read as the confirm buttons read it, gives a model value beyond the
+// range of the 4-byte reals the records hold: such a text is refused while it is typed.
+bool FuoriCampoX(const std::string& testo);
+bool FuoriCampoY(const std::string& testo);
+bool FuoriCampoLunghezza(const std::string& testo);
+
 // A plain length (mm) as shown, and back.
 std::string MostraLunghezza(double mm);
 float LeggiLunghezza(const std::string& testo);
@@ -42,7 +48,7 @@ void DatiDefault();
 
 // Fills the boxes of slot k of project p from its record: swingarm points, link start and
 // end, rocker vertices and options, shock points and mount option. The radius box is not
-// written here (see RiempiRaggio).
+// written here (see RiempiRaggio). The filled panel counts as confirmed for the undo.
 void RiempiCaselle(EditorGeometria& ed, int16_t p, int16_t k);
 // The radius box from RaggioRuota(p); `eventi` runs its change handler (the re-basing).
 void RiempiRaggio(EditorGeometria& ed, int16_t p, bool eventi);
@@ -51,7 +57,7 @@ void RiempiRaggio(EditorGeometria& ed, int16_t p, bool eventi);
 // into model millimetres (the swingarm with its wheel radius, the rocker with its options,
 // the shock absorber with its mount option). Only a slot that holds the panel's kind is
 // written (the swingarm is always slot 0); otherwise nothing changes and the result is
-// false.
+// false. A stored panel's values are the ones the undo may keep (NotaConfermato).
 bool MemorizzaElemento(EditorGeometria& ed, int tipo, int16_t p, int16_t k);
 
 // Fills every panel from the chain of project NumeroProgetti, slot after slot, taking the

@@ -28,6 +28,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,6 +36,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <cmath>
+#include <vector>
 
 namespace kelvra {
 
@@ -44,6 +46,12 @@ QPointer<INSGEO01> istanza;
 
 QString Testo01(int riga) {
     return DaAnsi(Riga(TestiInsGeo01, riga));
+}
+
+// A button caption with its access key: the letter its text marks with "&", or else its
+// first letter.
+QString ConTastoAccesso(const QString& testo) {
+    return QKeySequence::mnemonic(testo).isEmpty() ? "&" + testo : testo;
 }
 
 // Hover hints: the status panel line of each control.
@@ -128,13 +136,14 @@ void LineaGomma::paintEvent(QPaintEvent*) {
 INSGEO01::INSGEO01(QWidget* genitore) : FinestraFiglia(genitore) {
     setObjectName("INSGEO01");
     CreaControlli();
+    CollegaCaselle();
     CreaMenu();
     Form_Load();
 }
 
 INSGEO01::~INSGEO01() {
-    // The key filter goes first, so that no event of the box being destroyed reaches it.
-    delete FiltroTasti::Di(TxtMaxEsc);
+    // The key filters go first, so that no event of a box being destroyed reaches them.
+    for (FiltroTasti* filtro : findChildren<FiltroTasti*>()) delete filtro;
 }
 
 INSGEO01* INSGEO01::Istanza() {
@@ -472,6 +481,32 @@ void INSGEO01::CreaMenu() {
     CollegaMenuComandi();
 }
 
+// The entry boxes of the panels: Enter confirms the panel, and a number the records could
+// not hold (beyond the range of a 4-byte real, in the model) is refused as it is typed or
+// pasted; any other text may be typed.
+void INSGEO01::CollegaCaselle() {
+    const std::vector<std::pair<std::vector<QLineEdit*>, QPushButton*>> pannelli{
+        {{TxtForcelloneX[0], TxtForcelloneY[0], TxtForcelloneX[1], TxtForcelloneY[1],
+          TxtForcelloneX[2], TxtForcelloneY[2], TxtRaggio},
+         CmdOKForcellone},
+        {{TxtAstaX, TxtAstaY}, CmdOKAsta},
+        {{TxtSquadrettaX[0], TxtSquadrettaY[0], TxtSquadrettaX[1], TxtSquadrettaY[1]},
+         CmdOKSquadretta},
+        {{TxtMollaX, TxtMollaY}, CmdOKMolla}};
+    for (const auto& [caselle, conferma] : pannelli) {
+        for (QLineEdit* c : caselle) {
+            connect(c, &QLineEdit::returnPressed, conferma, [conferma] { conferma->click(); });
+        }
+    }
+    for (QLineEdit* c : {TxtForcelloneX[0], TxtForcelloneX[1], TxtForcelloneX[2], TxtAstaX,
+                         TxtSquadrettaX[0], TxtSquadrettaX[1], TxtMollaX})
+        FiltroTasti::Testo(c, FuoriCampoX);
+    for (QLineEdit* c : {TxtForcelloneY[0], TxtForcelloneY[1], TxtForcelloneY[2], TxtAstaY,
+                         TxtSquadrettaY[0], TxtSquadrettaY[1], TxtMollaY})
+        FiltroTasti::Testo(c, FuoriCampoY);
+    FiltroTasti::Testo(TxtRaggio, FuoriCampoLunghezza);
+}
+
 // ---- start, captions and activation ---------------------------------------------------------
 
 void INSGEO01::Form_Load() {
@@ -498,19 +533,19 @@ void INSGEO01::CaptionPannelli() {
 }
 
 void INSGEO01::ImpostaTesto() {
-    CmdAsta->setText("&" + Testo01(2));
-    CmdSquadretta->setText("&" + Testo01(3));
-    CmdMolla->setText("&" + Testo01(15));
-    CmdOKMolla->setText("&" + DaAnsi(Maiuscolo(Riga(TestiCommon, 13))));
-    const QString ok = "&" + DaAnsi(Riga(TestiCommon, 0));
+    CmdAsta->setText(ConTastoAccesso(Testo01(2)));
+    CmdSquadretta->setText(ConTastoAccesso(Testo01(3)));
+    CmdMolla->setText(ConTastoAccesso(Testo01(15)));
+    CmdOKMolla->setText(ConTastoAccesso(DaAnsi(Maiuscolo(Riga(TestiCommon, 13)))));
+    const QString ok = ConTastoAccesso(DaAnsi(Riga(TestiCommon, 0)));
     CmdOKForcellone->setText(ok);
     CmdOKAsta->setText(ok);
     CmdOKSquadretta->setText(ok);
     CmdAddProject->setText(Testo01(26));
     LblModifica->setText(Testo01(6));
-    CmdSimula->setText("&" + DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 8))));
-    CmdStampa->setText("&" + DaAnsi(Riga(TestiCommon, 4)));
-    CmdEsci->setText("&" + DaAnsi(Riga(TestiCommon, 3)));
+    CmdSimula->setText(ConTastoAccesso(DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 8)))));
+    CmdStampa->setText(ConTastoAccesso(DaAnsi(Riga(TestiCommon, 4))));
+    CmdEsci->setText(ConTastoAccesso(DaAnsi(Riga(TestiCommon, 3))));
     for (auto* o : OptFix) o->setText(DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 10))));
     for (auto* c : ChkModify) c->setText(DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 9))));
     ChkFix->setText(DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 11))));
@@ -593,7 +628,7 @@ void INSGEO01::Form_Activate() {
     Shape1->hide();
     Line1->hide();
     ZoomUtente = FALSO;
-    CmdSimula->setText("&" + DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 8))));
+    CmdSimula->setText(ConTastoAccesso(DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 8)))));
     ImpostaScalaDisegno(*picGeo_, 1600, 1600);
 
     switch (ModoQuote) {
@@ -686,11 +721,14 @@ bool INSGEO01::Form_Unload() {
 
 void INSGEO01::closeEvent(QCloseEvent* evento) {
     // The window stays while an animation's loop is on the stack; it closes when the loop
-    // has unwound.
-    if (Form_Unload())
+    // has unwound. Closed by any way, it leaves the chain as the exit button does: a chain
+    // without its shock absorber shrinks to the swingarm.
+    if (Form_Unload()) {
+        if (!CatenaCompleta(NumeroProgetti)) Progetti[NumeroProgetti].UltimoElemento = 0;
         evento->accept();
-    else
+    } else {
         evento->ignore();
+    }
 }
 
 void INSGEO01::resizeEvent(QResizeEvent* evento) {
@@ -725,7 +763,8 @@ void INSGEO01::AttivaControlli(int16_t k) {
         ContaAmmortizzatori = 0;
     } else if (k == 1) {
         ToolsItem[1]->setEnabled(false);
-        ToolsItem[4]->setEnabled(true);
+        // A complete chain takes no second shock absorber.
+        ToolsItem[4]->setEnabled(!CatenaCompleta(NumeroProgetti));
         MostraPannello(FRMMOLLA);
     }
 }
@@ -784,8 +823,9 @@ void INSGEO01::ProceduraUndo(int16_t& tipo) {
 void INSGEO01::AggiungiElemento(int tipo) {
     const int16_t p = NumeroProgetti;
     Progetto& pr = Progetti[p];
-    // Never past the last slot of the tables, whatever enabled the command.
-    if (pr.UltimoElemento >= MAX_ELEMENTI || pr.UltimoElemento < 0) {
+    // Never past the last slot of the tables nor after the shock absorber, whatever enabled
+    // the command.
+    if (pr.UltimoElemento >= MAX_ELEMENTI || pr.UltimoElemento < 0 || CatenaCompleta(p)) {
         Beep();
         return;
     }
@@ -854,6 +894,11 @@ void INSGEO01::AggiungiElemento(int tipo) {
     pr.TipoElemento[k] = lettera;
     CmbModifica->addItem(DaAnsi(NomeElemento(lettera) + "," + std::to_string(k)));
     ModoEdit = 0;
+    // The add button just went disabled: the entry starts on the panel's first box.
+    QLineEdit* primaCasella = tipo == PANNELLO_ASTA         ? TxtAstaX
+                              : tipo == PANNELLO_SQUADRETTA ? TxtSquadrettaX[0]
+                                                            : TxtMollaX;
+    primaCasella->setFocus();
 }
 
 void INSGEO01::CmdAsta_Click() {
@@ -915,7 +960,10 @@ void INSGEO01::CmdOKMolla_Click() {
 }
 
 void INSGEO01::RisolviCatena() {
-    if (!ControlloVariabili()) return;
+    if (!ControlloVariabili()) {
+        AttivaMenuInsGeo(controlli_); // a refused chain is not entered
+        return;
+    }
     CalcolaCinematica();
     AttivaMenuInsGeo(controlli_);
     CmdAsta->setEnabled(false);
@@ -1024,10 +1072,8 @@ void INSGEO01::Modifica() {
         }
         disegna(j);
     }
-    if (ControlloVariabili()) {
-        CalcolaCinematica();
-        AttivaMenuInsGeo(controlli_);
-    }
+    if (ControlloVariabili()) CalcolaCinematica();
+    AttivaMenuInsGeo(controlli_);
 }
 
 // ---- text input and the view reset ----------------------------------------------------------
@@ -1430,7 +1476,7 @@ std::string INSGEO01::DidascaliaCmdSimula() const {
 }
 
 void INSGEO01::ImpostaDidascaliaCmdSimula(const std::string& testo) {
-    CmdSimula->setText("&" + DaAnsi(testo));
+    CmdSimula->setText(ConTastoAccesso(DaAnsi(testo)));
 }
 
 void INSGEO01::AbilitaConferme(bool abilitate) {

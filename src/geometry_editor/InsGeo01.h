@@ -270,6 +270,7 @@ class INSGEO01 : public FinestraFiglia,
   private:
     void ConfermaElementoCatena(int pannello);
     void CreaControlli();
+    void CollegaCaselle();
     void CreaMenu();
     void CollegaMenuComandi();
     void MostraPannello(QGroupBox* pannello);

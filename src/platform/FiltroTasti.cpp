@@ -30,22 +30,36 @@ class ValidatoreFiltro : public QValidator {
     FiltroTasti* filtro_;
 };
 
+namespace {
+// Characters in the first `unita` UTF-16 units of a text.
+int Caratteri(const QString& testo, qsizetype unita) {
+    int n = 0;
+    for (qsizetype i = 0; i < unita && i < testo.size(); ++i, ++n)
+        if (testo[i].isHighSurrogate() && i + 1 < testo.size() && testo[i + 1].isLowSurrogate())
+            ++i;
+    return n;
+}
+} // namespace
+
 CasellaTesto CasellaDa(const QLineEdit* casella) {
     CasellaTesto b;
     if (casella == nullptr) return b;
-    b.Text = AdAnsi(casella->text());
+    const QString testo = casella->text();
+    b.Text = AdAnsi(testo);
     if (casella->hasSelectedText()) {
-        b.SelStart = casella->selectionStart();
-        b.SelLength = static_cast<int>(casella->selectedText().size());
+        const int inizio = casella->selectionStart();
+        b.SelStart = Caratteri(testo, inizio);
+        b.SelLength = Caratteri(testo, inizio + casella->selectedText().size()) - b.SelStart;
     } else {
-        b.SelStart = casella->cursorPosition();
+        b.SelStart = Caratteri(testo, casella->cursorPosition());
         b.SelLength = 0;
     }
     return b;
 }
 
-FiltroTasti::FiltroTasti(QLineEdit* casella, VerdettoTasto rifiuta)
-    : QObject(casella), casella_(casella), rifiuta_(std::move(rifiuta)) {
+FiltroTasti::FiltroTasti(QLineEdit* casella, VerdettoTasto rifiuta, VerdettoInserimento inserimento)
+    : QObject(casella), casella_(casella), rifiuta_(std::move(rifiuta)),
+      inserimento_(std::move(inserimento)) {
     if (casella == nullptr) return;
     accettato_ = casella->text();
     casella->setProperty(PROPRIETA_FILTRO, QVariant::fromValue(static_cast<QObject*>(this)));
@@ -66,8 +80,12 @@ FiltroTasti* FiltroTasti::Numerico(QLineEdit* casella, std::function<double()> m
                                    std::function<double()> massimo,
                                    std::function<int16_t()> decimali) {
     return new FiltroTasti(
-        casella, [minimo, massimo, decimali](const CasellaTesto& b, int16_t tasto) {
+        casella,
+        [minimo, massimo, decimali](const CasellaTesto& b, int16_t tasto) {
             return RifiutaTastoNumerico(b, minimo(), massimo(), decimali(), tasto);
+        },
+        [minimo, massimo, decimali](const CasellaTesto& b, const std::string& inserito) {
+            return RifiutaInserimentoNumerico(b, inserito, minimo(), massimo(), decimali());
         });
 }
 
@@ -80,14 +98,30 @@ FiltroTasti* FiltroTasti::Numerico(QLineEdit* casella, double minimo, double mas
 
 FiltroTasti* FiltroTasti::Intero(QLineEdit* casella, std::function<double()> minimo,
                                  std::function<double()> massimo) {
-    return new FiltroTasti(casella, [minimo, massimo](const CasellaTesto& b, int16_t tasto) {
-        return RifiutaTastoIntero(b, minimo(), massimo(), tasto);
-    });
+    return new FiltroTasti(
+        casella,
+        [minimo, massimo](const CasellaTesto& b, int16_t tasto) {
+            return RifiutaTastoIntero(b, minimo(), massimo(), tasto);
+        },
+        [minimo, massimo](const CasellaTesto& b, const std::string& inserito) {
+            return RifiutaInserimentoIntero(b, inserito, minimo(), massimo());
+        });
 }
 
 FiltroTasti* FiltroTasti::Intero(QLineEdit* casella, double minimo, double massimo) {
     return Intero(
         casella, [minimo] { return minimo; }, [massimo] { return massimo; });
+}
+
+FiltroTasti* FiltroTasti::Testo(QLineEdit* casella, VerdettoTesto rifiuta) {
+    return new FiltroTasti(
+        casella,
+        [rifiuta](const CasellaTesto& b, int16_t tasto) {
+            return RifiutaTastoTesto(b, tasto, rifiuta);
+        },
+        [rifiuta](const CasellaTesto& b, const std::string& inserito) {
+            return RifiutaInserimentoTesto(b, inserito, rifiuta);
+        });
 }
 
 FiltroTasti* FiltroTasti::Di(const QLineEdit* casella) {
@@ -117,7 +151,7 @@ bool FiltroTasti::ModificaAccettabile(const QString& nuovo) const {
     b.SelStart = static_cast<int>(inizio);
     b.SelLength = static_cast<int>(prima.size() - inizio - fine);
     const std::string inserito = dopo.substr(inizio, dopo.size() - inizio - fine);
-    if (RifiutaInserimento(b, inserito, rifiuta_)) {
+    if (inserimento_(b, inserito)) {
         Beep();
         return false;
     }
@@ -165,21 +199,27 @@ bool FiltroTasti::eventFilter(QObject* oggetto, QEvent* evento) {
             tasto->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (comandi != 0) return false;
         int16_t codice = 0;
+        bool rifiutato = false;
         if (tasto->key() == Qt::Key_Delete) {
             codice = TASTO_CANC;
         } else if (tasto->key() == Qt::Key_Backspace) {
             codice = TASTO_BACKSPACE;
         } else if (tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter) {
             codice = TASTO_INVIO;
-        } else if (tasto->text().size() == 1 && tasto->text().at(0) >= QChar(' ') &&
+        } else if (!tasto->text().isEmpty() && tasto->text().at(0) >= QChar(' ') &&
                    tasto->text().at(0) != QChar(0x7F)) {
-            const std::string carattere = AdAnsi(tasto->text());
-            if (carattere.empty()) return false;
-            codice = static_cast<int16_t>(static_cast<unsigned char>(carattere[0]));
+            // Whatever its length: one character (of one or two units) is a key, more are
+            // judged as an insertion.
+            const std::string caratteri = AdAnsi(tasto->text());
+            if (caratteri.size() != 1) {
+                rifiutato = inserimento_(CasellaDa(casella), caratteri);
+            } else {
+                codice = static_cast<int16_t>(static_cast<unsigned char>(caratteri[0]));
+            }
         } else {
             return false; // navigation, Tab, Escape, function keys
         }
-        if (rifiuta_(CasellaDa(casella), codice)) {
+        if (rifiutato || (codice != 0 && rifiuta_(CasellaDa(casella), codice))) {
             Beep();
             evento->accept();
             return true;

@@ -3,9 +3,10 @@
 // Every key that would change the text is put to the box's verdict first: a rejected key
 // beeps and is dropped. Delete reaches the verdict as -8, Backspace as 8, Enter as 13, a
 // typed character as its code. Navigation keys, Tab and shortcuts that change nothing pass.
-// Text that arrives at once (pasted by key or menu, dropped, composed by an input method) must
-// pass the same verdict as the same characters typed one after the other in place of the
-// selection; otherwise it beeps and the box keeps its text. Undo and redo only go back to
+// A key's character is judged whatever its length (one of two UTF-16 units, such as an emoji,
+// included). Text that arrives at once (pasted by key or menu, dropped, composed by an input
+// method) is judged once, on the text it would leave; a refused one beeps and the box keeps
+// its text. Undo and redo only go back to
 // texts the box already accepted. Text set by the program is never filtered.
 #pragma once
 
@@ -22,15 +23,16 @@ class QEvent;
 namespace kelvra {
 
 // What the filters see of a line edit: its text in the code page, the caret (or the start of
-// the selection) and the selection length.
+// the selection) and the selection length, counted in characters (a pair of UTF-16 units is
+// one character, as it is one byte of the text).
 CasellaTesto CasellaDa(const QLineEdit* casella);
 
 class FiltroTasti : public QObject {
     Q_OBJECT
   public:
-    // Installs itself on `casella` (which owns it) with a verdict that says, without beeping,
-    // whether a key must be rejected.
-    FiltroTasti(QLineEdit* casella, VerdettoTasto rifiuta);
+    // Installs itself on `casella` (which owns it) with the verdicts that say, without
+    // beeping, whether a key or an insertion must be rejected.
+    FiltroTasti(QLineEdit* casella, VerdettoTasto rifiuta, VerdettoInserimento inserimento);
     ~FiltroTasti() override;
 
     // Decimal box: limits and decimals are read at every key, so a window may change them.
@@ -43,6 +45,8 @@ class FiltroTasti : public QObject {
     static FiltroTasti* Intero(QLineEdit* casella, std::function<double()> minimo,
                                std::function<double()> massimo);
     static FiltroTasti* Intero(QLineEdit* casella, double minimo, double massimo);
+    // A box that takes any text `rifiuta` does not refuse.
+    static FiltroTasti* Testo(QLineEdit* casella, VerdettoTesto rifiuta);
 
     // The filter installed on a line edit, if any.
     static FiltroTasti* Di(const QLineEdit* casella);
@@ -62,6 +66,7 @@ class FiltroTasti : public QObject {
     // destroyed, when it is no longer a QLineEdit, so it is cast only through qobject_cast.
     QPointer<QObject> casella_;
     VerdettoTasto rifiuta_;
+    VerdettoInserimento inserimento_;
     QString accettato_; // the text the box holds as far as the filter knows
     Modo modo_ = Modo::Programma;
 };

@@ -4,6 +4,7 @@
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace kelvra;
 
@@ -18,8 +19,10 @@ bool PassaN(const CasellaTesto& b, double min, double max, int16_t dec, int16_t 
     return !RifiutaTastoNumerico(b, min, max, dec, tasto);
 }
 
+constexpr double INF = std::numeric_limits<double>::infinity();
+
 // Each row: text, caret, selection length, minimum, maximum, decimals, key, whether it passes;
-// the comment gives the text the key would make.
+// the comment gives the text the key would make. Whatever the limits, no 4-byte overflow.
 TEST(FiltroNumerico, KeysAreJudgedOnTheTextTheyWouldMake) {
     struct Caso {
         const char* testo;
@@ -59,6 +62,7 @@ TEST(FiltroNumerico, KeysAreJudgedOnTheTextTheyWouldMake) {
         // Limit 0: a point only at the end, and no digit after it.
         {"12", 2, 0, 0, 100, 0, '.', true}, {"12", 1, 0, 0, 100, 0, '.', false},
         {"12.", 3, 0, 0, 100, 0, '4', false},
+        {"3e38", 2, 0, -INF, INF, 2, '9', false} /* 3e938 */, {"1", 0, 0, -INF, INF, 2, '-', true},
         // A caret outside the text is brought back.
         {"12", 99, 5, 0, 100, 2, TASTO_CANC, true}, {"12", -3, -1, 0, 100, 2, '-', false},
     };
@@ -80,62 +84,58 @@ TEST(FiltroNumerico, ValuesAreComparedAsFourByteReals) {
 }
 
 TEST(FiltroIntero, WholeNumbersOnly) {
-    EXPECT_TRUE(RifiutaTastoIntero(Box("", 0), -10, 10, '-'));
-    EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '.'));
-    EXPECT_FALSE(RifiutaTastoIntero(Box("1", 1), 0, 10, '0'));
-    EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '1'));
-    EXPECT_TRUE(RifiutaTastoIntero(Box("7", 1), 5, 10, TASTO_BACKSPACE));
-    EXPECT_TRUE(RifiutaTastoIntero(Box("7", 0), 5, 10, TASTO_CANC));
-    EXPECT_FALSE(RifiutaTastoIntero(Box("17", 0, 1), 5, 10, TASTO_CANC)); // leaves 7
-    EXPECT_FALSE(RifiutaTastoIntero(Box("100", 1, 2), 0, 100, '5'));      // 15
+    // Refused: a sign, a point, 11, leaving 7 below 5; accepted: 10, deleting to 7, 15.
+    EXPECT_TRUE(RifiutaTastoIntero(Box("", 0), -10, 10, '-') &&
+                RifiutaTastoIntero(Box("1", 1), 0, 10, '.') &&
+                RifiutaTastoIntero(Box("1", 1), 0, 10, '1') &&
+                RifiutaTastoIntero(Box("7", 1), 5, 10, TASTO_BACKSPACE));
+    EXPECT_FALSE(RifiutaTastoIntero(Box("1", 1), 0, 10, '0') ||
+                 RifiutaTastoIntero(Box("17", 0, 1), 5, 10, TASTO_CANC) ||
+                 RifiutaTastoIntero(Box("100", 1, 2), 0, 100, '5'));
 }
 
 TEST(Filtri, BeepOnlyWhenTheKeyIsRejected) {
     test::Risposte risposte;
-    EXPECT_TRUE(ControlloTastoNumerico(Box("9", 1), 0, 50, 2, '9'));
-    EXPECT_EQ(risposte.beep, 1);
-    EXPECT_FALSE(ControlloTastoNumerico(Box("4", 1), 0, 50, 2, '9'));
-    EXPECT_EQ(risposte.beep, 1);
-    EXPECT_TRUE(ControlloTastoIntero(Box("1", 1), 0, 10, '.'));
-    EXPECT_EQ(risposte.beep, 2);
-    EXPECT_TRUE(RifiutaTastoIntero(Box("1", 1), 0, 10, '.'));
+    EXPECT_TRUE(ControlloTastoNumerico(Box("9", 1), 0, 50, 2, '9') &&
+                !ControlloTastoNumerico(Box("4", 1), 0, 50, 2, '9'));
+    EXPECT_TRUE(ControlloTastoIntero(Box("1", 1), 0, 10, '.') &&
+                RifiutaTastoIntero(Box("1", 1), 0, 10, '.'));
     EXPECT_EQ(risposte.beep, 2) << "the bare verdicts never beep";
 }
 
 TEST(ApplicaTasto, EditsAsATextBoxDoes) {
-    auto r = ApplicaTasto(Box("123", 2), TASTO_BACKSPACE);
-    EXPECT_EQ(r.Text, "13");
-    EXPECT_EQ(r.SelStart, 1);
-    r = ApplicaTasto(Box("123", 1, 2), TASTO_CANC);
-    EXPECT_EQ(r.Text, "1");
-    r = ApplicaTasto(Box("123", 1, 1), '9');
-    EXPECT_EQ(r.Text, "193");
-    EXPECT_EQ(r.SelStart, 2);
-    EXPECT_EQ(r.SelLength, 0);
-    r = ApplicaTasto(Box("123", 3), TASTO_CANC);
-    EXPECT_EQ(r.Text, "123");
+    const auto applica = [](const CasellaTesto& b, int16_t tasto) {
+        const CasellaTesto r = ApplicaTasto(b, tasto);
+        return r.Text + "|" + std::to_string(r.SelStart) + "|" + std::to_string(r.SelLength);
+    };
+    EXPECT_EQ(applica(Box("123", 2), TASTO_BACKSPACE), "13|1|0");
+    EXPECT_EQ(applica(Box("123", 1, 2), TASTO_CANC), "1|1|0");
+    EXPECT_EQ(applica(Box("123", 1, 1), '9'), "193|2|0");
+    EXPECT_EQ(applica(Box("123", 3), TASTO_CANC), "123|3|0");
 }
 
-TEST(Inserimento, PastedTextPassesTheSameChecksAsTypedText) {
-    auto numerico = [](double min, double max, int16_t dec) {
-        return [=](const CasellaTesto& b, int16_t t) {
-            return RifiutaTastoNumerico(b, min, max, dec, t);
-        };
+TEST(Inserimento, PastedTextIsJudgedOnTheTextItWouldLeave) {
+    const struct {
+        CasellaTesto b;
+        std::string inserito;
+        double min, max;
+        bool rifiuta;
+    } casi[] = {
+        // clang-format off
+        {Box("1", 1), "2.5", 0, 100, false},   {Box("1", 1), "2.555", 0, 100, true},
+        {Box("1", 1), "2.5", 0, 10, true},     {Box("", 0), "1,5", 0, 100, true},
+        {Box("1", 1), "-5", -10, 100, true},   {Box("", 0), "-5", -10, 100, false},
+        {Box("-5", 0), "-", -10, 100, true},   {Box("1.5", 3), ".2", 0, 100, true},
+        {Box("1.5", 0, 3), "0.25", 0, 100, false}, {Box("1.25", 4), "5", 0, 100, true},
+        {Box("5", 0, 1), "", 1, 100, true},    {Box("15", 1, 1), "", 1, 100, false},
+        {Box("", 0), std::string(40, '9'), -INF, INF, true},
+        // clang-format on
     };
-    EXPECT_FALSE(RifiutaInserimento(Box("1", 1), "2.5", numerico(0, 100, 2)));  // 12.5
-    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "2.555", numerico(0, 100, 2))); // decimals
-    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "2.5", numerico(0, 10, 2)));    // 12.5 > 10
-    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "1,5", numerico(0, 100, 2)));
-    EXPECT_TRUE(RifiutaInserimento(Box("1", 1), "-5", numerico(-10, 100, 2))); // sign inside
-    EXPECT_FALSE(RifiutaInserimento(Box("", 0), "-5", numerico(-10, 100, 2)));
-    EXPECT_TRUE(RifiutaInserimento(Box("1.5", 3), ".2", numerico(0, 100, 2))); // second point
-    EXPECT_FALSE(RifiutaInserimento(Box("1.5", 0, 3), "0.25", numerico(0, 100, 2)));
-    // Cutting the selection is checked as deleting it.
-    EXPECT_TRUE(RifiutaInserimento(Box("5", 0, 1), "", numerico(1, 100, 2)));
-    EXPECT_FALSE(RifiutaInserimento(Box("15", 1, 1), "", numerico(1, 100, 2)));
-    auto intero = [](const CasellaTesto& b, int16_t t) { return RifiutaTastoIntero(b, 0, 500, t); };
-    EXPECT_FALSE(RifiutaInserimento(Box("", 0), "450", intero));
-    EXPECT_TRUE(RifiutaInserimento(Box("", 0), "4.5", intero));
+    for (const auto& c : casi)
+        EXPECT_EQ(RifiutaInserimentoNumerico(c.b, c.inserito, c.min, c.max, 2), c.rifiuta)
+            << '"' << c.b.Text << "\" + \"" << c.inserito << '"';
+    EXPECT_FALSE(RifiutaInserimentoIntero(Box("", 0), "450", 0, 500));
+    EXPECT_TRUE(RifiutaInserimentoIntero(Box("", 0), "4.5", 0, 500));
 }
 
 } // namespace

@@ -26,8 +26,7 @@ class Annulla : public FixtureEditor {
 TEST_F(Annulla, RiportaLAstaDoveEraAncheDopoUnoZoom) {
     ed.Asta("250", "-100");
     ProceduraUndo(ed, PANNELLO_ASTA);
-    EXPECT_EQ(DatiUndo.AstaX, "800.00");
-    EXPECT_EQ(DatiUndo.AstaY, "300.00");
+    EXPECT_EQ(DatiUndo.AstaX + " " + DatiUndo.AstaY, "800.00 300.00");
     SpostaAsta("400", "0");
     AttesoPunto({950, 400}, P().DatiAsta[1].P[1]);
     ProceduraUndo(ed, 0);
@@ -128,10 +127,10 @@ TEST_F(Annulla, IlRecordTieneLeOpzioni) {
     ed.Asta("250", "-100");
     ed.Squadretta("150", "-150", "210", "-200", FALSO, VERO);
     ed.ImpostaValore(Opzione::ModifySquadretta, 1);
+    ed.Conferma(PANNELLO_SQUADRETTA); // a snapshot holds only confirmed values
     ProceduraUndo(ed, PANNELLO_SQUADRETTA);
     EXPECT_EQ(DatiUndo.ModifySquadretta, 1);
-    EXPECT_EQ(DatiUndo.ElemPrecX, "800.00");
-    EXPECT_EQ(DatiUndo.SquadrettaY[1], "200.00");
+    EXPECT_EQ(DatiUndo.ElemPrecX + " " + DatiUndo.SquadrettaY[1], "800.00 200.00");
     ed.ImpostaValore(Opzione::OptFix0, VERO);
     ed.ImpostaValore(Opzione::OptFix1, FALSO);
     ed.Conferma(PANNELLO_SQUADRETTA);

@@ -132,7 +132,10 @@ class EditorAnimato : public test::FinestraReale {
                 if (qGray(im.pixel(x, y)) < 100 && qRed(im.pixel(x, y)) < 100) ++n;
         return n;
     }
-    QString Maiuscola(int riga) { return "&" + DaAnsi(Maiuscolo(Riga(TestiInsGeo01, riga))); }
+    QString Maiuscola(int riga) {
+        const QString t = DaAnsi(Maiuscolo(Riga(TestiInsGeo01, riga)));
+        return t.contains('&') ? t : "&" + t;
+    }
     // All four confirm buttons enabled (true), all disabled (false); -1 when mixed.
     int Conferme() {
         const int n = ed->CmdOKForcellone->isEnabled() + ed->CmdOKAsta->isEnabled() +

@@ -142,7 +142,7 @@ TEST_F(Mouse, ClicNelForcelloneENellaSquadretta) {
     AttesoPunto({750, 300}, P().DatiSquadretta[2].P[2], 0.01f);
     EXPECT_EQ(ed.Testo(Casella::SquadrettaX1), "200.00");
     EXPECT_EQ(ed.Testo(Casella::SquadrettaY1), "-100.00");
-    EXPECT_TRUE(DatiUndo.Salvato[PANNELLO_SQUADRETTA]);
+    EXPECT_FALSE(DatiUndo.Salvato[PANNELLO_SQUADRETTA]) << "no rocker was confirmed before";
 }
 
 TEST_F(Mouse, InPolliciIlTerzoVerticeDistaCinquantaMillimetri) {
