@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace kelvra {
 
@@ -105,7 +107,57 @@ bool Taglia(double& ax, double& ay, double& bx, double& by) {
     return true;
 }
 
-// One project's curve: a dot where it enters the window (point 0 included), lines inside.
+// A curve's points closer to the chord of their stretch than this (plot millimetres, a
+// fraction of a pixel) add nothing to the drawing and are left out of its lines.
+constexpr double TOLLERANZA_TRATTO = 0.03;
+
+struct PuntoPiano {
+    double x, y;
+};
+
+// Distance of p from the line through a and b (from a when they coincide).
+double DistanzaDallaCorda(const PuntoPiano& p, const PuntoPiano& a, const PuntoPiano& b) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double l = std::hypot(dx, dy);
+    if (l == 0) return std::hypot(p.x - a.x, p.y - a.y);
+    return std::fabs(dy * (p.x - a.x) - dx * (p.y - a.y)) / l;
+}
+
+// Draws a run of joined points as lines, leaving out the points that lie on the chords
+// (Douglas-Peucker within TOLLERANZA_TRATTO).
+void DisegnaTratto(Superficie& pic, const std::vector<PuntoPiano>& tratto, long colore) {
+    if (tratto.size() < 2) return;
+    std::vector<char> tenuto(tratto.size(), 0);
+    tenuto.front() = tenuto.back() = 1;
+    std::vector<std::pair<size_t, size_t>> pila{{0, tratto.size() - 1}};
+    while (!pila.empty()) {
+        const auto [i, j] = pila.back();
+        pila.pop_back();
+        double massima = 0;
+        size_t k = i;
+        for (size_t m = i + 1; m < j; ++m) {
+            const double d = DistanzaDallaCorda(tratto[m], tratto[i], tratto[j]);
+            if (d > massima) {
+                massima = d;
+                k = m;
+            }
+        }
+        if (massima > TOLLERANZA_TRATTO) {
+            tenuto[k] = 1;
+            pila.push_back({i, k});
+            pila.push_back({k, j});
+        }
+    }
+    size_t da = 0;
+    for (size_t m = 1; m < tratto.size(); ++m) {
+        if (!tenuto[m]) continue;
+        pic.Linea(tratto[da].x, tratto[da].y, tratto[m].x, tratto[m].y, colore);
+        da = m;
+    }
+}
+
+// One project's curve: a dot where it enters the window (point 0 included), lines inside;
+// a segment that leaves the window is drawn up to the edge.
 void TracciaCurva(Superficie& pic, const TipoGrafico& tipo, int p) {
     StatoGrafico& g = Grafico;
     const Progetto& pr = Progetti[p];
@@ -117,20 +169,34 @@ void TracciaCurva(Superficie& pic, const TipoGrafico& tipo, int p) {
     auto dentro = [&g](double x, double y) {
         return g.XMin <= x && x <= g.XMax && g.YMin <= y && y <= g.YMax;
     };
+    std::vector<PuntoPiano> tratto;
+    tratto.reserve(static_cast<size_t>(ultimo) + 1);
     double xp = fx * X[0], yp = g.FattoreY * Y[0];
-    if (dentro(xp, yp)) pic.Punto(PlotX(xp), PlotY(yp), colore);
+    if (dentro(xp, yp)) {
+        pic.Punto(PlotX(xp), PlotY(yp), colore);
+        tratto.push_back({PlotX(xp), PlotY(yp)});
+    }
     for (int k = 1; k <= ultimo; ++k) {
         const double x = fx * X[static_cast<size_t>(k)];
         const double y = g.FattoreY * Y[static_cast<size_t>(k)];
-        const bool entra = !dentro(xp, yp);
         double ax = xp, ay = yp, bx = x, by = y;
         if (Taglia(ax, ay, bx, by)) {
-            if (entra) pic.Punto(PlotX(ax), PlotY(ay), colore);
-            pic.Linea(PlotX(ax), PlotY(ay), PlotX(bx), PlotY(by), colore);
+            if (!dentro(xp, yp)) {
+                DisegnaTratto(pic, tratto, colore);
+                tratto.clear();
+                pic.Punto(PlotX(ax), PlotY(ay), colore);
+                tratto.push_back({PlotX(ax), PlotY(ay)});
+            }
+            tratto.push_back({PlotX(bx), PlotY(by)});
+            if (!dentro(x, y)) {
+                DisegnaTratto(pic, tratto, colore);
+                tratto.clear();
+            }
         }
         xp = x;
         yp = y;
     }
+    DisegnaTratto(pic, tratto, colore);
 }
 
 void DisegnaGriglia(Superficie& pic, bool griglia) {
