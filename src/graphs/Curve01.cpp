@@ -40,6 +40,11 @@ constexpr std::array<int, 10> VOCI_MENU{22, 6, 2, 2, 5, 14, 1, 1, 4, 5};
 // File items that the window keeps hidden.
 constexpr std::array<int, 9> FILE_NASCOSTI{6, 8, 14, 15, 16, 17, 18, 19, 20};
 
+// The smallest face the chart buttons' captions shrink to in a narrow window.
+constexpr double MINIMO_PUNTI_PULSANTI = 6.0;
+// Room a push button takes round its caption.
+constexpr int MARGINE_PULSANTI = 24;
+
 constexpr int FILE_UNITA = 13;
 constexpr int FILE_COMPARA = 3;
 constexpr int FILE_ESCI = 22;
@@ -267,11 +272,22 @@ void CURVE01::PosizionaPannelli() {
                              PicGrafico->height() + altezzaEtichetta);
     PicAsseY[1]->setGeometry(0, 0, PicGrafico->x(), PicAsseX->y() + PicAsseX->height());
 
-    // The chart buttons, one above the other, right of the plot.
+    // The chart buttons, one above the other, right of the plot; in a narrow window their
+    // captions take a smaller face, so that they still read whole.
+    const int spazio = W - (PicGrafico->x() + PicGrafico->width()) - 8;
+    QFont carattere = font();
     int larghezza = 0;
     for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i)
+        larghezza =
+            std::max(larghezza, QFontMetrics(carattere).horizontalAdvance(CmdCurve[i]->text()));
+    if (larghezza + MARGINE_PULSANTI > spazio && larghezza > 0 && carattere.pointSizeF() > 0) {
+        const double punti = carattere.pointSizeF() * (spazio - MARGINE_PULSANTI) / larghezza;
+        carattere.setPointSizeF(std::max(MINIMO_PUNTI_PULSANTI, punti));
+    }
+    for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i) CmdCurve[i]->setFont(carattere);
+    larghezza = 0;
+    for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i)
         larghezza = std::max(larghezza, CmdCurve[i]->sizeHint().width());
-    const int spazio = W - (PicGrafico->x() + PicGrafico->width()) - 8;
     larghezza = std::max(0, std::min(larghezza, spazio));
     const int altezzaPulsante = std::max(CmdCurve[1]->sizeHint().height() - 4, 18);
     const int altezza = std::max(Pixel(4515), altezzaPulsante * NUMERO_TIPI_GRAFICO);

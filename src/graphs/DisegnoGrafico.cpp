@@ -243,7 +243,7 @@ void DisegnaCurve(Superficie& pic, const TipoGrafico& tipo, bool griglia, TestiG
 
 } // namespace
 
-void ImpostaTipoGrafico(const TipoGrafico& tipo) {
+void ImpostaDatiTipo(const TipoGrafico& tipo) {
     StatoGrafico& g = Grafico;
     g.FattoreY = FattoreUnita[tipo.rigaUnita];
     g.ArrotondamentoY = ArrotondamentoUnita[tipo.rigaUnita];
@@ -259,7 +259,7 @@ void DisegnaGraficoSu(Superficie& pic, bool griglia, TestiGrafico& testi) {
     const TipoGrafico* tipo = DatiTipoGrafico(Grafico.TipoGrafico);
     if (!tipo) return;
     testi.tipoValido = true;
-    ImpostaTipoGrafico(*tipo);
+    ImpostaDatiTipo(*tipo);
     testi.DisplayY = FormattaNumero(0, Grafico.FormatoY);
     testi.Titolo = TitoloTipo(*tipo);
     DisegnaCurve(pic, *tipo, griglia, testi);

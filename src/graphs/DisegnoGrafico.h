@@ -26,7 +26,7 @@ struct TestiGrafico {
 };
 
 // Takes the kind's factor, rounding, unit texts and read-out format into the graph state.
-void ImpostaTipoGrafico(const TipoGrafico& tipo);
+void ImpostaDatiTipo(const TipoGrafico& tipo);
 
 // The whole redraw of the kind Grafico.TipoGrafico: clears `pic`, scales both axes, draws
 // the axis lines, the grid (when `griglia`), the zero line when the Y axis runs below zero,

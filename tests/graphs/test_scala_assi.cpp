@@ -222,7 +222,7 @@ TEST_F(Assi, TypedRangeReadsTheKindsOwnCurve) {
     }
     p.NumPuntiMolla = 200;
     NumeroProgetti = 1;
-    ImpostaTipoGrafico(*DatiTipoGrafico(7));
+    ImpostaDatiTipo(*DatiTipoGrafico(7));
     StatoGrafico& g = Grafico;
     g.ModoZoom = ZOOM_RANGE;
     g.XMin = 50;
