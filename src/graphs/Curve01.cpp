@@ -45,6 +45,9 @@ constexpr double MINIMO_PUNTI_PULSANTI = 6.0;
 // Room a push button takes round its caption.
 constexpr int MARGINE_PULSANTI = 24;
 
+// Help topic of the window.
+constexpr int CONTESTO_GUIDA = 23;
+
 constexpr int FILE_UNITA = 13;
 constexpr int FILE_COMPARA = 3;
 constexpr int FILE_ESCI = 22;
@@ -190,6 +193,7 @@ void CURVE01::CreaMenu() {
 // ---- load, captions and activation ----------------------------------------------------------
 
 void CURVE01::Form_Load() {
+    ImpostaContestoGuida(this, CONTESTO_GUIDA);
     ImpostaTesto();
     FinestraInChiusura = FALSO;
 }
@@ -225,6 +229,12 @@ void CURVE01::Form_Activate() {
     FinestraDisattivata = FALSO;
     Grafico.GraficoAttivo = VERO;
     AttivaMenuCurve(controlli_);
+    // Projects may have been added or computed while another window was in front: the
+    // caption and the chart follow them, with the kind, zoom and ranges kept.
+    if (GraficoImpostato) {
+        ImpostaTesto();
+        DisegnaGrafico();
+    }
 }
 
 void CURVE01::Form_Deactivate() {
@@ -471,10 +481,11 @@ void RidimensionaGrafici(CURVE01& form, int16_t tipo) {
 }
 
 void ImpostaFinestraGrafici(CURVE01& form, int16_t tipo) {
-    if (!Vero(Grafico.GraficoAttivo)) {
+    if (!form.GraficoImpostato) {
+        // Set up once: later resizes keep the kind, the zoom and the ranges.
+        form.GraficoImpostato = true;
         ReimpostaGrafico();
         Grafico.TipoGrafico = tipo;
-        // Set up once: later resizes keep the kind, the zoom and the ranges.
         Grafico.GraficoAttivo = VERO;
         ImpostaRangeFissi();
         form.ApplicaColori();

@@ -61,6 +61,8 @@ class CURVE01 : public FinestraFiglia {
 
     int16_t FinestraDisattivata = FALSO;
     int16_t FinestraInChiusura = FALSO;
+    // The first set-up of the graph state has run (the first resize after opening).
+    bool GraficoImpostato = false;
 
     // ---- public procedures --------------------------------------------------------------
     void Form_Load();

@@ -218,3 +218,17 @@ TEST_F(FinestraGrafici, SpringAloneOpensOnTheSpringForce) {
     EXPECT_FALSE(f.CmdCurve[1]->isEnabled());
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "1000.0");
 }
+
+TEST_F(FinestraGrafici, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    CURVE01& f = Apri();
+    f.CmdCurve[13]->click();
+    auto* altra = new FinestraFiglia;
+    main->AttivaFiglia(altra);
+    Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
+    MostraGrafici(1);
+    EXPECT_EQ(Grafico.TipoGrafico, 13);
+    EXPECT_EQ(AdAnsi(f.windowTitle()), "Graphs - 2 configurations");
+    EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "2000.0");
+    delete altra;
+}
