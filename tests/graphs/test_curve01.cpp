@@ -232,3 +232,12 @@ TEST_F(FinestraGrafici, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "2000.0");
     delete altra;
 }
+
+TEST_F(FinestraGrafici, GeometryNotComputedOpensNothing) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    Progetti[1].NumPunti = 1;
+    MostraGrafici(1);
+    EXPECT_EQ(CURVE01::Istanza(), nullptr);
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 41));
+}
