@@ -2,6 +2,7 @@
 // program ends only through the main window's exit question.
 #include "shell/Main.h"
 #include "geometry_editor/InsGeo01.h"
+#include "graphs/Curve01.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
 #include "tables/Tab01.h"
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     // The start-up creates the geometry editor and the main window shows it.
     kelvra::RegistraEditorGeometria();
     kelvra::RegistraTabelle();
+    kelvra::RegistraGrafici();
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,0 +1,243 @@
+// The graph window as a user meets it: opened through the graphs command of the menus over
+// several computed projects, it shows each curve in its project's colour over labelled,
+// gridded axes, keeps its chart and zoom across resizes and starts afresh when reopened.
+#include "core/Impostazioni.h"
+#include "core/Lingua.h"
+#include "graphs/Curve01.h"
+#include "graphs/StatoGrafico.h"
+#include "platform/SuperficieQt.h"
+#include "platform/Testo.h"
+#include "shell/Avvio.h"
+#include "shell/Comandi.h"
+#include "shell/Main.h"
+#include "support/Risposte.h"
+
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace kelvra;
+
+namespace {
+
+class FinestraGrafici : public test::TabelleAzzerate {
+  protected:
+    void SetUp() override {
+        TabelleAzzerate::SetUp();
+        ReimpostaGrafico();
+        cwd = std::filesystem::current_path();
+        const std::filesystem::path dir(cartella.path().toStdString());
+        std::filesystem::copy_file(
+            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+                "Kelvra3.lng",
+            dir / "Kelvra3.lng");
+        Ganci = {};
+        Ganci.TerminaProgramma = [](int) {};
+        RegistraGrafici();
+        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+        main = &MAIN::Mostra();
+        main->showNormal();
+        main->setGeometry(0, 0, 1280, 900);
+        QCoreApplication::processEvents();
+    }
+    void TearDown() override {
+        delete CURVE01::Istanza();
+        delete MAIN::Istanza();
+        Ganci = {};
+        std::filesystem::current_path(cwd);
+        AzzeraLingua();
+        ReimpostaGrafico();
+        TabelleAzzerate::TearDown();
+    }
+
+    // Project p computed over 0..100 mm of travel, curve `curva` going straight from 0 to `a`.
+    static void Progetto(int p, Curva kelvra::Progetto::*curva, double da, double a) {
+        kelvra::Progetto& pr = Progetti[p];
+        for (int i = 0; i <= 100; ++i) {
+            pr.AsseCorsaRuota[i] = i;
+            (pr.*curva)[i] = da + (a - da) * i / 100.0;
+        }
+        pr.NumPunti = 100;
+        pr.GeometriaInserita = VERO;
+        pr.StatoDatiProgetto = 15;
+        NumeroProgetti = ProgettoSelezionato = static_cast<int16_t>(p);
+    }
+
+    CURVE01& Apri() {
+        MostraGrafici(1);
+        QCoreApplication::processEvents();
+        CURVE01* f = CURVE01::Istanza();
+        EXPECT_NE(f, nullptr);
+        return *f;
+    }
+    static void Ridimensiona(CURVE01& f, int larghezza, int altezza) {
+        f.SottoFinestra()->showNormal();
+        f.SottoFinestra()->resize(larghezza, altezza);
+        QCoreApplication::processEvents();
+    }
+
+    // Pixel column and row of the plot image at a fraction of the axes' span (0 at XMin and
+    // YMin): the plot keeps 1 mm on the left and right and 0.5 mm at the bottom.
+    static int Colonna(const CURVE01& f, double frazione) {
+        const double mm = f.PicGrafico->Dpi() / 25.4;
+        const double larghezza = f.PicGrafico->LarghezzaPixel() / mm - 2;
+        return static_cast<int>(std::floor((1 + frazione * larghezza) * mm));
+    }
+    static int RigaPixel(const CURVE01& f, double frazione) {
+        const double mm = f.PicGrafico->Dpi() / 25.4;
+        const double basso = f.PicGrafico->AltezzaPixel() / mm - 0.5;
+        return static_cast<int>(std::floor((basso - frazione * basso) * mm));
+    }
+    static long Colore(const CURVE01& f, int x, int y) {
+        const QImage& img = f.PicGrafico->Immagine();
+        if (!img.valid(x, y)) return -1;
+        return NumeroColore(QColor(img.pixel(x, y)));
+    }
+    // The rows of column x in a colour.
+    static std::vector<int> Righe(const CURVE01& f, int x, long colore) {
+        std::vector<int> r;
+        for (int y = 0; y < f.PicGrafico->AltezzaPixel(); ++y)
+            if (Colore(f, x, y) == colore) r.push_back(y);
+        return r;
+    }
+    static bool VicinoA(const std::vector<int>& righe, int riga, int tolleranza = 3) {
+        for (int r : righe)
+            if (std::abs(r - riga) <= tolleranza) return true;
+        return false;
+    }
+    static std::string T(const QLabel* l) { return AdAnsi(l->text()); }
+
+    QTemporaryDir cartella;
+    std::filesystem::path cwd;
+    MAIN* main = nullptr;
+};
+
+} // namespace
+
+TEST_F(FinestraGrafici, EveryProjectInItsColourOverLabelledAxes) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
+    Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 1200);
+    Progetto(3, &kelvra::Progetto::CaricoRuota, 0, 3000);
+    CURVE01& f = Apri();
+    EXPECT_EQ(Grafico.TipoGrafico, 1); // computed geometry: the swingarm angle first
+    f.CmdCurve[13]->click();
+
+    EXPECT_EQ(T(f.LblTitleGrafico), "Wheel load [N]");
+    EXPECT_EQ(T(f.LblTitleBottom), "Wheel travel [mm]");
+    // 0..3000 N in ten steps of 300, 0..100 mm in ten steps of 10.
+    for (int j = 0; j <= 10; ++j) {
+        EXPECT_EQ(T(f.LblY1[j]), std::to_string(300 * j) + ".0");
+        EXPECT_EQ(T(f.LblX[j]), std::to_string(10 * j) + ".00");
+    }
+    // Half way along the travel each curve stands at half its end value.
+    const int x = Colonna(f, 0.5);
+    EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[1]), RigaPixel(f, 1172.5 / 3000)));
+    EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[2]), RigaPixel(f, 600.0 / 3000)));
+    EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[3]), RigaPixel(f, 1500.0 / 3000)));
+    // Axis lines on the left and bottom edges; dotted grid lines at the ticks.
+    EXPECT_GT(Righe(f, Colonna(f, 0), ColoreAssi).size(), 100u);
+    EXPECT_EQ(Colore(f, Colonna(f, 0.25), f.PicGrafico->AltezzaPixel() - 2), ColoreAssi);
+    // A tick's column is dotted all the way down; between ticks only the rows' lines cross.
+    EXPECT_GT(Righe(f, Colonna(f, 0.7), ColoreGriglia).size(), 100u);
+    EXPECT_LE(Righe(f, Colonna(f, 0.75), ColoreGriglia).size(), 10u);
+
+    // A hidden curve is not traced but still sets the axis.
+    Grafico.CurvaEsclusa[3] = VERO;
+    f.DisegnaGrafico();
+    EXPECT_TRUE(Righe(f, x, ColoreCurva[3]).empty());
+    EXPECT_EQ(T(f.LblY1[10]), "3000.0");
+}
+
+TEST_F(FinestraGrafici, LabelsFollowTheirTicksAtAnySize) {
+    Progetto(1, &kelvra::Progetto::MomentoForcellone, -17, 83);
+    CURVE01& f = Apri();
+    f.GraficiItem[12]->trigger();
+    for (auto [larghezza, altezza] : {std::pair{1100, 800}, {640, 420}, {1500, 700}}) {
+        Ridimensiona(f, larghezza, altezza);
+        SCOPED_TRACE(std::to_string(larghezza) + " x " + std::to_string(altezza));
+        // -25..95 in eight steps of 15: the last labels are hidden.
+        EXPECT_EQ(T(f.LblY1[0]), "-25.0");
+        EXPECT_EQ(T(f.LblY1[8]), "95.0");
+        EXPECT_TRUE(f.LblY1[9]->isHidden());
+        const int origineX = f.PicGrafico->x() + BORDO_PICTURE;
+        const int origineY = f.PicGrafico->y() + BORDO_PICTURE;
+        for (int j = 0; j <= 10; ++j) {
+            const QRect r = f.LblX[j]->geometry();
+            EXPECT_NEAR(r.center().x(), origineX + Colonna(f, j / 10.0), 2) << "X label " << j;
+        }
+        for (int j = 0; j <= 8; ++j) {
+            const QRect r = f.LblY1[j]->geometry().translated(f.PicAsseY[0]->pos());
+            EXPECT_NEAR(r.center().y(), origineY + RigaPixel(f, j / 8.0), 2) << "Y label " << j;
+        }
+        // The zero line crosses the plot where no curve runs.
+        EXPECT_TRUE(VicinoA(Righe(f, Colonna(f, 0.8), ColoreAssi), RigaPixel(f, 25.0 / 120), 2));
+    }
+}
+
+TEST_F(FinestraGrafici, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
+    CURVE01& f = Apri();
+    f.CmdCurve[13]->click();
+    Grafico.ZoomIndietro = VERO;
+    Grafico.XMinRichiesto = 20;
+    Grafico.XMaxRichiesto = 60;
+    f.DisegnaGrafico();
+    Ridimensiona(f, 900, 600);
+    EXPECT_EQ(Grafico.TipoGrafico, 13);
+    EXPECT_DOUBLE_EQ(Grafico.XMin, 20);
+    EXPECT_EQ(T(f.LblX[0]), "20.00");
+
+    f.close();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(CURVE01::Istanza(), nullptr);
+    CURVE01& g = Apri();
+    EXPECT_EQ(Grafico.TipoGrafico, 1);
+    EXPECT_FALSE(Vero(Grafico.ZoomIndietro));
+    EXPECT_EQ(T(g.LblX[0]), "0.00");
+}
+
+TEST_F(FinestraGrafici, SpringAloneOpensOnTheSpringForce) {
+    kelvra::Progetto& p = Progetti[1];
+    for (int i = 0; i <= 40; ++i) {
+        p.EscursioneMolla[i] = i;
+        p.ForzaMolla[i] = 25.0 * i;
+    }
+    p.NumPuntiMolla = 40;
+    p.MollaInserita = VERO;
+    p.StatoDatiProgetto = 2;
+    NumeroProgetti = 1;
+    CURVE01& f = Apri();
+    EXPECT_EQ(Grafico.TipoGrafico, 7);
+    EXPECT_EQ(T(f.LblTitleGrafico), "Spring force [N]");
+    EXPECT_EQ(T(f.LblTitleBottom), "Spring deflection [mm]");
+    EXPECT_TRUE(f.CmdCurve[7]->isEnabled());
+    EXPECT_FALSE(f.CmdCurve[1]->isEnabled());
+    EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "1000.0");
+}
+
+TEST_F(FinestraGrafici, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    CURVE01& f = Apri();
+    f.CmdCurve[13]->click();
+    auto* altra = new FinestraFiglia;
+    main->AttivaFiglia(altra);
+    Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
+    MostraGrafici(1);
+    EXPECT_EQ(Grafico.TipoGrafico, 13);
+    EXPECT_EQ(AdAnsi(f.windowTitle()), "Graphs - 2 configurations");
+    EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "2000.0");
+    delete altra;
+}
+
+TEST_F(FinestraGrafici, GeometryNotComputedOpensNothing) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    Progetti[1].NumPunti = 1;
+    MostraGrafici(1);
+    EXPECT_EQ(CURVE01::Istanza(), nullptr);
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 41));
+}
