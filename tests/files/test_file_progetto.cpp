@@ -279,72 +279,53 @@ TEST_F(FileProgetto, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
 }
 
 TEST_F(FileProgetto, ComponentFitChecksSetTheFlagsAndTellTheUser) {
+    // The slot: stroke 40, seat distance 200, fitted preload 10, a geometry demanding a shock
+    // of 320 mm; the compatibility flags start at 7 so that every verdict shows.
     struct Caso {
-        const char* nome;
-        std::function<void(Progetto&)> slot;
-        std::function<Avvisi(int16_t)> carica;
-        double (*flag)(const Progetto&);
-        double atteso;
+        char tipo;
+        bool ammortizzatore;
+        int16_t inserito;
+        float a, b; // bump stop length; spring free and coil-bound; shock eye-to-eye
+        int16_t Progetto::*flag;
+        int16_t atteso;
         int messaggio; // -1: none
     };
-    auto tampone = [](int inserito, float scarico) {
-        return [=](int16_t p) {
-            RecordTampone r;
-            r.Tampone.Inserito = int16_t(inserito), r.LungScarico = scarico;
-            return CaricaTampone(r, p);
-        };
-    };
-    auto molla = [](int inserito, float libera, float bloccata) {
-        return [=](int16_t p) {
-            RecordMolla r;
-            r.Molla.Inserito = int16_t(inserito), r.LungLibera = libera;
-            r.LungMaxCompressione = bloccata;
-            return CaricaMolla(r, p);
-        };
-    };
-    auto ammortizzatore = [](float interasse) {
-        return [=](int16_t p) {
-            RecordAmmortizzatore r;
-            r.Inserito = VERO, r.Quote = {0, 0, 60, 200, interasse}, r.Lunghezze = {250, 100};
-            return CaricaAmmortizzatore(r, p);
-        };
-    };
-    auto conAmmortizzatore = [](double corsa) {
-        return [=](Progetto& p) {
-            p.AmmortizzatoreInserito = VERO, p.CorsaAmmortizzatore = corsa;
-            p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
-            p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
-        };
-    };
-    auto geometria = [](Progetto& p) {
-        p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
-        p.AmmortizzatoreCompatibile = 7;
-    };
+    const auto amm = &Progetto::AmmortizzatoreCompatibile;
     const Caso casi[] = {
-        {"bump stop not entered", conAmmortizzatore(60), tampone(0, 20),
-         CAMPO(AmmortizzatoreCompatibile), 0, 40},
-        {"bump stop as long as the stroke", conAmmortizzatore(40), tampone(-1, 40),
-         CAMPO(TamponeCompatibile), 0, 39},
-        {"bump stop shorter", conAmmortizzatore(40.5), tampone(-1, 40), CAMPO(TamponeCompatibile),
-         1, -1},
-        {"spring fits", conAmmortizzatore(60), molla(-1, 210, 100), CAMPO(MollaCompatibile), 1, -1},
-        {"spring too short", conAmmortizzatore(60), molla(-1, 209, 100), CAMPO(MollaCompatibile), 0,
-         31},
-        {"spring not entered", conAmmortizzatore(60), molla(0, 210, 100),
-         CAMPO(AmmortizzatoreCompatibile), 0, 33},
-        {"spring, no shock, coil-bound", [](Progetto& p) { p.MollaCompatibile = 1; },
-         molla(-1, 100, 100), CAMPO(MollaCompatibile), 1, 32},
-        {"shock fits", geometria, ammortizzatore(320), CAMPO(AmmortizzatoreCompatibile), 1, -1},
-        {"shock shorter than the geometry", geometria, ammortizzatore(319),
-         CAMPO(AmmortizzatoreCompatibile), 0, 29},
+        {'t', true, 0, 20, 0, amm, 0, 40},
+        {'t', true, -1, 40, 0, &Progetto::TamponeCompatibile, 0, 39},
+        {'t', true, -1, 39.5f, 0, &Progetto::TamponeCompatibile, 1, -1},
+        {'m', true, -1, 210, 100, &Progetto::MollaCompatibile, 1, -1},
+        {'m', true, -1, 209, 100, &Progetto::MollaCompatibile, 0, 31},
+        {'m', true, 0, 210, 100, amm, 0, 33},
+        {'m', false, -1, 110, 100, &Progetto::MollaCompatibile, 7, 32}, // kept
+        {'a', false, -1, 320, 0, amm, 1, -1},
+        {'a', false, -1, 319, 0, amm, 0, 29},
     };
     for (const Caso& c : casi) {
         AzzeraTabelle();
-        c.slot(Progetti[1]);
-        const Avvisi avvisi = c.carica(1);
-        EXPECT_EQ(c.flag(Progetti[1]), c.atteso) << c.nome;
+        Progetto& p = Progetti[1];
+        p.CorsaAmmortizzatore = 40, p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
+        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO;
+        p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
+        p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
+        Avvisi avvisi;
+        if (c.tipo == 't') {
+            RecordTampone r;
+            r.Tampone.Inserito = c.inserito, r.LungScarico = c.a;
+            avvisi = CaricaTampone(r, 1);
+        } else if (c.tipo == 'm') {
+            RecordMolla r;
+            r.Molla.Inserito = c.inserito, r.LungLibera = c.a, r.LungMaxCompressione = c.b;
+            avvisi = CaricaMolla(r, 1);
+        } else {
+            RecordAmmortizzatore r;
+            r.Inserito = c.inserito, r.Quote = {0, 0, 60, 200, c.a}, r.Lunghezze = {250, 100};
+            avvisi = CaricaAmmortizzatore(r, 1);
+        }
+        EXPECT_EQ(p.*c.flag, c.atteso) << c.tipo << c.a;
         const Avvisi attesi = c.messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, c.messaggio}};
-        EXPECT_EQ(avvisi, attesi) << c.nome;
+        EXPECT_EQ(avvisi, attesi) << c.tipo << c.a;
     }
 }
 
