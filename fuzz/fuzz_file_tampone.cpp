@@ -5,5 +5,7 @@ using namespace kelvra;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     return fuzz::ProvaLettore<files::RecordTampone>(
-        dati, n, files::LUNGHEZZA_TAMPONE, [](const files::RecordTampone& r, int16_t p) { files::CaricaTampone(r, p); }, files::RecordTamponeDa);
+        dati, n, files::LUNGHEZZA_TAMPONE,
+        [](const files::RecordTampone& r, int16_t p) { files::CaricaTampone(r, p); },
+        files::RecordTamponeDa);
 }
