@@ -6,6 +6,7 @@
 #include "files/Record.h"
 #include "files/RecordFile.h"
 #include "files/Slot.h"
+#include "platform/Messaggi.h"
 #include "platform/RisposteDialoghi.h"
 #include "shell/Ganci.h"
 #include "support/CartellaProva.h"
@@ -184,6 +185,9 @@ TEST_F(FileProgetto, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
     ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kv3")), r));
     EXPECT_EQ(r.Geometria.TipoElemento[9], ""); // never stale
     EXPECT_EQ(r.Geometria.TipoGiunzione[4], "");
+    RecordProgetto rp;
+    ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kvp")), rp));
+    EXPECT_EQ(rp.NomeFileAmmortizzatore, std::string(100, '\0')); // an empty path: never filled
 }
 
 struct CasoCampo {
@@ -419,7 +423,10 @@ TEST_F(FileProgetto, LoadsAndWritesClearTheUnsavedFlagsTheyCover) {
     EXPECT_EQ(m, (std::array<int16_t, 5>{}));
     m[MOD_MOLLA] = VERO;
     scelte.fileDaAprire.push_back(Nome("f.kvr"));
+    int attesa = -1;
+    Ganci.MostraInsMolla = [&] { attesa = LivelloCursoreAttesa(); };
     ApriMolla();
+    EXPECT_EQ(attesa, 0); // the editor opens with the ordinary cursor
     EXPECT_EQ(m, (std::array<int16_t, 5>{}));
     EXPECT_EQ(Progetti[1].NomeFileSchema, Nome("f.kv3"));
 }
