@@ -51,4 +51,14 @@ TEST_F(MenuFile, SaveOpenAndCompareGeometryFiles) {
     EXPECT_EQ(scelte.richiesteApri.size(), 3u);
 }
 
+TEST_F(MenuFile, ExitSaveStepWritesTheWholeProject) {
+    Progetti[1].ModificatoFile[MOD_MOLLA] = VERO;
+    AggiornaModificatoProgetto(1);
+    dialoghi.Rispondi(vbYes);
+    PassoSalvataggio();
+    const std::string nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01.kvp";
+    EXPECT_TRUE(std::filesystem::exists(nome));
+    EXPECT_EQ(Progetti[1].ModificatoFile, (std::array<int16_t, 5>{}));
+}
+
 } // namespace
