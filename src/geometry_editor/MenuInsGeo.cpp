@@ -8,6 +8,7 @@
 #include "geometry_editor/InsGeo01.h"
 #include "shell/Comandi.h"
 #include "shell/Ganci.h"
+#include "shell/Main.h"
 
 namespace kelvra {
 
@@ -88,12 +89,12 @@ void SalvaCome(const TipoFile& t) {
 }
 
 // Before data of the kind is replaced: save the changes first when the user wants to.
-void PassoSalvataggio(const TipoFile& t) {
+void PassoSalvataggioTipo(const TipoFile& t) {
     if (Vero(ChiediSalvataggio(Riga(Messaggi, 18), t.tipo))) SalvaCome(t);
 }
 
 void Apri(const TipoFile& t) {
-    PassoSalvataggio(t);
+    PassoSalvataggioTipo(t);
     Chiama(Ganci.*t.apri);
 }
 
@@ -133,6 +134,56 @@ void ComandoComponente(const TipoFile& t, int indice) {
     if (indice == 5) SalvaCome(t);
 }
 
+// ---- whole-project files (File menu) --------------------------------------------------
+
+// Compare: loads further project files beside the ones held, into slot 1 when project 1 has
+// no chain yet, else into the next slots, until the user stops, a load fails or six are held.
+void ConfrontaProgetti() {
+    const int16_t selezionatoPrima = ProgettoSelezionato;
+    int16_t numeroRiuscito = NumeroProgetti;
+    EsitoConfronto = FALSO;
+    CaricatoSchema = FALSO;
+    int16_t slot = Progetti[1].UltimoElemento == 0 ? int16_t{1} : int16_t(NumeroProgetti + 1);
+    while (ProgettoValido(slot)) {
+        NumeroProgetti = ProgettoSelezionato = slot;
+        Chiama(Ganci.ApriProgetto);
+        if (!Vero(CaricatoProgetto)) {
+            NumeroProgetti = numeroRiuscito;
+            ProgettoSelezionato = selezionatoPrima;
+            return;
+        }
+        numeroRiuscito = NumeroProgetti;
+        EsitoConfronto = VERO;
+        if (ProgettoSelezionato >= MAX_PROGETTI) return;
+        if (MsgBox(Riga(Messaggi, 14), vbYesNo + vbQuestion) != vbYes) return;
+        slot = static_cast<int16_t>(NumeroProgetti + 1);
+    }
+}
+
+// Save as: several projects go through the project save dialog; one project is written under
+// its name, or the default name in the program folder when it has none.
+void SalvaProgettoCome() {
+    const int16_t n = NumeroProgetti;
+    if (!ProgettoValido(n)) return;
+    if (n != 1) {
+        if (Ganci.MostraFrmSalva01 && MAIN::Istanza()) Ganci.MostraFrmSalva01(*MAIN::Istanza());
+        return;
+    }
+    std::string nome = Progetti[1].NomeFileProgetto;
+    if (nome.empty()) nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
+    if (Ganci.SalvaProgetto) Ganci.SalvaProgetto(nome, n);
+}
+
+// The File menu's project items: 2 open (after the save question), 3 compare, 6 save as.
+void FileProgettoItem_Click(int indice) {
+    if (indice == 2) {
+        kelvra::PassoSalvataggio();
+        Chiama(Ganci.ApriProgetto);
+    }
+    if (indice == 3) ConfrontaProgetti();
+    if (indice == 6) SalvaProgettoCome();
+}
+
 } // namespace
 
 void INSGEO01::SchemaItem_Click(int Index) {
@@ -159,6 +210,10 @@ void INSGEO01::CollegaMenuComandi() {
             const auto gestore = v.gestore;
             connect(azione, &QAction::triggered, this, [this, k, gestore] { (this->*gestore)(k); });
         }
+    }
+    for (const int k : {2, 3, 6}) {
+        if (auto voce = FileItem.find(k); voce != FileItem.end())
+            connect(voce->second, &QAction::triggered, this, [k] { FileProgettoItem_Click(k); });
     }
     // The Schema menu's file items: open, compare, save as.
     for (const int k : {4, 5, 6}) {

@@ -61,4 +61,25 @@ TEST_F(MenuFile, ExitSaveStepWritesTheWholeProject) {
     EXPECT_EQ(Progetti[1].ModificatoFile, (std::array<int16_t, 5>{}));
 }
 
+TEST_F(MenuFile, FileMenuComparesProjectsIntoTheNextSlots) {
+    Progetti[1].UltimoElemento = 1; // project 1 holds a chain: the compare adds slots
+    ASSERT_TRUE(SalvaProgetto(PercorsoApplicazione + "p.kvp", 1));
+    auto scegli = [this](int indice) {
+        ed->FileItem.at(indice)->setEnabled(true);
+        ed->FileItem.at(indice)->trigger();
+    };
+    scelte.fileDaAprire = {PercorsoApplicazione + "p.kvp", ""};
+    for (int i = 0; i < 4; ++i) dialoghi.Rispondi(vbOK); // what the file lacks
+    dialoghi.Rispondi(vbYes);                            // load another
+    scegli(3);
+    EXPECT_EQ(scelte.richiesteApri.size(), 2u);
+    EXPECT_EQ(NumeroProgetti, 2); // the second load was cancelled: back to the first one
+    EXPECT_EQ(EsitoConfronto, VERO);
+    EXPECT_EQ(Progetti[2].NomeFileProgetto, PercorsoApplicazione + "p.kvp");
+    int dialoghiSalva = 0;
+    Ganci.MostraFrmSalva01 = [&](MAIN&) { ++dialoghiSalva; };
+    scegli(6);
+    EXPECT_EQ(dialoghiSalva, 1);
+}
+
 } // namespace
