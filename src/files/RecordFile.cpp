@@ -76,7 +76,8 @@ void ScrittoreRecord::TestoVariabile(const std::string& testo, size_t massimo) {
 }
 
 bool LeggiFileRegolare(const std::string& nome, size_t massimo, std::string& dati) {
-    const int fd = ::open(nome.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a named pipe chosen by mistake is refused rather than waited on.
+    const int fd = ::open(nome.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
     struct stat st {};
     bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
