@@ -1,6 +1,7 @@
 // Kelvra: the splash window starts the program and hands over to the main window; the
 // program ends only through the main window's exit question.
 #include "shell/Main.h"
+#include "files/FileProgetto.h"
 #include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
 #include "platform/Messaggi.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     kelvra::RegistraEditorGeometria();
     kelvra::RegistraTabelle();
     kelvra::RegistraGrafici();
+    kelvra::RegistraFileProgetto();
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);

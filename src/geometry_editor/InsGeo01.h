@@ -194,6 +194,8 @@ class INSGEO01 : public FinestraFiglia,
     void AmmortizzatoreItem_Click(int Index);
     void MollaItem_Click(int Index);
     void TamponeItem_Click(int Index);
+    // The Schema menu's file items 4 open, 5 compare, 6 save as (MenuInsGeo.cpp).
+    void SchemaItem_Click(int Index);
 
     // ---- EditorGeometria ----------------------------------------------------------------
     std::string Testo(Casella c) const override;

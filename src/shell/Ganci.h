@@ -76,6 +76,28 @@ struct GanciShell {
     // The save step with one project: write the whole-project file of slot `progetto` under
     // the full path `nome`.
     std::function<void(const std::string& nome, int16_t progetto)> SalvaProgetto;
+    // The readers, each asking for its file in the open dialog. The geometry and the whole
+    // project load into NumeroProgetti, the components into ProgettoSelezionato (and open
+    // their editor); each reports through its Caricato... flag, and a cancel changes nothing.
+    std::function<void()> ApriSchema;
+    std::function<void()> ApriProgetto;
+    std::function<void()> ApriAmmortizzatore;
+    std::function<void()> ApriMolla;
+    std::function<void()> ApriTampone;
+    // The writers: the file of slot `progetto` under the full path `nome`; true when it was
+    // written (the slot then keeps `nome` as that file's path). On a failure the user has been
+    // told, the file already there and the slot's path stay as they were.
+    std::function<bool(const std::string& nome, int16_t progetto)> SalvaSchema;
+    std::function<bool(const std::string& nome, int16_t progetto)> SalvaAmmortizzatore;
+    std::function<bool(const std::string& nome, int16_t progetto)> SalvaMolla;
+    std::function<bool(const std::string& nome, int16_t progetto)> SalvaTampone;
+    // The save dialog of one file kind (1 geometry, 2 shock absorber, 3 spring, 4 bump stop)
+    // with several projects held. Empty: the callers save the newest project alone.
+    std::function<void(int16_t tipo)> MostraFrmSalvaTipo;
+    // Slot `da` copied whole into slot `a`, ready for the solver (compare commands), or only
+    // its linkage (add project).
+    std::function<void(int16_t da, int16_t a)> CopiaProgetto;
+    std::function<void(int16_t da, int16_t a)> AggiungiProgetto;
     // (end of the project files' hooks)
 
     // ---- ending the program

@@ -1,0 +1,232 @@
+#include "files/FileProgetto.h"
+
+#include "core/Cinematica.h"
+#include "core/DatiStatici.h"
+#include "core/Lingua.h"
+#include "core/Progetti.h"
+#include "core/Seams.h"
+#include "files/Assegna.h"
+#include "files/Record.h"
+#include "files/RecordFile.h"
+#include "files/Slot.h"
+#include "platform/Dialoghi.h"
+#include "platform/Messaggi.h"
+#include "shell/Ganci.h"
+
+#include <initializer_list>
+
+namespace kelvra {
+
+namespace {
+
+constexpr int MSG_NESSUN_FILE = 38; // no file chosen, or it does not exist
+constexpr int MSG_FILE_ILLEGGIBILE = 64;
+constexpr int MSG_FILE_NON_SCRITTO = 65;
+
+void Chiama(const std::function<void()>& gancio) {
+    if (gancio) gancio();
+}
+
+std::string ChiediFile(const std::string& filtro, const std::string& titolo,
+                       const std::string& cartella = {}) {
+    RichiestaFile richiesta;
+    richiesta.filtro = filtro;
+    richiesta.titolo = titolo;
+    richiesta.cartella = cartella;
+    return DialogoApriFile(richiesta);
+}
+
+// The record of a named file; false after the critical message.
+template <class R> bool LeggiRecord(const std::string& nome, size_t lunghezza, R& r) {
+    std::string dati;
+    if (!files::LeggiFileRegolare(nome, lunghezza + files::MARGINE_LETTURA, dati)) {
+        MsgBox(Riga(Messaggi, MSG_NESSUN_FILE), vbCritical);
+        return false;
+    }
+    if (!files::Decodifica(dati, r)) {
+        MsgBox(Riga(Messaggi, MSG_FILE_ILLEGGIBILE), vbCritical);
+        return false;
+    }
+    return true;
+}
+
+bool ScriviRecord(const std::string& nome, const std::string& dati) {
+    if (files::ScriviFileAtomico(nome, dati)) return true;
+    MsgBox(Riga(Messaggi, MSG_FILE_NON_SCRITTO), vbCritical);
+    return false;
+}
+
+void MostraAvvisi(const files::Avvisi& avvisi) {
+    for (const files::Avviso& a : avvisi) MsgBox(Riga(*a.sezione, a.riga), vbInformation);
+}
+
+void Salvato(int16_t p, std::initializer_list<TipoModifica> tipi) {
+    for (TipoModifica t : tipi) Progetti[size_t(p)].ModificatoFile[t] = FALSO;
+    AggiornaModificatoProgetto(p);
+}
+
+// The geometry editor shows slot NumeroProgetti again; when its check accepts the linkage the
+// solver runs on it.
+void AggiornaGeometria() {
+    Chiama(Ganci.AttivaInsGeo);
+    if (Ganci.ControlloVariabiliInsGeo && Ganci.ControlloVariabiliInsGeo()) {
+        CalcolaCinematica();
+        Chiama(Ganci.AttivaInsGeo);
+    }
+}
+
+// The frame of the component readers: dialog, read, load and checks, editor.
+template <class R>
+void ApriComponente(const std::string& parola, const std::string& estensione, size_t lunghezza,
+                    files::Avvisi (*carica)(R, int16_t), std::string Progetto::*percorso,
+                    int16_t& caricato, std::initializer_list<TipoModifica> tipi,
+                    const std::function<void()>& editor) {
+    const int16_t p = ProgettoSelezionato;
+    if (!ProgettoValido(p)) return;
+    const std::string nome = ChiediFile(parola + " (*." + estensione + ")|*." + estensione,
+                                        Riga(TestiCommon, 6) + " " + parola);
+    if (nome.empty()) return;
+    R r;
+    if (!LeggiRecord(nome, lunghezza, r)) return;
+    files::Avvisi avvisi;
+    {
+        CursoreAttesa attesa;
+        avvisi = carica(std::move(r), p);
+        Progetti[size_t(p)].*percorso = nome;
+        Progetti[size_t(p)].NomeConfigurazione = nome;
+        Salvato(p, tipi);
+    }
+    MostraAvvisi(avvisi);
+    caricato = VERO;
+    Chiama(editor);
+}
+
+template <class R>
+bool SalvaComponente(const std::string& nome, int16_t p, R (*record)(int16_t),
+                     std::string Progetto::*percorso, TipoModifica tipo) {
+    if (!ProgettoValido(p)) return false;
+    if (!ScriviRecord(nome, files::Codifica(record(p)))) return false;
+    Progetti[size_t(p)].*percorso = nome;
+    Salvato(p, {tipo});
+    return true;
+}
+
+} // namespace
+
+void ApriSchema(int16_t& annullato) {
+    const std::string nome =
+        ChiediFile(Riga(TestiInsGeo01, 18) + " (*.Kv3)|*.Kv3",
+                   Riga(TestiCommon, 6) + " " + Riga(TestiInsGeo01, 19), PercorsoApplicazione);
+    annullato = VERO;
+    CaricatoSchema = FALSO;
+    const int16_t n = NumeroProgetti;
+    if (nome.empty() || !ProgettoValido(n)) return;
+    files::RecordSchema r;
+    if (!LeggiRecord(nome, files::LUNGHEZZA_SCHEMA, r)) return;
+    CursoreAttesa attesa;
+    Progetti[size_t(n)].NomeFileSchema = nome;
+    Progetti[size_t(n)].NomeConfigurazione = nome;
+    files::CaricaSchema(r, n);
+    annullato = FALSO;
+    CaricatoSchema = VERO;
+    AggiornaGeometria();
+    Salvato(n, {MOD_SCHEMA});
+}
+
+bool SalvaSchema(const std::string& nome, int16_t p) {
+    return SalvaComponente(nome, p, &files::RecordSchemaDa, &Progetto::NomeFileSchema, MOD_SCHEMA);
+}
+
+void ApriProgetto() {
+    CaricatoProgetto = FALSO;
+    const std::string nome = ChiediFile(Riga(TestiCommon, 12) + " (*.kvp)|*.kvp",
+                                        Riga(TestiCommon, 6) + " " + Riga(TestiCommon, 12));
+    const int16_t n = NumeroProgetti;
+    if (nome.empty() || !ProgettoValido(n)) return;
+    files::RecordProgetto r;
+    if (!LeggiRecord(nome, files::LUNGHEZZA_PROGETTO, r)) return;
+    // The whole project goes into one slot, the one both project numbers designate.
+    ProgettoSelezionato = n;
+    bool senzaAmmortizzatore = false;
+    MostraAvvisi(files::ControllaProgetto(r, senzaAmmortizzatore));
+    CursoreAttesa attesa;
+    Progetto& pr = Progetti[size_t(n)];
+    pr.NomeFileProgetto = nome;
+    pr.NomeConfigurazione = nome;
+    files::CaricaProgetto(r, n);
+    CaricatoProgetto = VERO;
+    CalcolaDatiStaticiAmmortizzatore();
+    if (Vero(pr.GeometriaInserita) && senzaAmmortizzatore) pr.AmmortizzatoreCompatibile = 0;
+    if (Vero(pr.GeometriaInserita))
+        AggiornaGeometria();
+    else
+        Chiama(Ganci.AttivaInsGeo);
+    if (Vero(pr.AmmortizzatoreInserito)) Chiama(Ganci.AttivaInsAmmortizzatore);
+    if (Vero(pr.MollaInserita)) Chiama(Ganci.AttivaInsMolla);
+    if (Vero(pr.TamponeInserito)) Chiama(Ganci.AttivaInsTampone);
+    Salvato(n, {MOD_PROGETTO, MOD_SCHEMA, MOD_AMMORTIZZATORE, MOD_MOLLA, MOD_TAMPONE});
+}
+
+bool SalvaProgetto(const std::string& nome, int16_t p) {
+    if (!ProgettoValido(p)) return false;
+    if (!ScriviRecord(nome, files::Codifica(files::RecordProgettoDa(p)))) return false;
+    Progetti[size_t(p)].NomeFileProgetto = nome;
+    Salvato(p, {MOD_PROGETTO, MOD_SCHEMA, MOD_AMMORTIZZATORE, MOD_MOLLA, MOD_TAMPONE});
+    return true;
+}
+
+void ApriAmmortizzatore() {
+    ApriComponente(Riga(TestiInsGeo01, 15), "kva", files::LUNGHEZZA_AMMORTIZZATORE,
+                   &files::CaricaAmmortizzatore, &Progetto::NomeFileAmmortizzatore,
+                   CaricatoAmmortizzatore, {MOD_AMMORTIZZATORE, MOD_MOLLA, MOD_TAMPONE},
+                   Ganci.MostraInsAmmortizzatore);
+}
+
+void ApriMolla() {
+    ApriComponente(Riga(TestiInsGeo01, 4), "kvr", files::LUNGHEZZA_MOLLA, &files::CaricaMolla,
+                   &Progetto::NomeFileMolla, CaricatoMolla, {MOD_MOLLA}, Ganci.MostraInsMolla);
+}
+
+void ApriTampone() {
+    ApriComponente(Riga(TestiInsGeo01, 20), "kvt", files::LUNGHEZZA_TAMPONE, &files::CaricaTampone,
+                   &Progetto::NomeFileTampone, CaricatoTampone, {MOD_TAMPONE},
+                   Ganci.MostraInsTampone);
+}
+
+bool SalvaAmmortizzatore(const std::string& nome, int16_t p) {
+    return SalvaComponente(nome, p, &files::RecordAmmortizzatoreDa,
+                           &Progetto::NomeFileAmmortizzatore, MOD_AMMORTIZZATORE);
+}
+
+bool SalvaMolla(const std::string& nome, int16_t p) {
+    return SalvaComponente(nome, p, &files::RecordMollaDa, &Progetto::NomeFileMolla, MOD_MOLLA);
+}
+
+bool SalvaTampone(const std::string& nome, int16_t p) {
+    return SalvaComponente(nome, p, &files::RecordTamponeDa, &Progetto::NomeFileTampone,
+                           MOD_TAMPONE);
+}
+
+void ImpostaStampante() {
+    DialogoImpostaStampante();
+}
+
+void RegistraFileProgetto() {
+    Ganci.SalvaProgetto = [](const std::string& nome, int16_t p) { SalvaProgetto(nome, p); };
+    Ganci.ApriSchema = [] {
+        int16_t annullato = FALSO;
+        ApriSchema(annullato);
+    };
+    Ganci.ApriProgetto = &ApriProgetto;
+    Ganci.ApriAmmortizzatore = &ApriAmmortizzatore;
+    Ganci.ApriMolla = &ApriMolla;
+    Ganci.ApriTampone = &ApriTampone;
+    Ganci.SalvaSchema = &SalvaSchema;
+    Ganci.SalvaAmmortizzatore = &SalvaAmmortizzatore;
+    Ganci.SalvaMolla = &SalvaMolla;
+    Ganci.SalvaTampone = &SalvaTampone;
+    Ganci.CopiaProgetto = &files::CopiaProgetto;
+    Ganci.AggiungiProgetto = &files::AggiungiProgetto;
+}
+
+} // namespace kelvra

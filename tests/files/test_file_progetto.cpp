@@ -1,0 +1,447 @@
+// The project and component files: byte layouts against files assembled here from the layout,
+// the old-format fallbacks, the fit checks, round trips, and what failures leave behind.
+#include "core/Progetti.h"
+#include "files/Assegna.h"
+#include "files/FileProgetto.h"
+#include "files/Record.h"
+#include "files/RecordFile.h"
+#include "files/Slot.h"
+#include "platform/Messaggi.h"
+#include "platform/RisposteDialoghi.h"
+#include "shell/Ganci.h"
+#include "support/CartellaProva.h"
+#include "support/Risposte.h"
+
+#include <cstring>
+#include <functional>
+
+using namespace kelvra;
+using namespace kelvra::files;
+
+namespace {
+
+// A file assembled field by field at the offsets of the layout.
+struct Byte {
+    std::string d;
+    explicit Byte(size_t n) : d(n, '\0') {}
+    Byte& i16(size_t o, int v) {
+        d[o] = char(v & 0xFF), d[o + 1] = char((uint16_t(v) >> 8) & 0xFF);
+        return *this;
+    }
+    Byte& f32(size_t o, float v) {
+        std::memcpy(&d[o], &v, 4); // the test machine is little-endian, as the files are
+        return *this;
+    }
+    // Variable texts from `o`; answers where they end.
+    size_t variabili(size_t o, const std::vector<std::string>& testi) {
+        for (const auto& t : testi)
+            i16(o, int(t.size())).d.replace(o + 2, t.size(), t), o += 2 + t.size();
+        return o;
+    }
+};
+
+const std::vector<std::string> QUATTRO_ASTE = {"F", "A", "S", "M",           "", "", "", "", "",
+                                               "",  "",  "",  "ASTA_TRIANG", "", "", ""};
+
+class FileProgetto : public test::TabelleAzzerate {
+  protected:
+    void SetUp() override {
+        TabelleAzzerate::SetUp();
+        for (auto* s : {&Messaggi, &TestiFrmMenu, &TestiCommon, &TestiInsGeo01}) {
+            s->clear();
+            for (int i = 0; i < 100; ++i) s->push_back("L" + std::to_string(i));
+        }
+        RegistraFileProgetto();
+    }
+    void TearDown() override {
+        Ganci = GanciShell{};
+        TabelleAzzerate::TearDown();
+    }
+    std::string Nome(const std::string& n) { return (cartella.cartella / n).string(); }
+    // Writes `dati` as the file `n` and answers the open dialog with it.
+    std::string Offri(const std::string& n, const std::string& dati) {
+        test::ScriviFile(Nome(n), dati);
+        scelte.fileDaAprire.push_back(Nome(n));
+        return Nome(n);
+    }
+    std::vector<std::string> Testi() const {
+        std::vector<std::string> t;
+        for (const auto& m : dialoghi.mostrati) t.push_back(m.testo);
+        return t;
+    }
+    test::CartellaProva cartella{"kelvra_files"};
+    RisposteDialoghi scelte;
+};
+
+TEST_F(FileProgetto, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte) {
+    Byte b(2000);
+    b.i16(0, 3).i16(2, 1).i16(4, 1).i16(6, 1).i16(8, 1);
+    b.f32(10, -1).f32(14, 2).f32(18, 500).f32(22, 300).f32(26, 40).f32(30, 60);
+    b.f32(34 + 24 * 1 + 8, 77);    // link of slot 1, end point x
+    b.f32(298 + 32 * 2 + 24, 88);  // rocker of slot 2, fourth point x
+    b.f32(650 + 24 * 3 + 12, 99);  // shock of slot 3, other mount y
+    b.i16(914 + 2 * (2 + 11), -1); // fixed-vertex option 1 of slot 2
+    b.i16(958, 1);
+    const size_t fine = b.variabili(960, QUATTRO_ASTE);
+    ASSERT_EQ(fine, 960u + 32 + 4 + 11);
+    b.f32(fine, 305.5f);
+    b.d.resize(fine + 4);
+    const std::string nome = Offri("four.kv3", b.d);
+    Ganci.ApriSchema();
+
+    const Progetto& p = Progetti[1];
+    EXPECT_EQ(CaricatoSchema, VERO);
+    EXPECT_EQ(p.NomeFileSchema, nome);
+    EXPECT_EQ(p.UltimoElemento, 3);
+    EXPECT_EQ(p.TipoGiunzione[1], "ASTA_TRIANG");
+    EXPECT_TRUE((p.DatiForcellone.P == std::array<Punto, 3>{{{-1, 2}, {500, 300}, {40, 60}}}));
+    EXPECT_EQ(p.DatiAsta[1].P[1].X, 77);
+    EXPECT_EQ(p.DatiSquadretta[2].P[3].X, 88);
+    EXPECT_EQ(p.DatiMolla[3].P[1].Y, 99);
+    EXPECT_EQ(p.OpzioneFix[2][1], -1);
+    EXPECT_EQ(p.AmmortizzatoreFisso, 1);
+    EXPECT_EQ(p.RaggioRuota, 305.5f);
+    EXPECT_EQ(ContaAste, 1);
+
+    ASSERT_TRUE(SalvaSchema(Nome("back.kv3"), 1));
+    EXPECT_TRUE(test::LeggiFile(Nome("back.kv3")) == b.d);
+}
+
+// Slot 1 filled with values that differ field by field, on a three-junction chain.
+void RiempiProgetto(Progetto& p) {
+    const char* lettere[] = {"F", "A", "S", "A", "S", "A", "S", "M"};
+    p.UltimoElemento = 7;
+    for (int k = 0; k <= 7; ++k) p.TipoElemento[size_t(k)] = lettere[k];
+    p.TipoElemento[9] = "A"; // stale, above the chain
+    p.NumeroGiunzioniProgetto = 3;
+    p.TipoGiunzione = {"", "ASTA_TRIANG", "TRIANG_ASTA", "ASTA_TRIANG", "ASTA_ASTA"};
+    p.DatiForcellone.P = {Punto{1, 2}, Punto{550, 310}, Punto{90, 20}};
+    // Only what the chain holds: a reader takes nothing else.
+    for (size_t k = 1; k <= 7; ++k) {
+        if (p.TipoElemento[k] == "A") p.DatiAsta[k].P[1] = {float(k), 2.5f};
+        if (p.TipoElemento[k] == "S") p.DatiSquadretta[k].P[2] = {1.25f, float(k)};
+    }
+    p.DatiMolla[7].P[1] = {7.5f, 3};
+    for (size_t i = 0; i <= MAX_RIGHE; ++i) {
+        p.CostanteMolla[i] = 10.5, p.ForzaMolla[i] = double(i) * 10.5 + 1;
+        p.CostanteTampone[i] = 3.25, p.ForzaTampone[i] = double(i) + 2;
+    }
+    p.LungMollaLibera = 250.5, p.LungMollaMaxCompressione = 120, p.PrecaricoMollaInserita = 7;
+    p.QuotaA = 30, p.QuotaB = 31, p.CorsaAmmortizzatore = 60, p.LungMollaAmmortizzatore = 210;
+    p.InterasseAmmortizzatore = 330, p.LungTamponeScarico = 22, p.LungTamponeMaxCompressione = 6;
+    p.PressioneGas = 12, p.DiametroGas = 46, p.ForzaGas = 200;
+    p.GeometriaInserita = p.MollaInserita = p.AmmortizzatoreInserito = p.TamponeInserito = VERO;
+    p.TamponeCompatibile = p.AmmortizzatoreCompatibile = 1; // 0: no static shock rerun
+    p.ModoMolla = 2, p.ModoTampone = 1, p.NumeroMolle = 2, p.StatoDatiProgetto = 15;
+    p.NumPunti = 120, p.NumPuntiAmmortizzatore = 50, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
+    p.PrecaricoSetup = 12.5, p.AmmortizzatoreFisso = 1;
+    p.DescrizioneMolla = "Progressive", p.DescrizioneProgetto1 = "Race";
+    p.NomeFileMolla = "/tmp/k/molla.kvr", p.NomeFileTampone = "/tmp/k/t.kvt";
+}
+
+TEST_F(FileProgetto, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
+    RiempiProgetto(Progetti[1]);
+    struct Caso {
+        const char* nome;
+        bool (*salva)(const std::string&, int16_t);
+        void (*apri)();
+        std::function<std::string(int16_t)> record;
+    };
+    const Caso casi[] = {
+        {"a.kv3", SalvaSchema, [] { Ganci.ApriSchema(); },
+         [](int16_t p) { return Codifica(RecordSchemaDa(p)); }},
+        {"a.kvp", SalvaProgetto, ApriProgetto,
+         [](int16_t p) { return Codifica(RecordProgettoDa(p)); }},
+        {"a.kva", SalvaAmmortizzatore, ApriAmmortizzatore,
+         [](int16_t p) { return Codifica(RecordAmmortizzatoreDa(p)); }},
+        {"a.kvr", SalvaMolla, ApriMolla, [](int16_t p) { return Codifica(RecordMollaDa(p)); }},
+        {"a.kvt", SalvaTampone, ApriTampone,
+         [](int16_t p) { return Codifica(RecordTamponeDa(p)); }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        NumeroProgetti = ProgettoSelezionato = 1;
+        ASSERT_TRUE(c.salva(Nome(c.nome), 1));
+        const std::string scritto = test::LeggiFile(Nome(c.nome));
+        Progetti[2] = Progetto{};
+        NumeroProgetti = ProgettoSelezionato = 2;
+        scelte.fileDaAprire.push_back(Nome(c.nome));
+        c.apri();
+        EXPECT_TRUE(c.record(2) == scritto);
+        if (std::string(c.nome) == "a.kvp") {
+            EXPECT_EQ(Progetti[2].TipoGiunzione[3], "ASTA_TRIANG");
+            EXPECT_EQ(Progetti[2].PrecaricoSetup, 12.5);
+        }
+    }
+    // The letters and junction texts need 41 characters: the record grew by the difference.
+    EXPECT_EQ(test::LeggiFile(Nome("a.kv3")).size(), LUNGHEZZA_SCHEMA + 41 - 32);
+    EXPECT_EQ(test::LeggiFile(Nome("a.kvp")).size(), 22486u + 32 + 41);
+    RecordSchema r;
+    ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kv3")), r));
+    EXPECT_EQ(r.Geometria.TipoElemento[9], ""); // never stale
+    EXPECT_EQ(r.Geometria.TipoGiunzione[4], "");
+    RecordProgetto rp;
+    ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kvp")), rp));
+    EXPECT_EQ(rp.NomeFileAmmortizzatore, std::string(100, '\0')); // an empty path: never filled
+}
+
+struct CasoCampo {
+    size_t offset;
+    bool intero;
+    float valore;
+    double (*campo)(const Progetto&);
+};
+
+void VerificaCampi(const char* nome, const std::vector<CasoCampo>& campi, size_t lunghezza,
+                   void (*apri)(), const std::string& file) {
+    Byte b(lunghezza);
+    for (const auto& c : campi)
+        c.intero ? b.i16(c.offset, int(c.valore)) : b.f32(c.offset, c.valore);
+    AzzeraTabelle();
+    test::ScriviFile(file, b.d);
+    RisposteDialoghi d;
+    d.fileDaAprire.push_back(file);
+    apri();
+    for (const auto& c : campi)
+        EXPECT_EQ(c.campo(Progetti[1]), c.valore) << nome << " @" << c.offset;
+}
+
+#define CAMPO(expr) [](const Progetto& p) -> double { return p.expr; }
+
+TEST_F(FileProgetto, ComponentFieldsLandAtTheirOffsets) {
+    VerificaCampi("kvt",
+                  {{4 + 4, false, 2.5f, CAMPO(CostanteTampone[1])},
+                   {4008 + 8, false, 30, CAMPO(ForzaTampone[2])},
+                   {8012, true, -1, CAMPO(TamponeInserito)},
+                   {9016, false, 25.5f, CAMPO(LungTamponeScarico)},
+                   {9020, false, 8.25f, CAMPO(LungTamponeMaxCompressione)}},
+                  LUNGHEZZA_TAMPONE, ApriTampone, Nome("c.kvt"));
+    VerificaCampi("kvr",
+                  {{4008 + 12, false, 500, CAMPO(ForzaMolla[3])},
+                   {8012, true, -1, CAMPO(MollaInserita)},
+                   {9016, true, 2, CAMPO(NumeroMolle)},
+                   {9018, false, 250.5f, CAMPO(LungMollaLibera)},
+                   {9022, false, 120, CAMPO(LungMollaMaxCompressione)}},
+                  LUNGHEZZA_MOLLA, ApriMolla, Nome("c.kvr"));
+    VerificaCampi("kva",
+                  {{16, false, 330, CAMPO(InterasseAmmortizzatore)},
+                   {20, true, -1, CAMPO(AmmortizzatoreInserito)},
+                   {22, true, 1, CAMPO(MollaCompatibile)},
+                   {1030 + 4, false, 9.5f, CAMPO(CostanteMolla[1])},
+                   {5034 + 4, false, 40, CAMPO(ForzaMolla[1])},
+                   {9038, true, -1, CAMPO(MollaInserita)},
+                   {14150 + 4, false, 70, CAMPO(ForzaTampone[1])},
+                   {19260, false, 200, CAMPO(LungMollaLibera)},
+                   {19268, false, 20, CAMPO(LungTamponeScarico)},
+                   {19278, false, 12, CAMPO(PressioneGas)},
+                   {19286, false, 300, CAMPO(ForzaGas)}},
+                  LUNGHEZZA_AMMORTIZZATORE, ApriAmmortizzatore, Nome("c.kva"));
+}
+
+TEST_F(FileProgetto, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
+    const size_t v = 32 + 1; // a swingarm alone: one letter
+    auto progetto = [&](float libera, float scarico) {
+        Byte b(LUNGHEZZA_PROGETTO);
+        b.variabili(960, {"F", "", "", "", "", "", "", "", "", "", "", "", "", "", "", ""});
+        b.i16(960 + v, 250).i16(962 + v, 120).i16(964 + v, 7).i16(13310 + v, 25).i16(13312 + v, 10);
+        return b.i16(22468 + v, 12).f32(22428 + v, libera).f32(22440 + v, scarico).d;
+    };
+    struct Caso {
+        const char* nome;
+        std::string dati;
+        void (*apri)();
+        double libera, scarico;
+    };
+    const Caso casi[] = {
+        {"o.kvt", Byte(LUNGHEZZA_TAMPONE).i16(0, 25).i16(2, 10).d, ApriTampone, 0, 25},
+        {"n.kvt", Byte(LUNGHEZZA_TAMPONE).i16(0, 25).f32(9016, 26.5f).d, ApriTampone, 0, 26.5},
+        {"o.kvr", Byte(LUNGHEZZA_MOLLA).i16(0, 250).i16(2, 120).d, ApriMolla, 250, 0},
+        {"o.kva", Byte(LUNGHEZZA_AMMORTIZZATORE).i16(1026, 250).i16(10142, 25).d,
+         ApriAmmortizzatore, 250, 25},
+        {"o.kvp", progetto(0, 0), ApriProgetto, 250, 25},
+        {"n.kvp", progetto(251.5f, 24.5f), ApriProgetto, 251.5, 24.5},
+    };
+    for (const Caso& c : casi) {
+        AzzeraTabelle();
+        Offri(c.nome, c.dati);
+        c.apri();
+        EXPECT_EQ(Progetti[1].LungMollaLibera, c.libera) << c.nome;
+        EXPECT_EQ(Progetti[1].LungTamponeScarico, c.scarico) << c.nome;
+    }
+    EXPECT_EQ(Progetti[1].PrecaricoSetup, 12); // no exact value in older files
+}
+
+TEST_F(FileProgetto, ComponentFitChecksSetTheFlagsAndTellTheUser) {
+    // The slot: stroke 40, seat distance 200, fitted preload 10, a geometry demanding a shock
+    // of 320 mm; the compatibility flags start at 7 so that every verdict shows.
+    struct Caso {
+        char tipo;
+        bool ammortizzatore;
+        int16_t inserito;
+        float a, b; // bump stop length; spring free and coil-bound; shock eye-to-eye
+        int16_t Progetto::*flag;
+        int16_t atteso;
+        int messaggio; // -1: none
+    };
+    const auto amm = &Progetto::AmmortizzatoreCompatibile;
+    const Caso casi[] = {
+        {'t', true, 0, 20, 0, amm, 0, 40},
+        {'t', true, -1, 40, 0, &Progetto::TamponeCompatibile, 0, 39},
+        {'t', true, -1, 39.5f, 0, &Progetto::TamponeCompatibile, 1, -1},
+        {'m', true, -1, 210, 100, &Progetto::MollaCompatibile, 1, -1},
+        {'m', true, -1, 209, 100, &Progetto::MollaCompatibile, 0, 31},
+        {'m', true, 0, 210, 100, amm, 0, 33},
+        {'m', false, -1, 110, 100, &Progetto::MollaCompatibile, 7, 32}, // kept
+        {'a', false, -1, 320, 0, amm, 1, -1},
+        {'a', false, -1, 319, 0, amm, 0, 29},
+    };
+    for (const Caso& c : casi) {
+        AzzeraTabelle();
+        Progetto& p = Progetti[1];
+        p.CorsaAmmortizzatore = 40, p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
+        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO;
+        p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
+        p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
+        Avvisi avvisi;
+        if (c.tipo == 't') {
+            RecordTampone r;
+            r.Tampone.Inserito = c.inserito, r.LungScarico = c.a;
+            avvisi = CaricaTampone(r, 1);
+        } else if (c.tipo == 'm') {
+            RecordMolla r;
+            r.Molla.Inserito = c.inserito, r.LungLibera = c.a, r.LungMaxCompressione = c.b;
+            avvisi = CaricaMolla(r, 1);
+        } else {
+            RecordAmmortizzatore r;
+            r.Inserito = c.inserito, r.Quote = {0, 0, 60, 200, c.a}, r.Lunghezze = {250, 100};
+            avvisi = CaricaAmmortizzatore(r, 1);
+        }
+        EXPECT_EQ(p.*c.flag, c.atteso) << c.tipo << c.a;
+        const Avvisi attesi = c.messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, c.messaggio}};
+        EXPECT_EQ(avvisi, attesi) << c.tipo << c.a;
+    }
+}
+
+TEST_F(FileProgetto, ProjectReaderTellsWhatTheFileLacks) {
+    struct Caso {
+        std::string percorsoAmmortizzatore;
+        std::vector<std::string> attesi;
+        int16_t compatibile;
+    };
+    const Caso casi[] = {
+        {std::string(100, '\0'), {"L36", "L37"}, 0},
+        {std::string(100, ' '), {"L36", "L37"}, 0}, // blank is absent
+        {"/x/a.kva", {"L35", "L37"}, 1},
+    };
+    for (const Caso& c : casi) {
+        AzzeraTabelle();
+        dialoghi.mostrati.clear();
+        RecordProgetto r;
+        r.GeometriaInserita = VERO, r.Inseriti[0] = VERO, r.MollaCompatibile = 1;
+        r.AmmortizzatoreCompatibile = 1, r.NomeFileAmmortizzatore = c.percorsoAmmortizzatore;
+        r.Geometria.TipoElemento[0] = "F";
+        Offri("p.kvp", Codifica(r));
+        ApriProgetto();
+        EXPECT_EQ(Testi(), c.attesi);
+        EXPECT_EQ(Progetti[1].AmmortizzatoreCompatibile, c.compatibile);
+        EXPECT_EQ(CaricatoProgetto, VERO);
+    }
+}
+
+TEST_F(FileProgetto, CountRuleStopsBeforeTheFirstZeroForce) {
+    const std::pair<size_t, int16_t> casi[] = {{61, 60}, {1, 0}, {0, 1000}, {1000, 999}};
+    for (auto [zero, atteso] : casi) {
+        Colonna f;
+        f.fill(5);
+        if (zero > 0) f[zero] = 0;
+        f[0] = 0; // row 0 never counts
+        EXPECT_EQ(UltimaRigaForza(f), atteso);
+        RecordTampone r;
+        r.Tampone.Inserito = VERO, r.Tampone.Forza = f;
+        CaricaTampone(r, 1);
+        EXPECT_EQ(Progetti[1].NumPuntiTampone, atteso);
+        EXPECT_EQ(Progetti[1].EscursioneTampone[1000], 1000);
+    }
+}
+
+TEST_F(FileProgetto, FailuresChangeNothing) {
+    RiempiProgetto(Progetti[1]);
+    Progetti[1].NomeFileProgetto = Progetti[1].NomeConfigurazione = "keep";
+    const std::string prima = Codifica(RecordProgettoDa(1));
+    test::ScriviFile(Nome("short.kvt"), std::string(900, '\0'));
+    test::ScriviFile(Nome("bad.kv3"), Byte(1028).i16(960, 30000).d);
+    const std::pair<std::string, std::string> aperture[] = {{"", ""},
+                                                            {Nome("missing.kvp"), "L38"},
+                                                            {Nome("short.kvt"), "L64"},
+                                                            {Nome("bad.kv3"), "L64"}};
+    void (*lettori[])() = {ApriProgetto, ApriAmmortizzatore, ApriMolla, ApriTampone,
+                           [] { Ganci.ApriSchema(); }};
+    for (const auto& [file, messaggio] : aperture) {
+        for (auto apri : lettori) {
+            dialoghi.mostrati.clear();
+            scelte.fileDaAprire.push_back(file);
+            apri();
+            EXPECT_EQ(Testi(), messaggio.empty() ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{messaggio});
+            EXPECT_TRUE(Codifica(RecordProgettoDa(1)) == prima);
+            EXPECT_EQ(Progetti[1].NomeConfigurazione, "keep");
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(Nome("missing.kvp")));
+    EXPECT_EQ(CaricatoProgetto | CaricatoSchema | CaricatoMolla, FALSO);
+
+    // A write that cannot finish leaves the old file and the slot's path alone.
+    const std::string lungo = Nome(std::string(245, 'x'));
+    test::ScriviFile(lungo, "old");
+    Progetti[1].NomeFileMolla = "before";
+    EXPECT_FALSE(SalvaMolla(lungo, 1));
+    EXPECT_EQ(test::LeggiFile(lungo), "old");
+    EXPECT_EQ(Progetti[1].NomeFileMolla, "before");
+    EXPECT_EQ(Testi().back(), "L65");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.cartella), {}), 3);
+}
+
+TEST_F(FileProgetto, LoadsAndWritesClearTheUnsavedFlagsTheyCover) {
+    auto& m = Progetti[1].ModificatoFile;
+    m = {VERO, VERO, VERO, VERO, VERO};
+    ASSERT_TRUE(SalvaTampone(Nome("f.kvt"), 1));
+    EXPECT_EQ(m, (std::array<int16_t, 5>{VERO, VERO, VERO, VERO, FALSO}));
+    ASSERT_TRUE(SalvaSchema(Nome("f.kv3"), 1));
+    ASSERT_TRUE(SalvaMolla(Nome("f.kvr"), 1));
+    ASSERT_TRUE(SalvaAmmortizzatore(Nome("f.kva"), 1));
+    EXPECT_EQ(m, (std::array<int16_t, 5>{}));
+    m[MOD_MOLLA] = VERO;
+    scelte.fileDaAprire.push_back(Nome("f.kvr"));
+    int attesa = -1;
+    Ganci.MostraInsMolla = [&] { attesa = LivelloCursoreAttesa(); };
+    ApriMolla();
+    EXPECT_EQ(attesa, 0); // the editor opens with the ordinary cursor
+    EXPECT_EQ(m, (std::array<int16_t, 5>{}));
+    EXPECT_EQ(Progetti[1].NomeFileSchema, Nome("f.kv3"));
+}
+
+TEST_F(FileProgetto, CopyHandsTheDestinationItsRestInputsAndGas) {
+    RiempiProgetto(Progetti[1]);
+    Progetti[1].PuntiFissi[3] = {7, 8};
+    Progetti[1].PuntiGiunzione[3][3][0] = {5, 6};
+    Progetti[1].TipoGiunzione[3] = "ASTA_ASTA";
+    Progetti[2].NomeFileProgetto = Progetti[2].NomeConfigurazione = "own";
+    Ganci.CopiaProgetto(1, 2);
+    const Progetto& d = Progetti[2];
+    EXPECT_EQ(d.ForzaGas, 200);
+    EXPECT_EQ(d.PuntiFissi[3], (Punto{7, 8}));
+    EXPECT_EQ(d.PuntiFissi[1], (Punto{1, 2}));
+    EXPECT_EQ(d.PosizioneRuota[0], (Punto{550, 310}));
+    EXPECT_EQ(d.AttaccoAmmortizzatore[0], (Punto{7.5f, 3}));
+    EXPECT_EQ(d.PuntiGiunzione[4][3][0], (Punto{5, 6})); // link-link end: the node
+    EXPECT_EQ(d.NomeConfigurazione, "own");
+    EXPECT_EQ(NumeroElementiCatena, 8);
+    EXPECT_TRUE(Codifica(RecordProgettoDa(2)) == Codifica(RecordProgettoDa(1)));
+
+    Progetti[3].DescrizioneMolla = "kept";
+    Ganci.AggiungiProgetto(1, 3);
+    EXPECT_EQ(Progetti[3].DescrizioneMolla, "kept");
+    EXPECT_TRUE(Codifica(RecordSchemaDa(3)) == Codifica(RecordSchemaDa(1)));
+}
+
+} // namespace

@@ -1,0 +1,85 @@
+// The geometry editor's file items as a user runs them: save as, open after the save
+// question, compare, and a cancelled compare.
+#include "files/FileProgetto.h"
+#include "geometry_editor/FinestraReale.h"
+#include "platform/RisposteDialoghi.h"
+
+#include <filesystem>
+
+using namespace kelvra;
+
+namespace {
+
+class MenuFile : public test::FinestraReale {
+  protected:
+    void SetUp() override {
+        FinestraReale::SetUp();
+        RegistraFileProgetto();
+    }
+    RisposteDialoghi scelte;
+};
+
+TEST_F(MenuFile, SaveOpenAndCompareGeometryFiles) {
+    const std::string nome = PercorsoApplicazione + Riga(TestiInsGeo01, 18) + " 01.kv3";
+    // Open with unsaved changes: Yes saves under the default name, then the dialog is
+    // cancelled and nothing else happens.
+    P().ModificatoFile[MOD_SCHEMA] = VERO;
+    dialoghi.Rispondi(vbYes);
+    ed->SchemaItem_Click(4);
+    ASSERT_TRUE(std::filesystem::exists(nome));
+    EXPECT_EQ(P().NomeFileSchema, nome);
+    EXPECT_EQ(P().ModificatoFile[MOD_SCHEMA], FALSO);
+    EXPECT_EQ(CaricatoSchema, FALSO);
+    ASSERT_EQ(scelte.richiesteApri.size(), 1u);
+    EXPECT_EQ(scelte.richiesteApri[0].cartella, PercorsoApplicazione);
+
+    // Project 1 holds the swingarm alone, so the compare loads into slot 1 itself.
+    P().RaggioRuota = 111;
+    scelte.fileDaAprire.push_back(nome);
+    ed->SchemaItem_Click(5);
+    EXPECT_EQ(CaricatoSchema, VERO);
+    EXPECT_EQ(EsitoConfronto, VERO);
+    EXPECT_EQ(NumeroProgetti, 1);
+    EXPECT_NE(P().RaggioRuota, 111);
+
+    // A spring compare whose first load is cancelled gives back the slot numbers.
+    NumeroProgetti = ProgettoSelezionato = 2;
+    ed->MollaItem_Click(4);
+    EXPECT_EQ(NumeroProgetti, 2);
+    EXPECT_EQ(ProgettoSelezionato, 2);
+    EXPECT_EQ(EsitoConfronto, FALSO);
+    EXPECT_EQ(scelte.richiesteApri.size(), 3u);
+}
+
+TEST_F(MenuFile, ExitSaveStepWritesTheWholeProject) {
+    Progetti[1].ModificatoFile[MOD_MOLLA] = VERO;
+    AggiornaModificatoProgetto(1);
+    dialoghi.Rispondi(vbYes);
+    PassoSalvataggio();
+    const std::string nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01.kvp";
+    EXPECT_TRUE(std::filesystem::exists(nome));
+    EXPECT_EQ(Progetti[1].ModificatoFile, (std::array<int16_t, 5>{}));
+}
+
+TEST_F(MenuFile, FileMenuComparesProjectsIntoTheNextSlots) {
+    Progetti[1].UltimoElemento = 1; // project 1 holds a chain: the compare adds slots
+    ASSERT_TRUE(SalvaProgetto(PercorsoApplicazione + "p.kvp", 1));
+    auto scegli = [this](int indice) {
+        ed->FileItem.at(indice)->setEnabled(true);
+        ed->FileItem.at(indice)->trigger();
+    };
+    scelte.fileDaAprire = {PercorsoApplicazione + "p.kvp", ""};
+    for (int i = 0; i < 4; ++i) dialoghi.Rispondi(vbOK); // what the file lacks
+    dialoghi.Rispondi(vbYes);                            // load another
+    scegli(3);
+    EXPECT_EQ(scelte.richiesteApri.size(), 2u);
+    EXPECT_EQ(NumeroProgetti, 2); // the second load was cancelled: back to the first one
+    EXPECT_EQ(EsitoConfronto, VERO);
+    EXPECT_EQ(Progetti[2].NomeFileProgetto, PercorsoApplicazione + "p.kvp");
+    int dialoghiSalva = 0;
+    Ganci.MostraFrmSalva01 = [&](MAIN&) { ++dialoghiSalva; };
+    scegli(6);
+    EXPECT_EQ(dialoghiSalva, 1);
+}
+
+} // namespace
