@@ -1,6 +1,7 @@
 // Kelvra: the splash window starts the program and hands over to the main window; the
 // program ends only through the main window's exit question.
 #include "shell/Main.h"
+#include "components/EditorComponenti.h"
 #include "geometry_editor/InsGeo01.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
 
     // The start-up creates the geometry editor and the main window shows it.
     kelvra::RegistraEditorGeometria();
+    kelvra::RegistraEditorComponenti();
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);
