@@ -13,7 +13,7 @@
 namespace kelvra {
 
 constexpr int CICLI_BANCO = 10;
-constexpr double CORSA_MASSIMA_BANCO = 160; // mm
+constexpr double CORSA_MASSIMA_BANCO = 160;  // mm
 constexpr double VELOCITA_MINIMA_BANCO = 50; // mm/s
 constexpr double VELOCITA_MASSIMA_BANCO = 500;
 

@@ -20,23 +20,21 @@ void AggiornaCompatibilita(Progetto& p) {
     if (!Vero(p.AmmortizzatoreInserito)) return;
     if (Vero(p.MollaInserita))
         p.MollaCompatibile = SuperaTolleranza(p.LungMollaLibera, p.PrecaricoMollaInserita,
-                                              p.LungMollaMaxCompressione,
-                                              p.LungMollaAmmortizzatore)
+                                              p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
                                  ? 1
                                  : 0;
     if (Vero(p.GeometriaInserita))
         p.AmmortizzatoreCompatibile =
-            SuperaTolleranzaSeNonMaggiore(p.LunghezzaStaticaAmmortizzatore,
-                                          p.InterasseAmmortizzatore, p.LungMollaLibera,
-                                          p.PrecaricoMollaInserita, p.LungMollaAmmortizzatore,
-                                          p.LungMollaMaxCompressione)
+            SuperaTolleranzaSeNonMaggiore(
+                p.LunghezzaStaticaAmmortizzatore, p.InterasseAmmortizzatore, p.LungMollaLibera,
+                p.PrecaricoMollaInserita, p.LungMollaAmmortizzatore, p.LungMollaMaxCompressione)
                 ? 1
                 : 0;
     if (Vero(p.TamponeInserito))
-        p.TamponeCompatibile = static_cast<float>(p.CorsaAmmortizzatore) >
-                                       static_cast<float>(p.LungTamponeScarico)
-                                   ? 1
-                                   : 0;
+        p.TamponeCompatibile =
+            static_cast<float>(p.CorsaAmmortizzatore) > static_cast<float>(p.LungTamponeScarico)
+                ? 1
+                : 0;
 }
 
 namespace {
@@ -99,9 +97,9 @@ double PrecaricoAlloggiamento(const Progetto& p) {
 }
 
 double PrecaricoMassimoMm(const Progetto& p) {
-    const double massimo =
-        p.LungMollaLibera - p.LungMollaMaxCompressione - p.NumPuntiAmmortizzatore -
-        std::fabs(PrecaricoAlloggiamento(p) - p.PrecaricoMollaInserita);
+    const double massimo = p.LungMollaLibera - p.LungMollaMaxCompressione -
+                           p.NumPuntiAmmortizzatore -
+                           std::fabs(PrecaricoAlloggiamento(p) - p.PrecaricoMollaInserita);
     return massimo <= 0 ? 1000 : massimo;
 }
 

@@ -4,9 +4,9 @@
 #include "core/Lingua.h"
 #include "core/Seams.h"
 #include "core/Unita.h"
+#include "platform/CorniceMdi.h"
 #include "platform/Dialoghi.h"
 #include "platform/FiltroTasti.h"
-#include "platform/CorniceMdi.h"
 #include "platform/Messaggi.h"
 #include "platform/Posizione.h"
 
@@ -69,9 +69,8 @@ QGroupBox* FinestraTabella::CreaLunghezze() {
         TxtLunghezzaCompressa, [] { return 0.0; },
         [this, f0] { return Val(T(TxtLunghezza)) - PassoTabella * f0(); },
         [] { return int16_t{5}; });
-    connect(TxtLunghezza, &QLineEdit::textEdited, this, [this] {
-        Tabella.LiberaMm = LeggiValore(T(TxtLunghezza), UNITA_LUNGHEZZA);
-    });
+    connect(TxtLunghezza, &QLineEdit::textEdited, this,
+            [this] { Tabella.LiberaMm = LeggiValore(T(TxtLunghezza), UNITA_LUNGHEZZA); });
     connect(TxtLunghezzaCompressa, &QLineEdit::textEdited, this, [this] {
         Tabella.CompressaMm = LeggiValore(T(TxtLunghezzaCompressa), UNITA_LUNGHEZZA);
     });
@@ -237,8 +236,9 @@ void FinestraTabella::ScriviRiga(int i, const std::string& formatoForza,
     const int g = i + RIGHE_FISSE;
     GrdTabella->ImpostaTextMatrix(g, COL_COSTANTE,
                                   FormattaNumero(Tabella.TabellaCostanti[r], formatoCostante));
-    GrdTabella->ImpostaTextMatrix(
-        g, COL_FORZA, i == 0 ? std::string("0") : FormattaNumero(Tabella.TabellaForze[r], formatoForza));
+    GrdTabella->ImpostaTextMatrix(g, COL_FORZA,
+                                  i == 0 ? std::string("0")
+                                         : FormattaNumero(Tabella.TabellaForze[r], formatoForza));
 }
 
 void FinestraTabella::LayoutForza(bool modoForza) {
@@ -273,8 +273,8 @@ void FinestraTabella::Form_Activate() {
     TabellaAttiva = 1;
     ImpostaGriglia();
     for (QWidget* w : std::initializer_list<QWidget*>{
-             Lbl_mm[2], Lbl_N, Lbl_Nmm, Lbl_Corsa, TxtEscursione, Lbl_Forza, TxtForza,
-             Lbl_CostEl, TxtCostanteElastica, OptCostModo[1], OptCostModo[2]})
+             Lbl_mm[2], Lbl_N, Lbl_Nmm, Lbl_Corsa, TxtEscursione, Lbl_Forza, TxtForza, Lbl_CostEl,
+             TxtCostanteElastica, OptCostModo[1], OptCostModo[2]})
         w->setEnabled(false);
 
     const Progetto& p = Selezionato();
@@ -336,8 +336,8 @@ void FinestraTabella::OptCostModo_Click(int Index) {
 void FinestraTabella::GrdTabella_FineSelezione() {
     if (TabellaAttiva != 1 || !GrdTabella->isEnabled()) return;
     GrdTabella->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Corsa, TxtEscursione, Lbl_Forza,
-                                                      TxtForza, Lbl_CostEl, TxtCostanteElastica})
+    for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Corsa, TxtEscursione, Lbl_Forza, TxtForza,
+                                                      Lbl_CostEl, TxtCostanteElastica})
         w->setEnabled(false);
     int primo = GrdTabella->SelStartRow();
     const int ultimo = GrdTabella->SelEndRow();

@@ -61,8 +61,7 @@ FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
             [] { return DecimaliUnita[UNITA_VELOCITA]; });
         Suggerimento(ChkFreq[k], [] { return Acq(AIUTO_CICLO); });
         Suggerimento(TxtFreq[k], [this] {
-            return Intervallo(VELOCITA_MINIMA_BANCO, VELOCITA_MASSIMA_BANCO, UNITA_VELOCITA,
-                              false);
+            return Intervallo(VELOCITA_MINIMA_BANCO, VELOCITA_MASSIMA_BANCO, UNITA_VELOCITA, false);
         });
     }
     for (QLineEdit* c : {TxtCorsaMin, TxtCorsaMax})
@@ -115,9 +114,7 @@ FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
     connect(CmdOK, &QPushButton::clicked, this, &FRMACQ::CmdOK_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &FRMACQ::CmdChiudi_Click);
 
-    const auto corsa = [this] {
-        return Intervallo(0, CORSA_MASSIMA_BANCO, UNITA_LUNGHEZZA, true);
-    };
+    const auto corsa = [this] { return Intervallo(0, CORSA_MASSIMA_BANCO, UNITA_LUNGHEZZA, true); };
     const auto velocita = [this] {
         return Intervallo(VELOCITA_MINIMA_BANCO, VELOCITA_MASSIMA_BANCO, UNITA_VELOCITA, true);
     };
@@ -185,8 +182,7 @@ void FRMACQ::ChkFreq_Click(int Index) {
 
 void FRMACQ::ChkTemperatura_Click() {
     const QString colore = ChkTemperatura->isChecked() ? "#ff0000" : "#c0c0c0";
-    for (QLabel* l : {LblTemperatura, LblCounter[2]})
-        l->setStyleSheet("color: " + colore + ";");
+    for (QLabel* l : {LblTemperatura, LblCounter[2]}) l->setStyleSheet("color: " + colore + ";");
 }
 
 bool FRMACQ::ControlloVariabili() {

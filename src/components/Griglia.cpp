@@ -69,7 +69,8 @@ void Griglia::AddItem(const std::string& riga, int prima) {
     size_t inizio = 0;
     for (int c = 0; c < columnCount() && inizio <= riga.size(); ++c) {
         const size_t tab = riga.find('\t', inizio);
-        item(r, c)->setText(DaAnsi(riga.substr(inizio, tab == std::string::npos ? tab : tab - inizio)));
+        item(r, c)->setText(
+            DaAnsi(riga.substr(inizio, tab == std::string::npos ? tab : tab - inizio)));
         if (tab == std::string::npos) break;
         inizio = tab + 1;
     }

@@ -119,8 +119,7 @@ void INSAMMORTIZZATORE::CreaControlli() {
     connect(TxtDiametro, &QLineEdit::textEdited, this, [this] { diametroDigitato_ = true; });
 
     connect(CmdPressione, &QPushButton::clicked, this, &INSAMMORTIZZATORE::CmdPressione_Click);
-    connect(CmdOKPressione, &QPushButton::clicked, this,
-            &INSAMMORTIZZATORE::CmdOKPressione_Click);
+    connect(CmdOKPressione, &QPushButton::clicked, this, &INSAMMORTIZZATORE::CmdOKPressione_Click);
     connect(CmdAnnullaForzaGas, &QPushButton::clicked, this,
             &INSAMMORTIZZATORE::CmdAnnullaForzaGas_Click);
     connect(CmdOK, &QPushButton::clicked, this, &INSAMMORTIZZATORE::CmdOK_Click);

@@ -22,10 +22,10 @@ constexpr int16_t MODO_COSTANTE = 1;
 constexpr int16_t MODO_FORZA = 2;
 
 // Message lines of the length checks.
-constexpr int MSG_MOLLA_SEDE = 16;       // spring against the shock's seat distance
-constexpr int MSG_MOLLA_COMPRESSA = 17;  // free length less preload not above coil-bound
-constexpr int MSG_TAMPONE_CORSA = 25;    // bump stop not shorter than the stroke
-constexpr int MSG_RIGHE_TABELLA = 58;    // the lengths give no table of 1..1000 steps
+constexpr int MSG_MOLLA_SEDE = 16;      // spring against the shock's seat distance
+constexpr int MSG_MOLLA_COMPRESSA = 17; // free length less preload not above coil-bound
+constexpr int MSG_TAMPONE_CORSA = 25;   // bump stop not shorter than the stroke
+constexpr int MSG_RIGHE_TABELLA = 58;   // the lengths give no table of 1..1000 steps
 
 class TabellaComponente {
   public:
