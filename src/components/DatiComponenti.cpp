@@ -27,7 +27,7 @@ void AggiornaCompatibilita(Progetto& p) {
         p.AmmortizzatoreCompatibile =
             SuperaTolleranzaSeNonMaggiore(
                 p.LunghezzaStaticaAmmortizzatore, p.InterasseAmmortizzatore, p.LungMollaLibera,
-                p.PrecaricoMollaInserita, p.LungMollaAmmortizzatore, p.LungMollaMaxCompressione)
+                p.PrecaricoMollaInserita, p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
                 ? 1
                 : 0;
     if (Vero(p.TamponeInserito))
