@@ -170,10 +170,10 @@ TEST_F(Commit, BenchParametersAreCheckedInOrder) {
         float velocita;
         int riga;
     };
-    for (const Caso c : {Caso{0, 160, 0, 0, 0}, Caso{0, 160.5f, 0, 0, 73}, Caso{161, 170, 0, 0, 72},
-                         Caso{120, 20, 0, 0, 0}, Caso{0, 100, 3, 0, 74}, Caso{0, 100, 3, 50, 0},
-                         Caso{0, 100, 10, 500, 0}, Caso{0, 100, 10, 500.5f, 74},
-                         Caso{-1, 100, 3, 0, 72}}) {
+    for (const Caso c :
+         {Caso{0, 160, 0, 0, 0}, Caso{0, 160.5f, 0, 0, 73}, Caso{161, 170, 0, 0, 72},
+          Caso{120, 20, 0, 0, 0}, Caso{0, 100, 3, 0, 74}, Caso{0, 100, 3, 50, 0},
+          Caso{0, 100, 10, 500, 0}, Caso{0, 100, 10, 500.5f, 74}, Caso{-1, 100, 3, 0, 72}}) {
         ParametriAcquisizione par;
         par.CorsaMinima = c.minimo;
         par.CorsaMassima = c.massimo;
