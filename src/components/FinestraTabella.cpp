@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -211,6 +212,12 @@ void FinestraTabella::ImpostaGriglia() {
     GrdTabella->AddItem(EtichettaUnita[UNITA_LUNGHEZZA] + "\t" + EtichettaUnita[UNITA_FORZA] +
                         "\t" + EtichettaUnita[UNITA_RIGIDEZZA]);
     GrdTabella->ImpostaFixedRows(RIGHE_FISSE);
+    GrdTabella->resizeRowToContents(0); // a long title wraps
+    float larghezza = 0;
+    for (float l : LARGHEZZE_COLONNE) larghezza += l;
+    GrdTabella->setFixedWidth(Pixel(larghezza, this) +
+                              GrdTabella->verticalScrollBar()->sizeHint().width() +
+                              2 * GrdTabella->frameWidth());
 }
 
 // ---- state helpers ----------------------------------------------------------------------

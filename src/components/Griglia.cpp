@@ -17,6 +17,8 @@ Griglia::Griglia(QWidget* genitore) : QTableWidget(genitore) {
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     connect(this, &QTableWidget::itemSelectionChanged, this, [this] {

@@ -132,7 +132,7 @@ void INSAMMORTIZZATORE::ImpostaTesto() {
     setWindowTitle(Q(Riga(TestiInsAmmortizzatore, 0)).toUpper());
     static const std::array<const char*, 5> nomi = {"L ", "B ", "A ", "SA ", "RA "};
     for (size_t k = 0; k < nomi.size(); ++k) Scrivi(LblQuote[k], nomi[k] + mm + ":");
-    SSRiferimenti->setTitle(Q(Riga(TestiInsAmmortizzatore, 1) + mm));
+    SSRiferimenti->setTitle(Q(Riga(TestiInsAmmortizzatore, 1) + " " + mm));
     Scrivi(LblQuote[5], "L (" + Riga(TestiInsAmmortizzatore, 2) + ") " + mm + ":");
     Scrivi(LblQuote[6], "SA (" + Riga(TestiInsAmmortizzatore, 3) + ") " + mm + ":");
     Scrivi(LblQuote[7], "RA (" + Riga(TestiInsAmmortizzatore, 3) + ") " + mm + ":");

@@ -89,6 +89,14 @@ class Finestre : public test::TabelleAzzerate {
 };
 
 TEST_F(Finestre, SpringEnteredByForceBlockAfterBlock) {
+    // A spring held before: the rebuilt table starts empty, so none of it is stored again.
+    Progetto& p = Progetti[1];
+    p.MollaInserita = VERO;
+    p.NumeroMolle = 1;
+    p.LungMollaLibera = 100;
+    p.LungMollaMaxCompressione = 60;
+    p.ForzaMolla.fill(500);
+    p.CostanteMolla.fill(5);
     Apri<INSMOLLA>(Ganci.MostraInsMolla, [](INSMOLLA& f) {
         EXPECT_EQ(f.windowTitle(), "SPRING");
         EXPECT_EQ(T(f.TxtNmolle), "1");
@@ -109,7 +117,6 @@ TEST_F(Finestre, SpringEnteredByForceBlockAfterBlock) {
         Digita(f.TxtForza, "254");
         f.CmdOK2->click();
     });
-    const Progetto& p = Progetti[1];
     EXPECT_EQ(p.MollaInserita, VERO);
     EXPECT_EQ(p.StatoDatiProgetto, 2);
     EXPECT_EQ(p.ModoMolla, MODO_FORZA);
@@ -139,6 +146,23 @@ TEST_F(Finestre, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) {
     EXPECT_EQ(p.NumPuntiMolla, 50);
     EXPECT_EQ(p.LungMollaLibera, 150.7);
     EXPECT_NEAR(p.ForzaMolla[50], 625, 1e-9);
+
+    // Typed inches are checked against the shock absorber's millimetres: with a seat of 95
+    // and a fitted preload of 10, 4.1 in (104.14 mm) is too short and 4.2 in fits.
+    p.MollaInserita = FALSO;
+    p.AmmortizzatoreInserito = VERO;
+    p.LungMollaAmmortizzatore = 95;
+    p.PrecaricoMollaInserita = 10;
+    Apri<INSMOLLA>(Ganci.MostraInsMolla, [this](INSMOLLA& f) {
+        Digita(f.TxtLunghezza, "4.1");
+        Digita(f.TxtLunghezzaCompressa, "2");
+        f.CmdOK1->click();
+        EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+        Digita(f.TxtLunghezza, "4.2");
+        f.CmdOK1->click();
+        EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+        EXPECT_TRUE(f.OptCostModo[1]->isEnabled());
+    });
 }
 
 TEST_F(Finestre, BumpStopLengthsClicksAndHints) {
@@ -160,7 +184,9 @@ TEST_F(Finestre, BumpStopLengthsClicksAndHints) {
         EXPECT_EQ(f.GrdTabella->TextMatrix(5, 1), "18.000");
         EXPECT_EQ(T(f.TxtForza), "0\xF7"
                                  "18.000");
-        EXPECT_TRUE(f.CmdStampa->isEnabled());
+        ASSERT_TRUE(f.CmdStampa->isEnabled());
+        f.CmdStampa->click();
+        EXPECT_EQ(modali.stampe.size(), 1u);
         for (const auto& [w, riga] : {std::pair<QWidget*, int>{f.Frame_PassoStampa, 40},
                                       {f.Opt_PassoStampa[2], 42},
                                       {&f, 53}}) {
