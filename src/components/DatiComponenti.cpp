@@ -91,6 +91,18 @@ bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d) {
     return valido;
 }
 
+void ImpostaGas(double pressioneBar, double diametroMm) {
+    const int16_t q = ProgettoSelezionato;
+    if (!ProgettoValido(q)) return;
+    Progetto& p = Progetti[q];
+    p.PressioneGas = pressioneBar;
+    p.DiametroGas = diametroMm;
+    SulProgetto(q, CalcolaForzaGas);
+    p.ModificatoFile[MOD_AMMORTIZZATORE] = VERO;
+    AggiornaModificatoProgetto(q);
+    CalcolaDatiStaticiAmmortizzatore();
+}
+
 double PrecaricoAlloggiamento(const Progetto& p) {
     if (p.InterasseAmmortizzatore == 0 || p.LunghezzaStaticaAmmortizzatore == 0) return 0;
     return std::fabs(p.InterasseAmmortizzatore - p.LunghezzaStaticaAmmortizzatore);

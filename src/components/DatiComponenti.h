@@ -42,6 +42,10 @@ bool VerificaAmmortizzatore(const DimensioniAmmortizzatore& d);
 // verdict of the check.
 bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d);
 
+// The gas charge of ProgettoSelezionato (bar, mm; 0 and 0 clear it): its force follows, the
+// shock absorber counts as changed and the static shock curve is brought up to date.
+void ImpostaGas(double pressioneBar, double diametroMm);
+
 // The preload that the shock absorber's housing puts on the spring, mm: |L - static length|,
 // 0 when either is 0.
 double PrecaricoAlloggiamento(const Progetto& p);

@@ -1,6 +1,5 @@
 #include "components/InsAmmortizzatore.h"
 
-#include "core/Cinematica.h"
 #include "core/Formato.h"
 #include "core/Lingua.h"
 #include "core/Unita.h"
@@ -187,24 +186,25 @@ void INSAMMORTIZZATORE::VisualizzaRiferimenti(double L) {
 }
 
 bool INSAMMORTIZZATORE::ControlloVariabili() {
-    Progetto& p = Selezionato();
-    if (pressioneDigitata_)
-        p.PressioneGas = static_cast<float>(LeggiValore(T(TxtPressione), UNITA_PRESSIONE));
-    if (diametroDigitato_)
-        p.DiametroGas = static_cast<float>(LeggiValore(T(TxtDiametro), UNITA_LUNGHEZZA));
+    const Progetto& p = Selezionato();
+    const double pressione = pressioneDigitata_
+                                 ? static_cast<float>(LeggiValore(T(TxtPressione), UNITA_PRESSIONE))
+                                 : p.PressioneGas;
+    const double diametro = diametroDigitato_
+                                ? static_cast<float>(LeggiValore(T(TxtDiametro), UNITA_LUNGHEZZA))
+                                : p.DiametroGas;
+    ImpostaGas(pressione, diametro);
     return true;
 }
 
 void INSAMMORTIZZATORE::CmdOKPressione_Click() {
     if (!ControlloVariabili()) return;
-    SulProgetto(ProgettoSelezionato, CalcolaForzaGas);
     LblForzaGasIN->setVisible(Selezionato().ForzaGas != 0);
     FrmPressione->hide();
 }
 
 void INSAMMORTIZZATORE::CmdAnnullaForzaGas_Click() {
-    Progetto& p = Selezionato();
-    p.PressioneGas = p.DiametroGas = p.ForzaGas = 0;
+    ImpostaGas(0, 0);
     LblForzaGasIN->setVisible(false);
     MostraGas();
     FrmPressione->hide();

@@ -244,6 +244,19 @@ TEST_F(Finestre, ShockAbsorberLabelsFollowTheBoxesAndTheGasPanelSetsTheForce) {
     EXPECT_EQ(p.CorsaAmmortizzatore, 80);
     EXPECT_EQ(p.AmmortizzatoreInserito, VERO);
     EXPECT_EQ(p.StatoDatiProgetto, 4);
+
+    // Clearing the gas charge holds even when the window is then left.
+    Progetti[1].ModificatoFile.fill(FALSO);
+    Apri<INSAMMORTIZZATORE>(Ganci.MostraInsAmmortizzatore, [](INSAMMORTIZZATORE& f) {
+        EXPECT_FALSE(f.LblForzaGasIN->isHidden());
+        f.CmdPressione->click();
+        f.CmdAnnullaForzaGas->click();
+        EXPECT_EQ(T(f.TxtPressione), "0.0");
+        EXPECT_TRUE(f.LblForzaGasIN->isHidden());
+        f.CMDAnnulla->click();
+    });
+    EXPECT_EQ(p.ForzaGas, 0);
+    EXPECT_EQ(p.ModificatoFile[MOD_AMMORTIZZATORE], VERO);
 }
 
 TEST_F(Finestre, PreloadWithinItsLimitAndTheCoilBoundCheck) {
