@@ -74,16 +74,22 @@ bool VerificaAmmortizzatore(const DimensioniAmmortizzatore& d) {
     return sa > 0 && d.Corsa > 0 && sa >= d.Corsa;
 }
 
-bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d) {
-    const int16_t q = ProgettoSelezionato;
-    if (!ProgettoValido(q)) return false;
-    Progetto& p = Progetti[q];
+void SalvaDatiAmmortizzatore(const DimensioniAmmortizzatore& d) {
+    if (!ProgettoValido(ProgettoSelezionato)) return;
+    Progetto& p = Progetti[ProgettoSelezionato];
     p.QuotaA = d.A;
     p.QuotaB = d.B;
     p.CorsaAmmortizzatore = d.Corsa;
     p.InterasseAmmortizzatore = d.Interasse;
     p.LungMollaAmmortizzatore = d.SedeMolla();
     p.InterasseMinimo = static_cast<float>(d.Interasse - d.Corsa);
+}
+
+bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d) {
+    const int16_t q = ProgettoSelezionato;
+    if (!ProgettoValido(q)) return false;
+    Progetto& p = Progetti[q];
+    SalvaDatiAmmortizzatore(d);
     const bool valido = VerificaAmmortizzatore(d);
     p.AmmortizzatoreInserito = valido ? VERO : FALSO;
     if (!valido) p.AmmortizzatoreCompatibile = 0;

@@ -37,7 +37,10 @@ struct DimensioniAmmortizzatore {
 DimensioniAmmortizzatore DimensioniDi(const Progetto& p);
 // A usable shock absorber: seat distance and stroke above 0, seat distance not below stroke.
 bool VerificaAmmortizzatore(const DimensioniAmmortizzatore& d);
-// Stores the dimensions into ProgettoSelezionato, marks it entered when they pass the check,
+// Stores the dimensions into ProgettoSelezionato: A, B, stroke, eye-to-eye length, the seat
+// distance they give and the eye-to-eye length at full compression.
+void SalvaDatiAmmortizzatore(const DimensioniAmmortizzatore& d);
+// Stores the dimensions, marks the shock absorber entered when they pass the check,
 // sets the flags and the state code and recomputes the static shock curve. Returns the
 // verdict of the check.
 bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d);

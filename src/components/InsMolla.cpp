@@ -21,8 +21,7 @@ INSMOLLA::INSMOLLA(QWidget* genitore) : FinestraTabella(LeggeForza::Lineare, gen
     g->addWidget(LblRiferimenti, 4, 0, 1, 3);
     g->addWidget(LblForzaGasIN, 5, 0, 1, 3);
     FiltroTasti::Intero(TxtNmolle, 0, 100);
-    connect(TxtNmolle, &QLineEdit::textEdited, this,
-            [this] { NumMolle = CInt(Val(T(TxtNmolle))); });
+    connect(TxtNmolle, &QLineEdit::textEdited, this, &INSMOLLA::TxtNmolle_Change);
     const auto aiuto = [] { return Riga(TestiToolbar, 91); };
     for (QWidget* w : std::initializer_list<QWidget*>{this, FrameModo, Frame3, Frame4})
         Suggerimento(w, aiuto);
@@ -61,6 +60,10 @@ void INSMOLLA::DopoAttivazione(bool inserito) {
     NumMolle = inserito ? Selezionato().NumeroMolle : int16_t{1};
     Scrivi(TxtNmolle, std::to_string(NumMolle));
     VisualizzaRiferimentiMolla();
+}
+
+void INSMOLLA::TxtNmolle_Change() {
+    NumMolle = CInt(Val(T(TxtNmolle)));
 }
 
 void INSMOLLA::VisualizzaRiferimentiMolla() {

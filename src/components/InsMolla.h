@@ -11,12 +11,19 @@ class INSMOLLA : public FinestraTabella {
   public:
     explicit INSMOLLA(QWidget* genitore = nullptr);
 
+    // The shared controls under this window's own names.
+    QLabel*& Lbl_LunLib = LblLunghezza;
+    QLineEdit*& TxtLungMollaLibera = TxtLunghezza;
+    QLineEdit*& TxtLungMollaMaxCompressione = TxtLunghezzaCompressa;
+    QLineEdit*& TxtEscursioneMolla = TxtEscursione;
+
     int16_t NumMolle = 1;
     QLabel* LblNmolle = nullptr;
     QLineEdit* TxtNmolle = nullptr;
     QLabel *LblRiferimenti = nullptr, *LblForzaGasIN = nullptr;
 
     void VisualizzaRiferimentiMolla();
+    void TxtNmolle_Change();
 
   protected:
     std::string Titolo() const override;

@@ -11,6 +11,12 @@ class InsTampone : public FinestraTabella {
   public:
     explicit InsTampone(QWidget* genitore = nullptr);
 
+    // The shared controls under this window's own names.
+    QLabel*& Lbl_LunTampSca = LblLunghezza;
+    QLineEdit*& TxtLungTamponeScarico = TxtLunghezza;
+    QLineEdit*& TxtLungTamponeMaxCompressione = TxtLunghezzaCompressa;
+    QLineEdit*& TxtEscursioneTampone = TxtEscursione;
+
   protected:
     std::string Titolo() const override;
     void ImpostaTesto() override;
