@@ -34,8 +34,7 @@ std::string Acq(int riga) {
 
 } // namespace
 
-FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
-    auto* principale = new QVBoxLayout(this);
+QGroupBox* FRMACQ::CreaPannelloDati() {
     PanelDati = new QGroupBox(this);
     auto* g = new QGridLayout(PanelDati);
     for (auto*& l : LblDati) l = new QLabel(PanelDati);
@@ -70,6 +69,10 @@ FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
             [] { return FattoreUnita[UNITA_LUNGHEZZA] * CORSA_MASSIMA_BANCO; },
             [] { return DecimaliUnita[UNITA_LUNGHEZZA]; });
 
+    return PanelDati;
+}
+
+QVBoxLayout* FRMACQ::CreaLetture() {
     auto* destra = new QVBoxLayout;
     CmdSelect = new QPushButton(this);
     CmdUnselect = new QPushButton(this);
@@ -79,26 +82,26 @@ FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
     destra->addWidget(CmdUnselect);
     destra->addSpacing(12);
     destra->addWidget(ChkTemperatura);
-    for (size_t k = 0; k < 2; ++k) {
-        PanelTitle[k] = new QLabel(this);
+    // The live readouts of load, stroke and temperature, each under its title.
+    for (size_t k = 0; k < 3; ++k) {
+        if (k < 2) PanelTitle[k] = new QLabel(this);
         LblCounter[k] = new QLabel("0", this);
         LblCounter[k]->setFrameShape(QFrame::Panel);
         LblCounter[k]->setFrameShadow(QFrame::Sunken);
-        destra->addWidget(PanelTitle[k]);
+        destra->addWidget(k < 2 ? PanelTitle[k] : LblTemperatura);
         destra->addWidget(LblCounter[k]);
     }
-    LblCounter[2] = new QLabel("0", this);
-    LblCounter[2]->setFrameShape(QFrame::Panel);
-    LblCounter[2]->setFrameShadow(QFrame::Sunken);
-    destra->addWidget(LblTemperatura);
-    destra->addWidget(LblCounter[2]);
     LblModalita = new QLabel(this);
     destra->addWidget(LblModalita);
     destra->addStretch();
+    return destra;
+}
 
+FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
+    auto* principale = new QVBoxLayout(this);
     auto* sopra = new QHBoxLayout;
-    sopra->addWidget(PanelDati);
-    sopra->addLayout(destra);
+    sopra->addWidget(CreaPannelloDati());
+    sopra->addLayout(CreaLetture());
     principale->addLayout(sopra);
     auto* pulsanti = new QHBoxLayout;
     CmdOK = new QPushButton(this);
@@ -114,6 +117,11 @@ FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
     connect(CmdOK, &QPushButton::clicked, this, &FRMACQ::CmdOK_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &FRMACQ::CmdChiudi_Click);
 
+    Suggerimenti();
+    ImpostaTesto();
+}
+
+void FRMACQ::Suggerimenti() {
     const auto corsa = [this] { return Intervallo(0, CORSA_MASSIMA_BANCO, UNITA_LUNGHEZZA, true); };
     const auto velocita = [this] {
         return Intervallo(VELOCITA_MINIMA_BANCO, VELOCITA_MASSIMA_BANCO, UNITA_VELOCITA, true);
@@ -127,7 +135,6 @@ FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
     Suggerimento(LblDati[0], corsa);
     Suggerimento(TxtCorsaMin, corsa);
     for (size_t k = 1; k <= 11; ++k) Suggerimento(LblDati[k], velocita);
-    ImpostaTesto();
 }
 
 void FRMACQ::ImpostaTesto() {

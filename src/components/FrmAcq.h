@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <array>
 
 namespace kelvra {
@@ -46,6 +47,9 @@ class FRMACQ : public FinestraComponente {
     void CmdChiudi_Click() { Chiudi(); }
 
   private:
+    QGroupBox* CreaPannelloDati();
+    QVBoxLayout* CreaLetture();
+    void Suggerimenti();
     void ImpostaTesto();
     void SpuntaTutti(bool spunta);
     std::string Intervallo(double minimo, double massimo, int riga, bool unita) const;

@@ -31,8 +31,7 @@ Progetto& INSAMMORTIZZATORE::Selezionato() const {
     return Progetti[ProgettoValido(ProgettoSelezionato) ? ProgettoSelezionato : 1];
 }
 
-void INSAMMORTIZZATORE::CreaControlli() {
-    auto* principale = new QVBoxLayout(this);
+QHBoxLayout* INSAMMORTIZZATORE::CreaQuote() {
     auto* sopra = new QHBoxLayout;
     auto* quote = new QGridLayout;
     for (auto*& l : LblQuote) l = new QLabel(this);
@@ -59,15 +58,10 @@ void INSAMMORTIZZATORE::CreaControlli() {
         rif->addWidget(LblReference[static_cast<size_t>(k)], k, 1);
     }
     sopra->addWidget(SSRiferimenti, 1, Qt::AlignTop);
-    principale->addLayout(sopra);
+    return sopra;
+}
 
-    auto* gas = new QHBoxLayout;
-    CmdPressione = new QPushButton(this);
-    LblForzaGasIN = new QLabel(this);
-    gas->addWidget(CmdPressione);
-    gas->addWidget(LblForzaGasIN, 1);
-    principale->addLayout(gas);
-
+QGroupBox* INSAMMORTIZZATORE::CreaPannelloGas() {
     FrmPressione = new QGroupBox(this);
     auto* pannello = new QGridLayout(FrmPressione);
     for (auto*& l : LblDati) l = new QLabel(FrmPressione);
@@ -81,7 +75,19 @@ void INSAMMORTIZZATORE::CreaControlli() {
     pannello->addWidget(TxtDiametro, 1, 1);
     pannello->addWidget(CmdOKPressione, 2, 0);
     pannello->addWidget(CmdAnnullaForzaGas, 2, 1);
-    principale->addWidget(FrmPressione);
+    return FrmPressione;
+}
+
+void INSAMMORTIZZATORE::CreaControlli() {
+    auto* principale = new QVBoxLayout(this);
+    principale->addLayout(CreaQuote());
+    auto* gas = new QHBoxLayout;
+    CmdPressione = new QPushButton(this);
+    LblForzaGasIN = new QLabel(this);
+    gas->addWidget(CmdPressione);
+    gas->addWidget(LblForzaGasIN, 1);
+    principale->addLayout(gas);
+    principale->addWidget(CreaPannelloGas());
     principale->addStretch();
 
     auto* pulsanti = new QHBoxLayout;

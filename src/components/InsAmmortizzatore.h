@@ -7,6 +7,7 @@
 #include "components/FinestraComponente.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +50,8 @@ class INSAMMORTIZZATORE : public FinestraComponente {
   private:
     void ImpostaTesto();
     void CreaControlli();
+    QHBoxLayout* CreaQuote();
+    QGroupBox* CreaPannelloGas();
     void AggiornaSedeMolla();
     void MostraGas();
     Progetto& Selezionato() const;
