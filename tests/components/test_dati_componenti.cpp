@@ -65,6 +65,22 @@ TEST_F(Commit, TheSpringIsCheckedAgainstTheShockAbsorberAndTheStaticCurveFollows
     }
 }
 
+TEST_F(Commit, TheBumpStopJoinsTheStaticCurveOnceTouched) {
+    Progetto& p = Progetti[1];
+    Ammortizzatore(p);
+    SalvaDatiMolla(Molla(130, 60), MODO_COSTANTE, 1); // fitted preload 10
+    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[40], 500);
+    TabellaComponente tampone(LeggeForza::Quadratica); // 1 N/mm^2, touched at stroke 30
+    tampone.LiberaMm = 20;
+    tampone.CompressaMm = 8;
+    tampone.RiempiCostante(0, 13, 1);
+    SalvaDatiTampone(tampone, MODO_COSTANTE);
+    EXPECT_EQ(p.TamponeCompatibile, 1);
+    EXPECT_EQ(p.NumPuntiAmmortizzatore, 42); // min(120 - 60, 50 - 8)
+    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[29], 390);
+    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[40], 600); // 10 x 50 + 10^2
+}
+
 TEST_F(Commit, EveryCommitActsOnTheChosenProjectOnly) {
     NumeroProgetti = 3;
     ProgettoSelezionato = 2;
