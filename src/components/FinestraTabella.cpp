@@ -185,7 +185,7 @@ void FinestraTabella::ImpostaTesto() {
     setWindowTitle(Q(Titolo()).toUpper());
     for (auto* l : Lbl_mm) Scrivi(l, EtichettaUnita[UNITA_LUNGHEZZA]);
     Scrivi(Lbl_N, EtichettaUnita[UNITA_FORZA]);
-    Scrivi(Lbl_Nmm, EtichettaUnita[UNITA_RIGIDEZZA]);
+    Scrivi(Lbl_Nmm, EtichettaCoefficiente());
     OptCostModo[1]->setText(Q(Riga(TestiInsMolla, 3)));
     OptCostModo[2]->setText(Q(Riga(TestiInsMolla, 4)));
     Scrivi(Lbl_Forza, Riga(TestiInsMolla, 4));
@@ -199,6 +199,10 @@ void FinestraTabella::ImpostaTesto() {
     }
 }
 
+std::string FinestraTabella::EtichettaCoefficiente() const {
+    return EtichettaUnita[UNITA_RIGIDEZZA];
+}
+
 void FinestraTabella::ImpostaGriglia() {
     GrdTabella->ImpostaRows(0);
     GrdTabella->ImpostaCols(3);
@@ -210,7 +214,7 @@ void FinestraTabella::ImpostaGriglia() {
     GrdTabella->AddItem(titoloCorsa + "\t" + Riga(TestiInsMolla, 4) + "\t" +
                         Riga(TestiInsMolla, 3));
     GrdTabella->AddItem(EtichettaUnita[UNITA_LUNGHEZZA] + "\t" + EtichettaUnita[UNITA_FORZA] +
-                        "\t" + EtichettaUnita[UNITA_RIGIDEZZA]);
+                        "\t" + EtichettaCoefficiente());
     GrdTabella->ImpostaFixedRows(RIGHE_FISSE);
     GrdTabella->resizeRowToContents(0); // a long title wraps
     float larghezza = 0;

@@ -70,6 +70,8 @@ class FinestraTabella : public FinestraComponente {
     enum Colonna { COL_CORSA = 0, COL_FORZA = 1, COL_COSTANTE = 2 };
 
     virtual std::string Titolo() const = 0;
+    // The unit label of the rate column and box.
+    virtual std::string EtichettaCoefficiente() const;
     virtual void ImpostaTesto();
     // Cell formats of the rows built from the project.
     virtual std::string FormatoCaricato(Colonna c) const = 0;

@@ -2,6 +2,7 @@
 
 #include "components/DatiComponenti.h"
 #include "core/Lingua.h"
+#include "core/Unita.h"
 
 namespace kelvra {
 
@@ -16,6 +17,10 @@ InsTampone::InsTampone(QWidget* genitore) : FinestraTabella(LeggeForza::Quadrati
 
 std::string InsTampone::Titolo() const {
     return Riga(TestiInsTampone, 0);
+}
+
+std::string InsTampone::EtichettaCoefficiente() const {
+    return "[" + SiglaUnita[UNITA_FORZA] + "/" + SiglaUnita[UNITA_LUNGHEZZA] + "\xB2]";
 }
 
 void InsTampone::ImpostaTesto() {

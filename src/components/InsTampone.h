@@ -19,6 +19,8 @@ class InsTampone : public FinestraTabella {
 
   protected:
     std::string Titolo() const override;
+    // The coefficient of a force growing with the square of the deflection: force / length^2.
+    std::string EtichettaCoefficiente() const override;
     void ImpostaTesto() override;
     std::string FormatoCaricato(Colonna c) const override;
     std::string FormatoCostante(Colonna c) const override { return FormatoCaricato(c); }

@@ -178,6 +178,7 @@ TEST_F(Finestre, BumpStopLengthsClicksAndHints) {
         Digita(f.TxtLungTamponeMaxCompressione, "40");
         f.CmdOK1->click();
         f.OptCostModo[1]->click();
+        EXPECT_EQ(f.GrdTabella->TextMatrix(1, 2), "[N/mm\xB2]");
         Seleziona(f.GrdTabella, 5, 5); // a click on row 3 fills from row 0
         EXPECT_EQ(f.GrdTabella->SelStartRow(), 2);
         Digita(f.TxtCostanteElastica, "2");
