@@ -2,6 +2,7 @@
 // program ends only through the main window's exit question.
 #include "shell/Main.h"
 #include "files/FileProgetto.h"
+#include "components/EditorComponenti.h"
 #include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
 #include "platform/Messaggi.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     kelvra::RegistraTabelle();
     kelvra::RegistraGrafici();
     kelvra::RegistraFileProgetto();
+    kelvra::RegistraEditorComponenti();
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,0 +1,140 @@
+#include "components/DatiComponenti.h"
+
+#include "core/Cinematica.h"
+#include "core/DatiStatici.h"
+#include "core/Servizi.h"
+
+#include <cmath>
+
+namespace kelvra {
+
+void SulProgetto(int16_t p, const std::function<void()>& azione) {
+    if (!ProgettoValido(p)) return;
+    const int16_t salvato = NumeroProgetti;
+    NumeroProgetti = p;
+    azione();
+    NumeroProgetti = salvato;
+}
+
+void AggiornaCompatibilita(Progetto& p) {
+    if (!Vero(p.AmmortizzatoreInserito)) return;
+    if (Vero(p.MollaInserita))
+        p.MollaCompatibile = SuperaTolleranza(p.LungMollaLibera, p.PrecaricoMollaInserita,
+                                              p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
+                                 ? 1
+                                 : 0;
+    if (Vero(p.GeometriaInserita))
+        p.AmmortizzatoreCompatibile =
+            SuperaTolleranzaSeNonMaggiore(
+                p.LunghezzaStaticaAmmortizzatore, p.InterasseAmmortizzatore, p.LungMollaLibera,
+                p.PrecaricoMollaInserita, p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
+                ? 1
+                : 0;
+    if (Vero(p.TamponeInserito))
+        p.TamponeCompatibile =
+            static_cast<float>(p.CorsaAmmortizzatore) > static_cast<float>(p.LungTamponeScarico)
+                ? 1
+                : 0;
+}
+
+namespace {
+
+// What every commit does after storing its component of kind `tipo`.
+void DopoCommit(int16_t q, TipoModifica tipo) {
+    Progetto& p = Progetti[q];
+    AggiornaCompatibilita(p);
+    p.ModificatoFile[tipo] = VERO;
+    AggiornaModificatoProgetto(q);
+    SulProgetto(q, AggiornaStatoProgetto);
+    CalcolaDatiStaticiAmmortizzatore();
+}
+
+} // namespace
+
+void SalvaDatiMolla(const TabellaComponente& tabella, int16_t modo, int16_t numeroMolle) {
+    const int16_t q = ProgettoSelezionato;
+    if (!ProgettoValido(q)) return;
+    tabella.ScriviMolla(Progetti[q], modo, numeroMolle);
+    DopoCommit(q, MOD_MOLLA);
+}
+
+void SalvaDatiTampone(const TabellaComponente& tabella, int16_t modo) {
+    const int16_t q = ProgettoSelezionato;
+    if (!ProgettoValido(q)) return;
+    tabella.ScriviTampone(Progetti[q], modo);
+    DopoCommit(q, MOD_TAMPONE);
+}
+
+DimensioniAmmortizzatore DimensioniDi(const Progetto& p) {
+    return {p.QuotaA, p.QuotaB, p.CorsaAmmortizzatore, p.InterasseAmmortizzatore};
+}
+
+bool VerificaAmmortizzatore(const DimensioniAmmortizzatore& d) {
+    const double sa = d.SedeMolla();
+    return sa > 0 && d.Corsa > 0 && sa >= d.Corsa;
+}
+
+void SalvaDatiAmmortizzatore(const DimensioniAmmortizzatore& d) {
+    if (!ProgettoValido(ProgettoSelezionato)) return;
+    Progetto& p = Progetti[ProgettoSelezionato];
+    p.QuotaA = d.A;
+    p.QuotaB = d.B;
+    p.CorsaAmmortizzatore = d.Corsa;
+    p.InterasseAmmortizzatore = d.Interasse;
+    p.LungMollaAmmortizzatore = d.SedeMolla();
+    p.InterasseMinimo = static_cast<float>(d.Interasse - d.Corsa);
+}
+
+bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d) {
+    const int16_t q = ProgettoSelezionato;
+    if (!ProgettoValido(q)) return false;
+    Progetto& p = Progetti[q];
+    SalvaDatiAmmortizzatore(d);
+    const bool valido = VerificaAmmortizzatore(d);
+    p.AmmortizzatoreInserito = valido ? VERO : FALSO;
+    if (!valido) p.AmmortizzatoreCompatibile = 0;
+    DopoCommit(q, MOD_AMMORTIZZATORE);
+    return valido;
+}
+
+void ImpostaGas(double pressioneBar, double diametroMm) {
+    const int16_t q = ProgettoSelezionato;
+    if (!ProgettoValido(q)) return;
+    Progetto& p = Progetti[q];
+    p.PressioneGas = pressioneBar;
+    p.DiametroGas = diametroMm;
+    SulProgetto(q, CalcolaForzaGas);
+    p.ModificatoFile[MOD_AMMORTIZZATORE] = VERO;
+    AggiornaModificatoProgetto(q);
+    CalcolaDatiStaticiAmmortizzatore();
+}
+
+double PrecaricoAlloggiamento(const Progetto& p) {
+    if (p.InterasseAmmortizzatore == 0 || p.LunghezzaStaticaAmmortizzatore == 0) return 0;
+    return std::fabs(p.InterasseAmmortizzatore - p.LunghezzaStaticaAmmortizzatore);
+}
+
+double PrecaricoMassimoMm(const Progetto& p) {
+    const double massimo = p.LungMollaLibera - p.LungMollaMaxCompressione -
+                           p.NumPuntiAmmortizzatore -
+                           std::fabs(PrecaricoAlloggiamento(p) - p.PrecaricoMollaInserita);
+    return massimo <= 0 ? 1000 : massimo;
+}
+
+bool ConfermaPrecarico(double setupMm) {
+    const int16_t q = ProgettoSelezionato;
+    if (!ProgettoValido(q)) return false;
+    Progetto& p = Progetti[q];
+    if (Vero(p.MollaInserita) &&
+        !VerificaDifferenzaMaggiore(p.LungMollaLibera, p.PrecaricoMollaInserita,
+                                    p.LungMollaMaxCompressione))
+        return false;
+    p.PrecaricoSetup = setupMm;
+    if (!Vero(p.MollaInserita)) return true;
+    p.PrecaricoImpostato = VERO;
+    if (Vero(p.AmmortizzatoreInserito)) CalcolaDatiStaticiAmmortizzatore();
+    if (Vero(p.GeometriaInserita) && q == NumeroProgetti) CalcolaCinematica();
+    return true;
+}
+
+} // namespace kelvra

@@ -1,0 +1,357 @@
+// The component windows driven as a user drives them, on the offscreen platform, opened
+// through the hook table the menus call.
+#include "components/Banco.h"
+#include "components/EditorComponenti.h"
+#include "components/FrmAcq.h"
+#include "components/FrmPLoad.h"
+#include "components/InsAmmortizzatore.h"
+#include "components/InsMolla.h"
+#include "components/InsTampone.h"
+#include "core/Formato.h"
+#include "core/Lingua.h"
+#include "core/Unita.h"
+#include "platform/CorniceMdi.h"
+#include "platform/Posizione.h"
+#include "platform/RisposteDialoghi.h"
+#include "platform/Testo.h"
+#include "shell/Avvio.h"
+#include "shell/Ganci.h"
+#include "support/Risposte.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace kelvra;
+namespace fs = std::filesystem;
+
+namespace {
+
+class Finestre : public test::TabelleAzzerate {
+  protected:
+    void SetUp() override {
+        TabelleAzzerate::SetUp();
+        cwd = fs::current_path();
+        const fs::path dir(cartella.path().toStdString());
+        fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
+                          "Kelvra3.lng",
+                      dir / "Kelvra3.lng");
+        Ganci = {};
+        Ganci.TerminaProgramma = [](int) {};
+        Ganci.CreaEditorGeometria = [] { ImpostaUnitaMisura(SistemaUnita); };
+        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+        RegistraEditorComponenti();
+        Ganci.MostraCurve01 = [this] { ++grafici; };
+    }
+    void TearDown() override {
+        Ganci = {};
+        ImpostaBancoProva(nullptr);
+        fs::current_path(cwd);
+        AzzeraLingua();
+        TabelleAzzerate::TearDown();
+    }
+    // Opens a window through its hook; `utente` acts in it while it is shown.
+    template <class F>
+    void Apri(const std::function<void()>& gancio, std::function<void(F&)> utente) {
+        modali.RispondiModale([utente](QWidget* w) {
+            F* f = qobject_cast<F*>(w);
+            EXPECT_NE(f, nullptr);
+            if (f) utente(*f);
+            return 0;
+        });
+        gancio();
+    }
+    static void Digita(QLineEdit* c, const QString& testo) {
+        c->selectAll();
+        QTest::keyClicks(c, testo);
+    }
+    static std::string T(const QWidget* w) {
+        if (auto* l = qobject_cast<const QLabel*>(w)) return AdAnsi(l->text());
+        return AdAnsi(qobject_cast<const QLineEdit*>(w)->text());
+    }
+    // The user selects grid rows and lets the mouse go.
+    static void Seleziona(GrigliaForze* g, int prima, int ultima) {
+        g->clearSelection();
+        g->setRangeSelected(QTableWidgetSelectionRange(prima, 0, ultima, 2), true);
+        emit g->FineSelezione();
+    }
+    static void Suggerisci(QWidget* w) {
+        QEvent entra(QEvent::Enter);
+        QCoreApplication::sendEvent(w, &entra);
+    }
+
+    QTemporaryDir cartella;
+    fs::path cwd;
+    RisposteDialoghi modali;
+    int grafici = 0;
+};
+
+TEST_F(Finestre, SpringEnteredByForceBlockAfterBlock) {
+    // A spring held before: the rebuilt table starts empty, so none of it is stored again.
+    Progetto& p = Progetti[1];
+    p.MollaInserita = VERO;
+    p.NumeroMolle = 1;
+    p.LungMollaLibera = 100;
+    p.LungMollaMaxCompressione = 60;
+    p.ForzaMolla.fill(500);
+    p.CostanteMolla.fill(5);
+    Apri<INSMOLLA>(Ganci.MostraInsMolla, [](INSMOLLA& f) {
+        EXPECT_EQ(f.windowTitle(), "SPRING");
+        EXPECT_EQ(T(f.TxtNmolle), "1");
+        Digita(f.TxtLungMollaLibera, "100");
+        Digita(f.TxtLungMollaMaxCompressione, "60");
+        f.CmdOK1->click();
+        ASSERT_TRUE(f.OptCostModo[2]->isEnabled());
+        f.OptCostModo[2]->click();
+        EXPECT_EQ(f.GrdTabella->Rows(), 2 + 41);
+        EXPECT_EQ(f.GrdTabella->TextMatrix(42, 0), "40.00");
+        EXPECT_NEAR(LarghezzaTwips(f.TxtForza), 1335, 15);
+        Seleziona(f.GrdTabella, 2, 12); // rows 0..10
+        Digita(f.TxtForza, "100");
+        EXPECT_EQ(T(f.TxtCostanteElastica), "10.000");
+        EXPECT_EQ(f.GrdTabella->TextMatrix(7, 1), "50.000");
+        QTest::keyClick(f.TxtForza, Qt::Key_Return); // the next block, rows 11..21
+        EXPECT_EQ(f.GrdTabella->SelStartRow(), 13);
+        Digita(f.TxtForza, "254");
+        f.CmdOK2->click();
+    });
+    EXPECT_EQ(p.MollaInserita, VERO);
+    EXPECT_EQ(p.StatoDatiProgetto, 2);
+    EXPECT_EQ(p.ModoMolla, MODO_FORZA);
+    EXPECT_EQ(p.NumPuntiMolla, 40);
+    EXPECT_DOUBLE_EQ(p.ForzaMolla[10], 100);
+    EXPECT_NEAR(p.ForzaMolla[21], 254, 1e-9);
+    EXPECT_NEAR(p.CostanteMolla[21], 14, 1e-9);
+    EXPECT_EQ(p.ForzaMolla[22], 0);
+}
+
+TEST_F(Finestre, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) {
+    ImpostaUnitaMisura(SistemaUnita = SISTEMA_IMPERIALE);
+    Progetto& p = Progetti[1];
+    p.MollaInserita = VERO;
+    p.ModoMolla = MODO_FORZA;
+    p.NumeroMolle = 2;
+    p.LungMollaLibera = 150.7;
+    p.LungMollaMaxCompressione = 100.7;
+    for (int i = 0; i <= 50; ++i) p.ForzaMolla[i] = 12.5 * i;
+    Apri<INSMOLLA>(Ganci.MostraInsMolla, [](INSMOLLA& f) {
+        EXPECT_EQ(f.GrdTabella->Rows(), 2 + 51);
+        EXPECT_EQ(T(f.TxtNmolle), "2");
+        EXPECT_NEAR(LarghezzaTwips(f.TxtForza), 1335, 15);
+        EXPECT_EQ(f.Opt_PassoStampa[1]->text(), "0.20 in");
+        f.CmdOK2->click();
+    });
+    EXPECT_EQ(p.NumPuntiMolla, 50);
+    EXPECT_EQ(p.LungMollaLibera, 150.7);
+    EXPECT_NEAR(p.ForzaMolla[50], 625, 1e-9);
+
+    // Typed inches are checked against the shock absorber's millimetres: with a seat of 95
+    // and a fitted preload of 10, 4.1 in (104.14 mm) is too short and 4.2 in fits.
+    p.MollaInserita = FALSO;
+    p.AmmortizzatoreInserito = VERO;
+    p.LungMollaAmmortizzatore = 95;
+    p.PrecaricoMollaInserita = 10;
+    Apri<INSMOLLA>(Ganci.MostraInsMolla, [this](INSMOLLA& f) {
+        Digita(f.TxtLungMollaLibera, "4.1");
+        Digita(f.TxtLungMollaMaxCompressione, "2");
+        f.CmdOK1->click();
+        EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+        Digita(f.TxtLungMollaLibera, "4.2");
+        f.CmdOK1->click();
+        EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+        EXPECT_TRUE(f.OptCostModo[1]->isEnabled());
+    });
+}
+
+TEST_F(Finestre, BumpStopLengthsClicksAndHints) {
+    Apri<InsTampone>(Ganci.MostraInsTampone, [this](InsTampone& f) {
+        Digita(f.TxtLungTamponeScarico, "50");
+        Digita(f.TxtLungTamponeMaxCompressione, "40");
+        Digita(f.TxtLungTamponeScarico, "30"); // the free length retyped after: no negative count
+        f.CmdOK1->click();
+        ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+        EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 58));
+        EXPECT_FALSE(f.OptCostModo[1]->isEnabled());
+        Digita(f.TxtLungTamponeScarico, "50");
+        Digita(f.TxtLungTamponeMaxCompressione, "40");
+        f.CmdOK1->click();
+        f.OptCostModo[1]->click();
+        EXPECT_EQ(f.GrdTabella->TextMatrix(1, 2), "[N/mm\xB2]");
+        Seleziona(f.GrdTabella, 5, 5); // a click on row 3 fills from row 0
+        EXPECT_EQ(f.GrdTabella->SelStartRow(), 2);
+        Digita(f.TxtCostanteElastica, "2");
+        EXPECT_EQ(f.GrdTabella->TextMatrix(5, 1), "18.000");
+        EXPECT_EQ(T(f.TxtForza), "0\xF7"
+                                 "18.000");
+        ASSERT_TRUE(f.CmdStampa->isEnabled());
+        f.CmdStampa->click();
+        EXPECT_EQ(modali.stampe.size(), 1u);
+        for (const auto& [w, riga] : {std::pair<QWidget*, int>{f.Frame_PassoStampa, 40},
+                                      {f.Opt_PassoStampa[2], 42},
+                                      {&f, 53}}) {
+            Suggerisci(w);
+            EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, riga));
+        }
+        f.CmdOK2->click();
+    });
+    EXPECT_EQ(Progetti[1].StatoDatiProgetto, 8);
+    EXPECT_DOUBLE_EQ(Progetti[1].ForzaTampone[3], 18);
+    EXPECT_EQ(Progetti[1].NumPuntiTampone, 10);
+}
+
+TEST_F(Finestre, OwnMessageBoxesNeverCloseTheWindow) {
+    INSMOLLA f;
+    f.Form_Activate();
+    f.show();
+    const auto disattiva = [&f] {
+        QEvent evento(QEvent::ActivationChange);
+        QCoreApplication::sendEvent(&f, &evento);
+    };
+    ImpostaGestoreMessaggio([&](const std::string&, int, const std::string&) {
+        disattiva(); // the box takes the activation
+        return vbOK;
+    });
+    f.CmdOK1->click(); // no lengths: a message
+    EXPECT_TRUE(f.isVisible());
+    disattiva();
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(Finestre, ShockAbsorberLabelsFollowTheBoxesAndTheGasPanelSetsTheForce) {
+    Apri<INSAMMORTIZZATORE>(Ganci.MostraInsAmmortizzatore, [](INSAMMORTIZZATORE& f) {
+        EXPECT_TRUE(f.FrmPressione->isHidden());
+        Digita(f.TxtA, "40");
+        Digita(f.TxtB, "60");
+        Digita(f.TxtS, "350");
+        EXPECT_EQ(T(f.Lbl_LungMolla), "250.00");
+        EXPECT_EQ(T(f.LblReference[2]), "<=250.0");
+        Digita(f.TxtR, "80");
+        EXPECT_EQ(T(f.Lbl_LungMolla), "250.00");
+        EXPECT_EQ(T(f.LblReference[0]), "-");
+        f.CmdPressione->click();
+        Digita(f.TxtPressione, "10");
+        Digita(f.TxtDiametro, "50");
+        QTest::keyClicks(f.TxtDiametro, "-"); // the minimum is 0
+        EXPECT_EQ(T(f.TxtDiametro), "50");
+        f.CmdOKPressione->click();
+        EXPECT_FALSE(f.LblForzaGasIN->isHidden());
+        f.CmdOK->click();
+    });
+    const Progetto& p = Progetti[1];
+    EXPECT_NEAR(p.ForzaGas, 25 * PiGreco * 10 * 9.81 / 4, 1e-3);
+    EXPECT_EQ(p.LungMollaAmmortizzatore, 250);
+    EXPECT_EQ(p.CorsaAmmortizzatore, 80);
+    EXPECT_EQ(p.AmmortizzatoreInserito, VERO);
+    EXPECT_EQ(p.StatoDatiProgetto, 4);
+
+    // Clearing the gas charge holds even when the window is then left.
+    Progetti[1].ModificatoFile.fill(FALSO);
+    Apri<INSAMMORTIZZATORE>(Ganci.MostraInsAmmortizzatore, [](INSAMMORTIZZATORE& f) {
+        EXPECT_FALSE(f.LblForzaGasIN->isHidden());
+        f.CmdPressione->click();
+        f.CmdAnnullaForzaGas->click();
+        EXPECT_EQ(T(f.TxtPressione), "0.0");
+        EXPECT_TRUE(f.LblForzaGasIN->isHidden());
+        f.CMDAnnulla->click();
+    });
+    EXPECT_EQ(p.ForzaGas, 0);
+    EXPECT_EQ(p.ModificatoFile[MOD_AMMORTIZZATORE], VERO);
+}
+
+TEST_F(Finestre, PreloadWithinItsLimitAndTheCoilBoundCheck) {
+    Progetto& p = Progetti[1];
+    p.MollaInserita = VERO;
+    p.LungMollaLibera = 250;
+    p.LungMollaMaxCompressione = 200;
+    p.NumPuntiAmmortizzatore = 30;
+    p.InterasseAmmortizzatore = 355;
+    p.LunghezzaStaticaAmmortizzatore = 350;
+    p.PrecaricoMollaInserita = 10;
+    Apri<FrmPLoad>(Ganci.MostraFrmPLoad, [this](FrmPLoad& f) {
+        EXPECT_DOUBLE_EQ(f.PrecaricoMassimo, 15);
+        Digita(f.TxtPrecarico, "16");
+        EXPECT_EQ(T(f.TxtPrecarico), "1");
+        EXPECT_EQ(dialoghi.beep, 1);
+        Digita(f.TxtPrecarico, "2");
+        EXPECT_EQ(T(f.LblPreload[2]), "17.00");
+        Suggerisci(f.LblPrecarico[0]);
+        EXPECT_EQ(Suggerimento(), "ALLOWED RANGE: [0; 15.00] mm");
+        f.Cmd_Ok->click();
+    });
+    EXPECT_EQ(p.PrecaricoSetup, 2);
+    EXPECT_EQ(p.PrecaricoImpostato, VERO);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+// A bench whose load grows 10 N per mm from 100 N over the stroke range.
+class BancoSimulato : public BancoProva {
+  public:
+    bool Acquisisci(const ParametriAcquisizione& par, MisuraBanco& m) override {
+        for (double x = par.CorsaMinima; x <= par.CorsaMassima + 1e-9; x += 5) {
+            m.Corsa.push_back(x);
+            m.Carico.push_back(100 + 10 * x);
+        }
+        return true;
+    }
+};
+
+TEST_F(Finestre, ABenchAcquisitionIsSolvedAndOpensTheGraphs) {
+    // A shock absorber straight from the swingarm: a geometry the solver computes.
+    Progetto& p = Progetti[1];
+    p.GeometriaInserita = VERO;
+    p.PosizioneRuota[0] = {1000, -350};
+    p.PuntiGiunzione[2][1][0] = {100, -40};
+    p.AttaccoAmmortizzatore[0] = {400, 400};
+    p.NumeroGiunzioniProgetto = p.UltimoElemento = 1;
+    p.AcquisizioneAttiva = VERO;
+    const auto parametri = [](FRMACQ& f) {
+        Digita(f.TxtCorsaMin, "10");
+        Digita(f.TxtCorsaMax, "40");
+        f.CmdUnselect->click();
+        f.ChkFreq[2]->click();
+        Digita(f.TxtFreq[2], "120");
+        f.CmdOK->click();
+    };
+    Apri<FRMACQ>(Ganci.MostraFrmAcq, [](FRMACQ& f) { f.CmdChiudi->click(); });
+    EXPECT_EQ(p.AcquisizioneAttiva, VERO) << "closing keeps the acquisition";
+
+    Apri<FRMACQ>(Ganci.MostraFrmAcq, parametri); // no bench connected
+    EXPECT_EQ(p.AcquisizioneAttiva, FALSO);
+    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 57));
+    EXPECT_EQ(grafici, 0);
+
+    BancoSimulato banco;
+    ImpostaBancoProva(&banco);
+    Apri<FRMACQ>(Ganci.MostraFrmAcq, parametri);
+    EXPECT_EQ(grafici, 1);
+    EXPECT_EQ(ParametriBanco[1].NumeroCicli(), 1);
+    EXPECT_EQ(ParametriBanco[1].VelocitaCiclo[2], 120);
+    EXPECT_GT(p.NumPunti, 700); // solved
+    // What the chart of the shock absorber's load reads.
+    EXPECT_EQ(p.AcquisizioneAttiva, VERO);
+    EXPECT_EQ(p.NumPuntiAmmortizzatore, 30);
+    EXPECT_EQ(p.AsseCorsaAmmortizzatore[30], 40);
+    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[30], 500);
+}
+
+TEST_F(Finestre, ImperialBenchSpeedsAreCheckedInMillimetresPerSecond) {
+    ImpostaUnitaMisura(SistemaUnita = SISTEMA_IMPERIALE);
+    Apri<FRMACQ>(Ganci.MostraFrmAcq, [](FRMACQ& f) {
+        EXPECT_EQ(AdAnsi(f.LblTemperatura->text()), "Temperature [\xB0"
+                                                    "C]");
+        Digita(f.TxtCorsaMax, "6");
+        f.CmdUnselect->click();
+        f.ChkFreq[1]->click();
+        Digita(f.TxtFreq[1], "1.9"); // 48.26 mm/s
+        EXPECT_FALSE(f.ControlloVariabili());
+        Digita(f.TxtFreq[1], "3"); // 76.2 mm/s
+        EXPECT_TRUE(f.ControlloVariabili());
+        f.CmdChiudi->click();
+    });
+    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_NEAR(ParametriBanco[1].VelocitaCiclo[1], 76.2, 1e-4);
+}
+
+} // namespace

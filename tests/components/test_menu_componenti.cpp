@@ -1,0 +1,27 @@
+// The geometry editor's component and preload menus reach the component windows.
+#include "components/EditorComponenti.h"
+#include "geometry_editor/FinestraReale.h"
+#include "platform/RisposteDialoghi.h"
+
+using namespace kelvra;
+
+namespace {
+
+class MenuComponenti : public test::FinestraReale {};
+
+TEST_F(MenuComponenti, EachItemOpensItsWindowModalOnTheEditorsProject) {
+    RegistraEditorComponenti();
+    RisposteDialoghi modali;
+    ProgettoSelezionato = 0;
+    ed->MollaItem_Click(1);
+    EXPECT_EQ(ProgettoSelezionato, NumeroProgetti);
+    ed->TamponeItem_Click(1);
+    ed->AmmortizzatoreItem_Click(1);
+    ed->AmmortizzatoreItem_Click(7);
+    ed->PrecaricoItem_Click(1);
+    EXPECT_EQ(modali.classiModali, (std::vector<QString>{"kelvra::INSMOLLA", "kelvra::InsTampone",
+                                                         "kelvra::INSAMMORTIZZATORE",
+                                                         "kelvra::FRMACQ", "kelvra::FrmPLoad"}));
+}
+
+} // namespace
