@@ -1,8 +1,8 @@
 // Kelvra: the splash window starts the program and hands over to the main window; the
 // program ends only through the main window's exit question.
 #include "shell/Main.h"
-#include "files/FileProgetto.h"
 #include "components/EditorComponenti.h"
+#include "files/FileProgetto.h"
 #include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
 #include "platform/Messaggi.h"

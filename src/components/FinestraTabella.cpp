@@ -165,7 +165,8 @@ void FinestraTabella::CreaControlli() {
     principale->addLayout(destra, 1);
     connect(CmdOK2, &QPushButton::clicked, this, &FinestraTabella::CmdOK2_Click);
     connect(CmdEsci, &QPushButton::clicked, this, &FinestraTabella::CmdEsci_Click);
-    connect(GrdTabella, &GrigliaForze::FineSelezione, this, &FinestraTabella::GrdTabella_FineSelezione);
+    connect(GrdTabella, &GrigliaForze::FineSelezione, this,
+            &FinestraTabella::GrdTabella_FineSelezione);
     connect(GrdTabella, &GrigliaForze::MouseMove, this,
             [] { ImpostaSuggerimento(Riga(TestiToolbar, 41)); });
 

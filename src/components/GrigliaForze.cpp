@@ -95,7 +95,8 @@ void GrigliaForze::ImpostaTextMatrix(int riga, int colonna, const std::string& t
     item(riga, colonna)->setText(DaAnsi(testo));
 }
 
-void GrigliaForze::ImpostaSelezione(int primaRiga, int primaColonna, int ultimaRiga, int ultimaColonna) {
+void GrigliaForze::ImpostaSelezione(int primaRiga, int primaColonna, int ultimaRiga,
+                                    int ultimaColonna) {
     selInizioRiga_ = primaRiga;
     selInizioColonna_ = primaColonna;
     selFineRiga_ = ultimaRiga;
