@@ -316,14 +316,17 @@ class INSGEO01 : public FinestraFiglia,
     void CaricaCatena(bool soloForcellone, bool nuova);
     void RiprendiCatenaIncompleta();
     QLineEdit* CasellaDi(Casella c) const;
+    QLabel* LetturaDi(Etichetta e) const;
     std::string NomeElemento(const std::string& lettera) const;
 
     PictureBox* picGeo_ = nullptr;
     ControlliQt controlli_;
     std::map<QObject*, int> suggerimenti_;
-    // The boxes and the options by their names, and the panels by element kind.
+    // The boxes, the options and the pointer readouts by their names, and the panels by
+    // element kind.
     std::array<QLineEdit*, static_cast<size_t>(Casella::Numero)> caselle_{};
     std::array<QAbstractButton*, static_cast<size_t>(Opzione::Numero)> opzioni_{};
+    std::array<QLabel*, 4> letture_{};
     std::array<PannelloElemento, PANNELLO_MOLLA + 1> pannelli_{};
     // The length factor the boxes are shown in, for the next change of units.
     float fattoreCaselle_ = 1;

@@ -146,28 +146,17 @@ bool INSGEO01::eventFilter(QObject* oggetto, QEvent* evento) {
 
 // ---- the controls as the mouse, the view tools and the animation see them --------------------
 
-namespace {
-QLabel* LabelDi(const INSGEO01& f, Etichetta e) {
-    switch (e) {
-    case Etichetta::LblX:
-        return f.LblX;
-    case Etichetta::LblY:
-        return f.LblY;
-    case Etichetta::LblL:
-        return f.LblL;
-    case Etichetta::LblAng:
-        return f.LblAng;
-    }
-    return f.LblX;
+QLabel* INSGEO01::LetturaDi(Etichetta e) const {
+    const auto i = static_cast<size_t>(e);
+    return i < letture_.size() ? letture_[i] : LblX;
 }
-} // namespace
 
 std::string INSGEO01::TestoEtichetta(Etichetta e) const {
-    return AdAnsi(LabelDi(*this, e)->text());
+    return AdAnsi(LetturaDi(e)->text());
 }
 
 void INSGEO01::ImpostaEtichetta(Etichetta e, const std::string& testo) {
-    LabelDi(*this, e)->setText(DaAnsi(testo));
+    LetturaDi(e)->setText(DaAnsi(testo));
 }
 
 void INSGEO01::PuntatoreCroce() {

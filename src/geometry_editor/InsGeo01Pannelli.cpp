@@ -368,7 +368,7 @@ void INSGEO01::RegistraSuggerimenti() {
 }
 
 // The tables the handlers look controls up in: the enabling's named controls, the boxes and
-// options by their names, and each element kind's panel.
+// options and the readouts by their names, and each element kind's panel.
 void INSGEO01::RiempiTabelleControlli() {
     controlli_.Registra(Controllo::CmdSimula, 0, CmdSimula);
     controlli_.Registra(Controllo::CmdStampa, 0, CmdStampa);
@@ -382,6 +382,7 @@ void INSGEO01::RiempiTabelleControlli() {
                 TxtSquadrettaY[1], LblMollaPrecX,     LblMollaPrecY,     TxtMollaX,
                 TxtMollaY,         TxtMaxEsc};
     opzioni_ = {ChkModify[0], ChkModify[1], OptFix[0], OptFix[1], ChkFix};
+    letture_ = {LblX, LblY, LblL, LblAng};
 
     pannelli_[PANNELLO_FORCELLONE] = {FrmForcellone,     nullptr, nullptr,
                                       TxtForcelloneX[0], "F",     &INSGEO01::CmdOKForcellone_Click};
