@@ -36,6 +36,9 @@
 #include <cstdint>
 #include <map>
 
+class QHBoxLayout;
+class QVBoxLayout;
+
 namespace kelvra {
 
 // The drawers' view of the editor. The check boxes ChkModify are controls of the window, so
@@ -270,23 +273,63 @@ class INSGEO01 : public FinestraFiglia,
     void resizeEvent(QResizeEvent* evento) override;
 
   private:
+    // The entry panel of one element kind, indexed by the kind (PANNELLO_FORCELLONE ..
+    // PANNELLO_MOLLA): its frame, its previous-point boxes (none for the swingarm), its first
+    // entry box, the kind's letter in the chain and its confirm handler.
+    struct PannelloElemento {
+        QGroupBox* cornice = nullptr;
+        QLineEdit* precX = nullptr;
+        QLineEdit* precY = nullptr;
+        QLineEdit* primaCasella = nullptr;
+        const char* lettera = "";
+        void (INSGEO01::*conferma)() = nullptr;
+    };
+
     void ConfermaElementoCatena(int pannello);
+    // The controls, built part by part (InsGeo01Pannelli.cpp).
     void CreaControlli();
+    void CreaDisegno(QVBoxLayout* principale);
+    QHBoxLayout* CreaStrisciaStrumenti(QVBoxLayout* principale);
+    void CreaLetture(QHBoxLayout* barra);
+    void CreaPulsantiAggiunta(QHBoxLayout* barra);
+    void CreaPannelli(QHBoxLayout* barra);
+    void CreaPannelloForcellone(QWidget* posto);
+    void CreaPannelloAsta(QWidget* posto);
+    void CreaPannelloSquadretta(QWidget* posto);
+    void CreaPannelloMolla(QWidget* posto);
+    void CreaColonnaElementi(QHBoxLayout* barra);
+    void CreaComandi(QHBoxLayout* barra);
+    void CollegaControlli();
+    void RegistraSuggerimenti();
+    void RiempiTabelleControlli();
     void CollegaCaselle();
     void CreaMenu();
     void CollegaMenuComandi();
     void MostraPannello(QGroupBox* pannello);
     void AggiungiElemento(int tipo);
+    void PreparaPannelloNuovo(int tipo, int16_t k);
     void ApplicaPulsantiera(int16_t ultimo);
     void CaptionPannelli();
     void DimensionaPostoPannelli();
     void RiempiListaElementi();
+    void AssociaMenuLingua();
+    void AzzeraVista();
+    void ApplicaModoQuote();
+    void CaricaCatena(bool soloForcellone, bool nuova);
+    void RiprendiCatenaIncompleta();
     QLineEdit* CasellaDi(Casella c) const;
+    QLabel* LetturaDi(Etichetta e) const;
     std::string NomeElemento(const std::string& lettera) const;
 
     PictureBox* picGeo_ = nullptr;
     ControlliQt controlli_;
     std::map<QObject*, int> suggerimenti_;
+    // The boxes, the options and the pointer readouts by their names, and the panels by
+    // element kind.
+    std::array<QLineEdit*, static_cast<size_t>(Casella::Numero)> caselle_{};
+    std::array<QAbstractButton*, static_cast<size_t>(Opzione::Numero)> opzioni_{};
+    std::array<QLabel*, 4> letture_{};
+    std::array<PannelloElemento, PANNELLO_MOLLA + 1> pannelli_{};
     // The length factor the boxes are shown in, for the next change of units.
     float fattoreCaselle_ = 1;
     // The zoom rectangle in picture millimetres, as the view tools set it.

@@ -58,6 +58,100 @@ std::string SimulazioneGeo::Didascalia(int riga) const {
 
 // ---- one frame ----------------------------------------------------------------------------------
 
+namespace {
+
+// The rocker in slot s, joint k, at position i of the travel.
+void PosizionaSquadretta(Progetto& pr, int s, int k, int i) {
+    auto& G = pr.PuntiGiunzione;
+    QuattroPunti& q = pr.DatiSquadretta[s];
+    const std::string& giunzione = pr.TipoGiunzione[k];
+    if (giunzione == GIUNZIONE_TRIANG_ASTA) {
+        q.P[0] = G[2][k][i];
+        const bool vertice2 = s + 1 <= MAX_ELEMENTI && q.P[1] == pr.DatiAsta[s + 1].P[0];
+        if (vertice2) {
+            q.P[1] = G[3][k][i];
+            q.P[2] = G[4][k][i];
+        } else {
+            q.P[2] = G[3][k][i];
+            q.P[1] = G[4][k][i];
+        }
+    } else if (giunzione == GIUNZIONE_ASTA_TRIANG) {
+        q.P[0] = G[3][k][i];
+        // The fourth point is a copy of the pinned vertex; the whole point is
+        // compared, as the chain check does, so a free vertex that shares its x is
+        // not taken for it.
+        if (q.P[1] == q.P[3]) {
+            q.P[3] = pr.PuntiFissi[k + 1];
+            q.P[2] = G[4][k][i];
+        }
+        if (q.P[2] == q.P[3]) {
+            q.P[3] = pr.PuntiFissi[k + 1];
+            q.P[1] = G[4][k][i];
+        }
+    }
+}
+
+// The link in slot s, joint k, at position i of the travel.
+void PosizionaAsta(Progetto& pr, int s, int k, int i) {
+    auto& G = pr.PuntiGiunzione;
+    TrePunti& a = pr.DatiAsta[s];
+    // A coordinate the end shares with the third point is pinned to the frame.
+    if (a.P[1].X == a.P[2].X)
+        a.P[2].X = pr.PuntiFissi[k + 1].X;
+    else
+        a.P[1].X = G[3][k][i].X;
+    if (a.P[1].Y == a.P[2].Y)
+        a.P[2].Y = pr.PuntiFissi[k + 1].Y;
+    else
+        a.P[1].Y = G[3][k][i].Y;
+    a.P[0] = PuntiCatena[std::min(s, MAX_PUNTI_CATENA)];
+}
+
+// The links and rockers between the swingarm and the shock absorber, placed and drawn.
+void DisegnaElementiIntermedi(EditorDisegno* form, Superficie& pic, int16_t p, int i) {
+    Progetto& pr = Progetti[p];
+    auto& G = pr.PuntiGiunzione;
+    const int U = std::clamp<int>(pr.UltimoElemento, 0, MAX_ELEMENTI);
+    for (int s = 1; s <= MAX_ELEMENTI && (s == 1 || s <= U - 1); ++s) {
+        const int k = (s + 1) / 2; // Int(s / 2 + 0.5)
+        if (k > MAX_GIUNZIONI) break;
+        switch (TipoDaLettera(pr.TipoElemento[s])) {
+        case PANNELLO_SQUADRETTA:
+            PosizionaSquadretta(pr, s, k, i);
+            DisegnaSquadretta(form, pr.DatiSquadretta[s], s, COLORE_SQUADRETTA, pic, p,
+                              VisualizzaCoordinate, VisualizzaDimensioni);
+            if (k + 1 <= MAX_GIUNZIONI) G[2][k + 1][i] = G[4][k][i];
+            break;
+        case PANNELLO_ASTA:
+            PosizionaAsta(pr, s, k, i);
+            DisegnaAsta(form, pr.DatiAsta[s], s, COLORE_ASTA, pic, VisualizzaCoordinate,
+                        VisualizzaDimensioni);
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+// The shock absorber that closes the chain, placed and drawn.
+void DisegnaAmmortizzatoreCatena(EditorDisegno* form, Superficie& pic, int16_t p, int i) {
+    Progetto& pr = Progetti[p];
+    auto& G = pr.PuntiGiunzione;
+    const int U = std::clamp<int>(pr.UltimoElemento, 0, MAX_ELEMENTI);
+    const int N = std::clamp<int>(pr.NumeroGiunzioniProgetto, 1, MAX_GIUNZIONI);
+    if (U > 2 && pr.TipoGiunzione[N] == GIUNZIONE_ASTA_ASTA) G[4][N][i] = G[3][N][i];
+    if (U >= 1 && TipoDaLettera(pr.TipoElemento[U]) == PANNELLO_MOLLA) {
+        TrePunti& m = pr.DatiMolla[U];
+        m.P[1] = pr.AttaccoAmmortizzatore[i];
+        // Straight from the swingarm the chain ends at the linkage attachment.
+        m.P[0] = U == 1 ? G[2][1][i] : G[4][N][i];
+        DisegnaAmmortizzatore(form, m, U, COLORE_AMMORTIZZATORE, pic, p, VisualizzaCoordinate,
+                              VisualizzaDimensioni);
+    }
+}
+
+} // namespace
+
 void SimulazioneGeo::AssegnazioneSimula(int16_t& posizione) {
     const int16_t p = NumeroProgetti;
     if (!ProgettoValido(p)) return;
@@ -81,74 +175,8 @@ void SimulazioneGeo::AssegnazioneSimula(int16_t& posizione) {
     pr.DatiForcellone.P[2] = G[2][1][i];
     DisegnaForcellone(form, pr.DatiForcellone, COLORE_FORCELLONE, pic, p, VisualizzaCoordinate,
                       VisualizzaDimensioni);
-
-    const int U = std::clamp<int>(pr.UltimoElemento, 0, MAX_ELEMENTI);
-    for (int s = 1; s <= MAX_ELEMENTI && (s == 1 || s <= U - 1); ++s) {
-        const int k = (s + 1) / 2; // Int(s / 2 + 0.5)
-        if (k > MAX_GIUNZIONI) break;
-        switch (TipoDaLettera(pr.TipoElemento[s])) {
-        case PANNELLO_SQUADRETTA: {
-            QuattroPunti& q = pr.DatiSquadretta[s];
-            const std::string& giunzione = pr.TipoGiunzione[k];
-            if (giunzione == GIUNZIONE_TRIANG_ASTA) {
-                q.P[0] = G[2][k][i];
-                const bool vertice2 = s + 1 <= MAX_ELEMENTI && q.P[1] == pr.DatiAsta[s + 1].P[0];
-                if (vertice2) {
-                    q.P[1] = G[3][k][i];
-                    q.P[2] = G[4][k][i];
-                } else {
-                    q.P[2] = G[3][k][i];
-                    q.P[1] = G[4][k][i];
-                }
-            } else if (giunzione == GIUNZIONE_ASTA_TRIANG) {
-                q.P[0] = G[3][k][i];
-                // The fourth point is a copy of the pinned vertex; the whole point is
-                // compared, as the chain check does, so a free vertex that shares its x is
-                // not taken for it.
-                if (q.P[1] == q.P[3]) {
-                    q.P[3] = pr.PuntiFissi[k + 1];
-                    q.P[2] = G[4][k][i];
-                }
-                if (q.P[2] == q.P[3]) {
-                    q.P[3] = pr.PuntiFissi[k + 1];
-                    q.P[1] = G[4][k][i];
-                }
-            }
-            DisegnaSquadretta(form, q, s, COLORE_SQUADRETTA, pic, p, VisualizzaCoordinate,
-                              VisualizzaDimensioni);
-            if (k + 1 <= MAX_GIUNZIONI) G[2][k + 1][i] = G[4][k][i];
-            break;
-        }
-        case PANNELLO_ASTA: {
-            TrePunti& a = pr.DatiAsta[s];
-            // A coordinate the end shares with the third point is pinned to the frame.
-            if (a.P[1].X == a.P[2].X)
-                a.P[2].X = pr.PuntiFissi[k + 1].X;
-            else
-                a.P[1].X = G[3][k][i].X;
-            if (a.P[1].Y == a.P[2].Y)
-                a.P[2].Y = pr.PuntiFissi[k + 1].Y;
-            else
-                a.P[1].Y = G[3][k][i].Y;
-            a.P[0] = PuntiCatena[std::min(s, MAX_PUNTI_CATENA)];
-            DisegnaAsta(form, a, s, COLORE_ASTA, pic, VisualizzaCoordinate, VisualizzaDimensioni);
-            break;
-        }
-        default:
-            break;
-        }
-    }
-
-    const int N = std::clamp<int>(pr.NumeroGiunzioniProgetto, 1, MAX_GIUNZIONI);
-    if (U > 2 && pr.TipoGiunzione[N] == GIUNZIONE_ASTA_ASTA) G[4][N][i] = G[3][N][i];
-    if (U >= 1 && TipoDaLettera(pr.TipoElemento[U]) == PANNELLO_MOLLA) {
-        TrePunti& m = pr.DatiMolla[U];
-        m.P[1] = pr.AttaccoAmmortizzatore[i];
-        // Straight from the swingarm the chain ends at the linkage attachment.
-        m.P[0] = U == 1 ? G[2][1][i] : G[4][N][i];
-        DisegnaAmmortizzatore(form, m, U, COLORE_AMMORTIZZATORE, pic, p, VisualizzaCoordinate,
-                              VisualizzaDimensioni);
-    }
+    DisegnaElementiIntermedi(form, pic, p, i);
+    DisegnaAmmortizzatoreCatena(form, pic, p, i);
 
     pr.DatiForcellone = forcellone;
     pr.DatiAsta = aste;

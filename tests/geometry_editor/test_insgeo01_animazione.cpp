@@ -25,7 +25,7 @@ std::vector<float> Records() {
     const Progetto& p = Progetti[NumeroProgetti];
     std::vector<float> v;
     const auto aggiungi = [&](const auto& r) {
-        for (const Punto& q : r.P) v.insert(v.end(), {q.X, q.Y});
+        for (const Punto& q : r.P) v.push_back(q.X), v.push_back(q.Y);
     };
     aggiungi(p.DatiForcellone);
     for (int s = 0; s <= MAX_ELEMENTI; ++s) {
