@@ -16,6 +16,7 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace kelvra;
@@ -55,7 +56,7 @@ struct Elemento {
     int16_t o0 = FALSO, o1 = FALSO;
 };
 
-class Disegno : public test::TabelleAzzerate {
+class Drawing : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         test::TabelleAzzerate::SetUp();
@@ -117,38 +118,30 @@ class Disegno : public test::TabelleAzzerate {
 
 } // namespace
 
-TEST_F(Disegno, TheDefaultSwingarmCallByCallWithItsBoxesAndCross) {
+TEST_F(Drawing, TheDefaultSwingarmCallByCallWithItsBoxesAndCross) {
     Ridisegna(&editor);
     const auto& c = pic.chiamate;
     ASSERT_EQ(c.size(), 6u);
     Attesa(c[0], 'L', PERNO, ASSE, COLORE_FORCELLONE, 8);
     // Foot of the attachment on the pivot-axle line, worked by hand: t = 91500 / 223400.
     Attesa(c[1], 'L', ATTACCO, {742.5022f, 379.5210f}, COLORE_FORCELLONE, 8);
-    // Tyre (350) and rim (300) about the axle, radius on the y scale.
-    ASSERT_EQ(c[2].tipo, 'C');
-    EXPECT_NEAR(c[2].x1, 127.5, 1e-9);
-    EXPECT_NEAR(c[2].y1, 156.25, 1e-9);
-    EXPECT_NEAR(c[2].r, 43.75, 1e-9);
+    // Tyre (350) and rim (300) about the axle, radius on the y scale, thin black pen.
+    ASSERT_EQ((std::string{c[2].tipo, c[3].tipo}), "CC");
+    EXPECT_EQ((std::vector<double>{c[2].x1, c[2].y1, c[2].r, c[3].r}),
+              (std::vector<double>{127.5, 156.25, 43.75, 37.5}));
     EXPECT_EQ(c[2].colore, COLORE_NERO);
     EXPECT_EQ(c[2].spessore, 1);
-    ASSERT_EQ(c[3].tipo, 'C');
-    EXPECT_NEAR(c[3].r, 37.5, 1e-9);
     Attesa(c[4], 'P', PERNO, PERNO, COLORE_NERO, 10);
     Attesa(c[5], 'P', ATTACCO, ATTACCO, VERDE, 10);
     EXPECT_EQ(pic.spessore, 1);
     AttesoPunto(PuntiCatena[1], ATTACCO);
-    EXPECT_EQ(OrigineX, 550.0f);
-    EXPECT_EQ(OrigineY, 400.0f);
-    EXPECT_EQ(CorrezioneAltezza, 0.0f);
+    EXPECT_EQ((std::vector<float>{OrigineX, OrigineY, CorrezioneAltezza}),
+              (std::vector<float>{550, 400, 0}));
     // The boxes, relative to the pivot; the cross goes on the editor's own picture.
-    ASSERT_EQ(editor.caselle.size(), 3u);
-    EXPECT_EQ(editor.caselle[0], Caselle("0.00", "0.00"));
-    EXPECT_EQ(editor.caselle[1], Caselle("470.00", "-50.00"));
-    EXPECT_EQ(editor.caselle[2], Caselle("200.00", "50.00"));
-    const auto linee = editor.picGeo.Di('L');
-    ASSERT_EQ(linee.size(), 2u);
-    EXPECT_EQ((std::vector<double>{linee[0].y1, linee[0].y2, linee[1].x1, linee[1].x2}),
-              (std::vector<double>{150, 150, 68.75, 68.75}));
+    EXPECT_EQ(editor.caselle,
+              (std::map<int, Caselle>{
+                  {0, {"0.00", "0.00"}}, {1, {"470.00", "-50.00"}}, {2, {"200.00", "50.00"}}}));
+    EXPECT_EQ(editor.picGeo.Conta('L'), 2);
     // A thumbnail: thinner pens, no editor.
     ImpostaLarghezzeMiniature();
     editor.caselle.clear();
@@ -158,7 +151,7 @@ TEST_F(Disegno, TheDefaultSwingarmCallByCallWithItsBoxesAndCross) {
     EXPECT_TRUE(editor.caselle.empty());
 }
 
-TEST_F(Disegno, EachElementAndRockerOptionLeavesItsChainAndExtraPoints) {
+TEST_F(Drawing, EachElementAndRockerOptionLeavesItsChainAndExtraPoints) {
     const Punto N{850, 650}, T{700, 900}, R1{760, 700}, SUPPORTO{700, 800}, UNO{1, 1};
     const Punto ASSENTE = PUNTO_ASSENTE;
     struct Caso {
@@ -206,7 +199,7 @@ TEST_F(Disegno, EachElementAndRockerOptionLeavesItsChainAndExtraPoints) {
     EXPECT_EQ(Progetti[1].DatiMolla[1].P[2], (Punto{690, 820}));
 }
 
-TEST_F(Disegno, AShockOnTheSwingarmIsJoinedThroughTheFootOfItsMount) {
+TEST_F(Drawing, AShockOnTheSwingarmIsJoinedThroughTheFootOfItsMount) {
     const Punto supporto{900, 300}, piede{906.6025f, 362.0636f};
     Aggiungi({{"M", ATTACCO, supporto, {}, 1}});
     Ridisegna();
@@ -222,34 +215,31 @@ TEST_F(Disegno, AShockOnTheSwingarmIsJoinedThroughTheFootOfItsMount) {
     AttesoPunto(PiedeSulForcellone(PERNO, PERNO, Punto{700, 700}), PERNO);
 }
 
-TEST_F(Disegno, OriginByMouseModeAndUserZoom) {
-    ModoEdit = 4; // changing the point of view: origin, cross and boxes stay
-    OrigineX = 11;
-    OrigineY = 22;
-    Ridisegna(&editor);
-    EXPECT_EQ(OrigineX, 11.0f);
-    EXPECT_EQ(OrigineY, 22.0f);
-    EXPECT_TRUE(editor.caselle.empty());
-    EXPECT_EQ(editor.picGeo.Conta('L'), 0);
-    ModoEdit = 3; // panning: the origin moves and the boxes fill, no cross
-    Ridisegna(&editor);
-    EXPECT_EQ(OrigineX, 550.0f);
-    EXPECT_EQ(OrigineY, 400.0f);
-    EXPECT_EQ(editor.caselle.size(), 3u);
-    EXPECT_EQ(editor.picGeo.Conta('L'), 0);
+// Changing the point of view (4) keeps origin, cross and boxes; panning (3) moves the
+// origin and fills the boxes, no cross; after a user zoom the origin is relative to the
+// window corner (400, 160).
+TEST_F(Drawing, OriginByMouseModeAndUserZoom) {
+    OrigineX = OrigineY = 11;
+    for (auto [modo, origineX, caselle, croce] :
+         {std::tuple{4, 11.0f, 0u, 0}, {3, 550.0f, 3u, 0}}) {
+        ModoEdit = static_cast<int16_t>(modo);
+        editor.caselle.clear();
+        Ridisegna(&editor);
+        EXPECT_EQ(OrigineX, origineX);
+        EXPECT_EQ(editor.caselle.size(), caselle);
+        EXPECT_EQ(editor.picGeo.Conta('L'), croce);
+    }
     ModoEdit = 5;
-    Ridisegna(&editor);
-    EXPECT_EQ(editor.picGeo.Conta('L'), 2);
-    // After a user zoom the origin is relative to the window corner (400, 160).
     ASSERT_TRUE(ApplicaZoomFinestra(50, 150, 180, 120, pic));
     ZoomUtente = VERO;
     Ridisegna(&editor);
+    EXPECT_EQ(editor.picGeo.Conta('L'), 2);
     EXPECT_EQ(OrigineX, 150.0f);
     EXPECT_EQ(OrigineY, 240.0f);
     EXPECT_EQ(editor.caselle[1], Caselle("470.00", "-50.00"));
 }
 
-TEST_F(Disegno, AnAxleAboveThePictureRaisesTheHeightCorrectionAtEveryDrawing) {
+TEST_F(Drawing, AnAxleAboveThePictureRaisesTheHeightCorrectionAtEveryDrawing) {
     Progetti[1].DatiForcellone.P[1] = Punto{1020, 1700};
     Ridisegna();
     EXPECT_EQ(CorrezioneAltezza, 500.0f);
@@ -257,7 +247,7 @@ TEST_F(Disegno, AnAxleAboveThePictureRaisesTheHeightCorrectionAtEveryDrawing) {
     EXPECT_EQ(CorrezioneAltezza, 1000.0f);
 }
 
-TEST_F(Disegno, ALinkStartedFromVertexThreeKeepsTheChainOnVertexTwoAtEveryRedraw) {
+TEST_F(Drawing, ALinkStartedFromVertexThreeKeepsTheChainOnVertexTwoAtEveryRedraw) {
     // The tick "start from vertex 3" stores the link with vertex 3 as its start (through the
     // displayed text, so a hair off).
     Aggiungi({{"S", ATTACCO, V2, V3}, {"A", {V3.X + 0.00001f, V3.Y - 0.00001f}, {1000, 800}}});
@@ -278,7 +268,7 @@ TEST_F(Disegno, ALinkStartedFromVertexThreeKeepsTheChainOnVertexTwoAtEveryRedraw
     AttesoPunto(PuntiCatena[3], {790, 608});
 }
 
-TEST_F(Disegno, SlotsProjectsAndScalesOutOfRangeDrawNothingAndNeverCrash) {
+TEST_F(Drawing, SlotsProjectsAndScalesOutOfRangeDrawNothingAndNeverCrash) {
     for (int k = 1; k <= 10; ++k) {
         Progetti[1].TipoElemento[k] = "A";
         Progetti[1].DatiAsta[k].P = {Punto{float(100 * k), 0}, Punto{float(100 * k), 50}, {}};
@@ -297,18 +287,17 @@ TEST_F(Disegno, SlotsProjectsAndScalesOutOfRangeDrawNothingAndNeverCrash) {
     Progetti[1].DatiAsta[1].P = {ATTACCO, Punto{850, 650}, {}};
     SuperficieRegistrata vuota(0, 0);
     for (int caso = 0; caso < 4; ++caso) {
-        SCOPED_TRACE(caso);
         ASSERT_TRUE(ImpostaScalaDisegno(pic, 1600, 1600));
-        Superficie* bersaglio = &pic;
-        if (caso == 0) ScalaSchemaX = 0;
-        if (caso == 1) ScalaSchemaY = std::numeric_limits<float>::quiet_NaN();
-        if (caso == 2) bersaglio = &vuota;
-        if (caso == 3) FinestraY1 = std::numeric_limits<float>::infinity();
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        (caso == 0   ? ScalaSchemaX
+         : caso == 1 ? ScalaSchemaY
+                     : FinestraY1) = caso == 0   ? 0
+                                     : caso == 1 ? nan
+                                                 : std::numeric_limits<float>::infinity();
         PuntiCatena.fill(Punto{});
         pic.Cancella();
-        ASSERT_TRUE(DisegnaSchema(nullptr, *bersaglio, 1));
-        EXPECT_TRUE(pic.chiamate.empty());
-        EXPECT_TRUE(vuota.chiamate.empty());
+        ASSERT_TRUE(DisegnaSchema(nullptr, caso == 3 ? vuota : pic, 1));
+        EXPECT_TRUE(pic.chiamate.empty() && vuota.chiamate.empty()) << caso;
         AttesoPunto(PuntiCatena[2], {850, 650});
         EXPECT_EQ(CorrezioneAltezza, 0.0f);
     }
