@@ -1,6 +1,6 @@
 // The linkage drawing: the default swingarm call by call, and the bookkeeping each element
 // drawer leaves behind (chain points, third and fourth points, origin, height correction).
-// Colours at chosen pixels are checked by tests/platform/test_disegno_immagine.cpp.
+// Colours at chosen pixels are checked through the editor's own window.
 // Default swingarm: pivot (550, 400), axle (1020, 350), attachment (750, 450), in a 200 mm
 // picture showing 1600 world mm (8 world mm per mm).
 #include "core/Disegno.h"
@@ -47,6 +47,11 @@ constexpr Punto V2{800, 600};
 constexpr Punto V3{900, 500};
 constexpr Punto FUORI{-1, -1}; // a chain point no drawer has set
 constexpr long VERDE = RGB(0, 255, 0);
+// Colour and pen width of each element's lines in the editor.
+const std::map<char, std::pair<long, int>> PENNE{{'A', {COLORE_ASTA, 4}},
+                                                 {'a', {COLORE_ASTA, 4}},
+                                                 {'S', {COLORE_SQUADRETTA, 4}},
+                                                 {'M', {COLORE_AMMORTIZZATORE, 15}}};
 
 // One element: "A" start, end; "S" three vertices and the two pin options; "M" end, mount and
 // whether the mount rides on the swingarm.
@@ -189,6 +194,22 @@ TEST_F(Drawing, EachElementAndRockerOptionLeavesItsChainAndExtraPoints) {
                             : t == 'M' ? Progetti[1].DatiMolla[k].P[2]
                                        : Progetti[1].DatiAsta[k].P[2];
         EXPECT_EQ(extra, caso.extra);
+        // The first element's first line, in its colour and pen.
+        const Elemento& e = caso.elementi.front();
+        const auto& c = pic.chiamate;
+        if (const auto penna = PENNE.find(e.tipo[0]); penna != PENNE.end()) {
+            const auto l = std::find_if(c.begin(), c.end(), [&](const Chiamata& x) {
+                return x.colore == penna->second.first;
+            });
+            ASSERT_NE(l, c.end());
+            Attesa(*l, 'L', e.a, e.b, penna->second.first, penna->second.second);
+        }
+        // A point pinned to the frame is marked black.
+        EXPECT_TRUE(caso.extra == ASSENTE || caso.extra == UNO ||
+                    std::any_of(c.begin(), c.end(), [&](const Chiamata& x) {
+                        return x.tipo == 'P' && x.colore == COLORE_SEGNO_FISSO &&
+                               std::fabs(x.x1 - caso.extra.X / 8.0) < 1e-3;
+                    }));
     }
     // The shock's stored mount is taken relative to the window corner a drag left behind.
     Progetti[1].UltimoElemento = 0;
