@@ -36,17 +36,6 @@ class Renderer : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Renderer, MillimetreScaleFollowsPixelsAndDpi) {
-    s.ScalaMillimetri();
-    EXPECT_NEAR(s.LarghezzaScala(), 25.4, 1e-9);
-    EXPECT_NEAR(s.AltezzaScala(), 12.7, 1e-9);
-    // The border counts in the outer size only: 258 px, 131 px.
-    EXPECT_NEAR(s.LarghezzaEsterna(), 25.8, 1e-9);
-    EXPECT_NEAR(s.AltezzaEsterna(), 13.1, 1e-9);
-    s.CambiaDimensioni(508, 100);
-    EXPECT_NEAR(s.AltezzaScala(), 10.0, 1e-9);
-}
-
 TEST_F(Renderer, LinesDotsAndCirclesCoverTheirPixelsWithThePen) {
     s.ImpostaColorePrimoPiano(NERO);
     s.Linea(1.0, 2.0, 5.0, 2.0); // pixels x 10..50 on row 20
@@ -100,18 +89,6 @@ TEST_F(Renderer, DottedStyleOnlyForThinPens) {
     for (int x = 5; x < 245; ++x) ASSERT_EQ(s.ColorePixel(x, 60), NERO) << x;
 }
 
-TEST_F(Renderer, ClearAndBackColour) {
-    s.ImpostaPosizione(3, 4);
-    s.Linea(1, 1, 10, 10, NERO);
-    s.Cancella();
-    EXPECT_EQ(s.ContaPixel(NERO), 0);
-    EXPECT_EQ(s.PosizioneX() + s.PosizioneY(), 0.0);
-    // A new back colour clears the picture to it.
-    s.Linea(1, 1, 10, 10, NERO);
-    s.ImpostaColoreSfondo(RGB(0, 0, 128));
-    EXPECT_EQ(s.ContaPixel(RGB(0, 0, 128)), 254 * 127);
-}
-
 TEST_F(Renderer, TextIsWrittenBelowAndRightOfThePosition) {
     s.ImpostaCarattere("", 10.0, false); // 10 pt at 254 dpi: 35 px
     s.ImpostaColorePrimoPiano(NERO);
@@ -135,6 +112,10 @@ TEST_F(Renderer, TextIsWrittenBelowAndRightOfThePosition) {
     EXPECT_NEAR(s.PosizioneY(), 3.0 + h, 1e-9);
     s.ImpostaCarattere("", 20.0, true);
     EXPECT_GT(s.AltezzaTesto("+"), 1.7 * h);
+    // A clear puts the position back at the top-left corner.
+    s.ImpostaPosizione(3, 4);
+    s.Cancella();
+    EXPECT_EQ(s.PosizioneX() + s.PosizioneY(), 0.0);
 }
 
 TEST_F(Renderer, UserScaleStaysFixedAcrossResizes) {
@@ -159,7 +140,9 @@ TEST_F(Renderer, UserScaleStaysFixedAcrossResizes) {
 
 TEST_F(Renderer, DrawingSurvivesAResizeAndUncoveredPixelsTakeTheBackColour) {
     const long sfondo = RGB(10, 20, 30);
-    s.ImpostaColoreSfondo(sfondo);
+    s.Linea(1, 1, 10, 10, NERO);
+    s.ImpostaColoreSfondo(sfondo); // a new back colour clears the picture to it
+    EXPECT_EQ(s.ContaPixel(sfondo), 254 * 127);
     s.Linea(1.0, 2.0, 5.0, 2.0, NERO);
     s.CambiaDimensioni(400, 200);
     Pixel(s, {{30, 20, NERO}, {350, 150, sfondo}});
@@ -201,7 +184,8 @@ TEST(PictureBoxTest, PaintShowsTheRetainedImageInsideTheBorder) {
     pb.ScalaMillimetri();
     EXPECT_EQ(pb.LarghezzaPixel(), 100);
     EXPECT_EQ(pb.AltezzaPixel(), 80);
-    EXPECT_NEAR(pb.LarghezzaEsterna(), 104 * 25.4 / dpi, 1e-9);
+    EXPECT_NEAR(pb.LarghezzaEsterna(), 104 * 25.4 / dpi, 1e-9); // the border counts outside
+    EXPECT_NEAR(pb.AltezzaEsterna(), 84 * 25.4 / dpi, 1e-9);
     pb.ImpostaColoreSfondo(BIANCO);
     pb.Punto(40.5 * 25.4 / dpi, 30.5 * 25.4 / dpi, ROSSO); // inner pixel (40, 30)
     QImage vista = pb.grab().toImage();
