@@ -1,5 +1,6 @@
-// The view transform of the linkage drawing: fit, zoom to a rectangle, grid and reference
-// lines, with figures worked by hand. Drags are checked through the editor's own window.
+// The view transform of the linkage drawing: fit, zoom to a rectangle and grid, with figures
+// worked by hand. Drags, reference lines and the coordinates shown are checked through the
+// editor's own window.
 #include "core/Unita.h"
 #include "core/Vista.h"
 #include "support/SuperficieRegistrata.h"
@@ -132,36 +133,4 @@ TEST_F(View, GridMarksEveryStepFromTheTopLeftCornerWithinTheCorrections) {
     DisegnaGrigliaSchema(250, quadrata);
     ASSERT_EQ(quadrata.testi.size(), 35u);
     EXPECT_NEAR(quadrata.testi.back().y, 1000.0 / ScalaSchemaY, 1e-9);
-}
-
-TEST_F(View, ReferenceLinesCrossTheAreaThroughThePointRelativeToTheWindowCorner) {
-    VistaEditor();
-    FinestraX1 = 100; // not subtracted: the point is already relative to the corner
-    FinestraY1 = 100;
-    DisegnaLineeRiferimento(400, 800, quadrata);
-    const auto l = quadrata.Di('L');
-    ASSERT_EQ(l.size(), 2u);
-    EXPECT_EQ((std::vector<double>{l[0].x1, l[0].y1, l[0].x2, l[0].y2, l[1].x1, l[1].y1, l[1].x2,
-                                   l[1].y2}),
-              (std::vector<double>{0, 100, 200, 100, 50, 200, 50, 0}));
-    EXPECT_EQ(l[1].colore, RGB(12, 34, 56)); // the picture's own fore colour
-}
-
-TEST_F(View, DisplayedCoordinatesAreRelativeToTheOriginInTheShownUnit) {
-    VistaEditor();
-    ImpostaUnitaMisura(SISTEMA_METRICO);
-    OrigineX = 550;
-    OrigineY = 400;
-    EXPECT_EQ(TestoCoordinataY(350), "-50.00");
-    // After a drag the window corner holds the displacement and counts too.
-    FinestraX1 = 100;
-    FinestraY1 = -20;
-    EXPECT_DOUBLE_EQ(CoordinataVisualizzataX(1020), 370.0);
-    EXPECT_DOUBLE_EQ(CoordinataVisualizzataY(350), -30.0);
-    EXPECT_DOUBLE_EQ(CoordinataModelloY(-30.0), 350.0);
-    // Inches: 254 mm right of the origin is 10 in.
-    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
-    FinestraX1 = FinestraY1 = 0;
-    EXPECT_EQ(TestoCoordinataX(550 + 254), "10.00");
-    EXPECT_NEAR(CoordinataModelloY(-2.0), 400 - 50.8, 1e-3);
 }
