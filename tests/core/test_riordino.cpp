@@ -82,8 +82,6 @@ TEST_F(Reordering, KeptProjectsFirstClosedOnesAfter) {
         int16_t confronto;
     };
     const Caso casi[] = {
-        {{0, 1, 0, 1}, 1, {2, 4, 3, 1}, 2, 2, VERO}, // four projects, second and fourth kept
-        {{0, 0, 1, 1}, 1, {3, 4, 1, 2}, 2, 2, VERO},
         {{0, 0, 1, 0, 1}, 2, {1, 3, 5, 4, 2}, 3, 3, VERO}, // slot 1 is not looked at
         {{0, 1, 0}, 2, {1, 2, 3}, 2, -1, VERO},            // one kept from slot 2: the flag stays
         {{0, 0, 0}, 1, {1, 2, 3}, 3, -1, VERO},            // none kept: nothing changes

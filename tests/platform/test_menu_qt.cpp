@@ -12,7 +12,7 @@ using namespace kelvra;
 
 namespace {
 
-class MenuQt : public ::testing::Test {
+class QtMenus : public ::testing::Test {
   protected:
     void SetUp() override {
         AzzeraLingua();
@@ -33,7 +33,7 @@ class MenuQt : public ::testing::Test {
 
 } // namespace
 
-TEST_F(MenuQt, CaptionsSeparatorsAndAccessKeys) {
+TEST_F(QtMenus, CaptionsSeparatorsAndAccessKeys) {
     ASSERT_TRUE(ImpostaMenuLingua("MnuProva", {{file.get(), fileVoci},
                                                {unita.get(), {nullptr}},
                                                {guida.get(), {nullptr, guida->addAction("x")}}}));
