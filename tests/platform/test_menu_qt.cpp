@@ -57,6 +57,5 @@ TEST_F(QtMenus, CaptionsSeparatorsAndAccessKeys) {
 
     // A missing section leaves the captions.
     EXPECT_FALSE(ImpostaMenuLingua("MnuNowhere", {{file.get(), fileVoci}}));
-    EXPECT_EQ(file->title(), "&File");
-    EXPECT_EQ(fileVoci[1]->text(), "&New");
+    EXPECT_EQ(file->title() + fileVoci[1]->text(), "&File&New");
 }
