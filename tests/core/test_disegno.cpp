@@ -1,6 +1,6 @@
 // The linkage drawing: the default swingarm call by call, and the bookkeeping each element
 // drawer leaves behind (chain points, third and fourth points, origin, height correction).
-// Colours at chosen pixels are checked by tests/platform/test_disegno_immagine.cpp.
+// Colours at chosen pixels are checked through the editor's own window.
 // Default swingarm: pivot (550, 400), axle (1020, 350), attachment (750, 450), in a 200 mm
 // picture showing 1600 world mm (8 world mm per mm).
 #include "core/Disegno.h"
@@ -16,6 +16,7 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace kelvra;
@@ -46,6 +47,11 @@ constexpr Punto V2{800, 600};
 constexpr Punto V3{900, 500};
 constexpr Punto FUORI{-1, -1}; // a chain point no drawer has set
 constexpr long VERDE = RGB(0, 255, 0);
+// Colour and pen width of each element's lines in the editor.
+const std::map<char, std::pair<long, int>> PENNE{{'A', {COLORE_ASTA, 4}},
+                                                 {'a', {COLORE_ASTA, 4}},
+                                                 {'S', {COLORE_SQUADRETTA, 4}},
+                                                 {'M', {COLORE_AMMORTIZZATORE, 15}}};
 
 // One element: "A" start, end; "S" three vertices and the two pin options; "M" end, mount and
 // whether the mount rides on the swingarm.
@@ -55,7 +61,7 @@ struct Elemento {
     int16_t o0 = FALSO, o1 = FALSO;
 };
 
-class Disegno : public test::TabelleAzzerate {
+class Drawing : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         test::TabelleAzzerate::SetUp();
@@ -85,9 +91,8 @@ class Disegno : public test::TabelleAzzerate {
         EXPECT_EQ(c.colore, colore);
         EXPECT_EQ(c.spessore, spessore);
     }
-    static void AttesoPunto(const Punto& a, Punto atteso) {
-        EXPECT_NEAR(a.X, atteso.X, 1e-3);
-        EXPECT_NEAR(a.Y, atteso.Y, 1e-3);
+    static void AttesoPunto(const Punto& a, Punto b) {
+        EXPECT_LT(std::hypot(a.X - b.X, a.Y - b.Y), 1e-3) << a.X << ", " << a.Y;
     }
 
     void Aggiungi(const std::vector<Elemento>& elementi) {
@@ -117,38 +122,29 @@ class Disegno : public test::TabelleAzzerate {
 
 } // namespace
 
-TEST_F(Disegno, TheDefaultSwingarmCallByCallWithItsBoxesAndCross) {
+TEST_F(Drawing, TheDefaultSwingarmCallByCallWithItsBoxesCrossAndHeightCorrection) {
     Ridisegna(&editor);
     const auto& c = pic.chiamate;
     ASSERT_EQ(c.size(), 6u);
     Attesa(c[0], 'L', PERNO, ASSE, COLORE_FORCELLONE, 8);
     // Foot of the attachment on the pivot-axle line, worked by hand: t = 91500 / 223400.
     Attesa(c[1], 'L', ATTACCO, {742.5022f, 379.5210f}, COLORE_FORCELLONE, 8);
-    // Tyre (350) and rim (300) about the axle, radius on the y scale.
-    ASSERT_EQ(c[2].tipo, 'C');
-    EXPECT_NEAR(c[2].x1, 127.5, 1e-9);
-    EXPECT_NEAR(c[2].y1, 156.25, 1e-9);
-    EXPECT_NEAR(c[2].r, 43.75, 1e-9);
-    EXPECT_EQ(c[2].colore, COLORE_NERO);
-    EXPECT_EQ(c[2].spessore, 1);
-    ASSERT_EQ(c[3].tipo, 'C');
-    EXPECT_NEAR(c[3].r, 37.5, 1e-9);
+    // Tyre (350) and rim (300) about the axle, radius on the y scale, thin black pen.
+    ASSERT_EQ((std::string{c[2].tipo, c[3].tipo}), "CC");
+    EXPECT_EQ((std::vector<double>{c[2].x1, c[2].y1, c[2].r, c[3].r}),
+              (std::vector<double>{127.5, 156.25, 43.75, 37.5}));
+    EXPECT_EQ((std::pair{c[2].colore, c[2].spessore}), (std::pair{COLORE_NERO, 1}));
     Attesa(c[4], 'P', PERNO, PERNO, COLORE_NERO, 10);
     Attesa(c[5], 'P', ATTACCO, ATTACCO, VERDE, 10);
     EXPECT_EQ(pic.spessore, 1);
     AttesoPunto(PuntiCatena[1], ATTACCO);
-    EXPECT_EQ(OrigineX, 550.0f);
-    EXPECT_EQ(OrigineY, 400.0f);
-    EXPECT_EQ(CorrezioneAltezza, 0.0f);
+    EXPECT_EQ((std::vector<float>{OrigineX, OrigineY, CorrezioneAltezza}),
+              (std::vector<float>{550, 400, 0}));
     // The boxes, relative to the pivot; the cross goes on the editor's own picture.
-    ASSERT_EQ(editor.caselle.size(), 3u);
-    EXPECT_EQ(editor.caselle[0], Caselle("0.00", "0.00"));
-    EXPECT_EQ(editor.caselle[1], Caselle("470.00", "-50.00"));
-    EXPECT_EQ(editor.caselle[2], Caselle("200.00", "50.00"));
-    const auto linee = editor.picGeo.Di('L');
-    ASSERT_EQ(linee.size(), 2u);
-    EXPECT_EQ((std::vector<double>{linee[0].y1, linee[0].y2, linee[1].x1, linee[1].x2}),
-              (std::vector<double>{150, 150, 68.75, 68.75}));
+    EXPECT_EQ(editor.caselle,
+              (std::map<int, Caselle>{
+                  {0, {"0.00", "0.00"}}, {1, {"470.00", "-50.00"}}, {2, {"200.00", "50.00"}}}));
+    EXPECT_EQ(editor.picGeo.Conta('L'), 2);
     // A thumbnail: thinner pens, no editor.
     ImpostaLarghezzeMiniature();
     editor.caselle.clear();
@@ -156,9 +152,15 @@ TEST_F(Disegno, TheDefaultSwingarmCallByCallWithItsBoxesAndCross) {
     EXPECT_EQ(pic.chiamate[0].spessore, 4);
     EXPECT_EQ(pic.chiamate[4].spessore, 2);
     EXPECT_TRUE(editor.caselle.empty());
+    // An axle above the picture raises the height correction at every drawing.
+    Progetti[1].DatiForcellone.P[1] = Punto{1020, 1700};
+    Ridisegna();
+    EXPECT_EQ(CorrezioneAltezza, 500.0f);
+    Ridisegna();
+    EXPECT_EQ(CorrezioneAltezza, 1000.0f);
 }
 
-TEST_F(Disegno, EachElementAndRockerOptionLeavesItsChainAndExtraPoints) {
+TEST_F(Drawing, EachElementAndRockerOptionLeavesItsChainAndExtraPoints) {
     const Punto N{850, 650}, T{700, 900}, R1{760, 700}, SUPPORTO{700, 800}, UNO{1, 1};
     const Punto ASSENTE = PUNTO_ASSENTE;
     struct Caso {
@@ -196,6 +198,22 @@ TEST_F(Disegno, EachElementAndRockerOptionLeavesItsChainAndExtraPoints) {
                             : t == 'M' ? Progetti[1].DatiMolla[k].P[2]
                                        : Progetti[1].DatiAsta[k].P[2];
         EXPECT_EQ(extra, caso.extra);
+        // The first element's first line, in its colour and pen.
+        const Elemento& e = caso.elementi.front();
+        const auto& c = pic.chiamate;
+        if (const auto penna = PENNE.find(e.tipo[0]); penna != PENNE.end()) {
+            const auto l = std::find_if(c.begin(), c.end(), [&](const Chiamata& x) {
+                return x.colore == penna->second.first;
+            });
+            ASSERT_NE(l, c.end());
+            Attesa(*l, 'L', e.a, e.b, penna->second.first, penna->second.second);
+        }
+        // A point pinned to the frame is marked black.
+        EXPECT_TRUE(caso.extra == ASSENTE || caso.extra == UNO ||
+                    std::any_of(c.begin(), c.end(), [&](const Chiamata& x) {
+                        return x.tipo == 'P' && x.colore == COLORE_SEGNO_FISSO &&
+                               std::fabs(x.x1 - caso.extra.X / 8.0) < 1e-3;
+                    }));
     }
     // The shock's stored mount is taken relative to the window corner a drag left behind.
     Progetti[1].UltimoElemento = 0;
@@ -206,7 +224,7 @@ TEST_F(Disegno, EachElementAndRockerOptionLeavesItsChainAndExtraPoints) {
     EXPECT_EQ(Progetti[1].DatiMolla[1].P[2], (Punto{690, 820}));
 }
 
-TEST_F(Disegno, AShockOnTheSwingarmIsJoinedThroughTheFootOfItsMount) {
+TEST_F(Drawing, AShockOnTheSwingarmIsJoinedThroughTheFootOfItsMount) {
     const Punto supporto{900, 300}, piede{906.6025f, 362.0636f};
     Aggiungi({{"M", ATTACCO, supporto, {}, 1}});
     Ridisegna();
@@ -215,49 +233,31 @@ TEST_F(Disegno, AShockOnTheSwingarmIsJoinedThroughTheFootOfItsMount) {
     // Foot worked by hand: t = 169500 / 223400 along pivot -> axle.
     Attesa(c[8], 'L', supporto, piede, COLORE_FORCELLONE, 8);
     Attesa(c[9], 'L', piede, PERNO, COLORE_FORCELLONE, 8);
-    // The foot is a projection even where the triangle is flat: a point on the line (beyond
-    // the axle, on the pivot, behind it) is its own foot; a zero-length swingarm gives its pivot.
+    // A point on the line is its own foot; a zero-length swingarm gives its pivot.
     for (Punto p : {Punto{1255, 325}, PERNO, ASSE, Punto{80, 450}})
         AttesoPunto(PiedeSulForcellone(PERNO, ASSE, p), p);
     AttesoPunto(PiedeSulForcellone(PERNO, PERNO, Punto{700, 700}), PERNO);
 }
 
-TEST_F(Disegno, OriginByMouseModeAndUserZoom) {
-    ModoEdit = 4; // changing the point of view: origin, cross and boxes stay
-    OrigineX = 11;
-    OrigineY = 22;
-    Ridisegna(&editor);
-    EXPECT_EQ(OrigineX, 11.0f);
-    EXPECT_EQ(OrigineY, 22.0f);
-    EXPECT_TRUE(editor.caselle.empty());
-    EXPECT_EQ(editor.picGeo.Conta('L'), 0);
-    ModoEdit = 3; // panning: the origin moves and the boxes fill, no cross
-    Ridisegna(&editor);
-    EXPECT_EQ(OrigineX, 550.0f);
-    EXPECT_EQ(OrigineY, 400.0f);
-    EXPECT_EQ(editor.caselle.size(), 3u);
-    EXPECT_EQ(editor.picGeo.Conta('L'), 0);
+// Changing the point of view (4) leaves origin, cross and boxes alone; panning (3) moves the
+// origin and fills the boxes, no cross.
+TEST_F(Drawing, OriginCrossAndBoxesByMouseMode) {
+    OrigineX = OrigineY = 11;
+    for (auto [modo, origineX, caselle, croce] :
+         {std::tuple{4, 11.0f, 0u, 0}, {3, 550.0f, 3u, 0}}) {
+        ModoEdit = static_cast<int16_t>(modo);
+        editor.caselle.clear();
+        Ridisegna(&editor);
+        EXPECT_EQ(OrigineX, origineX);
+        EXPECT_EQ(editor.caselle.size(), caselle);
+        EXPECT_EQ(editor.picGeo.Conta('L'), croce);
+    }
     ModoEdit = 5;
     Ridisegna(&editor);
     EXPECT_EQ(editor.picGeo.Conta('L'), 2);
-    // After a user zoom the origin is relative to the window corner (400, 160).
-    ASSERT_TRUE(ApplicaZoomFinestra(50, 150, 180, 120, pic));
-    ZoomUtente = VERO;
-    Ridisegna(&editor);
-    EXPECT_EQ(OrigineX, 150.0f);
-    EXPECT_EQ(OrigineY, 240.0f);
-    EXPECT_EQ(editor.caselle[1], Caselle("470.00", "-50.00"));
 }
 
-TEST_F(Disegno, AnAxleAboveThePictureRaisesTheHeightCorrectionAtEveryDrawing) {
-    Progetti[1].DatiForcellone.P[1] = Punto{1020, 1700};
-    Ridisegna();
-    EXPECT_EQ(CorrezioneAltezza, 500.0f);
-    Ridisegna();
-    EXPECT_EQ(CorrezioneAltezza, 1000.0f);
-}
-
-TEST_F(Disegno, ALinkStartedFromVertexThreeKeepsTheChainOnVertexTwoAtEveryRedraw) {
+TEST_F(Drawing, ALinkStartedFromVertexThreeKeepsTheChainOnVertexTwoAtEveryRedraw) {
     // The tick "start from vertex 3" stores the link with vertex 3 as its start (through the
     // displayed text, so a hair off).
     Aggiungi({{"S", ATTACCO, V2, V3}, {"A", {V3.X + 0.00001f, V3.Y - 0.00001f}, {1000, 800}}});
@@ -278,7 +278,7 @@ TEST_F(Disegno, ALinkStartedFromVertexThreeKeepsTheChainOnVertexTwoAtEveryRedraw
     AttesoPunto(PuntiCatena[3], {790, 608});
 }
 
-TEST_F(Disegno, SlotsProjectsAndScalesOutOfRangeDrawNothingAndNeverCrash) {
+TEST_F(Drawing, SlotsProjectsAndScalesOutOfRangeDrawNothingAndNeverCrash) {
     for (int k = 1; k <= 10; ++k) {
         Progetti[1].TipoElemento[k] = "A";
         Progetti[1].DatiAsta[k].P = {Punto{float(100 * k), 0}, Punto{float(100 * k), 50}, {}};
@@ -289,26 +289,24 @@ TEST_F(Disegno, SlotsProjectsAndScalesOutOfRangeDrawNothingAndNeverCrash) {
     Progetti[1].UltimoElemento = -4;
     Ridisegna();
     EXPECT_TRUE(pic.chiamate.empty());
-    EXPECT_FALSE(DisegnaSchema(nullptr, pic, 0));
-    EXPECT_FALSE(DisegnaSchema(nullptr, pic, 7));
+    EXPECT_FALSE(DisegnaSchema(nullptr, pic, 0) || DisegnaSchema(nullptr, pic, 7));
 
     // Zero or NaN scale, an empty picture, an infinite corner: nothing drawn, chain kept.
     Progetti[1].UltimoElemento = 1;
     Progetti[1].DatiAsta[1].P = {ATTACCO, Punto{850, 650}, {}};
     SuperficieRegistrata vuota(0, 0);
     for (int caso = 0; caso < 4; ++caso) {
-        SCOPED_TRACE(caso);
         ASSERT_TRUE(ImpostaScalaDisegno(pic, 1600, 1600));
-        Superficie* bersaglio = &pic;
-        if (caso == 0) ScalaSchemaX = 0;
-        if (caso == 1) ScalaSchemaY = std::numeric_limits<float>::quiet_NaN();
-        if (caso == 2) bersaglio = &vuota;
-        if (caso == 3) FinestraY1 = std::numeric_limits<float>::infinity();
+        const float nan = std::numeric_limits<float>::quiet_NaN();
+        (caso == 0   ? ScalaSchemaX
+         : caso == 1 ? ScalaSchemaY
+                     : FinestraY1) = caso == 0   ? 0
+                                     : caso == 1 ? nan
+                                                 : std::numeric_limits<float>::infinity();
         PuntiCatena.fill(Punto{});
         pic.Cancella();
-        ASSERT_TRUE(DisegnaSchema(nullptr, *bersaglio, 1));
-        EXPECT_TRUE(pic.chiamate.empty());
-        EXPECT_TRUE(vuota.chiamate.empty());
+        ASSERT_TRUE(DisegnaSchema(nullptr, caso == 3 ? vuota : pic, 1));
+        EXPECT_TRUE(pic.chiamate.empty() && vuota.chiamate.empty()) << caso;
         AttesoPunto(PuntiCatena[2], {850, 650});
         EXPECT_EQ(CorrezioneAltezza, 0.0f);
     }

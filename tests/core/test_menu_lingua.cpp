@@ -13,7 +13,7 @@ namespace {
 
 using Testi = std::vector<std::string>;
 
-class MenuLingua : public ::testing::Test {
+class LanguageMenus : public ::testing::Test {
   protected:
     void SetUp() override { AzzeraLingua(); }
     void TearDown() override { AzzeraLingua(); }
@@ -36,7 +36,7 @@ class MenuLingua : public ::testing::Test {
 
 } // namespace
 
-TEST(EstraiCampo, CollectsUpToTheSeparatorAndTellsWhetherMoreFollows) {
+TEST(FieldSplitter, CollectsUpToTheSeparatorAndTellsWhetherMoreFollows) {
     struct Caso {
         const char* testo;
         char separatore;
@@ -62,15 +62,27 @@ TEST(EstraiCampo, CollectsUpToTheSeparatorAndTellsWhetherMoreFollows) {
     }
 }
 
-TEST_F(MenuLingua, LinesWithTheSameCaptionMakeOneMenuAndItemsKeepTheirOrder) {
+TEST_F(LanguageMenus, LinesWithTheSameCaptionMakeOneMenuAndItemsKeepTheirOrder) {
     Leggi({"File=New,Open", "File=Save", "Help"});
     EXPECT_EQ(NumeroMenu, 2);
     EXPECT_EQ(Menu(1), (Testi{"File", "New", "Open", "Save"}));
     EXPECT_EQ(Menu(2), (Testi{"Help"})); // a line without "=": a caption with no items
     EXPECT_EQ(VoceMenu(3, 0), "");       // nothing of the following section is read
+    // Reading again replaces the whole table; a missing section empties it.
+    Leggi({"C=5"});
+    EXPECT_EQ(NumeroMenu, 1);
+    EXPECT_EQ(Menu(1), (Testi{"C", "5"}));
+    EXPECT_EQ(VoceMenu(2, 0), "");
+    EXPECT_FALSE(LeggiMenuLingua("MnuNowhere"));
+    EXPECT_EQ(NumeroMenu, 0);
+    EXPECT_EQ(VoceMenu(1, 0), "");
+    // The header is found anywhere on its line; the end of the lines ends the section.
+    LineeLingua = {"x [MnuTest] y", "A=1", "B=2"};
+    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
+    EXPECT_EQ(VoceMenu(2, 1), "2");
 }
 
-TEST_F(MenuLingua, ItemsKeepTheirSpacesAndEmptyPiecesAreItems) {
+TEST_F(LanguageMenus, ItemsKeepTheirSpacesAndEmptyPiecesAreItems) {
     Leggi({"  Edit=Cut, Copy,,Paste,  "}, " MnuTest ");
     EXPECT_EQ(NumeroMenu, 1);
     EXPECT_EQ(TabellaMenu[1][2], Cella(" Copy"));
@@ -82,7 +94,7 @@ TEST_F(MenuLingua, ItemsKeepTheirSpacesAndEmptyPiecesAreItems) {
     EXPECT_EQ(Menu(2), (Testi{"View", "", "Grid"}));
 }
 
-TEST_F(MenuLingua, TwentyMenusOfThirtyItemsAtMost) {
+TEST_F(LanguageMenus, TwentyMenusOfThirtyItemsAtMost) {
     Testi righe;
     for (int r = 1; r <= 21; ++r) righe.push_back("M" + std::to_string(r) + "=a,b");
     auto elenco = [](char lettera, int da, int a) {
@@ -100,7 +112,7 @@ TEST_F(MenuLingua, TwentyMenusOfThirtyItemsAtMost) {
     EXPECT_EQ(VoceMenu(1, 30), "b39");
 }
 
-TEST_F(MenuLingua, CellsAreFortyCharactersAndLinesAreCutTo110BeforeSplitting) {
+TEST_F(LanguageMenus, CellsAreFortyCharactersAndLinesAreCutTo110BeforeSplitting) {
     const std::string lungo(45, 'c');
     Leggi({lungo + "=" + std::string(50, 'i')});
     EXPECT_EQ(TabellaMenu[1][0], std::string(40, 'c'));
@@ -113,22 +125,4 @@ TEST_F(MenuLingua, CellsAreFortyCharactersAndLinesAreCutTo110BeforeSplitting) {
     Leggi({"F=" + std::string(100, 'a') + ",bcdefghijklmn"});
     ASSERT_EQ(NumeroVociMenu[1], 2);
     EXPECT_EQ(VoceMenu(1, 2), "bcdefgh");
-}
-
-TEST_F(MenuLingua, ReadingAgainReplacesTheWholeTableAndAMissingSectionEmptiesIt) {
-    Leggi({"A=1,2,3", "B=4"});
-    Leggi({"C=5"});
-    EXPECT_EQ(NumeroMenu, 1);
-    EXPECT_EQ(Menu(1), (Testi{"C", "5"}));
-    EXPECT_EQ(VoceMenu(2, 0), "");
-    EXPECT_FALSE(LeggiMenuLingua("MnuNowhere"));
-    EXPECT_EQ(NumeroMenu, 0);
-    EXPECT_EQ(VoceMenu(1, 0), "");
-}
-
-TEST_F(MenuLingua, HeaderFoundAnywhereOnItsLineAndEndOfLinesEndsTheSection) {
-    LineeLingua = {"x [MnuTest] y", "A=1", "B=2"};
-    ASSERT_TRUE(LeggiMenuLingua("MnuTest"));
-    EXPECT_EQ(NumeroMenu, 2);
-    EXPECT_EQ(VoceMenu(2, 1), "2");
 }

@@ -11,7 +11,7 @@ using namespace kelvra;
 
 namespace {
 
-class Servizi : public test::TabelleAzzerate {
+class Services : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
@@ -26,7 +26,7 @@ class Servizi : public test::TabelleAzzerate {
     }
 };
 
-TEST_F(Servizi, StateCodeSumsTheFlagsOfTheNewestProject) {
+TEST_F(Services, StateCodeSumsTheFlagsOfTheNewestProject) {
     NumeroProgetti = 2;
     Progetti[2].GeometriaInserita = VERO;
     Progetti[2].TamponeInserito = VERO;
@@ -42,19 +42,14 @@ TEST_F(Servizi, StateCodeSumsTheFlagsOfTheNewestProject) {
     EXPECT_EQ(Progetti[0].StatoDatiProgetto, 0);
 }
 
-TEST_F(Servizi, FileNameWithoutFolderAndExtension) {
-    EXPECT_EQ(EstraiNomeFile("C:\\Data\\Link A.kvp"), "Link A");
-    EXPECT_EQ(EstraiNomeFile("/home/rider/Link A.kvp"), "Link A");
-    EXPECT_EQ(EstraiNomeFile("/a\\b/c.kvr"), "c");
-    EXPECT_EQ(EstraiNomeFile("C:\\a.b\\name.kvt"), "name");
+TEST_F(Services, TitleFromTheProjectsHeldWithTheFileNameAlone) {
+    for (const char* nome :
+         {"C:\\Data\\Link A.kvp", "/data/Link A.kvp", "/a\\b/Link A.kvr", "C:\\a.b\\Link A.kvt"}) {
+        EXPECT_EQ(EstraiNomeFile(nome), "Link A");
+        Progetti[1].NomeConfigurazione = nome;
+        EXPECT_EQ(ComponiTitolo("Tables"), "Tables - Link A");
+    }
     EXPECT_EQ(EstraiNomeFile("/x/.kvp"), "");
-}
-
-TEST_F(Servizi, TitleFromTheProjectsHeld) {
-    Progetti[1].NomeConfigurazione = "C:\\Data\\Link A.kvp";
-    EXPECT_EQ(ComponiTitolo("Tables"), "Tables - Link A");
-    Progetti[1].NomeConfigurazione = "/data/Link B.kvp";
-    EXPECT_EQ(ComponiTitolo("Tables"), "Tables - Link B");
     Progetti[1].NomeConfigurazione.clear();
     EXPECT_EQ(ComponiTitolo("Tables"), "Tables - Project: 01");
     NumeroProgetti = 3;
@@ -63,14 +58,11 @@ TEST_F(Servizi, TitleFromTheProjectsHeld) {
     EXPECT_EQ(ComponiTitolo("Graphs"), "");
 }
 
-TEST_F(Servizi, CeilingOfASingle) {
+TEST_F(Services, CeilingAndToleranceTests) {
     EXPECT_EQ(ArrotondaEccesso(2.1f), 3);
     EXPECT_EQ(ArrotondaEccesso(-2.1f), -2);
     EXPECT_EQ(ArrotondaEccesso(-3.0f), -3);
     EXPECT_EQ(ArrotondaEccesso(1e20f), 2147483647);
-}
-
-TEST_F(Servizi, ToleranceTests) {
     EXPECT_TRUE(SuperaTolleranza(10, 4, 5, 6));
     EXPECT_FALSE(SuperaTolleranza(10, 4, 6, 6)); // 6 is not greater than 6
     EXPECT_FALSE(SuperaTolleranza(10, 4, 5, 7)); // 6 is less than 7
@@ -81,25 +73,20 @@ TEST_F(Servizi, ToleranceTests) {
     EXPECT_FALSE(VerificaDifferenzaMaggiore(10, 4, 6));
 }
 
-class CartellaProgramma : public Servizi {
+class ProgramFolder : public Services {
   protected:
-    void SetUp() override {
-        Servizi::SetUp();
-        precedente_ = std::filesystem::current_path();
-        cartella_ = std::filesystem::temp_directory_path() / "kelvra_test_cartella";
-        std::filesystem::create_directories(cartella_);
-    }
     void TearDown() override {
         std::filesystem::current_path(precedente_);
         std::filesystem::remove_all(cartella_);
         PercorsoApplicazione.clear();
-        Servizi::TearDown();
+        Services::TearDown();
     }
-    std::filesystem::path precedente_;
-    std::filesystem::path cartella_;
+    std::filesystem::path precedente_ = std::filesystem::current_path();
+    std::filesystem::path cartella_ = std::filesystem::temp_directory_path() / "kelvra_cartella";
 };
 
-TEST_F(CartellaProgramma, FolderBecomesCurrentWithOneTrailingSeparator) {
+TEST_F(ProgramFolder, FolderBecomesCurrentWithOneTrailingSeparator) {
+    std::filesystem::create_directories(cartella_);
     ASSERT_TRUE(ImpostaPercorsoApplicazione(cartella_.string()));
     EXPECT_EQ(PercorsoApplicazione, cartella_.string() + "/");
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(cartella_));
@@ -110,13 +97,11 @@ TEST_F(CartellaProgramma, FolderBecomesCurrentWithOneTrailingSeparator) {
     EXPECT_FALSE(ImpostaPercorsoApplicazione((cartella_ / "absent").string()));
     EXPECT_EQ(PercorsoApplicazione, cartella_.string() + "/");
     EXPECT_FALSE(ImpostaPercorsoApplicazione(""));
-}
-
-TEST_F(CartellaProgramma, RunningProgramsFolder) {
+    // None given: the running program's folder.
     ASSERT_TRUE(ImpostaPercorsoApplicazione());
-    std::filesystem::path eseguibile = std::filesystem::canonical("/proc/self/exe");
-    EXPECT_EQ(PercorsoApplicazione, eseguibile.parent_path().string() + "/");
-    EXPECT_EQ(std::filesystem::current_path(), eseguibile.parent_path());
+    const auto eseguibile = std::filesystem::canonical("/proc/self/exe").parent_path();
+    EXPECT_EQ(PercorsoApplicazione, eseguibile.string() + "/");
+    EXPECT_EQ(std::filesystem::current_path(), eseguibile);
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 #include "core/Seams.h"
 #include "core/Superficie.h"
 #include "platform/Dialoghi.h"
-#include "platform/Guida.h"
 #include "platform/Messaggi.h"
 #include "platform/RisposteDialoghi.h"
 #include "platform/Schermo.h"
@@ -13,7 +12,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -23,7 +21,8 @@
 
 using namespace kelvra;
 
-TEST(Dialoghi, EveryDialogGoesToTheInstalledRespondentWhichNestsAndRestores) {
+// Every common dialog goes to the installed respondent; an inner one restores the outer.
+TEST(CommonDialogs, EveryDialogGoesToTheInstalledRespondentWhichNestsAndRestores) {
     RisposteDialoghi risposte;
     risposte.fileDaAprire = {"/tmp/uno.kvp"};
     risposte.fileDaSalvare = {"/tmp/salvato.kva"};
@@ -34,37 +33,22 @@ TEST(Dialoghi, EveryDialogGoesToTheInstalledRespondentWhichNestsAndRestores) {
         interna.fileDaAprire = {"interna"};
         EXPECT_EQ(DialogoApriFile({}), "interna");
     }
-    EXPECT_EQ(DialogoApriFile({"Apri Progetto", "Progetto (*.kvp)|*.kvp", "/tmp", ""}),
-              "/tmp/uno.kvp");
-    EXPECT_EQ(DialogoApriFile({}), ""); // nothing queued: the user cancels
-    ASSERT_EQ(risposte.richiesteApri.size(), 2u);
-    EXPECT_EQ(risposte.richiesteApri[0].titolo, "Apri Progetto");
-    EXPECT_EQ(risposte.richiesteApri[0].filtro, "Progetto (*.kvp)|*.kvp");
-    EXPECT_EQ(risposte.richiesteApri[0].cartella, "/tmp");
-    EXPECT_EQ(DialogoSalvaFile({"Salva", "Ammortizzatore|*.kva", "", "A 01.kva"}),
-              "/tmp/salvato.kva");
+    EXPECT_EQ(DialogoApriFile({"Apri", "Progetto (*.kvp)|*.kvp", "/tmp", ""}), "/tmp/uno.kvp");
+    EXPECT_EQ(risposte.richiesteApri.at(0).filtro, "Progetto (*.kvp)|*.kvp");
+    EXPECT_EQ(DialogoSalvaFile({"Salva", "", "", "A 01.kva"}), "/tmp/salvato.kva");
     EXPECT_EQ(risposte.richiesteSalva.at(0).nome, "A 01.kva");
-
-    // A cancelled colour is an error the caller tests.
-    SceltaColore scelta = DialogoColore(COLORE_ROSSO);
-    EXPECT_FALSE(scelta.errore);
-    EXPECT_EQ(scelta.colore, RGB(0, 255, 0));
-    EXPECT_TRUE(DialogoColore(COLORE_BLU).errore);
+    EXPECT_EQ(DialogoColore(COLORE_ROSSO).colore, RGB(0, 255, 0));
+    EXPECT_TRUE(DialogoColore(COLORE_BLU).errore); // cancelled: an error the caller tests
     EXPECT_EQ(risposte.coloriIniziali, (std::vector<long>{COLORE_ROSSO, COLORE_BLU}));
-
     EXPECT_TRUE(DialogoImpostaStampante());
-    EXPECT_FALSE(DialogoImpostaStampante()); // cancelled
-    EXPECT_TRUE(StampantePresente());
     risposte.stampantePresente = false;
     EXPECT_FALSE(StampantePresente());
-
-    EXPECT_TRUE(ApriDocumento("/prog/Kelvra.Pdf"));
     risposte.documentoApribile = false;
     EXPECT_FALSE(ApriDocumento("/prog/altro.pdf"));
-    EXPECT_EQ(risposte.documentiAperti.size(), 2u);
+    EXPECT_EQ(risposte.documentiAperti.size(), 1u);
 }
 
-TEST(Dialoghi, FilterTakesTheToolkitsForm) {
+TEST(CommonDialogs, FilterTakesTheToolkitsForm) {
     const std::pair<const char*, const char*> casi[] = {
         {"Progetto (*.kvp)|*.kvp", "Progetto (*.kvp) (*.kvp)"},
         {"Molla|*.kvr|Tutti|*.*", "Molla (*.kvr);;Tutti (*.*)"},
@@ -77,19 +61,16 @@ TEST(Dialoghi, FilterTakesTheToolkitsForm) {
     SeguiCodicePaginaLingua();
 }
 
-TEST(Modale, AnsweredByTheTestOrEndedWhenTheWindowCloses) {
+TEST(ModalShow, AnsweredByTheTestOrEndedWhenTheWindowCloses) {
     {
         RisposteDialoghi risposte;
         QDialog dialogo;
-        auto* casella = new QLineEdit(&dialogo);
         risposte.RispondiModale([&](QWidget* w) {
             EXPECT_EQ(w, &dialogo);
-            casella->setText("42");
             dialogo.accept();
             return dialogo.result();
         });
         EXPECT_EQ(MostraModale(&dialogo), QDialog::Accepted);
-        EXPECT_EQ(casella->text(), "42");
         EXPECT_FALSE(dialogo.isVisible());
         // No answer queued: closed at once, result 0, still recorded.
         QWidget finestra;
@@ -108,7 +89,7 @@ TEST(Modale, AnsweredByTheTestOrEndedWhenTheWindowCloses) {
     EXPECT_EQ(MostraModale(&dialogo), QDialog::Accepted);
 }
 
-TEST(MessaggioQt, StyleGivesButtonsIconDefaultEscapeAndTitle) {
+TEST(QtMessageBox, StyleGivesButtonsIconDefaultEscapeAndTitle) {
     using B = QMessageBox;
     struct Caso {
         int stile;
@@ -140,7 +121,7 @@ TEST(MessaggioQt, StyleGivesButtonsIconDefaultEscapeAndTitle) {
     EXPECT_EQ(CreaMessaggio("x", vbOKCancel, "")->windowTitle(), "KELVRATONE");
 }
 
-TEST(MessaggioQt, MsgBoxGoesThroughTheQtBoxAndReturnsThePressedButton) {
+TEST(QtMessageBox, MsgBoxGoesThroughTheQtBoxAndReturnsThePressedButton) {
     InstallaGestoriQt();
     RisposteDialoghi risposte;
     ImpostaCodicePagina(CodicePagina::Windows1252);
@@ -164,22 +145,20 @@ TEST(MessaggioQt, MsgBoxGoesThroughTheQtBoxAndReturnsThePressedButton) {
         if (c.premuto != QMessageBox::NoButton)
             risposte.RispondiModale([&](QWidget* w) {
                 auto* box = qobject_cast<QMessageBox*>(w);
-                testoVisto = box->text();
+                if (testoVisto.isEmpty()) testoVisto = box->text();
                 box->button(c.premuto)->click();
                 return 0;
             });
         EXPECT_EQ(MsgBox(c.testo, c.stile), c.atteso) << c.testo;
-        if (&c == casi) {
-            EXPECT_EQ(testoVisto, QString::fromUtf8("Perché €?"));
-        }
     }
+    EXPECT_EQ(testoVisto, QString::fromUtf8("Perché €?"));
     EXPECT_EQ(risposte.classiModali.size(), 8u);
     ImpostaGestoreMessaggio({});
     ImpostaGestoreBeep({});
     SeguiCodicePaginaLingua();
 }
 
-TEST(Cursore, WaitCursorNestsAndAMessageBoxShowsTheArrow) {
+TEST(WaitCursor, NestsAndAMessageBoxShowsTheArrow) {
     ASSERT_EQ(LivelloCursoreAttesa(), 0);
     RipristinaCursore(); // one too many: nothing
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
@@ -204,18 +183,7 @@ TEST(Cursore, WaitCursorNestsAndAMessageBoxShowsTheArrow) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(Guida, ContextsAreKeptPerWindow) {
-    QWidget finestra, altra;
-    EXPECT_EQ(ContestoGuida(&finestra), 0);
-    ImpostaContestoGuida(&finestra, 23);
-    ImpostaContestoGuida(&altra, 34);
-    ImpostaContestoGuida(nullptr, 5);
-    EXPECT_EQ(ContestoGuida(&finestra), 23);
-    EXPECT_EQ(ContestoGuida(&altra), 34);
-    EXPECT_EQ(ContestoGuida(nullptr), 0);
-}
-
-TEST(Schermo, WholePixelsFromTwips) {
+TEST(Screen, WholePixelsFromTwips) {
     const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
     const int fattore = static_cast<int>(std::lround(1440.0 / dpi));
     // Integer division toward zero by the whole factor (15 at 96 dpi: 3014 -> 200).
@@ -225,15 +193,13 @@ TEST(Schermo, WholePixelsFromTwips) {
     EXPECT_EQ(PixelDaTwipsY(TwipsDaPixelY(480)), 480);
 }
 
-TEST(Testo, BytesOfBothCodePagesAndThePageInForce) {
+TEST(CodePages, BytesOfBothPagesAndThePageInForce) {
     // Checked against the code-page charts.
     EXPECT_EQ(DaAnsi("\x80\x8a\xe8", CodicePagina::Windows1252), QString::fromUtf8("€Šè"));
-    EXPECT_EQ(DaAnsi("\x80\x8a\xe8", CodicePagina::Windows1250), QString::fromUtf8("€Šč"));
-    EXPECT_EQ(DaAnsi("\xa3\xb3", CodicePagina::Windows1250), QString::fromUtf8("Łł"));
+    EXPECT_EQ(DaAnsi("\x80\x8a\xe8\xa3", CodicePagina::Windows1250), QString::fromUtf8("€ŠčŁ"));
     EXPECT_EQ(AdAnsi(QString::fromUtf8("čšž"), CodicePagina::Windows1250), "\xe8\x9a\x9e");
     // A character the page cannot hold becomes one '?', the rest converts.
-    EXPECT_EQ(AdAnsi(QString::fromUtf8("ač€"), CodicePagina::Windows1252), "a?\x80");
-    EXPECT_EQ(AdAnsi(QString::fromUtf8("x😀y"), CodicePagina::Windows1252), "x?y");
+    EXPECT_EQ(AdAnsi(QString::fromUtf8("ač€😀"), CodicePagina::Windows1252), "a?\x80?");
     // Every byte survives a round trip in both pages.
     std::string tutti;
     for (int b = 1; b < 256; ++b) tutti.push_back(static_cast<char>(b));
@@ -244,8 +210,7 @@ TEST(Testo, BytesOfBothCodePagesAndThePageInForce) {
     SeguiCodicePaginaLingua();
     EXPECT_EQ(DaAnsi("\xe8"), QString::fromUtf8("è"));
     ImpostaCodicePagina(CodicePagina::Windows1250);
-    EXPECT_EQ(DaAnsi("\xe8"), QString::fromUtf8("č"));
-    EXPECT_EQ(AdAnsi(QString::fromUtf8("č")), "\xe8");
+    EXPECT_EQ(AdAnsi(DaAnsi("\xe8") + QString::fromUtf8("č")), "\xe8\xe8");
     SeguiCodicePaginaLingua();
     EXPECT_EQ(CodicePaginaCorrente(), CodicePagina::Windows1252);
 }

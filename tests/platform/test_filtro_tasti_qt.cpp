@@ -21,7 +21,7 @@ namespace {
 
 const QString EMOJI = QString::fromUtf8("\xF0\x9F\x98\x80"); // two UTF-16 units
 
-class FiltroQt : public ::testing::Test {
+class KeyFilterQt : public ::testing::Test {
   protected:
     void SetUp() override {
         auto* layout = new QVBoxLayout(&finestra);
@@ -55,7 +55,7 @@ class FiltroQt : public ::testing::Test {
     QLineEdit* altra = nullptr;
 };
 
-TEST_F(FiltroQt, TypedPastedAndCutTextPassOrBeepAndAreDropped) {
+TEST_F(KeyFilterQt, TypedPastedAndCutTextPassOrBeepAndAreDropped) {
     FiltroTasti::Numerico(casella, 1, 100, 2);
     enum Azione { Batte, Preme, Incolla };
     // clang-format off
@@ -86,7 +86,7 @@ TEST_F(FiltroQt, TypedPastedAndCutTextPassOrBeepAndAreDropped) {
     }
 }
 
-TEST_F(FiltroQt, WholeNumberBoxJudgesEveryCharacterAndDroppedOrPastedTextOnce) {
+TEST_F(KeyFilterQt, WholeNumberBoxJudgesEveryCharacterAndDroppedOrPastedTextOnce) {
     FiltroTasti::Intero(casella, 0, 1000);
     Scrivi("123", 3);
     QTest::keyClick(casella, Qt::Key_4); // 1234
@@ -114,7 +114,7 @@ TEST_F(FiltroQt, WholeNumberBoxJudgesEveryCharacterAndDroppedOrPastedTextOnce) {
     EXPECT_LT(tempo.elapsed(), 300);
 }
 
-TEST_F(FiltroQt, NavigationTabAndEnterPass) {
+TEST_F(KeyFilterQt, NavigationTabAndEnterPass) {
     FiltroTasti::Numerico(casella, 0, 100, 2);
     QSignalSpy invio(casella, &QLineEdit::returnPressed);
     Scrivi("12", 2);
@@ -130,7 +130,7 @@ TEST_F(FiltroQt, NavigationTabAndEnterPass) {
     EXPECT_TRUE(fuoco == nullptr || fuoco == altra) << "Tab moves on to the next box";
 }
 
-TEST_F(FiltroQt, LimitsAreReadAtEveryKeyAndProgramTextIsNotFiltered) {
+TEST_F(KeyFilterQt, LimitsAreReadAtEveryKeyAndProgramTextIsNotFiltered) {
     double massimo = 10;
     FiltroTasti::Numerico(
         casella, [] { return 0.0; }, [&] { return massimo; }, [] { return int16_t{2}; });
@@ -145,7 +145,7 @@ TEST_F(FiltroQt, LimitsAreReadAtEveryKeyAndProgramTextIsNotFiltered) {
     EXPECT_EQ(FiltroTasti::Di(altra), nullptr);
 }
 
-TEST_F(FiltroQt, CasellaDaReadsCaretAndSelectionInCharacters) {
+TEST_F(KeyFilterQt, CasellaDaReadsCaretAndSelectionInCharacters) {
     const auto letta = [&] {
         const CasellaTesto b = CasellaDa(casella);
         return b.Text + "|" + std::to_string(b.SelStart) + "|" + std::to_string(b.SelLength);
@@ -159,7 +159,7 @@ TEST_F(FiltroQt, CasellaDaReadsCaretAndSelectionInCharacters) {
 
 // A box destroyed while it has the focus still sends events to its filter on the way out;
 // the filter must not treat it as a line edit any more (the sanitizer build checks this).
-TEST_F(FiltroQt, BoxDestroyedWithFocusLeavesTheFilterQuiet) {
+TEST_F(KeyFilterQt, BoxDestroyedWithFocusLeavesTheFilterQuiet) {
     FiltroTasti::Intero(casella, 0, 100);
     QTest::keyClick(casella, Qt::Key_5);
     EXPECT_EQ(casella->text(), "5");

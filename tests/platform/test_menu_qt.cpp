@@ -12,7 +12,7 @@ using namespace kelvra;
 
 namespace {
 
-class MenuQt : public ::testing::Test {
+class QtMenus : public ::testing::Test {
   protected:
     void SetUp() override {
         AzzeraLingua();
@@ -33,7 +33,7 @@ class MenuQt : public ::testing::Test {
 
 } // namespace
 
-TEST_F(MenuQt, CaptionsSeparatorsAndAccessKeys) {
+TEST_F(QtMenus, CaptionsSeparatorsAndAccessKeys) {
     ASSERT_TRUE(ImpostaMenuLingua("MnuProva", {{file.get(), fileVoci},
                                                {unita.get(), {nullptr}},
                                                {guida.get(), {nullptr, guida->addAction("x")}}}));
@@ -57,6 +57,5 @@ TEST_F(MenuQt, CaptionsSeparatorsAndAccessKeys) {
 
     // A missing section leaves the captions.
     EXPECT_FALSE(ImpostaMenuLingua("MnuNowhere", {{file.get(), fileVoci}}));
-    EXPECT_EQ(file->title(), "&File");
-    EXPECT_EQ(fileVoci[1]->text(), "&New");
+    EXPECT_EQ(file->title() + fileVoci[1]->text(), "&File&New");
 }

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace kelvra;
 
@@ -21,34 +22,28 @@ QRect Schermo() {
     return QGuiApplication::primaryScreen()->geometry();
 }
 
-TEST(Twips, ScreenInTwipsFromTheLogicalResolution) {
-    const qreal dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
-    EXPECT_FLOAT_EQ(TwipsPerPixelX(), static_cast<float>(1440.0 / dpi)); // 15 at 96 dpi
-    EXPECT_FLOAT_EQ(LarghezzaSchermo(), static_cast<float>(Schermo().width()) * TwipsPerPixelX());
-    EXPECT_FLOAT_EQ(AltezzaSchermo(), static_cast<float>(Schermo().height()) * TwipsPerPixelY());
-}
-
-class Posizione : public ::testing::Test {
+class Placement : public ::testing::Test {
   protected:
     float tx = TwipsPerPixelX();
     float ty = TwipsPerPixelY();
     test::Risposte risposte;
 };
 
-TEST_F(Posizione, FormsAndControlsSetAndReadInTwips) {
+// The screen in twips from the logical resolution (15 twips a pixel at 96 dpi).
+TEST_F(Placement, FormsControlsAndTheScreenInTwips) {
+    const qreal dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    EXPECT_FLOAT_EQ(tx, static_cast<float>(1440.0 / dpi));
+    EXPECT_FLOAT_EQ(AltezzaSchermo(), static_cast<float>(Schermo().height()) * ty);
     QWidget form;
     PosizionaForm(&form, 100 * ty, 200 * ty, 50 * tx, 300 * tx);
     EXPECT_EQ(form.geometry(), QRect(50, 100, 300, 200));
-    EXPECT_FLOAT_EQ(SopraTwips(&form), 100 * ty);
-    EXPECT_FLOAT_EQ(SinistraTwips(&form), 50 * tx);
-    EXPECT_FLOAT_EQ(LarghezzaTwips(&form), 300 * tx);
-    EXPECT_FLOAT_EQ(AltezzaTwips(&form), 200 * ty);
-    auto* pulsante = new QPushButton(&form);
-    PosizionaControllo(pulsante, 20 * ty, 30 * tx, 25 * ty, 80 * tx);
-    EXPECT_EQ(pulsante->geometry(), QRect(30, 20, 80, 25));
+    EXPECT_EQ((std::vector<float>{SopraTwips(&form), SinistraTwips(&form), LarghezzaTwips(&form),
+                                  AltezzaTwips(&form)}),
+              (std::vector<float>{100 * ty, 50 * tx, 300 * tx, 200 * ty}));
     // Twips that fall between pixels go to the nearest one.
+    auto* pulsante = new QPushButton(&form);
     PosizionaControllo(pulsante, 20.4f * ty, 30.6f * tx, 25 * ty, 80 * tx);
-    EXPECT_EQ(pulsante->pos(), QPoint(31, 20));
+    EXPECT_EQ(pulsante->geometry(), QRect(31, 20, 80, 25));
     // Missing windows are ignored.
     CentraForm(nullptr, &form);
     CentraForm(&form, nullptr);
@@ -58,7 +53,7 @@ TEST_F(Posizione, FormsAndControlsSetAndReadInTwips) {
     EXPECT_EQ(SinistraTwips(nullptr), 0.0f);
 }
 
-TEST_F(Posizione, CentredOverTheOwnerAndKeptOnTheScreen) {
+TEST_F(Placement, CentredOverTheOwnerAndKeptOnTheScreen) {
     const QRect s = Schermo();
     const int basso = s.y() + s.height() - 100;
     struct Caso {
@@ -82,7 +77,7 @@ TEST_F(Posizione, CentredOverTheOwnerAndKeptOnTheScreen) {
     }
 }
 
-TEST_F(Posizione, ComponentWindowSizeAndCentre) {
+TEST_F(Placement, ComponentWindowSizeAndCentre) {
     QWidget menu, form;
     menu.setGeometry(0, 0, 760, 560);
     DimensionaFormComponente(&form, &menu);
@@ -93,7 +88,7 @@ TEST_F(Posizione, ComponentWindowSizeAndCentre) {
     EXPECT_LE((centro - menu.frameGeometry().topLeft() - QPoint(380, 280)).manhattanLength(), 2);
 }
 
-TEST_F(Posizione, ChildOfTheMultiDocumentFrameMovesItsSubWindow) {
+TEST_F(Placement, ChildOfTheMultiDocumentFrameMovesItsSubWindow) {
     QMdiArea area;
     area.setGeometry(0, 0, 800, 600);
     auto* figlia = new QWidget;
@@ -105,7 +100,7 @@ TEST_F(Posizione, ChildOfTheMultiDocumentFrameMovesItsSubWindow) {
     EXPECT_FLOAT_EQ(LarghezzaTwips(figlia), 200 * tx);
 }
 
-TEST_F(Posizione, PrinterCheck) {
+TEST_F(Placement, PrinterCheck) {
     RisposteDialoghi dialoghi;
     dialoghi.stampantePresente = false;
     EXPECT_FALSE(VerificaStampante("No printer is installed"));
@@ -114,7 +109,7 @@ TEST_F(Posizione, PrinterCheck) {
     EXPECT_EQ(risposte.mostrati[0].stile, 16);
     dialoghi.stampantePresente = true;
     EXPECT_TRUE(VerificaStampante("No printer is installed"));
-    EXPECT_EQ(risposte.mostrati.size(), 1u);
+    EXPECT_EQ(risposte.mostrati.size(), 1u); // no message when there is one
 }
 
 } // namespace

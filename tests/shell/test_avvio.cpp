@@ -46,7 +46,7 @@ std::string RecordAtteso(const std::vector<double>& colori, int16_t sistema, int
 const std::vector<double> kColoriPredefiniti{0,        255,      65280, 16776960, 33023,   16711680,
                                              16711935, 16777215, 65280, 16744576, 12632256};
 
-class Avvio : public test::TabelleAzzerate {
+class StartUp : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
@@ -103,7 +103,7 @@ class Avvio : public test::TabelleAzzerate {
     std::vector<std::string> eventi;
 };
 
-TEST_F(Avvio, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
+TEST_F(StartUp, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
     // Leftovers that the start-up must clear.
     Progetti[1].ModificatoFile = {VERO, VERO, VERO, VERO, VERO};
     Progetti[4].ModificatoFile[MOD_MOLLA] = VERO;
@@ -153,7 +153,7 @@ TEST_F(Avvio, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(Avvio, SettingsFileIsReadBeforeTheUnitSystemIsApplied) {
+TEST_F(StartUp, SettingsFileIsReadBeforeTheUnitSystemIsApplied) {
     std::vector<double> colori = kColoriPredefiniti;
     colori[0] = 0x102030;
     test::ScriviFile(dir / "Kelvra.INI", RecordAtteso(colori, 2, 2));
@@ -171,7 +171,7 @@ TEST_F(Avvio, SettingsFileIsReadBeforeTheUnitSystemIsApplied) {
     EXPECT_NEAR(FattoreUnita[UNITA_LUNGHEZZA], 1.0 / 25.4, 1e-6);
 }
 
-TEST_F(Avvio, MissingLanguageFileShowsTheFixedMessageAndEnds) {
+TEST_F(StartUp, MissingLanguageFileShowsTheFixedMessageAndEnds) {
     const std::string cartella = (dir / "Kelvr\xC3\xA0 \xC5\xBE\xE6\x97\xA5").string(); // à ž 日
     fs::create_directory(cartella);
     FrmLogo logo(cartella);
@@ -190,7 +190,7 @@ TEST_F(Avvio, MissingLanguageFileShowsTheFixedMessageAndEnds) {
     EXPECT_EQ(MAIN::Istanza(), nullptr);
 }
 
-TEST_F(Avvio, SplashInTheMiddleRunsTheStartUpOnce) {
+TEST_F(StartUp, SplashInTheMiddleRunsTheStartUpOnce) {
     FrmLogo logo(dir.string());
     EXPECT_TRUE(logo.TimerLogo->isActive());
     EXPECT_EQ(logo.TimerLogo->interval(), 300);
@@ -211,7 +211,7 @@ TEST_F(Avvio, SplashInTheMiddleRunsTheStartUpOnce) {
     EXPECT_NE(MAIN::Istanza(), nullptr);
 }
 
-TEST(PosizioneLogo, CentresByIntegerHalvingTowardZero) {
+TEST(SplashPosition, CentresByIntegerHalvingTowardZero) {
     const std::pair<QSize, QPoint> casi[] = {{{1280, 1024}, {320, 272}},
                                              {{1281, 1025}, {320, 272}},
                                              {{600, 400}, {-20, -40}},
@@ -220,7 +220,7 @@ TEST(PosizioneLogo, CentresByIntegerHalvingTowardZero) {
     for (auto [schermo, angolo] : casi) EXPECT_EQ(PosizioneLogo(schermo, {640, 480}), angolo);
 }
 
-TEST_F(Avvio, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFileAndEnds) {
+TEST_F(StartUp, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFileAndEnds) {
     const std::string prima = RecordAtteso(kColoriPredefiniti, 2, 1);
     test::ScriviFile(dir / "Kelvra.INI", prima);
     MAIN* main = AvviaProgramma();
@@ -252,7 +252,7 @@ TEST_F(Avvio, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFileA
 }
 
 // Neither settings that cannot be written (the user is told) nor a plain file gone stop the exit.
-TEST_F(Avvio, ExitWithUnwritableSettingsOrThePlainFileGoneStillEnds) {
+TEST_F(StartUp, ExitWithUnwritableSettingsOrThePlainFileGoneStillEnds) {
     MAIN* main = AvviaProgramma();
     ASSERT_NE(main, nullptr);
     fs::remove(dir / "Kelvra3@@.lng");
@@ -266,7 +266,7 @@ TEST_F(Avvio, ExitWithUnwritableSettingsOrThePlainFileGoneStillEnds) {
     EXPECT_EQ(dialoghi.mostrati[1].stile, vbOKOnly + vbExclamation + TESTO_UTF8);
 }
 
-TEST_F(Avvio, UnsavedSingleProjectIsSavedUnderTheDefaultNameBeforeTheQuestion) {
+TEST_F(StartUp, UnsavedSingleProjectIsSavedUnderTheDefaultNameBeforeTheQuestion) {
     MAIN* main = AvviaProgramma();
     ASSERT_NE(main, nullptr);
     std::vector<std::pair<std::string, int>> salvati;
@@ -290,7 +290,7 @@ TEST_F(Avvio, UnsavedSingleProjectIsSavedUnderTheDefaultNameBeforeTheQuestion) {
     EXPECT_FALSE(fine.has_value());
 }
 
-TEST_F(Avvio, SaveStepKeepsANameAndUsesTheDialogForSeveralProjects) {
+TEST_F(StartUp, SaveStepKeepsANameAndUsesTheDialogForSeveralProjects) {
     ASSERT_NE(AvviaProgramma(), nullptr);
     std::vector<std::string> salvati;
     int dialoghiSalva = 0;
@@ -310,7 +310,7 @@ TEST_F(Avvio, SaveStepKeepsANameAndUsesTheDialogForSeveralProjects) {
     EXPECT_EQ(salvati.size(), 1u);
 }
 
-TEST_F(Avvio, FileNewOpenHelpAndActivation) {
+TEST_F(StartUp, FileNewOpenHelpAndActivation) {
     MAIN* main = AvviaProgramma();
     ASSERT_NE(main, nullptr);
     eventi.clear();
@@ -337,7 +337,7 @@ TEST_F(Avvio, FileNewOpenHelpAndActivation) {
     EXPECT_EQ(main->windowTitle().toStdString(), TitoloMain());
 }
 
-TEST_F(Avvio, ScreenshotOfTheMainWindow) {
+TEST_F(StartUp, ScreenshotOfTheMainWindow) {
     // Kept for looking at: KELVRA_SCREENSHOT_DIR=/tmp ./test_avvio
     const char* uscita = std::getenv("KELVRA_SCREENSHOT_DIR");
     MAIN* main = AvviaProgramma();
