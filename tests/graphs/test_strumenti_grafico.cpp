@@ -146,14 +146,20 @@ class StrumentiGrafico : public FinestraGrafici {
 
 TEST_F(StrumentiGrafico, BandZoomsInAndTheRightButtonBack) {
     CURVE01& f = TreProgetti();
+    // Project 2 as one straight segment, 0..2000 over 0..100 mm.
+    Progetti[2].AsseCorsaRuota[1] = 100;
+    Progetti[2].CaricoRuota[1] = 2000;
+    Progetti[2].NumPunti = 1;
+    f.DisegnaGrafico();
     Trascina(f, MmX(23.4), MmY(2400), MmX(56.7), MmY(600));
     EXPECT_DOUBLE_EQ(Grafico.XMin, 23);
     EXPECT_NEAR(Grafico.XMax, 58, 1e-4);
     EXPECT_EQ(T(f.LblX[7]), "58.00");
     EXPECT_FALSE(f.Sovrapposizione->bandaVisibile);
-    // A tight zoom clips the curves at its edges: no gap where both points lie outside.
+    // The segment, both of whose ends lie outside, is clipped to the zoom, not dropped.
     const int x = Colonna(f, 0.5);
-    EXPECT_FALSE(Righe(f, x, ColoreCurva[2]).empty());
+    EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[2]),
+                        RigaPixel(f, (810.5 - Grafico.YMin) / (Grafico.YMax - Grafico.YMin))));
     emit f.PicGrafico->MouseUp(2, 0, 10, 10);
     EXPECT_DOUBLE_EQ(Grafico.XMin, 0);
     EXPECT_EQ(T(f.LblX[10]), "100.00");
