@@ -32,7 +32,12 @@ void CURVE01::CreaCorniceColori() {
     FrmColor->setFrameShape(QFrame::Panel);
     FrmColor->setFrameShadow(QFrame::Raised);
     FrmColor->setAutoFillBackground(true);
-    FrmColor->setPalette(QApplication::palette());
+    // The frame keeps the desktop's colours whatever the chart's background.
+    QPalette tavolozza = QApplication::palette();
+    for (QPalette::ColorRole r :
+         {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText})
+        tavolozza.setColor(r, tavolozza.color(r));
+    FrmColor->setPalette(tavolozza);
     auto* griglia = new QGridLayout(FrmColor);
     auto* titolo = new QLabel(DaAnsi(Riga(TestiCurve, 11)), FrmColor);
     QFont f = titolo->font();
@@ -52,6 +57,7 @@ void CURVE01::CreaCorniceColori() {
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
         LabCambiaColore[i] = new QLabel(FrmColor);
         LabCambiaColore[i]->setAutoFillBackground(true);
+        LabCambiaColore[i]->setFont(f);
         LabCambiaColore[i]->setCursor(Qt::PointingHandCursor);
         LabCambiaColore[i]->installEventFilter(this);
         LabCambiaColore[i]->hide();

@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <algorithm>
 
 namespace kelvra {
 
@@ -92,6 +93,10 @@ void FUNZIONI::CreaRange() {
 
 void FUNZIONI::CreaTabella() {
     QWidget* p = PictFunzioni[PANNELLO_MASSIMI];
+    // The table's columns are narrow: its figures and headings take a smaller face.
+    QFont piccolo = p->font();
+    piccolo.setPointSizeF(std::max(6.0, piccolo.pointSizeF() * 0.8));
+    p->setFont(piccolo);
     LblPunti3 = Etichetta(p, 0, 0, 285, 1500);
     LblPunti3->setAlignment(Qt::AlignCenter);
     LblGrdX = Etichetta(p, 330, 60, 255, 1440);

@@ -193,12 +193,12 @@ double ArrotondaSimmetrico(double x, double arrotondamento) {
 
 std::optional<double> DifferenzaLettore(double y1, double y2, float arrotondamento) {
     if (y1 == 0 || y2 == 0) return std::nullopt;
-    return F(ArrotondaSimmetrico(F(y2 - y1), arrotondamento));
+    return ArrotondaSimmetrico(F(y2 - y1), arrotondamento);
 }
 
 std::optional<double> RapportoLettore(double y1, double y2) {
     if (y1 == 0 || y2 == 0) return std::nullopt;
-    return F(ArrotondaSimmetrico(F((y2 - y1) / y1 * 100.0), 100.0));
+    return ArrotondaSimmetrico(F((y2 - y1) / y1 * 100.0), 100.0);
 }
 
 void ConfrontoCurve::Seleziona(int16_t i, int16_t visibili) {
