@@ -505,6 +505,10 @@ void ImpostaFinestraGrafici(CURVE01& form, int16_t tipo) {
         ImpostaRangeFissi();
         form.ApplicaColori();
         form.OpzioniItem[OPZIONE_GRIGLIA]->setChecked(true);
+        for (int k = 1; k <= 2; ++k) form.VistaItem[k]->setChecked(false);
+        form.Sovrapposizione->NascondiTutto();
+        form.FrmColor->hide();
+        if (LETTORE* l = LETTORE::Istanza()) l->Scarica();
         form.PicAsseX->hide();
         form.PicAsseY[0]->hide();
         if (NumeroProgetti >= MAX_PROGETTI) form.FileItem[FILE_COMPARA]->setEnabled(false);

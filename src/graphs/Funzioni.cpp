@@ -144,6 +144,8 @@ void FUNZIONI::MostraPannello(int indice) {
 
 void FUNZIONI::Mostra() {
     if (MAIN* main = MAIN::Istanza()) CentraForm(main, this);
+    // Form_Activate: this window's help file.
+    ImpostaFileGuida(PercorsoApplicazione + "PLIMOR.HLP");
     MostraModale(this);
 }
 
@@ -156,12 +158,6 @@ bool FUNZIONI::eventFilter(QObject* oggetto, QEvent* evento) {
             }
     }
     return QDialog::eventFilter(oggetto, evento);
-}
-
-void FUNZIONI::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    // Form_Activate: this window's help file.
-    ImpostaFileGuida(PercorsoApplicazione + "PLIMOR.HLP");
 }
 
 void FUNZIONI::CommandOK_Click(int Index) {

@@ -66,7 +66,6 @@ class FUNZIONI : public QDialog {
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
-    void showEvent(QShowEvent* evento) override;
 
   private:
     void CreaRange();

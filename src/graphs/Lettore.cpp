@@ -157,6 +157,7 @@ void LETTORE::Apri(CURVE01& grafico, double x) {
 }
 
 void LETTORE::LeggiValoriCurve() {
+    if (grafico_ != CURVE01::Istanza()) grafico_ = nullptr; // the graph window was closed
     const StatoGrafico& g = Grafico;
     const TipoGrafico* tipo = DatiTipoGrafico(g.TipoGrafico);
     if (!tipo || !grafico_) return;
@@ -278,7 +279,7 @@ void LETTORE::Scarica() {
     if (scaricato_) return;
     scaricato_ = true;
     LettoreAttivo = false;
-    if (grafico_) {
+    if (grafico_ && grafico_ == CURVE01::Istanza()) {
         SovrapposizioneGrafico& sopra = *grafico_->Sovrapposizione;
         sopra.Scarica(0, 7);
         sopra.LineInfo.erase(LINEA_CURSORE);

@@ -300,7 +300,9 @@ void ImpostaModoInfo(int Index, CURVE01& form, double ascissa) {
         Grafico.ModoPannello = PANNELLO_LEGENDA;
         MostraLegenda(FUNZIONI::Crea());
     }
+    // Only the maximum item keeps a tick; the others tick themselves when chosen.
     form.InfoItem[1]->setChecked(Vero(Grafico.MassimiAttivi));
+    for (int k = 2; k <= 3; ++k) form.InfoItem[k]->setChecked(false);
 }
 
 void ChiudiPannelloFunzioni(int Index, CURVE01& form) {

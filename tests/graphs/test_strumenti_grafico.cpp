@@ -51,6 +51,27 @@ TEST(ZoomGrafico, RequestedEndsGiveRoundAxes) {
     }
 }
 
+TEST(ZoomGrafico, BandStaysWithinThePlot) {
+    ReimpostaGrafico();
+    Grafico.BordoDestro = 200;
+    Grafico.BordoInferiore = 100;
+    Grafico.ZoomInizioX = 50;
+    Grafico.ZoomInizioY = 40;
+    struct Caso {
+        float x, y, sinistra, larghezza, sopra, altezza;
+    } casi[] = {{80, 60, 50, 30, 40, 20},     // down and right
+                {30, 20, 31, 20, 21, 20},     // up and left: one unit in from the mouse
+                {-5, -5, 1, 50, 0, 41},       // past the left and top edges
+                {250, 140, 50, 150, 40, 60}}; // past the right and bottom edges
+    for (const Caso& c : casi) {
+        const Banda b = TrascinaBanda({}, c.x, c.y, true);
+        EXPECT_EQ(b.sinistra, c.sinistra) << c.x;
+        EXPECT_EQ(b.larghezza, c.larghezza) << c.x;
+        EXPECT_EQ(b.sopra, c.sopra) << c.y;
+        EXPECT_EQ(b.altezza, c.altezza) << c.y;
+    }
+}
+
 struct CasoRange {
     const char* destinazione;
     const char *a, *b;
