@@ -66,6 +66,8 @@ class FUNZIONI : public QDialog {
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    // Escape unloads the window as its close button does.
+    void reject() override { Scarica(); }
 
   private:
     void CreaRange();

@@ -58,6 +58,8 @@ class LETTORE : public QDialog {
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    // Escape unloads the window as its close button does.
+    void reject() override { Scarica(); }
 
   private:
     void ImpostaTesto();

@@ -221,6 +221,8 @@ TEST_F(StrumentiGrafico, TypedAndClickedRangesBeepWhenRefused) {
 
 TEST_F(StrumentiGrafico, ReaderReadsEveryVisibleCurveAndComparesTwo) {
     CURVE01& f = TreProgetti();
+    Progetto(4, &kelvra::Progetto::CaricoRuota, 0, 100);
+    Progetto(5, &kelvra::Progetto::CaricoRuota, 0, 5000);
     Grafico.CurvaEsclusa[2] = VERO;
     modali.RispondiModale([](QWidget* w) {
         auto* l = static_cast<LETTORE*>(w);
@@ -233,6 +235,10 @@ TEST_F(StrumentiGrafico, ReaderReadsEveryVisibleCurveAndComparesTwo) {
         l->LblInfoCurva_Click(1);
         EXPECT_EQ(AdAnsi(l->LblDifference->text()), "-1100.000");
         EXPECT_EQ(AdAnsi(l->LblRatio->text()), "-73.33");
+        l->LblInfoCurva_Click(5); // a third pick starts again, with any project
+        l->LblInfoCurva_Click(1);
+        EXPECT_EQ(AdAnsi(l->LblDifference->text()), "-1600.000");
+        EXPECT_EQ(AdAnsi(l->LblRatio->text()), "-80");
         EXPECT_TRUE(CURVE01::Istanza()->Sovrapposizione->LineInfo[LINEA_CURSORE].visibile);
         l->CommandChiudi4->click();
         return 0;
