@@ -128,6 +128,7 @@ void LETTORE::ImpostaFinestra() {
 
 void LETTORE::Apri(CURVE01& grafico, double x) {
     grafico_ = &grafico;
+    vivo_ = &grafico;
     const StatoGrafico& g = Grafico;
     const TipoGrafico* tipo = DatiTipoGrafico(g.TipoGrafico);
     if (!tipo) return;
@@ -157,7 +158,7 @@ void LETTORE::Apri(CURVE01& grafico, double x) {
 }
 
 void LETTORE::LeggiValoriCurve() {
-    if (grafico_ != CURVE01::Istanza()) grafico_ = nullptr; // the graph window was closed
+    if (!vivo_) grafico_ = nullptr; // the graph window was closed
     const StatoGrafico& g = Grafico;
     const TipoGrafico* tipo = DatiTipoGrafico(g.TipoGrafico);
     if (!tipo || !grafico_) return;
@@ -279,7 +280,7 @@ void LETTORE::Scarica() {
     if (scaricato_) return;
     scaricato_ = true;
     LettoreAttivo = false;
-    if (grafico_ && grafico_ == CURVE01::Istanza()) {
+    if (grafico_ && vivo_) {
         SovrapposizioneGrafico& sopra = *grafico_->Sovrapposizione;
         sopra.Scarica(0, 7);
         sopra.LineInfo.erase(LINEA_CURSORE);

@@ -9,6 +9,7 @@
 #include "graphs/StrumentiGrafico.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <array>
 
 class QCheckBox;
@@ -66,7 +67,8 @@ class LETTORE : public QDialog {
     void ImpostaFinestra();
     void MostraConfronto();
     CURVE01* grafico_ = nullptr;
-    float scala_ = 1; // the scroll bar's units per display unit (its Tag)
+    QPointer<QWidget> vivo_; // the graph window, null once it is gone
+    float scala_ = 1;        // the scroll bar's units per display unit (its Tag)
     std::array<double, MAX_PROGETTI + 1> valori_{};
     bool scaricato_ = false;
 };
