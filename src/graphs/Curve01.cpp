@@ -3,7 +3,12 @@
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/Servizi.h"
+#include "graphs/Funzioni.h"
+#include "graphs/Lettore.h"
+#include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
+#include "graphs/StrumentiCurve01.h"
+#include "graphs/StrumentiGrafico.h"
 #include "platform/Guida.h"
 #include "platform/MenuQt.h"
 #include "platform/Messaggi.h"
@@ -88,6 +93,8 @@ CURVE01::CURVE01(QWidget* genitore) : FinestraFiglia(genitore) {
     setMinimumSize(320, 240);
     CreaControlli();
     CreaMenu();
+    CreaCorniceColori();
+    CollegaStrumenti();
     Form_Load();
 }
 
@@ -368,6 +375,11 @@ void CURVE01::ApplicaColori() {
     ImpostaColoreTesto(DisplayY, ColoreEtichetteAssi);
     ImpostaColoreTesto(LblTitleGrafico, ColoreTitoli);
     ImpostaColoreTesto(LblTitleBottom, ColoreTitoli);
+    for (int i = 1; i <= MAX_PROGETTI; ++i) {
+        ImpostaSfondo(LabCambiaColore[i], ColoreSfondo);
+        ImpostaColoreTesto(LabCambiaColore[i], ColoreCurva[static_cast<size_t>(i)]);
+    }
+    Sovrapposizione->coloreBanda = ColoreGriglia;
 }
 
 // ---- the redraw -------------------------------------------------------------------------------
@@ -385,6 +397,7 @@ void CURVE01::DisegnaGrafico() {
     ImpostaSfondo(PicAsseY[1], ColoreSfondo);
     PicAsseY[1]->hide();
     CursoreAttesa attesa;
+    AllineaCurveEscluse();
 
     const QString face = FaceTitoli();
     for (QLabel* l : {LblTitleGrafico, LblTitleBottom}) {
@@ -417,9 +430,8 @@ void CURVE01::GraficiItem_Click(int Index) {
 }
 
 void CURVE01::OpzioniItem_Click(int Index) {
-    Grafico.InfoAttivo = FALSO;
     // The grid item ticks itself when chosen; the redraw follows the tick.
-    if (Index == OPZIONE_GRIGLIA) DisegnaGrafico();
+    GestisciOpzioni(Index, *this);
 }
 
 void CURVE01::FileItem_Click(int Index) {
@@ -453,10 +465,13 @@ void CURVE01::Form_Unload() {
     scaricata_ = true;
     FinestraInChiusura = VERO;
     Grafico.GraficoAttivo = FALSO;
+    if (LETTORE* l = LETTORE::Istanza()) l->Scarica();
+    if (FUNZIONI* f = FUNZIONI::Istanza()) f->Scarica();
     {
         // Hidden curves are shown again the next time the window opens.
         CursoreAttesa attesa;
         Grafico.CurvaEsclusa.fill(FALSO);
+        Grafico.ZoomAttivo = FALSO;
     }
     if (MAIN* main = MAIN::Istanza(); main && Ganci.MostraFrmMenu) Ganci.MostraFrmMenu(*main);
 }
@@ -490,6 +505,10 @@ void ImpostaFinestraGrafici(CURVE01& form, int16_t tipo) {
         ImpostaRangeFissi();
         form.ApplicaColori();
         form.OpzioniItem[OPZIONE_GRIGLIA]->setChecked(true);
+        for (int k = 1; k <= 2; ++k) form.VistaItem[k]->setChecked(false);
+        form.Sovrapposizione->NascondiTutto();
+        form.FrmColor->hide();
+        if (LETTORE* l = LETTORE::Istanza()) l->Scarica();
         form.PicAsseX->hide();
         form.PicAsseY[0]->hide();
         if (NumeroProgetti >= MAX_PROGETTI) form.FileItem[FILE_COMPARA]->setEnabled(false);
@@ -503,9 +522,12 @@ void ImpostaFinestraGrafici(CURVE01& form, int16_t tipo) {
 
 void AzzeraStatoGrafico(CURVE01& form) {
     form.PicGrafico->Cancella();
-    Grafico.ZoomIndietro = FALSO;
+    Grafico.ZoomIndietro = Grafico.ZoomAttivo = FALSO;
     ImpostaRangeFissi();
+    form.Sovrapposizione->NascondiTutto();
     for (int k = 1; k <= 3; ++k) form.InfoItem[k]->setChecked(false);
+    Grafico.MassimiAttivi = FALSO;
+    form.FrmColor->hide();
     Grafico.InfoAttivo = FALSO;
 }
 

@@ -18,6 +18,7 @@
 #include "shell/ControlliQt.h"
 
 #include <QAction>
+#include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -26,6 +27,8 @@
 #include <map>
 
 namespace kelvra {
+
+class SovrapposizioneGrafico;
 
 class CURVE01 : public FinestraFiglia {
     Q_OBJECT
@@ -52,6 +55,14 @@ class CURVE01 : public FinestraFiglia {
     // 0 the chart buttons, 1 the toolbar's strip, 2 hidden.
     std::array<QWidget*, 3> PicCommand{};
     std::array<QPushButton*, NUMERO_TIPI_GRAFICO + 1> CmdCurve{}; // 1..14
+    // The zoom band and the tools' marker lines, painted over the plot.
+    SovrapposizioneGrafico* Sovrapposizione = nullptr;
+    // The colour frame: the element buttons, one swatch per project, save and OK.
+    QFrame* FrmColor = nullptr;
+    std::map<int, QPushButton*> CommandColor;
+    std::array<QLabel*, MAX_PROGETTI + 1> LabCambiaColore{};
+    QPushButton* CmdSalvaColori = nullptr;
+    QPushButton* CommandOK2 = nullptr;
 
     // ---- menus (MenuItem(0..9), items by index) -------------------------------------------
     std::array<QMenu*, 10> MenuItem{};
@@ -91,8 +102,15 @@ class CURVE01 : public FinestraFiglia {
     void TabelleItem_Click(int Index);
     void RisultatiItem_Click(int Index);
     void GuidaItem_Click(int Index);
+    void InfoItem_Click(int Index);
+    void ScalaItem_Click(int Index);
+    void VistaItem_Click(int Index);
+    void UnitaItem_Click(int Index);
+    void LblX_Click(int Index);
+    void LblY1_Click(int Index);
 
   protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
 
@@ -100,6 +118,8 @@ class CURVE01 : public FinestraFiglia {
     void CreaControlli();
     void CreaPulsantiGrafico();
     void CreaMenu();
+    void CreaCorniceColori();
+    void CollegaStrumenti();
     void ImpostaMenuCurve();
     void PosizionaPannelli();
     void PosizionaEtichetteX();

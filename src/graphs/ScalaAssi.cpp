@@ -136,6 +136,25 @@ double PuntoCurva(std::span<const double> curva, double k) {
     return curva[static_cast<size_t>(i)];
 }
 
+// Equal zoom ends are widened by a hundredth each way (in their order also below zero), and
+// two zero ends become 0..1: a zoom never has a zero span.
+void AllargaEstremiUguali(double& minimo, double& massimo) {
+    if (minimo != massimo) return;
+    if (minimo == 0) {
+        massimo = 1;
+        return;
+    }
+    const double v = minimo;
+    minimo = std::min(v * 0.99, v * 1.01);
+    massimo = std::max(v * 0.99, v * 1.01);
+}
+
+// A zoom's lower end is rounded down, except over a span too small for the tick search,
+// which would not widen it to cover what rounding takes away.
+double EstremoZoom(double minimo, float ampiezza) {
+    return ampiezza > 0.001f ? ArrotondaEstremo(F(minimo)) : minimo;
+}
+
 } // namespace
 
 int16_t CalcolaTacche(double AsseMax, double AsseMin, float& Ampiezza, float& Fattore,
@@ -321,14 +340,11 @@ void ScalaAsseY(const TipoGrafico& tipo) {
 
 void ArrotondaRangeX() {
     StatoGrafico& g = Grafico;
-    if (g.XMaxRichiesto == g.XMinRichiesto) {
-        g.XMinRichiesto = g.XMaxRichiesto * 0.99;
-        g.XMaxRichiesto = g.XMaxRichiesto * 1.01;
-    }
+    AllargaEstremiUguali(g.XMinRichiesto, g.XMaxRichiesto);
     g.XMin = g.XMinRichiesto;
     g.XMax = g.XMaxRichiesto;
     g.PassoX = F(g.XMaxRichiesto - g.XMinRichiesto);
-    const double minimo = ArrotondaEstremo(F(g.XMin));
+    const double minimo = EstremoZoom(g.XMin, g.PassoX);
     float fattore = 100.0f;
     g.DivisioniX = CalcolaTacche(g.XMax, minimo, g.PassoX, fattore, DIVISIONI_VOLUTE, true);
     g.XMin = minimo;
@@ -360,12 +376,9 @@ void ArrotondaRangeY(const TipoGrafico& tipo) {
         g.YMax = g.YMaxRichiesto;
         g.YMinDati = g.YMinRichiesto;
     }
-    if (g.YMax == g.YMinDati) {
-        g.YMinDati = g.YMax * 0.99;
-        g.YMax = g.YMax * 1.01;
-    }
-    g.YMin = ArrotondaEstremo(F(g.YMinDati));
+    AllargaEstremiUguali(g.YMinDati, g.YMax);
     g.PassoY = F(g.YMax - g.YMinDati);
+    g.YMin = EstremoZoom(g.YMinDati, g.PassoY);
     g.DivisioniY =
         CalcolaTacche(g.YMax, g.YMin, g.PassoY, g.ArrotondamentoY, DIVISIONI_VOLUTE, true);
     g.PassoY = F(static_cast<double>(g.PassoY) / std::max<int16_t>(g.DivisioniY, 1));

@@ -58,6 +58,14 @@ struct StatoGrafico {
     int16_t AsseX1 = FALSO; // the first X-axis choice
     int16_t InfoAttivo = FALSO;
 
+    // The graph tools: the rubber band being dragged and where it started (plot units), what
+    // the range panel applies to, the maximum markers, and the tool window's panel in use.
+    int16_t ZoomAttivo = FALSO;
+    float ZoomInizioX = 0, ZoomInizioY = 0;
+    std::string DestinazioneRange;
+    int16_t MassimiAttivi = FALSO;
+    int16_t ModoPannello = 0;
+
     // Stored fixed ranges per X-axis choice (1..3) and per chart kind (1..14); the fixed-range
     // writers keep the X maximum doubled.
     std::array<float, 4> XMinFisso{}, XMaxFisso{};

@@ -197,13 +197,7 @@ TEST_F(Assi, ZoomedAndFixedRanges) {
     EXPECT_DOUBLE_EQ(g.XMin, 49);
     EXPECT_EQ(g.DivisioniX, 10);
     EXPECT_FLOAT_EQ(g.PassoX, 0.15f);
-    // Zero zoom ends, and a fixed range of no width, keep a nominal scale.
-    g.XMinRichiesto = g.XMaxRichiesto = 0;
-    ArrotondaRangeX();
-    EXPECT_EQ(g.DivisioniX, 10);
-    EXPECT_FLOAT_EQ(g.PassoX, 1);
-    EXPECT_DOUBLE_EQ(g.XMax, 10);
-
+    // A fixed range of no width keeps a nominal scale.
     Rampa(1, &Progetto::CaricoRuota, 100, 0, 2345);
     g.RangeYFisso = VERO;
     g.YMinRichiesto = g.YMaxRichiesto = 5;

@@ -1,0 +1,338 @@
+// The graph tools: zoom and typed ranges worked by hand, their refusals, the curve reader's
+// values and comparisons, the legend, the maximum table, the colours saved to the settings
+// file and the closing of projects, on the real windows offscreen.
+#include "core/Formato.h"
+#include "core/Unita.h"
+#include "graphs/FinestraGrafici.h"
+#include "graphs/Funzioni.h"
+#include "graphs/Lettore.h"
+#include "graphs/ScalaAssi.h"
+#include "graphs/Sovrapposizione.h"
+#include "graphs/StrumentiCurve01.h"
+#include "graphs/StrumentiGrafico.h"
+#include "platform/Posizione.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+using namespace kelvra;
+using kelvra::test::FinestraGrafici;
+
+namespace {
+
+struct CasoZoom {
+    double da, a;
+    double xMin, xMax;
+    int divisioni;
+};
+
+TEST(ZoomGrafico, RequestedEndsGiveRoundAxes) {
+    const CasoZoom casi[] = {
+        {23.4, 56.7, 23, 58, 7},                  // rounded down, span 35 in steps of 5
+        {0, 0, 0, 1, 10},                         // equal zero ends: 0..1
+        {-5, -5, -6, -4.95, 7},                   // equal ends below zero keep their order
+        {10.0002, 10.0006, 10.0002, 10.0006, 10}, // a thousandth or less: lower end kept
+    };
+    for (const CasoZoom& c : casi) {
+        ReimpostaGrafico();
+        Grafico.XMinRichiesto = c.da;
+        Grafico.XMaxRichiesto = c.a;
+        ArrotondaRangeX();
+        SCOPED_TRACE(c.da);
+        EXPECT_NEAR(Grafico.XMin, c.xMin, 1e-6);
+        EXPECT_NEAR(Grafico.XMax, c.xMax, 1e-4);
+        EXPECT_EQ(Grafico.DivisioniX, c.divisioni);
+        EXPECT_GT(Grafico.XMax, Grafico.XMin);
+    }
+}
+
+TEST(ZoomGrafico, BandStaysWithinThePlot) {
+    ReimpostaGrafico();
+    Grafico.BordoDestro = 200;
+    Grafico.BordoInferiore = 100;
+    Grafico.ZoomInizioX = 50;
+    Grafico.ZoomInizioY = 40;
+    struct Caso {
+        float x, y, sinistra, larghezza, sopra, altezza;
+    } casi[] = {{80, 60, 50, 30, 40, 20},     // down and right
+                {30, 20, 31, 20, 21, 20},     // up and left: one unit in from the mouse
+                {-5, -5, 1, 50, 0, 41},       // past the left and top edges
+                {250, 140, 50, 150, 40, 60}}; // past the right and bottom edges
+    for (const Caso& c : casi) {
+        const Banda b = TrascinaBanda({}, c.x, c.y, true);
+        EXPECT_EQ(b.sinistra, c.sinistra) << c.x;
+        EXPECT_EQ(b.larghezza, c.larghezza) << c.x;
+        EXPECT_EQ(b.sopra, c.sopra) << c.y;
+        EXPECT_EQ(b.altezza, c.altezza) << c.y;
+    }
+}
+
+struct CasoRange {
+    const char* destinazione;
+    const char *a, *b;
+    bool zoom;
+    EsitoRange esito;
+    double xMax; // XMaxRichiesto stored (-1: untouched)
+};
+
+TEST(ZoomGrafico, TypedRangesAreStoredOnlyWhenAccepted) {
+    const CasoRange casi[] = {
+        {RANGE_ASSE_X, "60", "40", false, EsitoRange::Rifiutato, -1},
+        {RANGE_ASSE_X, "40", "40", false, EsitoRange::Rifiutato, -1},
+        {RANGE_ASSE_X, "20", "40", false, EsitoRange::Applicato, 80},
+        {RANGE_ASSE_X, "20", "40", true, EsitoRange::Applicato, 40}, // zoomed: not doubled
+        {RANGE_ZOOM, "10", "50", false, EsitoRange::Applicato, 50},
+        {RANGE_ZOOM, "0", "100", false, EsitoRange::Invariato, -1}, // as prefilled
+        {RANGE_ASSE_Y, "9", "3", false, EsitoRange::Rifiutato, -1},
+    };
+    for (const CasoRange& c : casi) {
+        ReimpostaGrafico();
+        Grafico.ZoomIndietro = c.zoom ? VERO : FALSO;
+        Grafico.XMaxRichiesto = -1;
+        SCOPED_TRACE(std::string(c.destinazione) + " " + c.a + ".." + c.b);
+        EXPECT_EQ(ApplicaValoriRange(c.destinazione, c.a, c.b, "0", "100"), c.esito);
+        EXPECT_EQ(Grafico.XMaxRichiesto, c.xMax);
+        const bool applicato = c.esito == EsitoRange::Applicato;
+        EXPECT_EQ(Vero(Grafico.RangeXFisso) || Vero(Grafico.RangeYFisso), applicato);
+    }
+}
+
+TEST(ZoomGrafico, TickLabelsThatGiveNoSpanAreRefused) {
+    ReimpostaGrafico();
+    Grafico.XMin = 20;
+    Grafico.DivisioniX = 7;
+    Grafico.YMin = -10;
+    Grafico.DivisioniY = 4;
+    EXPECT_FALSE(ModificaEstremoXValore(0, 20)); // label 0 is the lower end
+    EXPECT_FALSE(ModificaEstremoXValore(7, 55)); // the last label
+    EXPECT_FALSE(ModificaEstremoYValore(0, -10));
+    EXPECT_FALSE(ModificaEstremoYValore(4, 30));
+    EXPECT_FALSE(Vero(Grafico.RangeXFisso) || Vero(Grafico.RangeYFisso));
+    EXPECT_TRUE(ModificaEstremoXValore(3, 35));
+    EXPECT_DOUBLE_EQ(Grafico.XMaxRichiesto, 70);
+    EXPECT_TRUE(ModificaEstremoYValore(2, 10));
+    EXPECT_DOUBLE_EQ(Grafico.YMaxRichiesto, 10);
+}
+
+TEST(LettoreCurve, DifferencesAndRatiosRoundAlikeEitherWay) {
+    struct Caso {
+        double y1, y2;
+        std::optional<double> d, r;
+    } casi[] = {{10, 12.5, 2.5, 25},
+                {12.5, 10, -2.5, -20},
+                {7, 7, 0, 0},
+                {0, 3, std::nullopt, std::nullopt},
+                {3, 0, std::nullopt, std::nullopt},
+                {3, 2, -1, -33.33}};
+    for (const Caso& c : casi) {
+        EXPECT_EQ(DifferenzaLettore(c.y1, c.y2, 100), c.d) << c.y1 << " " << c.y2;
+        const auto r = RapportoLettore(c.y1, c.y2);
+        ASSERT_EQ(r.has_value(), c.r.has_value());
+        if (r) {
+            EXPECT_NEAR(*r, *c.r, 1e-4);
+        }
+    }
+}
+
+} // namespace
+
+// ---- the real windows ----
+
+class StrumentiGrafico : public FinestraGrafici {
+  protected:
+    CURVE01& TreProgetti() {
+        Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
+        Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
+        Progetto(3, &kelvra::Progetto::CaricoRuota, 500, 3000);
+        CURVE01& f = Apri();
+        f.CmdCurve[13]->click();
+        return f;
+    }
+    // Presses, drags and releases the left button over the plot (plot units).
+    static void Trascina(CURVE01& f, double x1, double y1, double x2, double y2) {
+        emit f.PicGrafico->MouseDown(1, 0, x1, y1);
+        emit f.PicGrafico->MouseMove(1, 0, x2, y2);
+        emit f.PicGrafico->MouseUp(1, 0, x2, y2);
+    }
+    static double MmX(double x) { return (x - Grafico.XMin) / Grafico.ScalaX + 1; }
+    static double MmY(double y) {
+        return Grafico.BordoInferiore - (y - Grafico.YMin) / Grafico.ScalaY;
+    }
+};
+
+TEST_F(StrumentiGrafico, BandZoomsInAndTheRightButtonBack) {
+    CURVE01& f = TreProgetti();
+    // Project 2 as one straight segment, 0..2000 over 0..100 mm.
+    Progetti[2].AsseCorsaRuota[1] = 100;
+    Progetti[2].CaricoRuota[1] = 2000;
+    Progetti[2].NumPunti = 1;
+    f.DisegnaGrafico();
+    Trascina(f, MmX(23.4), MmY(2400), MmX(56.7), MmY(600));
+    EXPECT_DOUBLE_EQ(Grafico.XMin, 23);
+    EXPECT_NEAR(Grafico.XMax, 58, 1e-4);
+    EXPECT_EQ(T(f.LblX[7]), "58.00");
+    EXPECT_FALSE(f.Sovrapposizione->bandaVisibile);
+    // The segment, both of whose ends lie outside, is clipped to the zoom, not dropped.
+    const int x = Colonna(f, 0.5);
+    EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[2]),
+                        RigaPixel(f, (810.5 - Grafico.YMin) / (Grafico.YMax - Grafico.YMin))));
+    emit f.PicGrafico->MouseUp(2, 0, 10, 10);
+    EXPECT_DOUBLE_EQ(Grafico.XMin, 0);
+    EXPECT_EQ(T(f.LblX[10]), "100.00");
+}
+
+TEST_F(StrumentiGrafico, TypedAndClickedRangesBeepWhenRefused) {
+    CURVE01& f = TreProgetti();
+    auto scrivi = [](const char* a, const char* b, bool ok) {
+        return [=](QWidget* w) {
+            auto* fz = static_cast<FUNZIONI*>(w);
+            fz->TxtGestioneRange[0]->setText(a);
+            fz->TxtGestioneRange[1]->setText(b);
+            fz->CommandOK[1]->click();
+            if (ok) return 0;
+            fz->CommandChiudi[2]->click();
+            return 0;
+        };
+    };
+    modali.RispondiModale(scrivi("60", "40", false));
+    f.ScalaItem[1]->trigger();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 45));
+    EXPECT_EQ(dialoghi.beep, 1);
+    EXPECT_FALSE(Vero(Grafico.RangeXFisso));
+    EXPECT_EQ(T(f.LblX[0]), "0.00");
+
+    modali.RispondiModale(scrivi("20", "40", true));
+    f.ScalaItem[1]->trigger();
+    EXPECT_EQ(T(f.LblX[0]), "20.00");
+    EXPECT_EQ(T(f.LblX[f.Testi().NumeroX]), "40.00");
+    // Clicking label 0 would give no span; a middle label becomes the end.
+    f.LblX_Click(0);
+    EXPECT_EQ(dialoghi.beep, 2);
+    f.LblX_Click(2);
+    EXPECT_DOUBLE_EQ(Grafico.XMax, Val(T(f.LblX[f.Testi().NumeroX])));
+    EXPECT_LT(Grafico.XMax, 40);
+}
+
+TEST_F(StrumentiGrafico, ReaderReadsEveryVisibleCurveAndComparesTwo) {
+    CURVE01& f = TreProgetti();
+    Progetto(4, &kelvra::Progetto::CaricoRuota, 0, 100);
+    Progetto(5, &kelvra::Progetto::CaricoRuota, 0, 5000);
+    Grafico.CurvaEsclusa[2] = VERO;
+    modali.RispondiModale([](QWidget* w) {
+        auto* l = static_cast<LETTORE*>(w);
+        l->TxTInfoCurva->setText("40");
+        EXPECT_EQ(AdAnsi(l->LblInfoCurva[1]->text()), "400.0");
+        EXPECT_EQ(AdAnsi(l->LblInfoCurva[2]->text()), "0.0"); // hidden
+        EXPECT_EQ(AdAnsi(l->LblInfoCurva[3]->text()), "1500.0");
+        EXPECT_EQ(l->HScroll1->value(), 40);
+        l->LblInfoCurva_Click(3);
+        l->LblInfoCurva_Click(1);
+        EXPECT_EQ(AdAnsi(l->LblDifference->text()), "-1100.000");
+        EXPECT_EQ(AdAnsi(l->LblRatio->text()), "-73.33");
+        l->LblInfoCurva_Click(5); // a third pick starts again, with any project
+        l->LblInfoCurva_Click(1);
+        EXPECT_EQ(AdAnsi(l->LblDifference->text()), "-1600.000");
+        EXPECT_EQ(AdAnsi(l->LblRatio->text()), "-80");
+        EXPECT_TRUE(CURVE01::Istanza()->Sovrapposizione->LineInfo[LINEA_CURSORE].visibile);
+        l->CommandChiudi4->click();
+        return 0;
+    });
+    f.InfoItem[4]->trigger();
+    EXPECT_EQ(f.Sovrapposizione->LineInfo.count(LINEA_CURSORE), 0u);
+}
+
+TEST_F(StrumentiGrafico, ImperialReaderFollowsTheScrollBarInInches) {
+    SistemaUnita = SISTEMA_IMPERIALE;
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    CURVE01& f = TreProgetti();
+    modali.RispondiModale([](QWidget* w) {
+        auto* l = static_cast<LETTORE*>(w);
+        l->TxTInfoCurva->setText("2");
+        EXPECT_EQ(l->HScroll1->value(), 2);
+        l->Scarica();
+        return 0;
+    });
+    f.InfoItem[4]->trigger();
+    // A change of units starts the graph afresh, zoom included.
+    Grafico.ZoomIndietro = VERO;
+    f.UnitaItem[1]->trigger();
+    EXPECT_FALSE(Vero(Grafico.ZoomIndietro));
+    EXPECT_EQ(T(f.LblX[10]), "100.00");
+}
+
+TEST_F(StrumentiGrafico, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
+    CURVE01& f = TreProgetti();
+    modali.RispondiModale([](QWidget* w) {
+        auto* fz = static_cast<FUNZIONI*>(w);
+        EXPECT_NEAR(AltezzaTwips(fz), 1605, 15);
+        for (int i : {2, 3, 1}) fz->LblEscludiCurva_Click(i);
+        return 0;
+    });
+    f.InfoItem[6]->trigger();
+    EXPECT_EQ(dialoghi.beep, 1);
+    EXPECT_TRUE(Vero(Grafico.CurvaEsclusa[2]) && Vero(Grafico.CurvaEsclusa[3]));
+    EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[1]));
+    EXPECT_TRUE(Righe(f, Colonna(f, 0.5), ColoreCurva[2]).empty());
+
+    // The colour frame saves the hidden curve's own colour.
+    GestisciOpzioni(3, f);
+    modali.colori.push_back({0x123456, false});
+    f.CommandColor[1]->click();
+    EXPECT_FALSE(f.LabCambiaColore[3]->isHidden());
+    EXPECT_TRUE(f.LabCambiaColore[4]->isHidden());
+    CambiaColoreCurva(3, f);
+    f.CmdSalvaColori->click();
+    std::ifstream in(RecordImpostazioni(), std::ios::binary);
+    const std::string byte((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_EQ(byte.size(), 92u);
+    double c2 = 0, c3 = 0;
+    std::memcpy(&c2, byte.data() + 16, 8);
+    std::memcpy(&c3, byte.data() + 24, 8);
+    EXPECT_EQ(c2, ColoreCurvaPredefinito[2]);
+    EXPECT_EQ(c3, 0x123456);
+}
+
+TEST_F(StrumentiGrafico, MaximumTableWidensWithTheProjects) {
+    for (int n : {1, 3}) {
+        Progetto(n, &kelvra::Progetto::CaricoRuota, 0, 1000.0 * n);
+        CURVE01& f = Apri();
+        f.CmdCurve[13]->click();
+        modali.RispondiModale([n](QWidget* w) {
+            auto* fz = static_cast<FUNZIONI*>(w);
+            EXPECT_NEAR(LarghezzaTwips(fz), n * 855 + 1680, 15);
+            EXPECT_EQ(AdAnsi(fz->LblValueY[n]->text()), std::to_string(1000 * n) + ".0");
+            EXPECT_EQ(AdAnsi(fz->LblValueX[n]->text()), "100.00");
+            return 0;
+        });
+        f.InfoItem[1]->trigger();
+        EXPECT_TRUE(f.Sovrapposizione->LineInfo[LINEA_MASSIMO + n].visibile);
+        f.InfoItem[1]->trigger(); // again: the markers go
+        EXPECT_EQ(f.Sovrapposizione->LineInfo.count(LINEA_MASSIMO + n), 0u);
+    }
+}
+
+TEST_F(StrumentiGrafico, ClosingProjectsShowsTheEmptiedSlotsAgain) {
+    CURVE01& f = TreProgetti();
+    Grafico.CurvaEsclusa[3] = VERO;
+    FUNZIONI& fz = FUNZIONI::Crea();
+    MostraChiusuraProgetti(fz);
+    for (int i = 1; i <= 3; ++i) fz.ChkCurva[i]->setChecked(false);
+    fz.CmdOff->click();
+    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 44));
+    EXPECT_EQ(NumeroProgetti, 3);
+    fz.ChkCurva[2]->setChecked(true);
+    fz.ChkCurva[3]->setChecked(true);
+    fz.CmdOff->click();
+    EXPECT_EQ(NumeroProgetti, 2);
+    EXPECT_EQ(ProgettoSelezionato, 2);
+    EXPECT_TRUE(Vero(Grafico.CurvaEsclusa[2])); // followed its project
+    EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[3]));
+    EXPECT_EQ(AdAnsi(f.windowTitle()), "Graphs - 2 configurations");
+    EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "3000.0");
+}
