@@ -13,7 +13,7 @@
 #include "graphs/StatoGrafico.h"
 #include "graphs/StrumentiCurve01.h"
 #include "platform/Immagine.h"
-#include "platform/RisposteDialoghi.h"
+#include "support/RisposteDialoghi.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -12,7 +12,7 @@
 #include "core/Unita.h"
 #include "platform/CorniceMdi.h"
 #include "platform/Posizione.h"
-#include "platform/RisposteDialoghi.h"
+#include "support/RisposteDialoghi.h"
 #include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Ganci.h"

@@ -1,7 +1,7 @@
 // The geometry editor's component and preload menus reach the component windows.
 #include "components/EditorComponenti.h"
-#include "geometry_editor/FinestraReale.h"
-#include "platform/RisposteDialoghi.h"
+#include "support/FinestraReale.h"
+#include "support/RisposteDialoghi.h"
 
 using namespace kelvra;
 

@@ -7,7 +7,7 @@
 #include "files/RecordFile.h"
 #include "files/Slot.h"
 #include "platform/Messaggi.h"
-#include "platform/RisposteDialoghi.h"
+#include "support/RisposteDialoghi.h"
 #include "shell/Ganci.h"
 #include "support/CartellaProva.h"
 #include "support/Risposte.h"

@@ -1,8 +1,8 @@
 // The geometry editor's file items as a user runs them: save as, open after the save
 // question, compare, and a cancelled compare.
 #include "files/FileProgetto.h"
-#include "geometry_editor/FinestraReale.h"
-#include "platform/RisposteDialoghi.h"
+#include "support/FinestraReale.h"
+#include "support/RisposteDialoghi.h"
 
 #include <filesystem>
 

@@ -1,10 +1,10 @@
 // The geometry editor window driven as a user drives it: a linkage typed into its panels and
 // solved, modified and re-solved, undone, the units switched, the editor re-activated, printed.
-#include "FinestraReale.h"
+#include "support/FinestraReale.h"
 
 #include "core/Formato.h"
 #include "core/Unita.h"
-#include "platform/RisposteDialoghi.h"
+#include "support/RisposteDialoghi.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 // pan and the grid. A running animation yields to the event loop once per frame; the tests act
 // inside those yields through a queued call that posts itself again at every pass.
 // KELVRA_SCREENSHOT_DIR names a folder for pictures at rest, mid-travel and after stopping.
-#include "FinestraReale.h"
+#include "support/FinestraReale.h"
 
 #include "core/Disegno.h"
 #include "core/Formato.h"

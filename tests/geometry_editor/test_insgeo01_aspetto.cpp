@@ -1,6 +1,6 @@
 // The animation's pace and first frames (over the stand-in controls), then the real editor as
 // it looks and answers the pointer: hints, the element list, the bottom strip, title and icon.
-#include "FinestraReale.h"
+#include "support/FinestraReale.h"
 #include "geometry_editor/ControlliEditorFinti.h"
 #include "platform/Messaggi.h"
 

@@ -1,5 +1,5 @@
 // Entering a linkage on the real editor: keyboard, undo, complete chain, close box, huge values.
-#include "FinestraReale.h"
+#include "support/FinestraReale.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -7,13 +7,13 @@
 #include "core/Lingua.h"
 #include "graphs/Curve01.h"
 #include "graphs/StatoGrafico.h"
-#include "platform/RisposteDialoghi.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Comandi.h"
 #include "shell/Main.h"
 #include "support/Risposte.h"
+#include "support/RisposteDialoghi.h"
 
 #include <QCoreApplication>
 #include <QMdiSubWindow>

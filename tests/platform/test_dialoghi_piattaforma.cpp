@@ -5,7 +5,7 @@
 #include "core/Superficie.h"
 #include "platform/Dialoghi.h"
 #include "platform/Messaggi.h"
-#include "platform/RisposteDialoghi.h"
+#include "support/RisposteDialoghi.h"
 #include "platform/Schermo.h"
 #include "platform/Testo.h"
 

@@ -4,7 +4,7 @@
 
 #include "core/Lingua.h"
 #include "core/Unita.h"
-#include "platform/RisposteDialoghi.h"
+#include "support/RisposteDialoghi.h"
 #include "shell/Avvio.h"
 #include "shell/Ganci.h"
 #include "support/Risposte.h"
