@@ -268,38 +268,36 @@ void Griglia::Aggiorna() {
     setUpdatesEnabled(aggiornamenti);
 }
 
+QString Griglia::IntestazioneColonna(int colonna) const {
+    QStringList linee;
+    for (int r = 0; r < fisseRighe_; ++r) linee.append(celle_[Z(r)][Z(colonna)]);
+    return linee.join(QLatin1Char('\n'));
+}
+
+QString Griglia::IntestazioneRiga(int riga) const {
+    QStringList parti;
+    for (int c = 0; c < fisseColonne_; ++c) parti.append(celle_[Z(riga)][Z(c)]);
+    return parti.join(QStringLiteral("  "));
+}
+
 void Griglia::MostraIntestazioni() {
     for (int c = fisseColonne_; c < colonne_; ++c) {
-        QStringList linee;
-        for (int r = 0; r < fisseRighe_; ++r) linee.append(celle_[Z(r)][Z(c)]);
-        auto* intestazione = new QTableWidgetItem(linee.join(QLatin1Char('\n')));
+        auto* intestazione = new QTableWidgetItem(IntestazioneColonna(c));
         intestazione->setTextAlignment(Allineamento(FixedAlignment(c)));
         setHorizontalHeaderItem(c - fisseColonne_, intestazione);
     }
-    if (fisseColonne_ == 0) return;
-    for (int r = fisseRighe_; r < Rows(); ++r) {
-        QStringList parti;
-        for (int c = 0; c < fisseColonne_; ++c) parti.append(celle_[Z(r)][Z(c)]);
-        setVerticalHeaderItem(r - fisseRighe_,
-                              new QTableWidgetItem(parti.join(QStringLiteral("  "))));
-    }
+    if (fisseColonne_ > 0)
+        for (int r = fisseRighe_; r < Rows(); ++r)
+            setVerticalHeaderItem(r - fisseRighe_, new QTableWidgetItem(IntestazioneRiga(r)));
 }
 
 void Griglia::MostraCella(int riga, int colonna) {
     if (!comeCelle_ && Fissa(riga, colonna)) {
         // A heading: only the fixed rows of a column and the fixed columns of a row show.
-        if (riga < fisseRighe_ && colonna < fisseColonne_) return;
-        if (riga < fisseRighe_) {
-            QStringList linee;
-            for (int r = 0; r < fisseRighe_; ++r) linee.append(celle_[Z(r)][Z(colonna)]);
-            if (QTableWidgetItem* i = horizontalHeaderItem(colonna - fisseColonne_))
-                i->setText(linee.join(QLatin1Char('\n')));
-        } else {
-            QStringList parti;
-            for (int c = 0; c < fisseColonne_; ++c) parti.append(celle_[Z(riga)][Z(c)]);
-            setVerticalHeaderItem(riga - fisseRighe_,
-                                  new QTableWidgetItem(parti.join(QStringLiteral("  "))));
-        }
+        if (riga >= fisseRighe_)
+            setVerticalHeaderItem(riga - fisseRighe_, new QTableWidgetItem(IntestazioneRiga(riga)));
+        else if (QTableWidgetItem* i = horizontalHeaderItem(colonna - fisseColonne_))
+            i->setText(IntestazioneColonna(colonna));
         return;
     }
     const QString& testo = celle_[Z(riga)][Z(colonna)];

@@ -120,6 +120,8 @@ class Griglia : public QTableWidget {
     void AggiornaLarghezze();
     void MostraCella(int riga, int colonna);
     void MostraIntestazioni();
+    QString IntestazioneColonna(int colonna) const; // the fixed rows' texts, one per line
+    QString IntestazioneRiga(int riga) const;
     void MostraSelezione();
     void LeggiSelezioneUtente();
     bool SelezioneFinita() const;
