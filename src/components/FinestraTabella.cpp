@@ -25,7 +25,6 @@ int16_t TabellaAttiva = 0;
 namespace {
 
 constexpr int RIGHE_FISSE = 2;
-constexpr int CENTRATO = 2;                      // grid alignment
 constexpr float LARGHEZZA_FORZA_COSTANTE = 1950; // twips, rate layout
 constexpr float LARGHEZZA_FORZA_FORZA = 1335;    // force layout
 constexpr float LARGHEZZA_LABEL8 = 615;
@@ -219,8 +218,8 @@ void FinestraTabella::ImpostaGriglia() {
         for (size_t c = 0; c < 3; ++c) {
             const int colonna = static_cast<int>(c);
             GrdTabella->SetColWidth(colonna, LARGHEZZE_COLONNE[c]);
-            GrdTabella->SetColAlignment(colonna, CENTRATO);
-            GrdTabella->SetFixedAlignment(colonna, CENTRATO);
+            GrdTabella->SetColAlignment(colonna, Griglia::CENTRATO);
+            GrdTabella->SetFixedAlignment(colonna, Griglia::CENTRATO);
         }
         GrdTabella->AddItem(titoloCorsa + "\t" + Riga(TestiInsMolla, 4) + "\t" +
                             Riga(TestiInsMolla, 3));

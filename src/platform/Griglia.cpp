@@ -22,26 +22,17 @@ constexpr int MARGINE_INTESTAZIONE = 16; // pixels around a heading's text
 // Aligns every cell as its column says, so that no cell carries an alignment of its own.
 class AllineamentoColonne : public QStyledItemDelegate {
   public:
-    explicit AllineamentoColonne(Griglia* griglia, std::function<int(int, int)> allineamento)
+    AllineamentoColonne(Griglia* griglia, std::function<Qt::Alignment(int, int)> allineamento)
         : QStyledItemDelegate(griglia), allineamento_(std::move(allineamento)) {}
 
   protected:
     void initStyleOption(QStyleOptionViewItem* opzione, const QModelIndex& indice) const override {
         QStyledItemDelegate::initStyleOption(opzione, indice);
-        switch (allineamento_(indice.row(), indice.column())) {
-        case 1:
-            opzione->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
-            break;
-        case 2:
-            opzione->displayAlignment = Qt::AlignCenter;
-            break;
-        default:
-            opzione->displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-        }
+        opzione->displayAlignment = allineamento_(indice.row(), indice.column());
     }
 
   private:
-    std::function<int(int, int)> allineamento_;
+    std::function<Qt::Alignment(int, int)> allineamento_;
 };
 
 std::size_t Z(int i) {
@@ -61,7 +52,7 @@ Griglia::Griglia(QWidget* genitore) : QTableWidget(genitore) {
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setItemDelegate(new AllineamentoColonne(this, [this](int riga, int colonna) {
-        return Allineamento(riga + ScartoRighe(), colonna + ScartoColonne());
+        return Allineamento(Allineamento(riga + ScartoRighe(), colonna + ScartoColonne()));
     }));
     larghezze_.assign(Z(colonne_), LARGHEZZA_INIZIALE);
     allineamenti_.assign(Z(colonne_), 0);
@@ -238,9 +229,9 @@ int Griglia::Allineamento(int riga, int colonna) const {
 
 Qt::Alignment Griglia::Allineamento(int valore) {
     switch (valore) {
-    case 1:
+    case DESTRA:
         return Qt::AlignRight | Qt::AlignVCenter;
-    case 2:
+    case CENTRATO:
         return Qt::AlignCenter;
     default:
         return Qt::AlignLeft | Qt::AlignVCenter;

@@ -1,7 +1,7 @@
 // A grid of text cells on a QTableWidget, as the windows of the program reason about one:
 // rows and columns counted together with the fixed (title) rows at the top and the fixed
 // columns at the left, text per cell, column widths in twips, alignment per column for the
-// fixed and the other cells (0 left, 1 right, 2 centred), rows appended as one text with a tab
+// fixed and the other cells, rows appended as one text with a tab
 // between the cells, rows removed, a current cell, a selected block, and one event when the
 // user has finished selecting (the mouse released, or a moving key let go). Writes by the
 // program never raise that event. Every row and column number is the grid's, fixed ones
@@ -27,6 +27,9 @@ class Griglia : public QTableWidget {
     Q_OBJECT
   public:
     explicit Griglia(QWidget* genitore = nullptr);
+
+    // Alignments of a column's cells.
+    static constexpr int SINISTRA = 0, DESTRA = 1, CENTRATO = 2;
 
     // Counts include the fixed rows and columns, and never go below them. Growing adds empty
     // cells, shrinking drops cells.
