@@ -4,10 +4,10 @@
 #pragma once
 
 #include "TempDir.h"
+#include "core/FileDisco.h"
 #include "core/Progetti.h"
 #include "files/Assegna.h"
 #include "files/Record.h"
-#include "files/RecordFile.h"
 #include "files/Slot.h"
 
 #include <cstdint>
@@ -42,7 +42,8 @@ int ProvaLettore(const uint8_t* dati, size_t n, size_t lunghezza, Carica carica,
     std::fwrite(dati, 1, n, f);
     std::fclose(f);
     std::string letti;
-    Verifica(files::LeggiFileRegolare(nome, lunghezza + files::MARGINE_LETTURA, letti));
+    const EsitoLettura esito = LeggiFileRegolare(nome, lunghezza + files::MARGINE_LETTURA, letti);
+    Verifica(esito == EsitoLettura::Riuscita || esito == EsitoLettura::TroppoGrande);
     Verifica(letti.size() == std::min(n, lunghezza + files::MARGINE_LETTURA));
 
     AzzeraTabelle();
@@ -54,7 +55,7 @@ int ProvaLettore(const uint8_t* dati, size_t n, size_t lunghezza, Carica carica,
     VerificaSlot(Progetti[2]);
 
     const std::string scritto = files::Codifica(record(int16_t{1}));
-    Verifica(files::ScriviFileAtomico(nome, scritto));
+    Verifica(ScriviFileAtomico(nome, scritto));
     R riletto;
     Verifica(files::Decodifica(scritto, riletto));
     Verifica(files::Codifica(riletto) == scritto);

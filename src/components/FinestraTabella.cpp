@@ -28,7 +28,7 @@ constexpr int RIGHE_FISSE = 2;
 constexpr float LARGHEZZA_FORZA_COSTANTE = 1950; // twips, rate layout
 constexpr float LARGHEZZA_FORZA_FORZA = 1335;    // force layout
 constexpr float LARGHEZZA_LABEL8 = 615;
-constexpr std::array<float, 3> LARGHEZZE_COLONNE = {1600, 1000, 1600};
+constexpr std::array<int, 3> LARGHEZZE_COLONNE = {1600, 1000, 1600};
 constexpr const char* FORMATO_CORSA = "0.00";
 constexpr const char* FORMATO_FORZA = "0.000";
 constexpr const char* DIVISO = "\xF7"; // the range sign between two cells
@@ -151,7 +151,10 @@ void FinestraTabella::CreaControlli() {
     connect(CmdStampa, &QPushButton::clicked, this, &FinestraTabella::CmdStampa_Click);
 
     auto* destra = new QVBoxLayout;
-    GrdTabella = new GrigliaForze(this);
+    GrdTabella = new Griglia(this);
+    GrdTabella->SetFisseComeCelle(true);
+    GrdTabella->setWordWrap(true);
+    GrdTabella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     destra->addWidget(GrdTabella, 1);
     destra->addWidget(CreaBlocco());
     auto* pulsanti = new QHBoxLayout;
@@ -165,9 +168,8 @@ void FinestraTabella::CreaControlli() {
     principale->addLayout(destra, 1);
     connect(CmdOK2, &QPushButton::clicked, this, &FinestraTabella::CmdOK2_Click);
     connect(CmdEsci, &QPushButton::clicked, this, &FinestraTabella::CmdEsci_Click);
-    connect(GrdTabella, &GrigliaForze::FineSelezione, this,
-            &FinestraTabella::GrdTabella_FineSelezione);
-    connect(GrdTabella, &GrigliaForze::MouseMove, this,
+    connect(GrdTabella, &Griglia::FineSelezione, this, &FinestraTabella::GrdTabella_FineSelezione);
+    connect(GrdTabella, &Griglia::MouseMove, this,
             [] { ImpostaSuggerimento(Riga(TestiToolbar, 41)); });
 
     // Initial state: only the lengths can be entered.
@@ -205,18 +207,26 @@ std::string FinestraTabella::EtichettaCoefficiente() const {
 }
 
 void FinestraTabella::ImpostaGriglia() {
-    GrdTabella->ImpostaRows(0);
-    GrdTabella->ImpostaCols(3);
-    GrdTabella->ImpostaFixedRows(0);
-    for (size_t c = 0; c < 3; ++c)
-        GrdTabella->ImpostaColWidth(static_cast<int>(c), LARGHEZZE_COLONNE[c]);
     const bool molla = Tabella.Legge() == LeggeForza::Lineare;
     const std::string titoloCorsa = molla ? Riga(TestiInsMolla, 8) : Riga(TestiQuantity, 36);
-    GrdTabella->AddItem(titoloCorsa + "\t" + Riga(TestiInsMolla, 4) + "\t" +
-                        Riga(TestiInsMolla, 3));
-    GrdTabella->AddItem(EtichettaUnita[UNITA_LUNGHEZZA] + "\t" + EtichettaUnita[UNITA_FORZA] +
-                        "\t" + EtichettaCoefficiente());
-    GrdTabella->ImpostaFixedRows(RIGHE_FISSE);
+    {
+        Griglia::Blocco blocco(*GrdTabella);
+        GrdTabella->SetFixedRows(0);
+        GrdTabella->SetFixedCols(0);
+        GrdTabella->SetRows(0);
+        GrdTabella->SetCols(3);
+        for (size_t c = 0; c < 3; ++c) {
+            const int colonna = static_cast<int>(c);
+            GrdTabella->SetColWidth(colonna, LARGHEZZE_COLONNE[c]);
+            GrdTabella->SetColAlignment(colonna, Griglia::CENTRATO);
+            GrdTabella->SetFixedAlignment(colonna, Griglia::CENTRATO);
+        }
+        GrdTabella->AddItem(titoloCorsa + "\t" + Riga(TestiInsMolla, 4) + "\t" +
+                            Riga(TestiInsMolla, 3));
+        GrdTabella->AddItem(EtichettaUnita[UNITA_LUNGHEZZA] + "\t" + EtichettaUnita[UNITA_FORZA] +
+                            "\t" + EtichettaCoefficiente());
+        GrdTabella->SetFixedRows(RIGHE_FISSE);
+    }
     GrdTabella->resizeRowToContents(0); // a long title wraps
     float larghezza = 0;
     for (float l : LARGHEZZE_COLONNE) larghezza += l;
@@ -246,11 +256,11 @@ void FinestraTabella::ScriviRiga(int i, const std::string& formatoForza,
                                  const std::string& formatoCostante) {
     const auto r = static_cast<size_t>(i);
     const int g = i + RIGHE_FISSE;
-    GrdTabella->ImpostaTextMatrix(g, COL_COSTANTE,
-                                  FormattaNumero(Tabella.TabellaCostanti[r], formatoCostante));
-    GrdTabella->ImpostaTextMatrix(g, COL_FORZA,
-                                  i == 0 ? std::string("0")
-                                         : FormattaNumero(Tabella.TabellaForze[r], formatoForza));
+    GrdTabella->SetTextMatrix(g, COL_COSTANTE,
+                              FormattaNumero(Tabella.TabellaCostanti[r], formatoCostante));
+    GrdTabella->SetTextMatrix(g, COL_FORZA,
+                              i == 0 ? std::string("0")
+                                     : FormattaNumero(Tabella.TabellaForze[r], formatoForza));
 }
 
 void FinestraTabella::LayoutForza(bool modoForza) {
@@ -269,7 +279,7 @@ void FinestraTabella::AttivaPassoStampa(bool flag) {
 
 void FinestraTabella::ControllaTabella(int colonna) {
     CursoreAttesa attesa;
-    GrdTabella->ImpostaCol(colonna);
+    GrdTabella->SetCol(colonna);
     bool flag = false;
     for (int r = GrdTabella->FixedRows(); r < GrdTabella->Rows() && !flag; ++r)
         flag = Val(GrdTabella->TextMatrix(r, colonna)) != 0;
@@ -302,7 +312,7 @@ void FinestraTabella::Form_Activate() {
         Scrivi(TxtLunghezza, MostraValore(Tabella.LiberaMm, UNITA_LUNGHEZZA));
         Scrivi(TxtLunghezzaCompressa, MostraValore(Tabella.CompressaMm, UNITA_LUNGHEZZA));
         AttivaPassoStampa(true);
-        GrdTabella->ImpostaSelezione(GrdTabella->SelStartRow(), 0, GrdTabella->SelEndRow(), 2);
+        GrdTabella->Seleziona(GrdTabella->SelStartRow(), 0, GrdTabella->SelEndRow(), 2);
     }
     DopoAttivazione(inserito);
     LayoutForza(inserito && ModoSalvato(p) == MODO_FORZA);
@@ -354,10 +364,10 @@ void FinestraTabella::GrdTabella_FineSelezione() {
     int primo = GrdTabella->SelStartRow();
     const int ultimo = GrdTabella->SelEndRow();
     if (primo == ultimo) {
-        GrdTabella->ImpostaCol(COL_COSTANTE);
+        GrdTabella->SetCol(COL_COSTANTE);
         primo = Tabella.InizioBlocco(ultimo - RIGHE_FISSE) + RIGHE_FISSE;
     }
-    GrdTabella->ImpostaSelezione(primo, 0, ultimo, 2);
+    GrdTabella->Seleziona(primo, 0, ultimo, 2);
     RigheBlocco = static_cast<int16_t>(ultimo - primo + 1);
     if (OptCostModo[1]->isChecked()) {
         VisualizzaIntervallo();
@@ -383,8 +393,8 @@ void FinestraTabella::VisualizzaIntervallo() {
     Scrivi(TxtEscursione, intervallo(COL_CORSA));
     Scrivi(TxtForza, intervallo(COL_FORZA));
     Scrivi(TxtCostanteElastica, GrdTabella->TextMatrix(f, COL_COSTANTE));
-    GrdTabella->ImpostaRow(f);
-    GrdTabella->ImpostaCol(COL_COSTANTE);
+    GrdTabella->SetRow(f);
+    GrdTabella->SetCol(COL_COSTANTE);
 }
 
 void FinestraTabella::VisualizzaIntervalloForza() {
@@ -435,7 +445,7 @@ void FinestraTabella::ChiudiBlocco(QLineEdit* casella, QLabel* etichetta) {
     const int prossimo = GrdTabella->SelStartRow() + RigheBlocco;
     if (prossimo + RigheBlocco - 1 < GrdTabella->Rows()) {
         // The next block of the same size, ready for its value.
-        GrdTabella->ImpostaSelezione(prossimo, 0, prossimo + RigheBlocco - 1, 2);
+        GrdTabella->Seleziona(prossimo, 0, prossimo + RigheBlocco - 1, 2);
         if (casella == TxtForza)
             VisualizzaIntervalloForza();
         else
@@ -445,7 +455,7 @@ void FinestraTabella::ChiudiBlocco(QLineEdit* casella, QLabel* etichetta) {
         casella->selectAll();
     } else {
         const int f = GrdTabella->SelStartRow();
-        GrdTabella->ImpostaSelezione(f, 0, f, 0);
+        GrdTabella->Seleziona(f, 0, f, 0);
         etichetta->setEnabled(false);
     }
     GrdTabella->setEnabled(true);

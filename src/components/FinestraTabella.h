@@ -5,8 +5,8 @@
 #pragma once
 
 #include "components/FinestraComponente.h"
-#include "components/GrigliaForze.h"
 #include "components/TabellaComponente.h"
+#include "platform/Griglia.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -39,7 +39,7 @@ class FinestraTabella : public FinestraComponente {
     QLabel *Lbl_N = nullptr, *Lbl_Nmm = nullptr;
     QPushButton* CmdOK1 = nullptr;
     std::array<QRadioButton*, 3> OptCostModo{}; // 1 rate, 2 force
-    GrigliaForze* GrdTabella = nullptr;
+    Griglia* GrdTabella = nullptr;
     QLabel *Lbl_Corsa = nullptr, *Label8 = nullptr, *Lbl_Forza = nullptr, *Lbl_CostEl = nullptr;
     QLineEdit *TxtEscursione = nullptr, *TxtForza = nullptr, *TxtCostanteElastica = nullptr;
     QGroupBox* Frame_PassoStampa = nullptr;

@@ -2,12 +2,12 @@
 
 #include "core/Cinematica.h"
 #include "core/DatiStatici.h"
+#include "core/FileDisco.h"
 #include "core/Lingua.h"
 #include "core/Progetti.h"
 #include "core/Seams.h"
 #include "files/Assegna.h"
 #include "files/Record.h"
-#include "files/RecordFile.h"
 #include "files/Slot.h"
 #include "platform/Dialoghi.h"
 #include "platform/Messaggi.h"
@@ -38,8 +38,10 @@ std::string ChiediFile(const std::string& filtro, const std::string& titolo,
 
 // The record of a named file; false after the critical message.
 template <class R> bool LeggiRecord(const std::string& nome, size_t lunghezza, R& r) {
+    // A longer file is read as far as a record of its kind can reach; the rest is ignored.
     std::string dati;
-    if (!files::LeggiFileRegolare(nome, lunghezza + files::MARGINE_LETTURA, dati)) {
+    const EsitoLettura esito = LeggiFileRegolare(nome, lunghezza + files::MARGINE_LETTURA, dati);
+    if (esito != EsitoLettura::Riuscita && esito != EsitoLettura::TroppoGrande) {
         MsgBox(Riga(Messaggi, MSG_NESSUN_FILE), vbCritical);
         return false;
     }
@@ -51,7 +53,7 @@ template <class R> bool LeggiRecord(const std::string& nome, size_t lunghezza, R
 }
 
 bool ScriviRecord(const std::string& nome, const std::string& dati) {
-    if (files::ScriviFileAtomico(nome, dati)) return true;
+    if (ScriviFileAtomico(nome, dati)) return true;
     MsgBox(Riga(Messaggi, MSG_FILE_NON_SCRITTO), vbCritical);
     return false;
 }

@@ -1,12 +1,41 @@
 #include "files/Record.h"
 
-#include "files/RecordFile.h"
+#include "core/Record.h"
 
 #include <utility>
 
 namespace kelvra::files {
 
 namespace {
+
+// The core codec seen through one face for both directions, so that a layout is a single walk:
+// `Campo` for the numbers and arrays, fixed texts as they stand, variable texts bounded by
+// `massimo` (a longer count fails the reader; the writer cuts to it).
+class Lettura {
+  public:
+    explicit Lettura(std::string_view dati)
+        : r_(std::span(reinterpret_cast<const unsigned char*>(dati.data()), dati.size())) {}
+    template <class T> void Campo(T& v) { r_.Campo(v); }
+    void TestoFisso(std::string& t, size_t lunghezza) { t = r_.TestoFisso(lunghezza); }
+    void TestoVariabile(std::string& t, size_t massimo) { t = r_.TestoContato(massimo); }
+    bool Riuscito() const { return r_.Riuscito(); }
+
+  private:
+    LettoreRecord r_;
+};
+
+class Scrittura {
+  public:
+    template <class T> void Campo(const T& v) { w_.Campo(v); }
+    void TestoFisso(const std::string& t, size_t lunghezza) { w_.TestoFisso(t, lunghezza); }
+    void TestoVariabile(const std::string& t, size_t massimo) {
+        w_.TestoContato(t.substr(0, massimo));
+    }
+    std::string Dati() const { return {w_.Dati().begin(), w_.Dati().end()}; }
+
+  private:
+    ScrittoreRecord w_;
+};
 
 // Each layout is written once, as a walk over its fields in disk order; the reader and the
 // writer take the same walk. `R` is the record, const for the writer.
@@ -28,8 +57,7 @@ template <class V, class R> void Geometria(V& v, R& g) {
     for (auto& a : g.Asta) Punti(v, a);
     for (auto& s : g.Squadretta) Punti(v, s);
     for (auto& m : g.Molla) Punti(v, m);
-    for (auto& opzioni : g.OpzioneFix)
-        for (auto& o : opzioni) v.Campo(o);
+    v.Campo(g.OpzioneFix);
     v.Campo(g.AmmortizzatoreFisso);
     for (auto& t : g.TipoElemento) v.TestoVariabile(t, MASSIMO_TESTO_VARIABILE);
     for (auto& t : g.TipoGiunzione) v.TestoVariabile(t, MASSIMO_TESTO_VARIABILE);
@@ -43,13 +71,6 @@ template <class V, class B> void Blocco(V& v, B& b) {
     v.Campo(b.Inserito);
     v.Campo(b.Modo);
     v.TestoFisso(b.Descrizione, LUNGHEZZA_DESCRIZIONE);
-}
-
-template <class V, size_t N, class T> void Tutti(V& v, std::array<T, N>& a) {
-    for (auto& x : a) v.Campo(x);
-}
-template <class V, size_t N, class T> void Tutti(V& v, const std::array<T, N>& a) {
-    for (const auto& x : a) v.Campo(x);
 }
 
 template <class V, class R> void Layout(V& v, R& r, const RecordSchema*) {
@@ -73,7 +94,7 @@ template <class V, class R> void Layout(V& v, R& r, const RecordMolla*) {
 }
 
 template <class V, class R> void Layout(V& v, R& r, const RecordAmmortizzatore*) {
-    Tutti(v, r.Quote);
+    v.Campo(r.Quote);
     v.Campo(r.Inserito);
     v.Campo(r.MollaCompatibile);
     v.Campo(r.TamponeCompatibile);
@@ -83,14 +104,14 @@ template <class V, class R> void Layout(V& v, R& r, const RecordAmmortizzatore*)
     Blocco(v, r.Tampone);
     v.TestoFisso(r.NomeFileTampone, LUNGHEZZA_PERCORSO);
     v.Campo(r.NumeroMolle);
-    Tutti(v, r.Lunghezze);
+    v.Campo(r.Lunghezze);
     v.Campo(r.NonUsato);
-    Tutti(v, r.Gas);
+    v.Campo(r.Gas);
 }
 
 template <class V, class R> void Layout(V& v, R& r, const RecordProgetto*) {
     Geometria(v, r.Geometria);
-    Tutti(v, r.VecchieLunghezzeMolla);
+    v.Campo(r.VecchieLunghezzeMolla);
     v.Campo(r.CostanteMolla);
     v.Campo(r.ForzaMolla);
     v.Campo(r.ValoreRiservato);
@@ -103,13 +124,13 @@ template <class V, class R> void Layout(V& v, R& r, const RecordProgetto*) {
     v.TestoFisso(r.DescrizioneProgetto1, LUNGHEZZA_DESCRIZIONE);
     v.TestoFisso(r.DescrizioneProgetto2, LUNGHEZZA_DESCRIZIONE);
     v.TestoFisso(r.DescrizioneMolla, LUNGHEZZA_DESCRIZIONE);
-    Tutti(v, r.Quote);
+    v.Campo(r.Quote);
     v.Campo(r.AmmortizzatoreInserito);
     v.Campo(r.MollaCompatibile);
     v.Campo(r.TamponeCompatibile);
     v.TestoFisso(r.DescrizioneAmmortizzatore, LUNGHEZZA_DESCRIZIONE);
     v.TestoFisso(r.NomeFileAmmortizzatore, LUNGHEZZA_PERCORSO);
-    Tutti(v, r.VecchieLunghezzeTampone);
+    v.Campo(r.VecchieLunghezzeTampone);
     v.Campo(r.CostanteTampone);
     v.Campo(r.ForzaTampone);
     v.Campo(r.TamponeInserito);
@@ -117,27 +138,27 @@ template <class V, class R> void Layout(V& v, R& r, const RecordProgetto*) {
     v.TestoFisso(r.DescrizioneTampone, LUNGHEZZA_DESCRIZIONE);
     v.TestoFisso(r.NomeFileTampone, LUNGHEZZA_PERCORSO);
     v.Campo(r.NumeroMolle);
-    Tutti(v, r.Lunghezze);
+    v.Campo(r.Lunghezze);
     v.Campo(r.NonUsato);
-    Tutti(v, r.Inseriti);
+    v.Campo(r.Inseriti);
     v.Campo(r.StatoDatiProgetto);
-    Tutti(v, r.NumPunti);
+    v.Campo(r.NumPunti);
     v.Campo(r.PrecaricoSetup);
     v.Campo(r.PrecaricoSetupEsatto);
-    Tutti(v, r.Gas);
+    v.Campo(r.Gas);
 }
 
 template <class R> bool Leggi(std::string_view dati, R& r) {
-    LettoreRecord v(dati);
+    Lettura v(dati);
     R letto;
     Layout(v, letto, static_cast<const R*>(nullptr));
-    if (!v.Ok()) return false;
+    if (!v.Riuscito()) return false;
     r = std::move(letto);
     return true;
 }
 
 template <class R> std::string Scrivi(const R& r) {
-    ScrittoreRecord v;
+    Scrittura v;
     Layout(v, r, static_cast<const R*>(nullptr));
     return v.Dati();
 }

@@ -24,7 +24,6 @@ namespace kelvra {
 namespace {
 
 constexpr int LARGHEZZA_COLONNA = 2000; // twips
-constexpr int CENTRATO = 2;
 constexpr std::array<float, 3> PASSI = {1.0f, 5.0f, 10.0f};
 constexpr std::array<const char*, 3> PASSI_METRICI = {"1 ", "5 ", "10 "};
 constexpr std::array<const char*, 3> PASSI_IMPERIALI = {"0.04 ", "0.20 ", "0.40 "};
@@ -193,8 +192,8 @@ void TAB01::RiempimentoTabella(int16_t progetto) {
     for (const std::string& riga : RigheValori(p, stato, CInt(Passo), Corsa)) Grid->AddItem(riga);
     Grid->SetFixedRows(2);
     Grid->SetFixedCols(0);
-    for (int c = 0; c < Grid->Cols(); ++c) Grid->SetFixedAlignment(c, CENTRATO);
-    for (int c = 0; c < Grid->Cols(); ++c) Grid->SetColAlignment(c, CENTRATO);
+    for (int c = 0; c < Grid->Cols(); ++c) Grid->SetFixedAlignment(c, Griglia::CENTRATO);
+    for (int c = 0; c < Grid->Cols(); ++c) Grid->SetColAlignment(c, Griglia::CENTRATO);
     Grid->AdattaLarghezzeIntestazioni();
 }
 

@@ -4,7 +4,7 @@
 // centred over the main window, by the Tables command.
 #pragma once
 
-#include "tables/Griglia.h"
+#include "platform/Griglia.h"
 #include "tables/LayoutTabelle.h"
 
 #include <QComboBox>

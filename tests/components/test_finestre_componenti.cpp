@@ -72,7 +72,7 @@ class Finestre : public test::TabelleAzzerate {
         return AdAnsi(qobject_cast<const QLineEdit*>(w)->text());
     }
     // The user selects grid rows and lets the mouse go.
-    static void Seleziona(GrigliaForze* g, int prima, int ultima) {
+    static void Seleziona(Griglia* g, int prima, int ultima) {
         g->clearSelection();
         g->setRangeSelected(QTableWidgetSelectionRange(prima, 0, ultima, 2), true);
         emit g->FineSelezione();

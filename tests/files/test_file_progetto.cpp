@@ -4,7 +4,6 @@
 #include "files/Assegna.h"
 #include "files/FileProgetto.h"
 #include "files/Record.h"
-#include "files/RecordFile.h"
 #include "files/Slot.h"
 #include "platform/Messaggi.h"
 #include "support/RisposteDialoghi.h"
