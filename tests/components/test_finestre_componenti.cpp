@@ -12,11 +12,11 @@
 #include "core/Unita.h"
 #include "platform/CorniceMdi.h"
 #include "platform/Posizione.h"
-#include "support/RisposteDialoghi.h"
 #include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Ganci.h"
 #include "support/Risposte.h"
+#include "support/RisposteDialoghi.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -6,10 +6,10 @@
 #include "files/Record.h"
 #include "files/Slot.h"
 #include "platform/Messaggi.h"
-#include "support/RisposteDialoghi.h"
 #include "shell/Ganci.h"
 #include "support/CartellaProva.h"
 #include "support/Risposte.h"
+#include "support/RisposteDialoghi.h"
 
 #include <cstring>
 #include <functional>

@@ -1,8 +1,8 @@
 // The animation's pace and first frames (over the stand-in controls), then the real editor as
 // it looks and answers the pointer: hints, the element list, the bottom strip, title and icon.
-#include "support/FinestraReale.h"
 #include "geometry_editor/ControlliEditorFinti.h"
 #include "platform/Messaggi.h"
+#include "support/FinestraReale.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -5,9 +5,9 @@
 #include "core/Superficie.h"
 #include "platform/Dialoghi.h"
 #include "platform/Messaggi.h"
-#include "support/RisposteDialoghi.h"
 #include "platform/Schermo.h"
 #include "platform/Testo.h"
+#include "support/RisposteDialoghi.h"
 
 #include <QAbstractButton>
 #include <QApplication>

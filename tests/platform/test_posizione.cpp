@@ -1,9 +1,9 @@
 // Window placement in twips on Qt widgets, centring kept inside the screen, and the printer
 // check with its message.
 #include "platform/Posizione.h"
-#include "support/RisposteDialoghi.h"
 #include "platform/Stampante.h"
 #include "support/Risposte.h"
+#include "support/RisposteDialoghi.h"
 
 #include <QApplication>
 #include <QMdiArea>

@@ -4,10 +4,10 @@
 
 #include "core/Lingua.h"
 #include "core/Unita.h"
-#include "support/RisposteDialoghi.h"
 #include "shell/Avvio.h"
 #include "shell/Ganci.h"
 #include "support/Risposte.h"
+#include "support/RisposteDialoghi.h"
 #include "tables/Tab01.h"
 
 #include <QCoreApplication>
