@@ -3,6 +3,7 @@
 #include "shell/Main.h"
 #include "components/EditorComponenti.h"
 #include "files/FileProgetto.h"
+#include "files/FinestraFile.h"
 #include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
 #include "platform/Messaggi.h"
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     kelvra::RegistraTabelle();
     kelvra::RegistraGrafici();
     kelvra::RegistraFileProgetto();
+    kelvra::RegistraFinestreFile();
     kelvra::RegistraEditorComponenti();
 
     auto* logo = new kelvra::FrmLogo;
