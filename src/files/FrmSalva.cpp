@@ -4,6 +4,7 @@
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPalette>
@@ -14,7 +15,7 @@ namespace kelvra {
 namespace {
 
 constexpr int HINT_FINESTRA = 58, HINT_CHK = 59, HINT_TXT = 60, HINT_SALVA = 61, HINT_CHIUDI = 56;
-constexpr long NERO = 0, BIANCO = 0xFFFFFF;
+constexpr long NERO = 0;
 
 } // namespace
 
@@ -58,13 +59,14 @@ void FrmSalva::Form_Load() {
 }
 
 // The project rows show the names in the chart's colours, on the chart's background, so that
-// every curve colour reads; the free rows are plain.
-void FrmSalva::ColoraRiga(int i, long colore, long sfondo) {
+// every curve colour reads; a disabled row and the free rows look as usual.
+void FrmSalva::ColoraRiga(int i, long colore, bool progetto) {
     QLineEdit* txt = TxtSalva[size_t(i)];
-    QPalette tavolozza = txt->palette();
-    tavolozza.setColor(QPalette::Text, ColoreQt(colore));
-    tavolozza.setColor(QPalette::Base, ColoreQt(sfondo));
-    tavolozza.setColor(QPalette::Disabled, QPalette::Text, ColoreQt(colore).darker(180));
+    QPalette tavolozza = QApplication::palette(txt);
+    for (const auto gruppo : {QPalette::Active, QPalette::Inactive}) {
+        tavolozza.setColor(gruppo, QPalette::Text, ColoreQt(colore));
+        if (progetto) tavolozza.setColor(gruppo, QPalette::Base, ColoreQt(ColoreSfondo));
+    }
     txt->setPalette(tavolozza);
 }
 
@@ -82,7 +84,7 @@ void FrmSalva::Form_Activate() {
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
         const bool tenuto = i <= NumeroProgetti;
         TxtSalva[size_t(i)]->setText(tenuto ? DaAnsi(files::TestoRiga(tipo_, i)) : QString());
-        ColoraRiga(i, tenuto ? ColoreCurva[size_t(i)] : NERO, tenuto ? ColoreSfondo : BIANCO);
+        ColoraRiga(i, tenuto ? ColoreCurva[size_t(i)] : NERO, tenuto);
     }
 }
 
@@ -90,7 +92,7 @@ void FrmSalva::ChkSave_Click(int Index) {
     const bool spuntata = ChkSave[size_t(Index)]->isChecked();
     righe_[size_t(Index)] = spuntata ? VERO : FALSO;
     TxtSalva[size_t(Index)]->setEnabled(spuntata);
-    if (spuntata) ColoraRiga(Index, ColoreCurva[size_t(Index)], ColoreSfondo);
+    if (spuntata) ColoraRiga(Index, ColoreCurva[size_t(Index)], true);
 }
 
 void FrmSalva::CmdSalva_Click() {

@@ -36,7 +36,7 @@ class FrmSalva : public FinestraFile {
     void CmdChiudi_Click() { close(); }
 
   private:
-    void ColoraRiga(int i, long colore, long sfondo);
+    void ColoraRiga(int i, long colore, bool progetto);
 
     const files::TipoFile& tipo_;
     std::array<int16_t, MAX_PROGETTI + 1> righe_{};

@@ -81,7 +81,7 @@ TEST_F(FinestreSalva, RowsOfferedForHeldProjectsWithDataOrAChangeOfTheKind) {
                 EXPECT_EQ(f.TxtSalva[size_t(i)]->text().isEmpty(), i > c.numero) << i;
             }
             const QColor nero = ColoreQt(0), colore = ColoreQt(ColoreCurva[1]);
-            EXPECT_EQ(f.TxtSalva[6]->palette().color(QPalette::Text), nero);
+            EXPECT_EQ(f.TxtSalva[6]->palette().color(QPalette::Active, QPalette::Text), nero);
             if (f.ChkSave[1]->isChecked()) {
                 EXPECT_EQ(f.TxtSalva[1]->palette().color(QPalette::Text), colore);
             }
@@ -139,7 +139,6 @@ TEST_F(FinestreSalva, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
             for (int k = 0; k < 4; ++k)
                 Progetti[size_t(p)].*inserito[size_t(k)] =
                     (Progetti[size_t(p)].StatoDatiProgetto & bit[k]) ? VERO : FALSO;
-        scelte.finestreModali.clear();
         for (const auto& f : fs::directory_iterator(cartella.cartella)) fs::remove(f);
         Quando<SceltaSave>([&](SceltaSave& s) {
             for (size_t k = 0; k < 4; ++k) {
@@ -149,10 +148,15 @@ TEST_F(FinestreSalva, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
             for (int k : c.tolte) s.ChkOption[size_t(k)]->setChecked(false);
             s.CmdOK->click();
         });
-        MostraSceltaSave();
         std::vector<QString> dialoghi;
-        for (size_t i = 1; i < scelte.finestreModali.size(); ++i)
-            dialoghi.push_back(scelte.finestreModali[i]->objectName());
+        for (int i = 0; i < 3; ++i) {
+            scelte.RispondiModale([&](QWidget* w) {
+                dialoghi.push_back(w->objectName());
+                return 0;
+            });
+        }
+        MostraSceltaSave();
+        scelte.modali.clear();
         EXPECT_EQ(dialoghi, c.dialoghi);
         for (const std::string& nome : c.scritti) EXPECT_TRUE(Esiste(nome)) << nome;
         EXPECT_EQ(size_t(std::distance(fs::directory_iterator(cartella.cartella), {})),
