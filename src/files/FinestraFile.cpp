@@ -16,7 +16,6 @@ namespace kelvra {
 
 FinestraFile::FinestraFile(QWidget* genitore) : QWidget(genitore, Qt::Dialog) {
     setMouseTracking(true);
-    setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
 void FinestraFile::Suggerimento(QWidget* controllo, int riga) {
