@@ -3,7 +3,6 @@
 #include "shell/Main.h"
 #include "components/EditorComponenti.h"
 #include "files/FileProgetto.h"
-#include "files/FinestraFile.h"
 #include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
 #include "platform/Messaggi.h"
@@ -39,7 +38,6 @@ int main(int argc, char** argv) {
     kelvra::RegistraTabelle();
     kelvra::RegistraGrafici();
     kelvra::RegistraFileProgetto();
-    kelvra::RegistraFinestreFile();
     kelvra::RegistraEditorComponenti();
 
     auto* logo = new kelvra::FrmLogo;

@@ -6,6 +6,7 @@
 #include "core/Progetti.h"
 #include "core/Seams.h"
 #include "files/Assegna.h"
+#include "files/FinestraFile.h"
 #include "files/Record.h"
 #include "files/RecordFile.h"
 #include "files/Slot.h"
@@ -227,6 +228,7 @@ void RegistraFileProgetto() {
     Ganci.SalvaTampone = &SalvaTampone;
     Ganci.CopiaProgetto = &files::CopiaProgetto;
     Ganci.AggiungiProgetto = &files::AggiungiProgetto;
+    RegistraFinestreFile();
 }
 
 } // namespace kelvra

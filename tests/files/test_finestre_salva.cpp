@@ -28,7 +28,6 @@ class FinestreSalva : public test::TabelleAzzerate {
         }
         ColoreCurva = ColoreCurvaPredefinito;
         RegistraFileProgetto();
-        RegistraFinestreFile();
     }
     // The next modal window is handed to `azione` as a window of class F.
     template <class F> void Quando(std::function<void(F&)> azione) {
