@@ -7,6 +7,7 @@
 #include "core/Progetti.h"
 #include "core/Seams.h"
 #include "files/Assegna.h"
+#include "files/FinestraFile.h"
 #include "files/Record.h"
 #include "files/Slot.h"
 #include "platform/Dialoghi.h"
@@ -229,6 +230,7 @@ void RegistraFileProgetto() {
     Ganci.SalvaTampone = &SalvaTampone;
     Ganci.CopiaProgetto = &files::CopiaProgetto;
     Ganci.AggiungiProgetto = &files::AggiungiProgetto;
+    RegistraFinestreFile();
 }
 
 } // namespace kelvra

@@ -32,7 +32,8 @@ bool SalvaTampone(const std::string& nome, int16_t p);
 // The printer set-up dialog of the File menus; a cancel is no error.
 void ImpostaStampante();
 
-// Fills the project files' hooks of the hook table.
+// Fills the project files' hooks of the hook table: readers, writers, slots, and the save
+// dialogs and choosers.
 void RegistraFileProgetto();
 
 } // namespace kelvra

@@ -127,8 +127,13 @@ void Confronta(const TipoFile& t, bool copia) {
     }
 }
 
-// Items 3 open, 4 compare and 5 save as of a component menu.
-void ComandoComponente(const TipoFile& t, int indice) {
+// Items 1 enter data (after the save question), 3 open, 4 compare and 5 save as of a
+// component menu.
+void ComandoComponente(const TipoFile& t, int indice, const std::function<void()>& editor) {
+    if (indice == 1) {
+        PassoSalvataggioTipo(t);
+        Chiama(editor);
+    }
     if (indice == 3) Apri(t);
     if (indice == 4) Confronta(t, true);
     if (indice == 5) SalvaCome(t);
@@ -237,21 +242,18 @@ void INSGEO01::PrecaricoItem_Click(int Index) {
 
 void INSGEO01::AmmortizzatoreItem_Click(int Index) {
     SelezionaProgettoEditor();
-    if (Index == 1) Chiama(Ganci.MostraInsAmmortizzatore);
     if (Index == 7) Chiama(Ganci.MostraFrmAcq);
-    ComandoComponente(AMMORTIZZATORE, Index);
+    ComandoComponente(AMMORTIZZATORE, Index, Ganci.MostraInsAmmortizzatore);
 }
 
 void INSGEO01::MollaItem_Click(int Index) {
     SelezionaProgettoEditor();
-    if (Index == 1) Chiama(Ganci.MostraInsMolla);
-    ComandoComponente(MOLLA, Index);
+    ComandoComponente(MOLLA, Index, Ganci.MostraInsMolla);
 }
 
 void INSGEO01::TamponeItem_Click(int Index) {
     SelezionaProgettoEditor();
-    if (Index == 1) Chiama(Ganci.MostraInsTampone);
-    ComandoComponente(TAMPONE, Index);
+    ComandoComponente(TAMPONE, Index, Ganci.MostraInsTampone);
 }
 
 } // namespace kelvra

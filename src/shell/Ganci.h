@@ -73,6 +73,8 @@ struct GanciShell {
     // The save step with several projects held: the project save dialog, centred over the
     // main window and modal.
     std::function<void(MAIN&)> MostraFrmSalva01;
+    // Save as of the graph window: the save chooser, centred over the main window and modal.
+    std::function<void(MAIN&)> MostraSceltaSave;
     // The save step with one project: write the whole-project file of slot `progetto` under
     // the full path `nome`.
     std::function<void(const std::string& nome, int16_t progetto)> SalvaProgetto;

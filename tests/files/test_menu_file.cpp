@@ -4,8 +4,6 @@
 #include "support/FinestraReale.h"
 #include "support/RisposteDialoghi.h"
 
-#include <filesystem>
-
 using namespace kelvra;
 
 namespace {
@@ -30,8 +28,7 @@ TEST_F(MenuFile, SaveOpenAndCompareGeometryFiles) {
     EXPECT_EQ(P().NomeFileSchema, nome);
     EXPECT_EQ(P().ModificatoFile[MOD_SCHEMA], FALSO);
     EXPECT_EQ(CaricatoSchema, FALSO);
-    ASSERT_EQ(scelte.richiesteApri.size(), 1u);
-    EXPECT_EQ(scelte.richiesteApri[0].cartella, PercorsoApplicazione);
+    EXPECT_EQ(scelte.richiesteApri.at(0).cartella, PercorsoApplicazione);
 
     // Project 1 holds the swingarm alone, so the compare loads into slot 1 itself.
     P().RaggioRuota = 111;
@@ -56,8 +53,7 @@ TEST_F(MenuFile, ExitSaveStepWritesTheWholeProject) {
     AggiornaModificatoProgetto(1);
     dialoghi.Rispondi(vbYes);
     PassoSalvataggio();
-    const std::string nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01.kvp";
-    EXPECT_TRUE(std::filesystem::exists(nome));
+    EXPECT_TRUE(std::filesystem::exists(PercorsoApplicazione + Riga(TestiCommon, 12) + " 01.kvp"));
     EXPECT_EQ(Progetti[1].ModificatoFile, (std::array<int16_t, 5>{}));
 }
 
@@ -76,10 +72,11 @@ TEST_F(MenuFile, FileMenuComparesProjectsIntoTheNextSlots) {
     EXPECT_EQ(NumeroProgetti, 2); // the second load was cancelled: back to the first one
     EXPECT_EQ(EsitoConfronto, VERO);
     EXPECT_EQ(Progetti[2].NomeFileProgetto, PercorsoApplicazione + "p.kvp");
-    int dialoghiSalva = 0;
-    Ganci.MostraFrmSalva01 = [&](MAIN&) { ++dialoghiSalva; };
-    scegli(6);
-    EXPECT_EQ(dialoghiSalva, 1);
+    Progetti[2].ModificatoFile[MOD_MOLLA] = VERO;
+    dialoghi.Rispondi(vbYes);
+    ed->MollaItem_Click(1); // entering data asks first: Yes shows the spring's save dialog
+    scegli(6);              // save as: the project's
+    EXPECT_EQ(scelte.classiModali, std::vector<QString>(2, "kelvra::FrmSalva"));
 }
 
 } // namespace

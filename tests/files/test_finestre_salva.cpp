@@ -1,0 +1,183 @@
+// The save dialogs and the open and save choosers, driven as a user drives them: the rows each
+// dialog offers, the names it shows and writes, and what each chooser opens or saves.
+#include "core/Impostazioni.h"
+#include "files/FileProgetto.h"
+#include "files/FinestraFile.h"
+#include "files/FrmSalva.h"
+#include "files/Scelte.h"
+#include "support/RisposteDialoghi.h"
+#include "platform/SuperficieQt.h"
+#include "shell/Ganci.h"
+#include "support/CartellaProva.h"
+#include "support/Risposte.h"
+
+#include <filesystem>
+
+using namespace kelvra;
+namespace fs = std::filesystem;
+
+namespace {
+
+class FinestreSalva : public test::TabelleAzzerate {
+  protected:
+    void SetUp() override {
+        TabelleAzzerate::SetUp();
+        for (auto* s : {&Messaggi, &TestiCommon, &TestiInsGeo01, &TestiToolbar}) {
+            s->clear();
+            for (int i = 0; i < 100; ++i) s->push_back("L" + std::to_string(i));
+        }
+        ColoreCurva = ColoreCurvaPredefinito;
+        RegistraFileProgetto();
+    }
+    // The next modal window is handed to `azione` as a window of class F.
+    template <class F> void Quando(std::function<void(F&)> azione) {
+        scelte.RispondiModale([azione](QWidget* w) {
+            azione(*qobject_cast<F*>(w));
+            return 0;
+        });
+    }
+    // Projects 1.. in the state codes given, their data-entered flags with them; n held.
+    static void Tieni(int n, std::initializer_list<int16_t> stati) {
+        NumeroProgetti = int16_t(n);
+        Progetto* p = &Progetti[1];
+        for (int16_t s : stati) {
+            p->StatoDatiProgetto = s;
+            for (auto [bit, flag] : {std::pair{1, &Progetto::GeometriaInserita},
+                                     {2, &Progetto::MollaInserita},
+                                     {4, &Progetto::AmmortizzatoreInserito},
+                                     {8, &Progetto::TamponeInserito}})
+                (p->*flag) = (s & bit) ? VERO : FALSO;
+            ++p;
+        }
+    }
+    bool Esiste(const std::string& nome) { return fs::exists(PercorsoApplicazione + nome); }
+    test::CartellaProva cartella{"kelvra_salva"};
+    RisposteDialoghi scelte;
+};
+
+TEST_F(FinestreSalva, RowsOfferedForHeldProjectsWithDataOrAChangeOfTheKind) {
+    struct Caso {
+        int tipo, numero;
+        std::initializer_list<int16_t> stati;
+        int modificato; // project holding a change of the kind, 0 none
+        const char* spuntate;
+    } casi[] = {
+        {MOD_TAMPONE, 3, {9, 1, 15, 15}, 0, "101000"}, // project 4 is not held
+        {MOD_PROGETTO, 2, {15, 1}, 0, "100000"},
+        {MOD_PROGETTO, 2, {7, 1}, 2, "110000"}, // a geometry-only change still gets its row
+        {MOD_SCHEMA, 2, {1, 2}, 0, "100000"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(&c - casi);
+        AzzeraTabelle();
+        Tieni(c.numero, c.stati);
+        if (c.modificato) Progetti[size_t(c.modificato)].ModificatoFile[c.tipo] = VERO;
+        Quando<FrmSalva>([&](FrmSalva& f) {
+            EXPECT_EQ(f.objectName(), QStringLiteral("FrmSalva0%1").arg(c.tipo + 1));
+            for (int i = 1; i <= MAX_PROGETTI; ++i) {
+                const bool spuntata = c.spuntate[i - 1] == '1';
+                EXPECT_EQ(f.ChkSave[size_t(i)]->isChecked(), spuntata) << i;
+                EXPECT_EQ(f.ChkSave[size_t(i)]->isEnabled(), spuntata) << i;
+                EXPECT_EQ(f.RigaDaSalvare(i), spuntata ? VERO : FALSO) << i;
+                EXPECT_EQ(f.TxtSalva[size_t(i)]->isEnabled(), spuntata) << i;
+                EXPECT_EQ(f.TxtSalva[size_t(i)]->text().isEmpty(), i > c.numero) << i;
+            }
+            EXPECT_EQ(f.TxtSalva[6]->palette().color(QPalette::Active, QPalette::Text),
+                      ColoreQt(0));
+        });
+        MostraFrmSalva(c.tipo);
+    }
+    EXPECT_EQ(scelte.finestreModali.size(), std::size(casi));
+}
+
+TEST_F(FinestreSalva, RowNamesAreShownAndWrittenInTheProgramFolder) {
+    Tieni(2, {2, 2});
+    Progetti[1].NomeFileMolla = "/elsewhere/base.kvr";
+    Quando<FrmSalva>([&](FrmSalva& f) {
+        f.show();
+        EXPECT_EQ(f.TxtSalva[1]->text(), "base");
+        EXPECT_EQ(f.TxtSalva[2]->text(), "L4 02");
+        f.TxtSalva[2]->setText("front");
+        f.ChkSave[1]->click(); // unticked: not saved
+        f.CmdSalva->click();
+        EXPECT_TRUE(f.isVisible()); // stays open for other names
+        f.ChkSave[1]->click();      // ticked again: enabled, in its colour
+        EXPECT_EQ(f.TxtSalva[1]->palette().color(QPalette::Text), ColoreQt(ColoreCurva[1]));
+    });
+    Ganci.MostraFrmSalvaTipo(MOD_MOLLA);
+    EXPECT_TRUE(Esiste("front.kvr"));
+    EXPECT_FALSE(Esiste("base.kvr"));
+    EXPECT_EQ(Progetti[2].NomeFileMolla, PercorsoApplicazione + "front.kvr");
+}
+
+TEST_F(FinestreSalva, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
+    struct Caso {
+        int numero;
+        std::initializer_list<int16_t> stati;
+        const char* abilitate;
+        std::initializer_list<int> tolte; // options unticked by the user
+        std::vector<std::string> scritti;
+        std::vector<QString> dialoghi;
+    } casi[] = {
+        {1, {15}, "1111", {}, {"L12 01.kvp"}, {}},
+        {1, {2, 15}, "0010", {}, {"L4 01.kvr"}, {}}, // project 2 is not held
+        {2, {15, 15}, "1111", {0, 2}, {}, {"FrmSalva03", "FrmSalva05"}},
+        {2, {15, 15}, "1111", {3}, {}, {"FrmSalva01"}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(&c - casi);
+        AzzeraTabelle();
+        Tieni(c.numero, c.stati);
+        for (const auto& f : fs::directory_iterator(cartella.cartella)) fs::remove(f);
+        Quando<SceltaSave>([&](SceltaSave& s) {
+            for (size_t k = 0; k < 4; ++k) {
+                EXPECT_EQ(s.ChkOption[k]->isEnabled(), c.abilitate[k] == '1') << k;
+                EXPECT_EQ(s.ChkOption[k]->isChecked(), c.abilitate[k] == '1') << k;
+            }
+            for (int k : c.tolte) s.ChkOption[size_t(k)]->setChecked(false);
+            s.CmdOK->click();
+        });
+        std::vector<QString> dialoghi;
+        for (int i = 0; i < 3; ++i) {
+            scelte.RispondiModale([&](QWidget* w) {
+                dialoghi.push_back(w->objectName());
+                return 0;
+            });
+        }
+        MostraSceltaSave();
+        scelte.modali.clear();
+        EXPECT_EQ(dialoghi, c.dialoghi);
+        for (const std::string& nome : c.scritti) EXPECT_TRUE(Esiste(nome)) << nome;
+        EXPECT_EQ(size_t(std::distance(fs::directory_iterator(cartella.cartella), {})),
+                  c.scritti.size());
+    }
+}
+
+TEST_F(FinestreSalva, OpenChooserOpensOneKindAndACancelChangesNothing) {
+    Tieni(2, {2, 2});
+    Progetti[1].LungMollaLibera = 200;
+    ASSERT_TRUE(SalvaMolla(PercorsoApplicazione + "m.kvr", 1));
+    ProgettoSelezionato = 5; // left over: not a project held
+    CaricatoMolla = VERO;
+    auto scegli = [this](size_t k) {
+        Quando<SceltaOpen>([k](SceltaOpen& s) {
+            EXPECT_TRUE(s.ChkOption[4]->isChecked()); // the whole project unless chosen
+            s.ChkOption[k]->click();
+            for (size_t j = 0; j < s.ChkOption.size(); ++j)
+                EXPECT_EQ(s.ChkOption[j]->isChecked(), j == k);
+            s.CmdOK->click();
+        });
+        MostraSceltaOpen();
+    };
+    scegli(2); // cancelled in the open dialog
+    EXPECT_EQ(CaricatoMolla, VERO);
+    EXPECT_EQ(ProgettoSelezionato, 5);
+    scelte.fileDaAprire.push_back(PercorsoApplicazione + "m.kvr");
+    scegli(2);
+    EXPECT_EQ(Progetti[2].NomeFileMolla, PercorsoApplicazione + "m.kvr");
+    EXPECT_EQ(Progetti[2].LungMollaLibera, 200);
+    scegli(0);
+    EXPECT_NE(scelte.richiesteApri.back().filtro.find("Kv3"), std::string::npos);
+}
+
+} // namespace
