@@ -5,11 +5,11 @@
 #include "files/FinestraFile.h"
 #include "files/FrmSalva.h"
 #include "files/Scelte.h"
-#include "support/RisposteDialoghi.h"
 #include "platform/SuperficieQt.h"
 #include "shell/Ganci.h"
 #include "support/CartellaProva.h"
 #include "support/Risposte.h"
+#include "support/RisposteDialoghi.h"
 
 #include <filesystem>
 
