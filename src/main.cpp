@@ -5,6 +5,7 @@
 #include "graphs/Curve01.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
+#include "shell/Comandi.h"
 #include "tables/Tab01.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
 #endif
 
     // The start-up creates the geometry editor and the main window shows it.
+    kelvra::RegistraComandi();
     kelvra::RegistraEditorGeometria();
     kelvra::RegistraTabelle();
     kelvra::RegistraGrafici();

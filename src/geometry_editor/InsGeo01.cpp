@@ -138,6 +138,7 @@ INSGEO01::INSGEO01(QWidget* genitore) : FinestraFiglia(genitore) {
     CreaControlli();
     CollegaCaselle();
     CreaMenu();
+    CollegaMenuOpzioni();
     Form_Load();
 }
 
@@ -607,6 +608,8 @@ void INSGEO01::Form_Activate() {
     ImpostaMenuLingua("MnuFrmInsGeo", mappa);
 
     ImpostaLarghezzeEditor();
+    // The units may have changed while the window was away.
+    CaptionPannelli();
     setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 
@@ -1527,6 +1530,7 @@ void RegistraEditorGeometria() {
         if (INSGEO01* editor = INSGEO01::Istanza()) editor->Form_Activate();
     };
     Ganci.ControlloVariabiliInsGeo = [] { return INSGEO01::Crea().ControlloVariabili(); };
+    RegistraMenuOpzioniInsGeo();
 }
 
 } // namespace kelvra

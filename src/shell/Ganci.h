@@ -23,6 +23,9 @@ struct GanciShell {
     std::function<void(MAIN&)> CaricaFrmMenu;
     // The Help menu: 1 the manual, 5 the about box.
     std::function<void(int indice, MAIN&)> GestisciMenuGuida;
+    // Runs the start screen's activation when it exists (thumbnails drawn again, menus
+    // enabled), without bringing it forward.
+    std::function<void()> AttivaFrmMenu;
 
     // ---- geometry editor
     // Start-up: create the geometry editor when it does not exist yet and apply the unit
@@ -38,6 +41,10 @@ struct GanciShell {
     // The editor's chain check of project NumeroProgetti: true when the linkage is accepted
     // (its flags and solver inputs are then set). Empty: false.
     std::function<bool()> ControlloVariabiliInsGeo;
+    // The editor's part of a new project, once the shell has appended the empty project
+    // NumeroProgetti: the element list and panels reset, the default swingarm set, drawn and
+    // written into the boxes, the menus enabled. Creates the editor when needed.
+    std::function<void()> PreparaNuovoProgettoInsGeo;
     // (end of the geometry editor's hooks)
 
     // ---- component editors
@@ -76,6 +83,23 @@ struct GanciShell {
     // The save step with one project: write the whole-project file of slot `progetto` under
     // the full path `nome`.
     std::function<void(const std::string& nome, int16_t progetto)> SalvaProgetto;
+    // The open dialog for whole-project files, loading into slot NumeroProgetti; sets
+    // CaricatoProgetto.
+    std::function<void()> ApriProgetto;
+    // The open dialog for geometry files, loading into slot NumeroProgetti; sets
+    // CaricatoSchema, and `abbandonato` when nothing was loaded.
+    std::function<void(bool& abbandonato)> ApriSchema;
+    // Write one component file of slot `progetto` under the full path `nome`, no dialog.
+    std::function<void(const std::string&nome, int16_t progetto)> SalvaSchema, SalvaAmmortizzatore,
+        SalvaMolla, SalvaTampone;
+    // The printer set-up dialog. Empty: the platform's own set-up dialog.
+    std::function<void()> ImpostaStampante;
+    // Copies the linkage geometry of slot `da` into slot `a` (both 1..6, no guard).
+    std::function<void(int16_t da, int16_t a)> AggiungiProgetto;
+    // The save dialogs of the geometry, shock absorber, spring and bump-stop files with
+    // several projects held, centred over the main window and modal.
+    std::function<void(MAIN&)> MostraFrmSalva02, MostraFrmSalva03, MostraFrmSalva04,
+        MostraFrmSalva05;
     // (end of the project files' hooks)
 
     // ---- ending the program
