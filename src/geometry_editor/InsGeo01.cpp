@@ -608,8 +608,7 @@ void INSGEO01::Form_Activate() {
     ImpostaMenuLingua("MnuFrmInsGeo", mappa);
 
     ImpostaLarghezzeEditor();
-    // The units may have changed while the window was away.
-    CaptionPannelli();
+    MostraUnitaInUso();
     setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 

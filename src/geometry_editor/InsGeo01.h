@@ -293,6 +293,9 @@ class INSGEO01 : public FinestraFiglia,
     // The chain back to the default swingarm alone, drawn fitted to `lato` mm.
     void RiportaAlForcellone(float lato);
     void RidisegnaAnnotazioni();
+    // The Units ticks, panel captions and unit labels of the unit system in force (it may
+    // have been switched from another window while this one was away).
+    void MostraUnitaInUso();
     void MostraPannello(QGroupBox* pannello);
     void AggiungiElemento(int tipo);
     void ApplicaPulsantiera(int16_t ultimo);

@@ -155,6 +155,14 @@ void INSGEO01::CmdAddProject_Click() {
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 }
 
+void INSGEO01::MostraUnitaInUso() {
+    if (SistemaUnita == SISTEMA_METRICO || SistemaUnita == SISTEMA_IMPERIALE) {
+        UnitaItem[1]->setChecked(SistemaUnita == SISTEMA_METRICO);
+        UnitaItem[2]->setChecked(SistemaUnita == SISTEMA_IMPERIALE);
+    }
+    CaptionPannelli();
+}
+
 // ---- annotation boxes ---------------------------------------------------------------------
 
 void INSGEO01::RidisegnaAnnotazioni() {

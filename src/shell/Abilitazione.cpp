@@ -203,8 +203,6 @@ void AttivaMenuInsGeo(ControlliInsGeo& form) {
                           NumeroProgetti < MAX_PROGETTI &&
                               form.Abilitato(Controllo::CmbModifica, 0));
     form.ImpostaAbilitato(Controllo::SchemaItem, 8, prog.UltimoElemento > 0);
-    // The units may have been switched from another window since.
-    SpuntaUnita(form);
 }
 
 } // namespace kelvra
