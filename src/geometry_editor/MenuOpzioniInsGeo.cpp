@@ -131,6 +131,7 @@ void INSGEO01::SchemaRimuoviUltimo() {
     if (u < CmbModifica->count()) CmbModifica->removeItem(u);
     pr.UltimoElemento = --u;
     ModoEdit = 0;
+    if (ElementoInModifica > u) ElementoInModifica = 0;
     Ridisegna();
     // Without its shock absorber the chain is no longer a solved linkage.
     if (eraCompleta) {
@@ -150,6 +151,11 @@ void INSGEO01::SchemaAnnulla() {
 
 void INSGEO01::CmdAddProject_Click() {
     if (!AggiungiProgettoNuovo()) return;
+    // The element chosen for modification is stored again from its own record, so that the
+    // new project is computed on the copied linkage whatever the panels show.
+    ElementoInModifica =
+        std::clamp<int16_t>(ElementoInModifica, 0, Progetti[NumeroProgetti].UltimoElemento);
+    RiempiCaselle(*this, NumeroProgetti, ElementoInModifica);
     Modifica();
     setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
