@@ -77,6 +77,18 @@ const std::array<TipoFile, 4> TIPI_FILE{{
      &GanciShell::MostraFrmSalva05},
 }};
 
+// The per-kind values of the component compares, kinds 2..4.
+struct TipoComponente {
+    int16_t Progetto::*inserito;
+    int16_t* caricato;
+    std::function<void()> GanciShell::*apri;
+};
+const std::array<TipoComponente, 3> TIPI_COMPONENTE{{
+    {&Progetto::AmmortizzatoreInserito, &CaricatoAmmortizzatore, &GanciShell::ApriAmmortizzatore},
+    {&Progetto::MollaInserita, &CaricatoMolla, &GanciShell::ApriMolla},
+    {&Progetto::TamponeInserito, &CaricatoTampone, &GanciShell::ApriTampone},
+}};
+
 // One compare run: `carica` loads one file into slot NumeroProgetti and tells whether it
 // did. The first pass loads into `primo`.
 void CicloConfronto(int16_t primo, const std::function<bool()>& carica) {
@@ -313,6 +325,21 @@ void ConfrontaSchemi() {
             AttivaMenuFrmMenu();
         }
         return true;
+    });
+}
+
+void ConfrontaComponente(int16_t tipo) {
+    if (tipo < MOD_AMMORTIZZATORE || tipo > MOD_TAMPONE || !SlotLibero()) return;
+    const TipoComponente& t = TIPI_COMPONENTE[static_cast<size_t>(tipo - MOD_AMMORTIZZATORE)];
+    *t.caricato = FALSO;
+    const bool nelPrimo = NumeroProgetti == 1 && !Vero(Progetti[1].*t.inserito);
+    CicloConfronto(nelPrimo ? int16_t{1} : static_cast<int16_t>(NumeroProgetti + 1), [&t] {
+        const int16_t n = NumeroProgetti;
+        if (n > 1 && Vero(Progetti[n - 1].GeometriaInserita) && Ganci.CopiaProgetto)
+            Ganci.CopiaProgetto(static_cast<int16_t>(n - 1), n);
+        *t.caricato = FALSO;
+        Chiama(Ganci.*t.apri);
+        return Vero(*t.caricato);
     });
 }
 

@@ -82,6 +82,13 @@ void ConfrontaProgetti();
 // and the start screen drawn again.
 void ConfrontaSchemi();
 
+// The compare of a component (2 shock absorber, 3 spring, 4 bump stop), for the component
+// menus of the start screen and the editor: with one project held that lacks the component,
+// the first file goes into it; otherwise each file goes into a further slot, which first
+// takes a copy of the project before it when that project has a geometry, so that every
+// component is tried on the same linkage.
+void ConfrontaComponente(int16_t tipo);
+
 // Add project: refuses (beep) with six projects held; otherwise copies the linkage of the
 // working project into the next slot, emptied first, and makes it the working and selected
 // project. False when nothing was added.

@@ -94,6 +94,11 @@ struct GanciShell {
         SalvaMolla, SalvaTampone;
     // The printer set-up dialog. Empty: the platform's own set-up dialog.
     std::function<void()> ImpostaStampante;
+    // The open dialogs of the component files, loading into slot ProgettoSelezionato; each
+    // sets its loaded flag (CaricatoAmmortizzatore, CaricatoMolla, CaricatoTampone).
+    std::function<void()> ApriAmmortizzatore, ApriMolla, ApriTampone;
+    // Copies the whole project of slot `da` into slot `a` (both 1..6, no guard).
+    std::function<void(int16_t da, int16_t a)> CopiaProgetto;
     // Copies the linkage geometry of slot `da` into slot `a` (both 1..6, no guard).
     std::function<void(int16_t da, int16_t a)> AggiungiProgetto;
     // The save dialogs of the geometry, shock absorber, spring and bump-stop files with

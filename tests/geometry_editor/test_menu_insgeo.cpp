@@ -223,16 +223,36 @@ TEST_F(MenuInsGeo, AGeometryCompareChecksOnlyAFileLoaded) {
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 11 + VERO);
 }
 
+TEST_F(MenuInsGeo, AComponentCompareTriesEachFileOnACopyOfTheLinkage) {
+    std::vector<std::pair<int, int>> copie;
+    Ganci.CopiaProgetto = [&](int16_t da, int16_t a) {
+        copie.emplace_back(da, a);
+        Progetti[a].GeometriaInserita = Progetti[da].GeometriaInserita;
+    };
+    Ganci.ApriMolla = [this] {
+        slotAperti.push_back(ProgettoSelezionato);
+        CaricatoMolla = Esito() ? VERO : FALSO;
+    };
+    Progetti[1].GeometriaInserita = VERO;
+    esiti = {true, true, false};
+    dialoghi.risposte = {vbYes, vbYes};
+    ConfrontaComponente(MOD_MOLLA);
+    EXPECT_EQ(slotAperti, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(copie, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 22 + VERO);
+}
+
 TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
     const std::function<void()> comandi[] = {
         [this] { ed->FileItem[1]->trigger(); }, [this] { ed->FileItem[3]->trigger(); },
         [] { GestisciMenuFileFrmMenu(1); },     [] { PreparaNuovoProgetto(); },
-        [this] { ed->CmdAddProject->click(); }, [] { ConfrontaSchemi(); }};
+        [this] { ed->CmdAddProject->click(); }, [] { ConfrontaSchemi(); },
+        [] { ConfrontaComponente(MOD_MOLLA); }};
     ed->CmdAddProject->setEnabled(true);
     Progetti_(6, 3);
     esiti = {true};
     for (const auto& comando : comandi) comando();
-    EXPECT_EQ(dialoghi.beep, 6);
+    EXPECT_EQ(dialoghi.beep, 7);
     EXPECT_TRUE(slotAperti.empty());
     EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 63);
