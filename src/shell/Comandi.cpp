@@ -172,10 +172,12 @@ void ApriManuale() {
 // ---- units -------------------------------------------------------------------------------
 
 void ImpostaUnita(int Index, ControlliFinestra* form) {
+    // Only the two systems exist: any other index would be kept in the settings file.
+    if (Index != SISTEMA_METRICO && Index != SISTEMA_IMPERIALE) return;
     ImpostaUnitaMisura(static_cast<int16_t>(Index));
-    if (form && (Index == 1 || Index == 2)) {
-        form->ImpostaSpuntato(Controllo::UnitaItem, 1, Index == 1);
-        form->ImpostaSpuntato(Controllo::UnitaItem, 2, Index == 2);
+    if (form) {
+        form->ImpostaSpuntato(Controllo::UnitaItem, 1, Index == SISTEMA_METRICO);
+        form->ImpostaSpuntato(Controllo::UnitaItem, 2, Index == SISTEMA_IMPERIALE);
     }
     SistemaUnita = static_cast<int16_t>(Index);
 }

@@ -31,7 +31,7 @@ void ApriManuale();
 
 // The Units menu: fills the unit table for system `Index` (1 metric, 2 imperial), ticks the
 // chosen item of the calling window and unticks the other, and keeps the system. Other
-// indexes change no tick. `form` may be null.
+// indexes change nothing. `form` may be null.
 void ImpostaUnita(int Index, ControlliFinestra* form);
 
 // The calling window of a File menu: its activation, its print command and its named
