@@ -193,10 +193,13 @@ void GestisciMenuFileInsGeo(int Index, const FinestraChiamante& form) {
         break;
     case 2:
         PassoSalvataggio();
+        CaricatoProgetto = FALSO;
         Chiama(Ganci.ApriProgetto);
+        if (Vero(CaricatoProgetto)) Chiama(form.Form_Activate);
         break;
     case 3:
         ConfrontaProgetti();
+        if (Vero(EsitoConfronto)) Chiama(form.Form_Activate);
         break;
     case 4:
         if (ChiudiUltimoProgetto()) Chiama(form.Form_Activate);
@@ -223,14 +226,6 @@ void GestisciMenuFileInsGeo(int Index, const FinestraChiamante& form) {
 
 void GestisciMenuFileFrmMenu(int Index) {
     switch (Index) {
-    case 1:
-        if (!SlotLibero()) return;
-        PassoSalvataggio();
-        PreparaNuovoProgetto();
-        break;
-    case 4:
-        if (ChiudiUltimoProgetto()) Chiama(Ganci.AttivaFrmMenu);
-        break;
     case 11: // the exit-door button
     case 13:
         ChiudiMain();
@@ -239,13 +234,13 @@ void GestisciMenuFileFrmMenu(int Index) {
     case 14:
         break; // the editor's print and exit numbers
     default:
-        GestisciMenuFileInsGeo(Index, {});
+        GestisciMenuFileInsGeo(Index, {[] { Chiama(Ganci.AttivaFrmMenu); }, {}});
         break;
     }
 }
 
 bool SlotLibero() {
-    if (NumeroProgetti >= 0 && NumeroProgetti < MAX_PROGETTI) return true;
+    if (ProgettoValido(NumeroProgetti) && NumeroProgetti < MAX_PROGETTI) return true;
     Beep();
     return false;
 }

@@ -42,8 +42,9 @@ struct FinestraChiamante {
 };
 
 // The File menus. Editor: 1 new, 2 open, 3 compare, 4 close last, 6 save as, 9 printer
-// set-up, 10 print, 14 exit. Start screen: the same numbers, 13 exit, and 11 (its exit-door
-// button) exit too. Other indexes do nothing.
+// set-up, 10 print, 14 exit; the calling window is activated again once a project was
+// loaded or closed. Start screen: the same numbers, 13 exit, and 11 (its exit-door button)
+// exit too. Other indexes do nothing.
 void GestisciMenuFileInsGeo(int Index, const FinestraChiamante& form);
 void GestisciMenuFileFrmMenu(int Index);
 

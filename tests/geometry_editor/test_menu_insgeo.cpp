@@ -93,7 +93,6 @@ TEST_F(MenuInsGeo, CompareAppendsThenCloseLastLeavesTwoOfThreeAndRetitles) {
     esiti = {true};
     ed->FileItem[3]->trigger(); // No to a further file
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 33 + VERO);
-    ed->Form_Activate();
     EXPECT_NE(Titolo().find("3 "), std::string::npos);
     ed->FileItem[4]->trigger();
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 22);
