@@ -99,6 +99,9 @@ void INSGEO01::RiportaAlForcellone(float lato) {
     pr.RaggioRuota = pr.DatiForcellone.P[1].Y;
     DisegnaSchema(this, PicGeo(), NumeroProgetti, VisualizzaCoordinate, VisualizzaDimensioni);
     InitDati();
+    // As on activation: what may follow the swingarm can be added at once.
+    int16_t ultimo = 0;
+    AttivaPulsantiera(ultimo);
 }
 
 void INSGEO01::PreparaNuovoProgettoEditor() {

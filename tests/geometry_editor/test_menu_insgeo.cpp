@@ -85,6 +85,7 @@ TEST_F(MenuInsGeo, NewAfterANeverComputedProjectAsksThenSetsUpSlotTwo) {
         EXPECT_EQ(T(ed->TxtRaggio), "350.00");
         EXPECT_EQ(ed->CmbModifica->count(), 1);
         EXPECT_FALSE(ed->CmdAddProject->isEnabled());
+        EXPECT_TRUE(ed->CmdAsta->isEnabled());
     }
 }
 
