@@ -118,7 +118,11 @@ TEST_F(MenuInsGeo, RemovingTheShockAbsorberReopensTheChainAndANewChainResetsIt) 
     EXPECT_EQ(P().GeometriaInserita, FALSO);
     EXPECT_TRUE(ed->CmdMolla->isEnabled());
     EXPECT_FALSE(ed->CmdSimula->isEnabled());
+    std::string salvato; // the unsaved geometry is offered for saving first
+    Ganci.SalvaSchema = [&](const std::string& nome, int16_t) { salvato = nome; };
+    dialoghi.Rispondi(vbYes);
     ed->SchemaNuovaCatena();
+    EXPECT_EQ(salvato, PercorsoApplicazione + Riga(TestiInsGeo01, 18) + " 01.kv3");
     EXPECT_EQ(P().UltimoElemento, 0);
     EXPECT_EQ(ed->CmbModifica->count(), 1);
     EXPECT_FALSE(ed->SchemaItem[8]->isEnabled());
