@@ -4,8 +4,7 @@
 //   manuale <guide.md> <Kelvra.Pdf>
 //
 // Pictures are named relative to the source's folder; one that cannot be read stops the tool
-// with an error, so a broken guide never reaches the program's folder. It needs a Qt platform
-// to lay out text: the build runs it with QT_QPA_PLATFORM=offscreen.
+// with an error, so a broken guide never reaches the program's folder.
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -66,6 +65,8 @@ QString CaricaFigure(QTextDocument& guida, const QString& cartella) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // No display is needed: the text is laid out on the offscreen platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) return Errore("usage: manuale <guide.md> <output.pdf>");
     const QString sorgente = QString::fromLocal8Bit(argv[1]);
