@@ -33,10 +33,11 @@ int main(int argc, char** argv) {
 #endif
 
     // The start-up creates the geometry editor and the main window shows it.
-    kelvra::RegistraComandi();
     kelvra::RegistraEditorGeometria();
     kelvra::RegistraTabelle();
     kelvra::RegistraGrafici();
+    // The Help menu of every window: the guide and the about box.
+    kelvra::RegistraComandi();
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);
