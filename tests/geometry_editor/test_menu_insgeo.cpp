@@ -302,6 +302,8 @@ TEST_F(MenuInsGeo, TheManualOpensThroughTheDesktopOrSaysWhyNot) {
     EXPECT_EQ(risposte.documentiAperti, (std::vector<std::string>{pdf, pdf}));
     ASSERT_EQ(dialoghi.mostrati.size(), 2u);
     EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 82));
+    ed->FileItem[9]->trigger(); // no set-up routine plugged in: the platform's dialog
+    EXPECT_EQ(risposte.richiesteStampante, 1);
 }
 
 TEST_F(MenuInsGeo, TheExitDoorEndsTheProgramAsFileExitDoes) {
