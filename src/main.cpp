@@ -7,6 +7,7 @@
 #include "graphs/Curve01.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
+#include "shell/Comandi.h"
 #include "tables/Tab01.h"
 
 #include <QApplication>
@@ -39,6 +40,8 @@ int main(int argc, char** argv) {
     kelvra::RegistraGrafici();
     kelvra::RegistraFileProgetto();
     kelvra::RegistraEditorComponenti();
+    // The Help menu of every window: the guide and the about box.
+    kelvra::RegistraComandi();
 
     auto* logo = new kelvra::FrmLogo;
     logo->setAttribute(Qt::WA_DeleteOnClose);

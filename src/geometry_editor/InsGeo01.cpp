@@ -63,6 +63,7 @@ INSGEO01::INSGEO01(QWidget* genitore) : FinestraFiglia(genitore) {
     CreaControlli();
     CollegaCaselle();
     CreaMenu();
+    CollegaMenuOpzioni();
     Form_Load();
 }
 
@@ -286,6 +287,7 @@ void INSGEO01::Form_Activate() {
 
     AssociaMenuLingua();
     ImpostaLarghezzeEditor();
+    MostraUnitaInUso();
     setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 
@@ -753,6 +755,7 @@ void RegistraEditorGeometria() {
         if (INSGEO01* editor = INSGEO01::Istanza()) editor->Form_Activate();
     };
     Ganci.ControlloVariabiliInsGeo = [] { return INSGEO01::Crea().ControlloVariabili(); };
+    RegistraMenuOpzioniInsGeo();
 }
 
 } // namespace kelvra

@@ -199,6 +199,22 @@ class INSGEO01 : public FinestraFiglia,
     void TamponeItem_Click(int Index);
     // The Schema menu's file items 4 open, 5 compare, 6 save as (MenuInsGeo.cpp).
     void SchemaItem_Click(int Index);
+    // The File and Help menus, the Schema commands, the annotation and option boxes and the
+    // add-project button (MenuOpzioniInsGeo.cpp). SchemaItem_Click calls the three Schema
+    // commands for its items 1 (new chain), 8 (remove the last element) and 9 (undo).
+    void FileItem_Click(int Index);
+    void GuidaItem_Click(int Index);
+    void SchemaNuovaCatena();
+    void SchemaRimuoviUltimo();
+    void SchemaAnnulla();
+    void CmdAddProject_Click();
+    void ChkDimensioni_Click();
+    void ChkQuote_Click();
+    void ChkFix_Click();
+    void OptFix_Click();
+    void ChkModify_Click(int Index);
+    // The editor's part of a new project (the shell has appended the empty project).
+    void PreparaNuovoProgettoEditor();
 
     // ---- EditorGeometria ----------------------------------------------------------------
     std::string Testo(Casella c) const override;
@@ -305,6 +321,13 @@ class INSGEO01 : public FinestraFiglia,
     void CollegaCaselle();
     void CreaMenu();
     void CollegaMenuComandi();
+    void CollegaMenuOpzioni();
+    // The chain back to the default swingarm alone, drawn fitted to `lato` mm.
+    void RiportaAlForcellone(float lato);
+    void RidisegnaAnnotazioni();
+    // The Units ticks, panel captions and unit labels of the unit system in force (it may
+    // have been switched from another window while this one was away).
+    void MostraUnitaInUso();
     void MostraPannello(QGroupBox* pannello);
     void AggiungiElemento(int tipo);
     void PreparaPannelloNuovo(int tipo, int16_t k);
@@ -346,5 +369,7 @@ class INSGEO01 : public FinestraFiglia,
 // Connects the geometry editor to the start-up and the main window: the editor is created
 // and given the unit system at start-up, and shown by the main window.
 void RegistraEditorGeometria();
+// The hooks of the editor's menu commands (called by RegistraEditorGeometria).
+void RegistraMenuOpzioniInsGeo();
 
 } // namespace kelvra

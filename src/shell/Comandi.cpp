@@ -1,12 +1,33 @@
 #include "shell/Comandi.h"
 
 #include "core/Cinematica.h"
+#include "core/Lingua.h"
 #include "core/Progetti.h"
+#include "core/Salvataggio.h"
+#include "core/Seams.h"
+#include "core/Servizi.h"
+#include "core/Unita.h"
+#include "platform/Dialoghi.h"
+#include "shell/Abilitazione.h"
+#include "shell/AboutBox.h"
 #include "shell/Ganci.h"
+#include "shell/Main.h"
+
+#include <array>
+#include <filesystem>
 
 namespace kelvra {
 
 namespace {
+
+// Lines of MsgBox.
+constexpr int MSG_ALTRO_FILE = 14;
+constexpr int MSG_SALVARE = 18;
+constexpr int MSG_NON_CALCOLATO = 19;
+constexpr int MSG_MANUALE_SENZA_VISORE = 82;
+constexpr int MSG_MANUALE_MANCANTE = 83;
+
+constexpr const char* NOME_MANUALE = "Kelvra.Pdf";
 
 // False when the newest project's geometry is entered but its curves were not computed (the
 // warning is shown by VerificaCalcolo).
@@ -18,6 +39,91 @@ bool ProgettoMostrabile() {
 
 void Chiama(const std::function<void()>& gancio) {
     if (gancio) gancio();
+}
+
+void ChiamaConMain(const std::function<void(MAIN&)>& gancio) {
+    if (MAIN* main = MAIN::Istanza(); main && gancio) gancio(*main);
+}
+
+// An empty project record, made once (it is too large for the stack).
+const Progetto& ProgettoVuoto() {
+    static const Progetto vuoto{};
+    return vuoto;
+}
+
+// Project 1 is the only one held and nothing was entered in it: a compare may load into it.
+bool SoloProgettoVuoto() {
+    if (NumeroProgetti != 1) return false;
+    const Progetto& p = Progetti[1];
+    return p.UltimoElemento == 0 && !Vero(p.GeometriaInserita) && !Vero(p.MollaInserita) &&
+           !Vero(p.AmmortizzatoreInserito) && !Vero(p.TamponeInserito);
+}
+
+// The per-kind values of the save step.
+struct TipoFile {
+    std::string Progetto::*nome;
+    int rigaNome; // line of InsGeo01 with the kind's word
+    const char* estensione;
+    std::function<bool(const std::string&, int16_t)> GanciShell::*salva;
+};
+const std::array<TipoFile, 4> TIPI_FILE{{
+    {&Progetto::NomeFileSchema, 18, ".kv3", &GanciShell::SalvaSchema},
+    {&Progetto::NomeFileAmmortizzatore, 15, ".kva", &GanciShell::SalvaAmmortizzatore},
+    {&Progetto::NomeFileMolla, 4, ".kvr", &GanciShell::SalvaMolla},
+    {&Progetto::NomeFileTampone, 20, ".kvt", &GanciShell::SalvaTampone},
+}};
+
+// The per-kind values of the component compares, kinds 2..4.
+struct TipoComponente {
+    int16_t Progetto::*inserito;
+    int16_t* caricato;
+    std::function<void()> GanciShell::*apri;
+};
+const std::array<TipoComponente, 3> TIPI_COMPONENTE{{
+    {&Progetto::AmmortizzatoreInserito, &CaricatoAmmortizzatore, &GanciShell::ApriAmmortizzatore},
+    {&Progetto::MollaInserita, &CaricatoMolla, &GanciShell::ApriMolla},
+    {&Progetto::TamponeInserito, &CaricatoTampone, &GanciShell::ApriTampone},
+}};
+
+// One compare run: `carica` loads one file into slot NumeroProgetti and tells whether it
+// did. The first pass loads into `primo`.
+void CicloConfronto(int16_t primo, const std::function<bool()>& carica) {
+    if (!ProgettoValido(primo)) {
+        Beep();
+        return;
+    }
+    const int16_t selezioneIniziale = ProgettoSelezionato;
+    int16_t ultimoCaricato = NumeroProgetti;
+    bool caricato = false;
+    EsitoConfronto = FALSO;
+    for (int16_t slot = primo;; slot = static_cast<int16_t>(NumeroProgetti + 1)) {
+        NumeroProgetti = ProgettoSelezionato = slot;
+        if (!carica()) {
+            NumeroProgetti = ultimoCaricato;
+            // The editors store into the selected project: after a load it is the newest.
+            ProgettoSelezionato = caricato ? ultimoCaricato : selezioneIniziale;
+            EsitoConfronto = caricato ? VERO : FALSO;
+            return;
+        }
+        ultimoCaricato = NumeroProgetti;
+        caricato = true;
+        EsitoConfronto = VERO;
+        if (ProgettoSelezionato >= MAX_PROGETTI) return;
+        if (MsgBox(Riga(Messaggi, MSG_ALTRO_FILE), vbYesNo + vbQuestion) != vbYes) return;
+    }
+}
+
+int16_t PrimoSlotConfronto() {
+    return SoloProgettoVuoto() ? int16_t{1} : static_cast<int16_t>(NumeroProgetti + 1);
+}
+
+// The Yes to "working project not computed": the chain check and the solver, for a chain
+// that ends with the shock absorber.
+void CalcolaProgettoDiLavoro() {
+    const Progetto& p = Progetti[NumeroProgetti];
+    const int16_t u = p.UltimoElemento;
+    if (u <= 0 || u > MAX_ELEMENTI || p.TipoElemento[u] != "M") return;
+    if (Ganci.ControlloVariabiliInsGeo && Ganci.ControlloVariabiliInsGeo()) CalcolaCinematica();
 }
 
 } // namespace
@@ -39,6 +145,205 @@ void MostraGrafici(int Index) {
 void MostraTabelle(int Index) {
     if (!ProgettoMostrabile()) return;
     if (Index == 1) Chiama(Ganci.MostraTab01);
+}
+
+// ---- Help ------------------------------------------------------------------------------
+
+void GestisciMenuGuida(int Index, MAIN& form) {
+    if (Index == 1) ApriManuale();
+    if (Index == 5) MostraAboutBox(form);
+}
+
+void ApriManuale() {
+    const std::string percorso = PercorsoApplicazione + NOME_MANUALE;
+    std::error_code errore;
+    if (!std::filesystem::is_regular_file(std::filesystem::u8path(percorso), errore)) {
+        MsgBox(TestoConPercorso(Riga(Messaggi, MSG_MANUALE_MANCANTE), percorso),
+               vbExclamation + TESTO_UTF8);
+        return;
+    }
+    if (!ApriDocumento(percorso)) MsgBox(Riga(Messaggi, MSG_MANUALE_SENZA_VISORE), vbExclamation);
+}
+
+// ---- units -------------------------------------------------------------------------------
+
+void ImpostaUnita(int Index, ControlliFinestra* form) {
+    // Only the two systems exist: any other index would be kept in the settings file.
+    if (Index != SISTEMA_METRICO && Index != SISTEMA_IMPERIALE) return;
+    ImpostaUnitaMisura(static_cast<int16_t>(Index));
+    if (form) {
+        form->ImpostaSpuntato(Controllo::UnitaItem, 1, Index == SISTEMA_METRICO);
+        form->ImpostaSpuntato(Controllo::UnitaItem, 2, Index == SISTEMA_IMPERIALE);
+    }
+    SistemaUnita = static_cast<int16_t>(Index);
+}
+
+// ---- the File menus ------------------------------------------------------------------------
+
+void GestisciMenuFileInsGeo(int Index, const FinestraChiamante& form) {
+    switch (Index) {
+    case 1:
+        if (!SlotLibero()) return;
+        PassoSalvataggio();
+        PreparaNuovoProgetto();
+        break;
+    case 2:
+        PassoSalvataggio();
+        CaricatoProgetto = FALSO;
+        Chiama(Ganci.ApriProgetto);
+        if (Vero(CaricatoProgetto)) Chiama(form.Form_Activate);
+        break;
+    case 3:
+        ConfrontaProgetti();
+        if (Vero(EsitoConfronto)) Chiama(form.Form_Activate);
+        break;
+    case 4:
+        if (ChiudiUltimoProgetto()) Chiama(form.Form_Activate);
+        break;
+    case 6:
+        SalvaProgettoCome();
+        break;
+    case 9:
+        if (Ganci.ImpostaStampante)
+            Ganci.ImpostaStampante();
+        else
+            DialogoImpostaStampante();
+        break;
+    case 10:
+        Chiama(form.CmdStampa_Click);
+        break;
+    case 14:
+        ChiudiMain();
+        break;
+    default:
+        break;
+    }
+}
+
+void GestisciMenuFileFrmMenu(int Index) {
+    switch (Index) {
+    case 11: // the exit-door button
+    case 13:
+        ChiudiMain();
+        break;
+    case 10:
+    case 14:
+        break; // the editor's print and exit numbers
+    default:
+        GestisciMenuFileInsGeo(Index, {[] { Chiama(Ganci.AttivaFrmMenu); }, {}});
+        break;
+    }
+}
+
+bool SlotLibero() {
+    if (ProgettoValido(NumeroProgetti) && NumeroProgetti < MAX_PROGETTI) return true;
+    Beep();
+    return false;
+}
+
+void PreparaNuovoProgetto() {
+    if (!SlotLibero()) return;
+    if (Progetti[NumeroProgetti].AngoloForcelloneRad[0] == 0 &&
+        MsgBox(Riga(Messaggi, MSG_NON_CALCOLATO), vbYesNo) == vbYes)
+        CalcolaProgettoDiLavoro();
+    NumeroProgetti = ProgettoSelezionato = static_cast<int16_t>(NumeroProgetti + 1);
+    // The slot may hold a project closed earlier: nothing of it goes on.
+    Progetto& p = Progetti[NumeroProgetti];
+    p = ProgettoVuoto();
+    p.UltimoElemento = 0;
+    p.TipoElemento[0] = "F";
+    AggiornaStatoProgetto();
+    Chiama(Ganci.PreparaNuovoProgettoInsGeo);
+}
+
+bool ChiudiUltimoProgetto() {
+    if (NumeroProgetti < 2 || NumeroProgetti > MAX_PROGETTI) return false;
+    Progetti[NumeroProgetti].UltimoElemento = 0;
+    Progetti[NumeroProgetti].NumeroGiunzioniProgetto = 0;
+    NumeroProgetti = ProgettoSelezionato = static_cast<int16_t>(NumeroProgetti - 1);
+    return true;
+}
+
+void SalvaProgettoCome() {
+    if (NumeroProgetti != 1) {
+        ChiamaConMain(Ganci.MostraFrmSalva01);
+        return;
+    }
+    Progetto& p = Progetti[1];
+    if (p.NomeFileProgetto.empty())
+        p.NomeFileProgetto = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
+    if (Ganci.SalvaProgetto) Ganci.SalvaProgetto(p.NomeFileProgetto, 1);
+}
+
+void PassoSalvataggioTipo(int16_t tipo, bool chiedi) {
+    if (tipo < 1 || tipo > static_cast<int16_t>(TIPI_FILE.size())) return;
+    if (chiedi && !Vero(ChiediSalvataggio(Riga(Messaggi, MSG_SALVARE), tipo))) return;
+    const TipoFile& t = TIPI_FILE[static_cast<size_t>(tipo - 1)];
+    if (NumeroProgetti != 1) {
+        if (Ganci.MostraFrmSalvaTipo) Ganci.MostraFrmSalvaTipo(tipo);
+        return;
+    }
+    // The writer keeps the name as the project's file only once the file is written.
+    std::string nome = Progetti[1].*t.nome;
+    if (nome.empty())
+        nome = PercorsoApplicazione + Riga(TestiInsGeo01, t.rigaNome) + " 01" + t.estensione;
+    if (const auto& salva = Ganci.*t.salva) salva(nome, 1);
+}
+
+// ---- compare runs --------------------------------------------------------------------------
+
+void ConfrontaProgetti() {
+    if (!SlotLibero()) return;
+    CaricatoProgetto = FALSO;
+    CaricatoSchema = FALSO;
+    CicloConfronto(PrimoSlotConfronto(), [] {
+        CaricatoProgetto = FALSO;
+        Chiama(Ganci.ApriProgetto);
+        return Vero(CaricatoProgetto);
+    });
+}
+
+void ConfrontaSchemi() {
+    if (!SlotLibero()) return;
+    CaricatoSchema = FALSO;
+    CicloConfronto(PrimoSlotConfronto(), [] {
+        CaricatoSchema = FALSO;
+        Chiama(Ganci.ApriSchema);
+        // The reader checks and solves what it loaded; a cancelled or failed open ends the
+        // run and never marks an empty slot as entered.
+        if (!Vero(CaricatoSchema)) return false;
+        Chiama(Ganci.AttivaFrmMenu);
+        return true;
+    });
+}
+
+void ConfrontaComponente(int16_t tipo) {
+    if (tipo < MOD_AMMORTIZZATORE || tipo > MOD_TAMPONE || !SlotLibero()) return;
+    const TipoComponente& t = TIPI_COMPONENTE[static_cast<size_t>(tipo - MOD_AMMORTIZZATORE)];
+    *t.caricato = FALSO;
+    const bool nelPrimo = NumeroProgetti == 1 && !Vero(Progetti[1].*t.inserito);
+    CicloConfronto(nelPrimo ? int16_t{1} : static_cast<int16_t>(NumeroProgetti + 1), [&t] {
+        const int16_t n = NumeroProgetti;
+        if (n > 1 && Vero(Progetti[n - 1].GeometriaInserita) && Ganci.CopiaProgetto)
+            Ganci.CopiaProgetto(static_cast<int16_t>(n - 1), n);
+        *t.caricato = FALSO;
+        Chiama(Ganci.*t.apri);
+        return Vero(*t.caricato);
+    });
+}
+
+bool AggiungiProgettoNuovo() {
+    if (!SlotLibero() || !Ganci.AggiungiProgetto) return false;
+    const int16_t da = NumeroProgetti;
+    const auto a = static_cast<int16_t>(da + 1);
+    Progetti[a] = ProgettoVuoto();
+    Ganci.AggiungiProgetto(da, a);
+    NumeroProgetti = ProgettoSelezionato = a;
+    return true;
+}
+
+void RegistraComandi() {
+    Ganci.GestisciMenuGuida = [](int Index, MAIN& form) { GestisciMenuGuida(Index, form); };
 }
 
 } // namespace kelvra

@@ -1,9 +1,16 @@
 // Commands that several windows offer in the same form (the start screen, the geometry
-// editor and the graph window call them with their menu index): each checks what it must
-// and opens its window through the hook table.
+// editor and the graph window call them with their menu index): each checks what it must,
+// changes the project tables and opens its window through the hook table. Every change of
+// the number of projects held goes through here, so no command ever uses a seventh slot.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+
 namespace kelvra {
+
+class MAIN;
+class ControlliFinestra;
 
 // Preload command: index 1 shows the preload window centred over the main window, modal.
 void MostraPrecarico(int Index);
@@ -15,5 +22,80 @@ void MostraPrecarico(int Index);
 void MostraRiassunto(int Index);
 void MostraGrafici(int Index);
 void MostraTabelle(int Index);
+
+// The Help menu: 1 the manual, 5 the about box centred over the main window, modal.
+void GestisciMenuGuida(int Index, MAIN& form);
+// Opens <program folder>Kelvra.Pdf with the desktop's viewer; a missing file or a desktop
+// with no viewer is told in a message box.
+void ApriManuale();
+
+// The Units menu: fills the unit table for system `Index` (1 metric, 2 imperial), ticks the
+// chosen item of the calling window and unticks the other, and keeps the system. Other
+// indexes change nothing. `form` may be null.
+void ImpostaUnita(int Index, ControlliFinestra* form);
+
+// The calling window of a File menu: its activation, its print command and its named
+// controls. An empty member is skipped.
+struct FinestraChiamante {
+    std::function<void()> Form_Activate;
+    std::function<void()> CmdStampa_Click;
+};
+
+// The File menus. Editor: 1 new, 2 open, 3 compare, 4 close last, 6 save as, 9 printer
+// set-up, 10 print, 14 exit; the calling window is activated again once a project was
+// loaded or closed. Start screen: the same numbers, 13 exit, and 11 (its exit-door button)
+// exit too. Other indexes do nothing.
+void GestisciMenuFileInsGeo(int Index, const FinestraChiamante& form);
+void GestisciMenuFileFrmMenu(int Index);
+
+// True when a further project slot is free; otherwise beeps and is false.
+bool SlotLibero();
+
+// New project: refuses (beep) with six projects held; when the working project was never
+// computed asks whether to compute it (Yes computes a chain that ends with the shock
+// absorber and passes the check, else goes on as No); then appends an empty project with
+// the swingarm alone in the next slot and lets the geometry editor set it up.
+void PreparaNuovoProgetto();
+
+// Close last file: with two projects or more the newest is dropped and the one before it
+// becomes the working and selected project. False (nothing done) with one project.
+bool ChiudiUltimoProgetto();
+
+// Save project as: several projects, the project save dialog; one project, its file (given
+// the default name <program folder><Common 12> 01.kvp when it has none).
+void SalvaProgettoCome();
+
+// The save step of one file kind (1 geometry, 2 shock absorber, 3 spring, 4 bump stop):
+// with `chiedi`, only when some project holds unsaved changes of that kind and the user
+// answers Yes to line 18 of MsgBox. Saving: several projects, the kind's save dialog; one
+// project, its file of that kind (given the default name <program folder><kind word>
+// 01<extension> when it has none).
+void PassoSalvataggioTipo(int16_t tipo, bool chiedi);
+
+// Compare runs: each pass loads one file into the next slot and asks (line 14 of MsgBox)
+// before the next; a run stops by itself once slot 6 is filled. With one project held and
+// nothing entered in it the first file goes into slot 1, otherwise the files are appended
+// after the projects held; with six held the run beeps and does nothing. A failed or
+// cancelled load ends the run: the count goes back to the last file loaded, and the
+// selected project follows it when a file was loaded (back to where it was otherwise).
+void ConfrontaProgetti();
+// The geometry compare of the start screen: a geometry file loaded is checked and solved,
+// and the start screen drawn again.
+void ConfrontaSchemi();
+
+// The compare of a component (2 shock absorber, 3 spring, 4 bump stop), for the component
+// menus of the start screen and the editor: with one project held that lacks the component,
+// the first file goes into it; otherwise each file goes into a further slot, which first
+// takes a copy of the project before it when that project has a geometry, so that every
+// component is tried on the same linkage.
+void ConfrontaComponente(int16_t tipo);
+
+// Add project: refuses (beep) with six projects held; otherwise copies the linkage of the
+// working project into the next slot, emptied first, and makes it the working and selected
+// project. False when nothing was added.
+bool AggiungiProgettoNuovo();
+
+// Fills the shell's own hooks (the Help menu).
+void RegistraComandi();
 
 } // namespace kelvra

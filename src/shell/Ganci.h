@@ -23,6 +23,9 @@ struct GanciShell {
     std::function<void(MAIN&)> CaricaFrmMenu;
     // The Help menu: 1 the manual, 5 the about box.
     std::function<void(int indice, MAIN&)> GestisciMenuGuida;
+    // Runs the start screen's activation when it exists (thumbnails drawn again, menus
+    // enabled), without bringing it forward.
+    std::function<void()> AttivaFrmMenu;
 
     // ---- geometry editor
     // Start-up: create the geometry editor when it does not exist yet and apply the unit
@@ -38,6 +41,10 @@ struct GanciShell {
     // The editor's chain check of project NumeroProgetti: true when the linkage is accepted
     // (its flags and solver inputs are then set). Empty: false.
     std::function<bool()> ControlloVariabiliInsGeo;
+    // The editor's part of a new project, once the shell has appended the empty project
+    // NumeroProgetti: the element list and panels reset, the default swingarm set, drawn and
+    // written into the boxes, the menus enabled. Creates the editor when needed.
+    std::function<void()> PreparaNuovoProgettoInsGeo;
     // (end of the geometry editor's hooks)
 
     // ---- component editors
@@ -100,6 +107,8 @@ struct GanciShell {
     // its linkage (add project).
     std::function<void(int16_t da, int16_t a)> CopiaProgetto;
     std::function<void(int16_t da, int16_t a)> AggiungiProgetto;
+    // The printer set-up dialog. Empty: the platform's own set-up dialog.
+    std::function<void()> ImpostaStampante;
     // (end of the project files' hooks)
 
     // ---- ending the program

@@ -9,6 +9,7 @@
 #include "core/Seams.h"
 #include "platform/MenuQt.h"
 #include "platform/Testo.h"
+#include "shell/Comandi.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -45,15 +46,7 @@ void TerminaProgramma(int codice) {
 }
 
 void PassoSalvataggio() {
-    if (!Vero(ChiediSalvataggio(Riga(Messaggi, 18), MOD_PROGETTO))) return;
-    if (NumeroProgetti != 1) {
-        if (Ganci.MostraFrmSalva01 && MAIN::Istanza()) Ganci.MostraFrmSalva01(*MAIN::Istanza());
-        return;
-    }
-    Progetto& p = Progetti[NumeroProgetti];
-    if (Progetti[1].NomeFileProgetto.empty())
-        p.NomeFileProgetto = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
-    if (Ganci.SalvaProgetto) Ganci.SalvaProgetto(p.NomeFileProgetto, NumeroProgetti);
+    if (Vero(ChiediSalvataggio(Riga(Messaggi, 18), MOD_PROGETTO))) SalvaProgettoCome();
 }
 
 std::string TitoloMain() {

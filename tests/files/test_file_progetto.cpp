@@ -390,7 +390,7 @@ TEST_F(FileProgetto, FailuresChangeNothing) {
     EXPECT_EQ(CaricatoProgetto | CaricatoSchema | CaricatoMolla, FALSO);
 
     // A write that cannot finish leaves the old file and the slot's path alone.
-    const std::string lungo = Nome(std::string(245, 'x'));
+    const std::string lungo = Nome(std::string(250, 'x')); // no room left for the temporary name
     test::ScriviFile(lungo, "old");
     Progetti[1].NomeFileMolla = "before";
     EXPECT_FALSE(SalvaMolla(lungo, 1));

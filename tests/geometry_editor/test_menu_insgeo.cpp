@@ -1,0 +1,322 @@
+// The shared menu commands and the geometry editor's own (File menu, Schema commands,
+// add-project button, annotation and option boxes), driven on the real windows with the file
+// routines replaced by fakes.
+#include "core/Impostazioni.h"
+#include "core/Servizi.h"
+#include "core/Unita.h"
+#include "geometry_editor/Coordinate.h"
+#include "shell/AboutBox.h"
+#include "shell/Comandi.h"
+#include "support/CartellaProva.h"
+#include "support/FinestraReale.h"
+#include "support/RisposteDialoghi.h"
+
+#include <deque>
+
+using namespace kelvra;
+using namespace kelvra::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+class MenuInsGeo : public FinestraReale {
+  protected:
+    void SetUp() override {
+        FinestraReale::SetUp();
+        RegistraComandi();
+        // Each open loads into slot NumeroProgetti when its queued answer is true.
+        Ganci.ApriProgetto = [this] {
+            slotAperti.push_back(NumeroProgetti);
+            CaricatoProgetto = Esito() ? VERO : FALSO;
+            if (Vero(CaricatoProgetto)) Progetti[NumeroProgetti].UltimoElemento = 3;
+        };
+        Ganci.ApriSchema = [this] { CaricatoSchema = Esito() ? VERO : FALSO; };
+        Ganci.AggiungiProgetto = [](int16_t da, int16_t a) { Progetti[a] = Progetti[da]; };
+    }
+    bool Esito() {
+        const bool ok = !esiti.empty() && esiti.front();
+        if (!esiti.empty()) esiti.pop_front();
+        return ok;
+    }
+    // `n` projects held, each with a chain, the selected one `s`.
+    static void Progetti_(int n, int s) {
+        for (int p = 1; p <= n; ++p) Progetti[p].UltimoElemento = 2;
+        NumeroProgetti = static_cast<int16_t>(n);
+        ProgettoSelezionato = static_cast<int16_t>(s);
+    }
+    void Quadrilatero() {
+        DigitaAsta("250", "-100");
+        DigitaAsta("350", "-150");
+        ed->CmdMolla->click();
+        Digita(ed->TxtMollaX, "0");
+        Digita(ed->TxtMollaY, "250");
+        Digita(ed->TxtMaxEsc, "100");
+        ed->CmdOKMolla->click();
+    }
+    std::string Titolo() const { return AdAnsi(ed->windowTitle()); }
+
+    std::deque<bool> esiti;
+    std::vector<int> slotAperti;
+};
+
+TEST_F(MenuInsGeo, NewAfterANeverComputedProjectAsksThenSetsUpSlotTwo) {
+    for (int risposta : {vbNo, vbYes}) {
+        SCOPED_TRACE(risposta);
+        AzzeraTabelle();
+        ed->Form_Activate();
+        Quadrilatero();
+        Progetti[1].AngoloForcelloneRad[0] = 0; // as if never computed
+        Progetti[1].ModificatoFile.fill(FALSO);
+        Progetti[2].NomeFileSchema = "closed.kv3"; // a project closed earlier
+        Progetti[2].NumPunti = Progetti[2].AcquisizioneAttiva = VERO;
+        dialoghi.Rispondi(risposta);
+        ed->FileItem[1]->trigger();
+        ASSERT_FALSE(dialoghi.mostrati.empty());
+        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 19));
+        EXPECT_EQ(Progetti[1].AngoloForcelloneRad[0] != 0, risposta == vbYes);
+        EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 22);
+        EXPECT_EQ(P().TipoElemento[0], "F");
+        EXPECT_TRUE(P().NomeFileSchema.empty());
+        EXPECT_EQ(P().NumPunti + P().AcquisizioneAttiva, 0);
+        EXPECT_EQ(P().DatiForcellone.P[1], ASSE_DEFAULT);
+        EXPECT_EQ(T(ed->TxtRaggio), "350.00");
+        EXPECT_EQ(ed->CmbModifica->count(), 1);
+        EXPECT_FALSE(ed->CmdAddProject->isEnabled());
+        EXPECT_TRUE(ed->CmdAsta->isEnabled());
+    }
+}
+
+TEST_F(MenuInsGeo, CompareAppendsThenCloseLastLeavesTwoOfThreeAndRetitles) {
+    NumeroProgetti = ProgettoSelezionato = 2;
+    esiti = {true};
+    ed->FileItem[3]->trigger(); // No to a further file
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 33 + VERO);
+    EXPECT_NE(Titolo().find("3 "), std::string::npos);
+    ed->FileItem[4]->trigger();
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 22);
+    EXPECT_EQ(Titolo(), ComponiTitolo(Riga(TestiInsGeo01, 0)));
+    for (int volta = 0; volta < 2; ++volta) ed->FileItem[4]->trigger();
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 11);
+}
+
+TEST_F(MenuInsGeo, AddProjectCopiesTheLinkageAndSolvesIt) {
+    Quadrilatero();
+    ed->CmdAddProject->click();
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 22);
+    EXPECT_EQ(P().NumPunti, Progetti[1].NumPunti);
+    EXPECT_NE(Titolo().find("2 "), std::string::npos);
+}
+
+TEST_F(MenuInsGeo, RemovingTheShockAbsorberReopensTheChainAndANewChainResetsIt) {
+    Quadrilatero();
+    ed->SchemaRimuoviUltimo();
+    EXPECT_EQ(P().UltimoElemento, 2);
+    EXPECT_EQ(ed->CmbModifica->count(), 3);
+    EXPECT_EQ(P().GeometriaInserita, FALSO);
+    EXPECT_TRUE(ed->CmdMolla->isEnabled());
+    EXPECT_FALSE(ed->CmdSimula->isEnabled());
+    std::string salvato; // the unsaved geometry is offered for saving first
+    Ganci.SalvaSchema = [&](const std::string& nome, int16_t) {
+        salvato = nome;
+        return true;
+    };
+    dialoghi.Rispondi(vbYes);
+    ed->SchemaNuovaCatena();
+    EXPECT_EQ(salvato, PercorsoApplicazione + Riga(TestiInsGeo01, 18) + " 01.kv3");
+    EXPECT_EQ(P().UltimoElemento, 0);
+    EXPECT_EQ(ed->CmbModifica->count(), 1);
+    EXPECT_FALSE(ed->SchemaItem[8]->isEnabled());
+    ed->SchemaRimuoviUltimo(); // the swingarm stays
+    EXPECT_EQ(dialoghi.beep, 1);
+}
+
+TEST_F(MenuInsGeo, TheAnnotationChoiceIsKeptInTheSettingsForTheNextStart) {
+    ed->ChkDimensioni->click();
+    EXPECT_FALSE(ed->ChkQuote->isChecked());
+    EXPECT_EQ(ModoQuote * 10 + VisualizzaDimensioni, 20 + VERO);
+    // File, Exit: the settings are written as the program ends.
+    dialoghi.Rispondi(vbYes);
+    ed->FileItem[14]->trigger();
+    EXPECT_EQ(terminato, 0);
+    delete MAIN::Istanza();
+    delete INSGEO01::Istanza();
+    ModoQuote = 1;
+    ASSERT_TRUE(SequenzaAvvio(cartella.path().toStdString()));
+    ed = INSGEO01::Istanza();
+    ed->Form_Activate();
+    EXPECT_TRUE(ed->ChkDimensioni->isChecked());
+    EXPECT_FALSE(ed->ChkQuote->isChecked());
+    ed->ChkDimensioni->click();
+    EXPECT_EQ(ModoQuote, 0);
+}
+
+TEST_F(MenuInsGeo, UnitsSwitchedElsewhereShowOnTheNextActivation) {
+    ImpostaUnita(2, nullptr); // from another window's Units menu
+    ed->Form_Activate();
+    EXPECT_TRUE(ed->UnitaItem[2]->isChecked());
+    EXPECT_FALSE(ed->UnitaItem[1]->isChecked());
+    EXPECT_TRUE(ed->FrmForcellone->title().endsWith("[in]"));
+}
+
+TEST_F(MenuInsGeo, TheModifyAndFixBoxesActOnTheChain) {
+    ed->CmdSquadretta->click();
+    Digita(ed->TxtSquadrettaX[0], "250");
+    Digita(ed->TxtSquadrettaY[0], "-100");
+    Digita(ed->TxtSquadrettaX[1], "300");
+    Digita(ed->TxtSquadrettaY[1], "-50");
+    ed->CmdOKSquadretta->click();
+    ed->CmdAsta->click();
+    for (bool spunta : {true, false}) {
+        ed->ChkModify[0]->setChecked(spunta);
+        ed->ChkModify_Click(0);
+        EXPECT_EQ(T(ed->LblAstaPrecX), spunta ? "300.00" : "250.00");
+    }
+    AzzeraTabelle();
+    ed->Form_Activate();
+    Quadrilatero();
+    ed->ChkFix->click(); // the shock absorber stored again with its new mount
+    EXPECT_EQ(P().AmmortizzatoreFisso, 1);
+}
+
+// Held 0 or below: project 1 with its chain empty. `ns` = NumeroProgetti * 10 + selected.
+TEST_F(MenuInsGeo, CompareAppendsAfterTheProjectsHeldAndStopsAtSix) {
+    struct Caso {
+        int held, selected;
+        std::vector<bool> loads;
+        size_t yes; // Yes answers queued before a No
+        std::vector<int> caricati;
+        int ns;
+        size_t questions;
+        int16_t esito;
+    } casi[] = {
+        {0, 1, {true, true, false}, 5, {1, 2, 3}, 22, 2, VERO},
+        {3, 1, {true}, 0, {4}, 44, 1, VERO},
+        {3, 2, {true, false}, 5, {4, 5}, 44, 1, VERO}, // S follows the newest
+        {2, 1, {false}, 0, {3}, 21, 0, FALSO},         // nothing loaded: S stays
+        {4, 4, {true, true, true}, 5, {5, 6}, 66, 1, VERO},
+        {1, 1, {true}, 0, {2}, 22, 1, VERO},  // project 1 held: appended
+        {-3, 1, {true}, 0, {4}, 44, 1, VERO}, // several held: appended
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.held * 10 + c.selected);
+        AzzeraTabelle();
+        Progetti_(std::max(std::abs(c.held), 1), c.selected);
+        if (c.held <= 0) Progetti[1].UltimoElemento = 0;
+        esiti.assign(c.loads.begin(), c.loads.end());
+        slotAperti.clear();
+        dialoghi.risposte.assign(c.yes, vbYes);
+        CaricatoSchema = VERO;
+        GestisciMenuFileFrmMenu(3);
+        EXPECT_EQ(slotAperti, c.caricati);
+        EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, c.ns);
+        EXPECT_EQ(EsitoConfronto * 10 + CaricatoSchema, c.esito * 10);
+        EXPECT_EQ(dialoghi.mostrati.size(), c.questions);
+        dialoghi.mostrati.clear();
+    }
+}
+
+// The reader checks and solves each file it loads; the compare never checks again (a failing
+// linkage would warn twice) and stops at the first open that loads nothing.
+TEST_F(MenuInsGeo, AGeometryCompareStopsAtAnOpenThatLoadsNothing) {
+    int verifiche = 0;
+    Ganci.ControlloVariabiliInsGeo = [&] { return ++verifiche < 0; };
+    Progetti_(1, 1);
+    Progetti[1].UltimoElemento = 0;
+    esiti = {true, false};
+    dialoghi.Rispondi(vbYes);
+    ConfrontaSchemi();
+    EXPECT_EQ(verifiche, 0);
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 11 + VERO);
+}
+
+TEST_F(MenuInsGeo, AComponentCompareTriesEachFileOnACopyOfTheLinkage) {
+    std::vector<std::pair<int, int>> copie;
+    Ganci.CopiaProgetto = [&](int16_t da, int16_t a) {
+        copie.emplace_back(da, a);
+        Progetti[a].GeometriaInserita = Progetti[da].GeometriaInserita;
+    };
+    Ganci.ApriMolla = [this] {
+        slotAperti.push_back(ProgettoSelezionato);
+        CaricatoMolla = Esito() ? VERO : FALSO;
+    };
+    Progetti[1].GeometriaInserita = VERO;
+    esiti = {true, true, false};
+    dialoghi.risposte = {vbYes, vbYes};
+    ConfrontaComponente(MOD_MOLLA);
+    EXPECT_EQ(slotAperti, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(copie, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 22 + VERO);
+}
+
+TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
+    const std::function<void()> comandi[] = {
+        [this] { ed->FileItem[1]->trigger(); }, [this] { ed->FileItem[3]->trigger(); },
+        [] { GestisciMenuFileFrmMenu(1); },     [] { PreparaNuovoProgetto(); },
+        [this] { ed->CmdAddProject->click(); }, [] { ConfrontaSchemi(); },
+        [] { ConfrontaComponente(MOD_MOLLA); }};
+    ed->CmdAddProject->setEnabled(true);
+    Progetti_(6, 3);
+    esiti = {true};
+    for (const auto& comando : comandi) comando();
+    EXPECT_EQ(dialoghi.beep, 7);
+    EXPECT_TRUE(slotAperti.empty());
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 63);
+}
+
+TEST_F(MenuInsGeo, AboutBoxTextsAndPlace) {
+    EXPECT_EQ(TestoMemoria(8ull << 30), "8388608 KB");
+    main->setGeometry(100, 80, 1000, 700);
+    RisposteDialoghi risposte;
+    QRect posto;
+    risposte.RispondiModale([&](QWidget* w) {
+        auto* about = qobject_cast<FrmAboutBox*>(w);
+        EXPECT_NE(about, nullptr);
+        if (!about) return 0;
+        EXPECT_EQ(about->windowTitle(), DaAnsi(Riga(TestiAboutBox, 1)));
+        EXPECT_EQ(about->Lbl_Version->text(), DaAnsi(Riga(TestiAboutBox, 2)) + " 3.0");
+        EXPECT_EQ(about->Lbl_InfoMemory->text(), DaAnsi(Riga(TestiAboutBox, 3)) + " :");
+        EXPECT_EQ(about->Cmd_Ok->text(), DaAnsi(Riga(TestiCommon, 1)));
+        posto = about->frameGeometry();
+        if (const char* f = std::getenv("KELVRA_SCREENSHOT_ABOUT")) about->grab().save(f);
+        about->Cmd_Ok->click();
+        return about->result();
+    });
+    main->GuidaItem[5]->trigger();
+    ASSERT_EQ(risposte.classiModali.size(), 1u);
+    EXPECT_LE((posto.center() - main->frameGeometry().center()).manhattanLength(), 4);
+}
+
+TEST_F(MenuInsGeo, TheManualOpensThroughTheDesktopOrSaysWhyNot) {
+    RisposteDialoghi risposte;
+    const std::string pdf = PercorsoApplicazione + "Kelvra.Pdf";
+    main->GuidaItem[1]->trigger(); // no file yet
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_NE(dialoghi.mostrati[0].testo.find(pdf), std::string::npos);
+    // The guide printed by the build.
+    const fs::path costruito =
+        fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Kelvra.Pdf";
+    EXPECT_EQ(test::LeggiFile(costruito).substr(0, 5), "%PDF-");
+    fs::copy_file(costruito, pdf);
+    main->GuidaItem[1]->trigger();
+    risposte.documentoApribile = false;
+    main->GuidaItem[1]->trigger();
+    EXPECT_EQ(risposte.documentiAperti, (std::vector<std::string>{pdf, pdf}));
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 82));
+    ed->FileItem[9]->trigger(); // no set-up routine plugged in: the platform's dialog
+    EXPECT_EQ(risposte.richiesteStampante, 1);
+}
+
+TEST_F(MenuInsGeo, TheExitDoorEndsTheProgramAsFileExitDoes) {
+    for (int indice : {11, 13}) {
+        MAIN::Mostra();
+        terminato = -1;
+        dialoghi.Rispondi(vbYes);
+        GestisciMenuFileFrmMenu(indice);
+        EXPECT_EQ(terminato, 0) << indice;
+        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 0));
+    }
+}
+
+} // namespace

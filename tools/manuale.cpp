@@ -1,0 +1,94 @@
+// Makes the user's guide that the Help menu opens: reads the guide's Markdown source with its
+// pictures and prints it, page-numbered, to a PDF file.
+//
+//   manuale <guide.md> <Kelvra.Pdf>
+//
+// Pictures are named relative to the source's folder; one that cannot be read stops the tool
+// with an error, so a broken guide never reaches the program's folder.
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+#include <QUrl>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// The widest a picture is set, in the document's pixels: a little less than the text width
+// of an A4 page with 20 mm margins.
+constexpr double LARGHEZZA_MASSIMA_FIGURA = 600;
+
+int Errore(const QString& testo) {
+    std::fprintf(stderr, "manuale: %s\n", qPrintable(testo));
+    return 1;
+}
+
+// Loads every picture the guide names into the document and fits it to the page width.
+// Returns the name of a picture that could not be read, or an empty string.
+QString CaricaFigure(QTextDocument& guida, const QString& cartella) {
+    struct Figura {
+        int inizio, lunghezza;
+        QTextImageFormat formato;
+    };
+    std::vector<Figura> figure;
+    for (QTextBlock blocco = guida.begin(); blocco.isValid(); blocco = blocco.next()) {
+        for (auto it = blocco.begin(); !it.atEnd(); ++it) {
+            const QTextFragment pezzo = it.fragment();
+            const QTextImageFormat formato = pezzo.charFormat().toImageFormat();
+            if (formato.isValid()) figure.push_back({pezzo.position(), pezzo.length(), formato});
+        }
+    }
+    for (Figura& f : figure) {
+        const QImage figura(cartella + "/" + f.formato.name());
+        if (figura.isNull()) return f.formato.name();
+        guida.addResource(QTextDocument::ImageResource, QUrl(f.formato.name()), figura);
+        const double larghezza = std::min<double>(figura.width(), LARGHEZZA_MASSIMA_FIGURA);
+        f.formato.setWidth(larghezza);
+        f.formato.setHeight(larghezza * figura.height() / figura.width());
+        QTextCursor cursore(&guida);
+        cursore.setPosition(f.inizio);
+        cursore.setPosition(f.inizio + f.lunghezza, QTextCursor::KeepAnchor);
+        cursore.setCharFormat(f.formato);
+    }
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // No display is needed: the text is laid out on the offscreen platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 3) return Errore("usage: manuale <guide.md> <output.pdf>");
+    const QString sorgente = QString::fromLocal8Bit(argv[1]);
+    const QString uscita = QString::fromLocal8Bit(argv[2]);
+
+    QFile file(sorgente);
+    if (!file.open(QIODevice::ReadOnly)) return Errore("cannot read " + sorgente);
+    QTextDocument guida;
+    QFont carattere("Sans Serif", 10);
+    guida.setDefaultFont(carattere);
+    guida.setMarkdown(QString::fromUtf8(file.readAll()));
+    if (guida.isEmpty()) return Errore(sorgente + " is empty");
+    if (const QString mancante = CaricaFigure(guida, QFileInfo(sorgente).absolutePath());
+        !mancante.isEmpty())
+        return Errore("cannot read the picture " + mancante);
+
+    QPdfWriter pdf(uscita);
+    pdf.setTitle("Kelvra - User's guide");
+    pdf.setCreator("Kelvra");
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+    guida.print(&pdf);
+    if (QFileInfo(uscita).size() == 0) return Errore("nothing was written to " + uscita);
+    return 0;
+}
