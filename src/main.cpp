@@ -7,6 +7,7 @@
 #include "graphs/Curve01.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
+#include "shell/FrmMenu.h"
 #include "tables/Tab01.h"
 
 #include <QApplication>
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
 #endif
 
     // The start-up creates the geometry editor and the main window shows it.
+    kelvra::RegistraFrmMenu();
     kelvra::RegistraEditorGeometria();
     kelvra::RegistraTabelle();
     kelvra::RegistraGrafici();
