@@ -4,8 +4,6 @@
 #include "core/Progetti.h"
 #include "core/Unita.h"
 #include "core/Vista.h"
-#include "platform/CorniceMdi.h"
-#include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/ComandiCondivisi.h"
 #include "shell/FrmMenu.h"
@@ -50,25 +48,19 @@ void Catena(int p, Punto perno, Punto asse) {
 }
 const Punto PERNO{550, 400}, ASSE{1020, 350}; // the default swingarm
 
-bool Rosso(QColor c) {
-    return c.red() > 200 && c.green() < 90 && c.blue() < 90;
-}
-// Leftmost and rightmost columns holding red, -1 when none.
-std::pair<int, int> EstensioneRossa(const QImage& im) {
-    int da = -1, a = -1;
+// Columns from the leftmost to the rightmost holding red (the swingarm), 0 when none.
+int ColonneRosse(const QImage& im) {
+    int da = -1, a = -2;
     for (int x = 0; x < im.width(); ++x)
         for (int y = 0; y < im.height(); ++y)
-            if (Rosso(im.pixelColor(x, y))) {
-                if (da < 0) da = x;
-                a = x;
-            }
-    return {da, a};
+            if (QColor c = im.pixelColor(x, y); c.red() > 200 && c.green() < 90 && c.blue() < 90)
+                a = (da < 0 ? da = x : x);
+    return a - da + 1;
 }
 bool Bianca(const QImage& im) {
-    for (int y = 0; y < im.height(); ++y)
-        for (int x = 0; x < im.width(); ++x)
-            if (im.pixelColor(x, y) != Qt::white) return false;
-    return true;
+    QImage bianca(im.size(), im.format());
+    bianca.fill(Qt::white);
+    return im == bianca;
 }
 
 class FrmMenuReale : public test::TabelleAzzerate {
@@ -159,18 +151,17 @@ TEST_F(FrmMenuReale, ThumbnailsShareTheNewestProjectsScale) {
     Held(1);
     EXPECT_NEAR(EstensioneMiniature(1), 1372.65, 0.01);
     f->Form_Activate();
-    const auto [da1, a1] = EstensioneRossa(f->CmdIcon[0]->Immagine());
-    ASSERT_GE(da1, 0);
+    const double prima = ColonneRosse(f->CmdIcon[0]->Immagine());
+    ASSERT_GT(prima, 0);
     for (int i = 1; i < 6; ++i) EXPECT_TRUE(Bianca(f->CmdIcon[size_t(i)]->Immagine())) << i;
 
     Catena(2, Punto{550, 350}, Punto{1030, 490});
     NumeroProgetti = 2;
     EXPECT_NEAR(EstensioneMiniature(2), 1540.0, 0.01);
     f->Form_Activate();
-    const auto [da2, a2] = EstensioneRossa(f->CmdIcon[0]->Immagine());
     // Round caps add the pen width to the swingarm's span.
-    const double w = LarghezzaForcellone;
-    EXPECT_NEAR((a2 - da2 + 1 - w) / (a1 - da1 + 1 - w), 1372.65 / 1540.0, 0.015);
+    const double w = LarghezzaForcellone, dopo = ColonneRosse(f->CmdIcon[0]->Immagine());
+    EXPECT_NEAR((dopo - w) / (prima - w), 1372.65 / 1540.0, 0.015);
     EXPECT_FALSE(Bianca(f->CmdIcon[1]->Immagine()));
     EXPECT_TRUE(Bianca(f->CmdIcon[2]->Immagine()));
 }
@@ -193,9 +184,6 @@ TEST_F(FrmMenuReale, ThumbnailsRefuseWhatCannotBeDrawn) {
         EXPECT_FALSE(DisegnaMiniatura(pic, 1, c.estensione)) << c.larghezza << " " << c.ultimo;
         EXPECT_TRUE(Bianca(pic.Immagine()));
     }
-    Progetti[1].UltimoElemento = 1;
-    SuperficieQt pic(240, 180, 96, 2);
-    EXPECT_TRUE(DisegnaMiniatura(pic, 1, EstensioneMiniature(1)));
 }
 
 // A click opens the editor on the clicked slot, never past the first slot after those held;
@@ -225,48 +213,23 @@ TEST_F(FrmMenuReale, ComparesAppendAfterTheHeldProjects) {
         const char* nome;
         int pulsante, tenuti;
         bool primoVuoto;
-        std::deque<bool> caricamenti; // each pass's load, in order
-        std::deque<int> risposte;     // the answers to "another one?"
-        std::vector<int16_t> slot;    // the slots the reader was asked to load
-        std::vector<int16_t> copie;   // the slots that received a copy
+        std::deque<bool> caricamenti;     // each pass's load
+        std::deque<int> risposte;         // to "another one?"
+        std::vector<int16_t> slot, copie; // loaded into, copied into
         int16_t numero, selezionato;
         int domande, beep;
         int16_t svuotato; // a slot whose chain must be gone, or 0
     };
     const Caso casi[] = {
         {"schema, empty start", 7, 1, true, {true}, {vbNo}, {1}, {}, 1, 1, 1, 0, 0},
-        {"schema, three held, project 1 empty",
-         7,
-         3,
-         true,
-         {true, true},
-         {vbYes, vbNo},
-         {4, 5},
-         {},
-         5,
-         5,
-         2,
-         0,
-         0},
-        {"schema, ends at slot 6", 7, 5, false, {true}, {}, {6}, {}, 6, 6, 0, 0, 0},
+        {"3 held, 1 empty", 7, 3, true, {true, true}, {vbYes, vbNo}, {4, 5}, {}, 5, 5, 2, 0, 0},
+        {"schema, to slot 6", 7, 5, false, {true}, {}, {6}, {}, 6, 6, 0, 0, 0},
         {"schema, six held", 7, 6, false, {}, {}, {}, {}, 6, 1, 0, 1, 0},
         {"schema, failed load", 7, 2, false, {false}, {}, {3}, {}, 2, 1, 0, 0, 0},
-        {"spring, one held without", 15, 1, false, {true}, {vbNo}, {1}, {}, 1, 1, 1, 0, 0},
-        {"spring, cancelled after one",
-         15,
-         2,
-         false,
-         {true, false},
-         {vbYes},
-         {3, 4},
-         {3, 4},
-         3,
-         1,
-         1,
-         0,
-         4},
+        {"spring, 1 held", 15, 1, false, {true}, {vbNo}, {1}, {}, 1, 1, 1, 0, 0},
+        {"spring, cancelled", 15, 2, false, {true, false}, {vbYes}, {3, 4}, {3, 4}, 3, 1, 1, 0, 4},
         {"bump stop, six held", 19, 6, false, {}, {}, {}, {}, 6, 1, 0, 1, 0},
-        {"bump stop, fills slot 6", 19, 5, false, {true}, {}, {6}, {6}, 6, 6, 0, 0, 0},
+        {"bump stop, to slot 6", 19, 5, false, {true}, {}, {6}, {6}, 6, 6, 0, 0, 0},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -288,7 +251,6 @@ TEST_F(FrmMenuReale, ComparesAppendAfterTheHeldProjects) {
         Ganci.ApriSchema = [&] { apri(CaricatoSchema); };
         Ganci.ApriMolla = [&] { apri(CaricatoMolla); };
         Ganci.ApriTampone = [&] { apri(CaricatoTampone); };
-        Ganci.ApriAmmortizzatore = [&] { apri(CaricatoAmmortizzatore); };
         Ganci.CopiaProgetto = [&](int16_t da, int16_t a) {
             EXPECT_EQ(da, a - 1);
             copie.push_back(a);
@@ -347,37 +309,22 @@ TEST_F(FrmMenuReale, ModalWindowsReturnToAnActivatedScreen) {
 // Hovering a button writes its hint and shows it under the button; a twin repeats the hint
 // of the button last hovered at its own place; a thumbnail names its project.
 TEST_F(FrmMenuReale, HintsOfButtonsAndThumbnails) {
-    const char* const attesi[NUMERO_PULSANTI] = {"New project",
-                                                 "Open project",
-                                                 "Save project as",
-                                                 "Compare projects",
-                                                 "Enter the geometry",
-                                                 "Open geometry",
-                                                 "Save geometry as",
-                                                 "Compare geometries",
-                                                 "Enter the shock absorber data",
-                                                 "Open shock absorber",
-                                                 "Save shock absorber as",
-                                                 "Compare shock absorbers",
-                                                 "Enter the spring data",
-                                                 "Open spring",
-                                                 "Save spring as",
-                                                 "Compare springs",
-                                                 "Enter the bump stop data",
-                                                 "Open bump stop",
-                                                 "Save bump stop as",
-                                                 "Compare bump stops",
-                                                 "Preload",
-                                                 "Graphs",
-                                                 "Tables",
-                                                 "Help",
-                                                 "Exit"};
+    const QStringList attesi =
+        QStringLiteral(
+            "New project|Open project|Save project as|Compare projects|Enter the geometry|"
+            "Open geometry|Save geometry as|Compare geometries|Enter the shock absorber data|"
+            "Open shock absorber|Save shock absorber as|Compare shock absorbers|"
+            "Enter the spring data|Open spring|Save spring as|Compare springs|"
+            "Enter the bump stop data|Open bump stop|Save bump stop as|Compare bump stops|"
+            "Preload|Graphs|Tables|Help|Exit")
+            .split('|');
+    ASSERT_EQ(attesi.size(), NUMERO_PULSANTI);
     for (int i = 0; i < NUMERO_PULSANTI; ++i) {
         f->CmdMenu[i]->show();
         Sposta(f->CmdMenu[i]);
-        EXPECT_EQ(Suggerimento(), attesi[i]) << i;
+        EXPECT_EQ(Suggerimento(), attesi[i].toStdString()) << i;
         EXPECT_TRUE(f->LblToolTip->isVisibleTo(f));
-        EXPECT_EQ(f->LblToolTip->text().toStdString(), attesi[i]);
+        EXPECT_EQ(f->LblToolTip->text(), attesi[i]);
         EXPECT_EQ(f->LblToolTip->x(), f->CmdMenu[i]->x());
     }
     Sposta(f->CmdMenu[10]);
