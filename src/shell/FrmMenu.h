@@ -25,8 +25,9 @@
 
 namespace kelvra {
 
+// No Q_OBJECT: the window declares no signals or slots of its own (its connections are
+// lambdas), and the shell's meta-object code then never needs the window.
 class FRMMENU : public FinestraFiglia, public SchermataIniziale {
-    Q_OBJECT
   public:
     explicit FRMMENU(QWidget* genitore = nullptr);
     ~FRMMENU() override;

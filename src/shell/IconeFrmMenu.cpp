@@ -184,7 +184,7 @@ QImage TesseraSfondo() {
                                   (x + y) % 4 == 0 ? QColor(208, 208, 208) : QColor(192, 192, 192));
     }
     QPainter p(&tessera);
-    p.setPen(QColor(186, 186, 186));
+    p.setPen(QColor(192, 192, 192));
     p.drawLine(0, 73, 88, 73);
     p.drawLine(88, 0, 88, 73);
     return tessera;

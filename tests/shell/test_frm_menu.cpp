@@ -306,6 +306,14 @@ TEST_F(FrmMenuReale, ModalWindowsReturnToAnActivatedScreen) {
     EXPECT_FALSE(f->CmdMenu[64]->isVisibleTo(f));
 }
 
+// A click on the frame's empty client area brings the closed start screen back, active.
+TEST_F(FrmMenuReale, ClickOnTheEmptyFrameShowsTheScreen) {
+    f->SottoFinestra()->close();
+    emit main->ClicSfondo();
+    EXPECT_TRUE(f->SottoFinestra()->isVisible());
+    EXPECT_EQ(main->FigliaAttiva(), f);
+}
+
 // Hovering a button writes its hint and shows it under the button; a twin repeats the hint
 // of the button last hovered at its own place; a thumbnail names its project.
 TEST_F(FrmMenuReale, HintsOfButtonsAndThumbnails) {
