@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 namespace kelvra {
 // Stand-ins for the shared File and Units commands: they record what they were asked.
@@ -169,19 +170,15 @@ TEST_F(FrmMenuReale, ThumbnailsShareTheNewestProjectsScale) {
 // Nothing is drawn, and nothing divides by zero, for pictures or extents that cannot hold a
 // drawing or a slot with no chain or more elements than it can hold.
 TEST_F(FrmMenuReale, ThumbnailsRefuseWhatCannotBeDrawn) {
-    const float inf = std::numeric_limits<float>::infinity();
-    struct Caso {
-        int larghezza;
-        float estensione;
-        int16_t ultimo;
-    };
-    for (const Caso& c : {Caso{0, 1372.65f, 1}, Caso{240, 0, 1}, Caso{240, -10, 1},
-                          Caso{240, std::nanf(""), 1}, Caso{240, inf, 1}, Caso{240, 1372.65f, 0},
-                          Caso{240, 1372.65f, 11}, Caso{240, 1372.65f, -1}}) {
+    const float inf = std::numeric_limits<float>::infinity(), e = 1372.65f;
+    using Caso = std::tuple<int, float, int16_t>; // picture width, extent, last element
+    for (auto [larghezza, estensione, ultimo] :
+         {Caso{0, e, 1}, Caso{240, 0, 1}, Caso{240, -10, 1}, Caso{240, std::nanf(""), 1},
+          Caso{240, inf, 1}, Caso{240, e, 0}, Caso{240, e, 11}, Caso{240, e, -1}}) {
         Held(1);
-        Progetti[1].UltimoElemento = c.ultimo;
-        SuperficieQt pic(c.larghezza, 180, 96, 2);
-        EXPECT_FALSE(DisegnaMiniatura(pic, 1, c.estensione)) << c.larghezza << " " << c.ultimo;
+        Progetti[1].UltimoElemento = ultimo;
+        SuperficieQt pic(larghezza, 180, 96, 2);
+        EXPECT_FALSE(DisegnaMiniatura(pic, 1, estensione)) << larghezza << " " << ultimo;
         EXPECT_TRUE(Bianca(pic.Immagine()));
     }
 }
@@ -189,16 +186,14 @@ TEST_F(FrmMenuReale, ThumbnailsRefuseWhatCannotBeDrawn) {
 // A click opens the editor on the clicked slot, never past the first slot after those held;
 // the slots above stay drawn.
 TEST_F(FrmMenuReale, ThumbnailClickSelectsAtMostTheNextSlot) {
-    struct Caso {
-        int tenuti, miniatura, atteso;
-    };
-    for (const Caso& c : {Caso{6, 2, 3}, Caso{2, 5, 3}, Caso{1, 0, 1}, Caso{3, 3, 4}}) {
-        Held(c.tenuti);
+    for (auto [tenuti, miniatura, atteso] :
+         {std::array{6, 2, 3}, std::array{2, 5, 3}, std::array{1, 0, 1}, std::array{3, 3, 4}}) {
+        Held(tenuti);
         editore.clear();
-        QTest::mouseClick(f->CmdIcon[size_t(c.miniatura)], Qt::LeftButton);
-        EXPECT_EQ(NumeroProgetti, c.atteso) << c.tenuti << " " << c.miniatura;
-        EXPECT_EQ(ProgettoSelezionato, c.atteso);
-        EXPECT_EQ(editore, std::vector<int16_t>{int16_t(c.atteso)});
+        QTest::mouseClick(f->CmdIcon[size_t(miniatura)], Qt::LeftButton);
+        EXPECT_EQ(NumeroProgetti, atteso) << tenuti << " " << miniatura;
+        EXPECT_EQ(ProgettoSelezionato, atteso);
+        EXPECT_EQ(editore, std::vector<int16_t>{int16_t(atteso)});
     }
     Held(6);
     QTest::mouseClick(f->CmdIcon[2], Qt::LeftButton);
