@@ -8,6 +8,7 @@
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
 #include "shell/Comandi.h"
+#include "shell/FrmMenu.h"
 #include "tables/Tab01.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
 #endif
 
     // The start-up creates the geometry editor and the main window shows it.
+    kelvra::RegistraFrmMenu();
     kelvra::RegistraEditorGeometria();
     kelvra::RegistraTabelle();
     kelvra::RegistraGrafici();
