@@ -88,6 +88,7 @@ TEST_F(UnitTable, NamesComeFromTheLanguageSection) {
 }
 
 TEST_F(UnitTable, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpty) {
+    const int16_t sistema = SistemaUnita;
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     PassoTabella = 2.0f;
     ImpostaUnitaMisura(3);
@@ -95,7 +96,7 @@ TEST_F(UnitTable, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpty) 
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_FORZA], 0.2248089f);
     ImpostaUnitaMisura(0);
     EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
-    EXPECT_EQ(SistemaUnita, 0) << "the caller stores the system, not the table";
+    EXPECT_EQ(SistemaUnita, sistema) << "the caller stores the system, not the table";
     for (int r = RIGHE_UNITA_USATE; r < RIGHE_TABELLA_UNITA; ++r) {
         EXPECT_EQ(FattoreUnita[r], 0.0f);
         EXPECT_EQ(FormatoUnita[r], "");
