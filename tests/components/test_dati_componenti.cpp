@@ -21,10 +21,6 @@ class Commit : public test::TabelleAzzerate {
         ImpostaUnitaMisura(SISTEMA_METRICO);
         NumeroProgetti = ProgettoSelezionato = 1;
     }
-    void TearDown() override {
-        AzzeraUnitaMisura();
-        TabelleAzzerate::TearDown();
-    }
     // A shock absorber of seat distance 120 and stroke 50.
     static void Ammortizzatore(Progetto& p) {
         p.AmmortizzatoreInserito = VERO;

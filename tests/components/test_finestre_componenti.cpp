@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class Finestre : public test::TabelleAzzerate {
+class ComponentWindows : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
@@ -38,7 +38,6 @@ class Finestre : public test::TabelleAzzerate {
         fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
                           "Kelvra3.lng",
                       dir / "Kelvra3.lng");
-        Ganci = {};
         Ganci.TerminaProgramma = [](int) {};
         Ganci.CreaEditorGeometria = [] { ImpostaUnitaMisura(SistemaUnita); };
         ASSERT_TRUE(SequenzaAvvio(dir.string()));
@@ -46,10 +45,8 @@ class Finestre : public test::TabelleAzzerate {
         Ganci.MostraCurve01 = [this] { ++grafici; };
     }
     void TearDown() override {
-        Ganci = {};
         ImpostaBancoProva(nullptr);
         fs::current_path(cwd);
-        AzzeraLingua();
         TabelleAzzerate::TearDown();
     }
     // Opens a window through its hook; `utente` acts in it while it is shown.
@@ -88,7 +85,7 @@ class Finestre : public test::TabelleAzzerate {
     int grafici = 0;
 };
 
-TEST_F(Finestre, SpringEnteredByForceBlockAfterBlock) {
+TEST_F(ComponentWindows, SpringEnteredByForceBlockAfterBlock) {
     // A spring held before: the rebuilt table starts empty, so none of it is stored again.
     Progetto& p = Progetti[1];
     p.MollaInserita = VERO;
@@ -127,7 +124,7 @@ TEST_F(Finestre, SpringEnteredByForceBlockAfterBlock) {
     EXPECT_EQ(p.ForzaMolla[22], 0);
 }
 
-TEST_F(Finestre, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) {
+TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) {
     ImpostaUnitaMisura(SistemaUnita = SISTEMA_IMPERIALE);
     Progetto& p = Progetti[1];
     p.MollaInserita = VERO;
@@ -165,7 +162,7 @@ TEST_F(Finestre, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) {
     });
 }
 
-TEST_F(Finestre, BumpStopLengthsClicksAndHints) {
+TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
     Apri<InsTampone>(Ganci.MostraInsTampone, [this](InsTampone& f) {
         Digita(f.TxtLungTamponeScarico, "50");
         Digita(f.TxtLungTamponeMaxCompressione, "40");
@@ -201,7 +198,7 @@ TEST_F(Finestre, BumpStopLengthsClicksAndHints) {
     EXPECT_EQ(Progetti[1].NumPuntiTampone, 10);
 }
 
-TEST_F(Finestre, OwnMessageBoxesNeverCloseTheWindow) {
+TEST_F(ComponentWindows, OwnMessageBoxesNeverCloseTheWindow) {
     INSMOLLA f;
     f.Form_Activate();
     f.show();
@@ -219,7 +216,7 @@ TEST_F(Finestre, OwnMessageBoxesNeverCloseTheWindow) {
     EXPECT_FALSE(f.isVisible());
 }
 
-TEST_F(Finestre, ShockAbsorberLabelsFollowTheBoxesAndTheGasPanelSetsTheForce) {
+TEST_F(ComponentWindows, ShockAbsorberLabelsFollowTheBoxesAndTheGasPanelSetsTheForce) {
     Apri<INSAMMORTIZZATORE>(Ganci.MostraInsAmmortizzatore, [](INSAMMORTIZZATORE& f) {
         EXPECT_TRUE(f.FrmPressione->isHidden());
         Digita(f.TxtA, "40");
@@ -260,7 +257,7 @@ TEST_F(Finestre, ShockAbsorberLabelsFollowTheBoxesAndTheGasPanelSetsTheForce) {
     EXPECT_EQ(p.ModificatoFile[MOD_AMMORTIZZATORE], VERO);
 }
 
-TEST_F(Finestre, PreloadWithinItsLimitAndTheCoilBoundCheck) {
+TEST_F(ComponentWindows, PreloadWithinItsLimitAndTheCoilBoundCheck) {
     Progetto& p = Progetti[1];
     p.MollaInserita = VERO;
     p.LungMollaLibera = 250;
@@ -297,7 +294,7 @@ class BancoSimulato : public BancoProva {
     }
 };
 
-TEST_F(Finestre, ABenchAcquisitionIsSolvedAndOpensTheGraphs) {
+TEST_F(ComponentWindows, ABenchAcquisitionIsSolvedAndOpensTheGraphs) {
     // A shock absorber straight from the swingarm: a geometry the solver computes.
     Progetto& p = Progetti[1];
     p.GeometriaInserita = VERO;
@@ -336,7 +333,7 @@ TEST_F(Finestre, ABenchAcquisitionIsSolvedAndOpensTheGraphs) {
     EXPECT_EQ(p.ForzaStaticaAmmortizzatore[30], 500);
 }
 
-TEST_F(Finestre, ImperialBenchSpeedsAreCheckedInMillimetresPerSecond) {
+TEST_F(ComponentWindows, ImperialBenchSpeedsAreCheckedInMillimetresPerSecond) {
     ImpostaUnitaMisura(SistemaUnita = SISTEMA_IMPERIALE);
     Apri<FRMACQ>(Ganci.MostraFrmAcq, [](FRMACQ& f) {
         EXPECT_EQ(AdAnsi(f.LblTemperatura->text()), "Temperature [\xB0"

@@ -7,9 +7,9 @@ using namespace kelvra;
 
 namespace {
 
-class MenuComponenti : public test::FinestraReale {};
+class ComponentMenu : public test::FinestraReale {};
 
-TEST_F(MenuComponenti, EachItemOpensItsWindowModalOnTheEditorsProject) {
+TEST_F(ComponentMenu, EachItemOpensItsWindowModalOnTheEditorsProject) {
     RegistraEditorComponenti();
     RisposteDialoghi modali;
     ProgettoSelezionato = 0;

@@ -11,19 +11,15 @@ using namespace kelvra;
 
 namespace {
 
-class TabellaForze : public test::TabelleAzzerate {
+class ForceTable : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
         ImpostaUnitaMisura(SISTEMA_METRICO);
     }
-    void TearDown() override {
-        AzzeraUnitaMisura();
-        TabelleAzzerate::TearDown();
-    }
 };
 
-TEST_F(TabellaForze, AClickFillsDownFromTheFirstEmptyRowNeverPastIt) {
+TEST_F(ForceTable, AClickFillsDownFromTheFirstEmptyRowNeverPastIt) {
     struct Caso {
         int pieni; // rows 0..pieni-1 hold a rate
         int riga;
@@ -37,7 +33,7 @@ TEST_F(TabellaForze, AClickFillsDownFromTheFirstEmptyRowNeverPastIt) {
     }
 }
 
-TEST_F(TabellaForze, RateAndForceFillsFollowTheirLaw) {
+TEST_F(ForceTable, RateAndForceFillsFollowTheirLaw) {
     struct Caso {
         LeggeForza legge;
         bool perForza;
@@ -74,7 +70,7 @@ TEST_F(TabellaForze, RateAndForceFillsFollowTheirLaw) {
     }
 }
 
-TEST_F(TabellaForze, LengthsAreCheckedAgainstEachOtherAndTheShockAbsorber) {
+TEST_F(ForceTable, LengthsAreCheckedAgainstEachOtherAndTheShockAbsorber) {
     struct Caso {
         LeggeForza legge;
         double libera, compressa;
@@ -102,7 +98,7 @@ TEST_F(TabellaForze, LengthsAreCheckedAgainstEachOtherAndTheShockAbsorber) {
     }
 }
 
-TEST_F(TabellaForze, RowCountsAreWholeStepsWithoutLosingOneToRounding) {
+TEST_F(ForceTable, RowCountsAreWholeStepsWithoutLosingOneToRounding) {
     TabellaComponente t(LeggeForza::Lineare);
     for (const auto& [libera, compressa, righe] : std::vector<std::tuple<double, double, int>>{
              {150.7, 100.7, 50}, {0.3 + 0.6, 0.9 - 1, 1}, {60.99, 10, 50}, {10, 40, -30}}) {
@@ -112,7 +108,7 @@ TEST_F(TabellaForze, RowCountsAreWholeStepsWithoutLosingOneToRounding) {
     }
 }
 
-TEST_F(TabellaForze, ImperialTablesGoBackToTheSameMillimetresAndNewtons) {
+TEST_F(ForceTable, ImperialTablesGoBackToTheSameMillimetresAndNewtons) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     Progetto origine;
     origine.MollaInserita = VERO;

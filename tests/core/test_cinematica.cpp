@@ -273,7 +273,7 @@ bool TuttoFinito(int16_t p) {
     return true;
 }
 
-class Cinematica : public kelvra::test::TabelleAzzerate {
+class Kinematics : public kelvra::test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
@@ -302,7 +302,7 @@ class Cinematica : public kelvra::test::TabelleAzzerate {
 
 // --- elementary geometry ----------------------------------------------------------------
 
-TEST_F(Cinematica, AngoloCopreDaMenoMezzoPiATrePiMezzi) {
+TEST_F(Kinematics, AngleCoversMinusHalfPiToThreeHalvesPi) {
     const double pi = PiGreco;
     EXPECT_DOUBLE_EQ(CalcolaAngolo(0, 5), 0);
     EXPECT_DOUBLE_EQ(CalcolaAngolo(0, -5), pi);
@@ -312,7 +312,7 @@ TEST_F(Cinematica, AngoloCopreDaMenoMezzoPiATrePiMezzi) {
     EXPECT_NEAR(Distanza({1.5f, -2}, {-1.5f, 2}), 5.0, 1e-12);
 }
 
-TEST_F(Cinematica, IntersezioneDeiCerchi) {
+TEST_F(Kinematics, CircleIntersection) {
     const Punto X{7, 7}; // left alone where the circles do not meet
     struct Caso {
         Punto c1, c2;
@@ -340,9 +340,9 @@ TEST_F(Cinematica, IntersezioneDeiCerchi) {
 
 // --- positions against the construction, forces by virtual work -----------------------------
 
-class CinematicaTipi : public Cinematica, public ::testing::WithParamInterface<const char*> {};
+class KinematicsByType : public Kinematics, public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(CinematicaTipi, PosizioniComeLaCostruzioneELavoroInEquilibrio) {
+TEST_P(KinematicsByType, PositionsMatchTheConstructionAndWorkBalances) {
     PosizioniELavoro(1, UnaGiunzione(GetParam()));
     SCOPED_TRACE("shock mount on the swingarm, turning with it");
     PosizioniELavoro(2, ConSupporto(UnaGiunzione(GetParam()), {-150, -60}, true), false);
@@ -353,7 +353,7 @@ TEST_P(CinematicaTipi, PosizioniComeLaCostruzioneELavoroInEquilibrio) {
     EXPECT_LT(ScartoMassimo(3, c), 2e-3);
 }
 
-TEST_P(CinematicaTipi, AsseDietroAlPernoRestaDalSuoLato) {
+TEST_P(KinematicsByType, AxleBehindThePivotStaysOnItsSide) {
     const Catena c = Specchio(UnaGiunzione(GetParam()));
     PosizioniELavoro(1, c);
     const Progetto& P = Progetti[1];
@@ -365,10 +365,10 @@ TEST_P(CinematicaTipi, AsseDietroAlPernoRestaDalSuoLato) {
     EXPECT_LT(P.AngoloForcellone[749], 180);
 }
 
-INSTANTIATE_TEST_SUITE_P(Giunzioni, CinematicaTipi,
+INSTANTIATE_TEST_SUITE_P(Joints, KinematicsByType,
                          ::testing::Values("ASTA_TRIANG", "TRIANG_ASTA", "ASTA_ASTA"));
 
-TEST_F(Cinematica, TreGiunzioniInCatenaEAmmortizzatoreDiretto) {
+TEST_F(Kinematics, ThreeJointsInAChainAndADirectShockAbsorber) {
     PosizioniELavoro(1, TreGiunzioni(), true, 3e-3);
     PosizioniELavoro(3, Diretta());
     // The swingarm angle, negative below the pivot, passes through zero at 350 mm.
@@ -379,7 +379,7 @@ TEST_F(Cinematica, TreGiunzioniInCatenaEAmmortizzatoreDiretto) {
 
 // --- forces --------------------------------------------------------------------------------
 
-TEST_F(Cinematica, ForzaGasEPrecarico) {
+TEST_F(Kinematics, GasForceAndPreload) {
     NumeroProgetti = 2;
     Progetti[2].DiametroGas = 16;  // mm
     Progetti[2].PressioneGas = 10; // bar, taken as kgf/cm2
@@ -404,7 +404,7 @@ TEST_F(Cinematica, ForzaGasEPrecarico) {
 
 // The spring force is the rate of its row times the total deflection (travel plus preload),
 // plus the gas force; the bump stop adds its compression squared times the rate of its row.
-TEST_F(Cinematica, MollaPerRigaPerDeformazioneTotaleETamponeAlQuadrato) {
+TEST_F(Kinematics, SpringRowByTotalDeflectionAndBumpStopSquared) {
     const Catena c = Diretta(); // shock from 304.1 mm down to about 160 mm
     Imposta(1, c);
     Progetto& P = Progetti[1];
@@ -443,7 +443,7 @@ TEST_F(Cinematica, MollaPerRigaPerDeformazioneTotaleETamponeAlQuadrato) {
     for (int i = 0; i <= P.NumPunti; ++i) ASSERT_EQ(P.DeformazioneTampone[i], 0);
 }
 
-TEST_F(Cinematica, CurveDiRapportoEPuntoZero) {
+TEST_F(Kinematics, RatioCurvesAndPointZero) {
     const Catena c = Diretta();
     const Progetto& P = Risolto(1, c, 50);
     ASSERT_EQ(P.NumPunti, 749);
@@ -481,7 +481,7 @@ TEST_F(Cinematica, CurveDiRapportoEPuntoZero) {
 
 // --- counts, the warning, re-solving ---------------------------------------------------------
 
-TEST_F(Cinematica, Conteggi749MenoUnoMenoDueEAvvisoSottoDuePunti) {
+TEST_F(Kinematics, Counts749MinusOneMinusTwoAndWarningBelowTwoPoints) {
     const Progetto& P = Risolto(1, UnaGiunzione("ASTA_ASTA"));
     EXPECT_EQ(P.NumPunti, 749);
     for (int j = 0; j <= 749; ++j) ASSERT_EQ(P.AsseCorsaRuota[j], j);
@@ -515,7 +515,7 @@ TEST_F(Cinematica, Conteggi749MenoUnoMenoDueEAvvisoSottoDuePunti) {
     }
 }
 
-TEST_F(Cinematica, RisolvereDiNuovoCancellaIlVecchioENonToccaAltri) {
+TEST_F(Kinematics, SolvingAgainClearsTheOldResultAndTouchesNoOther) {
     Risolto(1, UnaGiunzione("ASTA_TRIANG"), 40);
     const Progetto primo = Progetti[1];
     Imposta(2, Diretta());
@@ -540,7 +540,7 @@ TEST_F(Cinematica, RisolvereDiNuovoCancellaIlVecchioENonToccaAltri) {
 
 // --- stop rules ---------------------------------------------------------------------------
 
-TEST_F(Cinematica, IlForcelloneNonSuperaLaVerticale) {
+TEST_F(Kinematics, TheSwingarmNeverPassesTheVertical) {
     Catena c = Diretta();
     c.perno = {550, 400};
     c.asse = {1020, 350};
@@ -571,7 +571,7 @@ TEST_F(Cinematica, IlForcelloneNonSuperaLaVerticale) {
     }
 }
 
-TEST_F(Cinematica, LaGiunzioneCheNonSiChiudeFermaLaCorsa) {
+TEST_F(Kinematics, AJointThatCannotCloseStopsTheTravel) {
     Catena c;
     c.giunzioni = {{"ASTA_ASTA", {230, -130}, {200, -250}, {}}};
     c.supporto = {400, 0};
@@ -593,7 +593,7 @@ TEST_F(Cinematica, LaGiunzioneCheNonSiChiudeFermaLaCorsa) {
 // (minimum plus its compressed length); a table step of 0.1 mm ends the spring table at 100 mm,
 // row 1001 starting at 100.1 mm; with 0.01 mm and a shock 5 mm into its bump stop at rest, the
 // bump-stop table ends at 10 mm. The count is the first point beyond the stop less 2.
-TEST_F(Cinematica, ChiusuraTamponeEFondoDelleTabelleFermanoLaCorsa) {
+TEST_F(Kinematics, BumpStopClosureAndTableEndsStopTheTravel) {
     const Catena c = Diretta(); // 304.1 mm at rest, some 140 mm of shock travel
     const double statica = Costruisci(c, 0)->lunghezza;
     struct Caso {
@@ -632,7 +632,7 @@ TEST_F(Cinematica, ChiusuraTamponeEFondoDelleTabelleFermanoLaCorsa) {
 
 // --- mended faults ----------------------------------------------------------------------
 
-TEST_F(Cinematica, IngressiDelRisolutoreRicavatiDalProgettoAdOgniCorsa) {
+TEST_F(Kinematics, SolverInputsTakenFromTheProjectAtEveryTravel) {
     const Catena conGiunzione = ConSupporto(UnaGiunzione("ASTA_TRIANG"), {-150, -60}, true);
     Imposta(1, conGiunzione);
     const Catena diretta = Diretta();
@@ -650,7 +650,7 @@ TEST_F(Cinematica, IngressiDelRisolutoreRicavatiDalProgettoAdOgniCorsa) {
     EXPECT_LT(ScartoMassimo(1, conGiunzione), 2e-3);
 }
 
-TEST_F(Cinematica, AmmortizzatoreDirettoConSupportoSulForcellone) {
+TEST_F(Kinematics, DirectShockAbsorberMountedOnTheSwingarm) {
     // First leave stale forces and mount data behind with another linkage.
     Risolto(1, ConSupporto(UnaGiunzione("TRIANG_ASTA"), {-150, -60}, true), 80);
     // Both ends of the shock ride on the swingarm.
@@ -666,7 +666,7 @@ TEST_F(Cinematica, AmmortizzatoreDirettoConSupportoSulForcellone) {
     }
 }
 
-TEST_F(Cinematica, NessunaRadiceDiNegativoInCimaAllaCorsa) {
+TEST_F(Kinematics, NoSquareRootOfANegativeAtTheTopOfTheTravel) {
     // A swingarm whose length falls short of a whole height by less than a 4-byte real's
     // rounding, so that the top test lets the axle through a hair above its reach.
     Catena c = Diretta();
@@ -692,7 +692,7 @@ TEST_F(Cinematica, NessunaRadiceDiNegativoInCimaAllaCorsa) {
 
 // Inputs the tables cannot hold end the run before anything is placed, as a linkage that
 // cannot be placed at rest does; so do forces beyond that range.
-TEST_F(Cinematica, IngressiEForzeFuoriCampoFermanoLaCorsa) {
+TEST_F(Kinematics, OutOfRangeInputsAndForcesStopTheTravel) {
     constexpr float inf = std::numeric_limits<float>::infinity();
     const std::pair<const char*, void (*)(Progetto&)> guasti[] = {
         {"frame mount", [](Progetto& P) { P.AttaccoAmmortizzatore[0].X = inf; }},
@@ -714,7 +714,7 @@ TEST_F(Cinematica, IngressiEForzeFuoriCampoFermanoLaCorsa) {
     }
 }
 
-TEST_F(Cinematica, CentriCoincidentiEDivisioniPerZeroNonDannoValoriNonNumerici) {
+TEST_F(Kinematics, CoincidentCentresAndDivisionsByZeroGiveNoNaN) {
     Catena c = UnaGiunzione("ASTA_ASTA");
     Risolto(1, c);
     // The frame pivot where the attachment arrives at point 1: the run ends there.

@@ -65,7 +65,6 @@ class Drawing : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         test::TabelleAzzerate::SetUp();
-        AzzeraVista();
         ImpostaUnitaMisura(SISTEMA_METRICO);
         ImpostaLarghezzeEditor();
         ASSERT_TRUE(ImpostaScalaDisegno(pic, 1600, 1600));
@@ -74,11 +73,6 @@ class Drawing : public test::TabelleAzzerate {
         p.TipoElemento[0] = "F";
         p.DatiForcellone.P = {PERNO, ASSE, ATTACCO};
         p.RaggioRuota = 350;
-    }
-    void TearDown() override {
-        AzzeraVista();
-        AzzeraUnitaMisura();
-        test::TabelleAzzerate::TearDown();
     }
 
     // A call at world points a and b, in the 8:1 view of the 200 mm picture.

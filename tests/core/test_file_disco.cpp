@@ -14,13 +14,13 @@ using namespace kelvra;
 
 namespace {
 
-class FileDisco : public ::testing::Test {
+class DiskFiles : public ::testing::Test {
   protected:
     std::string P(const char* nome) const { return (prova.cartella / nome).string(); }
     test::CartellaProva prova{"kelvra_file_disco"};
 };
 
-TEST_F(FileDisco, ReadsRegularFilesUpToTheLimitAndNothingElse) {
+TEST_F(DiskFiles, ReadsRegularFilesUpToTheLimitAndNothingElse) {
     test::ScriviFile(P("dieci"), "0123456789");
     ASSERT_EQ(::mkfifo(P("fifo").c_str(), 0600), 0);
     fs::create_symlink("/dev/zero", P("zero"));
@@ -40,7 +40,7 @@ TEST_F(FileDisco, ReadsRegularFilesUpToTheLimitAndNothingElse) {
     }
 }
 
-TEST_F(FileDisco, ReplacesWholeKeepingPermissionsOrLeavesTheOldFile) {
+TEST_F(DiskFiles, ReplacesWholeKeepingPermissionsOrLeavesTheOldFile) {
     ASSERT_TRUE(ScriviFileAtomico(P("a"), "old content, longer")); // a new file
     fs::permissions(P("a"), fs::perms::owner_read | fs::perms::owner_write);
     ASSERT_TRUE(ScriviFileAtomico(P("a"), "new"));

@@ -23,7 +23,7 @@ constexpr double INF = std::numeric_limits<double>::infinity();
 
 // Each row: text, caret, selection length, minimum, maximum, decimals, key, whether it passes;
 // the comment gives the text the key would make. Whatever the limits, no 4-byte overflow.
-TEST(FiltroNumerico, KeysAreJudgedOnTheTextTheyWouldMake) {
+TEST(NumericFilter, KeysAreJudgedOnTheTextTheyWouldMake) {
     struct Caso {
         const char* testo;
         int caret, selezione;
@@ -73,7 +73,7 @@ TEST(FiltroNumerico, KeysAreJudgedOnTheTextTheyWouldMake) {
     for (char c : std::string("aZ,+ e/")) EXPECT_FALSE(PassaN(Box("12", 2), -100, 100, 2, c)) << c;
 }
 
-TEST(FiltroNumerico, ValuesAreComparedAsFourByteReals) {
+TEST(NumericFilter, ValuesAreComparedAsFourByteReals) {
     // 1000 mm shown in inches: the limit is a 4-byte 39.37008.
     AzzeraUnitaMisura();
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
@@ -83,7 +83,7 @@ TEST(FiltroNumerico, ValuesAreComparedAsFourByteReals) {
     AzzeraUnitaMisura();
 }
 
-TEST(FiltroIntero, WholeNumbersOnly) {
+TEST(IntegerFilter, WholeNumbersOnly) {
     // Refused: a sign, a point, 11, leaving 7 below 5; accepted: 10, deleting to 7, 15.
     EXPECT_TRUE(RifiutaTastoIntero(Box("", 0), -10, 10, '-') &&
                 RifiutaTastoIntero(Box("1", 1), 0, 10, '.') &&
@@ -94,7 +94,7 @@ TEST(FiltroIntero, WholeNumbersOnly) {
                  RifiutaTastoIntero(Box("100", 1, 2), 0, 100, '5'));
 }
 
-TEST(Filtri, BeepOnlyWhenTheKeyIsRejected) {
+TEST(KeyFilters, BeepOnlyWhenTheKeyIsRejected) {
     test::Risposte risposte;
     EXPECT_TRUE(ControlloTastoNumerico(Box("9", 1), 0, 50, 2, '9') &&
                 !ControlloTastoNumerico(Box("4", 1), 0, 50, 2, '9'));
@@ -114,7 +114,7 @@ TEST(ApplicaTasto, EditsAsATextBoxDoes) {
     EXPECT_EQ(applica(Box("123", 3), TASTO_CANC), "123|3|0");
 }
 
-TEST(Inserimento, PastedTextIsJudgedOnTheTextItWouldLeave) {
+TEST(Pasting, PastedTextIsJudgedOnTheTextItWouldLeave) {
     const struct {
         CasellaTesto b;
         std::string inserito;

@@ -45,7 +45,7 @@ TEST(FormattaNumero, Patterns) {
 }
 
 // A machine whose locale writes a decimal comma: the result still carries ".".
-class LocaleConVirgola : public ::testing::Test {
+class CommaDecimalLocale : public ::testing::Test {
   protected:
     void SetUp() override {
         precedenteC_ = std::setlocale(LC_ALL, nullptr);
@@ -85,7 +85,7 @@ class LocaleConVirgola : public ::testing::Test {
     std::filesystem::path cartella_;
 };
 
-TEST_F(LocaleConVirgola, FormatsAndReadsWithAPoint) {
+TEST_F(CommaDecimalLocale, FormatsAndReadsWithAPoint) {
     if (attivo_) {
         char prova[16];
         std::snprintf(prova, sizeof prova, "%.1f", 1.5);
@@ -107,7 +107,7 @@ TEST(Val, LongestLeadingNumberWithAPoint) {
     for (auto [testo, atteso] : casi) EXPECT_EQ(Val(testo), atteso) << testo;
 }
 
-TEST(ParteIntera, FloorTruncateAndBankersRounding) {
+TEST(IntegerPart, FloorTruncateAndBankersRounding) {
     EXPECT_EQ(std::make_pair(Int(2.5), Int(-2.5)), std::make_pair(2.0, -3.0));
     EXPECT_EQ(Fix(-2.5), -2.0);
     // clang-format off

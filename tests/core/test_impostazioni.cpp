@@ -1,5 +1,6 @@
 // The settings file: its 92-byte record byte by byte, the defaults, and what a damaged
 // record is read as.
+#include "core/Azzeramento.h"
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/Progetti.h"
@@ -31,18 +32,15 @@ const Byte DFF00 = {0, 0, 0, 0, 0, 0xE0, 0xEF, 0x40};
 const Byte DFF0000 = {0, 0, 0, 0, 0, 0xE0, 0x6F, 0x41};
 const Byte DFFFFFF = {0, 0, 0, 0xE0, 0xFF, 0xFF, 0x6F, 0x41};
 
-class Impostazioni : public ::testing::Test {
+class Settings : public ::testing::Test {
   protected:
     void SetUp() override {
+        AzzeraProgramma();
         SistemaUnita = 0;
         ModoQuote = 0;
         ColoreSfondo = 12345;
     }
-    void TearDown() override {
-        ImpostaINIDefault();
-        SistemaUnita = 0;
-        Messaggi.clear();
-    }
+    void TearDown() override { AzzeraProgramma(); }
     static Byte Slice(const Byte& b, long da, long n) {
         return Byte(b.begin() + da, b.begin() + da + n);
     }
@@ -77,7 +75,7 @@ class Impostazioni : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Impostazioni, RecordWrittenAtExitByteByByteReplacingALongerFile) {
+TEST_F(Settings, RecordWrittenAtExitByteByByteReplacingALongerFile) {
     Scrivi(Byte(500, 0xAB));
     ImpostaINIDefault();
     ASSERT_TRUE(ScriviFileIni());
@@ -94,7 +92,7 @@ TEST_F(Impostazioni, RecordWrittenAtExitByteByByteReplacingALongerFile) {
     EXPECT_EQ(Slice(b, 80, 8), (Byte{0, 0, 0, 0, 0x18, 0x18, 0x68, 0x41}));
 }
 
-TEST_F(Impostazioni, NoFileUnitSystemZeroOrAFileCutBeforeItMeanEveryDefault) {
+TEST_F(Settings, NoFileUnitSystemZeroOrAFileCutBeforeItMeanEveryDefault) {
     Byte zero = RecordValido(), corto = RecordValido();
     zero[88] = 0;
     corto.resize(40);
@@ -110,7 +108,7 @@ TEST_F(Impostazioni, NoFileUnitSystemZeroOrAFileCutBeforeItMeanEveryDefault) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(Impostazioni, AnInvalidColourTakesItsDefaultAloneAndOthersRound) {
+TEST_F(Settings, AnInvalidColourTakesItsDefaultAloneAndOthersRound) {
     Byte b = RecordValido();
     Metti(b, 0, {0, 0, 0, 0, 0, 0, 0xF8, 0x7F});     // NaN
     Metti(b, 8, {0, 0, 0, 0, 0, 0, 0xF0, 0xBF});     // -1
@@ -128,7 +126,7 @@ TEST_F(Impostazioni, AnInvalidColourTakesItsDefaultAloneAndOthersRound) {
 
 // A record written by hand is read as it stands. An unknown unit system starts metric; an
 // unknown annotation mode becomes coordinates (0 is none); the rest of the record stands.
-TEST_F(Impostazioni, AnUnknownUnitSystemOrAnnotationMode) {
+TEST_F(Settings, AnUnknownUnitSystemOrAnnotationMode) {
     struct Caso {
         size_t da;
         Byte valore;
@@ -155,7 +153,7 @@ TEST_F(Impostazioni, AnUnknownUnitSystemOrAnnotationMode) {
 
 // A settings file that is there but cannot be read, or cannot be replaced: the user is told
 // (the path on its own line, as the file system names it) and nothing waits or is lost.
-TEST_F(Impostazioni, UnreadableOrUnwritableFileIsToldAndLeftAsItWas) {
+TEST_F(Settings, UnreadableOrUnwritableFileIsToldAndLeftAsItWas) {
     Messaggi.assign(49, "-");
     Messaggi.insert(Messaggi.end(), {"not saved:", "not read:"});
     ASSERT_EQ(::mkfifo((prova.cartella / "fifo").c_str(), 0600), 0);

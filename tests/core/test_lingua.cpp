@@ -1,5 +1,6 @@
 // The language files: scrambling and descrambling, the sections, the fixed failure messages
 // and the code pages.
+#include "core/Azzeramento.h"
 #include "core/Lingua.h"
 #include "core/Progetti.h"
 #include "support/CartellaProva.h"
@@ -45,15 +46,15 @@ std::string SorgenteCompleta() {
     return s;
 }
 
-class Lingua : public ::testing::Test {
+class Language : public ::testing::Test {
   protected:
     void SetUp() override {
-        AzzeraLingua();
+        AzzeraProgramma();
         FileLingua.clear();
     }
     void TearDown() override {
         FileLingua.clear();
-        AzzeraLingua();
+        AzzeraProgramma();
     }
     fs::path Scrambled() const { return cartella / "Kelvra3.lng"; }
     fs::path Plain() const { return cartella / "Kelvra3@@.lng"; }
@@ -79,7 +80,7 @@ class Lingua : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Lingua, RoundTripThroughTheScramblerLoadsEverySectionAndTheExitDeletesThePlainFile) {
+TEST_F(Language, RoundTripThroughTheScramblerLoadsEverySectionAndTheExitDeletesThePlainFile) {
     ScriviFile(Plain(), "[Lingua]\r\nSTALE\r\n"); // left by an earlier run: replaced
     ScriviSorgente(SorgenteCompleta());
     ASSERT_TRUE(CaricaLingua());
@@ -112,7 +113,7 @@ TEST_F(Lingua, RoundTripThroughTheScramblerLoadsEverySectionAndTheExitDeletesThe
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(Lingua, RecordsWithoutEndCodeAndIncompleteRecordsGiveNoLine) {
+TEST_F(Language, RecordsWithoutEndCodeAndIncompleteRecordsGiveNoLine) {
     ScriviFile(Scrambled(), RecordCodificato("[Lingua]") + RecordCodificato("no end", false) +
                                 RecordCodificato("ENGLISH") + RecordCodificato("") +
                                 RecordCodificato("cut off").substr(0, 60));
@@ -122,7 +123,7 @@ TEST_F(Lingua, RecordsWithoutEndCodeAndIncompleteRecordsGiveNoLine) {
 }
 
 // Loading stops at the first missing section: Lingua when there is no scrambled file.
-TEST_F(Lingua, LoadingStopsAtTheFirstMissingSection) {
+TEST_F(Language, LoadingStopsAtTheFirstMissingSection) {
     ASSERT_FALSE(CaricaLingua());
     EXPECT_EQ(fs::file_size(Plain()), 0u);
     UnMessaggio(PercorsoApplicazione + "Kelvra3@@.lng: [Lingua] section not Found!");
@@ -135,7 +136,7 @@ TEST_F(Lingua, LoadingStopsAtTheFirstMissingSection) {
 
 // A scrambled file that is a folder, a FIFO (would wait), a device (would never end) or longer
 // than a language file may be; or a plain file that cannot be made.
-TEST_F(Lingua, UnreadableScrambledFileOrPlainFileThatCannotBeMadeIsAFormatError) {
+TEST_F(Language, UnreadableScrambledFileOrPlainFileThatCannotBeMadeIsAFormatError) {
     ASSERT_EQ(::mkfifo((cartella / "fifo").c_str(), 0600), 0);
     ScriviFile(cartella / "long", std::string(MassimoRecordLingua * 110 + 1, '\0'));
     fs::create_directory(cartella / "folder");
@@ -151,7 +152,7 @@ TEST_F(Lingua, UnreadableScrambledFileOrPlainFileThatCannotBeMadeIsAFormatError)
     UnMessaggio("Language file Format error", vbOKOnly);
 }
 
-TEST_F(Lingua, PlainFileNotFoundAndNotReadable) {
+TEST_F(Language, PlainFileNotFoundAndNotReadable) {
     FileLingua = "  " + (cartella / "nowhere" / "Kelvra3@@.lng").string() + " ";
     SezioneTesti t{"old"};
     EXPECT_FALSE(LeggiSezioneLingua("Common", t));
@@ -163,7 +164,7 @@ TEST_F(Lingua, PlainFileNotFoundAndNotReadable) {
     UnMessaggio(cartella.string() + ": Error accessing File!");
 }
 
-TEST_F(Lingua, SectionHeaderAnywhereOnItsLineAndFirstMatchWins) {
+TEST_F(Language, SectionHeaderAnywhereOnItsLineAndFirstMatchWins) {
     FileLingua = Plain().string();
     ScriviFile(Plain(), "; comment [Common] here\r\nfirst\r\n\r\n[Common]\r\nsecond\r\n");
     SezioneTesti t;
@@ -171,7 +172,7 @@ TEST_F(Lingua, SectionHeaderAnywhereOnItsLineAndFirstMatchWins) {
     EXPECT_EQ(t, (SezioneTesti{"first"}));
 }
 
-TEST_F(Lingua, SectionKeepsAtMost111LinesAndStopsAtABlankLine) {
+TEST_F(Language, SectionKeepsAtMost111LinesAndStopsAtABlankLine) {
     FileLingua = Plain().string();
     std::string s = "[Tabelle]\n";
     for (int i = 0; i < 150; ++i) s += "row " + std::to_string(i) + "\n";
@@ -188,7 +189,7 @@ TEST_F(Lingua, SectionKeepsAtMost111LinesAndStopsAtABlankLine) {
     EXPECT_TRUE(t.empty());
 }
 
-TEST_F(Lingua, LinesAreCutTo110CharactersThenTrimmed) {
+TEST_F(Language, LinesAreCutTo110CharactersThenTrimmed) {
     FileLingua = Plain().string();
     const std::string lunga = "   " + std::string(105, 'a') + "bcdefghij"; // 117 characters
     ScriviFile(Plain(), "[Main]\r\n" + lunga + "\r\n   padded text   \r\n");
@@ -198,7 +199,7 @@ TEST_F(Lingua, LinesAreCutTo110CharactersThenTrimmed) {
     EXPECT_EQ(t, (SezioneTesti{std::string(105, 'a') + "bc", "padded text"}));
 }
 
-TEST_F(Lingua, ScramblerRefusesLinesThatDoNotFitARecordOrTooManyLines) {
+TEST_F(Language, ScramblerRefusesLinesThatDoNotFitARecordOrTooManyLines) {
     std::string codificato, errore;
     EXPECT_FALSE(
         CodificaSorgenteLingua(std::string(MassimoRecordLingua + 1, '\n'), codificato, errore));
@@ -215,7 +216,7 @@ TEST_F(Lingua, ScramblerRefusesLinesThatDoNotFitARecordOrTooManyLines) {
     EXPECT_EQ(ApplicaXor(codificato, ChiaveLingua()).substr(0, 7), "[Main]\x91");
 }
 
-TEST(CodePagine, BothPagesBothWays) {
+TEST(CodePageConversion, BothPagesBothWays) {
     EXPECT_EQ(InUtf8("\x80", 1252), "\xE2\x82\xAC");         // €
     EXPECT_EQ(InUtf8("\x9A\x8A", 1250), "\xC5\xA1\xC5\xA0"); // š Š
     EXPECT_EQ(InUtf8("\x81", 1252), "\xC2\x81");             // undefined: same control code
@@ -231,7 +232,7 @@ TEST(CodePagine, BothPagesBothWays) {
     }
 }
 
-TEST_F(Lingua, SlovenianLanguageUsesCodePage1250) {
+TEST_F(Language, SlovenianLanguageUsesCodePage1250) {
     ScriviSorgente("[Lingua]\nSloveno\n\n[Common]\n\xC4\x8C\x65\n");
     std::string piano = ApplicaXor(LeggiFile(Scrambled()).substr(4 * 110, 110), ChiaveLingua());
     EXPECT_EQ(piano.substr(0, 3), "\xC8\x65\x91"); // Č in code page 1250

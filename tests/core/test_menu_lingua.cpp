@@ -1,4 +1,5 @@
 // The menu sections: the line grammar, its limits and the field splitter.
+#include "core/Azzeramento.h"
 #include "core/Lingua.h"
 #include "core/MenuLingua.h"
 
@@ -15,8 +16,8 @@ using Testi = std::vector<std::string>;
 
 class LanguageMenus : public ::testing::Test {
   protected:
-    void SetUp() override { AzzeraLingua(); }
-    void TearDown() override { AzzeraLingua(); }
+    void SetUp() override { AzzeraProgramma(); }
+    void TearDown() override { AzzeraProgramma(); }
 
     // Puts a menu section (and a section after it) among the decoded lines and reads it.
     static void Leggi(const Testi& righe, const char* nome = "MnuTest") {

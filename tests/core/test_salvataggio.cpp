@@ -9,15 +9,15 @@ using namespace kelvra;
 
 namespace {
 
-class Salvataggio : public test::TabelleAzzerate {};
+class SaveQuestion : public test::TabelleAzzerate {};
 
-TEST_F(Salvataggio, NoChangeMeansNoQuestion) {
+TEST_F(SaveQuestion, NoChangeMeansNoQuestion) {
     NumeroProgetti = 6;
     for (int16_t k = 0; k <= 4; ++k) EXPECT_EQ(ChiediSalvataggio("save?", k), FALSO);
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(Salvataggio, AskedOnlyForAChangedKindOfAHeldProject) {
+TEST_F(SaveQuestion, AskedOnlyForAChangedKindOfAHeldProject) {
     constexpr int NESSUNA = 0; // no answer queued: the box gets the harmless one
     struct Caso {
         int16_t numero, progetto, tipoModificato, valore, tipoChiesto;

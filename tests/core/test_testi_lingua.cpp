@@ -1,5 +1,6 @@
 // The program's own English language file: every line a window reads has a text, and the
 // menu sections give each window's menus in their order.
+#include "core/Azzeramento.h"
 #include "core/Lingua.h"
 #include "core/MenuLingua.h"
 #include "core/Progetti.h"
@@ -50,10 +51,10 @@ const std::map<std::string, const SezioneTesti*> TABELLE{
 // clang-format on
 
 // Scrambles lang/english.txt as the build does and loads it from a program folder.
-class FileLinguaInglese : public ::testing::Test {
+class EnglishLanguageFile : public ::testing::Test {
   protected:
     void SetUp() override {
-        AzzeraLingua();
+        AzzeraProgramma();
         std::string codificato, errore;
         ASSERT_TRUE(CodificaSorgenteLingua(test::LeggiFile(Qui / "../../lang/english.txt"),
                                            codificato, errore))
@@ -61,7 +62,7 @@ class FileLinguaInglese : public ::testing::Test {
         test::ScriviFile(prova.cartella / "Kelvra3.lng", codificato);
         ASSERT_TRUE(CaricaLingua());
     }
-    void TearDown() override { AzzeraLingua(); }
+    void TearDown() override { AzzeraProgramma(); }
 
     test::CartellaProva prova{"kelvra_english"};
     test::Risposte dialoghi;
@@ -69,7 +70,7 @@ class FileLinguaInglese : public ::testing::Test {
 
 } // namespace
 
-TEST_F(FileLinguaInglese, EveryLineTheWindowsReadHasAText) {
+TEST_F(EnglishLanguageFile, EveryLineTheWindowsReadHasAText) {
     auto righe = LeggiTsv(Qui / "data/language-lines.tsv");
     ASSERT_GT(righe.size(), 300u);
     for (const auto& r : righe) {
@@ -81,7 +82,7 @@ TEST_F(FileLinguaInglese, EveryLineTheWindowsReadHasAText) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(FileLinguaInglese, CatalogueMatchesTheLoadedTexts) {
+TEST_F(EnglishLanguageFile, CatalogueMatchesTheLoadedTexts) {
     auto righe = LeggiTsv(Qui / "../../lang/catalogue.tsv");
     int testi = 0;
     for (const auto& r : righe) {
@@ -98,7 +99,7 @@ TEST_F(FileLinguaInglese, CatalogueMatchesTheLoadedTexts) {
     EXPECT_EQ(static_cast<size_t>(testi), caricate);
 }
 
-TEST_F(FileLinguaInglese, LinesMovedForASecondUseAreAtTheEndOfTheirSections) {
+TEST_F(EnglishLanguageFile, LinesMovedForASecondUseAreAtTheEndOfTheirSections) {
     EXPECT_EQ(TestiQuantity.size(), 77u);
     EXPECT_EQ(TestiFrmMenu.size(), 32u);
     EXPECT_EQ(TestiInsGeo01.size(), 30u);
@@ -111,7 +112,7 @@ TEST_F(FileLinguaInglese, LinesMovedForASecondUseAreAtTheEndOfTheirSections) {
     EXPECT_NE(Riga(Messaggi, 46).back(), '.'); // the printer test adds the full stop
 }
 
-TEST_F(FileLinguaInglese, MenuSectionsFollowTheWindowsMenus) {
+TEST_F(EnglishLanguageFile, MenuSectionsFollowTheWindowsMenus) {
     struct Atteso {
         const char* sezione;
         int menu;
@@ -141,7 +142,7 @@ TEST_F(FileLinguaInglese, MenuSectionsFollowTheWindowsMenus) {
     EXPECT_EQ(VoceMenu(6, 14), "Wheel rate");
 }
 
-TEST_F(FileLinguaInglese, MenusStillReadAfterThePlainFileIsGone) {
+TEST_F(EnglishLanguageFile, MenusStillReadAfterThePlainFileIsGone) {
     EliminaFileLingua();
     ASSERT_FALSE(fs::exists(prova.cartella / "Kelvra3@@.lng"));
     ASSERT_TRUE(LeggiMenuLingua("MnuMain"));

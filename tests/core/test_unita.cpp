@@ -1,5 +1,6 @@
 // The unit table in both systems: factors as 4-byte reals, labels, names from the language
 // texts, and what the user sees for known quantities.
+#include "core/Azzeramento.h"
 #include "core/Formato.h"
 #include "core/Lingua.h"
 #include "core/Progetti.h"
@@ -16,19 +17,13 @@ namespace {
 
 using Testi = std::vector<std::string>;
 
-class TabellaUnita : public ::testing::Test {
+class UnitTable : public ::testing::Test {
   protected:
     void SetUp() override {
-        AzzeraTabelle();
-        AzzeraUnitaMisura();
-        TestiUnita.clear();
+        AzzeraProgramma();
         for (int i = 0; i <= 11; ++i) TestiUnita.push_back("unit " + std::to_string(i));
     }
-    void TearDown() override {
-        TestiUnita.clear();
-        AzzeraUnitaMisura();
-        AzzeraTabelle();
-    }
+    void TearDown() override { AzzeraProgramma(); }
     // What the user sees for an internal value of a quantity.
     static std::string Mostra(double v, int riga) {
         return FormattaNumero(v * FattoreUnita[riga], FormatoUnita[riga]);
@@ -43,7 +38,7 @@ class TabellaUnita : public ::testing::Test {
 };
 
 // Rows: length, force, rate, angle, number, moment, speed, pressure.
-TEST_F(TabellaUnita, MetricShowsInternalValues) {
+TEST_F(UnitTable, MetricShowsInternalValues) {
     ImpostaUnitaMisura(SISTEMA_METRICO);
     EXPECT_EQ(Righe(FattoreUnita, {0, 1, 2, 3, 4, 5, 6, 7}), std::vector<float>(8, 1.0f));
     EXPECT_EQ(Righe(EtichettaUnita, {0, 2, 4, 5, 7}),
@@ -56,7 +51,7 @@ TEST_F(TabellaUnita, MetricShowsInternalValues) {
     EXPECT_EQ(ArrotondamentoUnita[UNITA_FORZA], 100.0f);
 }
 
-TEST_F(TabellaUnita, ImperialConversionsAsTheUserSeesThem) {
+TEST_F(UnitTable, ImperialConversionsAsTheUserSeesThem) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_EQ(Mostra(25.4, UNITA_LUNGHEZZA), "1.00");
     EXPECT_EQ(Mostra(100, UNITA_FORZA), "22.48");  // 100 / 4.448222 = 22.4809
@@ -69,7 +64,7 @@ TEST_F(TabellaUnita, ImperialConversionsAsTheUserSeesThem) {
     EXPECT_EQ(SiglaUnita[UNITA_VELOCITA], "in/s");
 }
 
-TEST_F(TabellaUnita, FactorsAreFourByteReals) {
+TEST_F(UnitTable, FactorsAreFourByteReals) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_EQ(FattoreUnita[UNITA_LUNGHEZZA], 0.03937008f);
     EXPECT_EQ(1000.0f * FattoreUnita[UNITA_LUNGHEZZA], 39.37008f);
@@ -79,7 +74,7 @@ TEST_F(TabellaUnita, FactorsAreFourByteReals) {
     EXPECT_EQ(FattoreUnita[UNITA_ANGOLO], 1.0f);
 }
 
-TEST_F(TabellaUnita, NamesComeFromTheLanguageSection) {
+TEST_F(UnitTable, NamesComeFromTheLanguageSection) {
     ImpostaUnitaMisura(SISTEMA_METRICO);
     EXPECT_EQ(Righe(NomeUnita, {5, 6, 7}), (Testi{"unit 5", "unit 10", "Bar"}));
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
@@ -92,7 +87,8 @@ TEST_F(TabellaUnita, NamesComeFromTheLanguageSection) {
     EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
 }
 
-TEST_F(TabellaUnita, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpty) {
+TEST_F(UnitTable, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpty) {
+    const int16_t sistema = SistemaUnita;
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     PassoTabella = 2.0f;
     ImpostaUnitaMisura(3);
@@ -100,14 +96,14 @@ TEST_F(TabellaUnita, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpt
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_FORZA], 0.2248089f);
     ImpostaUnitaMisura(0);
     EXPECT_EQ(EtichettaUnita[UNITA_LUNGHEZZA], "[in]");
-    EXPECT_EQ(SistemaUnita, 0) << "the caller stores the system, not the table";
+    EXPECT_EQ(SistemaUnita, sistema) << "the caller stores the system, not the table";
     for (int r = RIGHE_UNITA_USATE; r < RIGHE_TABELLA_UNITA; ++r) {
         EXPECT_EQ(FattoreUnita[r], 0.0f);
         EXPECT_EQ(FormatoUnita[r], "");
     }
 }
 
-TEST_F(TabellaUnita, TypedValuesAreStoredInInternalUnits) {
+TEST_F(UnitTable, TypedValuesAreStoredInInternalUnits) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_NEAR(LeggiValore("1", UNITA_LUNGHEZZA), 25.4, 1e-5);
     EXPECT_EQ(MostraValore(25.4, UNITA_LUNGHEZZA), "1.00");

@@ -1,6 +1,7 @@
 // The view transform of the linkage drawing: fit, zoom to a rectangle and grid, with figures
 // worked by hand. Drags, reference lines and the coordinates shown are checked through the
 // editor's own window.
+#include "core/Azzeramento.h"
 #include "core/Unita.h"
 #include "core/Vista.h"
 #include "support/SuperficieRegistrata.h"
@@ -19,15 +20,11 @@ namespace {
 class View : public ::testing::Test {
   protected:
     void SetUp() override {
-        AzzeraVista();
-        AzzeraUnitaMisura();
+        AzzeraProgramma();
         quadrata.spessore = 7; // the fit must set the pen to 1
         quadrata.primoPiano = RGB(12, 34, 56);
     }
-    void TearDown() override {
-        AzzeraVista();
-        AzzeraUnitaMisura();
-    }
+    void TearDown() override { AzzeraProgramma(); }
     // The editor's usual view: 1600 x 1600 world into a 200 mm square picture.
     void VistaEditor() { ASSERT_TRUE(ImpostaScalaDisegno(quadrata, 1600, 1600)); }
     static std::array<float, 4> Finestra() {

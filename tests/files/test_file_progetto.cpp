@@ -42,7 +42,7 @@ struct Byte {
 const std::vector<std::string> QUATTRO_ASTE = {"F", "A", "S", "M",           "", "", "", "", "",
                                                "",  "",  "",  "ASTA_TRIANG", "", "", ""};
 
-class FileProgetto : public test::TabelleAzzerate {
+class ProjectFiles : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
@@ -51,10 +51,6 @@ class FileProgetto : public test::TabelleAzzerate {
             for (int i = 0; i < 100; ++i) s->push_back("L" + std::to_string(i));
         }
         RegistraFileProgetto();
-    }
-    void TearDown() override {
-        Ganci = GanciShell{};
-        TabelleAzzerate::TearDown();
     }
     std::string Nome(const std::string& n) { return (cartella.cartella / n).string(); }
     // Writes `dati` as the file `n` and answers the open dialog with it.
@@ -72,7 +68,7 @@ class FileProgetto : public test::TabelleAzzerate {
     RisposteDialoghi scelte;
 };
 
-TEST_F(FileProgetto, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte) {
+TEST_F(ProjectFiles, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte) {
     Byte b(2000);
     b.i16(0, 3).i16(2, 1).i16(4, 1).i16(6, 1).i16(8, 1);
     b.f32(10, -1).f32(14, 2).f32(18, 500).f32(22, 300).f32(26, 40).f32(30, 60);
@@ -138,7 +134,7 @@ void RiempiProgetto(Progetto& p) {
     p.NomeFileMolla = "/tmp/k/molla.kvr", p.NomeFileTampone = "/tmp/k/t.kvt";
 }
 
-TEST_F(FileProgetto, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
+TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
     RiempiProgetto(Progetti[1]);
     struct Caso {
         const char* nome;
@@ -207,7 +203,7 @@ void VerificaCampi(const char* nome, const std::vector<CasoCampo>& campi, size_t
 
 #define CAMPO(expr) [](const Progetto& p) -> double { return p.expr; }
 
-TEST_F(FileProgetto, ComponentFieldsLandAtTheirOffsets) {
+TEST_F(ProjectFiles, ComponentFieldsLandAtTheirOffsets) {
     VerificaCampi("kvt",
                   {{4 + 4, false, 2.5f, CAMPO(CostanteTampone[1])},
                    {4008 + 8, false, 30, CAMPO(ForzaTampone[2])},
@@ -237,7 +233,7 @@ TEST_F(FileProgetto, ComponentFieldsLandAtTheirOffsets) {
                   LUNGHEZZA_AMMORTIZZATORE, ApriAmmortizzatore, Nome("c.kva"));
 }
 
-TEST_F(FileProgetto, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
+TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
     const size_t v = 32 + 1; // a swingarm alone: one letter
     auto progetto = [&](float libera, float scarico) {
         Byte b(LUNGHEZZA_PROGETTO);
@@ -270,7 +266,7 @@ TEST_F(FileProgetto, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
     EXPECT_EQ(Progetti[1].PrecaricoSetup, 12); // no exact value in older files
 }
 
-TEST_F(FileProgetto, ComponentFitChecksSetTheFlagsAndTellTheUser) {
+TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
     // The slot: stroke 40, seat distance 200, fitted preload 10, a geometry demanding a shock
     // of 320 mm; the compatibility flags start at 7 so that every verdict shows.
     struct Caso {
@@ -321,7 +317,7 @@ TEST_F(FileProgetto, ComponentFitChecksSetTheFlagsAndTellTheUser) {
     }
 }
 
-TEST_F(FileProgetto, ProjectReaderTellsWhatTheFileLacks) {
+TEST_F(ProjectFiles, ProjectReaderTellsWhatTheFileLacks) {
     struct Caso {
         std::string percorsoAmmortizzatore;
         std::vector<std::string> attesi;
@@ -347,7 +343,7 @@ TEST_F(FileProgetto, ProjectReaderTellsWhatTheFileLacks) {
     }
 }
 
-TEST_F(FileProgetto, CountRuleStopsBeforeTheFirstZeroForce) {
+TEST_F(ProjectFiles, CountRuleStopsBeforeTheFirstZeroForce) {
     const std::pair<size_t, int16_t> casi[] = {{61, 60}, {1, 0}, {0, 1000}, {1000, 999}};
     for (auto [zero, atteso] : casi) {
         Colonna f;
@@ -363,7 +359,7 @@ TEST_F(FileProgetto, CountRuleStopsBeforeTheFirstZeroForce) {
     }
 }
 
-TEST_F(FileProgetto, FailuresChangeNothing) {
+TEST_F(ProjectFiles, FailuresChangeNothing) {
     RiempiProgetto(Progetti[1]);
     Progetti[1].NomeFileProgetto = Progetti[1].NomeConfigurazione = "keep";
     const std::string prima = Codifica(RecordProgettoDa(1));
@@ -400,7 +396,7 @@ TEST_F(FileProgetto, FailuresChangeNothing) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.cartella), {}), 3);
 }
 
-TEST_F(FileProgetto, LoadsAndWritesClearTheUnsavedFlagsTheyCover) {
+TEST_F(ProjectFiles, LoadsAndWritesClearTheUnsavedFlagsTheyCover) {
     auto& m = Progetti[1].ModificatoFile;
     m = {VERO, VERO, VERO, VERO, VERO};
     ASSERT_TRUE(SalvaTampone(Nome("f.kvt"), 1));
@@ -419,7 +415,7 @@ TEST_F(FileProgetto, LoadsAndWritesClearTheUnsavedFlagsTheyCover) {
     EXPECT_EQ(Progetti[1].NomeFileSchema, Nome("f.kv3"));
 }
 
-TEST_F(FileProgetto, CopyHandsTheDestinationItsRestInputsAndGas) {
+TEST_F(ProjectFiles, CopyHandsTheDestinationItsRestInputsAndGas) {
     RiempiProgetto(Progetti[1]);
     Progetti[1].PuntiFissi[3] = {7, 8};
     Progetti[1].PuntiGiunzione[3][3][0] = {5, 6};

@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FinestreSalva : public test::TabelleAzzerate {
+class SaveWindows : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
@@ -55,7 +55,7 @@ class FinestreSalva : public test::TabelleAzzerate {
     RisposteDialoghi scelte;
 };
 
-TEST_F(FinestreSalva, RowsOfferedForHeldProjectsWithDataOrAChangeOfTheKind) {
+TEST_F(SaveWindows, RowsOfferedForHeldProjectsWithDataOrAChangeOfTheKind) {
     struct Caso {
         int tipo, numero;
         std::initializer_list<int16_t> stati;
@@ -90,7 +90,7 @@ TEST_F(FinestreSalva, RowsOfferedForHeldProjectsWithDataOrAChangeOfTheKind) {
     EXPECT_EQ(scelte.finestreModali.size(), std::size(casi));
 }
 
-TEST_F(FinestreSalva, RowNamesAreShownAndWrittenInTheProgramFolder) {
+TEST_F(SaveWindows, RowNamesAreShownAndWrittenInTheProgramFolder) {
     Tieni(2, {2, 2});
     Progetti[1].NomeFileMolla = "/elsewhere/base.kvr";
     Quando<FrmSalva>([&](FrmSalva& f) {
@@ -110,7 +110,7 @@ TEST_F(FinestreSalva, RowNamesAreShownAndWrittenInTheProgramFolder) {
     EXPECT_EQ(Progetti[2].NomeFileMolla, PercorsoApplicazione + "front.kvr");
 }
 
-TEST_F(FinestreSalva, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
+TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
     struct Caso {
         int numero;
         std::initializer_list<int16_t> stati;
@@ -153,7 +153,7 @@ TEST_F(FinestreSalva, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
     }
 }
 
-TEST_F(FinestreSalva, OpenChooserOpensOneKindAndACancelChangesNothing) {
+TEST_F(SaveWindows, OpenChooserOpensOneKindAndACancelChangesNothing) {
     Tieni(2, {2, 2});
     Progetti[1].LungMollaLibera = 200;
     ASSERT_TRUE(SalvaMolla(PercorsoApplicazione + "m.kvr", 1));

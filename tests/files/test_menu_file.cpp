@@ -8,7 +8,7 @@ using namespace kelvra;
 
 namespace {
 
-class MenuFile : public test::FinestraReale {
+class FileMenu : public test::FinestraReale {
   protected:
     void SetUp() override {
         FinestraReale::SetUp();
@@ -17,7 +17,7 @@ class MenuFile : public test::FinestraReale {
     RisposteDialoghi scelte;
 };
 
-TEST_F(MenuFile, SaveOpenAndCompareGeometryFiles) {
+TEST_F(FileMenu, SaveOpenAndCompareGeometryFiles) {
     const std::string nome = PercorsoApplicazione + Riga(TestiInsGeo01, 18) + " 01.kv3";
     // Open with unsaved changes: Yes saves under the default name, then the dialog is
     // cancelled and nothing else happens.
@@ -48,7 +48,7 @@ TEST_F(MenuFile, SaveOpenAndCompareGeometryFiles) {
     EXPECT_EQ(scelte.richiesteApri.size(), 3u);
 }
 
-TEST_F(MenuFile, ExitSaveStepWritesTheWholeProject) {
+TEST_F(FileMenu, ExitSaveStepWritesTheWholeProject) {
     Progetti[1].ModificatoFile[MOD_MOLLA] = VERO;
     AggiornaModificatoProgetto(1);
     dialoghi.Rispondi(vbYes);
@@ -57,7 +57,7 @@ TEST_F(MenuFile, ExitSaveStepWritesTheWholeProject) {
     EXPECT_EQ(Progetti[1].ModificatoFile, (std::array<int16_t, 5>{}));
 }
 
-TEST_F(MenuFile, FileMenuComparesProjectsIntoTheNextSlots) {
+TEST_F(FileMenu, FileMenuComparesProjectsIntoTheNextSlots) {
     Progetti[1].UltimoElemento = 1; // project 1 holds a chain: the compare adds slots
     ASSERT_TRUE(SalvaProgetto(PercorsoApplicazione + "p.kvp", 1));
     auto scegli = [this](int indice) {

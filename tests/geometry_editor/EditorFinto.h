@@ -135,8 +135,6 @@ class FixtureEditor : public TabelleAzzerate {
     OrologioFinto orologio;
     void SetUp() override {
         TabelleAzzerate::SetUp();
-        AzzeraVista();
-        AzzeraUndo();
         ImpostaLarghezzeEditor();
         SistemaUnita = SISTEMA_METRICO;
         ImpostaUnitaMisura(SISTEMA_METRICO);
@@ -147,8 +145,6 @@ class FixtureEditor : public TabelleAzzerate {
     void TearDown() override {
         Messaggi.clear();
         TestiInsGeo01.clear();
-        AzzeraVista();
-        AzzeraUndo();
         TabelleAzzerate::TearDown();
     }
 };

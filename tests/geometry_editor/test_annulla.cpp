@@ -7,7 +7,7 @@ using namespace kelvra::test;
 
 namespace {
 
-class Annulla : public FixtureEditor {
+class Undo : public FixtureEditor {
   protected:
     EditorFinto ed;
     Progetto& P() { return Progetti[NumeroProgetti]; }
@@ -23,7 +23,7 @@ class Annulla : public FixtureEditor {
     }
 };
 
-TEST_F(Annulla, RiportaLAstaDoveEraAncheDopoUnoZoom) {
+TEST_F(Undo, PutsTheLinkBackWhereItWasEvenAfterAZoom) {
     ed.Asta("250", "-100");
     ProceduraUndo(ed, PANNELLO_ASTA);
     EXPECT_EQ(DatiUndo.AstaX + " " + DatiUndo.AstaY, "800.00 300.00");
@@ -44,7 +44,7 @@ TEST_F(Annulla, RiportaLAstaDoveEraAncheDopoUnoZoom) {
     AttesoPunto({550, 400}, P().DatiForcellone.P[0]);
 }
 
-TEST_F(Annulla, UnCambioDiUnitaNonSpostaNeRibasa) {
+TEST_F(Undo, AUnitChangeNeitherMovesNorRebases) {
     ed.Asta("250", "-100");
     ProceduraUndo(ed, PANNELLO_ASTA);
     EXPECT_EQ(DatiUndo.Raggio, "350.00"); // millimetres
@@ -59,7 +59,7 @@ TEST_F(Annulla, UnCambioDiUnitaNonSpostaNeRibasa) {
     AttesoPunto({800, 300}, P().DatiAsta[1].P[1], 1e-3f);
 }
 
-TEST_F(Annulla, UnTipoMaiSalvatoNonVieneRiprodotto) {
+TEST_F(Undo, AKindNeverSavedIsNotRestored) {
     // A chain read from a file: nothing of the link was ever saved.
     AzzeraUndo();
     P().UltimoElemento = 1;
@@ -74,7 +74,7 @@ TEST_F(Annulla, UnTipoMaiSalvatoNonVieneRiprodotto) {
     EXPECT_TRUE(ed.conferme.empty());
 }
 
-TEST_F(Annulla, DueAsteLaFotografiaVaSoloNellUltimoSlot) {
+TEST_F(Undo, TwoLinksTheSnapshotGoesOnlyIntoTheLastSlot) {
     ed.Asta("250", "-100");
     ed.Asta("350", "-150");
     ProceduraUndo(ed, PANNELLO_ASTA); // the second link
@@ -88,7 +88,7 @@ TEST_F(Annulla, DueAsteLaFotografiaVaSoloNellUltimoSlot) {
     AttesoPunto({800, 300}, P().DatiAsta[2].P[0]);
 }
 
-TEST_F(Annulla, UnPannelloNonScriveNelloSlotDiUnAltroTipo) {
+TEST_F(Undo, APanelNeverWritesIntoTheSlotOfAnotherKind) {
     ed.Asta("250", "-100");
     ProceduraUndo(ed, PANNELLO_ASTA);
     ed.Squadretta("150", "-150", "210", "-200", VERO, FALSO);
@@ -103,7 +103,7 @@ TEST_F(Annulla, UnPannelloNonScriveNelloSlotDiUnAltroTipo) {
     AttesoPunto({800, 300}, P().DatiAsta[1].P[1]);
 }
 
-TEST_F(Annulla, IlForcelloneSalvatoOConLaFormaAttualeSeIlRaggioECambiato) {
+TEST_F(Undo, TheSwingarmAsSavedOrInItsCurrentShapeIfTheRadiusChanged) {
     ProceduraUndo(ed, PANNELLO_FORCELLONE); // radius 350
     ed.Scrivi(Casella::ForcelloneX2, "150");
     ed.Scrivi(Casella::ForcelloneY2, "80");
@@ -123,7 +123,7 @@ TEST_F(Annulla, IlForcelloneSalvatoOConLaFormaAttualeSeIlRaggioECambiato) {
     AttesoPunto({700, 450}, P().DatiForcellone.P[2]);
 }
 
-TEST_F(Annulla, IlRecordTieneLeOpzioni) {
+TEST_F(Undo, TheRecordKeepsTheOptions) {
     ed.Asta("250", "-100");
     ed.Squadretta("150", "-150", "210", "-200", FALSO, VERO);
     ed.ImpostaValore(Opzione::ModifySquadretta, 1);

@@ -22,7 +22,7 @@ void AttesaPulsantiera(int16_t s, S asta, S squadretta, S molla) {
     EXPECT_EQ(reale.Molla, molla) << "slot " << s;
 }
 
-TEST_F(FixtureEditor, LaGrammaticaDopoOgniTipoInOgniSlot) {
+TEST_F(FixtureEditor, TheGrammarAfterEveryKindInEverySlot) {
     const struct {
         std::vector<int16_t> slot;
         const char* lettera;
@@ -54,7 +54,7 @@ TEST_F(FixtureEditor, LaGrammaticaDopoOgniTipoInOgniSlot) {
 }
 
 // Chains typed into the editor's panels and checked.
-class Giunzioni : public FixtureEditor {
+class Joints : public FixtureEditor {
   protected:
     EditorFinto ed;
     Progetto& P() { return Progetti[NumeroProgetti]; }
@@ -72,7 +72,7 @@ class Giunzioni : public FixtureEditor {
     }
 };
 
-TEST_F(Giunzioni, AstaPoiSquadrettaLaCatenaProsegueDalVerticeLibero) {
+TEST_F(Joints, LinkThenRockerTheChainGoesOnFromTheFreeVertex) {
     // Link to (800, 300), rocker vertices (700, 250) and (760, 200), pinned at one of them.
     const struct {
         int16_t fix0, fix1;
@@ -100,7 +100,7 @@ TEST_F(Giunzioni, AstaPoiSquadrettaLaCatenaProsegueDalVerticeLibero) {
     }
 }
 
-TEST_F(Giunzioni, VerticiConLaStessaXNonScambianoIlPernoColVerticeLibero) {
+TEST_F(Joints, VerticesWithTheSameXDoNotSwapThePivotWithTheFreeVertex) {
     // Vertex 2 (pinned) at (700, 250) and vertex 3 at (700, 200) share their x.
     ed.Asta("250", "-100");
     ed.Squadretta("150", "-150", "150", "-200", VERO, FALSO);
@@ -114,7 +114,7 @@ TEST_F(Giunzioni, VerticiConLaStessaXNonScambianoIlPernoColVerticeLibero) {
     EXPECT_GT(std::abs(P().LunghezzaAmmortizzatore[10] - P().LunghezzaAmmortizzatore[0]), 0.1);
 }
 
-TEST_F(Giunzioni, SquadrettaPoiAsta) {
+TEST_F(Joints, RockerThenLink) {
     // A rocker in slot 1 has both options clear: the chain goes on from both free vertices.
     ed.Squadretta("250", "-100", "300", "0", FALSO, FALSO); // v2 (800, 300), v3 (850, 400)
     ed.Asta("350", "-200");                                 // from v2 to the frame (900, 200)
@@ -127,7 +127,7 @@ TEST_F(Giunzioni, SquadrettaPoiAsta) {
     AttesoPunto({550, 650}, P().AttaccoAmmortizzatore[0]);
 }
 
-TEST_F(Giunzioni, DueAsteIlNodoEIlVerticeLontano) {
+TEST_F(Joints, TwoLinksTheNodeAndTheFarVertex) {
     ed.Asta("250", "-100"); // node (800, 300)
     ed.Asta("350", "-150"); // pinned at (900, 250)
     ed.Molla("300", "20", 1);
@@ -141,7 +141,7 @@ TEST_F(Giunzioni, DueAsteIlNodoEIlVerticeLontano) {
     EXPECT_GE(P().NumPunti, 20);
 }
 
-TEST_F(Giunzioni, AmmortizzatoreDirettoDalForcellone) {
+TEST_F(Joints, DirectShockAbsorberFromTheSwingarm) {
     P().TipoGiunzione[1] = "VECCHIO";
     ed.Molla("0", "250");
     EXPECT_EQ(P().NumeroGiunzioniProgetto, 1);
@@ -153,7 +153,7 @@ TEST_F(Giunzioni, AmmortizzatoreDirettoDalForcellone) {
     EXPECT_EQ(P().AmmortizzatoreFisso, 0);
 }
 
-TEST_F(Giunzioni, LaSecondaGiunzioneParteDalNodoDellaPrima) {
+TEST_F(Joints, TheSecondJointStartsFromTheNodeOfTheFirst) {
     ed.Asta("250", "-100");                                   // node (800, 300)
     ed.Asta("350", "-150");                                   // pinned (900, 250)
     ed.Asta("200", "-250");                                   // from the node to (750, 150)
@@ -169,7 +169,7 @@ TEST_F(Giunzioni, LaSecondaGiunzioneParteDalNodoDellaPrima) {
     EXPECT_EQ(NumeroGiunzioni, 2);
 }
 
-TEST_F(Giunzioni, SoloUnaCatenaLegaleVaAlSolutore) {
+TEST_F(Joints, OnlyAValidChainGoesToTheSolver) {
     const struct {
         std::vector<std::string> lettere;
         bool legale;
@@ -198,7 +198,7 @@ TEST_F(Giunzioni, SoloUnaCatenaLegaleVaAlSolutore) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(Giunzioni, IlTipoDiceSeCeLAmmortizzatoreNonLeCoordinate) {
+TEST_F(Joints, TheKindTellsWhetherThereIsAShockAbsorberNotTheCoordinates) {
     // A link whose shock record holds values is incomplete; a shock at (0, 0) is still one.
     ed.Asta("250", "-100");
     P().DatiMolla[1].P[0] = {10, 10};
@@ -211,7 +211,7 @@ TEST_F(Giunzioni, IlTipoDiceSeCeLAmmortizzatoreNonLeCoordinate) {
     EXPECT_TRUE(CatenaCompleta(NumeroProgetti));
 }
 
-TEST_F(Giunzioni, TogliereLAmmortizzatoreRendeLaGeometriaNonInserita) {
+TEST_F(Joints, RemovingTheShockAbsorberMarksTheGeometryNotEntered) {
     ed.Asta("250", "-100");
     ed.Asta("350", "-150");
     P().MollaInserita = VERO;
@@ -228,16 +228,16 @@ TEST_F(Giunzioni, TogliereLAmmortizzatoreRendeLaGeometriaNonInserita) {
 }
 
 // The maximum wheel travel, with a shock straight on the swingarm.
-class MaxEscursione : public Giunzioni {
+class MaxTravel : public Joints {
   protected:
     void SetUp() override {
-        Giunzioni::SetUp();
+        Joints::SetUp();
         ed.Aggiungi("M");
         P().DatiMolla[1].P[1] = {550, 650};
     }
 };
 
-TEST_F(MaxEscursione, ILimitiInMillimetriEInPollici) {
+TEST_F(MaxTravel, TheLimitsInMillimetresAndInInches) {
     // In inches the limit is 1000 mm as the editor shows it.
     const struct {
         int16_t sistema;
@@ -269,13 +269,13 @@ TEST_F(MaxEscursione, ILimitiInMillimetriEInPollici) {
     EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
 }
 
-TEST_F(MaxEscursione, RifiutataLoStatoNonCambia) {
+TEST_F(MaxTravel, WhenRefusedTheStateDoesNotChange) {
     EXPECT_FALSE(kelvra::ControlloVariabili("5000"));
     EXPECT_EQ(P().ModificatoFile[MOD_SCHEMA], FALSO);
     EXPECT_EQ(P().StatoDatiProgetto, 0);
 }
 
-TEST_F(MaxEscursione, FlagDelProgettoControllatoEModificheNonSalvate) {
+TEST_F(MaxTravel, ProjectCheckedFlagAndUnsavedChanges) {
     // Two projects held, the selected one is the first: only the checked one is marked.
     NumeroProgetti = 2;
     ProgettoSelezionato = 1;
@@ -290,7 +290,7 @@ TEST_F(MaxEscursione, FlagDelProgettoControllatoEModificheNonSalvate) {
     EXPECT_EQ(Progetti[1].ModificatoFile[MOD_PROGETTO], FALSO);
 }
 
-TEST(Maiuscolo, LettereDellaCodePage) {
+TEST(Maiuscolo, LettersOfTheCodePage) {
     EXPECT_EQ(Maiuscolo("Massima escursione [mm]"), "MASSIMA ESCURSIONE [MM]");
     EXPECT_EQ(Maiuscolo("\xE8\xF6\xF7\x9A"), "\xC8\xD6\xF7\x8A");
 }

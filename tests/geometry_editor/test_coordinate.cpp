@@ -10,14 +10,14 @@ using namespace kelvra::test;
 
 namespace {
 
-class Coordinate : public FixtureEditor {
+class Coordinates : public FixtureEditor {
   protected:
     EditorFinto ed;
     Progetto& P() { return Progetti[NumeroProgetti]; }
     std::string T(Casella c) { return ed.Testo(c); }
 };
 
-TEST_F(Coordinate, ForcelloneDiDefaultEPuntoPrecedenteDiUnAsta) {
+TEST_F(Coordinates, DefaultSwingarmAndThePreviousPointOfALink) {
     ed.NuovaCatena();
     AttesoPunto({550, 400}, P().DatiForcellone.P[0], 0);
     AttesoPunto({1020, 350}, P().DatiForcellone.P[1], 0);
@@ -39,7 +39,7 @@ TEST_F(Coordinate, ForcelloneDiDefaultEPuntoPrecedenteDiUnAsta) {
     EXPECT_EQ(T(Casella::AstaPrecY), "1.9685039");
 }
 
-TEST_F(Coordinate, ScrivereERileggereUnPuntoDaLoStessoValore) {
+TEST_F(Coordinates, WritingAndReadingBackAPointGivesTheSameValue) {
     const Punto punti[] = {
         {550, 400}, {0, 0}, {-123.456f, 987.654f}, {1020.125f, 0.001f}, {1599.99f, -777.7f}};
     for (int16_t sistema : {SISTEMA_METRICO, SISTEMA_IMPERIALE}) {
@@ -59,7 +59,7 @@ TEST_F(Coordinate, ScrivereERileggereUnPuntoDaLoStessoValore) {
     EXPECT_FLOAT_EQ(LeggiLunghezza(MostraLunghezza(350)), 350.0f);
 }
 
-TEST_F(Coordinate, TestoNonNumericoLeggeLOrigine) {
+TEST_F(Coordinates, NonNumericTextReadsTheOrigin) {
     OrigineX = 550;
     OrigineY = 400;
     EXPECT_FLOAT_EQ(LeggiX(""), 550.0f);
@@ -69,7 +69,7 @@ TEST_F(Coordinate, TestoNonNumericoLeggeLOrigine) {
     EXPECT_FLOAT_EQ(LeggiX("1"), 575.4f);
 }
 
-TEST_F(Coordinate, UnPannelloScriveSoloNelloSlotDelSuoTipo) {
+TEST_F(Coordinates, APanelWritesOnlyIntoTheSlotOfItsKind) {
     ed.NuovaCatena();
     ed.Asta("250", "-100");
     const TrePunti molla = P().DatiMolla[1];
@@ -86,7 +86,7 @@ TEST_F(Coordinate, UnPannelloScriveSoloNelloSlotDelSuoTipo) {
     EXPECT_TRUE(MemorizzaElemento(ed, PANNELLO_FORCELLONE, NumeroProgetti, 1));
 }
 
-TEST_F(Coordinate, InitDatiMostraLUltimoElementoDiOgniTipo) {
+TEST_F(Coordinates, InitDatiShowsTheLastElementOfEachKind) {
     ed.NuovaCatena();
     ed.Asta("250", "-100");
     ed.Asta("350", "-150");
@@ -106,7 +106,7 @@ TEST_F(Coordinate, InitDatiMostraLUltimoElementoDiOgniTipo) {
 
 // Ground-line re-basing: the radius text runs it at every change, so each typed character
 // moves the chain from the axle height of the text before.
-TEST_F(Coordinate, IlRaggioRibasaLaCatena) {
+TEST_F(Coordinates, TheRadiusRebasesTheChain) {
     const struct {
         int16_t sistema;
         std::vector<std::string> testi;

@@ -12,7 +12,7 @@ using namespace kelvra;
 
 namespace {
 
-class FinestraInsGeo : public test::FinestraReale {
+class GeometryEditorWindow : public test::FinestraReale {
   protected:
     // The four-bar: a link from the attachment to (800, 300), a link pinned to the frame
     // at (900, 250), the shock from their joint to (550, 650), maximum travel 100 mm.
@@ -27,7 +27,7 @@ class FinestraInsGeo : public test::FinestraReale {
     }
 };
 
-TEST_F(FinestraInsGeo, LAvvioApreLEditorSulForcelloneDiDefault) {
+TEST_F(GeometryEditorWindow, StartUpOpensTheEditorOnTheDefaultSwingarm) {
     EXPECT_EQ(main->FigliaAttiva(), ed);
     EXPECT_TRUE(ed->UnitaItem[1]->isChecked());
     EXPECT_EQ(T(ed->TxtForcelloneX[1]), "470.00");
@@ -41,7 +41,7 @@ TEST_F(FinestraInsGeo, LAvvioApreLEditorSulForcelloneDiDefault) {
     EXPECT_EQ(P().StatoDatiProgetto, 0);
 }
 
-TEST_F(FinestraInsGeo, UnQuadrilateroDigitatoVieneRisolto) {
+TEST_F(GeometryEditorWindow, ATypedFourBarIsSolved) {
     QuadrilateroDigitato();
     EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(P().UltimoElemento, 3);
@@ -59,7 +59,7 @@ TEST_F(FinestraInsGeo, UnQuadrilateroDigitatoVieneRisolto) {
     if (const char* file = std::getenv("KELVRA_SCREENSHOT")) main->grab().save(file);
 }
 
-TEST_F(FinestraInsGeo, IPannelliSeguonoLaCatena) {
+TEST_F(GeometryEditorWindow, ThePanelsFollowTheChain) {
     ed->CmdSquadretta->click();
     // A rocker in slot 1: both options off and disabled; while entering, nothing is added.
     EXPECT_FALSE(ed->OptFix[0]->isEnabled());
@@ -85,7 +85,7 @@ TEST_F(FinestraInsGeo, IPannelliSeguonoLaCatena) {
     EXPECT_EQ(T(ed->LblMollaPrecY), "0.00");
 }
 
-TEST_F(FinestraInsGeo, ModificareUnElementoRisolveDiNuovoEUndoLoRiporta) {
+TEST_F(GeometryEditorWindow, EditingAnElementSolvesAgainAndUndoPutsItBack) {
     QuadrilateroDigitato();
     const int16_t prima = P().NumPunti;
     ed->CmbModifica->setCurrentIndex(1);
@@ -111,7 +111,7 @@ TEST_F(FinestraInsGeo, ModificareUnElementoRisolveDiNuovoEUndoLoRiporta) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(FinestraInsGeo, CambioDiUnitaSottoUnoZoomLaCatenaELaMassimaEscursioneRestano) {
+TEST_F(GeometryEditorWindow, AUnitChangeUnderAZoomKeepsTheChainAndTheMaximumTravel) {
     QuadrilateroDigitato();
     const Progetto prima = P();
     ed->VistaItem[4]->trigger(); // a window zoom of the user's
@@ -140,13 +140,13 @@ TEST_F(FinestraInsGeo, CambioDiUnitaSottoUnoZoomLaCatenaELaMassimaEscursioneRest
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(FinestraInsGeo, IlFiltroDeiTastiFermaLaMassimaEscursioneA1000) {
+TEST_F(GeometryEditorWindow, TheKeyFilterStopsTheMaximumTravelAt1000) {
     Digita(ed->TxtMaxEsc, "1001");
     EXPECT_EQ(T(ed->TxtMaxEsc), "100");
     EXPECT_GE(dialoghi.beep, 1);
 }
 
-TEST_F(FinestraInsGeo, RiattivareNonAzzeraIlForcelloneEUnaCatenaIncompletaProsegue) {
+TEST_F(GeometryEditorWindow, ReactivatingKeepsTheSwingarmAndAnUnfinishedChainGoesOn) {
     Digita(ed->TxtForcelloneX[2], "150");
     ed->CmdOKForcellone->click();
     ASSERT_FLOAT_EQ(P().DatiForcellone.P[2].X, 700.0f);
@@ -166,7 +166,7 @@ TEST_F(FinestraInsGeo, RiattivareNonAzzeraIlForcelloneEUnaCatenaIncompletaProseg
     EXPECT_EQ(P().UltimoElemento, 2);
 }
 
-TEST_F(FinestraInsGeo, IlRaggioRibasaLaCatenaAOgniTasto) {
+TEST_F(GeometryEditorWindow, TheRadiusRebasesTheChainAtEveryKey) {
     DigitaAsta("250", "-100");
     Digita(ed->TxtRaggio, "300"); // through 3 and 30
     EXPECT_FLOAT_EQ(P().RaggioRuota, 300.0f);
@@ -175,7 +175,7 @@ TEST_F(FinestraInsGeo, IlRaggioRibasaLaCatenaAOgniTasto) {
     EXPECT_EQ(ModoEdit, 0);
 }
 
-TEST_F(FinestraInsGeo, UscireConUnaCatenaIncompletaLaRiduceAlForcellone) {
+TEST_F(GeometryEditorWindow, ExitingWithAnUnfinishedChainCutsItBackToTheSwingarm) {
     DigitaAsta("250", "-100");
     ed->CmdEsci_Click();
     EXPECT_EQ(P().UltimoElemento, 0);
@@ -183,7 +183,7 @@ TEST_F(FinestraInsGeo, UscireConUnaCatenaIncompletaLaRiduceAlForcellone) {
     EXPECT_EQ(INSGEO01::Istanza(), nullptr);
 }
 
-TEST_F(FinestraInsGeo, NessunElementoOltreLoSlot10) {
+TEST_F(GeometryEditorWindow, NoElementBeyondSlot10) {
     // A damaged chain read from a file already fills every slot: the add commands refuse.
     for (int16_t k = 1; k <= MAX_ELEMENTI; ++k) P().TipoElemento[k] = "A";
     P().UltimoElemento = MAX_ELEMENTI;
@@ -200,7 +200,7 @@ TEST_F(FinestraInsGeo, NessunElementoOltreLoSlot10) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(FinestraInsGeo, LaStampaMandaIlDisegnoOAvvisa) {
+TEST_F(GeometryEditorWindow, PrintingSendsTheDrawingOrWarns) {
     EXPECT_FALSE(ed->CmdStampa->isEnabled());
     QuadrilateroDigitato();
     ASSERT_TRUE(ed->CmdStampa->isEnabled());

@@ -72,7 +72,7 @@ class Passi {
     std::function<void(int)> azione_;
 };
 
-class EditorAnimato : public test::FinestraReale {
+class AnimatedEditor : public test::FinestraReale {
   protected:
     void SetUp() override {
         FinestraReale::SetUp();
@@ -160,7 +160,7 @@ class EditorAnimato : public test::FinestraReale {
     Passi passi;
 };
 
-TEST_F(EditorAnimato, UnQuadrilateroDisegnatoAClicVieneRisolto) {
+TEST_F(AnimatedEditor, AFourBarDrawnByClicksIsSolved) {
     QuadrilateroCliccato();
     EXPECT_TRUE(dialoghi.mostrati.empty());
     ASSERT_EQ(P().UltimoElemento, 3);
@@ -178,7 +178,7 @@ TEST_F(EditorAnimato, UnQuadrilateroDisegnatoAClicVieneRisolto) {
     EXPECT_EQ(Pic().cursor().shape(), Qt::CrossCursor);
 }
 
-TEST_F(EditorAnimato, ManualeLaBarraMuoveLaSospensioneEFermandoTornaARiposo) {
+TEST_F(AnimatedEditor, ManualTheBarMovesTheSuspensionAndStoppingReturnsToRest) {
     const auto riposo = QuadrilateroCliccato();
     const int W = ed->width();
     Salva("riposo");
@@ -239,7 +239,7 @@ TEST_F(EditorAnimato, ManualeLaBarraMuoveLaSospensioneEFermandoTornaARiposo) {
     Salva("fermata");
 }
 
-TEST_F(EditorAnimato, AutomaticoFermatoAMetaCorsaTornaARiposo) {
+TEST_F(AnimatedEditor, AutomaticStoppedMidTravelReturnsToRest) {
     const auto riposo = QuadrilateroCliccato();
     // Choosing the kind in the menu starts it at once and runs it to its end, at rest.
     ed->SimulazioneItem[2]->trigger();
@@ -265,7 +265,7 @@ TEST_F(EditorAnimato, AutomaticoFermatoAMetaCorsaTornaARiposo) {
     ARiposo(riposo, Maiuscola(13));
 }
 
-TEST_F(EditorAnimato, AttivareUnAltraFinestraFermaLAnimazione) {
+TEST_F(AnimatedEditor, ActivatingAnotherWindowStopsTheAnimation) {
     const auto riposo = QuadrilateroCliccato();
     auto* altra = new FinestraFiglia;
     main->AggiungiFiglia(altra);
@@ -297,7 +297,7 @@ TEST_F(EditorAnimato, AttivareUnAltraFinestraFermaLAnimazione) {
     ARiposo(riposo, Maiuscola(8));
 }
 
-TEST_F(EditorAnimato, ChiudereDuranteLAnimazioneAspettaCheIlCicloFinisca) {
+TEST_F(AnimatedEditor, ClosingDuringTheAnimationWaitsForTheCycleToEnd) {
     const auto riposo = QuadrilateroCliccato();
     QPointer<INSGEO01> finestra = ed;
     QMdiSubWindow* sotto = ed->SottoFinestra();
@@ -330,7 +330,7 @@ TEST_F(EditorAnimato, ChiudereDuranteLAnimazioneAspettaCheIlCicloFinisca) {
     ed = nullptr;
 }
 
-TEST_F(EditorAnimato, UscireDalProgrammaDuranteLAnimazione) {
+TEST_F(AnimatedEditor, ExitingTheProgramDuringTheAnimation) {
     QuadrilateroCliccato();
     QPointer<INSGEO01> finestra = ed;
     // The exit question: No first, then Yes; any save question is declined.
@@ -356,7 +356,7 @@ TEST_F(EditorAnimato, UscireDalProgrammaDuranteLAnimazione) {
     EXPECT_FALSE(finestra.isNull());
 }
 
-TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
+TEST_F(AnimatedEditor, WindowZoomAndPanFollowTheTransforms) {
     QuadrilateroCliccato();
     // Window zoom: a drag from the pivot's upper left to the axle's lower right.
     ed->VistaItem[4]->trigger();
@@ -420,7 +420,7 @@ TEST_F(EditorAnimato, ZoomAFinestraEPanSeguonoLeTrasformazioni) {
     EXPECT_FLOAT_EQ(FinestraY1, 0);
 }
 
-TEST_F(EditorAnimato, IPassiDellaGriglia) {
+TEST_F(AnimatedEditor, TheGridSteps) {
     const int passi[] = {-1, 0, 50, 100, 250, 500, -1};
     for (int k = 1; k <= 6; ++k) EXPECT_EQ(PassoGrigliaItem(k), passi[k]) << k;
     const int senza = PixelScuri();
@@ -441,7 +441,7 @@ TEST_F(EditorAnimato, IPassiDellaGriglia) {
     EXPECT_EQ(PixelScuri(), senza);
 }
 
-TEST_F(EditorAnimato, DopoUnCambioDiPuntoDiVistaIlClicSpostaLElementoInModifica) {
+TEST_F(AnimatedEditor, AfterAViewChangeAClickMovesTheElementBeingEdited) {
     QuadrilateroCliccato();
     ed->CmbModifica->setCurrentIndex(1); // the first link, end (800, 300)
     emit ed->CmbModifica->activated(1);

@@ -10,7 +10,7 @@
 namespace kelvra::test {
 namespace {
 
-class Ritmo : public FixtureEditor {
+class Pacing : public FixtureEditor {
   protected:
     ControlliFinti ed;
     SimulazioneGeo sim{ed};
@@ -25,7 +25,7 @@ class Ritmo : public FixtureEditor {
     }
 };
 
-TEST_F(Ritmo, SessantaFotogrammiAlSecondoSuQualsiasiMacchina) {
+TEST_F(Pacing, SixtyFramesPerSecondOnAnyMachine) {
     std::vector<double> t; // a frame takes 3 ms to draw, the tenth 53
     ed.allaCessione = [&](int n) {
         t.push_back(orologio.adesso);
@@ -39,7 +39,7 @@ TEST_F(Ritmo, SessantaFotogrammiAlSecondoSuQualsiasiMacchina) {
     EXPECT_NEAR(t.back() - t.front(), 928 * PERIODO_FOTOGRAMMA + 53, 1e-6);
 }
 
-TEST_F(Ritmo, IlManualeSceltoDuranteLAutomaticoParteDalRiposo) {
+TEST_F(Pacing, ManualChosenDuringAutomaticStartsFromRest) {
     ed.allaCessione = [&](int n) {
         if (n == 6) sim.SimulazioneItem_Click(1);
     };
@@ -48,7 +48,7 @@ TEST_F(Ritmo, IlManualeSceltoDuranteLAutomaticoParteDalRiposo) {
     EXPECT_EQ(PuntiCatena[1], Progetti[1].PuntiGiunzione[2][1][0]);
 }
 
-TEST_F(Ritmo, IlVerticeFissatoSiRiconosceDalPuntoIntero) {
+TEST_F(Pacing, TheHeldVertexComesFromTheWholePointIndex) {
     for (int16_t i : {0, 15, 30}) {
         int16_t posizione = i;
         sim.AssegnazioneSimula(posizione);
@@ -56,9 +56,9 @@ TEST_F(Ritmo, IlVerticeFissatoSiRiconosceDalPuntoIntero) {
     }
 }
 
-using Aspetto = FinestraReale;
+using Appearance = FinestraReale;
 
-TEST_F(Aspetto, OgniControlloMostraIlSuoSuggerimento) {
+TEST_F(Appearance, EveryControlShowsItsHint) {
     const std::pair<QWidget*, int> casi[] = {
         {ed->CmdAsta, 4},   {ed->CmdEsci, 11}, {ed->CmdSimula, 44}, {ed->LblModifica, 45},
         {ed->ChkQuote, 57}, {ed->LblDati, 80}, {ed->FrmTool, 3}};
@@ -72,7 +72,7 @@ TEST_F(Aspetto, OgniControlloMostraIlSuoSuggerimento) {
     }
 }
 
-TEST_F(Aspetto, LaListaDegliElementiTaceDuranteLaSimulazioneManuale) {
+TEST_F(Appearance, TheElementListIsQuietDuringManualSimulation) {
     Digita(ed->TxtMaxEsc, "100");
     DigitaAsta("250", "-100");
     DigitaAsta("350", "-150");
@@ -88,7 +88,7 @@ TEST_F(Aspetto, LaListaDegliElementiTaceDuranteLaSimulazioneManuale) {
     EXPECT_TRUE(ed->CmbModifica->isEnabled());
 }
 
-TEST_F(Aspetto, LaStrisciaNonSiMuoveENonSiTaglia) {
+TEST_F(Appearance, TheStripNeitherMovesNorIsCut) {
     for (int16_t unita : {SISTEMA_METRICO, SISTEMA_IMPERIALE}) {
         ed->UnitaItem_Click(unita);
         for (QSize misura : {QSize(1, 1), QSize(1400, 1050)}) {
@@ -110,7 +110,7 @@ TEST_F(Aspetto, LaStrisciaNonSiMuoveENonSiTaglia) {
     }
 }
 
-TEST_F(Aspetto, TitoloEIconaDelProgramma) {
+TEST_F(Appearance, TheProgramsTitleAndIcon) {
     EXPECT_EQ(TitoloApplicazione(), "KELVRATONE");
     EXPECT_FALSE(ed->windowIcon().pixmap(16).isNull());
 }

@@ -10,7 +10,7 @@ using namespace kelvra;
 
 namespace {
 
-class Immissione : public test::FinestraReale {
+class DataEntry : public test::FinestraReale {
   protected:
     // Every access key of the menu bar and of the buttons shown is unique.
     void TastiUnici() {
@@ -45,7 +45,7 @@ class Immissione : public test::FinestraReale {
     }
 };
 
-TEST_F(Immissione, UndoKeepsTheChainNothingIsAddedToItAndARefusedChainIsNotEntered) {
+TEST_F(DataEntry, UndoKeepsTheChainNothingIsAddedToItAndARefusedChainIsNotEntered) {
     QuadrilateroDaTastiera();
     const Progetto prima = P();
     int16_t zero = 0;
@@ -63,7 +63,7 @@ TEST_F(Immissione, UndoKeepsTheChainNothingIsAddedToItAndARefusedChainIsNotEnter
     EXPECT_EQ(P().StatoDatiProgetto, 0);
 }
 
-TEST_F(Immissione, TheCloseBoxLeavesAnUnfinishedChainAsExitDoes) {
+TEST_F(DataEntry, TheCloseBoxLeavesAnUnfinishedChainAsExitDoes) {
     ed->CmdAsta->click(); // never confirmed
     ed->SottoFinestra()->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -74,7 +74,7 @@ TEST_F(Immissione, TheCloseBoxLeavesAnUnfinishedChainAsExitDoes) {
     EXPECT_EQ(T(ed->LblAstaPrecX) + T(ed->LblAstaPrecY), "200.0050.00");
 }
 
-TEST_F(Immissione, NumbersBeyondTheFourByteRangeNeverReachTheRecords) {
+TEST_F(DataEntry, NumbersBeyondTheFourByteRangeNeverReachTheRecords) {
     for (QLineEdit* c : {ed->TxtForcelloneX[0], ed->TxtForcelloneY[1], ed->TxtRaggio}) {
         for (const QString& testo : {QString("1e39"), QString("1e308"), QString(40, '9')}) {
             const QString prima = c->text();

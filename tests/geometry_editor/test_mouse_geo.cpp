@@ -58,7 +58,7 @@ class Mouse : public FixtureEditor {
     }
 };
 
-TEST_F(Mouse, LettureConIlForcelloneDaSolo) {
+TEST_F(Mouse, ReadingsWithTheSwingarmAlone) {
     // Model (750, 650): 200 right of and 250 above the pivot (550, 400), straight above the
     // attachment (750, 450) at 200 mm. The pointer is placed with the hand-worked scale.
     ASSERT_NEAR(ScalaSchemaX, SCALA, 1e-5);
@@ -77,7 +77,7 @@ TEST_F(Mouse, LettureConIlForcelloneDaSolo) {
     EXPECT_EQ(L(Etichetta::LblL), "7.9");
 }
 
-TEST_F(Mouse, LAngoloNonSuperaCentottantaGradi) {
+TEST_F(Mouse, TheAngleNeverExceedsOneHundredEightyDegrees) {
     // Below the attachment reads as its mirror image above.
     const struct {
         double X, Y;
@@ -92,7 +92,7 @@ TEST_F(Mouse, LAngoloNonSuperaCentottantaGradi) {
     }
 }
 
-TEST_F(Mouse, DopoUnoZoomStesseLettureEIlTastoDestroRiadattaSenzaInserire) {
+TEST_F(Mouse, AfterAZoomSameReadingsAndTheRightButtonRefitsWithoutEntering) {
     Trascina(2, 40, 60, 90, 100);
     ASSERT_EQ(ZoomUtente, VERO);
     ASSERT_NEAR(ScalaSchemaX, 50 * SCALA / LATO_MM, 1e-4);
@@ -113,7 +113,7 @@ TEST_F(Mouse, DopoUnoZoomStesseLettureEIlTastoDestroRiadattaSenzaInserire) {
     EXPECT_FLOAT_EQ(OrigineY, 400);
 }
 
-TEST_F(Mouse, SuggerimentiPerModo) {
+TEST_F(Mouse, HintsByMode) {
     for (int16_t modo = 1; modo <= 5; ++modo) {
         ModoEdit = modo;
         Muovi(700, 500);
@@ -125,7 +125,7 @@ TEST_F(Mouse, SuggerimentiPerModo) {
     EXPECT_EQ(Suggerimento(), "before");
 }
 
-TEST_F(Mouse, ClicNelForcelloneENellaSquadretta) {
+TEST_F(Mouse, ClicksInTheSwingarmAndInTheRocker) {
     Clicca(700, 500);
     EXPECT_EQ(ed.conferme, std::vector<int>{PANNELLO_FORCELLONE});
     AttesoPunto({700, 500}, P().DatiForcellone.P[2], 0.01f);
@@ -145,7 +145,7 @@ TEST_F(Mouse, ClicNelForcelloneENellaSquadretta) {
     EXPECT_FALSE(DatiUndo.Salvato[PANNELLO_SQUADRETTA]) << "no rocker was confirmed before";
 }
 
-TEST_F(Mouse, InPolliciIlTerzoVerticeDistaCinquantaMillimetri) {
+TEST_F(Mouse, InInchesTheThirdVertexIsFiftyMillimetresAway) {
     SistemaUnita = SISTEMA_IMPERIALE;
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     ed.Asta("9.84252", "-3.937008"); // (800, 300)
@@ -159,7 +159,7 @@ TEST_F(Mouse, InPolliciIlTerzoVerticeDistaCinquantaMillimetri) {
     AttesoPunto({750, 300}, P().DatiSquadretta[2].P[2], 0.01f);
 }
 
-TEST_F(Mouse, LoZoomCarrellatoRidisegnaEGliAltriTastiTornanoAlModoZero) {
+TEST_F(Mouse, TheDragZoomRedrawsAndOtherButtonsReturnToModeZero) {
     ModoEdit = 1;
     ed.immagine.Cancella();
     mouse.PicGeo_MouseDown(1, 0, 10, 10);
@@ -169,7 +169,7 @@ TEST_F(Mouse, LoZoomCarrellatoRidisegnaEGliAltriTastiTornanoAlModoZero) {
     EXPECT_EQ(ModoEdit, 0);
 }
 
-TEST_F(Mouse, IlMenuVistaSceglieIlModoDelMouse) {
+TEST_F(Mouse, TheViewMenuChoosesTheMouseMode) {
     const int attesi[8] = {-1, -1, -1, 1, 2, -1, 3, 4};
     for (int indice = 1; indice <= 7; ++indice) {
         ModoEdit = 5;
@@ -178,7 +178,7 @@ TEST_F(Mouse, IlMenuVistaSceglieIlModoDelMouse) {
     }
 }
 
-TEST_F(Mouse, IlRettangoloRestaNelDisegno) {
+TEST_F(Mouse, TheRectangleStaysInThePicture) {
     ModoEdit = 2;
     mouse.PicGeo_MouseDown(1, 0, 100, 40);
     EXPECT_TRUE(ed.shape1Visibile);
@@ -202,7 +202,7 @@ TEST_F(Mouse, IlRettangoloRestaNelDisegno) {
     EXPECT_DOUBLE_EQ(ed.shape1.Width, 101);
 }
 
-TEST_F(Mouse, ClicSenzaTrascinareNonCambianoLaVista) {
+TEST_F(Mouse, ClicksWithoutDraggingDoNotChangeTheView) {
     // A zoom click, and a 1 mm rectangle of a click that moved by a hair.
     Trascina(2, 50, 40, 50, 40);
     Trascina(2, 50, 40, 49, 60);
@@ -222,7 +222,7 @@ TEST_F(Mouse, ClicSenzaTrascinareNonCambianoLaVista) {
     EXPECT_EQ(ModoEdit, 3);
 }
 
-TEST_F(Mouse, IlCambioDiPuntoDiVistaConservaLeCoordinateMostrate) {
+TEST_F(Mouse, AViewChangeKeepsTheShownCoordinates) {
     ModoEdit = 4;
     // Only the left button starts a drag in this mode.
     mouse.PicGeo_MouseDown(2, 0, 50, 50);

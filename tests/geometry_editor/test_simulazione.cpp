@@ -10,7 +10,7 @@
 namespace kelvra::test {
 namespace {
 
-class Simulazione : public FixtureEditor {
+class Simulation : public FixtureEditor {
   protected:
     ControlliFinti ed;
     SimulazioneGeo sim{ed};
@@ -53,7 +53,7 @@ class Simulazione : public FixtureEditor {
     }
 };
 
-TEST_F(Simulazione, AutomaticoQuindiciCicliDiAndataERitorno) {
+TEST_F(Simulation, AutomaticFifteenRoundTrips) {
     Quadrilatero();
     Avvia(2);
     // Each cycle: 31 frames up, one more yield at the turn, 31 frames down.
@@ -70,7 +70,7 @@ TEST_F(Simulazione, AutomaticoQuindiciCicliDiAndataERitorno) {
     EXPECT_EQ(ModoEdit, 6);
 }
 
-TEST_F(Simulazione, TracciaTrePosizioniSovrappostePoiIlRiposo) {
+TEST_F(Simulation, TraceThreeOverlaidPositionsThenRest) {
     Quadrilatero();
     Avvia(3);
     EXPECT_EQ(visti, (std::vector<int>{0, 15, 30}));
@@ -97,7 +97,7 @@ TEST_F(Simulazione, TracciaTrePosizioniSovrappostePoiIlRiposo) {
     EXPECT_EQ(ColoreAsse(0), COLORE_FORCELLONE);
 }
 
-TEST_F(Simulazione, IlMenuSceltoDuranteUnaCorsaLaSostituisce) {
+TEST_F(Simulation, AMenuChoiceDuringARunReplacesIt) {
     Quadrilatero();
     // The trace runs inside the automatic run's yield, which then ends instead of drawing
     // over it.
@@ -115,7 +115,7 @@ TEST_F(Simulazione, IlMenuSceltoDuranteUnaCorsaLaSostituisce) {
     EXPECT_EQ(PosizioneDisegnata(), 0);
 }
 
-TEST_F(Simulazione, SuggerimentoDelPulsante) {
+TEST_F(Simulation, TheButtonsHint) {
     ed.cmdSimula = "&SIMULATE";
     sim.CmdSimula_MouseMove();
     EXPECT_EQ(Suggerimento(), "hint 44");
@@ -124,7 +124,7 @@ TEST_F(Simulazione, SuggerimentoDelPulsante) {
     EXPECT_EQ(Suggerimento(), "hint 43");
 }
 
-TEST_F(Simulazione, CatenaRifiutataNonAnima) {
+TEST_F(Simulation, ARefusedChainDoesNotAnimate) {
     Quadrilatero();
     ed.Scrivi(Casella::MaxEsc, "2000");
     Avvia(2);
@@ -136,7 +136,7 @@ TEST_F(Simulazione, CatenaRifiutataNonAnima) {
 }
 
 // A linkage that locks before 30 mm of travel: the animation stays within what was solved.
-TEST_F(Simulazione, UnaCatenaCheSiBloccaRestaNelRisolto) {
+TEST_F(Simulation, AChainThatLocksStaysWithinTheSolvedPart) {
     // Two links nearly in line between the attachment and the frame: little slack.
     ed.Asta("230", "-50");
     ed.Asta("200", "-150");

@@ -35,7 +35,6 @@ class FinestraGrafici : public TabelleAzzerate {
             std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
                 "Kelvra3.lng",
             dir / "Kelvra3.lng");
-        Ganci = {};
         Ganci.TerminaProgramma = [](int) {};
         RegistraGrafici();
         ASSERT_TRUE(SequenzaAvvio(dir.string()));
@@ -47,9 +46,7 @@ class FinestraGrafici : public TabelleAzzerate {
     void TearDown() override {
         delete CURVE01::Istanza();
         delete MAIN::Istanza();
-        Ganci = {};
         std::filesystem::current_path(cwd);
-        AzzeraLingua();
         ReimpostaGrafico();
         TabelleAzzerate::TearDown();
     }

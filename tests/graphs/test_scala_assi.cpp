@@ -27,7 +27,6 @@ class Assi : public test::TabelleAzzerate {
     }
     void TearDown() override {
         ReimpostaGrafico();
-        AzzeraUnitaMisura();
         TabelleAzzerate::TearDown();
     }
     static void Unita(int16_t sistema) {

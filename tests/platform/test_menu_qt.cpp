@@ -1,4 +1,5 @@
 // Menu captions applied to Qt menus from a menu section of the language lines.
+#include "core/Azzeramento.h"
 #include "core/Lingua.h"
 #include "core/MenuLingua.h"
 #include "platform/MenuQt.h"
@@ -15,7 +16,7 @@ namespace {
 class QtMenus : public ::testing::Test {
   protected:
     void SetUp() override {
-        AzzeraLingua();
+        AzzeraProgramma();
         LineeLingua = {"[MnuProva]", "&File=&New,,&Open,E&xit,Extra", "Unit\xE0=&Metric",
                        "&?=&Help", ""};
         file = std::make_unique<QMenu>("File");
@@ -25,7 +26,7 @@ class QtMenus : public ::testing::Test {
         fileVoci = {nullptr, file->addAction("a"), file->addAction("b"), nullptr,
                     file->addMenu(sotto.get())};
     }
-    void TearDown() override { AzzeraLingua(); }
+    void TearDown() override { AzzeraProgramma(); }
 
     std::unique_ptr<QMenu> file, unita, guida, sotto;
     std::vector<QAction*> fileVoci;

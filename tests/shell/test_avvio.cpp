@@ -53,10 +53,7 @@ class StartUp : public test::TabelleAzzerate {
         ASSERT_TRUE(cartella.isValid());
         dir = fs::path(cartella.path().toStdString());
         cwd = fs::current_path();
-        AzzeraLingua();
-        AzzeraUnitaMisura();
-        SistemaUnita = ModoQuote = EditorAperto = 0;
-        Ganci = {};
+        SistemaUnita = ModoQuote = 0;
         Ganci.TerminaProgramma = [this](int codice) { fine = codice; };
         Ganci.CreaEditorGeometria = [this] {
             eventi.push_back("editor, units " + std::to_string(SistemaUnita));
@@ -74,10 +71,8 @@ class StartUp : public test::TabelleAzzerate {
     }
     void TearDown() override {
         delete MAIN::Istanza();
-        Ganci = {};
         fs::current_path(cwd);
         ImpostaCodicePagina(CodicePagina::Windows1252);
-        AzzeraLingua();
         TabelleAzzerate::TearDown();
     }
 

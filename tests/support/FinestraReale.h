@@ -26,13 +26,10 @@ class FinestraReale : public TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
-        AzzeraVista();
-        AzzeraUndo();
         cwd = std::filesystem::current_path();
         const std::filesystem::path dir(cartella.path().toStdString()),
             bin(QCoreApplication::applicationDirPath().toStdString());
         std::filesystem::copy_file(bin / "Kelvra3.lng", dir / "Kelvra3.lng");
-        Ganci = {};
         Ganci.TerminaProgramma = [this](int codice) { terminato = codice; };
         RegistraEditorGeometria();
         ASSERT_TRUE(SequenzaAvvio(dir.string()));
@@ -47,10 +44,7 @@ class FinestraReale : public TabelleAzzerate {
     void TearDown() override {
         delete MAIN::Istanza();
         delete INSGEO01::Istanza();
-        Ganci = {};
         std::filesystem::current_path(cwd);
-        AzzeraLingua();
-        AzzeraVista();
         TabelleAzzerate::TearDown();
     }
 

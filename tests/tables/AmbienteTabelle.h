@@ -26,15 +26,12 @@ class AmbienteTabelle : public TabelleAzzerate {
             std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
                 "Kelvra3.lng",
             dir / "Kelvra3.lng");
-        Ganci = {};
         ASSERT_TRUE(SequenzaAvvio(dir.string()));
         RegistraTabelle();
         Unita(SISTEMA_METRICO);
     }
     void TearDown() override {
-        Ganci = {};
         std::filesystem::current_path(cwd);
-        AzzeraLingua();
         TabelleAzzerate::TearDown();
     }
     static void Unita(int16_t sistema) {

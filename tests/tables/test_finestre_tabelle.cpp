@@ -14,7 +14,7 @@ using namespace kelvra;
 
 namespace {
 
-using FinestreTabelle = test::AmbienteTabelle;
+using TableWindows = test::AmbienteTabelle;
 
 // A choice in a drop-down list, as the user makes it.
 void Scegli(QComboBox* lista, int indice) {
@@ -33,7 +33,7 @@ void ApriTab01(RisposteDialoghi& finestre, const std::function<void(TAB01&)>& az
     MostraTabelle(1);
 }
 
-TEST_F(FinestreTabelle, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
+TEST_F(TableWindows, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
     Calcolato(1, 1, 50);
     Progetto& P = Calcolato(2, 15, 120);
     P.NomeConfigurazione = "C:\\dati\\Prova.kvp";
@@ -67,7 +67,7 @@ TEST_F(FinestreTabelle, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
     });
 }
 
-TEST_F(FinestreTabelle, SpringTableOfAThousandRowsAndEmptyLayoutsOpen) {
+TEST_F(TableWindows, SpringTableOfAThousandRowsAndEmptyLayoutsOpen) {
     Progetto& P = Progetti[1];
     for (int i = 0; i <= MAX_RIGHE; ++i) P.EscursioneMolla[i] = i;
     P.NumPuntiMolla = 1000;
@@ -84,7 +84,7 @@ TEST_F(FinestreTabelle, SpringTableOfAThousandRowsAndEmptyLayoutsOpen) {
     });
 }
 
-TEST_F(FinestreTabelle, PrintingAndLeavingForTheGraphs) {
+TEST_F(TableWindows, PrintingAndLeavingForTheGraphs) {
     Calcolato(1, 1, 20);
     int grafici = 0;
     Ganci.MostraCurve01 = [&] { ++grafici; };
@@ -105,7 +105,7 @@ TEST_F(FinestreTabelle, PrintingAndLeavingForTheGraphs) {
     EXPECT_EQ(grafici, 1);
 }
 
-TEST_F(FinestreTabelle, SummaryFollowsTheShownProjectAndTheTypedTravel) {
+TEST_F(TableWindows, SummaryFollowsTheShownProjectAndTheTypedTravel) {
     Calcolato(1, 7, 120);
     Calcolato(2, 2, 0); // newest: a spring alone, nothing to summarise
     finestre.RispondiModale([](QWidget* w) {

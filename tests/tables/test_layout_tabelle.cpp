@@ -10,7 +10,7 @@ using namespace kelvra;
 
 namespace {
 
-using LayoutTabelle = test::AmbienteTabelle;
+using TableLayouts = test::AmbienteTabelle;
 
 std::vector<std::string> Celle(const std::string& riga) {
     std::vector<std::string> celle;
@@ -26,7 +26,7 @@ std::string Unisci(const std::vector<std::string>& celle) {
     return r;
 }
 
-TEST_F(LayoutTabelle, HeadsAndUnitsFollowTheStateCode) {
+TEST_F(TableLayouts, HeadsAndUnitsFollowTheStateCode) {
     // Quantity lines and unit symbols ("-": no unit) of every column, in order.
     struct Caso {
         int stato;
@@ -62,7 +62,7 @@ TEST_F(LayoutTabelle, HeadsAndUnitsFollowTheStateCode) {
     EXPECT_EQ(NumeroColonneLayout(-1), 0);
 }
 
-TEST_F(LayoutTabelle, FormatsDependOnTheStateCode) {
+TEST_F(TableLayouts, FormatsDependOnTheStateCode) {
     Progetto& P = Calcolato(1, 15, 200);
     P.LunghezzaAmmortizzatore[3] = 310.5;
     P.ForzaMolla[3] = P.ForzaTampone[3] = 123.4567891;
@@ -92,7 +92,7 @@ TEST_F(LayoutTabelle, FormatsDependOnTheStateCode) {
     }
 }
 
-TEST_F(LayoutTabelle, EachGroupEndsAtItsOwnCount) {
+TEST_F(TableLayouts, EachGroupEndsAtItsOwnCount) {
     // Stale values everywhere; the counts say what is valid.
     Progetto& P = Calcolato(1, 15, 3);
     P.ForzaMolla.fill(9);
@@ -119,7 +119,7 @@ TEST_F(LayoutTabelle, EachGroupEndsAtItsOwnCount) {
     EXPECT_TRUE(RigheValori(P, 4, 1, corsa).empty());
 }
 
-TEST_F(LayoutTabelle, ASpringTableOfAThousandRowsIsListedToItsEnd) {
+TEST_F(TableLayouts, ASpringTableOfAThousandRowsIsListedToItsEnd) {
     Progetto& P = Progetti[1];
     for (int i = 0; i <= MAX_RIGHE; ++i) P.EscursioneMolla[i] = i;
     P.NumPuntiMolla = 1000;

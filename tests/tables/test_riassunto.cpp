@@ -9,9 +9,9 @@ using namespace kelvra;
 
 namespace {
 
-using Riassunto = test::AmbienteTabelle;
+using Summary = test::AmbienteTabelle;
 
-TEST_F(Riassunto, RowsNeedTheGeometryAndTheWheelLoadsTheirData) {
+TEST_F(Summary, RowsNeedTheGeometryAndTheWheelLoadsTheirData) {
     const std::string righe_0_5 = "11111100000", tutte = "11111111111", nessuna = "00000000000";
     const std::vector<std::pair<int, std::string>> casi = {
         {0, nessuna}, {1, righe_0_5}, {2, nessuna},  {3, righe_0_5},  {4, nessuna},
@@ -24,7 +24,7 @@ TEST_F(Riassunto, RowsNeedTheGeometryAndTheWheelLoadsTheirData) {
     }
 }
 
-TEST_F(Riassunto, ATypedTravelIsReadOnlyWithinTheComputedCurve) {
+TEST_F(Summary, ATypedTravelIsReadOnlyWithinTheComputedCurve) {
     Calcolato(1, 1, 120);
     struct Caso {
         int16_t sistema;
@@ -42,7 +42,7 @@ TEST_F(Riassunto, ATypedTravelIsReadOnlyWithinTheComputedCurve) {
     }
 }
 
-TEST_F(Riassunto, ValuesMaximaAndLimitsInBothUnitSystems) {
+TEST_F(Summary, ValuesMaximaAndLimitsInBothUnitSystems) {
     Progetto& P = Calcolato(1, 7, 120);
     P.CaricoRuota[40] = P.CaricoRuota[90] = 5000; // the first of two equal maxima counts
     Unita(SISTEMA_METRICO);
@@ -63,7 +63,7 @@ TEST_F(Riassunto, ValuesMaximaAndLimitsInBothUnitSystems) {
 // A linkage worked by hand: swingarm pivot (0, 350), axle (300, -50), attachment (60, 270),
 // radius 300; link 01 to (90, 310); rocker 02 with vertices (150, 310) and (90, 390); shock
 // 03 from (150, 310) to (0, 510).
-TEST_F(Riassunto, DimensionsOfAHandWorkedLinkage) {
+TEST_F(Summary, DimensionsOfAHandWorkedLinkage) {
     Progetto& P = Progetti[1];
     P.GeometriaInserita = VERO;
     P.UltimoElemento = 3;
