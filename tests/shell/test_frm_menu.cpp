@@ -53,7 +53,7 @@ bool Bianca(const QImage& im) {
     return im == bianca;
 }
 
-class FrmMenuReale : public test::TabelleAzzerate {
+class StartScreen : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
@@ -101,7 +101,7 @@ class FrmMenuReale : public test::TabelleAzzerate {
 };
 
 // The enabling in states 0 and 7, against the table of menu items and button pairs.
-TEST_F(FrmMenuReale, EnablingFollowsTheStateCode) {
+TEST_F(StartScreen, EnablingFollowsTheStateCode) {
     struct Caso {
         int stato;
         bool grafici, risultati, progetto, schema, ammortizzatore, molla, tampone;
@@ -136,7 +136,7 @@ TEST_F(FrmMenuReale, EnablingFollowsTheStateCode) {
 
 // All six thumbnails share the extent of the newest project: a second, longer swingarm
 // (pivot x 550, length 500, axle y 490: 1540 mm) shrinks the first by 1372.65 / 1540.
-TEST_F(FrmMenuReale, ThumbnailsShareTheNewestProjectsScale) {
+TEST_F(StartScreen, ThumbnailsShareTheNewestProjectsScale) {
     Held(1);
     EXPECT_NEAR(EstensioneMiniature(1), 1372.65, 0.01);
     f->Form_Activate();
@@ -157,7 +157,7 @@ TEST_F(FrmMenuReale, ThumbnailsShareTheNewestProjectsScale) {
 
 // Nothing is drawn, and nothing divides by zero, for pictures or extents that cannot hold a
 // drawing or a slot with no chain or more elements than it can hold.
-TEST_F(FrmMenuReale, ThumbnailsRefuseWhatCannotBeDrawn) {
+TEST_F(StartScreen, ThumbnailsRefuseWhatCannotBeDrawn) {
     const float inf = std::numeric_limits<float>::infinity(), e = 1372.65f;
     using Caso = std::tuple<int, float, int16_t>; // picture width, extent, last element
     for (auto [larghezza, estensione, ultimo] :
@@ -173,7 +173,7 @@ TEST_F(FrmMenuReale, ThumbnailsRefuseWhatCannotBeDrawn) {
 
 // A click opens the editor on the clicked slot, never past the first slot after those held;
 // the slots above stay drawn.
-TEST_F(FrmMenuReale, ThumbnailClickSelectsAtMostTheNextSlot) {
+TEST_F(StartScreen, ThumbnailClickSelectsAtMostTheNextSlot) {
     for (auto [tenuti, miniatura, atteso] :
          {std::array{6, 2, 3}, std::array{2, 5, 3}, std::array{1, 0, 1}, std::array{3, 3, 4}}) {
         Held(tenuti);
@@ -191,7 +191,7 @@ TEST_F(FrmMenuReale, ThumbnailClickSelectsAtMostTheNextSlot) {
 
 // The compares append after the projects held: slot 1 only while one project lacking the kind
 // is held, no seventh slot, and a failed pass takes back the copy it made.
-TEST_F(FrmMenuReale, ComparesAppendAfterTheHeldProjects) {
+TEST_F(StartScreen, ComparesAppendAfterTheHeldProjects) {
     struct Caso {
         const char* nome;
         int pulsante, tenuti;
@@ -261,7 +261,7 @@ TEST_F(FrmMenuReale, ComparesAppendAfterTheHeldProjects) {
 
 // Each button stands for its menu item: the exit door ends the program as File, Exit does;
 // the twins do nothing.
-TEST_F(FrmMenuReale, ButtonsRunTheirMenuItems) {
+TEST_F(StartScreen, ButtonsRunTheirMenuItems) {
     std::vector<std::string> fatti;
     Ganci.ApriSchema = [&] { fatti.push_back("open geometry"); };
     Ganci.ApriProgetto = [&] { fatti.push_back("open project"); };
@@ -285,7 +285,7 @@ TEST_F(FrmMenuReale, ButtonsRunTheirMenuItems) {
 
 // A modal editor that commits leaves the screen showing the new state, although the frame
 // runs no activation when the focus comes back.
-TEST_F(FrmMenuReale, ModalWindowsReturnToAnActivatedScreen) {
+TEST_F(StartScreen, ModalWindowsReturnToAnActivatedScreen) {
     Held(1);
     Progetti[1].StatoDatiProgetto = 1;
     f->Form_Activate();
@@ -297,7 +297,7 @@ TEST_F(FrmMenuReale, ModalWindowsReturnToAnActivatedScreen) {
 }
 
 // A click on the frame's empty client area brings the closed start screen back, active.
-TEST_F(FrmMenuReale, ClickOnTheEmptyFrameShowsTheScreen) {
+TEST_F(StartScreen, ClickOnTheEmptyFrameShowsTheScreen) {
     f->SottoFinestra()->close();
     emit main->ClicSfondo();
     EXPECT_TRUE(f->SottoFinestra()->isVisible());
@@ -306,7 +306,7 @@ TEST_F(FrmMenuReale, ClickOnTheEmptyFrameShowsTheScreen) {
 
 // Hovering a button writes its hint and shows it under the button; a twin repeats the hint
 // of the button last hovered at its own place; a thumbnail names its project.
-TEST_F(FrmMenuReale, HintsOfButtonsAndThumbnails) {
+TEST_F(StartScreen, HintsOfButtonsAndThumbnails) {
     const QStringList attesi =
         QStringLiteral(
             "New project|Open project|Save project as|Compare projects|Enter the geometry|"
