@@ -154,8 +154,8 @@ void FRMACQ::ImpostaTesto() {
     Scrivi(PanelTitle[0], Riga(TestiQuantity, 7) + " " + EtichettaUnita[UNITA_FORZA]);
     Scrivi(PanelTitle[1], Riga(TestiQuantity, 44) + " " + EtichettaUnita[UNITA_LUNGHEZZA]);
     Scrivi(LblModalita, Acq(TESTO_MODALITA));
-    CmdOK->setText(Q("&" + Riga(TestiCommon, 0)));
-    CmdChiudi->setText(Q("&" + Riga(TestiCommon, 1)));
+    CmdOK->setText(ConTastoAccesso(Riga(TestiCommon, 0)));
+    CmdChiudi->setText(ConTastoAccesso(Riga(TestiCommon, 1)));
 }
 
 std::string FRMACQ::Intervallo(double minimo, double massimo, int riga, bool unita) const {

@@ -4,6 +4,7 @@
 #include "core/Lingua.h"
 #include "core/Unita.h"
 #include "platform/FiltroTasti.h"
+#include "platform/Testo.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -148,8 +149,8 @@ void INSAMMORTIZZATORE::ImpostaTesto() {
     CmdOKPressione->setText("&OK");
     CmdAnnullaForzaGas->setText(Q(Riga(TestiInsAmmortizzatore, 6)));
     Scrivi(LblForzaGasIN, Riga(TestiInsAmmortizzatore, 7));
-    CmdOK->setText(Q("&" + Riga(TestiCommon, 0)));
-    CMDAnnulla->setText(Q("&" + Riga(TestiCommon, 3)));
+    CmdOK->setText(ConTastoAccesso(Riga(TestiCommon, 0)));
+    CMDAnnulla->setText(ConTastoAccesso(Riga(TestiCommon, 3)));
 }
 
 void INSAMMORTIZZATORE::Form_Activate() {

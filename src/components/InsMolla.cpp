@@ -5,6 +5,7 @@
 #include "core/Lingua.h"
 #include "core/Unita.h"
 #include "platform/FiltroTasti.h"
+#include "platform/Testo.h"
 
 #include <QGridLayout>
 
@@ -37,7 +38,7 @@ void INSMOLLA::ImpostaTesto() {
     Scrivi(Lbl_MaxComp, Riga(TestiInsMolla, 2));
     Scrivi(LblNmolle, Riga(TestiInsMolla, 5) + ":");
     Scrivi(Lbl_Corsa, Riga(TestiInsMolla, 8));
-    CmdOK1->setText(Q(Riga(TestiCommon, 0)));
+    CmdOK1->setText(TastoSullaPrima(Riga(TestiCommon, 0)));
     CmdStampa->setText(Q(Riga(TestiCommon, 4)));
     CmdOK2->setText(Q(Riga(TestiCommon, 0)));
     CmdEsci->setText(Q(Riga(TestiCommon, 3)));

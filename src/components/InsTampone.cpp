@@ -1,5 +1,7 @@
 #include "components/InsTampone.h"
 
+#include "platform/Testo.h"
+
 #include "components/DatiComponenti.h"
 #include "core/Lingua.h"
 #include "core/Unita.h"
@@ -28,10 +30,10 @@ void InsTampone::ImpostaTesto() {
     Scrivi(LblLunghezza, Riga(TestiInsTampone, 1) + ":");
     Scrivi(Lbl_MaxComp, Riga(TestiInsTampone, 2));
     Scrivi(Lbl_Corsa, Riga(TestiInsTampone, 3));
-    CmdOK1->setText(Q("&" + Riga(TestiCommon, 0)));
-    CmdStampa->setText(Q("&" + Riga(TestiCommon, 4)));
-    CmdOK2->setText(Q("&" + Riga(TestiCommon, 0)));
-    CmdEsci->setText(Q("&" + Riga(TestiCommon, 3)));
+    CmdOK1->setText(TastoSullaPrima(Riga(TestiCommon, 0)));
+    CmdStampa->setText(ConTastoAccesso(Riga(TestiCommon, 4)));
+    CmdOK2->setText(ConTastoAccesso(Riga(TestiCommon, 0)));
+    CmdEsci->setText(ConTastoAccesso(Riga(TestiCommon, 3)));
 }
 
 std::string InsTampone::FormatoCaricato(Colonna c) const {

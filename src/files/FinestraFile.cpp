@@ -25,8 +25,7 @@ void FinestraFile::Suggerimento(QWidget* controllo, int riga) {
 }
 
 QString FinestraFile::ConTasto(const std::string& testo) {
-    const QString t = DaAnsi(testo);
-    return t.contains(QLatin1Char('&')) ? t : QStringLiteral("&") + t;
+    return ConTastoAccesso(testo);
 }
 
 bool FinestraFile::eventFilter(QObject* oggetto, QEvent* evento) {

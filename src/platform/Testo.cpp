@@ -31,6 +31,17 @@ CodicePagina CodicePaginaCorrente() {
 QString DaAnsi(const std::string& testo) {
     return DaAnsi(testo, CodicePaginaCorrente());
 }
+QString ConTastoAccesso(const std::string& testo) {
+    const QString t = DaAnsi(testo);
+    return t.contains(QLatin1Char('&')) ? t : QStringLiteral("&") + t;
+}
+
+QString TastoSullaPrima(const std::string& testo) {
+    QString t = DaAnsi(testo);
+    t.remove(QLatin1Char('&'));
+    return QStringLiteral("&") + t;
+}
+
 std::string AdAnsi(const QString& testo) {
     return AdAnsi(testo, CodicePaginaCorrente());
 }

@@ -25,6 +25,12 @@ QString DaAnsi(const std::string& testo, CodicePagina pagina);
 
 // A string back to bytes; characters the page has no byte for become '?'.
 std::string AdAnsi(const QString& testo);
+
+// A caption with an access key: the "&" the text carries, or one before its first letter.
+QString ConTastoAccesso(const std::string& testo);
+// The same caption with its access key moved to the first letter, for a second button of
+// one window that shares the text of another ("&OK" beside "O&K").
+QString TastoSullaPrima(const std::string& testo);
 std::string AdAnsi(const QString& testo, CodicePagina pagina);
 
 } // namespace kelvra

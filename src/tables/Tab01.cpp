@@ -29,7 +29,7 @@ constexpr std::array<const char*, 3> PASSI_METRICI = {"1 ", "5 ", "10 "};
 constexpr std::array<const char*, 3> PASSI_IMPERIALI = {"0.04 ", "0.20 ", "0.40 "};
 
 QString Comando(int riga) {
-    return DaAnsi("&" + Riga(TestiCommon, riga));
+    return ConTastoAccesso(Riga(TestiCommon, riga));
 }
 
 } // namespace

@@ -27,7 +27,7 @@ constexpr int SUGGERIMENTO_TXT_ESC = -1; // built from the limits
 constexpr QColor BLU(0, 0, 255);
 
 QString Comando(int riga) {
-    return DaAnsi("&" + Riga(TestiCommon, riga));
+    return ConTastoAccesso(Riga(TestiCommon, riga));
 }
 
 QLabel* Pannello(QWidget* genitore) {
