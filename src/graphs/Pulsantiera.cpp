@@ -19,6 +19,8 @@
 #include <QPrinter>
 #include <QToolButton>
 #include <cmath>
+#include <string>
+#include <utility>
 
 namespace kelvra {
 
