@@ -54,8 +54,6 @@ constexpr int MARGINE_PULSANTI = 24;
 constexpr int CONTESTO_GUIDA = 23;
 
 constexpr int FILE_UNITA = 13;
-constexpr int FILE_COMPARA = 3;
-constexpr int FILE_ESCI = 22;
 constexpr int OPZIONE_GRIGLIA = 1;
 
 // The title face; central-European languages need its CE cut.
@@ -95,6 +93,7 @@ CURVE01::CURVE01(QWidget* genitore) : FinestraFiglia(genitore) {
     CreaMenu();
     CreaCorniceColori();
     CollegaStrumenti();
+    RegistraSuggerimenti();
     Form_Load();
 }
 
@@ -138,6 +137,7 @@ void CURVE01::CreaControlli() {
     for (auto& p : PicCommand) p = NuovoPannello(this);
     PicCommand[2]->hide();
     CreaPulsantiGrafico();
+    CreaPulsantiera();
 
     QFont titolo(FaceTitoli());
     titolo.setPointSize(14);
@@ -210,6 +210,7 @@ void CURVE01::ImpostaTesto() {
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
     for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i)
         CmdCurve[i]->setText(DaAnsi(Riga(TestiQuantity, CAPTION_PULSANTI[i - 1])));
+    ImpostaTestoPulsantiera();
 }
 
 void CURVE01::ImpostaMenuCurve() {
@@ -236,6 +237,7 @@ void CURVE01::Form_Activate() {
     FinestraDisattivata = FALSO;
     Grafico.GraficoAttivo = VERO;
     AttivaMenuCurve(controlli_);
+    AllineaPulsantiera(*this);
     // Projects may have been added or computed while another window was in front: the
     // caption and the chart follow them, with the kind, zoom and ranges kept.
     if (GraficoImpostato) {
@@ -312,10 +314,7 @@ void CURVE01::PosizionaPannelli() {
     for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i)
         CmdCurve[i]->setGeometry(0, (i - 1) * altezza / NUMERO_TIPI_GRAFICO, larghezza,
                                  altezza / NUMERO_TIPI_GRAFICO);
-    // The toolbar's strip under the bottom title.
-    for (int k = 1; k <= 2; ++k)
-        PicCommand[k]->setGeometry((W - Pixel(9525)) / 2, std::lround(0.854 * H), Pixel(9525),
-                                   std::max(PicCommand[k]->height(), Pixel(600)));
+    PosizionaPulsantiera();
 }
 
 // The label of tick j centred under its grid line (X) or beside it (Y).
@@ -435,8 +434,7 @@ void CURVE01::OpzioniItem_Click(int Index) {
 }
 
 void CURVE01::FileItem_Click(int Index) {
-    Grafico.InfoAttivo = FALSO;
-    if (Index == FILE_ESCI) close();
+    ComandoFileGrafici(Index, *this);
 }
 
 void CURVE01::TabelleItem_Click(int Index) {
@@ -511,7 +509,7 @@ void ImpostaFinestraGrafici(CURVE01& form, int16_t tipo) {
         if (LETTORE* l = LETTORE::Istanza()) l->Scarica();
         form.PicAsseX->hide();
         form.PicAsseY[0]->hide();
-        if (NumeroProgetti >= MAX_PROGETTI) form.FileItem[FILE_COMPARA]->setEnabled(false);
+        AllineaPulsantiera(form);
     }
     form.DisegnaGrafico();
     for (QWidget* w : {static_cast<QWidget*>(form.PicGrafico), form.PicCommand[0],

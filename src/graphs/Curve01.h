@@ -7,12 +7,13 @@
 // (StatoGrafico.h): the first set-up after the window opens resets it, later resizes keep
 // it (kind, zoom, ranges) and only redraw. Every redraw goes through DisegnaGrafico.
 //
-// Room for the graph tools: PicCommand(1) is the strip the toolbar's buttons go in; the
-// Info, Scale, Zoom and File commands plug into the menu items of the same names, and the
-// tools change `Grafico` and call DisegnaGrafico.
+// PicCommand(1) holds the toolbar (Pulsantiera.h); the Info, Scale, Zoom and File commands
+// plug into the menu items of the same names, and the tools change `Grafico` and call
+// DisegnaGrafico. Every control names what it does in the status panel as the mouse passes.
 #pragma once
 
 #include "graphs/DisegnoGrafico.h"
+#include "graphs/Pulsantiera.h"
 #include "platform/CorniceMdi.h"
 #include "platform/PictureBox.h"
 #include "shell/ControlliQt.h"
@@ -22,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -55,6 +57,9 @@ class CURVE01 : public FinestraFiglia {
     // 0 the chart buttons, 1 the toolbar's strip, 2 hidden.
     std::array<QWidget*, 3> PicCommand{};
     std::array<QPushButton*, NUMERO_TIPI_GRAFICO + 1> CmdCurve{}; // 1..14
+    // The toolbar in PicCommand(1): 0 data, 1 maximum, 2 reader, 3 tables, 4 reverse
+    // function, 5 legend, 6 colours, 7 open, 8 compare, 9 save, 10 print, 11 close.
+    std::array<QToolButton*, NUMERO_PULSANTI> CmdPulsantiera{};
     // The zoom band and the tools' marker lines, painted over the plot.
     SovrapposizioneGrafico* Sovrapposizione = nullptr;
     // The colour frame: the element buttons, one swatch per project, save and OK.
@@ -96,6 +101,7 @@ class CURVE01 : public FinestraFiglia {
 
     // ---- handlers -----------------------------------------------------------------------
     void CmdCurve_Click(int Index);
+    void CmdPulsantiera_Click(int Index);
     void GraficiItem_Click(int Index);
     void OpzioniItem_Click(int Index);
     void FileItem_Click(int Index);
@@ -117,6 +123,13 @@ class CURVE01 : public FinestraFiglia {
   private:
     void CreaControlli();
     void CreaPulsantiGrafico();
+    void CreaPulsantiera();
+    void ImpostaTestoPulsantiera();
+    void PosizionaPulsantiera();
+    // The status hint (a line of section Toolbar) of each control that has one, and the
+    // controls that take the keyboard focus as the mouse passes.
+    void RegistraSuggerimenti();
+    void PassaggioMouse(QObject* oggetto);
     void CreaMenu();
     void CreaCorniceColori();
     void CollegaStrumenti();
@@ -126,6 +139,7 @@ class CURVE01 : public FinestraFiglia {
     void PosizionaEtichetteY();
 
     ControlliQt controlli_;
+    std::map<QObject*, int> suggerimenti_;
     TestiGrafico testi_;
     bool scaricata_ = false;
 };

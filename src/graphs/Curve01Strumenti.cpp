@@ -105,6 +105,8 @@ void CURVE01::CollegaStrumenti() {
 }
 
 bool CURVE01::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove)
+        PassaggioMouse(oggetto);
     if (evento->type() == QEvent::MouseButtonPress) {
         for (int j = 0; j <= MASSIMO_ETICHETTE; ++j) {
             if (oggetto == LblX[j]) {

@@ -9,6 +9,7 @@
 #include "graphs/Curve01.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Lettore.h"
+#include "graphs/Pulsantiera.h"
 #include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
 #include "graphs/StrumentiGrafico.h"
@@ -414,7 +415,8 @@ void MostraChiusuraProgetti(FUNZIONI& f) {
 void ProgettiChiusi(CURVE01& form) {
     if (LETTORE* l = LETTORE::Istanza()) l->Scarica();
     AzzeraStatoGrafico(form);
-    form.FileItem[3]->setEnabled(NumeroProgetti < MAX_PROGETTI);
+    AttivaMenuCurve(form.Controlli());
+    AllineaPulsantiera(form);
     form.ImpostaTesto();
     form.DisegnaGrafico();
 }

@@ -72,6 +72,10 @@ struct GanciShell {
     // ---- graphs
     // Loads the graph window and shows it modeless in the main window.
     std::function<void()> MostraCurve01;
+    // File/New of the graph window: the geometry editor created if needed, and a new, empty
+    // project set up in the next slot (the shared new-project step). Called only while
+    // fewer than six projects are held.
+    std::function<void()> NuovoProgettoGrafici;
     // (end of the graphs' hooks)
 
     // ---- project files

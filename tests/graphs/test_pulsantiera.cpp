@@ -1,0 +1,248 @@
+// The graph window's toolbar and File menu as a user drives them: each button's command, the
+// compare run up to six projects, open, new project, closing the last project, the printer
+// set-up and the printed page, and the hints the controls write into the status panel.
+#include "graphs/FinestraGrafici.h"
+#include "graphs/PaginaGrafico.h"
+#include "platform/CorniceMdi.h"
+#include "platform/Dialoghi.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+#include <deque>
+#include <map>
+
+using namespace kelvra;
+using kelvra::test::FinestraGrafici;
+
+namespace {
+
+class Pulsantiera : public FinestraGrafici {
+  protected:
+    void SetUp() override {
+        FinestraGrafici::SetUp();
+        for (const char* nome : {"MostraInsGeo", "MostraTab01", "MostraSceltaOpen", "ApriProgetto",
+                                 "SalvaProgetto", "MostraFrmSalva01", "NuovoProgettoGrafici"})
+            chiamate[nome] = 0;
+        Ganci.MostraInsGeo = [this](MAIN&, bool) { ++chiamate["MostraInsGeo"]; };
+        Ganci.MostraTab01 = [this] { ++chiamate["MostraTab01"]; };
+        Ganci.MostraSceltaOpen = [this](MAIN&) { ++chiamate["MostraSceltaOpen"]; };
+        Ganci.MostraFrmSalva01 = [this](MAIN&) { ++chiamate["MostraFrmSalva01"]; };
+        Ganci.SalvaProgetto = [this](const std::string&, int16_t) { ++chiamate["SalvaProgetto"]; };
+        Ganci.NuovoProgettoGrafici = [this] { ++chiamate["NuovoProgettoGrafici"]; };
+        // The project reader: each load in turn succeeds or fails, as queued.
+        Ganci.ApriProgetto = [this] {
+            ++chiamate["ApriProgetto"];
+            const bool riesce = !carichi.empty() && carichi.front();
+            if (!carichi.empty()) carichi.pop_front();
+            if (riesce) {
+                Progetto(NumeroProgetti, &kelvra::Progetto::CaricoRuota, 0, 500.0 * NumeroProgetti);
+                CaricatoProgetto = VERO;
+            }
+        };
+        for (int p = 1; p <= 5; ++p) Progetto(p, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    }
+    CURVE01& ApriCon(int progetti) {
+        NumeroProgetti = ProgettoSelezionato = static_cast<int16_t>(progetti);
+        CURVE01& f = Apri();
+        f.Form_Activate();
+        f.CmdCurve[13]->click();
+        return f;
+    }
+    std::string Titolo(const CURVE01& f) const { return AdAnsi(f.windowTitle()); }
+    std::map<std::string, int> chiamate;
+    std::deque<bool> carichi;
+};
+
+TEST_F(Pulsantiera, EachButtonRunsItsCommand) {
+    struct Caso {
+        int pulsante;
+        int16_t editor;
+        const char* gancio;   // hook called once, or nullptr
+        const char* finestra; // modal window shown, or nullptr
+    };
+    const Caso casi[] = {{0, 1, "MostraInsGeo", nullptr},
+                         {0, 0, nullptr, nullptr},
+                         {1, 1, nullptr, "FUNZIONI"},
+                         {2, 1, nullptr, "LETTORE"},
+                         {3, 1, "MostraTab01", nullptr},
+                         {3, 0, nullptr, nullptr},
+                         {4, 1, nullptr, nullptr},
+                         {5, 1, nullptr, "FUNZIONI"},
+                         {7, 1, "MostraSceltaOpen", nullptr},
+                         {8, 1, "ApriProgetto", nullptr},
+                         {9, 1, "SalvaProgetto", nullptr}};
+    CURVE01& f = ApriCon(1);
+    for (const Caso& c : casi) {
+        SCOPED_TRACE("button " + std::to_string(c.pulsante));
+        for (auto& [nome, n] : chiamate) n = 0;
+        modali.classiModali.clear();
+        EditorAperto = c.editor;
+        f.CmdPulsantiera_Click(c.pulsante);
+        for (auto& [nome, n] : chiamate) EXPECT_EQ(n, c.gancio && nome == c.gancio) << nome;
+        EXPECT_EQ(modali.classiModali.size(), c.finestra ? 1u : 0u);
+        if (c.finestra) {
+            EXPECT_EQ(modali.classiModali.back(), QString("kelvra::") + c.finestra);
+        }
+    }
+    EXPECT_EQ(NumeroProgetti, 1); // the failed compare load gave the slot back
+    f.CmdPulsantiera_Click(6);
+    EXPECT_TRUE(f.FrmColor->isVisible());
+    f.CmdPulsantiera[11]->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(CURVE01::Istanza(), nullptr);
+}
+
+TEST_F(Pulsantiera, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
+    CURVE01& f = ApriCon(5);
+    carichi = {true};
+    f.CmdPulsantiera[8]->click();
+    EXPECT_EQ(NumeroProgetti, 6);
+    EXPECT_TRUE(dialoghi.mostrati.empty()); // no seventh slot to ask about
+    EXPECT_FALSE(f.FileItem[3]->isEnabled());
+    EXPECT_FALSE(f.CmdPulsantiera[8]->isEnabled());
+    EXPECT_EQ(Titolo(f), "Graphs - 6 configurations");
+    EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "3000.0");
+
+    f.FileItem[4]->trigger();
+    EXPECT_EQ(NumeroProgetti, 5);
+    EXPECT_EQ(ProgettoSelezionato, 5);
+    EXPECT_EQ(Progetti[6].UltimoElemento, 0);
+    EXPECT_TRUE(f.CmdPulsantiera[8]->isEnabled());
+    EXPECT_EQ(Titolo(f), "Graphs - 5 configurations");
+    EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "1000.0");
+}
+
+TEST_F(Pulsantiera, CompareKeepsWhatLoadedAndGivesBackTheNumbersOfTheLastGoodLoad) {
+    struct Caso {
+        std::deque<bool> carichi;
+        std::deque<int> risposte;
+        int16_t numero;
+        int16_t esito;
+    };
+    const Caso casi[] = {{{true}, {vbNo}, 3, VERO},
+                         {{true, false}, {vbYes}, 3, VERO},
+                         {{true, true, false}, {vbYes, vbYes}, 4, VERO},
+                         {{false}, {}, 2, FALSO}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.numero);
+        CURVE01& f = ApriCon(2);
+        ProgettoSelezionato = 1;
+        EsitoConfronto = FALSO;
+        carichi = c.carichi;
+        dialoghi.risposte = c.risposte;
+        f.FileItem[3]->trigger();
+        EXPECT_EQ(NumeroProgetti, c.numero);
+        EXPECT_EQ(ProgettoSelezionato, c.numero == 2 ? 1 : c.numero);
+        EXPECT_EQ(EsitoConfronto, c.esito);
+        EXPECT_TRUE(f.CmdPulsantiera[8]->isEnabled());
+        EXPECT_EQ(Titolo(f), "Graphs - " + std::to_string(c.numero) + " configurations");
+    }
+}
+
+TEST_F(Pulsantiera, ACancelledOpenChangesNothingALoadedProjectStartsAfresh) {
+    CURVE01& f = ApriCon(2);
+    Grafico.ZoomIndietro = VERO;
+    Grafico.XMinRichiesto = 20;
+    Grafico.XMaxRichiesto = 60;
+    Grafico.CurvaEsclusa[2] = VERO;
+    f.DisegnaGrafico();
+    CaricatoProgetto = EsitoConfronto = VERO;
+    f.CmdPulsantiera[7]->click();
+    EXPECT_EQ(chiamate["MostraSceltaOpen"], 1);
+    EXPECT_EQ(CaricatoProgetto, VERO);
+    EXPECT_EQ(EsitoConfronto, VERO);
+    EXPECT_EQ(T(f.LblX[0]), "20.00");
+    EXPECT_TRUE(Vero(Grafico.CurvaEsclusa[2]));
+
+    Ganci.MostraSceltaOpen = [this](MAIN&) {
+        Progetto(3, &kelvra::Progetto::CaricoRuota, 0, 1500);
+        CaricatoProgetto = VERO;
+    };
+    f.FileItem[2]->trigger();
+    EXPECT_EQ(Grafico.TipoGrafico, 13);
+    EXPECT_EQ(T(f.LblX[0]), "0.00");
+    EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[2]));
+    EXPECT_EQ(Titolo(f), "Graphs - 3 configurations");
+}
+
+TEST_F(Pulsantiera, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
+    Progetto(6, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    CURVE01& f = Apri();
+    f.FileItem[1]->trigger();
+    EXPECT_EQ(dialoghi.beep, 1);
+    EXPECT_EQ(chiamate["NuovoProgettoGrafici"], 0);
+    EXPECT_EQ(CURVE01::Istanza(), &f);
+
+    f.FileItem[4]->trigger();
+    Progetti[1].ModificatoFile[0] = VERO;
+    dialoghi.Rispondi(vbNo);
+    f.FileItem[1]->trigger();
+    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 18));
+    EXPECT_EQ(chiamate["SalvaProgetto"] + chiamate["MostraFrmSalva01"], 0);
+    EXPECT_EQ(chiamate["NuovoProgettoGrafici"], 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(CURVE01::Istanza(), nullptr);
+}
+
+TEST_F(Pulsantiera, PrinterSetUpAndPrintWantAPrinter) {
+    CURVE01& f = ApriCon(1);
+    modali.stampantePresente = false;
+    for (int voce : {10, 11}) f.FileItem[voce]->trigger();
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    for (const auto& m : dialoghi.mostrati) {
+        EXPECT_EQ(m.testo, Riga(Messaggi, 46) + ".");
+        EXPECT_EQ(m.stile & vbCritical, vbCritical);
+    }
+    EXPECT_EQ(modali.richiesteStampante, 0);
+    EXPECT_TRUE(modali.stampe.empty());
+
+    modali.stampantePresente = true;
+    f.FileItem[10]->trigger(); // cancelled: nothing said
+    EXPECT_EQ(modali.richiesteStampante, 1);
+    modali.stampaRiuscita = false;
+    f.CmdPulsantiera[10]->click();
+    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 76));
+}
+
+TEST_F(Pulsantiera, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
+    Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
+    CURVE01& f = ApriCon(2);
+    const StatoGrafico prima = Grafico;
+    const int32_t sfondo = ColoreSfondo;
+    f.CmdPulsantiera[10]->click();
+    ASSERT_EQ(modali.stampe.size(), 1u);
+    const QImage& pagina = modali.stampe[0].immagine;
+    const QPrinter& s = StampanteImpostata();
+    EXPECT_EQ(pagina.width(), s.pageLayout().paintRectPixels(s.resolution()).width());
+    EXPECT_EQ(modali.stampe[0].titolo, "Graphs - 2 configurations");
+    // White paper with both curves in their printed colours.
+    EXPECT_EQ(NumeroColore(pagina.pixelColor(2, 2)), 0xFFFFFF);
+    std::map<long, int> colori;
+    for (int y = 0; y < pagina.height(); y += 2)
+        for (int x = 0; x < pagina.width(); x += 2) ++colori[NumeroColore(pagina.pixelColor(x, y))];
+    for (int p = 1; p <= 2; ++p) EXPECT_GT(colori[ColoreSuCarta(ColoreCurva[p])], 20) << p;
+    // The window's state and colours are as they were.
+    EXPECT_EQ(Grafico.BordoDestro, prima.BordoDestro);
+    EXPECT_EQ(Grafico.ScalaY, prima.ScalaY);
+    EXPECT_EQ(ColoreSfondo, sfondo);
+}
+
+TEST_F(Pulsantiera, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
+    CURVE01& f = ApriCon(1);
+    const std::pair<QWidget*, int> casi[] = {{f.CmdPulsantiera[0], 23}, {f.CmdPulsantiera[11], 34},
+                                             {f.CmdCurve[4], 68},       {f.CmdCurve[14], 78},
+                                             {f.LblX[3], 19},           {f.PicAsseY[0], 20},
+                                             {f.PicTitleBottom, 18},    {f.PicCommand[0], 22}};
+    for (const auto& [controllo, riga] : casi) {
+        QEvent entra(QEvent::Enter);
+        QCoreApplication::sendEvent(controllo, &entra);
+        EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, riga)) << riga;
+    }
+    EXPECT_TRUE(f.CmdPulsantiera[9]->isEnabled());
+    EXPECT_FALSE(f.CmdPulsantiera[4]->isEnabled());
+    Progetti[1].StatoDatiProgetto = 1; // geometry alone: nothing to save as a project
+    f.Form_Activate();
+    EXPECT_FALSE(f.CmdPulsantiera[9]->isEnabled());
+}
+
+} // namespace
