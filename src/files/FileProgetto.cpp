@@ -216,6 +216,7 @@ void ImpostaStampante() {
 
 void RegistraFileProgetto() {
     Ganci.SalvaProgetto = [](const std::string& nome, int16_t p) { SalvaProgetto(nome, p); };
+    Ganci.ImpostaStampante = &ImpostaStampante;
     Ganci.ApriSchema = [] {
         int16_t annullato = FALSO;
         ApriSchema(annullato);

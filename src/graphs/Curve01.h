@@ -59,7 +59,7 @@ class CURVE01 : public FinestraFiglia {
     std::array<QPushButton*, NUMERO_TIPI_GRAFICO + 1> CmdCurve{}; // 1..14
     // The toolbar in PicCommand(1): 0 data, 1 maximum, 2 reader, 3 tables, 4 reverse
     // function, 5 legend, 6 colours, 7 open, 8 compare, 9 save, 10 print, 11 close.
-    std::array<QToolButton*, NUMERO_PULSANTI> CmdPulsantiera{};
+    std::array<QToolButton*, NUMERO_PULSANTI_GRAFICO> CmdPulsantiera{};
     // The zoom band and the tools' marker lines, painted over the plot.
     SovrapposizioneGrafico* Sovrapposizione = nullptr;
     // The colour frame: the element buttons, one swatch per project, save and OK.

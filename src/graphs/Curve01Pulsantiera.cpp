@@ -43,7 +43,7 @@ const SezioneTesti& Sezione(SezionePulsante s) {
 } // namespace
 
 void CURVE01::CreaPulsantiera() {
-    for (int i = 0; i < NUMERO_PULSANTI; ++i) {
+    for (int i = 0; i < NUMERO_PULSANTI_GRAFICO; ++i) {
         auto* b = new QToolButton(PicCommand[1]);
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         b->setIcon(IconaPulsantiera(i, 2 * LATO_ICONA));
@@ -62,7 +62,7 @@ void CURVE01::CreaPulsantiera() {
 }
 
 void CURVE01::ImpostaTestoPulsantiera() {
-    for (int i = 0; i < NUMERO_PULSANTI; ++i) {
+    for (int i = 0; i < NUMERO_PULSANTI_GRAFICO; ++i) {
         const PulsanteBarra& p = PULSANTI_BARRA[static_cast<size_t>(i)];
         CmdPulsantiera[static_cast<size_t>(i)]->setText(
             DaAnsi(Riga(Sezione(p.sezione), p.rigaCaption)));
@@ -74,7 +74,7 @@ void CURVE01::ImpostaTestoPulsantiera() {
 // read whole.
 void CURVE01::PosizionaPulsantiera() {
     const int W = width();
-    const int disponibile = std::max(W - 6, NUMERO_PULSANTI);
+    const int disponibile = std::max(W - 6, NUMERO_PULSANTI_GRAFICO);
     QFont carattere = font();
     auto larghezzaPulsante = [this] {
         int l = 0;
@@ -83,24 +83,24 @@ void CURVE01::PosizionaPulsantiera() {
     };
     for (QToolButton* b : CmdPulsantiera) b->setFont(carattere);
     int larghezza = larghezzaPulsante();
-    if (larghezza * NUMERO_PULSANTI > disponibile && carattere.pointSizeF() > 0) {
+    if (larghezza * NUMERO_PULSANTI_GRAFICO > disponibile && carattere.pointSizeF() > 0) {
         int testo = 0;
         for (QToolButton* b : CmdPulsantiera)
             testo = std::max(testo, QFontMetrics(carattere).horizontalAdvance(b->text()));
         const int margine = larghezza - testo;
-        const double punti =
-            carattere.pointSizeF() * (disponibile / NUMERO_PULSANTI - margine) / std::max(testo, 1);
+        const double punti = carattere.pointSizeF() *
+                             (disponibile / NUMERO_PULSANTI_GRAFICO - margine) / std::max(testo, 1);
         carattere.setPointSizeF(std::max(MINIMO_PUNTI, punti));
         for (QToolButton* b : CmdPulsantiera) b->setFont(carattere);
-        larghezza = std::min(larghezzaPulsante(), disponibile / NUMERO_PULSANTI);
+        larghezza = std::min(larghezzaPulsante(), disponibile / NUMERO_PULSANTI_GRAFICO);
     }
     int altezza = 0;
     for (QToolButton* b : CmdPulsantiera) altezza = std::max(altezza, b->sizeHint().height());
-    const int striscia = larghezza * NUMERO_PULSANTI;
+    const int striscia = larghezza * NUMERO_PULSANTI_GRAFICO;
     const int sopra = static_cast<int>(std::lround(0.854 * height()));
     for (QWidget* p : {PicCommand[1], PicCommand[2]})
         p->setGeometry((W - striscia) / 2, sopra, striscia, altezza);
-    for (int i = 0; i < NUMERO_PULSANTI; ++i)
+    for (int i = 0; i < NUMERO_PULSANTI_GRAFICO; ++i)
         CmdPulsantiera[static_cast<size_t>(i)]->setGeometry(i * larghezza, 0, larghezza, altezza);
 }
 
@@ -111,7 +111,7 @@ void CURVE01::CmdPulsantiera_Click(int Index) {
 void CURVE01::RegistraSuggerimenti() {
     for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i)
         suggerimenti_[CmdCurve[i]] = SUGGERIMENTI_CURVE[static_cast<size_t>(i - 1)];
-    for (int i = 0; i < NUMERO_PULSANTI; ++i)
+    for (int i = 0; i < NUMERO_PULSANTI_GRAFICO; ++i)
         suggerimenti_[CmdPulsantiera[static_cast<size_t>(i)]] = PRIMO_SUGGERIMENTO_BARRA + i;
     for (QObject* o : std::initializer_list<QObject*>{LblTitleGrafico, LblTitleBottom,
                                                       PicTitleGrafico, PicTitleBottom, PicAsseY[1]})

@@ -144,7 +144,7 @@ constexpr std::array<VoceFile, 8> VOCI_FILE{{
 
 } // namespace
 
-const std::array<PulsanteBarra, NUMERO_PULSANTI> PULSANTI_BARRA{{
+const std::array<PulsanteBarra, NUMERO_PULSANTI_GRAFICO> PULSANTI_BARRA{{
     {SezionePulsante::Common, 5, 0, [](CURVE01&) { CambiaDati(EditorAperto); }},
     {SezionePulsante::Curve, 2, 0, [](CURVE01& f) { ImpostaModoInfo(1, f, 0); }},
     {SezionePulsante::Curve, 5, 0, [](CURVE01& f) { ImpostaModoInfo(4, f, Grafico.XMin); }},
@@ -161,7 +161,7 @@ const std::array<PulsanteBarra, NUMERO_PULSANTI> PULSANTI_BARRA{{
 
 void ComandoPulsantiera(int Index, CURVE01& form) {
     Grafico.InfoAttivo = FALSO;
-    if (Index < 0 || Index >= NUMERO_PULSANTI) return;
+    if (Index < 0 || Index >= NUMERO_PULSANTI_GRAFICO) return;
     const PulsanteBarra& p = PULSANTI_BARRA[static_cast<size_t>(Index)];
     if (p.voceFile > 0)
         ComandoFileGrafici(p.voceFile, form);
@@ -220,7 +220,7 @@ void StampaGrafico(CURVE01& form) {
 
 void AllineaPulsantiera(CURVE01& form) {
     form.FileItem[FILE_COMPARA]->setEnabled(NumeroProgetti < MAX_PROGETTI);
-    for (int i = 0; i < NUMERO_PULSANTI; ++i) {
+    for (int i = 0; i < NUMERO_PULSANTI_GRAFICO; ++i) {
         const PulsanteBarra& p = PULSANTI_BARRA[static_cast<size_t>(i)];
         QToolButton* b = form.CmdPulsantiera[static_cast<size_t>(i)];
         if (p.voceFile > 0)

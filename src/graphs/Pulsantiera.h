@@ -11,7 +11,7 @@ namespace kelvra {
 
 class CURVE01;
 
-inline constexpr int NUMERO_PULSANTI = 12;
+inline constexpr int NUMERO_PULSANTI_GRAFICO = 12;
 
 // The language section a toolbar caption comes from.
 enum class SezionePulsante { Common, Curve };
@@ -25,7 +25,7 @@ struct PulsanteBarra {
 };
 
 // Buttons 0..11 in the strip's order; button i's hint is line 23 + i of section Toolbar.
-extern const std::array<PulsanteBarra, NUMERO_PULSANTI> PULSANTI_BARRA;
+extern const std::array<PulsanteBarra, NUMERO_PULSANTI_GRAFICO> PULSANTI_BARRA;
 inline constexpr int PRIMO_SUGGERIMENTO_BARRA = 23;
 
 // A toolbar button (body of CmdPulsantiera_Click): the info mode goes off, then the button's

@@ -344,6 +344,7 @@ bool AggiungiProgettoNuovo() {
 
 void RegistraComandi() {
     Ganci.GestisciMenuGuida = [](int Index, MAIN& form) { GestisciMenuGuida(Index, form); };
+    Ganci.NuovoProgettoGrafici = [] { PreparaNuovoProgetto(); };
 }
 
 } // namespace kelvra

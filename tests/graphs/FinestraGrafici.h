@@ -24,7 +24,7 @@
 
 namespace kelvra::test {
 
-class FinestraGrafici : public TabelleAzzerate {
+class GraphWindow : public TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();

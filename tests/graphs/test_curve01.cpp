@@ -4,9 +4,9 @@
 #include "graphs/FinestraGrafici.h"
 
 using namespace kelvra;
-using kelvra::test::FinestraGrafici;
+using kelvra::test::GraphWindow;
 
-TEST_F(FinestraGrafici, EveryProjectInItsColourOverLabelledAxes) {
+TEST_F(GraphWindow, EveryProjectInItsColourOverLabelledAxes) {
     Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
     Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 1200);
     Progetto(3, &kelvra::Progetto::CaricoRuota, 0, 3000);
@@ -40,7 +40,7 @@ TEST_F(FinestraGrafici, EveryProjectInItsColourOverLabelledAxes) {
     EXPECT_EQ(T(f.LblY1[10]), "3000.0");
 }
 
-TEST_F(FinestraGrafici, LabelsFollowTheirTicksAtAnySize) {
+TEST_F(GraphWindow, LabelsFollowTheirTicksAtAnySize) {
     Progetto(1, &kelvra::Progetto::MomentoForcellone, -17, 83);
     CURVE01& f = Apri();
     f.GraficiItem[12]->trigger();
@@ -66,7 +66,7 @@ TEST_F(FinestraGrafici, LabelsFollowTheirTicksAtAnySize) {
     }
 }
 
-TEST_F(FinestraGrafici, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
+TEST_F(GraphWindow, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
     Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
     CURVE01& f = Apri();
     f.CmdCurve[13]->click();
@@ -89,7 +89,7 @@ TEST_F(FinestraGrafici, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
     EXPECT_EQ(T(g.LblX[0]), "0.00");
 }
 
-TEST_F(FinestraGrafici, SpringAloneOpensOnTheSpringForce) {
+TEST_F(GraphWindow, SpringAloneOpensOnTheSpringForce) {
     kelvra::Progetto& p = Progetti[1];
     for (int i = 0; i <= 40; ++i) {
         p.EscursioneMolla[i] = i;
@@ -108,7 +108,7 @@ TEST_F(FinestraGrafici, SpringAloneOpensOnTheSpringForce) {
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "1000.0");
 }
 
-TEST_F(FinestraGrafici, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
+TEST_F(GraphWindow, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
     Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
     CURVE01& f = Apri();
     f.CmdCurve[13]->click();
@@ -122,7 +122,7 @@ TEST_F(FinestraGrafici, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
     delete altra;
 }
 
-TEST_F(FinestraGrafici, GeometryNotComputedOpensNothing) {
+TEST_F(GraphWindow, GeometryNotComputedOpensNothing) {
     Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
     Progetti[1].NumPunti = 1;
     MostraGrafici(1);

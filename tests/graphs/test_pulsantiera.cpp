@@ -12,14 +12,14 @@
 #include <map>
 
 using namespace kelvra;
-using kelvra::test::FinestraGrafici;
+using kelvra::test::GraphWindow;
 
 namespace {
 
-class Pulsantiera : public FinestraGrafici {
+class GraphToolbar : public GraphWindow {
   protected:
     void SetUp() override {
-        FinestraGrafici::SetUp();
+        GraphWindow::SetUp();
         for (const char* nome : {"MostraInsGeo", "MostraTab01", "MostraSceltaOpen", "ApriProgetto",
                                  "SalvaProgetto", "MostraFrmSalva01", "NuovoProgettoGrafici"})
             chiamate[nome] = 0;
@@ -53,7 +53,7 @@ class Pulsantiera : public FinestraGrafici {
     std::deque<bool> carichi;
 };
 
-TEST_F(Pulsantiera, EachButtonRunsItsCommand) {
+TEST_F(GraphToolbar, EachButtonRunsItsCommand) {
     struct Caso {
         int pulsante;
         int16_t editor;
@@ -92,7 +92,7 @@ TEST_F(Pulsantiera, EachButtonRunsItsCommand) {
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
 }
 
-TEST_F(Pulsantiera, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
+TEST_F(GraphToolbar, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
     CURVE01& f = ApriCon(5);
     carichi = {true};
     f.CmdPulsantiera[8]->click();
@@ -112,7 +112,7 @@ TEST_F(Pulsantiera, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "1000.0");
 }
 
-TEST_F(Pulsantiera, CompareKeepsWhatLoadedAndGivesBackTheNumbersOfTheLastGoodLoad) {
+TEST_F(GraphToolbar, CompareKeepsWhatLoadedAndGivesBackTheNumbersOfTheLastGoodLoad) {
     struct Caso {
         std::deque<bool> carichi;
         std::deque<int> risposte;
@@ -139,7 +139,7 @@ TEST_F(Pulsantiera, CompareKeepsWhatLoadedAndGivesBackTheNumbersOfTheLastGoodLoa
     }
 }
 
-TEST_F(Pulsantiera, ACancelledOpenChangesNothingALoadedProjectStartsAfresh) {
+TEST_F(GraphToolbar, ACancelledOpenChangesNothingALoadedProjectStartsAfresh) {
     CURVE01& f = ApriCon(2);
     Grafico.ZoomIndietro = VERO;
     Grafico.XMinRichiesto = 20;
@@ -165,7 +165,7 @@ TEST_F(Pulsantiera, ACancelledOpenChangesNothingALoadedProjectStartsAfresh) {
     EXPECT_EQ(Titolo(f), "Graphs - 3 configurations");
 }
 
-TEST_F(Pulsantiera, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
+TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
     Progetto(6, &kelvra::Progetto::CaricoRuota, 0, 1000);
     CURVE01& f = Apri();
     f.FileItem[1]->trigger();
@@ -184,7 +184,7 @@ TEST_F(Pulsantiera, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
 }
 
-TEST_F(Pulsantiera, PrinterSetUpAndPrintWantAPrinter) {
+TEST_F(GraphToolbar, PrinterSetUpAndPrintWantAPrinter) {
     CURVE01& f = ApriCon(1);
     modali.stampantePresente = false;
     for (int voce : {10, 11}) f.FileItem[voce]->trigger();
@@ -204,7 +204,7 @@ TEST_F(Pulsantiera, PrinterSetUpAndPrintWantAPrinter) {
     EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 76));
 }
 
-TEST_F(Pulsantiera, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
+TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
     Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
     CURVE01& f = ApriCon(2);
     const StatoGrafico prima = Grafico;
@@ -227,7 +227,7 @@ TEST_F(Pulsantiera, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
     EXPECT_EQ(ColoreSfondo, sfondo);
 }
 
-TEST_F(Pulsantiera, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
+TEST_F(GraphToolbar, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
     CURVE01& f = ApriCon(1);
     const std::pair<QWidget*, int> casi[] = {{f.CmdPulsantiera[0], 23}, {f.CmdPulsantiera[11], 34},
                                              {f.CmdCurve[4], 68},       {f.CmdCurve[14], 78},

@@ -18,7 +18,7 @@ using namespace kelvra;
 
 namespace {
 
-class Assi : public test::TabelleAzzerate {
+class Axes : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
@@ -73,7 +73,7 @@ void Controlla(const Asse& x, const Asse& y) {
 
 } // namespace
 
-TEST_F(Assi, TickSearchSettlesOnShortSteps) {
+TEST_F(Axes, TickSearchSettlesOnShortSteps) {
     struct Caso {
         double max, min;
         float ampiezza, fattore;
@@ -105,7 +105,7 @@ TEST_F(Assi, TickSearchSettlesOnShortSteps) {
     EXPECT_EQ(fattore, 10.0f);
 }
 
-TEST_F(Assi, EndsRoundDownAndSpansRoundUp) {
+TEST_F(Axes, EndsRoundDownAndSpansRoundUp) {
     const std::pair<float, float> estremi[] = {{-12, -20},    {-17, -25},     {-10, -15},
                                                {283.7f, 283}, {0.4f, 0},      {-0.4f, -1},
                                                {-600, -600},  {-1234, -2000}, {-12345, -20000}};
@@ -115,7 +115,7 @@ TEST_F(Assi, EndsRoundDownAndSpansRoundUp) {
     for (auto [x, atteso] : passi) EXPECT_FLOAT_EQ(ArrotondaPasso(x), atteso) << x;
 }
 
-TEST_F(Assi, AutomaticAxesOfWholeChartsInBothUnitSystems) {
+TEST_F(Axes, AutomaticAxesOfWholeChartsInBothUnitSystems) {
     struct Caso {
         const char* nome;
         int16_t sistema, tipo;
@@ -188,7 +188,7 @@ TEST_F(Assi, AutomaticAxesOfWholeChartsInBothUnitSystems) {
     }
 }
 
-TEST_F(Assi, ZoomedAndFixedRanges) {
+TEST_F(Axes, ZoomedAndFixedRanges) {
     StatoGrafico& g = Grafico;
     // Equal zoom ends 50 and 50 become 49.5 and 50.5: ten steps of 0.15 from 49.
     g.XMinRichiesto = g.XMaxRichiesto = 50;
@@ -206,7 +206,7 @@ TEST_F(Assi, ZoomedAndFixedRanges) {
     EXPECT_DOUBLE_EQ(g.YMax, 15);
 }
 
-TEST_F(Assi, TypedRangeReadsTheKindsOwnCurve) {
+TEST_F(Axes, TypedRangeReadsTheKindsOwnCurve) {
     // A spring alone: force 10 N per mm over rows 0..200, and no computed travel at all.
     Progetto& p = Progetti[1];
     for (int i = 0; i <= 200; ++i) {
@@ -226,7 +226,7 @@ TEST_F(Assi, TypedRangeReadsTheKindsOwnCurve) {
     EXPECT_EQ(g.DivisioniY, 10);
 }
 
-TEST_F(Assi, CountsAreKeptWithinTheTables) {
+TEST_F(Axes, CountsAreKeptWithinTheTables) {
     Progetto& p = Progetti[1];
     p.NumPunti = 30000;
     p.NumPuntiMolla = -5;

@@ -21,7 +21,7 @@
 #include <iterator>
 
 using namespace kelvra;
-using kelvra::test::FinestraGrafici;
+using kelvra::test::GraphWindow;
 
 namespace {
 
@@ -31,7 +31,7 @@ struct CasoZoom {
     int divisioni;
 };
 
-TEST(ZoomGrafico, RequestedEndsGiveRoundAxes) {
+TEST(GraphZoom, RequestedEndsGiveRoundAxes) {
     const CasoZoom casi[] = {
         {23.4, 56.7, 23, 58, 7},                  // rounded down, span 35 in steps of 5
         {0, 0, 0, 1, 10},                         // equal zero ends: 0..1
@@ -51,7 +51,7 @@ TEST(ZoomGrafico, RequestedEndsGiveRoundAxes) {
     }
 }
 
-TEST(ZoomGrafico, BandStaysWithinThePlot) {
+TEST(GraphZoom, BandStaysWithinThePlot) {
     ReimpostaGrafico();
     Grafico.BordoDestro = 200;
     Grafico.BordoInferiore = 100;
@@ -80,7 +80,7 @@ struct CasoRange {
     double xMax; // XMaxRichiesto stored (-1: untouched)
 };
 
-TEST(ZoomGrafico, TypedRangesAreStoredOnlyWhenAccepted) {
+TEST(GraphZoom, TypedRangesAreStoredOnlyWhenAccepted) {
     const CasoRange casi[] = {
         {RANGE_ASSE_X, "60", "40", false, EsitoRange::Rifiutato, -1},
         {RANGE_ASSE_X, "40", "40", false, EsitoRange::Rifiutato, -1},
@@ -102,7 +102,7 @@ TEST(ZoomGrafico, TypedRangesAreStoredOnlyWhenAccepted) {
     }
 }
 
-TEST(ZoomGrafico, TickLabelsThatGiveNoSpanAreRefused) {
+TEST(GraphZoom, TickLabelsThatGiveNoSpanAreRefused) {
     ReimpostaGrafico();
     Grafico.XMin = 20;
     Grafico.DivisioniX = 7;
@@ -119,7 +119,7 @@ TEST(ZoomGrafico, TickLabelsThatGiveNoSpanAreRefused) {
     EXPECT_DOUBLE_EQ(Grafico.YMaxRichiesto, 10);
 }
 
-TEST(LettoreCurve, DifferencesAndRatiosRoundAlikeEitherWay) {
+TEST(CurveReader, DifferencesAndRatiosRoundAlikeEitherWay) {
     struct Caso {
         double y1, y2;
         std::optional<double> d, r;
@@ -143,7 +143,7 @@ TEST(LettoreCurve, DifferencesAndRatiosRoundAlikeEitherWay) {
 
 // ---- the real windows ----
 
-class StrumentiGrafico : public FinestraGrafici {
+class GraphTools : public GraphWindow {
   protected:
     CURVE01& TreProgetti() {
         Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
@@ -165,7 +165,7 @@ class StrumentiGrafico : public FinestraGrafici {
     }
 };
 
-TEST_F(StrumentiGrafico, BandZoomsInAndTheRightButtonBack) {
+TEST_F(GraphTools, BandZoomsInAndTheRightButtonBack) {
     CURVE01& f = TreProgetti();
     // Project 2 as one straight segment, 0..2000 over 0..100 mm.
     Progetti[2].AsseCorsaRuota[1] = 100;
@@ -186,7 +186,7 @@ TEST_F(StrumentiGrafico, BandZoomsInAndTheRightButtonBack) {
     EXPECT_EQ(T(f.LblX[10]), "100.00");
 }
 
-TEST_F(StrumentiGrafico, TypedAndClickedRangesBeepWhenRefused) {
+TEST_F(GraphTools, TypedAndClickedRangesBeepWhenRefused) {
     CURVE01& f = TreProgetti();
     auto scrivi = [](const char* a, const char* b, bool ok) {
         return [=](QWidget* w) {
@@ -219,7 +219,7 @@ TEST_F(StrumentiGrafico, TypedAndClickedRangesBeepWhenRefused) {
     EXPECT_LT(Grafico.XMax, 40);
 }
 
-TEST_F(StrumentiGrafico, ReaderReadsEveryVisibleCurveAndComparesTwo) {
+TEST_F(GraphTools, ReaderReadsEveryVisibleCurveAndComparesTwo) {
     CURVE01& f = TreProgetti();
     Progetto(4, &kelvra::Progetto::CaricoRuota, 0, 100);
     Progetto(5, &kelvra::Progetto::CaricoRuota, 0, 5000);
@@ -247,7 +247,7 @@ TEST_F(StrumentiGrafico, ReaderReadsEveryVisibleCurveAndComparesTwo) {
     EXPECT_EQ(f.Sovrapposizione->LineInfo.count(LINEA_CURSORE), 0u);
 }
 
-TEST_F(StrumentiGrafico, ImperialReaderFollowsTheScrollBarInInches) {
+TEST_F(GraphTools, ImperialReaderFollowsTheScrollBarInInches) {
     SistemaUnita = SISTEMA_IMPERIALE;
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     CURVE01& f = TreProgetti();
@@ -266,7 +266,7 @@ TEST_F(StrumentiGrafico, ImperialReaderFollowsTheScrollBarInInches) {
     EXPECT_EQ(T(f.LblX[10]), "100.00");
 }
 
-TEST_F(StrumentiGrafico, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
+TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     CURVE01& f = TreProgetti();
     modali.RispondiModale([](QWidget* w) {
         auto* fz = static_cast<FUNZIONI*>(w);
@@ -298,7 +298,7 @@ TEST_F(StrumentiGrafico, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     EXPECT_EQ(c3, 0x123456);
 }
 
-TEST_F(StrumentiGrafico, MaximumTableWidensWithTheProjects) {
+TEST_F(GraphTools, MaximumTableWidensWithTheProjects) {
     for (int n : {1, 3}) {
         Progetto(n, &kelvra::Progetto::CaricoRuota, 0, 1000.0 * n);
         CURVE01& f = Apri();
@@ -317,7 +317,7 @@ TEST_F(StrumentiGrafico, MaximumTableWidensWithTheProjects) {
     }
 }
 
-TEST_F(StrumentiGrafico, ClosingProjectsShowsTheEmptiedSlotsAgain) {
+TEST_F(GraphTools, ClosingProjectsShowsTheEmptiedSlotsAgain) {
     CURVE01& f = TreProgetti();
     Grafico.CurvaEsclusa[3] = VERO;
     FUNZIONI& fz = FUNZIONI::Crea();
