@@ -1,5 +1,6 @@
 #include "platform/Messaggi.h"
 
+#include "core/Azzeramento.h"
 #include "core/Seams.h"
 #include "platform/Dialoghi.h"
 #include "platform/Testo.h"
@@ -18,6 +19,12 @@ namespace {
 
 std::optional<std::string> titoloApplicazione;
 int livelloAttesa = 0;
+
+// Start-up state: the boxes take the application's name as their title.
+void AzzeraTitolo() {
+    titoloApplicazione.reset();
+}
+[[maybe_unused]] const bool TitoloAzzerabile = RegistraAzzeramento(AzzeraTitolo);
 
 QMessageBox::StandardButtons Pulsanti(int stile) {
     switch (stile & 7) {

@@ -1,6 +1,7 @@
 // The platform services that stand between the windows and the desktop: common dialogs
 // answered in advance, the modal show, the Qt message box behind MsgBox, the wait cursor,
 // help, the screen in twips and the code-page conversions.
+#include "core/Azzeramento.h"
 #include "core/Seams.h"
 #include "core/Superficie.h"
 #include "platform/Dialoghi.h"
@@ -119,6 +120,8 @@ TEST(QtMessageBox, StyleGivesButtonsIconDefaultEscapeAndTitle) {
     EXPECT_EQ(CreaMessaggio("x", vbOKOnly, "Titolo")->windowTitle(), "Titolo");
     ImpostaTitoloApplicazione("KELVRATONE");
     EXPECT_EQ(CreaMessaggio("x", vbOKCancel, "")->windowTitle(), "KELVRATONE");
+    AzzeraProgramma(); // back to the application's name for the cases after this one
+    EXPECT_EQ(CreaMessaggio("x", vbOKCancel, "")->windowTitle(), "Kelvra");
 }
 
 TEST(QtMessageBox, MsgBoxGoesThroughTheQtBoxAndReturnsThePressedButton) {
