@@ -269,10 +269,11 @@ void SalvaProgettoCome() {
         ChiamaConMain(Ganci.MostraFrmSalva01);
         return;
     }
-    Progetto& p = Progetti[1];
-    if (p.NomeFileProgetto.empty())
-        p.NomeFileProgetto = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
-    if (Ganci.SalvaProgetto) Ganci.SalvaProgetto(p.NomeFileProgetto, 1);
+    // The writer keeps the name as the project's file only once the file is written, so a
+    // failed save leaves the project unnamed as it was.
+    std::string nome = Progetti[1].NomeFileProgetto;
+    if (nome.empty()) nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
+    if (Ganci.SalvaProgetto) Ganci.SalvaProgetto(nome, 1);
 }
 
 void PassoSalvataggioTipo(int16_t tipo, bool chiedi) {
