@@ -172,6 +172,12 @@ bool CorniceMdi::eventFilter(QObject* oggetto, QEvent* evento) {
         else
             AggiornaMenu();
     }
+    // Restoring or maximising a sub-window hides and shows it again; the area still holds it
+    // as the active one and says nothing, so the child gets the bar back when it reappears.
+    if (evento->type() == QEvent::Show) {
+        auto* sotto = qobject_cast<QMdiSubWindow*>(oggetto);
+        if (sotto && sotto == area_->activeSubWindow() && !attiva_) SottoFinestraAttivata(sotto);
+    }
     // A child's layout changed: the frame is never smaller than what its children need, so
     // a maximised child is never cut off.
     if (evento->type() == QEvent::LayoutRequest && qobject_cast<QMdiSubWindow*>(oggetto))

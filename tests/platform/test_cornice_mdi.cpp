@@ -163,3 +163,12 @@ TEST(StatusPanel, HintsGoToTheFramesLabelInTheLanguagesCodePage) {
     EXPECT_EQ(Suggerimento(), "dopo");
     SeguiCodicePaginaLingua();
 }
+
+// Restoring a maximised child hides and shows its sub-window; it keeps the bar.
+TEST_F(Frame, RestoringAMaximisedChildKeepsItsMenus) {
+    cornice.AttivaFiglia(a);
+    a->SottoFinestra()->showMaximized();
+    a->SottoFinestra()->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Barra(), BARRA_A);
+}
