@@ -168,6 +168,7 @@ TEST(StatusPanel, HintsGoToTheFramesLabelInTheLanguagesCodePage) {
 TEST_F(Frame, RestoringAMaximisedChildKeepsItsMenus) {
     cornice.AttivaFiglia(a);
     a->SottoFinestra()->showMaximized();
+    QCoreApplication::processEvents();
     a->SottoFinestra()->showNormal();
     QCoreApplication::processEvents();
     EXPECT_EQ(Barra(), BARRA_A);
