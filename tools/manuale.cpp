@@ -12,6 +12,7 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QTextBlock>
+#include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -62,6 +63,25 @@ QString CaricaFigure(QTextDocument& guida, const QString& cartella) {
     return {};
 }
 
+// A heading whose section opens with a picture starts a new page, so it is never left alone
+// at the foot of a page while its picture moves to the next.
+void TieniTitoliConFigure(QTextDocument& guida) {
+    const auto haFigura = [](const QTextBlock& blocco) {
+        for (auto it = blocco.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat()) return true;
+        return false;
+    };
+    for (QTextBlock blocco = guida.begin(); blocco.isValid(); blocco = blocco.next()) {
+        const QTextBlock seguente = blocco.next();
+        if (blocco.blockFormat().headingLevel() == 0 || !seguente.isValid() ||
+            !haFigura(seguente) || blocco == guida.begin())
+            continue;
+        QTextBlockFormat formato = blocco.blockFormat();
+        formato.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        QTextCursor(blocco).setBlockFormat(formato);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -82,6 +102,7 @@ int main(int argc, char** argv) {
     if (const QString mancante = CaricaFigure(guida, QFileInfo(sorgente).absolutePath());
         !mancante.isEmpty())
         return Errore("cannot read the picture " + mancante);
+    TieniTitoliConFigure(guida);
 
     QPdfWriter pdf(uscita);
     pdf.setTitle("Kelvra - User's guide");
