@@ -111,7 +111,7 @@ void CicloConfronto(int16_t primo, bool copia, const std::function<bool()>& cari
     int16_t ultimoCaricato = NumeroProgetti;
     bool caricato = false;
     EsitoConfronto = FALSO;
-    for (int16_t slot = primo;; slot = static_cast<int16_t>(NumeroProgetti + 1)) {
+    for (int16_t slot = primo;; ++slot) {
         NumeroProgetti = ProgettoSelezionato = slot;
         Progetto& p = Progetti[slot];
         const bool copiato =
@@ -125,10 +125,11 @@ void CicloConfronto(int16_t primo, bool copia, const std::function<bool()>& cari
             EsitoConfronto = caricato ? VERO : FALSO;
             return;
         }
-        ultimoCaricato = NumeroProgetti;
+        // The count is the slot loaded, whatever a reader did with it.
+        NumeroProgetti = ProgettoSelezionato = ultimoCaricato = slot;
         caricato = true;
         EsitoConfronto = VERO;
-        if (ProgettoSelezionato >= MAX_PROGETTI) return;
+        if (slot >= MAX_PROGETTI) return;
         if (MsgBox(Riga(Messaggi, MSG_ALTRO_FILE), vbYesNo + vbQuestion) != vbYes) return;
     }
 }
