@@ -51,12 +51,10 @@ const Progetto& ProgettoVuoto() {
     return vuoto;
 }
 
-// Project 1 is the only one held and nothing was entered in it: a compare may load into it.
-bool SoloProgettoVuoto() {
-    if (NumeroProgetti != 1) return false;
-    const Progetto& p = Progetti[1];
-    return p.UltimoElemento == 0 && !Vero(p.GeometriaInserita) && !Vero(p.MollaInserita) &&
-           !Vero(p.AmmortizzatoreInserito) && !Vero(p.TamponeInserito);
+// Something was entered in the project: a whole-project compare loads beside it.
+bool ProgettoInserito(const Progetto& p) {
+    return p.UltimoElemento != 0 || Vero(p.GeometriaInserita) || Vero(p.MollaInserita) ||
+           Vero(p.AmmortizzatoreInserito) || Vero(p.TamponeInserito);
 }
 
 // The per-kind values of the save step.
@@ -73,48 +71,67 @@ const std::array<TipoFile, 4> TIPI_FILE{{
     {&Progetto::NomeFileTampone, 20, ".kvt", &GanciShell::SalvaTampone},
 }};
 
-// The per-kind values of the component compares, kinds 2..4.
-struct TipoComponente {
-    int16_t Progetto::*inserito;
+// The per-kind values of the compares, kinds 1..4: does a project hold the kind, its loaded
+// flag, its reader, and what follows each file loaded into NumeroProgetti.
+struct TipoConfronto {
+    bool (*presente)(const Progetto&);
     int16_t* caricato;
     std::function<void()> GanciShell::*apri;
+    void (*dopoCaricamento)();
 };
-const std::array<TipoComponente, 3> TIPI_COMPONENTE{{
-    {&Progetto::AmmortizzatoreInserito, &CaricatoAmmortizzatore, &GanciShell::ApriAmmortizzatore},
-    {&Progetto::MollaInserita, &CaricatoMolla, &GanciShell::ApriMolla},
-    {&Progetto::TamponeInserito, &CaricatoTampone, &GanciShell::ApriTampone},
+const std::array<TipoConfronto, 4> TIPI_CONFRONTO{{
+    // The reader checks and solves a geometry; the thumbnails show each one as it comes.
+    {[](const Progetto& p) { return p.UltimoElemento != 0; }, &CaricatoSchema,
+     &GanciShell::ApriSchema, [] { Chiama(Ganci.AttivaFrmMenu); }},
+    // A new shock absorber changes the curves of the linkage.
+    {[](const Progetto& p) { return Vero(p.AmmortizzatoreInserito); }, &CaricatoAmmortizzatore,
+     &GanciShell::ApriAmmortizzatore,
+     [] {
+         if (Vero(Progetti[NumeroProgetti].GeometriaInserita)) CalcolaCinematica();
+     }},
+    // The editor, when open, shows the newest project again.
+    {[](const Progetto& p) { return Vero(p.MollaInserita); }, &CaricatoMolla,
+     &GanciShell::ApriMolla, [] { Chiama(Ganci.AttivaInsGeo); }},
+    {[](const Progetto& p) { return Vero(p.TamponeInserito); }, &CaricatoTampone,
+     &GanciShell::ApriTampone, [] {}},
 }};
 
+// The first slot of a compare: slot 1 while the one project held lacks what is compared,
+// else the slot after the held ones.
+int16_t PrimoSlotConfronto(bool (*presente)(const Progetto&)) {
+    if (NumeroProgetti == 1 && !presente(Progetti[1])) return 1;
+    return static_cast<int16_t>(NumeroProgetti + 1);
+}
+
 // One compare run: `carica` loads one file into slot NumeroProgetti and tells whether it
-// did. The first pass loads into `primo`.
-void CicloConfronto(int16_t primo, const std::function<bool()>& carica) {
-    if (!ProgettoValido(primo)) {
-        Beep();
-        return;
-    }
+// did. The first pass loads into `primo`. With `copia` each slot first takes a copy of the
+// project before it when that one has a geometry, and a failed load there clears the copy.
+void CicloConfronto(int16_t primo, bool copia, const std::function<bool()>& carica) {
     const int16_t selezioneIniziale = ProgettoSelezionato;
     int16_t ultimoCaricato = NumeroProgetti;
     bool caricato = false;
     EsitoConfronto = FALSO;
-    for (int16_t slot = primo;; slot = static_cast<int16_t>(NumeroProgetti + 1)) {
+    for (int16_t slot = primo;; ++slot) {
         NumeroProgetti = ProgettoSelezionato = slot;
+        Progetto& p = Progetti[slot];
+        const bool copiato =
+            copia && slot > 1 && Vero(Progetti[slot - 1].GeometriaInserita) && Ganci.CopiaProgetto;
+        if (copiato) Ganci.CopiaProgetto(static_cast<int16_t>(slot - 1), slot);
         if (!carica()) {
+            if (copiato) p.UltimoElemento = p.NumeroGiunzioniProgetto = 0;
             NumeroProgetti = ultimoCaricato;
             // The editors store into the selected project: after a load it is the newest.
             ProgettoSelezionato = caricato ? ultimoCaricato : selezioneIniziale;
             EsitoConfronto = caricato ? VERO : FALSO;
             return;
         }
-        ultimoCaricato = NumeroProgetti;
+        // The count is the slot loaded, whatever a reader did with it.
+        NumeroProgetti = ProgettoSelezionato = ultimoCaricato = slot;
         caricato = true;
         EsitoConfronto = VERO;
-        if (ProgettoSelezionato >= MAX_PROGETTI) return;
+        if (slot >= MAX_PROGETTI) return;
         if (MsgBox(Riga(Messaggi, MSG_ALTRO_FILE), vbYesNo + vbQuestion) != vbYes) return;
     }
-}
-
-int16_t PrimoSlotConfronto() {
-    return SoloProgettoVuoto() ? int16_t{1} : static_cast<int16_t>(NumeroProgetti + 1);
 }
 
 // The Yes to "working project not computed": the chain check and the solver, for a chain
@@ -295,9 +312,8 @@ void PassoSalvataggioTipo(int16_t tipo, bool chiedi) {
 
 void ConfrontaProgetti() {
     if (!SlotLibero()) return;
-    CaricatoProgetto = FALSO;
-    CaricatoSchema = FALSO;
-    CicloConfronto(PrimoSlotConfronto(), [] {
+    CaricatoProgetto = CaricatoSchema = FALSO;
+    CicloConfronto(PrimoSlotConfronto(ProgettoInserito), false, [] {
         CaricatoProgetto = FALSO;
         Chiama(Ganci.ApriProgetto);
         return Vero(CaricatoProgetto);
@@ -305,32 +321,22 @@ void ConfrontaProgetti() {
 }
 
 void ConfrontaSchemi() {
-    if (!SlotLibero()) return;
-    CaricatoSchema = FALSO;
-    CicloConfronto(PrimoSlotConfronto(), [] {
-        CaricatoSchema = FALSO;
-        Chiama(Ganci.ApriSchema);
-        // The reader checks and solves what it loaded; a cancelled or failed open ends the
-        // run and never marks an empty slot as entered.
-        if (!Vero(CaricatoSchema)) return false;
-        Chiama(Ganci.AttivaFrmMenu);
-        return true;
-    });
+    ConfrontaComponente(MOD_SCHEMA);
 }
 
 void ConfrontaComponente(int16_t tipo) {
-    if (tipo < MOD_AMMORTIZZATORE || tipo > MOD_TAMPONE || !SlotLibero()) return;
-    const TipoComponente& t = TIPI_COMPONENTE[static_cast<size_t>(tipo - MOD_AMMORTIZZATORE)];
+    if (tipo < MOD_SCHEMA || tipo > MOD_TAMPONE || !SlotLibero()) return;
+    const TipoConfronto& t = TIPI_CONFRONTO[static_cast<size_t>(tipo - MOD_SCHEMA)];
     *t.caricato = FALSO;
-    const bool nelPrimo = NumeroProgetti == 1 && !Vero(Progetti[1].*t.inserito);
-    CicloConfronto(nelPrimo ? int16_t{1} : static_cast<int16_t>(NumeroProgetti + 1), [&t] {
-        const int16_t n = NumeroProgetti;
-        if (n > 1 && Vero(Progetti[n - 1].GeometriaInserita) && Ganci.CopiaProgetto)
-            Ganci.CopiaProgetto(static_cast<int16_t>(n - 1), n);
+    CicloConfronto(PrimoSlotConfronto(t.presente), tipo != MOD_SCHEMA, [&t] {
         *t.caricato = FALSO;
         Chiama(Ganci.*t.apri);
-        return Vero(*t.caricato);
+        if (!Vero(*t.caricato)) return false;
+        t.dopoCaricamento();
+        return true;
     });
+    // The start screen shows the projects the run left.
+    Chiama(Ganci.AttivaFrmMenu);
 }
 
 bool AggiungiProgettoNuovo() {

@@ -72,22 +72,23 @@ void SalvaProgettoCome();
 // 01<extension> when it has none).
 void PassoSalvataggioTipo(int16_t tipo, bool chiedi);
 
-// Compare runs: each pass loads one file into the next slot and asks (line 14 of MsgBox)
-// before the next; a run stops by itself once slot 6 is filled. With one project held and
-// nothing entered in it the first file goes into slot 1, otherwise the files are appended
-// after the projects held; with six held the run beeps and does nothing. A failed or
-// cancelled load ends the run: the count goes back to the last file loaded, and the
-// selected project follows it when a file was loaded (back to where it was otherwise).
+// Compare runs, for the menus of the start screen, the geometry editor and the graphs: each
+// pass loads one file into the next slot and asks (line 14 of MsgBox) before the next; a run
+// stops by itself once slot 6 is filled. While the one project held lacks what is compared
+// (for whole projects: holds nothing) the first file goes into slot 1, otherwise the files
+// are appended after the projects held; with six held the run beeps and does nothing. A
+// failed or cancelled load ends the run: the count goes back to the last file loaded, and
+// the selected project follows it when a file was loaded (back to where it was otherwise).
 void ConfrontaProgetti();
-// The geometry compare of the start screen: a geometry file loaded is checked and solved,
-// and the start screen drawn again.
+// The geometry compare: ConfrontaComponente(MOD_SCHEMA).
 void ConfrontaSchemi();
 
-// The compare of a component (2 shock absorber, 3 spring, 4 bump stop), for the component
-// menus of the start screen and the editor: with one project held that lacks the component,
-// the first file goes into it; otherwise each file goes into a further slot, which first
-// takes a copy of the project before it when that project has a geometry, so that every
-// component is tried on the same linkage.
+// The compare of one kind (1 geometry, 2 shock absorber, 3 spring, 4 bump stop). The reader
+// checks and solves a geometry, and the start screen shows each one as it comes. A component
+// is tried on the newest linkage: its slot first takes a copy of the project before it when
+// that one has a geometry, and a load that fails there clears the copy again. A shock absorber
+// loaded onto a geometry has the curves computed again. The start screen is drawn again at
+// the end.
 void ConfrontaComponente(int16_t tipo);
 
 // Add project: refuses (beep) with six projects held; otherwise copies the linkage of the

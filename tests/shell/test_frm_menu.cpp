@@ -190,7 +190,7 @@ TEST_F(StartScreen, ThumbnailClickSelectsAtMostTheNextSlot) {
 }
 
 // The compares append after the projects held: slot 1 only while one project lacking the kind
-// is held, no seventh slot, and a failed pass takes back the copy it made.
+// is held, no seventh slot; a failed pass takes back its copy, the selection stays on the last.
 TEST_F(StartScreen, ComparesAppendAfterTheHeldProjects) {
     struct Caso {
         const char* nome;
@@ -207,10 +207,9 @@ TEST_F(StartScreen, ComparesAppendAfterTheHeldProjects) {
         {"schema, empty start", 7, 1, true, {true}, {vbNo}, {1}, {}, 1, 1, 1, 0, 0},
         {"3 held, 1 empty", 7, 3, true, {true, true}, {vbYes, vbNo}, {4, 5}, {}, 5, 5, 2, 0, 0},
         {"schema, to slot 6", 7, 5, false, {true}, {}, {6}, {}, 6, 6, 0, 0, 0},
-        {"schema, six held", 7, 6, false, {}, {}, {}, {}, 6, 1, 0, 1, 0},
         {"schema, failed load", 7, 2, false, {false}, {}, {3}, {}, 2, 1, 0, 0, 0},
         {"spring, 1 held", 15, 1, false, {true}, {vbNo}, {1}, {}, 1, 1, 1, 0, 0},
-        {"spring, cancelled", 15, 2, false, {true, false}, {vbYes}, {3, 4}, {3, 4}, 3, 1, 1, 0, 4},
+        {"spring, cancelled", 15, 2, false, {true, false}, {vbYes}, {3, 4}, {3, 4}, 3, 3, 1, 0, 4},
         {"bump stop, six held", 19, 6, false, {}, {}, {}, {}, 6, 1, 0, 1, 0},
         {"bump stop, to slot 6", 19, 5, false, {true}, {}, {6}, {6}, 6, 6, 0, 0, 0},
     };
