@@ -152,7 +152,6 @@ void FinestraTabella::CreaControlli() {
 
     auto* destra = new QVBoxLayout;
     GrdTabella = new Griglia(this);
-    GrdTabella->SetFisseComeCelle(true);
     GrdTabella->setWordWrap(true);
     GrdTabella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     destra->addWidget(GrdTabella, 1);

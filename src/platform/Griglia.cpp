@@ -274,7 +274,10 @@ QString Griglia::IntestazioneRiga(int riga) const {
 void Griglia::MostraIntestazioni() {
     for (int c = fisseColonne_; c < colonne_; ++c) {
         auto* intestazione = new QTableWidgetItem(IntestazioneColonna(c));
-        intestazione->setTextAlignment(Allineamento(FixedAlignment(c)));
+        // A grid that wraps its cells (the default) wraps its headings too.
+        Qt::Alignment allineamento = Allineamento(FixedAlignment(c));
+        if (wordWrap()) allineamento |= Qt::Alignment::fromInt(Qt::TextWordWrap);
+        intestazione->setTextAlignment(allineamento);
         setHorizontalHeaderItem(c - fisseColonne_, intestazione);
     }
     if (fisseColonne_ > 0)
@@ -317,6 +320,18 @@ void Griglia::AggiornaLarghezze() {
         if (twips > 0)
             setColumnWidth(colonna, static_cast<int>(std::lround(twips / twipsPerPixel)));
     }
+    if (comeCelle_ || !wordWrap()) return;
+    // Wrapped headings: the heading grows to its tallest column title.
+    const QFontMetrics misure(horizontalHeader()->font());
+    int altezza = 0;
+    for (int c = 0; c < columnCount(); ++c) {
+        const QTableWidgetItem* titolo = horizontalHeaderItem(c);
+        if (titolo == nullptr || isColumnHidden(c)) continue;
+        const QRect spazio(0, 0, std::max(columnWidth(c) - MARGINE_INTESTAZIONE, 1), 10000);
+        altezza = std::max(altezza,
+                           misure.boundingRect(spazio, Qt::TextWordWrap, titolo->text()).height());
+    }
+    horizontalHeader()->setMinimumHeight(altezza + MARGINE_INTESTAZIONE / 2);
 }
 
 void Griglia::MostraSelezione() {
