@@ -71,4 +71,13 @@ void FinestraComponente::Scrivi(QLabel* etichetta, const std::string& testo) {
     etichetta->setText(DaAnsi(testo));
 }
 
+void FinestraComponente::InvioPreme(std::initializer_list<QLineEdit*> caselle,
+                                    QAbstractButton* pulsante) {
+    for (QLineEdit* casella : caselle) {
+        connect(casella, &QLineEdit::returnPressed, this, [this, pulsante] {
+            if (pulsante->isEnabled() && pulsante->isVisibleTo(this)) pulsante->click();
+        });
+    }
+}
+
 } // namespace kelvra

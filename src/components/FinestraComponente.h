@@ -3,6 +3,8 @@
 // hints written to the main window's status panel, and the shown-number formatting.
 #pragma once
 
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QMap>
 #include <QWidget>
 #include <functional>
@@ -31,6 +33,8 @@ class FinestraComponente : public QWidget {
     void SenzaChiusura(const std::function<void()>& azione);
     // The hint shown while the pointer is over `controllo` (or the window itself).
     void Suggerimento(QWidget* controllo, std::function<std::string()> testo);
+    // Enter in any of the boxes presses the button, when it is enabled and shown.
+    void InvioPreme(std::initializer_list<QLineEdit*> caselle, QAbstractButton* pulsante);
 
     static QString Q(const std::string& testo);
     static std::string T(const QLineEdit* casella);

@@ -76,6 +76,7 @@ QGroupBox* FinestraTabella::CreaLunghezze() {
         Tabella.CompressaMm = LeggiValore(T(TxtLunghezzaCompressa), UNITA_LUNGHEZZA);
     });
     connect(CmdOK1, &QPushButton::clicked, this, &FinestraTabella::CmdOK1_Click);
+    InvioPreme({TxtLunghezza, TxtLunghezzaCompressa}, CmdOK1);
     return Frame1;
 }
 

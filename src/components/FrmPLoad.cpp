@@ -63,6 +63,7 @@ FrmPLoad::FrmPLoad(QWidget* genitore) : FinestraComponente(genitore) {
         TxtPrecarico_Change();
     });
     connect(Cmd_Ok, &QPushButton::clicked, this, &FrmPLoad::Cmd_Ok_Click);
+    InvioPreme({TxtPrecarico}, Cmd_Ok);
     connect(Cmd_Annulla, &QPushButton::clicked, this, &FrmPLoad::Cmd_Annulla_Click);
     Suggerimento(this, [] { return Riga(TestiToolbar, 54); });
     Suggerimento(Cmd_Ok, [] { return Riga(TestiToolbar, 55); });

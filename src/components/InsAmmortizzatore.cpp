@@ -129,6 +129,8 @@ void INSAMMORTIZZATORE::CreaControlli() {
     connect(CmdAnnullaForzaGas, &QPushButton::clicked, this,
             &INSAMMORTIZZATORE::CmdAnnullaForzaGas_Click);
     connect(CmdOK, &QPushButton::clicked, this, &INSAMMORTIZZATORE::CmdOK_Click);
+    InvioPreme({TxtA, TxtB, TxtR, TxtS}, CmdOK);
+    InvioPreme({TxtPressione, TxtDiametro}, CmdOKPressione);
     connect(CMDAnnulla, &QPushButton::clicked, this, &INSAMMORTIZZATORE::CMDAnnulla_Click);
     FrmPressione->hide();
 }

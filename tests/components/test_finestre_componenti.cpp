@@ -232,9 +232,9 @@ TEST_F(ComponentWindows, ShockAbsorberLabelsFollowTheBoxesAndTheGasPanelSetsTheF
         Digita(f.TxtDiametro, "50");
         QTest::keyClicks(f.TxtDiametro, "-"); // the minimum is 0
         EXPECT_EQ(T(f.TxtDiametro), "50");
-        f.CmdOKPressione->click();
+        QTest::keyClick(f.TxtDiametro, Qt::Key_Return); // Enter confirms each panel
         EXPECT_FALSE(f.LblForzaGasIN->isHidden());
-        f.CmdOK->click();
+        QTest::keyClick(f.TxtR, Qt::Key_Return);
     });
     const Progetto& p = Progetti[1];
     EXPECT_NEAR(p.ForzaGas, 25 * PiGreco * 10 * 9.81 / 4, 1e-3);
