@@ -43,13 +43,17 @@ std::string RecordImpostazioni() {
     return PercorsoApplicazione + NomeFileImpostazioni;
 }
 
-void ImpostaINIDefault() {
+void ImpostaColoriPredefiniti() {
     ColoreSfondo = ColoreSfondoPredefinito;
     ColoreCurva = ColoreCurvaPredefinito;
     ColoreAssi = ColoreAssiPredefinito;
     ColoreEtichetteAssi = ColoreEtichetteAssiPredefinito;
     ColoreTitoli = ColoreTitoliPredefinito;
     ColoreGriglia = ColoreGrigliaPredefinito;
+}
+
+void ImpostaINIDefault() {
+    ImpostaColoriPredefiniti();
     SistemaUnita = SistemaUnitaPredefinito;
     ModoQuote = ModoQuotePredefinito;
 }

@@ -49,6 +49,8 @@ std::string RecordImpostazioni();
 
 // Every setting to its default.
 void ImpostaINIDefault();
+// The chart colours alone back to their defaults (the graph window's "original colours").
+void ImpostaColoriPredefiniti();
 
 // The record of the current settings.
 RecordImpostazioniByte CodificaImpostazioni();

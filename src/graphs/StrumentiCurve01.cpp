@@ -476,12 +476,7 @@ void CambiaColoreCurva(int Index, CURVE01& form) {
 }
 
 void RipristinaColoriOriginali(CURVE01& form) {
-    ColoreSfondo = ColoreSfondoPredefinito;
-    ColoreCurva = ColoreCurvaPredefinito;
-    ColoreAssi = ColoreAssiPredefinito;
-    ColoreEtichetteAssi = ColoreEtichetteAssiPredefinito;
-    ColoreTitoli = ColoreTitoliPredefinito;
-    ColoreGriglia = ColoreGrigliaPredefinito;
+    ImpostaColoriPredefiniti();
     form.ApplicaColori();
 }
 

@@ -14,17 +14,6 @@ namespace {
 
 class GeometryEditorWindow : public test::FinestraReale {
   protected:
-    // The four-bar: a link from the attachment to (800, 300), a link pinned to the frame
-    // at (900, 250), the shock from their joint to (550, 650), maximum travel 100 mm.
-    void QuadrilateroDigitato() {
-        DigitaAsta("250", "-100");
-        DigitaAsta("350", "-150");
-        ed->CmdMolla->click();
-        Digita(ed->TxtMollaX, "0");
-        Digita(ed->TxtMollaY, "250");
-        Digita(ed->TxtMaxEsc, "100");
-        ed->CmdOKMolla->click();
-    }
 };
 
 TEST_F(GeometryEditorWindow, StartUpOpensTheEditorOnTheDefaultSwingarm) {

@@ -44,15 +44,6 @@ class MenuInsGeo : public FinestraReale {
         NumeroProgetti = static_cast<int16_t>(n);
         ProgettoSelezionato = static_cast<int16_t>(s);
     }
-    void Quadrilatero() {
-        DigitaAsta("250", "-100");
-        DigitaAsta("350", "-150");
-        ed->CmdMolla->click();
-        Digita(ed->TxtMollaX, "0");
-        Digita(ed->TxtMollaY, "250");
-        Digita(ed->TxtMaxEsc, "100");
-        ed->CmdOKMolla->click();
-    }
     std::string Titolo() const { return AdAnsi(ed->windowTitle()); }
 
     std::deque<bool> esiti;
@@ -64,7 +55,7 @@ TEST_F(MenuInsGeo, NewAfterANeverComputedProjectAsksThenSetsUpSlotTwo) {
         SCOPED_TRACE(risposta);
         AzzeraTabelle();
         ed->Form_Activate();
-        Quadrilatero();
+        QuadrilateroDigitato();
         Progetti[1].AngoloForcelloneRad[0] = 0; // as if never computed
         Progetti[1].ModificatoFile.fill(FALSO);
         Progetti[2].NomeFileSchema = "closed.kv3"; // a project closed earlier
@@ -100,7 +91,7 @@ TEST_F(MenuInsGeo, CompareAppendsThenCloseLastLeavesTwoOfThreeAndRetitles) {
 }
 
 TEST_F(MenuInsGeo, AddProjectCopiesTheLinkageAndSolvesIt) {
-    Quadrilatero();
+    QuadrilateroDigitato();
     ed->CmdAddProject->click();
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 22);
     EXPECT_EQ(P().NumPunti, Progetti[1].NumPunti);
@@ -108,7 +99,7 @@ TEST_F(MenuInsGeo, AddProjectCopiesTheLinkageAndSolvesIt) {
 }
 
 TEST_F(MenuInsGeo, RemovingTheShockAbsorberReopensTheChainAndANewChainResetsIt) {
-    Quadrilatero();
+    QuadrilateroDigitato();
     ed->SchemaRimuoviUltimo();
     EXPECT_EQ(P().UltimoElemento, 2);
     EXPECT_EQ(ed->CmbModifica->count(), 3);
@@ -173,7 +164,7 @@ TEST_F(MenuInsGeo, TheModifyAndFixBoxesActOnTheChain) {
     }
     AzzeraTabelle();
     ed->Form_Activate();
-    Quadrilatero();
+    QuadrilateroDigitato();
     ed->ChkFix->click(); // the shock absorber stored again with its new mount
     EXPECT_EQ(P().AmmortizzatoreFisso, 1);
 }
