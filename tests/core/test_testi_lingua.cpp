@@ -20,7 +20,8 @@ using namespace kelvra;
 
 namespace {
 
-const fs::path Qui = fs::path(__FILE__).parent_path();
+// The source tree, named by the build, so the test reads the same files wherever it runs.
+const fs::path Qui = fs::path(KELVRA_SORGENTI) / "tests/core";
 
 std::vector<std::vector<std::string>> LeggiTsv(const fs::path& p) {
     std::vector<std::vector<std::string>> righe;
