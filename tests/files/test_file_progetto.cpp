@@ -386,8 +386,9 @@ TEST_F(ProjectFiles, FailuresChangeNothing) {
     EXPECT_EQ(CaricatoProgetto | CaricatoSchema | CaricatoMolla, FALSO);
 
     // A write that cannot finish leaves the old file and the slot's path alone.
-    const std::string lungo = Nome(std::string(250, 'x')); // no room left for the temporary name
+    const std::string lungo = Nome("read-only.kvr");
     test::ScriviFile(lungo, "old");
+    std::filesystem::permissions(lungo, std::filesystem::perms::owner_read);
     Progetti[1].NomeFileMolla = "before";
     EXPECT_FALSE(SalvaMolla(lungo, 1));
     EXPECT_EQ(test::LeggiFile(lungo), "old");
