@@ -131,7 +131,8 @@ void RiempiProgetto(Progetto& p) {
     p.NumPunti = 120, p.NumPuntiAmmortizzatore = 50, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
     p.PrecaricoSetup = 12.5, p.AmmortizzatoreFisso = 1;
     p.DescrizioneMolla = "Progressive", p.DescrizioneProgetto1 = "Race";
-    p.NomeFileMolla = "/tmp/k/molla.kvr", p.NomeFileTampone = "/tmp/k/t.kvt";
+    p.NomeFileMolla = "/tmp/\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB1\xD0\xB0/molla.kvr"; // Cyrillic
+    p.NomeFileTampone = "/tmp/k/t.kvt";
 }
 
 TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
@@ -163,6 +164,9 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
         scelte.fileDaAprire.push_back(Nome(c.nome));
         c.apri();
         EXPECT_TRUE(c.record(2) == scritto);
+        if (c.apri == ApriProgetto || c.apri == ApriAmmortizzatore) {
+            EXPECT_EQ(Progetti[2].NomeFileMolla, Progetti[1].NomeFileMolla);
+        }
         if (std::string(c.nome) == "a.kvp") {
             EXPECT_EQ(Progetti[2].TipoGiunzione[3], "ASTA_TRIANG");
             EXPECT_EQ(Progetti[2].PrecaricoSetup, 12.5);
@@ -178,6 +182,27 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
     RecordProgetto rp;
     ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kvp")), rp));
     EXPECT_EQ(rp.NomeFileAmmortizzatore, std::string(100, '\0')); // an empty path: never filled
+}
+
+TEST_F(ProjectFiles, PathsReadBackAsWrittenInTheCodePageOrAsUtf8) {
+    const std::string cirillico = "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB1\xD0\xB0";
+    const std::pair<std::string, std::string> casi[] = {
+        {"/tmp/a b/c.kvr", "/tmp/a b/c.kvr"},
+        // In the code page, as older files hold it.
+        {"/tmp/Pr\xC3\xB6ve \xC3\xB1.kvp", "/tmp/Pr\xF6ve \xF1.kvp"},
+        // Letters the code page lacks, and one whose code-page bytes would read as UTF-8.
+        {"/tmp/" + cirillico + "/c.kva", "/tmp/" + cirillico + "/c.kva"},
+        {"/tmp/\xE6\x9D\xB1\xE4\xBA\xAC.kvp", "/tmp/\xE6\x9D\xB1\xE4\xBA\xAC.kvp"},
+        {"/tmp/\xC3\x83\xC2\xA9.kvt", "/tmp/\xC3\x83\xC2\xA9.kvt"},
+    };
+    for (const auto& [percorso, campo] : casi) {
+        EXPECT_EQ(PercorsoInRecord(percorso), campo) << percorso;
+        EXPECT_EQ(PercorsoDaRecord(campo + "   "), percorso) << percorso;
+    }
+    // Too long for the field: cut where a letter ends, so what is kept still reads as UTF-8.
+    std::string lungo = "/";
+    for (int i = 0; i < 60; ++i) lungo += "\xD0\xAF";
+    EXPECT_EQ(PercorsoInRecord(lungo), lungo.substr(0, 99));
 }
 
 struct CasoCampo {
