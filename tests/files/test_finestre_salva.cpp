@@ -110,6 +110,32 @@ TEST_F(SaveWindows, RowNamesAreShownAndWrittenInTheProgramFolder) {
     EXPECT_EQ(Progetti[2].NomeFileMolla, PercorsoApplicazione + "front.kvr");
 }
 
+TEST_F(SaveWindows, NamesKeepEveryLetterOnTheFileSystem) {
+    Tieni(2, {2, 2});
+    TestiInsGeo01[4] = "Mol\xE9"; // the kind's word in the code page
+    Quando<FrmSalva>([&](FrmSalva& f) {
+        EXPECT_EQ(f.TxtSalva[2]->text(), QString::fromUtf8("Molé 02"));
+        f.CmdSalva->click();
+        f.TxtSalva[1]->setText(QString::fromUtf8("Pröve ñ"));
+        f.TxtSalva[2]->setText(QString::fromUtf8("東京"));
+        f.CmdSalva->click();
+        f.TxtSalva[2]->setText(QString::fromUtf8("大阪")); // not the same file as the one before
+        f.CmdSalva->click();
+    });
+    Ganci.MostraFrmSalvaTipo(MOD_MOLLA);
+    Quando<FrmSalva>([&](FrmSalva& f) {
+        EXPECT_EQ(f.TxtSalva[1]->text(), QString::fromUtf8("Pröve ñ"));
+        EXPECT_EQ(f.TxtSalva[2]->text(), QString::fromUtf8("大阪"));
+    });
+    Ganci.MostraFrmSalvaTipo(MOD_MOLLA);
+    Tieni(1, {2}); // one project: saved at once under the default name
+    Progetti[1].NomeFileMolla.clear();
+    files::SalvaScelte({false, false, true, false}, nullptr);
+    for (const char* nome : {"Molé 01.kvr", "Molé 02.kvr", "Pröve ñ.kvr", "東京.kvr", "大阪.kvr"})
+        EXPECT_TRUE(Esiste(nome)) << nome;
+    EXPECT_EQ(Progetti[1].NomeFileMolla, PercorsoApplicazione + "Molé 01.kvr");
+}
+
 TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
     struct Caso {
         int numero;
