@@ -11,8 +11,10 @@
 #include "support/Risposte.h"
 #include "support/RisposteDialoghi.h"
 
+#include <cmath>
 #include <cstring>
 #include <functional>
+#include <random>
 
 using namespace kelvra;
 using namespace kelvra::files;
@@ -382,6 +384,131 @@ TEST_F(ProjectFiles, CountRuleStopsBeforeTheFirstZeroForce) {
         EXPECT_EQ(Progetti[1].NumPuntiTampone, atteso);
         EXPECT_EQ(Progetti[1].EscursioneTampone[1000], 1000);
     }
+}
+
+// The five readers with their record builders, for tests that go through every kind.
+struct Genere {
+    const char* estensione;
+    bool (*salva)(const std::string&, int16_t);
+    void (*apri)();
+};
+const Genere GENERI[] = {{"kv3", SalvaSchema, [] { Ganci.ApriSchema(); }},
+                         {"kvp", SalvaProgetto, ApriProgetto},
+                         {"kva", SalvaAmmortizzatore, ApriAmmortizzatore},
+                         {"kvr", SalvaMolla, ApriMolla},
+                         {"kvt", SalvaTampone, ApriTampone}};
+
+TEST_F(ProjectFiles, EveryStateTheWritersLeaveLoadsAgain) {
+    const std::function<void(Progetto&)> stati[] = {
+        [](Progetto&) {}, // nothing entered: empty components, default values
+        [](Progetto& p) {
+            RiempiProgetto(p);
+            // Values the program derives or allows at their edges.
+            p.LungMollaAmmortizzatore = -40; // A + B longer than the shock absorber
+            p.PrecaricoMollaInserita = -3, p.NumPunti = -2, p.NumPuntiAmmortizzatore = -1;
+            p.NumeroMolle = 100, p.ModoMolla = 0, p.OpzioneFix[2] = {VERO, 1};
+            p.DatiForcellone.P[0] = {-25000.5f, 1e-30f};
+            p.CostanteTampone[1000] = 999999.0 * 1000 * 1000; // N/mm² over the whole table
+        },
+    };
+    for (const auto& stato : stati) {
+        for (const Genere& g : GENERI) {
+            SCOPED_TRACE(g.estensione);
+            AzzeraTabelle();
+            stato(Progetti[1]);
+            dialoghi.mostrati.clear();
+            const std::string nome = Nome(std::string("v.") + g.estensione);
+            ASSERT_TRUE(g.salva(nome, 1));
+            Progetti[1].NomeConfigurazione.clear();
+            scelte.fileDaAprire.push_back(nome);
+            g.apri();
+            EXPECT_EQ(Progetti[1].NomeConfigurazione, nome);
+            for (const std::string& t : Testi()) EXPECT_NE(t, "L64");
+        }
+    }
+}
+
+TEST_F(ProjectFiles, DamagedRecordsAreRefusedWholeBeforeAnythingLands) {
+    RiempiProgetto(Progetti[1]);
+    Progetti[1].NomeConfigurazione = "keep";
+    const std::string prima = Codifica(RecordProgettoDa(1));
+    int editori = 0;
+    for (auto* gancio : {&Ganci.MostraInsMolla, &Ganci.MostraInsTampone,
+                         &Ganci.MostraInsAmmortizzatore, &Ganci.AttivaInsGeo})
+        *gancio = [&] { ++editori; };
+    std::mt19937 caso(21);
+    auto aCaso = [&](size_t n) {
+        std::string b(n, '\0');
+        for (char& c : b) c = char(caso());
+        return b;
+    };
+    auto tampone = [](auto f) {
+        RecordTampone r = RecordTamponeDa(1);
+        f(r);
+        return Codifica(r);
+    };
+    auto molla = [](auto f) {
+        RecordMolla r = RecordMollaDa(1);
+        f(r);
+        return Codifica(r);
+    };
+    auto ammortizzatore = [](auto f) {
+        RecordAmmortizzatore r = RecordAmmortizzatoreDa(1);
+        f(r);
+        return Codifica(r);
+    };
+    auto schema = [](auto f) {
+        RecordSchema r = RecordSchemaDa(1);
+        f(r.Geometria);
+        return Codifica(r);
+    };
+    auto progetto = [](auto f) {
+        RecordProgetto r = RecordProgettoDa(1);
+        f(r);
+        return Codifica(r);
+    };
+    const float nan = std::nanf("");
+    const std::pair<std::string, std::string> danni[] = {
+        {"kvt", aCaso(LUNGHEZZA_TAMPONE)},
+        {"kvt", aCaso(LUNGHEZZA_TAMPONE)},
+        {"kvr", aCaso(LUNGHEZZA_MOLLA)},
+        {"kva", aCaso(LUNGHEZZA_AMMORTIZZATORE)},
+        {"kvt", tampone([](auto& r) { r.Tampone.Modo = 1680; })},
+        {"kvt", tampone([](auto& r) { r.Tampone.Forza[3] = 3e38f; })},
+        {"kvt", tampone([](auto& r) { r.LungScarico = 0, r.Tampone.VecchiaLunghezza1 = -20; })},
+        {"kvr", molla([](auto& r) { r.NumeroMolle = 15072; })},
+        {"kvr", molla([](auto& r) { r.LungLibera = -5.8e8f; })},
+        {"kvr", molla([](auto& r) { r.Molla.Inserito = 1; })},
+        {"kva", ammortizzatore([&](auto& r) { r.Gas[0] = nan; })},
+        {"kva", ammortizzatore([](auto& r) { r.MollaCompatibile = -1; })},
+        {"kva", ammortizzatore([](auto& r) { r.Tampone.Costante[0] = -INFINITY; })},
+        {"kv3", schema([](auto& g) { g.UltimoElemento = 11; })},
+        {"kv3", schema([](auto& g) { g.NumeroGiunzioni = 5; })},
+        {"kv3", schema([](auto& g) { g.TipoElemento[2] = "Q"; })},
+        {"kv3", schema([](auto& g) { g.TipoGiunzione[3] = "ASTA"; })},
+        {"kv3", schema([&](auto& g) { g.Asta[1].P[2].Y = nan; })},
+        {"kv3", schema([](auto& g) { g.OpzioneFix[1][4] = 7; })},
+        {"kvp", progetto([](auto& r) { r.StatoDatiProgetto = 16; })},
+        {"kvp", progetto([](auto& r) { r.NumPunti[2] = 1001; })},
+        {"kvp", progetto([](auto& r) { r.Inseriti[3] = 1; })},
+        {"kvp", progetto([](auto& r) { r.Quote[4] = -1; })},
+    };
+    for (const auto& [estensione, dati] : danni) {
+        SCOPED_TRACE(&estensione - &danni[0].first);
+        const Genere& g = *std::find_if(std::begin(GENERI), std::end(GENERI), [&](const Genere& x) {
+            return x.estensione == estensione;
+        });
+        dialoghi.mostrati.clear();
+        Offri("damaged." + estensione, dati);
+        g.apri();
+        EXPECT_EQ(Testi(), std::vector<std::string>{"L64"});
+        EXPECT_TRUE(Codifica(RecordProgettoDa(1)) == prima);
+        EXPECT_EQ(Progetti[1].NomeConfigurazione, "keep");
+    }
+    EXPECT_EQ(editori, 0);
+    EXPECT_EQ(CaricatoProgetto | CaricatoSchema | CaricatoMolla | CaricatoTampone |
+                  CaricatoAmmortizzatore,
+              FALSO);
 }
 
 TEST_F(ProjectFiles, FailuresChangeNothing) {
