@@ -7,68 +7,20 @@
 #include "files/Slot.h"
 #include "platform/Messaggi.h"
 #include "shell/Ganci.h"
-#include "support/CartellaProva.h"
-#include "support/Risposte.h"
-#include "support/RisposteDialoghi.h"
+#include "support/ProgettoProva.h"
 
-#include <cmath>
-#include <cstring>
 #include <functional>
-#include <random>
 
 using namespace kelvra;
 using namespace kelvra::files;
+using test::Byte;
+using test::ProjectFiles;
+using test::RiempiProgetto;
 
 namespace {
 
-// A file assembled field by field at the offsets of the layout.
-struct Byte {
-    std::string d;
-    explicit Byte(size_t n) : d(n, '\0') {}
-    Byte& i16(size_t o, int v) {
-        d[o] = char(v & 0xFF), d[o + 1] = char((uint16_t(v) >> 8) & 0xFF);
-        return *this;
-    }
-    Byte& f32(size_t o, float v) {
-        std::memcpy(&d[o], &v, 4); // the test machine is little-endian, as the files are
-        return *this;
-    }
-    // Variable texts from `o`; answers where they end.
-    size_t variabili(size_t o, const std::vector<std::string>& testi) {
-        for (const auto& t : testi)
-            i16(o, int(t.size())).d.replace(o + 2, t.size(), t), o += 2 + t.size();
-        return o;
-    }
-};
-
 const std::vector<std::string> QUATTRO_ASTE = {"F", "A", "S", "M",           "", "", "", "", "",
                                                "",  "",  "",  "ASTA_TRIANG", "", "", ""};
-
-class ProjectFiles : public test::TabelleAzzerate {
-  protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
-        for (auto* s : {&Messaggi, &TestiFrmMenu, &TestiCommon, &TestiInsGeo01}) {
-            s->clear();
-            for (int i = 0; i < 100; ++i) s->push_back("L" + std::to_string(i));
-        }
-        RegistraFileProgetto();
-    }
-    std::string Nome(const std::string& n) { return (cartella.cartella / n).string(); }
-    // Writes `dati` as the file `n` and answers the open dialog with it.
-    std::string Offri(const std::string& n, const std::string& dati) {
-        test::ScriviFile(Nome(n), dati);
-        scelte.fileDaAprire.push_back(Nome(n));
-        return Nome(n);
-    }
-    std::vector<std::string> Testi() const {
-        std::vector<std::string> t;
-        for (const auto& m : dialoghi.mostrati) t.push_back(m.testo);
-        return t;
-    }
-    test::CartellaProva cartella{"kelvra_files"};
-    RisposteDialoghi scelte;
-};
 
 TEST_F(ProjectFiles, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte) {
     Byte b(2000);
@@ -102,39 +54,6 @@ TEST_F(ProjectFiles, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte
 
     ASSERT_TRUE(SalvaSchema(Nome("back.kv3"), 1));
     EXPECT_TRUE(test::LeggiFile(Nome("back.kv3")) == b.d);
-}
-
-// Slot 1 filled with values that differ field by field, on a three-junction chain.
-void RiempiProgetto(Progetto& p) {
-    const char* lettere[] = {"F", "A", "S", "A", "S", "A", "S", "M"};
-    p.UltimoElemento = 7;
-    for (int k = 0; k <= 7; ++k) p.TipoElemento[size_t(k)] = lettere[k];
-    p.TipoElemento[9] = "A"; // stale, above the chain
-    p.NumeroGiunzioniProgetto = 3;
-    p.TipoGiunzione = {"", "ASTA_TRIANG", "TRIANG_ASTA", "ASTA_TRIANG", "ASTA_ASTA"};
-    p.DatiForcellone.P = {Punto{1, 2}, Punto{550, 310}, Punto{90, 20}};
-    // Only what the chain holds: a reader takes nothing else.
-    for (size_t k = 1; k <= 7; ++k) {
-        if (p.TipoElemento[k] == "A") p.DatiAsta[k].P[1] = {float(k), 2.5f};
-        if (p.TipoElemento[k] == "S") p.DatiSquadretta[k].P[2] = {1.25f, float(k)};
-    }
-    p.DatiMolla[7].P[1] = {7.5f, 3};
-    for (size_t i = 0; i <= MAX_RIGHE; ++i) {
-        p.CostanteMolla[i] = 10.5, p.ForzaMolla[i] = double(i) * 10.5 + 1;
-        p.CostanteTampone[i] = 3.25, p.ForzaTampone[i] = double(i) + 2;
-    }
-    p.LungMollaLibera = 250.5, p.LungMollaMaxCompressione = 120, p.PrecaricoMollaInserita = 7;
-    p.QuotaA = 30, p.QuotaB = 31, p.CorsaAmmortizzatore = 60, p.LungMollaAmmortizzatore = 210;
-    p.InterasseAmmortizzatore = 330, p.LungTamponeScarico = 22, p.LungTamponeMaxCompressione = 6;
-    p.PressioneGas = 12, p.DiametroGas = 46, p.ForzaGas = 200;
-    p.GeometriaInserita = p.MollaInserita = p.AmmortizzatoreInserito = p.TamponeInserito = VERO;
-    p.TamponeCompatibile = p.AmmortizzatoreCompatibile = 1; // 0: no static shock rerun
-    p.ModoMolla = 2, p.ModoTampone = 1, p.NumeroMolle = 2, p.StatoDatiProgetto = 15;
-    p.NumPunti = 120, p.NumPuntiAmmortizzatore = 50, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
-    p.PrecaricoSetup = 12.5, p.AmmortizzatoreFisso = 1;
-    p.DescrizioneMolla = "Progressive", p.DescrizioneProgetto1 = "Race";
-    p.NomeFileMolla = "/tmp/\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB1\xD0\xB0/molla.kvr"; // Cyrillic
-    p.NomeFileTampone = "/tmp/k/t.kvt";
 }
 
 TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
@@ -184,27 +103,6 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
     RecordProgetto rp;
     ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kvp")), rp));
     EXPECT_EQ(rp.NomeFileAmmortizzatore, std::string(100, '\0')); // an empty path: never filled
-}
-
-TEST_F(ProjectFiles, PathsReadBackAsWrittenInTheCodePageOrAsUtf8) {
-    const std::string cirillico = "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB1\xD0\xB0";
-    const std::pair<std::string, std::string> casi[] = {
-        {"/tmp/a b/c.kvr", "/tmp/a b/c.kvr"},
-        // In the code page, as older files hold it.
-        {"/tmp/Pr\xC3\xB6ve \xC3\xB1.kvp", "/tmp/Pr\xF6ve \xF1.kvp"},
-        // Letters the code page lacks, and one whose code-page bytes would read as UTF-8.
-        {"/tmp/" + cirillico + "/c.kva", "/tmp/" + cirillico + "/c.kva"},
-        {"/tmp/\xE6\x9D\xB1\xE4\xBA\xAC.kvp", "/tmp/\xE6\x9D\xB1\xE4\xBA\xAC.kvp"},
-        {"/tmp/\xC3\x83\xC2\xA9.kvt", "/tmp/\xC3\x83\xC2\xA9.kvt"},
-    };
-    for (const auto& [percorso, campo] : casi) {
-        EXPECT_EQ(PercorsoInRecord(percorso), campo) << percorso;
-        EXPECT_EQ(PercorsoDaRecord(campo + "   "), percorso) << percorso;
-    }
-    // Too long for the field: cut where a letter ends, so what is kept still reads as UTF-8.
-    std::string lungo = "/";
-    for (int i = 0; i < 60; ++i) lungo += "\xD0\xAF";
-    EXPECT_EQ(PercorsoInRecord(lungo), lungo.substr(0, 99));
 }
 
 struct CasoCampo {
@@ -384,131 +282,6 @@ TEST_F(ProjectFiles, CountRuleStopsBeforeTheFirstZeroForce) {
         EXPECT_EQ(Progetti[1].NumPuntiTampone, atteso);
         EXPECT_EQ(Progetti[1].EscursioneTampone[1000], 1000);
     }
-}
-
-// The five readers with their record builders, for tests that go through every kind.
-struct Genere {
-    const char* estensione;
-    bool (*salva)(const std::string&, int16_t);
-    void (*apri)();
-};
-const Genere GENERI[] = {{"kv3", SalvaSchema, [] { Ganci.ApriSchema(); }},
-                         {"kvp", SalvaProgetto, ApriProgetto},
-                         {"kva", SalvaAmmortizzatore, ApriAmmortizzatore},
-                         {"kvr", SalvaMolla, ApriMolla},
-                         {"kvt", SalvaTampone, ApriTampone}};
-
-TEST_F(ProjectFiles, EveryStateTheWritersLeaveLoadsAgain) {
-    const std::function<void(Progetto&)> stati[] = {
-        [](Progetto&) {}, // nothing entered: empty components, default values
-        [](Progetto& p) {
-            RiempiProgetto(p);
-            // Values the program derives or allows at their edges.
-            p.LungMollaAmmortizzatore = -40; // A + B longer than the shock absorber
-            p.PrecaricoMollaInserita = -3, p.NumPunti = -2, p.NumPuntiAmmortizzatore = -1;
-            p.NumeroMolle = 100, p.ModoMolla = 0, p.OpzioneFix[2] = {VERO, 1};
-            p.DatiForcellone.P[0] = {-25000.5f, 1e-30f};
-            p.CostanteTampone[1000] = 999999.0 * 1000 * 1000; // N/mm² over the whole table
-        },
-    };
-    for (const auto& stato : stati) {
-        for (const Genere& g : GENERI) {
-            SCOPED_TRACE(g.estensione);
-            AzzeraTabelle();
-            stato(Progetti[1]);
-            dialoghi.mostrati.clear();
-            const std::string nome = Nome(std::string("v.") + g.estensione);
-            ASSERT_TRUE(g.salva(nome, 1));
-            Progetti[1].NomeConfigurazione.clear();
-            scelte.fileDaAprire.push_back(nome);
-            g.apri();
-            EXPECT_EQ(Progetti[1].NomeConfigurazione, nome);
-            for (const std::string& t : Testi()) EXPECT_NE(t, "L64");
-        }
-    }
-}
-
-TEST_F(ProjectFiles, DamagedRecordsAreRefusedWholeBeforeAnythingLands) {
-    RiempiProgetto(Progetti[1]);
-    Progetti[1].NomeConfigurazione = "keep";
-    const std::string prima = Codifica(RecordProgettoDa(1));
-    int editori = 0;
-    for (auto* gancio : {&Ganci.MostraInsMolla, &Ganci.MostraInsTampone,
-                         &Ganci.MostraInsAmmortizzatore, &Ganci.AttivaInsGeo})
-        *gancio = [&] { ++editori; };
-    std::mt19937 caso(21);
-    auto aCaso = [&](size_t n) {
-        std::string b(n, '\0');
-        for (char& c : b) c = char(caso());
-        return b;
-    };
-    auto tampone = [](auto f) {
-        RecordTampone r = RecordTamponeDa(1);
-        f(r);
-        return Codifica(r);
-    };
-    auto molla = [](auto f) {
-        RecordMolla r = RecordMollaDa(1);
-        f(r);
-        return Codifica(r);
-    };
-    auto ammortizzatore = [](auto f) {
-        RecordAmmortizzatore r = RecordAmmortizzatoreDa(1);
-        f(r);
-        return Codifica(r);
-    };
-    auto schema = [](auto f) {
-        RecordSchema r = RecordSchemaDa(1);
-        f(r.Geometria);
-        return Codifica(r);
-    };
-    auto progetto = [](auto f) {
-        RecordProgetto r = RecordProgettoDa(1);
-        f(r);
-        return Codifica(r);
-    };
-    const float nan = std::nanf("");
-    const std::pair<std::string, std::string> danni[] = {
-        {"kvt", aCaso(LUNGHEZZA_TAMPONE)},
-        {"kvt", aCaso(LUNGHEZZA_TAMPONE)},
-        {"kvr", aCaso(LUNGHEZZA_MOLLA)},
-        {"kva", aCaso(LUNGHEZZA_AMMORTIZZATORE)},
-        {"kvt", tampone([](auto& r) { r.Tampone.Modo = 1680; })},
-        {"kvt", tampone([](auto& r) { r.Tampone.Forza[3] = 3e38f; })},
-        {"kvt", tampone([](auto& r) { r.LungScarico = 0, r.Tampone.VecchiaLunghezza1 = -20; })},
-        {"kvr", molla([](auto& r) { r.NumeroMolle = 15072; })},
-        {"kvr", molla([](auto& r) { r.LungLibera = -5.8e8f; })},
-        {"kvr", molla([](auto& r) { r.Molla.Inserito = 1; })},
-        {"kva", ammortizzatore([&](auto& r) { r.Gas[0] = nan; })},
-        {"kva", ammortizzatore([](auto& r) { r.MollaCompatibile = -1; })},
-        {"kva", ammortizzatore([](auto& r) { r.Tampone.Costante[0] = -INFINITY; })},
-        {"kv3", schema([](auto& g) { g.UltimoElemento = 11; })},
-        {"kv3", schema([](auto& g) { g.NumeroGiunzioni = 5; })},
-        {"kv3", schema([](auto& g) { g.TipoElemento[2] = "Q"; })},
-        {"kv3", schema([](auto& g) { g.TipoGiunzione[3] = "ASTA"; })},
-        {"kv3", schema([&](auto& g) { g.Asta[1].P[2].Y = nan; })},
-        {"kv3", schema([](auto& g) { g.OpzioneFix[1][4] = 7; })},
-        {"kvp", progetto([](auto& r) { r.StatoDatiProgetto = 16; })},
-        {"kvp", progetto([](auto& r) { r.NumPunti[2] = 1001; })},
-        {"kvp", progetto([](auto& r) { r.Inseriti[3] = 1; })},
-        {"kvp", progetto([](auto& r) { r.Quote[4] = -1; })},
-    };
-    for (const auto& [estensione, dati] : danni) {
-        SCOPED_TRACE(&estensione - &danni[0].first);
-        const Genere& g = *std::find_if(std::begin(GENERI), std::end(GENERI), [&](const Genere& x) {
-            return x.estensione == estensione;
-        });
-        dialoghi.mostrati.clear();
-        Offri("damaged." + estensione, dati);
-        g.apri();
-        EXPECT_EQ(Testi(), std::vector<std::string>{"L64"});
-        EXPECT_TRUE(Codifica(RecordProgettoDa(1)) == prima);
-        EXPECT_EQ(Progetti[1].NomeConfigurazione, "keep");
-    }
-    EXPECT_EQ(editori, 0);
-    EXPECT_EQ(CaricatoProgetto | CaricatoSchema | CaricatoMolla | CaricatoTampone |
-                  CaricatoAmmortizzatore,
-              FALSO);
 }
 
 TEST_F(ProjectFiles, FailuresChangeNothing) {
