@@ -128,10 +128,11 @@ int CreaTemporaneo(const std::string& cartella, const std::string& prefisso,
         }
         // Between the creation and the lock another writer's clean-up may have taken the file
         // for a leftover: then it is no longer ours under that name, and another name is tried.
+        // Where the file system has no locks the file is written unlocked (and never cleared).
+        const bool preso = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
         struct stat aperto, nominato;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &aperto) == 0 &&
-            ::lstat(temporaneo.c_str(), &nominato) == 0 && aperto.st_ino == nominato.st_ino &&
-            aperto.st_dev == nominato.st_dev)
+        if (!preso && ::fstat(fd, &aperto) == 0 && ::lstat(temporaneo.c_str(), &nominato) == 0 &&
+            aperto.st_ino == nominato.st_ino && aperto.st_dev == nominato.st_dev)
             return fd;
         ::close(fd);
     }
