@@ -9,6 +9,7 @@
 #include "platform/FiltroTasti.h"
 #include "platform/Messaggi.h"
 #include "platform/Posizione.h"
+#include "platform/Stampante.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -481,10 +482,7 @@ int FinestraTabella::PassoStampa() const {
 
 void FinestraTabella::CmdStampa_Click() {
     SenzaChiusura([this] {
-        if (!StampantePresente()) {
-            MsgBox(Riga(Messaggi, 46) + ".", vbCritical);
-            return;
-        }
+        if (!VerificaStampante(Riga(Messaggi, 46))) return;
         // A selection of several rows prints those rows; otherwise every step-th row.
         int primo = GrdTabella->FixedRows(), ultimo = GrdTabella->Rows() - 1, passo = PassoStampa();
         if (GrdTabella->SelEndRow() > GrdTabella->SelStartRow()) {
