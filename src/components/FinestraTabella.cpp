@@ -4,6 +4,7 @@
 #include "core/Lingua.h"
 #include "core/Seams.h"
 #include "core/Unita.h"
+#include "platform/Convenzioni.h"
 #include "platform/CorniceMdi.h"
 #include "platform/Dialoghi.h"
 #include "platform/FiltroTasti.h"
@@ -169,6 +170,7 @@ void FinestraTabella::CreaControlli() {
     principale->addLayout(destra, 1);
     connect(CmdOK2, &QPushButton::clicked, this, &FinestraTabella::CmdOK2_Click);
     connect(CmdEsci, &QPushButton::clicked, this, &FinestraTabella::CmdEsci_Click);
+    EscPreme(this, CmdEsci);
     connect(GrdTabella, &Griglia::FineSelezione, this, &FinestraTabella::GrdTabella_FineSelezione);
     connect(GrdTabella, &Griglia::MouseMove, this,
             [] { ImpostaSuggerimento(Riga(TestiToolbar, 41)); });
