@@ -188,7 +188,6 @@ TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
         StampanteImpostata().setOutputFileName(QStringLiteral("/dev/full")); // cannot take it
         f.CmdStampa->click();
         EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 48));
-        dialoghi.mostrati.pop_back();
         for (const auto& [w, riga] : {std::pair<QWidget*, int>{f.Frame_PassoStampa, 40},
                                       {f.Opt_PassoStampa[2], 42},
                                       {&f, 53}}) {
