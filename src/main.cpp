@@ -6,6 +6,7 @@
 #include "files/FileProgetto.h"
 #include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
+#include "platform/Convenzioni.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
 #include "shell/Comandi.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     // appears must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     kelvra::InstallaGestoriQt();
+    kelvra::InstallaConvenzioniDesktop();
 
 #ifndef QT_NO_SESSIONMANAGER
     // The desktop session ending asks the same exit question as closing the main window.

@@ -2,6 +2,7 @@
 
 #include "core/Impostazioni.h"
 #include "core/Servizi.h"
+#include "platform/Convenzioni.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
 
@@ -46,6 +47,7 @@ FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(
     principale->addLayout(pulsanti);
     connect(CmdSalva, &QPushButton::clicked, this, &FrmSalva::CmdSalva_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &FrmSalva::CmdChiudi_Click);
+    EscPreme(this, CmdChiudi);
     Suggerimento(this, HINT_FINESTRA);
     Suggerimento(CmdSalva, HINT_SALVA);
     Suggerimento(CmdChiudi, HINT_CHIUDI);

@@ -189,8 +189,9 @@ void TogliUltimoProgetto(CURVE01& form) {
     ProgettiChiusi(form);
 }
 
+// The same set-up as every other window's: it is where a PDF file is chosen when the
+// desktop has no printer, so it never asks for one first.
 bool ImpostaStampanteGrafico() {
-    if (!VerificaStampante(Riga(Messaggi, 46))) return false;
     return DialogoImpostaStampante();
 }
 

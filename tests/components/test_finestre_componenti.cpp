@@ -185,6 +185,9 @@ TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
         ASSERT_TRUE(f.CmdStampa->isEnabled());
         f.CmdStampa->click();
         EXPECT_EQ(modali.stampe.size(), 1u);
+        StampanteImpostata().setOutputFileName(QStringLiteral("/dev/full")); // cannot take it
+        f.CmdStampa->click();
+        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 48));
         for (const auto& [w, riga] : {std::pair<QWidget*, int>{f.Frame_PassoStampa, 40},
                                       {f.Opt_PassoStampa[2], 42},
                                       {&f, 53}}) {

@@ -6,8 +6,11 @@
 #include "platform/CorniceMdi.h"
 #include "platform/Dialoghi.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <deque>
 #include <map>
 
@@ -184,24 +187,36 @@ TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
 }
 
-TEST_F(GraphToolbar, PrinterSetUpAndPrintWantAPrinter) {
+// Without a printer, Print says so until the set-up (shown with no question first) names a PDF
+// file; Print then writes the chart there. A file that cannot take the page (a full disc, a
+// folder that is a file) is the chart's failure.
+TEST_F(GraphToolbar, PrinterSetUpNamesAPdfFileThatPrintWrites) {
     CURVE01& f = ApriCon(1);
     modali.stampantePresente = false;
-    for (int voce : {10, 11}) f.FileItem[voce]->trigger();
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    for (const auto& m : dialoghi.mostrati) {
-        EXPECT_EQ(m.testo, Riga(Messaggi, 46) + ".");
-        EXPECT_EQ(m.stile & vbCritical, vbCritical);
-    }
-    EXPECT_EQ(modali.richiesteStampante, 0);
-    EXPECT_TRUE(modali.stampe.empty());
-
-    modali.stampantePresente = true;
-    f.FileItem[10]->trigger(); // cancelled: nothing said
-    EXPECT_EQ(modali.richiesteStampante, 1);
-    modali.stampaRiuscita = false;
+    f.FileItem[11]->trigger();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 46) + ".");
+    EXPECT_EQ(dialoghi.mostrati[0].stile & vbCritical, vbCritical);
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("grafico.pdf"));
+    modali.impostazioniStampante = {true};
+    modali.fileStampa = {pdf};
+    f.FileItem[10]->trigger();
     f.CmdPulsantiera[10]->click();
-    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 76));
+    EXPECT_EQ(modali.richiesteStampante, 1);
+    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+    QFile scritto(pdf);
+    ASSERT_TRUE(scritto.open(QIODevice::ReadOnly));
+    const QByteArray documento = scritto.readAll();
+    EXPECT_TRUE(documento.startsWith("%PDF-"));
+    EXPECT_TRUE(documento.contains("/Subtype /Image")); // the chart, not a blank page
+    for (const QString& nome : {QStringLiteral("/dev/full"), pdf + QStringLiteral("/a.pdf")}) {
+        StampanteImpostata().setOutputFileName(nome);
+        f.CmdPulsantiera[10]->click();
+        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 76)) << nome.toStdString();
+    }
+    EXPECT_EQ(dialoghi.mostrati.size(), 3u);
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("/dev/full")));
 }
 
 TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {

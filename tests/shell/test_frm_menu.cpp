@@ -4,6 +4,7 @@
 #include "core/Progetti.h"
 #include "core/Unita.h"
 #include "core/Vista.h"
+#include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Comandi.h"
 #include "shell/FrmMenu.h"
@@ -131,6 +132,8 @@ TEST_F(StartScreen, EnablingFollowsTheStateCode) {
         }
         EXPECT_FALSE(f->FileItem[4]->isEnabled()); // one project: nothing to close
         EXPECT_TRUE(f->UnitaItem[1]->isChecked());
+        for (auto [k, riga] : {std::pair{1, 0}, std::pair{2, 6}}) // as in the other windows
+            EXPECT_EQ(f->UnitaItem[k]->text(), DaAnsi(Riga(TestiUnita, riga)));
     }
 }
 
