@@ -3,6 +3,7 @@
 #include "core/Impostazioni.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
+#include "shell/Ganci.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -19,7 +20,7 @@ constexpr long NERO = 0;
 
 } // namespace
 
-FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(files::Tipo(tipo)) {
+FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(TipoDiFile(tipo)) {
     setObjectName(QStringLiteral("FrmSalva0%1").arg(tipo_.tipo + 1));
     auto* principale = new QVBoxLayout(this);
     auto* griglia = new QGridLayout;
@@ -52,8 +53,7 @@ FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(
 }
 
 void FrmSalva::Form_Load() {
-    setWindowTitle(
-        DaAnsi(Riga(TestiCommon, 7) + " " + Riga(*tipo_.sezioneTitolo, tipo_.rigaTitolo)));
+    setWindowTitle(DaAnsi(TitoloSalva(tipo_)));
     CmdSalva->setText(ConTasto(Riga(TestiCommon, 7)));
     CmdChiudi->setText(ConTasto(Riga(TestiCommon, 1)));
 }
@@ -100,7 +100,7 @@ void FrmSalva::CmdSalva_Click() {
         if (!Vero(righe_[size_t(i)])) continue;
         const std::string testo = AdAnsi(TxtSalva[size_t(i)]->text().trimmed());
         if (testo.empty()) continue; // no file named by its extension alone
-        tipo_.salva(files::PercorsoDaTesto(tipo_, testo), int16_t(i));
+        Chiama(GancioSalva(tipo_.tipo), PercorsoDaTesto(tipo_, testo), int16_t(i));
     }
 }
 

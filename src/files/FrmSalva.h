@@ -38,7 +38,7 @@ class FrmSalva : public FinestraFile {
   private:
     void ColoraRiga(int i, long colore, bool progetto);
 
-    const files::TipoFile& tipo_;
+    const TipoFile& tipo_;
     std::array<int16_t, MAX_PROGETTI + 1> righe_{};
 };
 

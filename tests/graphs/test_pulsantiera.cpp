@@ -21,13 +21,16 @@ class GraphToolbar : public GraphWindow {
     void SetUp() override {
         GraphWindow::SetUp();
         for (const char* nome : {"MostraInsGeo", "MostraTab01", "MostraSceltaOpen", "ApriProgetto",
-                                 "SalvaProgetto", "MostraFrmSalva01", "NuovoProgettoGrafici"})
+                                 "SalvaProgetto", "MostraFrmSalvaTipo", "NuovoProgettoGrafici"})
             chiamate[nome] = 0;
         Ganci.MostraInsGeo = [this](MAIN&, bool) { ++chiamate["MostraInsGeo"]; };
         Ganci.MostraTab01 = [this] { ++chiamate["MostraTab01"]; };
         Ganci.MostraSceltaOpen = [this](MAIN&) { ++chiamate["MostraSceltaOpen"]; };
-        Ganci.MostraFrmSalva01 = [this](MAIN&) { ++chiamate["MostraFrmSalva01"]; };
-        Ganci.SalvaProgetto = [this](const std::string&, int16_t) { ++chiamate["SalvaProgetto"]; };
+        Ganci.MostraFrmSalvaTipo = [this](int16_t) { ++chiamate["MostraFrmSalvaTipo"]; };
+        Ganci.SalvaProgetto = [this](const std::string&, int16_t) {
+            ++chiamate["SalvaProgetto"];
+            return true;
+        };
         Ganci.NuovoProgettoGrafici = [this] { ++chiamate["NuovoProgettoGrafici"]; };
         // The project reader: each load in turn succeeds or fails, as queued.
         Ganci.ApriProgetto = [this] {
@@ -178,7 +181,7 @@ TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
     dialoghi.Rispondi(vbNo);
     f.FileItem[1]->trigger();
     EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 18));
-    EXPECT_EQ(chiamate["SalvaProgetto"] + chiamate["MostraFrmSalva01"], 0);
+    EXPECT_EQ(chiamate["SalvaProgetto"] + chiamate["MostraFrmSalvaTipo"], 0);
     EXPECT_EQ(chiamate["NuovoProgettoGrafici"], 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(CURVE01::Istanza(), nullptr);

@@ -264,7 +264,10 @@ TEST_F(StartScreen, ButtonsRunTheirMenuItems) {
     std::vector<std::string> fatti;
     Ganci.ApriSchema = [&] { fatti.push_back("open geometry"); };
     Ganci.ApriProgetto = [&] { fatti.push_back("open project"); };
-    Ganci.SalvaProgetto = [&](const std::string&, int16_t) { fatti.push_back("save project"); };
+    Ganci.SalvaProgetto = [&](const std::string&, int16_t) {
+        fatti.push_back("save project");
+        return true;
+    };
     Ganci.MostraInsTampone = [&] { fatti.push_back("bump stop editor"); };
     Ganci.MostraFrmPLoad = [&] { fatti.push_back("preload"); };
     Ganci.GestisciMenuGuida = [&](int i, MAIN&) { fatti.push_back("help " + std::to_string(i)); };
