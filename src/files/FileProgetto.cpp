@@ -204,24 +204,4 @@ void ImpostaStampante() {
     DialogoImpostaStampante();
 }
 
-void RegistraFileProgetto() {
-    Ganci.SalvaProgetto = &SalvaProgetto;
-    Ganci.ImpostaStampante = &ImpostaStampante;
-    Ganci.ApriSchema = [] {
-        int16_t annullato = FALSO;
-        ApriSchema(annullato);
-    };
-    Ganci.ApriProgetto = &ApriProgetto;
-    Ganci.ApriAmmortizzatore = &ApriAmmortizzatore;
-    Ganci.ApriMolla = &ApriMolla;
-    Ganci.ApriTampone = &ApriTampone;
-    Ganci.SalvaSchema = &SalvaSchema;
-    Ganci.SalvaAmmortizzatore = &SalvaAmmortizzatore;
-    Ganci.SalvaMolla = &SalvaMolla;
-    Ganci.SalvaTampone = &SalvaTampone;
-    Ganci.CopiaProgetto = &files::CopiaProgetto;
-    Ganci.AggiungiProgetto = &files::AggiungiProgetto;
-    RegistraFinestreFile();
-}
-
 } // namespace kelvra

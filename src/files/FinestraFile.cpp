@@ -62,12 +62,4 @@ void MostraSceltaSave() {
     Mostra<SceltaSave>();
 }
 
-void RegistraFinestreFile() {
-    Ganci.MostraSceltaOpen = [](MAIN&) { MostraSceltaOpen(); };
-    Ganci.MostraSceltaSave = [](MAIN&) { MostraSceltaSave(); };
-    Ganci.MostraFrmSalvaTipo = [](int16_t tipo) {
-        if (tipo >= MOD_PROGETTO && tipo <= MOD_TAMPONE) MostraFrmSalva(tipo);
-    };
-}
-
 } // namespace kelvra

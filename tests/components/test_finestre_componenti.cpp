@@ -98,8 +98,8 @@ TEST_F(ComponentWindows, SpringEnteredByForceBlockAfterBlock) {
     p.CostanteMolla.fill(5);
     Apri<INSMOLLA>(Ganci.MostraInsMolla, [](INSMOLLA& f) {
         EXPECT_EQ(T(f.TxtNmolle), "1");
-        Digita(f.TxtLungMollaLibera, "100");
-        Digita(f.TxtLungMollaMaxCompressione, "60");
+        Digita(f.TxtLunghezza, "100");
+        Digita(f.TxtLunghezzaCompressa, "60");
         f.CmdOK1->click();
         ASSERT_TRUE(f.OptCostModo[2]->isEnabled());
         f.OptCostModo[2]->click();
@@ -151,11 +151,11 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
     p.LungMollaAmmortizzatore = 95;
     p.PrecaricoMollaInserita = 10;
     Apri<INSMOLLA>(Ganci.MostraInsMolla, [this](INSMOLLA& f) {
-        Digita(f.TxtLungMollaLibera, "4.1");
-        Digita(f.TxtLungMollaMaxCompressione, "2");
+        Digita(f.TxtLunghezza, "4.1");
+        Digita(f.TxtLunghezzaCompressa, "2");
         f.CmdOK1->click();
         EXPECT_EQ(dialoghi.mostrati.size(), 1u);
-        Digita(f.TxtLungMollaLibera, "4.2");
+        Digita(f.TxtLunghezza, "4.2");
         f.CmdOK1->click();
         EXPECT_EQ(dialoghi.mostrati.size(), 1u);
         EXPECT_TRUE(f.OptCostModo[1]->isEnabled());
@@ -164,15 +164,15 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
 
 TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
     Apri<InsTampone>(Ganci.MostraInsTampone, [this](InsTampone& f) {
-        Digita(f.TxtLungTamponeScarico, "50");
-        Digita(f.TxtLungTamponeMaxCompressione, "40");
-        Digita(f.TxtLungTamponeScarico, "30"); // the free length retyped after: no negative count
+        Digita(f.TxtLunghezza, "50");
+        Digita(f.TxtLunghezzaCompressa, "40");
+        Digita(f.TxtLunghezza, "30"); // the free length retyped after: no negative count
         f.CmdOK1->click();
         ASSERT_EQ(dialoghi.mostrati.size(), 1u);
         EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 58));
         EXPECT_FALSE(f.OptCostModo[1]->isEnabled());
-        Digita(f.TxtLungTamponeScarico, "50");
-        Digita(f.TxtLungTamponeMaxCompressione, "40");
+        Digita(f.TxtLunghezza, "50");
+        Digita(f.TxtLunghezzaCompressa, "40");
         f.CmdOK1->click();
         f.OptCostModo[1]->click();
         EXPECT_EQ(f.GrdTabella->TextMatrix(1, 2), "[N/mm\xB2]");
