@@ -15,7 +15,7 @@
 #include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Ganci.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 
 #include <QCoreApplication>
@@ -30,25 +30,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ComponentWindows : public test::TabelleAzzerate {
+class ComponentWindows : public test::ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
-        cwd = fs::current_path();
-        const fs::path dir(cartella.path().toStdString());
-        fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
-                          "Kelvra3.lng",
-                      dir / "Kelvra3.lng");
-        Ganci.TerminaProgramma = [](int) {};
+    void PrimaDellAvvio() override {
         Ganci.CreaEditorGeometria = [] { ImpostaUnitaMisura(SistemaUnita); };
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+    }
+    void SetUp() override {
+        ProgrammaAvviato::SetUp();
         RegistraEditorComponenti();
         Ganci.MostraCurve01 = [this] { ++grafici; };
     }
     void TearDown() override {
         ImpostaBancoProva(nullptr);
-        fs::current_path(cwd);
-        TabelleAzzerate::TearDown();
+        ProgrammaAvviato::TearDown();
     }
     // Opens a window through its hook; `utente` acts in it while it is shown.
     template <class F>
@@ -81,8 +75,6 @@ class ComponentWindows : public test::TabelleAzzerate {
         QCoreApplication::sendEvent(w, &entra);
     }
 
-    QTemporaryDir cartella;
-    fs::path cwd;
     RisposteDialoghi modali;
     int grafici = 0;
 };
@@ -185,11 +177,12 @@ TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
         ASSERT_TRUE(f.CmdStampa->isEnabled());
         f.CmdStampa->click();
         EXPECT_EQ(modali.stampe.size(), 1u);
-        for (const auto& [w, riga] : {std::pair<QWidget*, int>{f.Frame_PassoStampa, 40},
-                                      {f.Opt_PassoStampa[2], 42},
-                                      {&f, 53}}) {
+        for (const auto& [w, testo] :
+             {std::pair<QWidget*, std::string>{f.Frame_PassoStampa, "Choose the print step"},
+              {f.Opt_PassoStampa[2], "Print every row, or one row in five or ten"},
+              {&f, "Bump stop data"}}) {
             Suggerisci(w);
-            EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, riga));
+            EXPECT_EQ(Suggerimento(), testo);
         }
         f.CmdOK2->click();
     });

@@ -232,14 +232,19 @@ TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
 
 TEST_F(GraphToolbar, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
     CURVE01& f = ApriCon(1);
-    const std::pair<QWidget*, int> casi[] = {{f.CmdPulsantiera[0], 23}, {f.CmdPulsantiera[11], 34},
-                                             {f.CmdCurve[4], 68},       {f.CmdCurve[14], 78},
-                                             {f.LblX[3], 19},           {f.PicAsseY[0], 20},
-                                             {f.PicTitleBottom, 18},    {f.PicCommand[0], 22}};
-    for (const auto& [controllo, riga] : casi) {
+    const std::pair<QWidget*, const char*> casi[] = {
+        {f.CmdPulsantiera[0], "Back to the geometry data"},
+        {f.CmdPulsantiera[11], "Close this window"},
+        {f.CmdCurve[4], "Chart: leverage"},
+        {f.CmdCurve[14], "Chart: wheel rate"},
+        {f.LblX[3], "Horizontal axis"},
+        {f.PicAsseY[0], "Vertical axis"},
+        {f.PicTitleBottom, "Chart title"},
+        {f.PicCommand[0], "Choose the chart"}};
+    for (const auto& [controllo, testo] : casi) {
         QEvent entra(QEvent::Enter);
         QCoreApplication::sendEvent(controllo, &entra);
-        EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, riga)) << riga;
+        EXPECT_EQ(Suggerimento(), testo);
     }
     EXPECT_TRUE(f.CmdPulsantiera[9]->isEnabled());
     EXPECT_FALSE(f.CmdPulsantiera[4]->isEnabled());

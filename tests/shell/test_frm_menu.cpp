@@ -9,7 +9,7 @@
 #include "shell/FrmMenu.h"
 #include "shell/Main.h"
 #include "shell/Miniature.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -53,24 +53,18 @@ bool Bianca(const QImage& im) {
     return im == bianca;
 }
 
-class StartScreen : public test::TabelleAzzerate {
+class StartScreen : public test::ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
+    void PrimaDellAvvio() override {
         AzzeraVista();
-        cwd = std::filesystem::current_path();
-        const std::filesystem::path dir(cartella.path().toStdString()),
-            bin(QCoreApplication::applicationDirPath().toStdString());
-        std::filesystem::copy_file(bin / "Kelvra3.lng", dir / "Kelvra3.lng");
         Ganci = {};
         RegistraFrmMenu();
-        Ganci.TerminaProgramma = [](int) {};
         Ganci.MostraInsGeo = [this](MAIN&, bool) { editore.push_back(NumeroProgetti); };
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
-        main = &MAIN::Mostra();
-        main->showNormal();
-        main->setGeometry(0, 0, 1280, 900);
-        QCoreApplication::processEvents();
+    }
+    void SetUp() override {
+        ProgrammaAvviato::SetUp();
+        if (HasFatalFailure()) return;
+        MostraMain();
         f = FRMMENU::Istanza();
         ASSERT_NE(f, nullptr);
     }
@@ -78,10 +72,9 @@ class StartScreen : public test::TabelleAzzerate {
         delete MAIN::Istanza();
         delete FRMMENU::Istanza();
         Ganci = {};
-        std::filesystem::current_path(cwd);
+        ProgrammaAvviato::TearDown();
         AzzeraLingua();
         AzzeraVista();
-        TabelleAzzerate::TearDown();
     }
     void Held(int n) {
         for (int p = 1; p <= n; ++p) Catena(p, PERNO, ASSE);
@@ -93,9 +86,6 @@ class StartScreen : public test::TabelleAzzerate {
         QApplication::sendEvent(w, &ev);
     }
 
-    QTemporaryDir cartella;
-    std::filesystem::path cwd;
-    MAIN* main = nullptr;
     FRMMENU* f = nullptr;
     std::vector<int16_t> editore;
 };
