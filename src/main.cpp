@@ -2,6 +2,7 @@
 // program ends only through the main window's exit question.
 #include "shell/Main.h"
 #include "components/EditorComponenti.h"
+#include "core/FileDisco.h"
 #include "files/FileProgetto.h"
 #include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
@@ -17,6 +18,8 @@
 #endif
 
 int main(int argc, char** argv) {
+    // Before anything is written, the language file at start-up included.
+    kelvra::PreparaScrittureFile();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kelvra");
     // The exit question ends the program itself; closing the splash before the main window

@@ -96,7 +96,8 @@ std::string PercorsoDaTesto(const TipoFile& t, const std::string& testo) {
 
 std::string PercorsoProgettoUnico(const TipoFile& t) {
     const std::string& percorso = Progetti[1].*t.percorso;
-    return percorso.empty() ? PercorsoDaTesto(t, TestoPredefinito(t, 1)) : percorso;
+    // The default name is language text in the code page; file names are UTF-8.
+    return percorso.empty() ? PercorsoDaTesto(t, InUtf8(TestoPredefinito(t, 1))) : percorso;
 }
 
 } // namespace kelvra

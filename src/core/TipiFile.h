@@ -48,10 +48,11 @@ std::string TitoloSalva(const TipoFile& t);
 // The name shown in row `riga` when the project has no file of the kind: the word, a space
 // and the row number in two digits.
 std::string TestoPredefinito(const TipoFile& t, int riga);
-// The file a name typed in a save dialog's row stands for: in the program folder, with the
-// kind's extension.
+// The file a name typed in a save dialog's row stands for (UTF-8, as file names are): in the
+// program folder, with the kind's extension.
 std::string PercorsoDaTesto(const TipoFile& t, const std::string& testo);
-// Where project 1 is saved without a dialog: its file of the kind, or the default name.
+// Where project 1 is saved without a dialog: its file of the kind, or the default name (the
+// language text turned into UTF-8).
 std::string PercorsoProgettoUnico(const TipoFile& t);
 
 } // namespace kelvra

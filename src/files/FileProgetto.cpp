@@ -9,6 +9,7 @@
 #include "core/TipiFile.h"
 #include "files/Assegna.h"
 #include "files/FinestraFile.h"
+#include "files/Integrita.h"
 #include "files/Record.h"
 #include "files/Slot.h"
 #include "platform/Dialoghi.h"
@@ -44,7 +45,8 @@ template <class R> bool LeggiRecord(const std::string& nome, size_t lunghezza, R
         MsgBox(Riga(Messaggi, MSG_NESSUN_FILE), vbCritical);
         return false;
     }
-    if (!files::Decodifica(dati, r)) {
+    // A record nothing of ours could have written is refused whole, before any field lands.
+    if (!files::Decodifica(dati, r) || !files::RecordIntegro(r)) {
         MsgBox(Riga(Messaggi, MSG_FILE_ILLEGGIBILE), vbCritical);
         return false;
     }

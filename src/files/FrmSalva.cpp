@@ -1,6 +1,7 @@
 #include "files/FrmSalva.h"
 
 #include "core/Impostazioni.h"
+#include "core/Servizi.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
 #include "shell/Ganci.h"
@@ -70,6 +71,14 @@ void FrmSalva::ColoraRiga(int i, long colore, bool progetto) {
     txt->setPalette(tavolozza);
 }
 
+// A stored file's name as the file system spells it (UTF-8); the default name is language
+// text, in the code page.
+QString FrmSalva::TestoRiga(int i) const {
+    const std::string& percorso = Progetti[size_t(i)].*tipo_.percorso;
+    if (percorso.empty()) return DaAnsi(TestoPredefinito(tipo_, i));
+    return QString::fromStdString(EstraiNomeFile(percorso));
+}
+
 void FrmSalva::Form_Activate() {
     righe_.fill(FALSO);
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
@@ -83,7 +92,7 @@ void FrmSalva::Form_Activate() {
     for (int i = 1; i <= MAX_PROGETTI; ++i) ChkSave_Click(i);
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
         const bool tenuto = i <= NumeroProgetti;
-        TxtSalva[size_t(i)]->setText(tenuto ? DaAnsi(files::TestoRiga(tipo_, i)) : QString());
+        TxtSalva[size_t(i)]->setText(tenuto ? TestoRiga(i) : QString());
         ColoraRiga(i, tenuto ? ColoreCurva[size_t(i)] : NERO, tenuto);
     }
 }
@@ -98,7 +107,8 @@ void FrmSalva::ChkSave_Click(int Index) {
 void FrmSalva::CmdSalva_Click() {
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
         if (!Vero(righe_[size_t(i)])) continue;
-        const std::string testo = AdAnsi(TxtSalva[size_t(i)]->text().trimmed());
+        // The name as typed, in the file system's UTF-8: no letter is lost to the code page.
+        const std::string testo = TxtSalva[size_t(i)]->text().trimmed().toStdString();
         if (testo.empty()) continue; // no file named by its extension alone
         Chiama(GancioSalva(tipo_.tipo), PercorsoDaTesto(tipo_, testo), int16_t(i));
     }

@@ -37,6 +37,7 @@ class FrmSalva : public FinestraFile {
 
   private:
     void ColoraRiga(int i, long colore, bool progetto);
+    QString TestoRiga(int i) const;
 
     const TipoFile& tipo_;
     std::array<int16_t, MAX_PROGETTI + 1> righe_{};

@@ -1,6 +1,5 @@
 #include "files/TipiFile.h"
 
-#include "core/Servizi.h"
 #include "shell/Comandi.h"
 #include "shell/Ganci.h"
 
@@ -25,11 +24,6 @@ bool RigaSalvabile(const TipoFile& t, int p) {
     if (!Tenuto(p)) return false;
     const Progetto& pr = Progetti[size_t(p)];
     return (pr.StatoDatiProgetto & t.bitStato) == t.bitStato || Vero(pr.ModificatoFile[t.tipo]);
-}
-
-std::string TestoRiga(const TipoFile& t, int p) {
-    const std::string& percorso = Progetti[size_t(p)].*t.percorso;
-    return percorso.empty() ? TestoPredefinito(t, p) : EstraiNomeFile(percorso);
 }
 
 std::array<bool, 4> OpzioniSalvabili() {

@@ -13,10 +13,6 @@ namespace kelvra::files {
 // data make a file of the kind, or that holds an unsaved change of the kind.
 bool RigaSalvabile(const TipoFile& t, int p);
 
-// The name shown in the row of project p: its file's name without folder and extension, or
-// the default one.
-std::string TestoRiga(const TipoFile& t, int p);
-
 // The save chooser's options, 0 geometry .. 3 bump stop: which of them a held project has
 // data for.
 std::array<bool, 4> OpzioniSalvabili();

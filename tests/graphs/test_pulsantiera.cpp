@@ -103,7 +103,7 @@ TEST_F(GraphToolbar, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
     EXPECT_TRUE(dialoghi.mostrati.empty()); // no seventh slot to ask about
     EXPECT_FALSE(f.FileItem[3]->isEnabled());
     EXPECT_FALSE(f.CmdPulsantiera[8]->isEnabled());
-    EXPECT_EQ(Titolo(f), "Graphs - 6 configurations");
+    EXPECT_EQ(Titolo(f), "Suspension graphs - 6 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "3000.0");
 
     f.FileItem[4]->trigger();
@@ -111,7 +111,7 @@ TEST_F(GraphToolbar, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
     EXPECT_EQ(ProgettoSelezionato, 5);
     EXPECT_EQ(Progetti[6].UltimoElemento, 0);
     EXPECT_TRUE(f.CmdPulsantiera[8]->isEnabled());
-    EXPECT_EQ(Titolo(f), "Graphs - 5 configurations");
+    EXPECT_EQ(Titolo(f), "Suspension graphs - 5 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "1000.0");
 }
 
@@ -138,7 +138,7 @@ TEST_F(GraphToolbar, CompareKeepsWhatLoadedAndGivesBackTheNumbersOfTheLastGoodLo
         EXPECT_EQ(ProgettoSelezionato, c.numero == 2 ? 1 : c.numero);
         EXPECT_EQ(EsitoConfronto, c.esito);
         EXPECT_TRUE(f.CmdPulsantiera[8]->isEnabled());
-        EXPECT_EQ(Titolo(f), "Graphs - " + std::to_string(c.numero) + " configurations");
+        EXPECT_EQ(Titolo(f), "Suspension graphs - " + std::to_string(c.numero) + " projects");
     }
 }
 
@@ -165,7 +165,7 @@ TEST_F(GraphToolbar, ACancelledOpenChangesNothingALoadedProjectStartsAfresh) {
     EXPECT_EQ(Grafico.TipoGrafico, 13);
     EXPECT_EQ(T(f.LblX[0]), "0.00");
     EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[2]));
-    EXPECT_EQ(Titolo(f), "Graphs - 3 configurations");
+    EXPECT_EQ(Titolo(f), "Suspension graphs - 3 projects");
 }
 
 TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
@@ -217,7 +217,7 @@ TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
     const QImage& pagina = modali.stampe[0].immagine;
     const QPrinter& s = StampanteImpostata();
     EXPECT_EQ(pagina.width(), s.pageLayout().paintRectPixels(s.resolution()).width());
-    EXPECT_EQ(modali.stampe[0].titolo, "Graphs - 2 configurations");
+    EXPECT_EQ(modali.stampe[0].titolo, "Suspension graphs - 2 projects");
     // White paper with both curves in their printed colours.
     EXPECT_EQ(NumeroColore(pagina.pixelColor(2, 2)), 0xFFFFFF);
     std::map<long, int> colori;
