@@ -309,6 +309,13 @@ TEST_F(StartUp, SaveStepKeepsANameAndUsesTheDialogForSeveralProjects) {
     PassoSalvataggio(); // refused: nothing
     EXPECT_EQ(dialoghiSalva, 1);
     EXPECT_EQ(salvati.size(), 1u);
+    // The default name is language text in the code page; the file's name is UTF-8.
+    NumeroProgetti = 1;
+    Progetti[1].NomeFileProgetto.clear();
+    TestiCommon[12] = "Progr\xE8s";
+    dialoghi.Rispondi(vbYes);
+    PassoSalvataggio();
+    EXPECT_EQ(salvati.back(), dir.string() + "/Progr\xC3\xA8s 01.kvp");
 }
 
 TEST_F(StartUp, FileNewOpenHelpAndActivation) {
