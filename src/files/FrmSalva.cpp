@@ -5,6 +5,7 @@
 #include "platform/Convenzioni.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
+#include "shell/Ganci.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -21,7 +22,7 @@ constexpr long NERO = 0;
 
 } // namespace
 
-FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(files::Tipo(tipo)) {
+FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(TipoDiFile(tipo)) {
     setObjectName(QStringLiteral("FrmSalva0%1").arg(tipo_.tipo + 1));
     auto* principale = new QVBoxLayout(this);
     auto* griglia = new QGridLayout;
@@ -55,8 +56,7 @@ FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(
 }
 
 void FrmSalva::Form_Load() {
-    setWindowTitle(
-        DaAnsi(Riga(TestiCommon, 7) + " " + Riga(*tipo_.sezioneTitolo, tipo_.rigaTitolo)));
+    setWindowTitle(DaAnsi(TitoloSalva(tipo_)));
     CmdSalva->setText(ConTasto(Riga(TestiCommon, 7)));
     CmdChiudi->setText(ConTasto(Riga(TestiCommon, 1)));
 }
@@ -77,7 +77,7 @@ void FrmSalva::ColoraRiga(int i, long colore, bool progetto) {
 // text, in the code page.
 QString FrmSalva::TestoRiga(int i) const {
     const std::string& percorso = Progetti[size_t(i)].*tipo_.percorso;
-    if (percorso.empty()) return DaAnsi(files::TestoPredefinito(tipo_, i));
+    if (percorso.empty()) return DaAnsi(TestoPredefinito(tipo_, i));
     return QString::fromStdString(EstraiNomeFile(percorso));
 }
 
@@ -112,7 +112,7 @@ void FrmSalva::CmdSalva_Click() {
         // The name as typed, in the file system's UTF-8: no letter is lost to the code page.
         const std::string testo = TxtSalva[size_t(i)]->text().trimmed().toStdString();
         if (testo.empty()) continue; // no file named by its extension alone
-        tipo_.salva(files::PercorsoDaTesto(tipo_, testo), int16_t(i));
+        Chiama(GancioSalva(tipo_.tipo), PercorsoDaTesto(tipo_, testo), int16_t(i));
     }
 }
 

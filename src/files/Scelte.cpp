@@ -118,7 +118,7 @@ void SceltaSave::CmdOK_Click() {
     for (size_t k = 0; k < ChkOption.size(); ++k)
         scelte[k] = ChkOption[k]->isEnabled() && ChkOption[k]->isChecked();
     close();
-    files::SalvaScelte(scelte, [](int tipo) { MostraFrmSalva(tipo); });
+    files::SalvaScelte(scelte);
 }
 
 } // namespace kelvra

@@ -24,13 +24,16 @@ class GraphToolbar : public GraphWindow {
     void SetUp() override {
         GraphWindow::SetUp();
         for (const char* nome : {"MostraInsGeo", "MostraTab01", "MostraSceltaOpen", "ApriProgetto",
-                                 "SalvaProgetto", "MostraFrmSalva01", "NuovoProgettoGrafici"})
+                                 "SalvaProgetto", "MostraFrmSalvaTipo", "NuovoProgettoGrafici"})
             chiamate[nome] = 0;
         Ganci.MostraInsGeo = [this](MAIN&, bool) { ++chiamate["MostraInsGeo"]; };
         Ganci.MostraTab01 = [this] { ++chiamate["MostraTab01"]; };
         Ganci.MostraSceltaOpen = [this](MAIN&) { ++chiamate["MostraSceltaOpen"]; };
-        Ganci.MostraFrmSalva01 = [this](MAIN&) { ++chiamate["MostraFrmSalva01"]; };
-        Ganci.SalvaProgetto = [this](const std::string&, int16_t) { ++chiamate["SalvaProgetto"]; };
+        Ganci.MostraFrmSalvaTipo = [this](int16_t) { ++chiamate["MostraFrmSalvaTipo"]; };
+        Ganci.SalvaProgetto = [this](const std::string&, int16_t) {
+            ++chiamate["SalvaProgetto"];
+            return true;
+        };
         Ganci.NuovoProgettoGrafici = [this] { ++chiamate["NuovoProgettoGrafici"]; };
         // The project reader: each load in turn succeeds or fails, as queued.
         Ganci.ApriProgetto = [this] {
@@ -181,7 +184,7 @@ TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
     dialoghi.Rispondi(vbNo);
     f.FileItem[1]->trigger();
     EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 18));
-    EXPECT_EQ(chiamate["SalvaProgetto"] + chiamate["MostraFrmSalva01"], 0);
+    EXPECT_EQ(chiamate["SalvaProgetto"] + chiamate["MostraFrmSalvaTipo"], 0);
     EXPECT_EQ(chiamate["NuovoProgettoGrafici"], 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
@@ -244,14 +247,19 @@ TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
 
 TEST_F(GraphToolbar, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
     CURVE01& f = ApriCon(1);
-    const std::pair<QWidget*, int> casi[] = {{f.CmdPulsantiera[0], 23}, {f.CmdPulsantiera[11], 34},
-                                             {f.CmdCurve[4], 68},       {f.CmdCurve[14], 78},
-                                             {f.LblX[3], 19},           {f.PicAsseY[0], 20},
-                                             {f.PicTitleBottom, 18},    {f.PicCommand[0], 22}};
-    for (const auto& [controllo, riga] : casi) {
+    const std::pair<QWidget*, const char*> casi[] = {
+        {f.CmdPulsantiera[0], "Back to the geometry data"},
+        {f.CmdPulsantiera[11], "Close this window"},
+        {f.CmdCurve[4], "Chart: leverage"},
+        {f.CmdCurve[14], "Chart: wheel rate"},
+        {f.LblX[3], "Horizontal axis"},
+        {f.PicAsseY[0], "Vertical axis"},
+        {f.PicTitleBottom, "Chart title"},
+        {f.PicCommand[0], "Choose the chart"}};
+    for (const auto& [controllo, testo] : casi) {
         QEvent entra(QEvent::Enter);
         QCoreApplication::sendEvent(controllo, &entra);
-        EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, riga)) << riga;
+        EXPECT_EQ(Suggerimento(), testo);
     }
     EXPECT_TRUE(f.CmdPulsantiera[9]->isEnabled());
     EXPECT_FALSE(f.CmdPulsantiera[4]->isEnabled());

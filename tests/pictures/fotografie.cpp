@@ -26,7 +26,7 @@
 #include "shell/FrmMenu.h"
 #include "shell/Ganci.h"
 #include "shell/Main.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 #include "tables/Tab01.h"
 
@@ -63,15 +63,9 @@ void Seleziona(Griglia* g, int prima, int ultima) {
     emit g->FineSelezione();
 }
 
-class Foto : public test::TabelleAzzerate {
+class Foto : public test::ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
-        const fs::path dir(cartella.path().toStdString());
-        fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
-                          "Kelvra3.lng",
-                      dir / "Kelvra3.lng");
-        Ganci.TerminaProgramma = [](int) {};
+    void PrimaDellAvvio() override {
         RegistraFrmMenu();
         RegistraEditorGeometria();
         RegistraTabelle();
@@ -79,10 +73,11 @@ class Foto : public test::TabelleAzzerate {
         RegistraFileProgetto();
         RegistraEditorComponenti();
         RegistraComandi();
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
-        main = &MAIN::Mostra();
-        main->showNormal();
-        main->setGeometry(0, 0, 1100, 800);
+    }
+    void SetUp() override {
+        ProgrammaAvviato::SetUp();
+        if (HasFatalFailure()) return;
+        MostraMain().setGeometry(0, 0, 1100, 800);
         QCoreApplication::processEvents();
         ed = INSGEO01::Istanza();
     }
@@ -102,9 +97,7 @@ class Foto : public test::TabelleAzzerate {
         Digita(ed->TxtAstaY, y);
         ed->CmdOKAsta->click();
     }
-    QTemporaryDir cartella;
     RisposteDialoghi modali;
-    MAIN* main = nullptr;
     INSGEO01* ed = nullptr;
 };
 
@@ -132,8 +125,8 @@ TEST_F(Foto, GuidePictures) {
     const int sa = L - 100;
     auto molla = [&](double k1, double k2, double k3, const char* foto) {
         Apri<INSMOLLA>(Ganci.MostraInsMolla, [&](INSMOLLA& f) {
-            Digita(f.TxtLungMollaLibera, QString::number(sa + 8));
-            Digita(f.TxtLungMollaMaxCompressione, QString::number(sa + 8 - 90));
+            Digita(f.TxtLunghezza, QString::number(sa + 8));
+            Digita(f.TxtLunghezzaCompressa, QString::number(sa + 8 - 90));
             f.CmdOK1->click();
             f.OptCostModo[1]->click();
             Seleziona(f.GrdTabella, 2, 42);
@@ -151,8 +144,8 @@ TEST_F(Foto, GuidePictures) {
     };
     molla(85, 95, 110, "spring.png");
     Apri<InsTampone>(Ganci.MostraInsTampone, [&](InsTampone& f) {
-        Digita(f.TxtLungTamponeScarico, "25");
-        Digita(f.TxtLungTamponeMaxCompressione, "8");
+        Digita(f.TxtLunghezza, "25");
+        Digita(f.TxtLunghezzaCompressa, "8");
         f.CmdOK1->click();
         f.OptCostModo[2]->click();
         Seleziona(f.GrdTabella, 2, 19);
@@ -185,7 +178,7 @@ TEST_F(Foto, GuidePictures) {
         Salva(w, "save.png");
         return 0;
     });
-    Ganci.MostraFrmSalva01(*main);
+    Ganci.MostraFrmSalvaTipo(MOD_PROGETTO);
     for (QMenu* m : ed->findChildren<QMenu*>()) {
         if (m->title() != "&File") continue;
         m->popup(QPoint(0, 0));

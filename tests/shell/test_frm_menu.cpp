@@ -10,7 +10,7 @@
 #include "shell/FrmMenu.h"
 #include "shell/Main.h"
 #include "shell/Miniature.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -54,24 +54,18 @@ bool Bianca(const QImage& im) {
     return im == bianca;
 }
 
-class StartScreen : public test::TabelleAzzerate {
+class StartScreen : public test::ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
+    void PrimaDellAvvio() override {
         AzzeraVista();
-        cwd = std::filesystem::current_path();
-        const std::filesystem::path dir(cartella.path().toStdString()),
-            bin(QCoreApplication::applicationDirPath().toStdString());
-        std::filesystem::copy_file(bin / "Kelvra3.lng", dir / "Kelvra3.lng");
         Ganci = {};
         RegistraFrmMenu();
-        Ganci.TerminaProgramma = [](int) {};
         Ganci.MostraInsGeo = [this](MAIN&, bool) { editore.push_back(NumeroProgetti); };
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
-        main = &MAIN::Mostra();
-        main->showNormal();
-        main->setGeometry(0, 0, 1280, 900);
-        QCoreApplication::processEvents();
+    }
+    void SetUp() override {
+        ProgrammaAvviato::SetUp();
+        if (HasFatalFailure()) return;
+        MostraMain();
         f = FRMMENU::Istanza();
         ASSERT_NE(f, nullptr);
     }
@@ -79,10 +73,9 @@ class StartScreen : public test::TabelleAzzerate {
         delete MAIN::Istanza();
         delete FRMMENU::Istanza();
         Ganci = {};
-        std::filesystem::current_path(cwd);
+        ProgrammaAvviato::TearDown();
         AzzeraLingua();
         AzzeraVista();
-        TabelleAzzerate::TearDown();
     }
     void Held(int n) {
         for (int p = 1; p <= n; ++p) Catena(p, PERNO, ASSE);
@@ -94,9 +87,6 @@ class StartScreen : public test::TabelleAzzerate {
         QApplication::sendEvent(w, &ev);
     }
 
-    QTemporaryDir cartella;
-    std::filesystem::path cwd;
-    MAIN* main = nullptr;
     FRMMENU* f = nullptr;
     std::vector<int16_t> editore;
 };
@@ -267,7 +257,10 @@ TEST_F(StartScreen, ButtonsRunTheirMenuItems) {
     std::vector<std::string> fatti;
     Ganci.ApriSchema = [&] { fatti.push_back("open geometry"); };
     Ganci.ApriProgetto = [&] { fatti.push_back("open project"); };
-    Ganci.SalvaProgetto = [&](const std::string&, int16_t) { fatti.push_back("save project"); };
+    Ganci.SalvaProgetto = [&](const std::string&, int16_t) {
+        fatti.push_back("save project");
+        return true;
+    };
     Ganci.MostraInsTampone = [&] { fatti.push_back("bump stop editor"); };
     Ganci.MostraFrmPLoad = [&] { fatti.push_back("preload"); };
     Ganci.GestisciMenuGuida = [&](int i, MAIN&) { fatti.push_back("help " + std::to_string(i)); };
