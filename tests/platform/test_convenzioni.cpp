@@ -111,8 +111,8 @@ TEST_F(DesktopConventions, EnterAndSpacePressTheFocusedButton) {
     bool chiusa = false;
     Quando([&](QWidget& w) {
         auto& f = static_cast<INSMOLLA&>(w);
-        QTest::keyClicks(f.TxtLungMollaLibera, "200");
-        QTest::keyClicks(f.TxtLungMollaMaxCompressione, "120");
+        QTest::keyClicks(f.TxtLunghezza, "200");
+        QTest::keyClicks(f.TxtLunghezzaCompressa, "120");
         f.CmdOK1->setFocus(Qt::TabFocusReason);
         QTest::keyClick(f.CmdOK1, Qt::Key_Return);
         EXPECT_TRUE(f.OptCostModo[1]->isEnabled()); // the lengths were confirmed
