@@ -128,7 +128,8 @@ void RiempiProgetto(Progetto& p) {
     p.GeometriaInserita = p.MollaInserita = p.AmmortizzatoreInserito = p.TamponeInserito = VERO;
     p.TamponeCompatibile = p.AmmortizzatoreCompatibile = 1; // 0: no static shock rerun
     p.ModoMolla = 2, p.ModoTampone = 1, p.NumeroMolle = 2, p.StatoDatiProgetto = 15;
-    p.NumPunti = 120, p.NumPuntiAmmortizzatore = 50, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
+    // The spring does not fit: no static curve.
+    p.NumPunti = 120, p.NumPuntiAmmortizzatore = -1, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
     p.PrecaricoSetup = 12.5, p.AmmortizzatoreFisso = 1;
     p.DescrizioneMolla = "Progressive", p.DescrizioneProgetto1 = "Race";
     p.NomeFileMolla = "/tmp/k/molla.kvr", p.NomeFileTampone = "/tmp/k/t.kvt";
@@ -294,6 +295,7 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
         AzzeraTabelle();
         Progetto& p = Progetti[1];
         p.CorsaAmmortizzatore = 40, p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
+        p.PrecaricoImpostato = VERO; // the fitted preload stands
         p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO;
         p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
         p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
