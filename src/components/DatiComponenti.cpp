@@ -132,13 +132,23 @@ bool ConfermaPrecarico(double setupMm) {
         !VerificaDifferenzaMaggiore(p.LungMollaLibera, p.PrecaricoMollaInserita,
                                     p.LungMollaMaxCompressione))
         return false;
+    const double setupPrima = p.PrecaricoSetup;
+    const int16_t impostatoPrima = p.PrecaricoImpostato;
     p.PrecaricoSetup = ComeSingolo(setupMm);
-    if (!Vero(p.MollaInserita)) return true;
-    p.PrecaricoImpostato = VERO;
-    // The spring is judged again with the preload now in force.
-    AggiornaCompatibilita(p);
-    if (Vero(p.AmmortizzatoreInserito)) CalcolaDatiStaticiAmmortizzatore();
-    if (Vero(p.GeometriaInserita) && q == NumeroProgetti) CalcolaCinematica();
+    if (Vero(p.MollaInserita)) {
+        p.PrecaricoImpostato = VERO;
+        // The spring is judged again with the preload now in force.
+        AggiornaCompatibilita(p);
+        if (Vero(p.AmmortizzatoreInserito)) CalcolaDatiStaticiAmmortizzatore();
+    }
+    // The preloads are kept in the project file only; they are the spring's setting, so a
+    // change marks the spring changed and with it the project.
+    if (p.PrecaricoSetup != setupPrima || p.PrecaricoImpostato != impostatoPrima) {
+        p.ModificatoFile[MOD_MOLLA] = VERO;
+        AggiornaModificatoProgetto(q);
+    }
+    if (Vero(p.MollaInserita) && Vero(p.GeometriaInserita) && q == NumeroProgetti)
+        CalcolaCinematica();
     return true;
 }
 

@@ -61,6 +61,39 @@ TEST_F(Commit, TheSpringIsCheckedAgainstTheShockAbsorberAndTheStaticCurveFollows
     }
 }
 
+// A longer shock absorber gives the spring a new seat: the spring is judged with the preload
+// of that seat, and the static curve follows it.
+TEST_F(Commit, ALongerShockAbsorberKeepsTheSpringAndMovesItsCurve) {
+    const Progetto& p = Progetti[1];
+    ConfermaAmmortizzatore({40, 60, 80, 350});
+    const TabellaComponente molla = Molla(270, 150);
+    ASSERT_EQ(molla.ControllaLunghezze(p), 0);
+    SalvaDatiMolla(molla, MODO_COSTANTE, 1);
+    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 200); // 270 in a seat of 250
+    ConfermaAmmortizzatore({40, 60, 80, 360});
+    EXPECT_EQ(p.MollaCompatibile, 1);
+    EXPECT_EQ(molla.ControllaLunghezze(p), 0);
+    EXPECT_DOUBLE_EQ(p.PrecaricoMollaInserita, 10);
+    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 100); // 270 in a seat of 260
+    EXPECT_EQ(p.NumPuntiAmmortizzatore, 80);
+}
+
+// A preload stored in the preload window is a change of the project, kept with its spring.
+TEST_F(Commit, APreloadChangeAsksForASave) {
+    Progetto& p = Progetti[1];
+    p.MollaInserita = VERO;
+    p.LungMollaLibera = 250;
+    for (int16_t atteso : {VERO, FALSO}) { // the same preload again is no change
+        EXPECT_TRUE(ConfermaPrecarico(3));
+        EXPECT_EQ(p.ModificatoFile[MOD_PROGETTO], atteso);
+        EXPECT_EQ(p.ModificatoFile[MOD_MOLLA], atteso);
+        p.ModificatoFile.fill(FALSO); // saved
+    }
+    p.MollaInserita = FALSO;
+    EXPECT_TRUE(ConfermaPrecarico(4));
+    EXPECT_EQ(p.ModificatoFile[MOD_PROGETTO], VERO);
+}
+
 TEST_F(Commit, TheBumpStopJoinsTheStaticCurveOnceTouched) {
     Progetto& p = Progetti[1];
     Ammortizzatore(p);

@@ -7,8 +7,11 @@
 #include "components/EditorComponenti.h"
 #include "core/DatiStatici.h"
 #include "core/Unita.h"
+#include "files/Assegna.h"
 #include "files/FileProgetto.h"
+#include "files/Record.h"
 #include "shell/Comandi.h"
+#include "support/CartellaProva.h"
 #include "support/FinestraReale.h"
 #include "support/RisposteDialoghi.h"
 
@@ -255,6 +258,30 @@ TEST_F(SavedAndReopened, EveryCurveComesBackBitForBit) {
     // The cases are mostly linkages that move and springs that fit, not refusals.
     EXPECT_GE(solutore, 15);
     EXPECT_GE(statica, 10);
+}
+
+} // namespace
+
+namespace {
+
+// The project reader's notices, each in its own sentence of the language file (not in the
+// start screen's tooltips that sit before them).
+TEST_F(SavedAndReopened, TheReaderTellsWhatTheFileLacksInItsOwnWords) {
+    files::RecordProgetto r;
+    r.Geometria.TipoElemento[0] = "F";
+    r.NomeFileAmmortizzatore = std::string(100, '\0');
+    r.NomeFileTampone = files::PercorsoInRecord("/x/t.kvt");
+    test::ScriviFile(Nome("vuoto.kvp"), files::Codifica(r));
+    scelte.fileDaAprire.push_back(Nome("vuoto.kvp"));
+    ApriProgetto();
+    std::vector<std::string> testi;
+    for (const auto& m : dialoghi.mostrati) testi.push_back(m.testo);
+    EXPECT_EQ(testi,
+              (std::vector<std::string>{
+                  "The project file holds no geometry.",
+                  "The project file holds no shock absorber.", "The project file holds no spring.",
+                  "The project file names a bump stop file but holds no bump stop data.",
+                  "The shock absorber of this project does not fit its geometry."}));
 }
 
 } // namespace
