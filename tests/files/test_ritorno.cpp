@@ -96,58 +96,38 @@ class SavedAndReopened : public test::FinestraReale {
         return QString::number(mm * (1 + std::uniform_real_distribution<double>(-0.08, 0.08)(caso)),
                                'f', 2);
     }
-    void Asta(double x, double y) {
-        ed->CmdAsta->click();
-        Digita(ed->TxtAstaX, Coordinata(x));
-        Digita(ed->TxtAstaY, Coordinata(y));
-        ed->CmdOKAsta->click();
-    }
-    void Squadretta(double x2, double y2, double x3, double y3) {
-        ed->CmdSquadretta->click();
-        Digita(ed->TxtSquadrettaX[0], Coordinata(x2));
-        Digita(ed->TxtSquadrettaY[0], Coordinata(y2));
-        Digita(ed->TxtSquadrettaX[1], Coordinata(x3));
-        Digita(ed->TxtSquadrettaY[1], Coordinata(y3));
-        ed->CmdOKSquadretta->click();
-    }
-    void Ammortizzatore(double x, double y) {
-        ed->CmdMolla->click();
-        Digita(ed->TxtMollaX, Coordinata(x));
-        Digita(ed->TxtMollaY, Coordinata(y));
+    // The linkages typed into the editor, one per junction kind: each element's letter (A link,
+    // S rocker, M shock absorber) and its points, relative to the point before, mm.
+    struct Pezzo {
+        char tipo;
+        std::vector<double> xy;
+    };
+    void Geometria(int tipo) {
+        static const std::vector<Pezzo> tipi[] = {
+            {{'M', {-150, 250}}},                                                 // swingarm-shock
+            {{'A', {200, -100}}, {'S', {100, -100, 150, -20}}, {'M', {50, 200}}}, // link-rocker
+            {{'S', {250, -100, 300, 0}}, {'A', {350, -200}}, {'M', {-100, 300}}}, // rocker-link
+            {{'A', {250, -100}}, {'A', {350, -150}}, {'M', {0, 250}}},            // two links
+            {{'A', {200, -100}},
+             {'S', {100, -100, 150, -20}},
+             {'A', {100, 50}}, // two junctions
+             {'A', {100, -80}},
+             {'M', {50, 200}}}};
+        for (const Pezzo& e : tipi[tipo]) {
+            const bool asta = e.tipo == 'A', squadretta = e.tipo == 'S';
+            (asta ? ed->CmdAsta : squadretta ? ed->CmdSquadretta : ed->CmdMolla)->click();
+            const std::vector<QLineEdit*> caselle =
+                asta         ? std::vector<QLineEdit*>{ed->TxtAstaX, ed->TxtAstaY}
+                : squadretta ? std::vector<QLineEdit*>{ed->TxtSquadrettaX[0], ed->TxtSquadrettaY[0],
+                                                       ed->TxtSquadrettaX[1], ed->TxtSquadrettaY[1]}
+                             : std::vector<QLineEdit*>{ed->TxtMollaX, ed->TxtMollaY};
+            for (size_t i = 0; i < caselle.size(); ++i) Digita(caselle[i], Coordinata(e.xy[i]));
+            if (asta) ed->CmdOKAsta->click();
+            if (squadretta) ed->CmdOKSquadretta->click();
+        }
         if (ed->ChkFix->isEnabled() && caso() % 3 == 0) ed->ChkFix->click();
         Digita(ed->TxtMaxEsc, "150");
         ed->CmdOKMolla->click();
-    }
-
-    // The linkage of kind `tipo`, typed into the editor.
-    void Geometria(int tipo) {
-        switch (tipo) {
-        case 0: // the shock absorber straight from the swingarm
-            Ammortizzatore(-150, 250);
-            break;
-        case 1: // link, then rocker pivoted on the frame
-            Asta(200, -100);
-            Squadretta(100, -100, 150, -20);
-            Ammortizzatore(50, 200);
-            break;
-        case 2: // rocker on the swingarm, held by a link to the frame
-            Squadretta(250, -100, 300, 0);
-            Asta(350, -200);
-            Ammortizzatore(-100, 300);
-            break;
-        case 3: // two links
-            Asta(250, -100);
-            Asta(350, -150);
-            Ammortizzatore(0, 250);
-            break;
-        default: // two junctions: link-rocker, then two links
-            Asta(200, -100);
-            Squadretta(100, -100, 150, -20);
-            Asta(100, 50);
-            Asta(100, -80);
-            Ammortizzatore(50, 200);
-            break;
-        }
     }
 
     void Molla() {
