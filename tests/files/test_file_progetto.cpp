@@ -126,9 +126,8 @@ void RiempiProgetto(Progetto& p) {
     p.InterasseAmmortizzatore = 330, p.LungTamponeScarico = 22, p.LungTamponeMaxCompressione = 6;
     p.PressioneGas = 12, p.DiametroGas = 46, p.ForzaGas = 200;
     p.GeometriaInserita = p.MollaInserita = p.AmmortizzatoreInserito = p.TamponeInserito = VERO;
-    p.TamponeCompatibile = p.AmmortizzatoreCompatibile = 1; // 0: no static shock rerun
+    p.TamponeCompatibile = p.AmmortizzatoreCompatibile = 1; // the spring: 0, no static curve
     p.ModoMolla = 2, p.ModoTampone = 1, p.NumeroMolle = 2, p.StatoDatiProgetto = 15;
-    // The spring does not fit: no static curve.
     p.NumPunti = 120, p.NumPuntiAmmortizzatore = -1, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
     p.PrecaricoSetup = 12.5, p.AmmortizzatoreFisso = 1;
     p.DescrizioneMolla = "Progressive", p.DescrizioneProgetto1 = "Race";
@@ -268,8 +267,8 @@ TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
 }
 
 TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
-    // The slot: stroke 40, seat distance 200, fitted preload 10, a geometry demanding a shock
-    // of 320 mm; the compatibility flags start at 7 so that every verdict shows.
+    // The slot: stroke 40, seat distance 200, fitted preload 10 as set, a geometry demanding a
+    // shock of 320 mm; the compatibility flags start at 7 so that every verdict shows.
     struct Caso {
         char tipo;
         bool ammortizzatore;
@@ -295,8 +294,7 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
         AzzeraTabelle();
         Progetto& p = Progetti[1];
         p.CorsaAmmortizzatore = 40, p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
-        p.PrecaricoImpostato = VERO; // the fitted preload stands
-        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO;
+        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO, p.PrecaricoImpostato = VERO;
         p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
         p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
         Avvisi avvisi;
