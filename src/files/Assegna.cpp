@@ -441,8 +441,10 @@ Avvisi CaricaMolla(RecordMolla r, int16_t p) {
         r.LungMaxCompressione = r.Molla.VecchiaLunghezza2;
     }
     const double a = Valore(r.LungLibera), b = Valore(r.LungMaxCompressione);
+    // With a shock absorber, the preload the static step will give this spring in its seat.
     const double sede = pr.LungMollaAmmortizzatore;
-    const double precarico = PrecaricoMollaPrevisto(pr, a, sede);
+    const double precarico = Vero(pr.AmmortizzatoreInserito) ? PrecaricoMollaPrevisto(pr, a, sede)
+                                                             : pr.PrecaricoMollaInserita;
     Avvisi avvisi;
     if (!Vero(r.Molla.Inserito)) {
         pr.MollaCompatibile = 0;

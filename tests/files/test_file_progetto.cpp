@@ -315,6 +315,12 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
         const Avvisi attesi = c.messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, c.messaggio}};
         EXPECT_EQ(avvisi, attesi) << c.tipo << c.a;
     }
+    // Without a shock absorber a spring is judged with the preload as it stands.
+    AzzeraTabelle();
+    Progetti[1].PrecaricoMollaInserita = 10;
+    RecordMolla r;
+    r.Molla.Inserito = VERO, r.LungLibera = 400, r.LungMaxCompressione = 250;
+    EXPECT_EQ(CaricaMolla(r, 1), Avvisi{});
 }
 
 TEST_F(ProjectFiles, ProjectReaderTellsWhatTheFileLacks) {
