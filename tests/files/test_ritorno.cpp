@@ -1,8 +1,9 @@
 // Saved and reopened: random projects of every junction kind, each with a shock absorber, gas,
 // spring, bump stop and preload entered the way the windows enter them, solved, written by the
-// project writer, read back by the reader (open, and compare into the next slot) and solved
-// again. Every result curve and count must come back bit for bit; so must the curves after a
-// component file is read back into its project and after a slot copy.
+// project writer, read back by the reader (the start screen's and the editor's File, Open, and
+// a compare into the next slot) and solved again. Every result curve and count must come back
+// bit for bit; so must the curves after a component file is read back into its project and
+// after a slot copy.
 #include "components/DatiComponenti.h"
 #include "components/EditorComponenti.h"
 #include "core/DatiStatici.h"
@@ -201,12 +202,18 @@ TEST_F(SavedAndReopened, EveryCurveComesBackBitForBit) {
         statica += Progetti[1].NumPuntiAmmortizzatore >= 20;
         ASSERT_TRUE(SalvaProgetto(Nome("r.kvp"), 1));
 
-        // File, Open in a program started again.
+        // The start screen's File, Open in a program started again.
         AzzeraTabelle();
         NumeroProgetti = ProgettoSelezionato = 1;
         scelte.fileDaAprire.push_back(Nome("r.kvp"));
-        ApriProgetto();
+        GestisciMenuFileFrmMenu(2);
         EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[1])), "") << "open";
+
+        // The geometry editor's File, Open over the project it shows.
+        scelte.fileDaAprire.push_back(Nome("r.kvp"));
+        ed->FileItem_Click(2);
+        EXPECT_EQ(CaricatoProgetto, VERO);
+        EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[1])), "") << "editor open";
 
         // Compared beside itself: the next slot.
         scelte.fileDaAprire.push_back(Nome("r.kvp"));
