@@ -241,6 +241,17 @@ TEST_F(SavedAndReopened, EveryCurveComesBackBitForBit) {
         NumeroProgetti = ProgettoSelezionato = 3;
         CalcolaCinematica();
         EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[3])), "") << "copy";
+
+        // The same file as an older program wrote it, without the mark of a preload set in the
+        // preload window, opens with the preload it holds.
+        files::RecordProgetto vecchio;
+        ASSERT_TRUE(files::Decodifica(test::LeggiFile(Nome("r.kvp")), vecchio));
+        vecchio.PrecaricoImpostato = 0;
+        test::ScriviFile(Nome("v.kvp"), files::Codifica(vecchio));
+        NumeroProgetti = ProgettoSelezionato = 1;
+        scelte.fileDaAprire.push_back(Nome("v.kvp"));
+        ApriProgetto();
+        EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[1])), "") << "older file";
     }
     // The cases are mostly linkages that move and springs that fit, not refusals.
     EXPECT_GE(solutore, 15);
