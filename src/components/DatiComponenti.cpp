@@ -139,7 +139,7 @@ bool ConfermaPrecarico(double setupMm) {
         p.PrecaricoImpostato = VERO;
         // The spring is judged again with the preload now in force.
         AggiornaCompatibilita(p);
-        if (Vero(p.AmmortizzatoreInserito)) CalcolaDatiStaticiAmmortizzatore();
+        CalcolaDatiStaticiAmmortizzatore(); // it follows every spring that fits
     }
     // The preloads are kept in the project file only; they are the spring's setting, so a
     // change marks the spring changed and with it the project.

@@ -114,7 +114,14 @@ class SavedAndReopened : public test::FinestraReale {
              {'S', {100, -100, 150, -20}},
              {'A', {100, 50}}, // two junctions
              {'A', {100, -80}},
-             {'M', {50, 200}}}};
+             {'M', {50, 200}}},
+            {{'A', {200, -100}}, // three junctions
+             {'S', {100, -100, 150, -20}},
+             {'A', {100, 50}},
+             {'A', {100, -80}},
+             {'A', {60, 60}},
+             {'A', {90, -40}},
+             {'M', {-100, 200}}}};
         for (const Pezzo& e : tipi[tipo]) {
             const bool asta = e.tipo == 'A', squadretta = e.tipo == 'S';
             (asta ? ed->CmdAsta : squadretta ? ed->CmdSquadretta : ed->CmdMolla)->click();
@@ -190,9 +197,9 @@ class SavedAndReopened : public test::FinestraReale {
 
 TEST_F(SavedAndReopened, EveryCurveComesBackBitForBit) {
     int solutore = 0, statica = 0;
-    for (unsigned seme = 1; seme <= 20; ++seme) {
+    for (unsigned seme = 1; seme <= 24; ++seme) {
         caso.seed(seme);
-        const int tipo = int(seme % 5);
+        const int tipo = int(seme % 6);
         SCOPED_TRACE("seed " + std::to_string(seme) + " kind " + std::to_string(tipo));
         AzzeraTabelle();
         NumeroProgetti = ProgettoSelezionato = 1;
