@@ -148,8 +148,14 @@ class SavedAndReopened : public test::FinestraReale {
         const int n = t.UltimaRiga();
         const int meta = std::uniform_int_distribution<int>(1, n - 1)(caso);
         t.RiempiCostante(0, meta, Digitato(5, 60));
-        t.RiempiCostante(meta, n + 1 - meta, Digitato(5, 120));
-        SalvaDatiMolla(t, MODO_COSTANTE, 1);
+        // The rest by a rate, or by the force reached at the last row.
+        const bool forza = caso() % 2;
+        if (forza)
+            t.RiempiForza(meta, n + 1 - meta,
+                          t.TabellaForze[size_t(meta - 1)] + Digitato(200, 3000));
+        else
+            t.RiempiCostante(meta, n + 1 - meta, Digitato(5, 120));
+        SalvaDatiMolla(t, forza ? MODO_FORZA : MODO_COSTANTE, int16_t(1 + caso() % 2));
     }
     void Tampone() {
         TabellaComponente t(LeggeForza::Quadratica);
@@ -165,9 +171,10 @@ class SavedAndReopened : public test::FinestraReale {
         d.Interasse = p.LunghezzaStaticaAmmortizzatore + Digitato(0, 20);
         ConfermaAmmortizzatore(d);
     }
-    void Gas() {
-        ImpostaGas(static_cast<float>(Digitato(1, 20) * FattoreUnita[UNITA_LUNGHEZZA]),
-                   static_cast<float>(Digitato(10, 40)));
+    void Gas() { // now and then the charge is cleared
+        const bool via = caso() % 4 == 0;
+        ImpostaGas(via ? 0 : static_cast<float>(Digitato(1, 20) * FattoreUnita[UNITA_LUNGHEZZA]),
+                   via ? 0 : static_cast<float>(Digitato(10, 40)));
     }
     void Precarico() { ConfermaPrecarico(Digitato(0, 10)); }
 
