@@ -11,6 +11,11 @@ namespace kelvra::files {
 
 namespace {
 
+// The warnings of the project reader that live among the start screen's texts (the lines
+// before them are the start screen's tooltips).
+constexpr int MSG_AMMORTIZZATORE_INCOMPATIBILE = 30;
+constexpr int MSG_TAMPONE_NON_INSERITO = 31;
+
 // A Single of a file as a table value: what is not a number reads as 0.
 double Valore(float x) {
     return std::isfinite(x) ? x : 0.0;
@@ -163,6 +168,7 @@ void AssegnaDatiAmmortizzatore(RecordAmmortizzatore& r, Progetto& pr) {
     pr.CorsaAmmortizzatore = Valore(r.Quote[2]);
     pr.LungMollaAmmortizzatore = Valore(r.Quote[3]);
     pr.InterasseAmmortizzatore = Valore(r.Quote[4]);
+    AggiornaInterasseMinimo(pr);
     pr.AmmortizzatoreInserito = Flag(r.Inserito);
     pr.MollaCompatibile = UnoZero(r.MollaCompatibile);
     pr.TamponeCompatibile = UnoZero(r.TamponeCompatibile);
@@ -330,6 +336,7 @@ RecordProgetto RecordProgettoDa(int16_t p) {
     r.Lunghezze = {Singolo(pr.LungMollaLibera), Singolo(pr.LungMollaMaxCompressione),
                    Singolo(pr.PrecaricoMollaInserita), Singolo(pr.LungTamponeScarico),
                    Singolo(pr.LungTamponeMaxCompressione)};
+    r.PrecaricoImpostato = pr.PrecaricoImpostato;
     r.Inseriti = {pr.GeometriaInserita, pr.AmmortizzatoreInserito, pr.MollaInserita,
                   pr.TamponeInserito};
     r.StatoDatiProgetto = pr.StatoDatiProgetto;
@@ -354,8 +361,9 @@ Avvisi ControllaProgetto(const RecordProgetto& r, bool& senzaAmmortizzatore) {
     }
     if (r.MollaInserita == 0) avvisi.push_back({&Messaggi, 37});
     if (!PercorsoDaRecord(r.NomeFileTampone).empty() && r.TamponeInserito == 0)
-        avvisi.push_back({&TestiFrmMenu, 24});
-    if (r.AmmortizzatoreCompatibile == 0) avvisi.push_back({&TestiFrmMenu, 20});
+        avvisi.push_back({&TestiFrmMenu, MSG_TAMPONE_NON_INSERITO});
+    if (r.AmmortizzatoreCompatibile == 0)
+        avvisi.push_back({&TestiFrmMenu, MSG_AMMORTIZZATORE_INCOMPATIBILE});
     return avvisi;
 }
 
@@ -384,6 +392,7 @@ void CaricaProgetto(const RecordProgetto& r, int16_t p) {
     pr.CorsaAmmortizzatore = Valore(r.Quote[2]);
     pr.LungMollaAmmortizzatore = Valore(r.Quote[3]);
     pr.InterasseAmmortizzatore = Valore(r.Quote[4]);
+    AggiornaInterasseMinimo(pr);
     pr.MollaCompatibile = UnoZero(r.MollaCompatibile);
     pr.TamponeCompatibile = UnoZero(r.TamponeCompatibile);
     pr.DescrizioneAmmortizzatore = SenzaCoda(r.DescrizioneAmmortizzatore);
@@ -414,6 +423,9 @@ void CaricaProgetto(const RecordProgetto& r, int16_t p) {
     // files leave it 0).
     const double esatto = Valore(r.PrecaricoSetupEsatto);
     pr.PrecaricoSetup = CInt(esatto) == r.PrecaricoSetup ? esatto : r.PrecaricoSetup;
+    // A preload set in the preload window stays as it was set: the static step must not
+    // rebuild it from the lengths and add the setup preload a second time.
+    pr.PrecaricoImpostato = Flag(r.PrecaricoImpostato);
     pr.RaggioRuota = pr.DatiForcellone.P[1].Y;
     pr.PressioneGas = Valore(r.Gas[0]);
     pr.DiametroGas = Valore(r.Gas[1]);
@@ -492,7 +504,10 @@ Avvisi CaricaMolla(RecordMolla r, int16_t p) {
         r.LungMaxCompressione = r.Molla.VecchiaLunghezza2;
     }
     const double a = Valore(r.LungLibera), b = Valore(r.LungMaxCompressione);
-    const double precarico = pr.PrecaricoMollaInserita, sede = pr.LungMollaAmmortizzatore;
+    // With a shock absorber, the preload the static step will give this spring in its seat.
+    const double sede = pr.LungMollaAmmortizzatore;
+    const double precarico = Vero(pr.AmmortizzatoreInserito) ? PrecaricoMollaPrevisto(pr, a, sede)
+                                                             : pr.PrecaricoMollaInserita;
     Avvisi avvisi;
     if (!Vero(r.Molla.Inserito)) {
         pr.MollaCompatibile = 0;
@@ -524,7 +539,8 @@ Avvisi CaricaAmmortizzatore(RecordAmmortizzatore r, int16_t p) {
     } else if (Vero(pr.GeometriaInserita)) {
         const bool entra = SuperaTolleranzaSeNonMaggiore(
             pr.LunghezzaStaticaAmmortizzatore, Valore(r.Quote[4]), Valore(r.Lunghezze[0]),
-            pr.PrecaricoMollaInserita, Valore(r.Lunghezze[1]), Valore(r.Quote[3]));
+            PrecaricoMollaPrevisto(pr, Valore(r.Lunghezze[0]), Valore(r.Quote[3])),
+            Valore(r.Lunghezze[1]), Valore(r.Quote[3]));
         pr.AmmortizzatoreCompatibile = entra ? 1 : 0;
         if (!entra) avvisi.push_back({&Messaggi, 29});
     }

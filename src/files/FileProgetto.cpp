@@ -152,7 +152,12 @@ void ApriProgetto() {
     pr.NomeConfigurazione = nome;
     files::CaricaProgetto(r, n);
     CaricatoProgetto = VERO;
+    // The static step keeps the fitted preload the file holds, so that the project opens as
+    // it was saved (an older file does not say whether the preload window set it).
+    const int16_t impostato = pr.PrecaricoImpostato;
+    pr.PrecaricoImpostato = VERO;
     CalcolaDatiStaticiAmmortizzatore();
+    pr.PrecaricoImpostato = impostato;
     if (Vero(pr.GeometriaInserita) && senzaAmmortizzatore) pr.AmmortizzatoreCompatibile = 0;
     if (Vero(pr.GeometriaInserita))
         AggiornaGeometria();

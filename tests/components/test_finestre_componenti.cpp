@@ -133,7 +133,7 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
         f.CmdOK2->click();
     });
     EXPECT_EQ(p.NumPuntiMolla, 50);
-    EXPECT_EQ(p.LungMollaLibera, 150.7);
+    EXPECT_EQ(p.LungMollaLibera, ComeSingolo(150.7)); // as a file keeps it
     EXPECT_NEAR(p.ForzaMolla[50], 625, 1e-9);
 
     // Typed inches are checked against the shock absorber's millimetres: with a seat of 95
@@ -142,6 +142,7 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
     p.AmmortizzatoreInserito = VERO;
     p.LungMollaAmmortizzatore = 95;
     p.PrecaricoMollaInserita = 10;
+    p.PrecaricoImpostato = VERO;
     Apri<INSMOLLA>(Ganci.MostraInsMolla, [this](INSMOLLA& f) {
         Digita(f.TxtLunghezza, "4.1");
         Digita(f.TxtLunghezzaCompressa, "2");

@@ -192,8 +192,8 @@ TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
 }
 
 TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
-    // The slot: stroke 40, seat distance 200, fitted preload 10, a geometry demanding a shock
-    // of 320 mm; the compatibility flags start at 7 so that every verdict shows.
+    // The slot: stroke 40, seat distance 200, fitted preload 10 as set, a geometry demanding a
+    // shock of 320 mm; the compatibility flags start at 7 so that every verdict shows.
     struct Caso {
         char tipo;
         bool ammortizzatore;
@@ -219,7 +219,7 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
         AzzeraTabelle();
         Progetto& p = Progetti[1];
         p.CorsaAmmortizzatore = 40, p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
-        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO;
+        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO, p.PrecaricoImpostato = VERO;
         p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
         p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
         Avvisi avvisi;
@@ -240,6 +240,12 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
         const Avvisi attesi = c.messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, c.messaggio}};
         EXPECT_EQ(avvisi, attesi) << c.tipo << c.a;
     }
+    // Without a shock absorber a spring is judged with the preload as it stands.
+    AzzeraTabelle();
+    Progetti[1].PrecaricoMollaInserita = 10;
+    RecordMolla r;
+    r.Molla.Inserito = VERO, r.LungLibera = 400, r.LungMaxCompressione = 250;
+    EXPECT_EQ(CaricaMolla(r, 1), Avvisi{});
 }
 
 TEST_F(ProjectFiles, ProjectReaderTellsWhatTheFileLacks) {

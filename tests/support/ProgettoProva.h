@@ -87,9 +87,9 @@ inline void RiempiProgetto(Progetto& p) {
     p.InterasseAmmortizzatore = 330, p.LungTamponeScarico = 22, p.LungTamponeMaxCompressione = 6;
     p.PressioneGas = 12, p.DiametroGas = 46, p.ForzaGas = 200;
     p.GeometriaInserita = p.MollaInserita = p.AmmortizzatoreInserito = p.TamponeInserito = VERO;
-    p.TamponeCompatibile = p.AmmortizzatoreCompatibile = 1; // 0: no static shock rerun
+    p.TamponeCompatibile = p.AmmortizzatoreCompatibile = 1; // the spring: 0, no static curve
     p.ModoMolla = 2, p.ModoTampone = 1, p.NumeroMolle = 2, p.StatoDatiProgetto = 15;
-    p.NumPunti = 120, p.NumPuntiAmmortizzatore = 50, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
+    p.NumPunti = 120, p.NumPuntiAmmortizzatore = -1, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
     p.PrecaricoSetup = 12.5, p.AmmortizzatoreFisso = 1;
     p.DescrizioneMolla = "Progressive", p.DescrizioneProgetto1 = "Race";
     p.NomeFileMolla = "/tmp/\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB1\xD0\xB0/molla.kvr"; // Cyrillic
