@@ -184,6 +184,8 @@ TEST_F(GeometryEditorWindow, NoElementBeyondSlot10) {
     EXPECT_EQ(P().UltimoElemento, MAX_ELEMENTI);
     EXPECT_EQ(dialoghi.beep, beep + 2);
     // Confirming the shock panel does not reach the solver with such a chain.
+    Digita(ed->TxtMollaX, "0");
+    Digita(ed->TxtMollaY, "250");
     ed->CmdOKMolla->click();
     EXPECT_EQ(P().StatoDatiProgetto, 0);
     EXPECT_TRUE(dialoghi.mostrati.empty());

@@ -77,6 +77,7 @@ TEST_F(Appearance, TheElementListIsQuietDuringManualSimulation) {
     DigitaAsta("250", "-100");
     DigitaAsta("350", "-150");
     ed->CmdMolla->click();
+    Digita(ed->TxtMollaX, "0");
     Digita(ed->TxtMollaY, "250");
     ed->CmdOKMolla->click();
     ed->CmdSimula->click();
