@@ -169,43 +169,6 @@ TEST_F(MenuInsGeo, TheModifyAndFixBoxesActOnTheChain) {
     EXPECT_EQ(P().AmmortizzatoreFisso, 1);
 }
 
-// Held 0 or below: project 1 with its chain empty. `ns` = NumeroProgetti * 10 + selected.
-TEST_F(MenuInsGeo, CompareAppendsAfterTheProjectsHeldAndStopsAtSix) {
-    struct Caso {
-        int held, selected;
-        std::vector<bool> loads;
-        size_t yes; // Yes answers queued before a No
-        std::vector<int> caricati;
-        int ns;
-        size_t questions;
-        int16_t esito;
-    } casi[] = {
-        {0, 1, {true, true, false}, 5, {1, 2, 3}, 22, 2, VERO},
-        {3, 1, {true}, 0, {4}, 44, 1, VERO},
-        {3, 2, {true, false}, 5, {4, 5}, 44, 1, VERO}, // S follows the newest
-        {2, 1, {false}, 0, {3}, 21, 0, FALSO},         // nothing loaded: S stays
-        {4, 4, {true, true, true}, 5, {5, 6}, 66, 1, VERO},
-        {1, 1, {true}, 0, {2}, 22, 1, VERO},  // project 1 held: appended
-        {-3, 1, {true}, 0, {4}, 44, 1, VERO}, // several held: appended
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.held * 10 + c.selected);
-        AzzeraTabelle();
-        Progetti_(std::max(std::abs(c.held), 1), c.selected);
-        if (c.held <= 0) Progetti[1].UltimoElemento = 0;
-        esiti.assign(c.loads.begin(), c.loads.end());
-        slotAperti.clear();
-        dialoghi.risposte.assign(c.yes, vbYes);
-        CaricatoSchema = VERO;
-        GestisciMenuFileFrmMenu(3);
-        EXPECT_EQ(slotAperti, c.caricati);
-        EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, c.ns);
-        EXPECT_EQ(EsitoConfronto * 10 + CaricatoSchema, c.esito * 10);
-        EXPECT_EQ(dialoghi.mostrati.size(), c.questions);
-        dialoghi.mostrati.clear();
-    }
-}
-
 // The reader checks and solves each file it loads; the compare never checks again (a failing
 // linkage would warn twice) and stops at the first open that loads nothing.
 TEST_F(MenuInsGeo, AGeometryCompareStopsAtAnOpenThatLoadsNothing) {
@@ -218,25 +181,6 @@ TEST_F(MenuInsGeo, AGeometryCompareStopsAtAnOpenThatLoadsNothing) {
     ConfrontaSchemi();
     EXPECT_EQ(verifiche, 0);
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 11 + VERO);
-}
-
-TEST_F(MenuInsGeo, AComponentCompareTriesEachFileOnACopyOfTheLinkage) {
-    std::vector<std::pair<int, int>> copie;
-    Ganci.CopiaProgetto = [&](int16_t da, int16_t a) {
-        copie.emplace_back(da, a);
-        Progetti[a].GeometriaInserita = Progetti[da].GeometriaInserita;
-    };
-    Ganci.ApriMolla = [this] {
-        slotAperti.push_back(ProgettoSelezionato);
-        CaricatoMolla = Esito() ? VERO : FALSO;
-    };
-    Progetti[1].GeometriaInserita = VERO;
-    esiti = {true, true, false};
-    dialoghi.risposte = {vbYes, vbYes};
-    ConfrontaComponente(MOD_MOLLA);
-    EXPECT_EQ(slotAperti, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(copie, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
-    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 22 + VERO);
 }
 
 TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
