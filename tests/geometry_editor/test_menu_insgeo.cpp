@@ -1,21 +1,17 @@
-// The shared menu commands and the geometry editor's own (File menu, Schema commands,
-// add-project button, annotation and option boxes), driven on the real windows with the file
-// routines replaced by fakes.
+// The geometry editor's menu commands (File menu, Schema commands, add-project button,
+// annotation and option boxes), driven on the real windows with the file routines replaced by
+// fakes. The shared commands without an editor part are in tests/shell/test_comandi_menu.
 #include "core/Impostazioni.h"
 #include "core/Servizi.h"
 #include "core/Unita.h"
 #include "geometry_editor/Coordinate.h"
-#include "shell/AboutBox.h"
 #include "shell/Comandi.h"
-#include "support/CartellaProva.h"
 #include "support/FinestraReale.h"
-#include "support/RisposteDialoghi.h"
 
 #include <deque>
 
 using namespace kelvra;
 using namespace kelvra::test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -169,20 +165,6 @@ TEST_F(MenuInsGeo, TheModifyAndFixBoxesActOnTheChain) {
     EXPECT_EQ(P().AmmortizzatoreFisso, 1);
 }
 
-// The reader checks and solves each file it loads; the compare never checks again (a failing
-// linkage would warn twice) and stops at the first open that loads nothing.
-TEST_F(MenuInsGeo, AGeometryCompareStopsAtAnOpenThatLoadsNothing) {
-    int verifiche = 0;
-    Ganci.ControlloVariabiliInsGeo = [&] { return ++verifiche < 0; };
-    Progetti_(1, 1);
-    Progetti[1].UltimoElemento = 0;
-    esiti = {true, false};
-    dialoghi.Rispondi(vbYes);
-    ConfrontaSchemi();
-    EXPECT_EQ(verifiche, 0);
-    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 11 + VERO);
-}
-
 TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
     const std::function<void()> comandi[] = {
         [this] { ed->FileItem[1]->trigger(); }, [this] { ed->FileItem[3]->trigger(); },
@@ -197,61 +179,6 @@ TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
     EXPECT_TRUE(slotAperti.empty());
     EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 63);
-}
-
-TEST_F(MenuInsGeo, AboutBoxTextsAndPlace) {
-    EXPECT_EQ(TestoMemoria(8ull << 30), "8388608 KB");
-    main->setGeometry(100, 80, 1000, 700);
-    RisposteDialoghi risposte;
-    QRect posto;
-    risposte.RispondiModale([&](QWidget* w) {
-        auto* about = qobject_cast<FrmAboutBox*>(w);
-        EXPECT_NE(about, nullptr);
-        if (!about) return 0;
-        EXPECT_EQ(about->windowTitle(), DaAnsi(Riga(TestiAboutBox, 1)));
-        EXPECT_EQ(about->Lbl_Version->text(), DaAnsi(Riga(TestiAboutBox, 2)) + " 3.0");
-        EXPECT_EQ(about->Lbl_InfoMemory->text(), DaAnsi(Riga(TestiAboutBox, 3)) + " :");
-        EXPECT_EQ(about->Cmd_Ok->text(), DaAnsi(Riga(TestiCommon, 1)));
-        posto = about->frameGeometry();
-        if (const char* f = std::getenv("KELVRA_SCREENSHOT_ABOUT")) about->grab().save(f);
-        about->Cmd_Ok->click();
-        return about->result();
-    });
-    main->GuidaItem[5]->trigger();
-    ASSERT_EQ(risposte.classiModali.size(), 1u);
-    EXPECT_LE((posto.center() - main->frameGeometry().center()).manhattanLength(), 4);
-}
-
-TEST_F(MenuInsGeo, TheManualOpensThroughTheDesktopOrSaysWhyNot) {
-    RisposteDialoghi risposte;
-    const std::string pdf = PercorsoApplicazione + "Kelvra.Pdf";
-    main->GuidaItem[1]->trigger(); // no file yet
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_NE(dialoghi.mostrati[0].testo.find(pdf), std::string::npos);
-    // The guide printed by the build.
-    const fs::path costruito =
-        fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Kelvra.Pdf";
-    EXPECT_EQ(test::LeggiFile(costruito).substr(0, 5), "%PDF-");
-    fs::copy_file(costruito, pdf);
-    main->GuidaItem[1]->trigger();
-    risposte.documentoApribile = false;
-    main->GuidaItem[1]->trigger();
-    EXPECT_EQ(risposte.documentiAperti, (std::vector<std::string>{pdf, pdf}));
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 82));
-    ed->FileItem[9]->trigger(); // no set-up routine plugged in: the platform's dialog
-    EXPECT_EQ(risposte.richiesteStampante, 1);
-}
-
-TEST_F(MenuInsGeo, TheExitDoorEndsTheProgramAsFileExitDoes) {
-    for (int indice : {11, 13}) {
-        MAIN::Mostra();
-        terminato = -1;
-        dialoghi.Rispondi(vbYes);
-        GestisciMenuFileFrmMenu(indice);
-        EXPECT_EQ(terminato, 0) << indice;
-        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 0));
-    }
 }
 
 } // namespace
