@@ -1,5 +1,5 @@
-// The editor as a user drives it with keys and clicks: what one box or command must leave
-// alone in the others, refused input, the view after resizing, and the start screen's way in.
+// The editor as a user drives it with keys and clicks: what one box must leave alone in the
+// others, refused input, and the start screen's way in.
 #include "support/FinestraReale.h"
 
 #include "core/Formato.h"
@@ -83,27 +83,6 @@ TEST_F(EditorInUse, ARefusedMaximumTravelLeavesTheWindowUsable) {
     ed->CmdSimula->click();
     EXPECT_EQ(ed->StatoSimula, 1);
     EXPECT_TRUE(ed->VScroll->isVisible());
-}
-
-TEST_F(EditorInUse, RemovingTheLastElementShowsThePanelOfTheOneBeforeIt) {
-    QuadrilateroDigitato();
-    ed->SchemaItem[8]->trigger();
-    EXPECT_FALSE(ed->FRMMOLLA->isVisible());
-    ASSERT_TRUE(ed->FRMASTA->isVisible());
-    EXPECT_EQ(Val(T(ed->TxtAstaX)), 350);
-    EXPECT_EQ(Val(T(ed->TxtAstaY)), -150);
-}
-
-TEST_F(EditorInUse, EveryResizeDrawsWithOneScale) {
-    ed->CmdOKForcellone->click();
-    DigitaAsta("300", "0");
-    for (QSize misura : {QSize(1, 1), QSize(1280, 900)}) {
-        ed->UnitaItem_Click(2);
-        ed->UnitaItem_Click(1);
-        main->resize(misura);
-        QCoreApplication::processEvents();
-    }
-    EXPECT_NEAR(ScalaSchemaY / ScalaSchemaX, 1, 0.01);
 }
 
 TEST_F(EditorInUse, TheStartScreensGeometryEntryOpensTheNewProject) {

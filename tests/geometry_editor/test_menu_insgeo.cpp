@@ -102,6 +102,10 @@ TEST_F(MenuInsGeo, RemovingTheShockAbsorberReopensTheChainAndANewChainResetsIt) 
     EXPECT_EQ(P().GeometriaInserita, FALSO);
     EXPECT_TRUE(ed->CmdMolla->isEnabled());
     EXPECT_FALSE(ed->CmdSimula->isEnabled());
+    // The last link's panel, with its end, takes the place of the shock's.
+    EXPECT_FALSE(ed->FRMMOLLA->isVisible());
+    EXPECT_TRUE(ed->FRMASTA->isVisible());
+    EXPECT_EQ(T(ed->TxtAstaX) + T(ed->TxtAstaY), "350.00-150.00");
     std::string salvato; // the unsaved geometry is offered for saving first
     Ganci.SalvaSchema = [&](const std::string& nome, int16_t) {
         salvato = nome;
