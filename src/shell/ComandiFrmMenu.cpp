@@ -60,8 +60,9 @@ int16_t ProgettoMiniatura(int Index) {
 void ComandoSchema(int Index, SchermataIniziale& form) {
     switch (Index) {
     case 1:
+        // The editor opens on the newest project, the one File, New has just made.
         PassoSalvataggioTipo(MOD_SCHEMA, true);
-        form.CmdIcon_Click(0);
+        form.CmdIcon_Click(NumeroProgetti - 1);
         break;
     case 4:
         PassoSalvataggioTipo(MOD_SCHEMA, true);

@@ -83,6 +83,7 @@ TEST_F(Appearance, TheElementListIsQuietDuringManualSimulation) {
     DigitaAsta("250", "-100");
     DigitaAsta("350", "-150");
     ed->CmdMolla->click();
+    Digita(ed->TxtMollaX, "0");
     Digita(ed->TxtMollaY, "250");
     ed->CmdOKMolla->click();
     ed->CmdSimula->click();
@@ -94,7 +95,7 @@ TEST_F(Appearance, TheElementListIsQuietDuringManualSimulation) {
     EXPECT_TRUE(ed->CmbModifica->isEnabled());
 }
 
-TEST_F(Appearance, TheStripNeitherMovesNorIsCut) {
+TEST_F(Appearance, TheStripNeitherMovesNorIsCutAndTheDrawingKeepsOneScale) {
     for (int16_t unita : {SISTEMA_METRICO, SISTEMA_IMPERIALE}) {
         ed->UnitaItem_Click(unita);
         for (QSize misura : {QSize(1, 1), QSize(1400, 1050)}) {
@@ -113,6 +114,8 @@ TEST_F(Appearance, TheStripNeitherMovesNorIsCut) {
             const QLineEdit* c = ed->TxtMaxEsc; // 150 mm: "5.9055118" in
             EXPECT_LE(c->fontMetrics().horizontalAdvance(c->text()) + 8, c->width()) << unita;
         }
+        // Back at full size the whole picture is drawn at one scale.
+        EXPECT_NEAR(ScalaSchemaY / ScalaSchemaX, 1, 0.01) << unita;
     }
 }
 
