@@ -51,9 +51,9 @@ TEST_F(TableWindows, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
             EXPECT_EQ(t.Grid->TextMatrix(1, 0), "[mm]");
             EXPECT_EQ(t.Grid->TextMatrix(2 + 31, 17), ""); // past the bump stop's count
             EXPECT_EQ(t.Grid->ColAlignment(5), 2);
-            EXPECT_EQ(t.Grid->horizontalHeaderItem(0)->text(),
+            EXPECT_EQ(t.Grid->model()->headerData(0, Qt::Horizontal).toString(),
                       DaAnsi(Riga(TestiQuantity, 27)) + "\n[mm]");
-            EXPECT_EQ(t.Grid->item(0, 2)->text(), "310.50");
+            EXPECT_EQ(t.Grid->model()->index(0, 2).data().toString(), "310.50");
         }
     });
     ApriTab01(finestre, [](TAB01& t) {
@@ -73,7 +73,7 @@ TEST_F(TableWindows, SpringTableOfAThousandRowsAndEmptyLayoutsOpen) {
     P.NumPuntiMolla = 1000;
     P.StatoDatiProgetto = 2;
     ApriTab01(finestre, [](TAB01& t) {
-        EXPECT_EQ(t.Grid->rowCount(), 1001);
+        EXPECT_EQ(t.Grid->model()->rowCount(), 1001);
         EXPECT_EQ(t.Grid->TextMatrix(1002, 0), "1000.00");
     });
     P.StatoDatiProgetto = 4;
