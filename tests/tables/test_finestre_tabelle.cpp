@@ -107,8 +107,9 @@ TEST_F(TableWindows, PrintingAndLeavingForTheGraphs) {
 
 TEST_F(TableWindows, SummaryFollowsTheShownProjectAndTheTypedTravel) {
     Calcolato(1, 7, 120);
-    Calcolato(2, 2, 0); // newest: a spring alone, nothing to summarise
-    finestre.RispondiModale([](QWidget* w) {
+    Calcolato(2, 1, 50); // newest: the geometry alone, no wheel loads
+    finestre.stampantePresente = true;
+    finestre.RispondiModale([this](QWidget* w) {
         auto* r = qobject_cast<TABRIASS*>(w);
         EXPECT_NE(r, nullptr);
         if (!r) return 0;
@@ -116,11 +117,17 @@ TEST_F(TableWindows, SummaryFollowsTheShownProjectAndTheTypedTravel) {
         r->Form_Activate();
         EXPECT_EQ(r->CmbSceltaConf->count(), 2);
         EXPECT_EQ(r->Configurazione, 2);
-        EXPECT_FALSE(r->LblRisultatiY[0]->isEnabled());
-        EXPECT_EQ(r->LblRisultatiY[0]->text(), "");
+        // Greyed rows read their (zero) curves too; Enter takes the travel and prints nothing.
+        r->TxtEsc->selectAll();
+        QTest::keyClicks(r->TxtEsc, "40");
+        QTest::keyClick(r->TxtEsc, Qt::Key_Return);
+        EXPECT_FALSE(r->LblRisultatiY[6]->isEnabled());
+        for (int k : {0, 6, 7, 8, 9, 10})
+            EXPECT_EQ(r->LblRisultatiY[static_cast<std::size_t>(k)]->text(), k ? "0.0" : "-1.0");
+        EXPECT_TRUE(finestre.stampe.empty() && dialoghi.mostrati.empty());
         Scegli(r->CmbSceltaConf, 0);
         EXPECT_TRUE(r->ChkMAX[10]->isEnabled());
-        EXPECT_EQ(r->LblRisultatiY[9]->text(), "1000.0");
+        EXPECT_EQ(r->LblRisultatiY[9]->text(), "1400.0");
         r->TxtEsc->selectAll();
         QTest::keyClicks(r->TxtEsc, "451");
         EXPECT_EQ(r->TxtEsc->text(), "45"); // 451 is past the last point
