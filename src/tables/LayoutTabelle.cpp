@@ -262,13 +262,6 @@ std::string ValoriTabella::Cella(int i, int colonna) const {
     return FormattaNumero(valore, c.formato);
 }
 
-std::string RigaValori(const Progetto& p, int stato, int i, const FormatoCorsaRuota& corsa) {
-    const ValoriTabella valori(p, stato, corsa);
-    std::vector<std::string> celle;
-    for (int c = 0; c < valori.Colonne(); ++c) celle.push_back(valori.Cella(i, c));
-    return Unisci(celle);
-}
-
 int RigheValori(const Progetto& p, int stato, int passo) {
     if (GruppiLayout(stato).empty()) return 0;
     return UltimaRigaTabella(p) / std::max(passo, 1) + 1;

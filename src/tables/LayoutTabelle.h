@@ -92,9 +92,6 @@ class ValoriTabella {
     double arrotonda_;
 };
 
-// Row i of a project's table in the layout of `stato`, cells joined by a tab.
-std::string RigaValori(const Progetto& progetto, int stato, int i, const FormatoCorsaRuota& corsa);
-
 // How many value rows the project's table has at a step of `passo` points (below 1 counts
 // as 1): points 0, passo, 2 passo .. up to its last row; none for a layout without columns.
 int RigheValori(const Progetto& progetto, int stato, int passo);

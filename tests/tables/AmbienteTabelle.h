@@ -39,9 +39,7 @@ class AmbienteTabelle : public TabelleAzzerate {
         ImpostaUnitaMisura(sistema);
         SistemaUnita = sistema;
     }
-    static Progetto& Calcolato(int16_t p, int16_t stato, int16_t punti) {
-        return ProgettoRisolto(p, stato, punti);
-    }
+    static constexpr auto* Calcolato = &ProgettoRisolto;
 
     QTemporaryDir cartella;
     std::filesystem::path cwd;

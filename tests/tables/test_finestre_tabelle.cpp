@@ -44,13 +44,10 @@ TEST_F(TableWindows, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
             ASSERT_EQ(t.CmbSceltaConf->count(), 2);
             EXPECT_EQ(t.CmbSceltaConf->currentText(), "Prova");
             EXPECT_EQ(t.CmbSceltaConf->itemText(0), DaAnsi(Riga(TestiCommon, 17)) + ": 01");
-            EXPECT_EQ(t.Grid->Cols(), 18);
-            EXPECT_EQ(t.Grid->Rows(), 2 + 121);
-            EXPECT_EQ(t.Grid->FixedRows(), 2);
-            EXPECT_EQ(t.Grid->TextMatrix(0, 0), Riga(TestiQuantity, 27));
-            EXPECT_EQ(t.Grid->TextMatrix(1, 0), "[mm]");
+            EXPECT_EQ(std::tuple(t.Grid->Cols(), t.Grid->Rows(), t.Grid->FixedRows()),
+                      std::tuple(18, 2 + 121, 2));
             EXPECT_EQ(t.Grid->TextMatrix(2 + 31, 17), ""); // past the bump stop's count
-            EXPECT_EQ(t.Grid->ColAlignment(5), 2);
+            EXPECT_EQ(t.Grid->ColAlignment(5), Griglia::CENTRATO);
             EXPECT_EQ(t.Grid->model()->headerData(0, Qt::Horizontal).toString(),
                       DaAnsi(Riga(TestiQuantity, 27)) + "\n[mm]");
             EXPECT_EQ(t.Grid->model()->index(0, 2).data().toString(), "310.50");
