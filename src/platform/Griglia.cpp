@@ -25,13 +25,16 @@ std::size_t Z(int i) {
 
 // Width of a heading text in a font. The tables show the same few headings again at every
 // change of project or step, and measuring them is the slowest part of a rebuild: the widths
-// are kept, and forgotten when too many have gathered.
+// in the last font used are kept, and forgotten when too many have gathered.
 int LarghezzaTesto(const QFont& carattere, const QString& testo) {
+    static QFont ultimo;
     static QHash<QString, int> larghezze;
-    const QString chiave = carattere.key() + QChar(0) + testo;
-    if (auto it = larghezze.constFind(chiave); it != larghezze.constEnd()) return *it;
-    if (larghezze.size() > 1000) larghezze.clear();
-    return larghezze[chiave] = QFontMetrics(carattere).horizontalAdvance(testo);
+    if (carattere != ultimo || larghezze.size() > 1000) {
+        ultimo = carattere;
+        larghezze.clear();
+    }
+    if (auto it = larghezze.constFind(testo); it != larghezze.constEnd()) return *it;
+    return larghezze[testo] = QFontMetrics(carattere).horizontalAdvance(testo);
 }
 
 bool TastoDiMovimento(int tasto) {
