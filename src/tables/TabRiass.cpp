@@ -199,8 +199,10 @@ void TABRIASS::AggiornaDimensioniSchema() {
 void TABRIASS::ColoreRisultato(int k, bool massimo) {
     for (QLabel* l :
          {LblRisultatiX[static_cast<std::size_t>(k)], LblRisultatiY[static_cast<std::size_t>(k)]}) {
+        // A greyed row keeps the greyed colour of the style.
         QPalette tavolozza = l->palette();
-        tavolozza.setColor(QPalette::WindowText, massimo ? BLU : QColor(Qt::black));
+        for (auto gruppo : {QPalette::Active, QPalette::Inactive})
+            tavolozza.setColor(gruppo, QPalette::WindowText, massimo ? BLU : QColor(Qt::black));
         l->setPalette(tavolozza);
     }
 }
