@@ -205,14 +205,77 @@ int16_t UltimaRigaForza(const Colonna& forza) {
     return MAX_RIGHE;
 }
 
+// Paths in records. The fields were made for code-page text, but a file may be named with
+// letters the code page lacks. The rule, so that a path the program writes reads back as the
+// same path and the code-page paths of older files still read as they always did:
+// - writing: a path whose letters all have a byte in the code page is stored in the code page,
+//   unless those bytes would themselves read as UTF-8 (below); any other path is stored as its
+//   UTF-8 bytes, cut at a character's end when it is longer than the field;
+// - reading: bytes that are valid UTF-8 and not plain ASCII are UTF-8; anything else is the
+//   code page.
+// An older file's code-page path whose bytes happen to form valid UTF-8 ("Ã©" in Windows-1252)
+// reads as UTF-8; a path that is no valid UTF-8 on the file system cannot be kept exactly.
+
+namespace {
+
+bool SoloAscii(const std::string& s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Well-formed UTF-8: shortest forms, no surrogates, nothing above U+10FFFF.
+bool Utf8Valido(const std::string& s) {
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        size_t n = 0;
+        uint32_t v = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if (c >= 0xC2 && c <= 0xDF)
+            n = 1, v = c & 0x1F;
+        else if (c >= 0xE0 && c <= 0xEF)
+            n = 2, v = c & 0x0F;
+        else if (c >= 0xF0 && c <= 0xF4)
+            n = 3, v = c & 0x07;
+        else
+            return false;
+        if (i + n >= s.size()) return false;
+        for (size_t k = 1; k <= n; ++k) {
+            const auto d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0) != 0x80) return false;
+            v = (v << 6) | (d & 0x3F);
+        }
+        if ((n == 2 && v < 0x800) || (n == 3 && v < 0x10000) || v > 0x10FFFF ||
+            (v >= 0xD800 && v <= 0xDFFF))
+            return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+bool LettoComeUtf8(const std::string& byte) {
+    return !SoloAscii(byte) && Utf8Valido(byte);
+}
+
+} // namespace
+
 std::string PercorsoDaRecord(const std::string& campo) {
-    return InUtf8(SenzaSpazi(campo), CodicePaginaLingua());
+    const std::string byte = SenzaSpazi(campo);
+    return LettoComeUtf8(byte) ? byte : InUtf8(byte, CodicePaginaLingua());
 }
 
 std::string PercorsoInRecord(const std::string& percorso) {
     if (SenzaSpazi(percorso).empty()) return std::string(LUNGHEZZA_PERCORSO, '\0');
     std::string byte;
-    if (!DaUtf8(percorso, CodicePaginaLingua(), byte)) byte = percorso;
+    if (DaUtf8(percorso, CodicePaginaLingua(), byte) && !LettoComeUtf8(byte)) return byte;
+    byte = percorso;
+    if (byte.size() > LUNGHEZZA_PERCORSO) {
+        size_t fine = LUNGHEZZA_PERCORSO;
+        while (fine > 0 && (static_cast<unsigned char>(byte[fine]) & 0xC0) == 0x80) --fine;
+        byte.resize(fine);
+    }
     return byte;
 }
 

@@ -737,25 +737,4 @@ void INSGEO01::UnitaItem_Click(int Index) {
     if (CatenaCompleta(NumeroProgetti)) MostraPannello(FRMMOLLA);
 }
 
-// ---- start-up ------------------------------------------------------------------------------
-
-void RegistraEditorGeometria() {
-    Ganci.CreaEditorGeometria = [] { INSGEO01::Crea().ImpostaUnita(SistemaUnita); };
-    Ganci.MostraInsGeo = [](MAIN& main, bool centra) {
-        INSGEO01& editor = INSGEO01::Crea();
-        QMdiSubWindow* sotto = main.AggiungiFiglia(&editor);
-        if (centra && sotto) {
-            sotto->move((main.AreaMdi()->width() - sotto->width()) / 2,
-                        (main.AreaMdi()->height() - sotto->height()) / 2);
-        }
-        if (sotto) sotto->showMaximized();
-        main.AttivaFiglia(&editor);
-    };
-    Ganci.AttivaInsGeo = [] {
-        if (INSGEO01* editor = INSGEO01::Istanza()) editor->Form_Activate();
-    };
-    Ganci.ControlloVariabiliInsGeo = [] { return INSGEO01::Crea().ControlloVariabili(); };
-    RegistraMenuOpzioniInsGeo();
-}
-
 } // namespace kelvra

@@ -369,7 +369,5 @@ class INSGEO01 : public FinestraFiglia,
 // Connects the geometry editor to the start-up and the main window: the editor is created
 // and given the unit system at start-up, and shown by the main window.
 void RegistraEditorGeometria();
-// The hooks of the editor's menu commands (called by RegistraEditorGeometria).
-void RegistraMenuOpzioniInsGeo();
 
 } // namespace kelvra

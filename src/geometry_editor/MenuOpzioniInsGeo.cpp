@@ -239,8 +239,4 @@ void INSGEO01::ChkModify_Click(int Index) {
     y->setEnabled(false);
 }
 
-void RegistraMenuOpzioniInsGeo() {
-    Ganci.PreparaNuovoProgettoInsGeo = [] { INSGEO01::Crea().PreparaNuovoProgettoEditor(); };
-}
-
 } // namespace kelvra

@@ -529,18 +529,4 @@ void AzzeraStatoGrafico(CURVE01& form) {
     Grafico.InfoAttivo = FALSO;
 }
 
-// ---- start-up -----------------------------------------------------------------------------
-
-void RegistraGrafici() {
-    Ganci.MostraCurve01 = [] {
-        MAIN* main = MAIN::Istanza();
-        if (!main) return;
-        const bool nuova = CURVE01::Istanza() == nullptr;
-        CURVE01& finestra = CURVE01::Crea();
-        QMdiSubWindow* sotto = main->AggiungiFiglia(&finestra);
-        if (sotto && nuova) sotto->showMaximized();
-        main->AttivaFiglia(&finestra);
-    };
-}
-
 } // namespace kelvra

@@ -35,16 +35,16 @@ struct EccezioneFormato {
 };
 
 struct ColonnaTabella {
-    int intestazione;            // line of section Quantity
-    uint16_t codiciIntestazione; // state codes that head the column with...
-    int intestazioneAlternativa; // ...this line instead
-    int rigaEtichetta;           // unit label row of the unit table, or -1 for `etichetta`
-    const char* etichetta;       // fixed unit label
+    int intestazione;                // line of section Quantity
+    uint16_t codiciIntestazione = 0; // state codes that head the column with...
+    int intestazioneAlternativa = 0; // ...this line instead
+    int rigaEtichetta;               // unit label row of the unit table, or -1 for `etichetta`
+    const char* etichetta = "";      // fixed unit label
     std::span<const double> (*curva)(const Progetto&);
-    int rigaFattore; // factor row of the unit table, -1: the value as stored
-    bool corsaRuota; // rounded to the travel column's step
+    int rigaFattore;         // factor row of the unit table, -1: the value as stored
+    bool corsaRuota = false; // rounded to the travel column's step
     FormatoColonna formato;
-    EccezioneFormato eccezioni[2];
+    EccezioneFormato eccezioni[2]{};
 };
 
 // How the wheel-travel column is shown in a unit system: its format and rounding divisor

@@ -333,6 +333,6 @@ TEST_F(GraphTools, ClosingProjectsShowsTheEmptiedSlotsAgain) {
     EXPECT_EQ(ProgettoSelezionato, 2);
     EXPECT_TRUE(Vero(Grafico.CurvaEsclusa[2])); // followed its project
     EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[3]));
-    EXPECT_EQ(AdAnsi(f.windowTitle()), "Graphs - 2 configurations");
+    EXPECT_EQ(AdAnsi(f.windowTitle()), "Suspension graphs - 2 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "3000.0");
 }

@@ -7,7 +7,7 @@
 #include "shell/Avvio.h"
 #include "shell/Ganci.h"
 #include "support/ProgettoRisolto.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 #include "tables/Tab01.h"
 
@@ -17,23 +17,12 @@
 
 namespace kelvra::test {
 
-class AmbienteTabelle : public TabelleAzzerate {
+class AmbienteTabelle : public ProgrammaAvviato {
   protected:
     void SetUp() override {
-        TabelleAzzerate::SetUp();
-        cwd = std::filesystem::current_path();
-        const std::filesystem::path dir(cartella.path().toStdString());
-        std::filesystem::copy_file(
-            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
-                "Kelvra3.lng",
-            dir / "Kelvra3.lng");
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+        ProgrammaAvviato::SetUp();
         RegistraTabelle();
         Unita(SISTEMA_METRICO);
-    }
-    void TearDown() override {
-        std::filesystem::current_path(cwd);
-        TabelleAzzerate::TearDown();
     }
     static void Unita(int16_t sistema) {
         ImpostaUnitaMisura(sistema);
@@ -41,8 +30,6 @@ class AmbienteTabelle : public TabelleAzzerate {
     }
     static constexpr auto* Calcolato = &ProgettoRisolto;
 
-    QTemporaryDir cartella;
-    std::filesystem::path cwd;
     RisposteDialoghi finestre;
 };
 

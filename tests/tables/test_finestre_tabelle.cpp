@@ -4,10 +4,12 @@
 
 #include "core/Seams.h"
 #include "platform/CorniceMdi.h"
+#include "platform/Dialoghi.h"
 #include "platform/Testo.h"
 #include "shell/Comandi.h"
 #include "tables/TabRiass.h"
 
+#include <QPrinter>
 #include <QTest>
 
 using namespace kelvra;
@@ -90,15 +92,25 @@ TEST_F(TableWindows, PrintingAndLeavingForTheGraphs) {
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
     EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 46) + ".");
     EXPECT_EQ(dialoghi.mostrati[0].stile & vbCritical, vbCritical);
+    // A PDF file that cannot take the page (every write fails on /dev/full) is the table's
+    // failure, in both windows.
+    StampanteImpostata().setOutputFileName(QStringLiteral("/dev/full"));
+    ApriTab01(finestre, [](TAB01& t) { t.CmdStampa->click(); });
+    finestre.RispondiModale([](QWidget* w) {
+        qobject_cast<TABRIASS*>(w)->CmdStampa->click();
+        return 0;
+    });
+    MostraRiassunto(1);
+    ASSERT_EQ(dialoghi.mostrati.size(), 3u);
+    for (size_t k : {1u, 2u}) EXPECT_EQ(dialoghi.mostrati[k].testo, Riga(Messaggi, 79));
+    StampanteImpostata().setOutputFileName(QString());
     finestre.stampantePresente = true;
-    finestre.stampaRiuscita = false;
     ApriTab01(finestre, [](TAB01& t) {
         t.CmdStampa->click();
         t.CmdGrafici->click();
     });
     ASSERT_EQ(finestre.stampe.size(), 1u);
     EXPECT_GT(finestre.stampe[0].immagine.height(), 20 * 10);
-    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 79));
     EXPECT_EQ(grafici, 1);
 }
 
