@@ -360,6 +360,7 @@ void FinestraTabella::OptCostModo_Click(int Index) {
 
 void FinestraTabella::GrdTabella_FineSelezione() {
     if (TabellaAttiva != 1 || !GrdTabella->isEnabled()) return;
+    const bool fuoco = GrdTabella->hasFocus(); // kept when no entry box takes it
     GrdTabella->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Corsa, TxtEscursione, Lbl_Forza, TxtForza,
                                                       Lbl_CostEl, TxtCostanteElastica})
@@ -382,6 +383,9 @@ void FinestraTabella::GrdTabella_FineSelezione() {
         for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Forza, TxtForza, Lbl_N})
             w->setEnabled(true);
         TxtForza->setFocus();
+    } else if (fuoco) {
+        GrdTabella->setEnabled(true);
+        GrdTabella->setFocus();
     }
     GrdTabella->setEnabled(true);
 }

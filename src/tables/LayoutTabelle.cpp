@@ -293,32 +293,28 @@ int UltimaRigaTabella(const Progetto& p) {
     return std::clamp(n, 0, MAX_RIGHE);
 }
 
-std::string RigaValori(const Progetto& p, int stato, int i, const FormatoCorsaRuota& corsa) {
-    std::vector<std::string> celle;
+ValoriTabella::ValoriTabella(const Progetto& p, int stato, const FormatoCorsaRuota& corsa)
+    : arrotonda_(corsa.arrotonda) {
     PerColonna(stato, [&](const ColonnaTabella& c, const Gruppo& g) {
-        const std::span<const double> curva = c.curva(p);
-        if (i < 0 || i > UltimoPuntoGruppo(p, g) || static_cast<std::size_t>(i) >= curva.size()) {
-            celle.emplace_back();
-            return;
-        }
         const double fattore =
             c.rigaFattore == NESSUNA ? 1.0 : FattoreUnita[static_cast<std::size_t>(c.rigaFattore)];
-        double valore = fattore * curva[static_cast<std::size_t>(i)];
-        if (c.corsaRuota) valore = Int(valore * corsa.arrotonda + 0.5) / corsa.arrotonda;
-        celle.push_back(FormattaNumero(valore, Formato(c, stato, corsa)));
+        colonne_.push_back(
+            {c.curva(p), UltimoPuntoGruppo(p, g), fattore, c.corsaRuota, Formato(c, stato, corsa)});
     });
-    return Unisci(celle);
 }
 
-std::vector<std::string> RigheValori(const Progetto& p, int stato, int passo,
-                                     const FormatoCorsaRuota& corsa) {
-    std::vector<std::string> righe;
-    if (GruppiLayout(stato).empty()) return righe;
-    passo = std::max(passo, 1);
-    const int n = UltimaRigaTabella(p);
-    righe.reserve(static_cast<std::size_t>(n / passo + 1));
-    for (int i = 0; i <= n; i += passo) righe.push_back(RigaValori(p, stato, i, corsa));
-    return righe;
+std::string ValoriTabella::Cella(int i, int colonna) const {
+    if (colonna < 0 || colonna >= Colonne()) return {};
+    const Colonna& c = colonne_[static_cast<std::size_t>(colonna)];
+    if (i < 0 || i > c.ultimo || static_cast<std::size_t>(i) >= c.curva.size()) return {};
+    double valore = c.fattore * c.curva[static_cast<std::size_t>(i)];
+    if (c.corsaRuota) valore = Int(valore * arrotonda_ + 0.5) / arrotonda_;
+    return FormattaNumero(valore, c.formato);
+}
+
+int RigheValori(const Progetto& p, int stato, int passo) {
+    if (GruppiLayout(stato).empty()) return 0;
+    return UltimaRigaTabella(p) / std::max(passo, 1) + 1;
 }
 
 } // namespace kelvra

@@ -65,9 +65,10 @@ class ComponentWindows : public test::ProgrammaAvviato {
     }
     // The user selects grid rows and lets the mouse go.
     static void Seleziona(Griglia* g, int prima, int ultima) {
-        g->clearSelection();
-        const int t = g->FixedRows(); // the widget's rows start under the title rows
-        g->setRangeSelected(QTableWidgetSelectionRange(prima - t, 0, ultima - t, 2), true);
+        const int t = g->FixedRows(); // the view's rows start under the title rows
+        g->selectionModel()->select(
+            QItemSelection(g->model()->index(prima - t, 0), g->model()->index(ultima - t, 2)),
+            QItemSelectionModel::ClearAndSelect);
         emit g->FineSelezione();
     }
     static void Suggerisci(QWidget* w) {
@@ -175,6 +176,10 @@ TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
         Digita(f.TxtCostanteElastica, "2");
         EXPECT_EQ(f.GrdTabella->TextMatrix(5, 1), "18.000");
         EXPECT_EQ(T(f.TxtForza), "0\36718.000");
+        f.GrdTabella->setFocus(); // rows 0..10 in one stroke of the keyboard
+        QTest::keyClick(f.GrdTabella, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(T(f.TxtEscursione), "0.00\36710.00");
+        EXPECT_TRUE(f.TxtCostanteElastica->isEnabled());
         ASSERT_TRUE(f.CmdStampa->isEnabled());
         f.CmdStampa->click();
         EXPECT_EQ(modali.stampe.size(), 1u);
