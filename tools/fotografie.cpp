@@ -57,9 +57,10 @@ void Digita(QLineEdit* c, const QString& t) {
     QTest::keyClicks(c, t);
 }
 void Seleziona(Griglia* g, int prima, int ultima) {
-    g->clearSelection();
-    const int t = g->FixedRows();
-    g->setRangeSelected(QTableWidgetSelectionRange(prima - t, 0, ultima - t, 2), true);
+    const int t = g->FixedRows(); // the view's rows start under the title rows
+    g->selectionModel()->select(
+        QItemSelection(g->model()->index(prima - t, 0), g->model()->index(ultima - t, 2)),
+        QItemSelectionModel::ClearAndSelect);
     emit g->FineSelezione();
 }
 
