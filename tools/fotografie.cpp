@@ -135,7 +135,8 @@ TEST_F(Foto, GuidePictures) {
             QTest::keyClick(f.TxtCostanteElastica, Qt::Key_Return);
             Seleziona(f.GrdTabella, 43, 62);
             Digita(f.TxtCostanteElastica, QString::number(k2));
-            f.GrdTabella->scrollToItem(f.GrdTabella->item(36, 0), QAbstractItemView::PositionAtTop);
+            f.GrdTabella->scrollTo(f.GrdTabella->model()->index(36, 0),
+                                   QAbstractItemView::PositionAtTop);
             if (foto) Salva(&f, foto);
             QTest::keyClick(f.TxtCostanteElastica, Qt::Key_Return);
             Seleziona(f.GrdTabella, 63, 92);
