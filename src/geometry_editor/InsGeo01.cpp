@@ -114,6 +114,9 @@ void INSGEO01::CreaMenu() {
             if (menu[r].registra) controlli_.Registra(menu[r].controllo, k, a);
         }
     }
+    // File item 7, deleting a project, has no command behind it: it is not offered, as on the
+    // start screen and in the graph window.
+    FileItem[7]->setVisible(false);
     // File item 12 opens the Units menu; View item 1 the grid menu.
     MenuUnita = new QMenu(this);
     FileItem[12]->setMenu(MenuUnita);
@@ -288,7 +291,7 @@ void INSGEO01::Form_Activate() {
     AssociaMenuLingua();
     ImpostaLarghezzeEditor();
     MostraUnitaInUso();
-    setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiInsGeo01, 0))));
+    setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 
     // A chain is new when it holds only the swingarm and no usable swingarm was ever given

@@ -119,7 +119,7 @@ void SalvaCome(CURVE01&) {
         return;
     }
     std::string nome = Progetti[1].NomeFileProgetto;
-    if (nome.empty()) nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
+    if (nome.empty()) nome = PercorsoApplicazione + InUtf8(Riga(TestiCommon, 12) + " 01") + ".kvp";
     Chiama(Ganci.SalvaProgetto, nome, int16_t{1});
 }
 

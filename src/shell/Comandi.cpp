@@ -289,7 +289,7 @@ void SalvaProgettoCome() {
     // The writer keeps the name as the project's file only once the file is written, so a
     // failed save leaves the project unnamed as it was.
     std::string nome = Progetti[1].NomeFileProgetto;
-    if (nome.empty()) nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
+    if (nome.empty()) nome = PercorsoApplicazione + InUtf8(Riga(TestiCommon, 12) + " 01") + ".kvp";
     if (Ganci.SalvaProgetto) Ganci.SalvaProgetto(nome, 1);
 }
 
@@ -304,7 +304,8 @@ void PassoSalvataggioTipo(int16_t tipo, bool chiedi) {
     // The writer keeps the name as the project's file only once the file is written.
     std::string nome = Progetti[1].*t.nome;
     if (nome.empty())
-        nome = PercorsoApplicazione + Riga(TestiInsGeo01, t.rigaNome) + " 01" + t.estensione;
+        nome =
+            PercorsoApplicazione + InUtf8(Riga(TestiInsGeo01, t.rigaNome) + " 01") + t.estensione;
     if (const auto& salva = Ganci.*t.salva) salva(nome, 1);
 }
 

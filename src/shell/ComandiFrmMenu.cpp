@@ -76,7 +76,8 @@ void SalvaCome(const TipoFile& t) {
     }
     std::string nome = Progetti[size_t(n)].*t.nome;
     if (nome.empty())
-        nome = PercorsoApplicazione + Riga(TestiInsGeo01, t.rigaParola) + " 01" + t.estensione;
+        nome =
+            PercorsoApplicazione + InUtf8(Riga(TestiInsGeo01, t.rigaParola) + " 01") + t.estensione;
     if (const Scrittore& salva = Ganci.*t.salva) salva(nome, n);
 }
 
