@@ -18,12 +18,15 @@
 #include "support/Risposte.h"
 #include "support/RisposteDialoghi.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace kelvra;
 namespace fs = std::filesystem;
@@ -76,6 +79,19 @@ class ComponentWindows : public test::TabelleAzzerate {
         g->setRangeSelected(QTableWidgetSelectionRange(prima - t, 0, ultima - t, 2), true);
         emit g->FineSelezione();
     }
+    // No two buttons or labels of a window take the same access key.
+    static void TastiUnici(const QWidget& f) {
+        std::map<int, QString> tasti;
+        for (const QWidget* w : f.findChildren<QWidget*>()) {
+            const auto* b = qobject_cast<const QAbstractButton*>(w);
+            const auto* l = qobject_cast<const QLabel*>(w);
+            const QString testo = b ? b->text() : l ? l->text() : QString();
+            const QKeySequence k = QKeySequence::mnemonic(testo);
+            if (k.isEmpty()) continue;
+            EXPECT_TRUE(tasti.emplace(k[0].toCombined(), testo).second)
+                << testo.toStdString() << " and " << tasti[k[0].toCombined()].toStdString();
+        }
+    }
     static void Suggerisci(QWidget* w) {
         QEvent entra(QEvent::Enter);
         QCoreApplication::sendEvent(w, &entra);
@@ -97,6 +113,7 @@ TEST_F(ComponentWindows, SpringEnteredByForceBlockAfterBlock) {
     p.ForzaMolla.fill(500);
     p.CostanteMolla.fill(5);
     Apri<INSMOLLA>(Ganci.MostraInsMolla, [](INSMOLLA& f) {
+        TastiUnici(f);
         EXPECT_EQ(T(f.TxtNmolle), "1");
         Digita(f.TxtLungMollaLibera, "100");
         Digita(f.TxtLungMollaMaxCompressione, "60");
@@ -164,6 +181,7 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
 
 TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
     Apri<InsTampone>(Ganci.MostraInsTampone, [this](InsTampone& f) {
+        TastiUnici(f);
         Digita(f.TxtLungTamponeScarico, "50");
         Digita(f.TxtLungTamponeMaxCompressione, "40");
         Digita(f.TxtLungTamponeScarico, "30"); // the free length retyped after: no negative count
