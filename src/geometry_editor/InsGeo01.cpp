@@ -581,7 +581,7 @@ void INSGEO01::CmdStampa_Click() {
     bool stampato = false;
     {
         CursoreAttesa attesa;
-        stampato = StampaImmagine(picGeo_->Immagine(), AdAnsi(windowTitle()));
+        stampato = StampaImmagine(picGeo_->Immagine(), windowTitle().toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 48), vbExclamation);
 }

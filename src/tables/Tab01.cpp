@@ -217,8 +217,8 @@ void TAB01::CmdStampa_Click() {
     bool stampato = false;
     {
         CursoreAttesa attesa;
-        stampato = StampaImmagine(Grid->Immagine(),
-                                  Riga(TestiTabelle, 0) + " - " + AdAnsi(VoceProgetto(progetto_)));
+        stampato = StampaImmagine(Grid->Immagine(), InUtf8(Riga(TestiTabelle, 0) + " - ") +
+                                                        VoceProgetto(progetto_).toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 79), vbExclamation);
 }

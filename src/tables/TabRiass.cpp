@@ -245,8 +245,8 @@ void TABRIASS::CmdStampa_Click() {
     bool stampato = false;
     {
         CursoreAttesa attesa;
-        stampato = StampaImmagine(grab().toImage(), Riga(TestiTabelle, 2) + " - " +
-                                                        AdAnsi(VoceProgetto(Configurazione)));
+        stampato = StampaImmagine(grab().toImage(), InUtf8(Riga(TestiTabelle, 2) + " - ") +
+                                                        VoceProgetto(Configurazione).toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 79), vbExclamation);
 }

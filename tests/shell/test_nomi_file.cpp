@@ -1,7 +1,8 @@
 // File names and File menus across the windows: a project saved under a name with letters
-// of any script, reopened, and shown by every window that names it (the file name as the
-// file system spells it, the language texts around it converted from their code page); the
-// default names of the save-as commands; the File items that have no command.
+// of any script, reopened, and shown by every window that names it, on screen and on the
+// printed page (the file name as the file system spells it, the language texts around it
+// converted from their code page); the default names of the save-as commands; the File
+// items that have no command.
 #include "components/EditorComponenti.h"
 #include "core/Lingua.h"
 #include "files/FileProgetto.h"
@@ -62,6 +63,12 @@ class FileNames : public test::TabelleAzzerate {
         mostra();
         return letto;
     }
+    // The title of the page `stampa` prints.
+    QString Stampato(const std::function<void()>& stampa) {
+        scelte.stampe.clear();
+        stampa();
+        return scelte.stampe.empty() ? QString() : QString::fromStdString(scelte.stampe[0].titolo);
+    }
     static QString L(const std::vector<std::string>& sezione, int riga) {
         return DaAnsi(Riga(sezione, riga));
     }
@@ -110,6 +117,16 @@ TEST_F(FileNames, EveryWindowShowsTheReopenedFileNameAsTheFileSystemSpellsIt) {
             {Modale<TABRIASS>([](TABRIASS& t) { return t.CmbSceltaConf->itemText(0); },
                               Ganci.MostraTabRiass),
              nome},
+            // The printed pages' titles.
+            {Stampato([] { ComandoFileGrafici(11, *CURVE01::Istanza()); }),
+             L(TestiCurve, 0) + trattino + nome},
+            {Stampato([] { INSGEO01::Istanza()->CmdStampa_Click(); }),
+             L(TestiInsGeo01, 0) + trattino + nome},
+            {Stampato([this] {
+                 Modale<TAB01>([](TAB01& t) { return t.CmdStampa_Click(), QString(); },
+                               Ganci.MostraTab01);
+             }),
+             L(TestiTabelle, 0) + trattino + nome},
         };
         for (size_t i = 0; i < std::size(viste); ++i)
             EXPECT_EQ(viste[i].first.toStdString(), viste[i].second.toStdString()) << i;
