@@ -114,9 +114,11 @@ void INSGEO01::CreaMenu() {
             if (menu[r].registra) controlli_.Registra(menu[r].controllo, k, a);
         }
     }
-    // File item 7, deleting a project, has no command behind it: it is not offered, as on the
-    // start screen and in the graph window.
+    // Items with no command behind them, as on the start screen: File item 7 (delete project)
+    // and Schema item 2 (a chain by dimensions) are not offered, the reverse function is greyed.
     FileItem[7]->setVisible(false);
+    SchemaItem[2]->setVisible(false);
+    FunzioniItem[1]->setEnabled(false);
     // File item 12 opens the Units menu; View item 1 the grid menu.
     MenuUnita = new QMenu(this);
     FileItem[12]->setMenu(MenuUnita);

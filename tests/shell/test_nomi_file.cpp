@@ -162,10 +162,13 @@ TEST_F(FileNames, FileMenusOfferNoItemWithoutACommand) {
     const std::pair<std::map<int, QAction*>*, int> nascoste[] = {
         {&FRMMENU::Istanza()->FileItem, 7}, // delete project
         {&INSGEO01::Istanza()->FileItem, 7},
-        {&CURVE01::Istanza()->FileItem, 6}, // save
+        {&INSGEO01::Istanza()->SchemaItem, 2}, // a chain by dimensions
+        {&CURVE01::Istanza()->FileItem, 6},    // save
         {&CURVE01::Istanza()->FileItem, 8},
     };
     for (const auto& [voci, k] : nascoste) EXPECT_FALSE(voci->at(k)->isVisible()) << k;
+    for (auto* f : {&FRMMENU::Istanza()->FunzioniItem, &INSGEO01::Istanza()->FunzioniItem})
+        EXPECT_FALSE(f->at(1)->isEnabled()); // the reverse function
 }
 
 } // namespace
