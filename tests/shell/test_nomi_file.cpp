@@ -4,25 +4,19 @@
 // converted from their code page); the default names of the save-as commands; the File
 // items that have no command.
 #include "components/EditorComponenti.h"
-#include "core/Lingua.h"
 #include "files/FileProgetto.h"
-#include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Pulsantiera.h"
 #include "graphs/StrumentiCurve01.h"
-#include "platform/Testo.h"
-#include "shell/Avvio.h"
 #include "shell/Comandi.h"
 #include "shell/ComandiFrmMenu.h"
 #include "shell/FrmMenu.h"
-#include "shell/Main.h"
+#include "support/FinestraReale.h"
 #include "support/ProgettoProva.h"
 #include "tables/Tab01.h"
 #include "tables/TabRiass.h"
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
 #include <filesystem>
 
 using namespace kelvra;
@@ -30,28 +24,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class FileNames : public test::TabelleAzzerate {
+class FileNames : public test::FinestraReale {
   protected:
     void SetUp() override {
-        TabelleAzzerate::SetUp();
-        cwd = fs::current_path();
-        const fs::path dir(cartella.path().toStdString());
-        fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
-                          "Kelvra3.lng",
-                      dir / "Kelvra3.lng");
-        Ganci.TerminaProgramma = [](int) {};
-        RegistraFrmMenu(), RegistraEditorGeometria(), RegistraTabelle(), RegistraGrafici();
-        RegistraFileProgetto(), RegistraEditorComponenti();
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
-        main = &MAIN::Mostra();
-        QCoreApplication::processEvents();
+        FinestraReale::SetUp();
+        RegistraFrmMenu(), RegistraTabelle(), RegistraGrafici(), RegistraFileProgetto();
+        RegistraEditorComponenti();
     }
     void TearDown() override {
         delete CURVE01::Istanza();
-        delete MAIN::Istanza();
-        delete INSGEO01::Istanza();
-        fs::current_path(cwd);
-        TabelleAzzerate::TearDown();
+        FinestraReale::TearDown();
     }
     // The text the next modal window of class F shows, as `leggi` reads it.
     template <class F> QString Modale(const std::function<QString(F&)>& leggi, auto mostra) {
@@ -72,10 +54,6 @@ class FileNames : public test::TabelleAzzerate {
     static QString L(const std::vector<std::string>& sezione, int riga) {
         return DaAnsi(Riga(sezione, riga));
     }
-
-    QTemporaryDir cartella;
-    fs::path cwd;
-    MAIN* main = nullptr;
     RisposteDialoghi scelte;
 };
 
@@ -108,7 +86,7 @@ TEST_F(FileNames, EveryWindowShowsTheReopenedFileNameAsTheFileSystemSpellsIt) {
         MostraLegenda(legenda, false);
         const std::pair<QString, QString> viste[] = {
             {FRMMENU::Istanza()->windowTitle(), L(TestiFrmMenu, 0) + trattino + nome},
-            {INSGEO01::Istanza()->windowTitle(), L(TestiInsGeo01, 0) + trattino + nome},
+            {ed->windowTitle(), L(TestiInsGeo01, 0) + trattino + nome},
             {CURVE01::Istanza()->windowTitle(), L(TestiCurve, 0) + trattino + nome},
             {legenda.LblEscludiCurva[1]->text(), nome},
             {Modale<TAB01>([](TAB01& t) { return t.CmbSceltaConf->itemText(0); },
@@ -120,8 +98,7 @@ TEST_F(FileNames, EveryWindowShowsTheReopenedFileNameAsTheFileSystemSpellsIt) {
             // The printed pages' titles.
             {Stampato([] { ComandoFileGrafici(11, *CURVE01::Istanza()); }),
              L(TestiCurve, 0) + trattino + nome},
-            {Stampato([] { INSGEO01::Istanza()->CmdStampa_Click(); }),
-             L(TestiInsGeo01, 0) + trattino + nome},
+            {Stampato([this] { ed->CmdStampa_Click(); }), L(TestiInsGeo01, 0) + trattino + nome},
             {Stampato([this] {
                  Modale<TAB01>([](TAB01& t) { return t.CmdStampa_Click(), QString(); },
                                Ganci.MostraTab01);
@@ -161,13 +138,13 @@ TEST_F(FileNames, FileMenusOfferNoItemWithoutACommand) {
     QCoreApplication::processEvents();
     const std::pair<std::map<int, QAction*>*, int> nascoste[] = {
         {&FRMMENU::Istanza()->FileItem, 7}, // delete project
-        {&INSGEO01::Istanza()->FileItem, 7},
-        {&INSGEO01::Istanza()->SchemaItem, 2}, // a chain by dimensions
-        {&CURVE01::Istanza()->FileItem, 6},    // save
+        {&ed->FileItem, 7},
+        {&ed->SchemaItem, 2},               // a chain by dimensions
+        {&CURVE01::Istanza()->FileItem, 6}, // save
         {&CURVE01::Istanza()->FileItem, 8},
     };
     for (const auto& [voci, k] : nascoste) EXPECT_FALSE(voci->at(k)->isVisible()) << k;
-    for (auto* f : {&FRMMENU::Istanza()->FunzioniItem, &INSGEO01::Istanza()->FunzioniItem})
+    for (auto* f : {&FRMMENU::Istanza()->FunzioniItem, &ed->FunzioniItem})
         EXPECT_FALSE(f->at(1)->isEnabled()); // the reverse function
 }
 
