@@ -510,7 +510,7 @@ void FinestraTabella::CmdStampa_Click() {
                                        larghezza, altezza),
                                  Qt::AlignCenter, Q(GrdTabella->TextMatrix(righe[k], c)));
         pittore.end();
-        if (!StampaImmagine(pagina, Titolo())) MsgBox(Riga(Messaggi, 48), vbCritical);
+        if (!StampaImmagine(pagina, InUtf8(Titolo()))) MsgBox(Riga(Messaggi, 48), vbCritical);
     });
 }
 

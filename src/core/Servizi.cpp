@@ -43,10 +43,10 @@ std::string ComponiTitolo(const std::string& prefisso) {
     if (n < 1) return {};
     if (n == 1) {
         const std::string& nome = Progetti[1].NomeConfigurazione;
-        if (!nome.empty()) return prefisso + " - " + EstraiNomeFile(nome);
-        return prefisso + " - " + Riga(TestiCommon, 17) + ": " + FormattaNumero(n, "00");
+        if (!nome.empty()) return InUtf8(prefisso) + " - " + EstraiNomeFile(nome);
+        return InUtf8(prefisso + " - " + Riga(TestiCommon, 17) + ": " + FormattaNumero(n, "00"));
     }
-    return prefisso + " - " + std::to_string(n) + " " + Riga(TestiCurve, 1);
+    return InUtf8(prefisso + " - " + std::to_string(n) + " " + Riga(TestiCurve, 1));
 }
 
 std::string CartellaProgramma() {

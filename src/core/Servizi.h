@@ -23,7 +23,8 @@ std::string EstraiNomeFile(const std::string& percorso);
 //   one project with a name:    prefix - name
 //   one project without a name: prefix - <Common 17>: 01
 //   several projects:           prefix - n <Curve 1>
-// and "" when no project is held.
+// and "" when no project is held. The caption is UTF-8: the language texts (the prefix among
+// them) converted from their code page, the name as the file system spells it.
 std::string ComponiTitolo(const std::string& prefisso);
 
 // Makes `cartella` (the program's folder) the current folder and sets PercorsoApplicazione to

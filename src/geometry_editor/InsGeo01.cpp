@@ -114,6 +114,11 @@ void INSGEO01::CreaMenu() {
             if (menu[r].registra) controlli_.Registra(menu[r].controllo, k, a);
         }
     }
+    // Items with no command behind them, as on the start screen: File item 7 (delete project)
+    // and Schema item 2 (a chain by dimensions) are not offered, the reverse function is greyed.
+    FileItem[7]->setVisible(false);
+    SchemaItem[2]->setVisible(false);
+    FunzioniItem[1]->setEnabled(false);
     // File item 12 opens the Units menu; View item 1 the grid menu.
     MenuUnita = new QMenu(this);
     FileItem[12]->setMenu(MenuUnita);
@@ -288,7 +293,7 @@ void INSGEO01::Form_Activate() {
     AssociaMenuLingua();
     ImpostaLarghezzeEditor();
     MostraUnitaInUso();
-    setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiInsGeo01, 0))));
+    setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 
     // A chain is new when it holds only the swingarm and no usable swingarm was ever given
@@ -589,7 +594,7 @@ void INSGEO01::CmdStampa_Click() {
     bool stampato = false;
     {
         CursoreAttesa attesa;
-        stampato = StampaImmagine(picGeo_->Immagine(), AdAnsi(windowTitle()));
+        stampato = StampaImmagine(picGeo_->Immagine(), windowTitle().toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 48), vbExclamation);
 }

@@ -108,7 +108,7 @@ void INSGEO01::PreparaNuovoProgettoEditor() {
     RiportaAlForcellone(1500);
     AggiornaStatoProgetto();
     AttivaMenuInsGeo(Controlli());
-    setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiInsGeo01, 0))));
+    setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 }
 
@@ -165,7 +165,7 @@ void INSGEO01::CmdAddProject_Click() {
         std::clamp<int16_t>(ElementoInModifica, 0, Progetti[NumeroProgetti].UltimoElemento);
     RiempiCaselle(*this, NumeroProgetti, ElementoInModifica);
     Modifica();
-    setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiInsGeo01, 0))));
+    setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 }
 

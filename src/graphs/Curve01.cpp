@@ -206,7 +206,7 @@ void CURVE01::Form_Load() {
 }
 
 void CURVE01::ImpostaTesto() {
-    setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiCurve, 0))));
+    setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiCurve, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
     for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i)
         CmdCurve[i]->setText(DaAnsi(Riga(TestiQuantity, CAPTION_PULSANTI[i - 1])));

@@ -198,7 +198,7 @@ void StampaGrafico(CURVE01& form) {
         const QImage pagina =
             PaginaGrafico(static_cast<int>(larghezza), static_cast<int>(altezza), dpi,
                           form.Griglia(), form.LblTitleGrafico->font().family());
-        stampato = StampaImmagine(pagina, AdAnsi(form.windowTitle()));
+        stampato = StampaImmagine(pagina, form.windowTitle().toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 76), vbExclamation);
 }

@@ -88,10 +88,11 @@ constexpr std::array<ColonnaMassimi, NUMERO_TIPI_GRAFICO> COLONNE_MASSIMI{{{34, 
                                                                            {65, 1, 1},
                                                                            {66, 2, 2}}};
 
-// A project's name in the legend: its file's name, or "Configuration: 03".
+// A project's name in the legend: its file's name as the file system spells it (UTF-8), or
+// "Configuration: 03".
 QString NomeLegenda(int i) {
     const std::string& nome = Progetti[i].NomeConfigurazione;
-    if (!nome.empty()) return DaAnsi(EstraiNomeFile(nome));
+    if (!nome.empty()) return QString::fromStdString(EstraiNomeFile(nome));
     return DaAnsi(Riga(TestiCommon, 17) + ": " + FormattaNumero(i, "00"));
 }
 

@@ -42,9 +42,9 @@ class RispondenteDialoghi {
     // False when the user cancelled.
     virtual bool ImpostaStampante() = 0;
     virtual bool StampantePresente() = 0;
-    // Prints one page on the printer: the title on top, the picture under it scaled to the
-    // page; false when printing failed. (A PDF file chosen in the set-up is written by
-    // StampaImmagine itself, whoever answers.)
+    // Prints one page on the printer: the title (UTF-8, as it may name a file) on top, the
+    // picture under it scaled to the page; false when printing failed. (A PDF file chosen in the
+    // set-up is written by StampaImmagine itself, whoever answers.)
     virtual bool Stampa(const QImage& immagine, const std::string& titolo) = 0;
     // Shows a window modal and returns when it is closed, with the dialog's result code
     // (0 for a window that is not a dialog).
@@ -63,6 +63,7 @@ std::string DialogoSalvaFile(const RichiestaFile& richiesta);
 SceltaColore DialogoColore(long iniziale);
 bool DialogoImpostaStampante();
 bool StampantePresente();
+// `titolo` is UTF-8: language texts converted from their code page, file names as named.
 bool StampaImmagine(const QImage& immagine, const std::string& titolo);
 int MostraModale(QWidget* finestra);
 bool ApriDocumento(const std::string& percorso);

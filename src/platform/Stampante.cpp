@@ -30,7 +30,7 @@ void Disegna(QPainter& pittore, const QImage& immagine, const std::string& titol
     const QRect pagina = pittore.viewport();
     const int altezzaTitolo = pittore.fontMetrics().height() * 2;
     pittore.drawText(QRect(pagina.left(), pagina.top(), pagina.width(), altezzaTitolo),
-                     Qt::AlignLeft | Qt::AlignVCenter, DaAnsi(titolo));
+                     Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(titolo));
     const QRect area(pagina.left(), pagina.top() + altezzaTitolo, pagina.width(),
                      pagina.height() - altezzaTitolo);
     QSize misura = immagine.size();

@@ -19,7 +19,7 @@ bool VerificaStampante(const std::string& messaggio);
 // printing goes to a printer.
 QString FileStampa();
 
-// Draws one page on a printer: the title on top, the picture under it scaled to the rest of
+// Draws one page on a printer: the title (UTF-8) on top, the picture under it scaled to the rest of
 // the page. False when the printer could not be opened or the page not finished.
 bool DisegnaPagina(QPrinter& stampante, const QImage& immagine, const std::string& titolo);
 

@@ -265,7 +265,7 @@ void FRMMENU::Form_Activate() {
 }
 
 void FRMMENU::ImpostaTitolo() {
-    setWindowTitle(DaAnsi(ComponiTitolo(Riga(TestiFrmMenu, 0))));
+    setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiFrmMenu, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 }
 

@@ -35,11 +35,11 @@ QString Comando(int riga) {
 
 } // namespace
 
-std::string VoceProgetto(int16_t p) {
+QString VoceProgetto(int16_t p) {
     if (!ProgettoValido(p)) return {};
     const std::string& nome = Progetti[p].NomeConfigurazione;
-    if (!nome.empty()) return EstraiNomeFile(nome);
-    return Riga(TestiCommon, 17) + ": " + FormattaNumero(p, "00");
+    if (!nome.empty()) return QString::fromStdString(EstraiNomeFile(nome)); // UTF-8, as named
+    return DaAnsi(Riga(TestiCommon, 17) + ": " + FormattaNumero(p, "00"));
 }
 
 TAB01::TAB01(QWidget* genitore) : QDialog(genitore) {
@@ -130,7 +130,7 @@ void TAB01::ImpostaFinestra() {
     // shows the project the table shows.
     CmbSceltaConf->clear();
     for (int16_t p = 1; p <= NumeroProgetti && p <= MAX_PROGETTI; ++p)
-        CmbSceltaConf->addItem(DaAnsi(VoceProgetto(p)));
+        CmbSceltaConf->addItem(VoceProgetto(p));
     const auto& passi = SistemaUnita == SISTEMA_IMPERIALE ? PASSI_IMPERIALI : PASSI_METRICI;
     if (SistemaUnita == SISTEMA_METRICO || SistemaUnita == SISTEMA_IMPERIALE) {
         for (std::size_t i = 0; i < passi.size(); ++i)
@@ -221,8 +221,8 @@ void TAB01::CmdStampa_Click() {
     bool stampato = false;
     {
         CursoreAttesa attesa;
-        stampato = StampaImmagine(Grid->Immagine(),
-                                  Riga(TestiTabelle, 0) + " - " + VoceProgetto(progetto_));
+        stampato = StampaImmagine(Grid->Immagine(), InUtf8(Riga(TestiTabelle, 0) + " - ") +
+                                                        VoceProgetto(progetto_).toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 79), vbExclamation);
 }

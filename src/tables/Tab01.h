@@ -70,7 +70,7 @@ class TAB01 : public QDialog {
 };
 
 // The chooser entry of project p: its configuration's file name, or <Common 17>: nn.
-std::string VoceProgetto(int16_t p);
+QString VoceProgetto(int16_t p);
 
 // Fills the result tables' hooks.
 void RegistraTabelle();

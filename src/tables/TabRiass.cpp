@@ -179,7 +179,7 @@ void TABRIASS::AttivaLabels() {
 void TABRIASS::ImpostaFinestra() {
     CmbSceltaConf->clear();
     for (int16_t p = 1; p <= NumeroProgetti && p <= MAX_PROGETTI; ++p)
-        CmbSceltaConf->addItem(DaAnsi(VoceProgetto(p)));
+        CmbSceltaConf->addItem(VoceProgetto(p));
     Configurazione = ProgettoValido(NumeroProgetti) ? NumeroProgetti : int16_t{1};
     CmbSceltaConf->setCurrentIndex(Configurazione - 1);
     for (int k = 0; k < RIGHE_RIASSUNTO; ++k) {
@@ -255,8 +255,8 @@ void TABRIASS::CmdStampa_Click() {
     bool stampato = false;
     {
         CursoreAttesa attesa;
-        stampato = StampaImmagine(grab().toImage(),
-                                  Riga(TestiTabelle, 2) + " - " + VoceProgetto(Configurazione));
+        stampato = StampaImmagine(grab().toImage(), InUtf8(Riga(TestiTabelle, 2) + " - ") +
+                                                        VoceProgetto(Configurazione).toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 79), vbExclamation);
 }

@@ -18,12 +18,15 @@
 #include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace kelvra;
 namespace fs = std::filesystem;
@@ -71,6 +74,15 @@ class ComponentWindows : public test::ProgrammaAvviato {
             QItemSelectionModel::ClearAndSelect);
         emit g->FineSelezione();
     }
+    // No two buttons of a window take the same access key.
+    static void TastiUnici(const QWidget& f) {
+        std::set<int> tasti;
+        for (const QAbstractButton* b : f.findChildren<QAbstractButton*>()) {
+            const QKeySequence k = QKeySequence::mnemonic(b->text());
+            if (k.isEmpty()) continue;
+            EXPECT_TRUE(tasti.insert(k[0].toCombined()).second) << b->text().toStdString();
+        }
+    }
     static void Suggerisci(QWidget* w) {
         QEvent entra(QEvent::Enter);
         QCoreApplication::sendEvent(w, &entra);
@@ -90,6 +102,7 @@ TEST_F(ComponentWindows, SpringEnteredByForceBlockAfterBlock) {
     p.ForzaMolla.fill(500);
     p.CostanteMolla.fill(5);
     Apri<INSMOLLA>(Ganci.MostraInsMolla, [](INSMOLLA& f) {
+        TastiUnici(f);
         EXPECT_EQ(T(f.TxtNmolle), "1");
         Digita(f.TxtLunghezza, "100");
         Digita(f.TxtLunghezzaCompressa, "60");
@@ -158,6 +171,7 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
 
 TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
     Apri<InsTampone>(Ganci.MostraInsTampone, [this](InsTampone& f) {
+        TastiUnici(f);
         Digita(f.TxtLunghezza, "50");
         Digita(f.TxtLunghezzaCompressa, "40");
         Digita(f.TxtLunghezza, "30"); // the free length retyped after: no negative count

@@ -190,7 +190,7 @@ TEST_F(GeometryEditorWindow, PrintingSendsTheDrawingOrWarns) {
     ed->CmdStampa->click();
     ASSERT_EQ(stampa.stampe.size(), 1u);
     EXPECT_EQ(stampa.stampe[0].immagine, ed->PicGeo().Immagine());
-    EXPECT_EQ(stampa.stampe[0].titolo, AdAnsi(ed->windowTitle()));
+    EXPECT_EQ(stampa.stampe[0].titolo, ed->windowTitle().toStdString());
     EXPECT_TRUE(dialoghi.mostrati.empty());
     stampa.stampaRiuscita = false;
     ed->CmdStampa->click();
