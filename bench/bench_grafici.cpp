@@ -11,7 +11,7 @@
 #include "graphs/Lettore.h"
 #include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
-#include "graphs/StrumentiCurve01.h"
+#include "graphs/Strumenti.h"
 #include "platform/Immagine.h"
 #include "support/RisposteDialoghi.h"
 

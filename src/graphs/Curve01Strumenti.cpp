@@ -5,7 +5,7 @@
 #include "graphs/Curve01.h"
 #include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
-#include "graphs/StrumentiCurve01.h"
+#include "graphs/Strumenti.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
 

@@ -2,10 +2,10 @@
 
 #include "core/Lingua.h"
 #include "core/Seams.h"
+#include "graphs/CalcoliStrumenti.h"
 #include "graphs/Curve01.h"
 #include "graphs/StatoGrafico.h"
-#include "graphs/StrumentiCurve01.h"
-#include "graphs/StrumentiGrafico.h"
+#include "graphs/Strumenti.h"
 #include "platform/Dialoghi.h"
 #include "platform/FiltroTasti.h"
 #include "platform/Guida.h"

@@ -1,4 +1,4 @@
-#include "graphs/StrumentiGrafico.h"
+#include "graphs/CalcoliStrumenti.h"
 
 #include "core/Curve.h"
 #include "core/Formato.h"

@@ -3,13 +3,13 @@
 // file and the closing of projects, on the real windows offscreen.
 #include "core/Formato.h"
 #include "core/Unita.h"
+#include "graphs/CalcoliStrumenti.h"
 #include "graphs/FinestraGrafici.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Lettore.h"
 #include "graphs/ScalaAssi.h"
 #include "graphs/Sovrapposizione.h"
-#include "graphs/StrumentiCurve01.h"
-#include "graphs/StrumentiGrafico.h"
+#include "graphs/Strumenti.h"
 #include "platform/Posizione.h"
 
 #include <QCheckBox>
