@@ -52,6 +52,16 @@ int16_t N() {
     return static_cast<int16_t>(std::clamp<int>(NumeroProgetti, 0, MAX_PROGETTI));
 }
 
+// The height that shows every control not hidden, with the controls' own margin from the
+// window's edge below the lowest one.
+constexpr float MARGINE = 120;
+float AltezzaContenuto(const QWidget* w) {
+    int basso = 0;
+    for (const QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!c->isHidden()) basso = std::max(basso, c->geometry().bottom() + 1);
+    return static_cast<float>(basso) * TwipsPerPixelY(w) + MARGINE;
+}
+
 } // namespace
 
 LETTORE::LETTORE(QWidget* genitore) : QDialog(genitore) {
@@ -151,7 +161,8 @@ void LETTORE::Apri(CURVE01& grafico, double x) {
         TxTInfoCurva->setText(QString::number(valore));
     else
         HScroll1->setValue(valore);
-    const float altezza = N() < 2 ? 1335 : 2130;
+    // Shorter with one project, which has no values to compare, yet never over a control.
+    const float altezza = std::max(N() < 2 ? 1335.0f : 2130.0f, AltezzaContenuto(this));
     PosizionaForm(this, AltezzaSchermo(this) - altezza, altezza,
                   (LarghezzaSchermo(this) - LARGHEZZA) / 2, LARGHEZZA);
     MostraModale(this);

@@ -247,6 +247,21 @@ TEST_F(GraphTools, ReaderReadsEveryVisibleCurveAndComparesTwo) {
     EXPECT_EQ(f.Sovrapposizione->LineInfo.count(LINEA_CURSORE), 0u);
 }
 
+TEST_F(GraphTools, ReaderShowsEveryControlWhateverTheNumberOfProjects) {
+    for (int n : {1, 6}) {
+        Progetto(n, &kelvra::Progetto::CaricoRuota, 0, 1000);
+        modali.RispondiModale([n](QWidget* w) {
+            for (auto* c : w->findChildren<QWidget*>()) {
+                EXPECT_TRUE(c->isHidden() || w->rect().contains(c->geometry()))
+                    << n << " projects: " << c->metaObject()->className() << " "
+                    << AdAnsi(c->property("text").toString());
+            }
+            return 0;
+        });
+        Apri().InfoItem[4]->trigger();
+    }
+}
+
 TEST_F(GraphTools, ImperialReaderFollowsTheScrollBarInInches) {
     SistemaUnita = SISTEMA_IMPERIALE;
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
