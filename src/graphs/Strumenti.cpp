@@ -370,12 +370,17 @@ void MostraLegenda(FUNZIONI& f, bool mostra) {
     const int n = N();
     for (int i = 1; i <= MAX_PROGETTI; ++i) f.LblEscludiCurva[i]->hide();
     const MisureLegenda m = MisureLegendaProgetti(n);
-    PosizionaForm(&f, 2340, static_cast<float>(m.finestra), 1620, 2970);
-    QWidget* pannello = f.PictFunzioni[PANNELLO_LEGENDA];
-    PosizionaControllo(pannello, 0, 15, static_cast<float>(m.pannello), 2970);
-    PosizionaControllo(f.CommandChiudi[8], static_cast<float>(m.chiudi), 1140, 315, 730);
-    PosizionaControllo(f.CmdProgetti, static_cast<float>(m.chiudi), 1920, 315, 960);
+    // The button to the panel that drops projects, right of the close button, as wide as its
+    // caption; the legend widens when the caption needs it.
     f.CmdProgetti->setText(Testo(Messaggi, 75));
+    const float progetti = std::max(960.0f, static_cast<float>(f.CmdProgetti->sizeHint().width()) *
+                                                TwipsPerPixelX(&f));
+    const float larghezza = std::max(2970.0f, 1920 + progetti + 120);
+    PosizionaForm(&f, 2340, static_cast<float>(m.finestra), 1620, larghezza);
+    QWidget* pannello = f.PictFunzioni[PANNELLO_LEGENDA];
+    PosizionaControllo(pannello, 0, 15, static_cast<float>(m.pannello), larghezza);
+    PosizionaControllo(f.CommandChiudi[8], static_cast<float>(m.chiudi), 1140, 315, 730);
+    PosizionaControllo(f.CmdProgetti, static_cast<float>(m.chiudi), 1920, 315, progetti);
     for (int i = 1; i <= n; ++i) {
         QLabel* l = f.LblEscludiCurva[i];
         const bool esclusa = Vero(Grafico.CurvaEsclusa[static_cast<size_t>(i)]);

@@ -286,6 +286,10 @@ TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     modali.RispondiModale([](QWidget* w) {
         auto* fz = static_cast<FUNZIONI*>(w);
         EXPECT_NEAR(AltezzaTwips(fz), 1605, 15);
+        // The way to the panel that drops projects says so, and reads whole.
+        EXPECT_EQ(AdAnsi(fz->CmdProgetti->text()), "&Remove configurations...");
+        EXPECT_GE(fz->CmdProgetti->width(), fz->CmdProgetti->sizeHint().width());
+        EXPECT_TRUE(fz->rect().contains(fz->CmdProgetti->geometry()));
         for (int i : {2, 3, 1}) fz->LblEscludiCurva_Click(i);
         return 0;
     });
