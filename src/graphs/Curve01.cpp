@@ -290,6 +290,7 @@ void CURVE01::PosizionaPannelli() {
     PicAsseY[0]->setGeometry(0, PicGrafico->y() - altezzaEtichetta / 2, PicGrafico->x(),
                              PicGrafico->height() + altezzaEtichetta);
     PicAsseY[1]->setGeometry(0, 0, PicGrafico->x(), PicAsseX->y() + PicAsseX->height());
+    PosizionaCorniceColori();
 
     // The chart buttons, one above the other, right of the plot; in a narrow window their
     // captions take a smaller face, so that they still read whole.

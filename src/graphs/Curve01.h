@@ -98,6 +98,8 @@ class CURVE01 : public FinestraFiglia {
     // The settings' colours on the window's panels, labels and titles (the plot takes the
     // axis, grid and curve colours at each redraw).
     void ApplicaColori();
+    // The colour frame centred in the window.
+    void PosizionaCorniceColori();
 
     // ---- handlers -----------------------------------------------------------------------
     void CmdCurve_Click(int Index);

@@ -434,7 +434,7 @@ void GestisciOpzioni(int Index, CURVE01& form) {
         Ridisegna(form);
     } else if (Index == 3) {
         for (int i = 1; i <= MAX_PROGETTI; ++i) form.LabCambiaColore[i]->hide();
-        form.FrmColor->move(form.PicGrafico->x() + 12, form.PicGrafico->y() + 12);
+        form.PosizionaCorniceColori();
         form.FrmColor->show();
         form.FrmColor->raise();
     }

@@ -299,8 +299,13 @@ TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[1]));
     EXPECT_TRUE(Righe(f, Colonna(f, 0.5), ColoreCurva[2]).empty());
 
-    // The colour frame saves the hidden curve's own colour.
+    // The colour frame opens in the middle of the window, at its own size; it saves the
+    // hidden curve's own colour.
     GestisciOpzioni(3, f);
+    EXPECT_NEAR(f.FrmColor->width(), 5535 / TwipsPerPixelX(&f), 1);
+    EXPECT_NEAR(f.FrmColor->height(), 4595 / TwipsPerPixelY(&f), 1);
+    EXPECT_NEAR(f.FrmColor->geometry().center().x(), f.rect().center().x(), 1);
+    EXPECT_NEAR(f.FrmColor->geometry().center().y(), f.rect().center().y(), 1);
     modali.colori.push_back({0x123456, false});
     f.CommandColor[1]->click();
     EXPECT_FALSE(f.LabCambiaColore[3]->isHidden());
