@@ -22,6 +22,7 @@
 #include <QFontMetrics>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QRadioButton>
 #include <algorithm>
 #include <cmath>
 
@@ -512,6 +513,10 @@ void ImpostaFinestraGrafici(CURVE01& form, int16_t tipo) {
         form.PicAsseY[0]->hide();
         AllineaPulsantiera(form);
     }
+    // The tool window's X-axis choice follows the one in force.
+    const std::array<int16_t, 3> scelte{Grafico.AsseX1, Grafico.AsseX2, Grafico.AsseX3};
+    for (size_t k = 0; k < scelte.size(); ++k)
+        if (Vero(scelte[k])) FUNZIONI::Crea().OptAsseX[k]->setChecked(true);
     form.DisegnaGrafico();
     for (QWidget* w : {static_cast<QWidget*>(form.PicGrafico), form.PicCommand[0],
                        form.PicCommand[1], form.PicTitleGrafico, form.PicTitleBottom})

@@ -2,7 +2,9 @@
 // several computed projects, it shows each curve in its project's colour over labelled,
 // gridded axes, keeps its chart and zoom across resizes and starts afresh when reopened.
 #include "graphs/FinestraGrafici.h"
+#include "graphs/Funzioni.h"
 
+#include <QRadioButton>
 #include <tuple>
 
 using namespace kelvra;
@@ -90,6 +92,11 @@ TEST_F(GraphWindow, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
     f.DisegnaGrafico();
     Ridimensiona(f, 900, 600);
     EXPECT_EQ(Grafico.TipoGrafico, 13);
+    // The tool window's hidden X-axis choice shows the automatic wheel-travel axis.
+    ASSERT_NE(FUNZIONI::Istanza(), nullptr);
+    const auto& scelta = FUNZIONI::Istanza()->OptAsseX;
+    EXPECT_TRUE(scelta[0]->isChecked() && !scelta[1]->isChecked() && !scelta[2]->isChecked());
+    EXPECT_TRUE(FUNZIONI::Istanza()->PictFunzioni[PANNELLO_ASSE_X]->isHidden());
     EXPECT_DOUBLE_EQ(Grafico.XMin, 20);
     EXPECT_EQ(T(f.LblX[0]), "20.00");
 

@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <cstring>
@@ -346,6 +347,15 @@ TEST_F(GraphTools, ClosingProjectsShowsTheEmptiedSlotsAgain) {
     Grafico.CurvaEsclusa[3] = VERO;
     FUNZIONI& fz = FUNZIONI::Crea();
     MostraChiusuraProgetti(fz);
+    // The mouse passing over a control of the tool window gives it the keyboard focus.
+    fz.show();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             fz.ChkCurva[2], fz.CmdOff, fz.CommandChiudi[9], fz.PictFunzioni[PANNELLO_PROGETTI]}) {
+        QMouseEvent mossa(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &mossa);
+        EXPECT_EQ(fz.focusWidget(), w) << w->metaObject()->className();
+    }
     for (int i = 1; i <= 3; ++i) fz.ChkCurva[i]->setChecked(false);
     fz.CmdOff->click();
     EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 44));
