@@ -55,6 +55,7 @@ constexpr int MARGINE_PULSANTI = 24;
 constexpr int CONTESTO_GUIDA = 23;
 
 constexpr int FILE_UNITA = 13;
+constexpr int MENU_FINESTRA = 8;
 constexpr int OPZIONE_GRIGLIA = 1;
 
 // The title face; central-European languages need its CE cut.
@@ -196,6 +197,34 @@ void CURVE01::CreaMenu() {
     collega(TabelleItem, &CURVE01::TabelleItem_Click);
     collega(RisultatiItem, &CURVE01::RisultatiItem_Click);
     collega(GuidaItem, &CURVE01::GuidaItem_Click);
+    connect(MenuItem[MENU_FINESTRA], &QMenu::aboutToShow, this, &CURVE01::ElencaFinestre);
+}
+
+void CURVE01::ElencaFinestre() {
+    QMenu* menu = MenuItem[MENU_FINESTRA];
+    for (QAction* a : vociFinestre_) {
+        menu->removeAction(a);
+        a->deleteLater();
+    }
+    vociFinestre_.clear();
+    CorniceMdi* cornice = Cornice();
+    if (!cornice || !SottoFinestra()) return;
+    int n = 0;
+    for (QMdiSubWindow* sotto : cornice->AreaMdi()->subWindowList()) {
+        QPointer<FinestraFiglia> figlia = qobject_cast<FinestraFiglia*>(sotto->widget());
+        if (!figlia || sotto->isHidden()) continue;
+        if (n++ == 0) vociFinestre_.push_back(menu->addSeparator());
+        QString titolo = sotto->windowTitle();
+        titolo.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = menu->addAction(n <= 9 ? QStringLiteral("&%1 %2").arg(n).arg(titolo)
+                                            : QStringLiteral("%1 %2").arg(n).arg(titolo));
+        a->setCheckable(true);
+        a->setChecked(figlia == cornice->FigliaAttiva());
+        connect(a, &QAction::triggered, this, [cornice, figlia] {
+            if (figlia) cornice->AttivaFiglia(figlia);
+        });
+        vociFinestre_.push_back(a);
+    }
 }
 
 // ---- load, captions and activation ----------------------------------------------------------

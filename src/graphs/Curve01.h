@@ -27,6 +27,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 namespace kelvra {
 
@@ -133,6 +134,9 @@ class CURVE01 : public FinestraFiglia {
     void RegistraSuggerimenti();
     void PassaggioMouse(QObject* oggetto);
     void CreaMenu();
+    // The Window menu's list of the frame's open windows, made afresh as the menu opens.
+    void ElencaFinestre();
+    std::vector<QAction*> vociFinestre_;
     void CreaCorniceColori();
     void CollegaStrumenti();
     void ImpostaMenuCurve();

@@ -134,7 +134,23 @@ TEST_F(GraphWindow, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
     CURVE01& f = Apri();
     f.CmdCurve[13]->click();
     auto* altra = new FinestraFiglia;
-    main->AttivaFiglia(altra);
+    altra->setWindowTitle("Other & more");
+    main->AggiungiFiglia(altra);
+    main->AttivaFiglia(&f);
+    // The Window menu lists the open windows, the active one ticked; choosing one brings it
+    // forward.
+    auto voce = [&f](const QString& titolo) -> QAction* {
+        emit f.MenuItem[8]->aboutToShow();
+        for (QAction* a : f.MenuItem[8]->actions())
+            if (a->text().endsWith(titolo)) return a;
+        return nullptr;
+    };
+    ASSERT_NE(voce(" Other && more"), nullptr);
+    ASSERT_NE(voce(f.windowTitle()), nullptr);
+    EXPECT_TRUE(voce(f.windowTitle())->isChecked());
+    voce(" Other && more")->trigger();
+    EXPECT_EQ(main->FigliaAttiva(), altra);
+    EXPECT_EQ(f.MenuItem[8]->actions().size(), 7); // four items, a bar, two windows
     Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
     MostraGrafici(1);
     EXPECT_EQ(Grafico.TipoGrafico, 13);
