@@ -43,7 +43,7 @@ class ComponentWindows : public test::TabelleAzzerate {
         Ganci.CreaEditorGeometria = [] { ImpostaUnitaMisura(SistemaUnita); };
         ASSERT_TRUE(SequenzaAvvio(dir.string()));
         RegistraEditorComponenti();
-        Ganci.MostraCurve01 = [this] { ++grafici; };
+        Ganci.MostraCurve01Modale = [this] { ++grafici; };
     }
     void TearDown() override {
         ImpostaBancoProva(nullptr);

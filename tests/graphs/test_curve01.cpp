@@ -1,9 +1,13 @@
 // The graph window as a user meets it: opened through the graphs command of the menus over
 // several computed projects, it shows each curve in its project's colour over labelled,
 // gridded axes, keeps its chart and zoom across resizes and starts afresh when reopened.
+#include "components/Banco.h"
+#include "components/EditorComponenti.h"
+#include "components/FrmAcq.h"
 #include "graphs/FinestraGrafici.h"
 #include "graphs/Funzioni.h"
 
+#include <QMenuBar>
 #include <QRadioButton>
 #include <tuple>
 
@@ -166,4 +170,57 @@ TEST_F(GraphWindow, GeometryNotComputedOpensNothing) {
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
     EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 41));
+}
+
+namespace {
+// A bench that answers with a load rising 10 N per millimetre of stroke from 100 N.
+class BancoSimulato : public BancoProva {
+  public:
+    bool Acquisisci(const ParametriAcquisizione& par, MisuraBanco& m) override {
+        for (double x = par.CorsaMinima; x <= par.CorsaMassima + 1e-9; x += 5) {
+            m.Corsa.push_back(x);
+            m.Carico.push_back(100 + 10 * x);
+        }
+        return true;
+    }
+};
+} // namespace
+
+TEST_F(GraphWindow, AnAcquisitionShowsItsLoadModalOverTheMainWindow) {
+    RegistraEditorComponenti();
+    BancoSimulato banco;
+    ImpostaBancoProva(&banco);
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    Progetti[1].GeometriaInserita = FALSO; // the load alone: nothing to solve
+    main->setGeometry(20, 10, 700, 500);   // within the screen, where the centring is plain
+    CURVE01& aperta = Apri();              // an ordinary graph window open meanwhile
+    QPointer<CURVE01> vecchia(&aperta);
+    modali.RispondiModale([](QWidget* w) {
+        auto* f = static_cast<FRMACQ*>(w);
+        f->TxtCorsaMin->setText("10");
+        f->TxtCorsaMax->setText("40");
+        f->CmdUnselect->click();
+        f->CmdOK->click();
+        return 0;
+    });
+    modali.RispondiModale([this, vecchia](QWidget* w) {
+        EXPECT_TRUE(vecchia.isNull()) << "the window open before gives way";
+        CURVE01* g = CURVE01::Istanza();
+        EXPECT_TRUE(g && w->isAncestorOf(g) && !g->SottoFinestra());
+        const QPoint scarto = w->geometry().center() - main->frameGeometry().center();
+        EXPECT_TRUE(std::abs(scarto.x()) <= 2 && std::abs(scarto.y()) <= 2)
+            << scarto.x() << ", " << scarto.y();
+        const auto* barra = w->findChild<QMenuBar*>();
+        EXPECT_EQ(barra ? barra->actions().size() : 0, 10);
+        EXPECT_EQ(w->windowTitle(), g->windowTitle());
+        // The shock absorber's measured load, 100 + 10 N/mm over 10..40 mm.
+        EXPECT_EQ(Grafico.TipoGrafico, 8);
+        EXPECT_EQ(T(g->LblX[0]), "0.00");
+        EXPECT_EQ(T(g->LblY1[g->Testi().NumeroY]), "500.0");
+        return 0;
+    });
+    Ganci.MostraFrmAcq();
+    ASSERT_EQ(modali.classiModali.size(), 2u);
+    EXPECT_EQ(CURVE01::Istanza(), nullptr) << "closed with its modal show";
+    ImpostaBancoProva(nullptr);
 }
