@@ -36,9 +36,13 @@ constexpr int32_t GRIGIO = 0x808080;
 constexpr int32_t GRIGIO_CHIARO = 0xC0C0C0;
 constexpr float LARGHEZZA = 12030;
 
+// Every move of the reader colours its labels again: a colour already in place is left alone,
+// since a new palette costs more than the rest of the move.
 void Colora(QWidget* w, int32_t colore, QPalette::ColorRole ruolo) {
+    const QColor c = ColoreQt(colore);
+    if (w->palette().color(ruolo) == c) return;
     QPalette p = w->palette();
-    p.setColor(ruolo, ColoreQt(colore));
+    p.setColor(ruolo, c);
     w->setPalette(p);
 }
 
@@ -222,7 +226,7 @@ void LETTORE::LeggiValoriCurve() {
                     : DaAnsi(FormattaNumero(g.FattoreY * valori_[qi] - ValoreMemo[qi], f)));
         }
     }
-    sopra.update();
+    sopra.Aggiorna();
     MostraConfronto();
 }
 
@@ -238,7 +242,7 @@ void LETTORE::MemorizzaValori() {
             ValoreMemo[static_cast<size_t>(q)] = Val(AdAnsi(LblInfoCurva[q]->text()));
     } else if (grafico_) {
         grafico_->Sovrapposizione->LineInfo.erase(LINEA_MEMO);
-        grafico_->Sovrapposizione->update();
+        grafico_->Sovrapposizione->Aggiorna();
     }
     HScroll1->setFocus();
 }
@@ -296,7 +300,7 @@ void LETTORE::Scarica() {
         sopra.Scarica(0, 7);
         sopra.LineInfo.erase(LINEA_CURSORE);
         sopra.LineInfo.erase(LINEA_MEMO);
-        sopra.update();
+        sopra.Aggiorna();
     }
     Memo = false;
     Confronto = ConfrontoCurve{};

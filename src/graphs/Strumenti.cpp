@@ -112,7 +112,7 @@ void InizioZoom(int Button, int, float X, float Y, CURVE01& form) {
         s.bandaLarghezza = s.bandaAltezza = 0;
         s.coloreBanda = ColoreGriglia;
         s.bandaVisibile = true;
-        s.update();
+        s.Aggiorna();
     } else if (g.ModoZoom == ZOOM_RANGE) {
         g.ZoomAttivo = FALSO;
         g.InfoAttivo = FALSO;
@@ -133,7 +133,7 @@ void TrascinaZoom(int Button, int, float X, float Y, CURVE01& form) {
     s.bandaLarghezza = b.larghezza;
     s.bandaAltezza = b.altezza;
     s.bandaVisibile = true;
-    s.update();
+    s.Aggiorna();
 }
 
 void FineZoom(int Button, int, float, float, CURVE01& form) {
@@ -146,7 +146,7 @@ void FineZoom(int Button, int, float, float, CURVE01& form) {
         double ascissa = 0;
         const bool zoom = ApplicaBanda(b, g.ModoZoom == ZOOM_FINESTRA, ascissa);
         s.bandaVisibile = false;
-        s.update();
+        s.Aggiorna();
         if (zoom)
             Ridisegna(form);
         else
@@ -283,7 +283,7 @@ void CommutaMassimi(CURVE01& form) {
                 true};
         }
     }
-    form.Sovrapposizione->update();
+    form.Sovrapposizione->Aggiorna();
     form.InfoItem[1]->setChecked(true);
     g.MassimiAttivi = VERO;
     RiempiTabellaPunti(f);

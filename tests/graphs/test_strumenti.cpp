@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <cstring>
 #include <fstream>
@@ -185,6 +186,26 @@ TEST_F(GraphTools, BandZoomsInAndTheRightButtonBack) {
     emit f.PicGrafico->MouseUp(2, 0, 10, 10);
     EXPECT_DOUBLE_EQ(Grafico.XMin, 0);
     EXPECT_EQ(T(f.LblX[10]), "100.00");
+}
+
+TEST_F(GraphTools, DraggingTheBandLeavesNoTrailOnScreen) {
+    CURVE01& f = TreProgetti();
+    // Whether the screen shows the band's colour within a pixel of plot point (x, y) mm.
+    auto banda = [&f, this](double x, double y) {
+        QCoreApplication::processEvents();
+        const QPoint p = f.PicGrafico->mapTo(main, f.PicGrafico->PixelDa(x, y).toPoint() +
+                                                       QPoint(BORDO_PICTURE, BORDO_PICTURE));
+        const QImage schermo = main->screen()->grabWindow(main->winId()).toImage();
+        for (int dx = -1; dx <= 1; ++dx)
+            if (NumeroColore(schermo.pixelColor(p + QPoint(dx, 0))) == ColoreGriglia) return true;
+        return false;
+    };
+    emit f.PicGrafico->MouseDown(1, 0, 20, 20);
+    emit f.PicGrafico->MouseMove(1, 0, 60, 50);
+    EXPECT_TRUE(banda(60, 30.3)); // its right edge
+    emit f.PicGrafico->MouseMove(1, 0, 40, 35);
+    EXPECT_FALSE(banda(60, 30.3)) << "the old edge is gone";
+    EXPECT_TRUE(banda(40, 30.3));
 }
 
 TEST_F(GraphTools, TypedAndClickedRangesBeepWhenRefused) {
