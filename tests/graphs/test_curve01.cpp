@@ -9,7 +9,6 @@
 
 #include <QMenuBar>
 #include <QRadioButton>
-#include <tuple>
 
 using namespace kelvra;
 using kelvra::test::GraphWindow;
@@ -69,21 +68,13 @@ TEST_F(GraphWindow, LabelsFollowTheirTicksAtAnySize) {
             const QRect r = f.LblY1[j]->geometry().translated(f.PicAsseY[0]->pos());
             EXPECT_NEAR(r.center().y(), origineY + RigaPixel(f, j / 8.0), 2) << "Y label " << j;
         }
+        // The zero line crosses the plot where no curve runs.
+        EXPECT_TRUE(VicinoA(Righe(f, Colonna(f, 0.8), ColoreAssi), RigaPixel(f, 25.0 / 120), 2));
     }
-}
-
-TEST_F(GraphWindow, ZeroLineWheneverACurveGoesBelowZero) {
-    // The lower end of each curve, its upper end, and where zero lies on the axis.
-    for (auto [da, a, zero] : {std::tuple{-17.0, 83.0, 25.0 / 120}, {-83.0, 0.0, 1.0}}) {
-        Progetto(1, &kelvra::Progetto::MomentoForcellone, da, a);
-        CURVE01& f = Apri();
-        f.GraficiItem[12]->trigger();
-        // The line crosses the whole plot, also where no curve runs; at the top edge when
-        // every curve lies at or below zero.
-        for (double x : {0.05, 0.8})
-            EXPECT_TRUE(VicinoA(Righe(f, Colonna(f, x), ColoreAssi), RigaPixel(f, zero), 2))
-                << da << " to " << a << " at " << x;
-    }
+    // With every value at or below zero it runs along the top edge.
+    Progetto(1, &kelvra::Progetto::MomentoForcellone, -83, 0);
+    f.DisegnaGrafico();
+    EXPECT_TRUE(VicinoA(Righe(f, Colonna(f, 0.8), ColoreAssi), 0, 2));
 }
 
 TEST_F(GraphWindow, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
