@@ -7,6 +7,7 @@
 #include "core/FileDisco.h"
 #include "core/Progetti.h"
 #include "files/Assegna.h"
+#include "files/Integrita.h"
 #include "files/Record.h"
 #include "files/Slot.h"
 
@@ -49,8 +50,11 @@ int ProvaLettore(const uint8_t* dati, size_t n, size_t lunghezza, Carica carica,
     AzzeraTabelle();
     R r;
     if (!files::Decodifica(letti, r)) return 0;
+    // The program refuses what the judge refuses; the rest must load into sound values.
+    const bool integro = files::RecordIntegro(r);
     carica(r, int16_t{1});
     VerificaSlot(Progetti[1]);
+    if (integro) Verifica(Progetti[1].NumeroMolle <= 100);
     files::CopiaProgetto(1, 2);
     VerificaSlot(Progetti[2]);
 

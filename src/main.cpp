@@ -2,9 +2,11 @@
 // program ends only through the main window's exit question.
 #include "shell/Main.h"
 #include "components/EditorComponenti.h"
+#include "core/FileDisco.h"
 #include "files/FileProgetto.h"
 #include "geometry_editor/InsGeo01.h"
 #include "graphs/Curve01.h"
+#include "platform/Convenzioni.h"
 #include "platform/Messaggi.h"
 #include "shell/Avvio.h"
 #include "shell/Comandi.h"
@@ -17,12 +19,15 @@
 #endif
 
 int main(int argc, char** argv) {
+    // Before anything is written, the language file at start-up included.
+    kelvra::PreparaScrittureFile();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kelvra");
     // The exit question ends the program itself; closing the splash before the main window
     // appears must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
     kelvra::InstallaGestoriQt();
+    kelvra::InstallaConvenzioniDesktop();
 
 #ifndef QT_NO_SESSIONMANAGER
     // The desktop session ending asks the same exit question as closing the main window.

@@ -5,6 +5,7 @@
 //
 // Pictures are named relative to the source's folder; one that cannot be read stops the tool
 // with an error, so a broken guide never reaches the program's folder.
+#include <QColor>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -16,7 +17,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
 #include <QTextImageFormat>
+#include <QTextTable>
+#include <QTextTableFormat>
 #include <QUrl>
 #include <algorithm>
 #include <cstdio>
@@ -27,6 +31,16 @@ namespace {
 // The widest a picture is set, in the document's pixels: a little less than the text width
 // of an A4 page with 20 mm margins.
 constexpr double LARGHEZZA_MASSIMA_FIGURA = 600;
+// Small pictures (a dialog, a menu) keep their own size; larger ones, whole windows, are set
+// at this fraction of it, so that a window and its text around fit on one page.
+constexpr double LARGHEZZA_PICCOLA = 400, RIDUZIONE_GRANDI = 0.6;
+
+// The width a picture of `pixel` pixels takes in the document.
+double LarghezzaFigura(int pixel) {
+    const double w =
+        pixel <= LARGHEZZA_PICCOLA ? pixel : std::max(LARGHEZZA_PICCOLA, pixel * RIDUZIONE_GRANDI);
+    return std::min(w, LARGHEZZA_MASSIMA_FIGURA);
+}
 
 int Errore(const QString& testo) {
     std::fprintf(stderr, "manuale: %s\n", qPrintable(testo));
@@ -52,7 +66,7 @@ QString CaricaFigure(QTextDocument& guida, const QString& cartella) {
         const QImage figura(cartella + "/" + f.formato.name());
         if (figura.isNull()) return f.formato.name();
         guida.addResource(QTextDocument::ImageResource, QUrl(f.formato.name()), figura);
-        const double larghezza = std::min<double>(figura.width(), LARGHEZZA_MASSIMA_FIGURA);
+        const double larghezza = LarghezzaFigura(figura.width());
         f.formato.setWidth(larghezza);
         f.formato.setHeight(larghezza * figura.height() / figura.width());
         QTextCursor cursore(&guida);
@@ -82,6 +96,26 @@ void TieniTitoliConFigure(QTextDocument& guida) {
     }
 }
 
+// Tables take the whole text width, with thin ruled cells and their heading row repeated on
+// every page they run onto.
+void ImpaginaTabelle(QTextDocument& guida) {
+    std::vector<QTextTable*> tabelle;
+    for (QTextFrame* f : guida.rootFrame()->childFrames())
+        if (auto* t = qobject_cast<QTextTable*>(f)) tabelle.push_back(t);
+    for (QTextTable* t : tabelle) {
+        QTextTableFormat formato = t->format();
+        formato.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+        formato.setBorder(0.5);
+        formato.setBorderBrush(QColor(150, 150, 150));
+        formato.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+        formato.setBorderCollapse(true);
+        formato.setCellPadding(3);
+        formato.setCellSpacing(0);
+        formato.setHeaderRowCount(1);
+        t->setFormat(formato);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -103,6 +137,7 @@ int main(int argc, char** argv) {
         !mancante.isEmpty())
         return Errore("cannot read the picture " + mancante);
     TieniTitoliConFigure(guida);
+    ImpaginaTabelle(guida);
 
     QPdfWriter pdf(uscita);
     pdf.setTitle("Kelvra - User's guide");

@@ -18,16 +18,19 @@ void SulProgetto(int16_t p, const std::function<void()>& azione) {
 
 void AggiornaCompatibilita(Progetto& p) {
     if (!Vero(p.AmmortizzatoreInserito)) return;
+    // The preload the static step is about to give this spring in this seat.
+    const double precarico =
+        PrecaricoMollaPrevisto(p, p.LungMollaLibera, p.LungMollaAmmortizzatore);
     if (Vero(p.MollaInserita))
-        p.MollaCompatibile = SuperaTolleranza(p.LungMollaLibera, p.PrecaricoMollaInserita,
+        p.MollaCompatibile = SuperaTolleranza(p.LungMollaLibera, precarico,
                                               p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
                                  ? 1
                                  : 0;
     if (Vero(p.GeometriaInserita))
         p.AmmortizzatoreCompatibile =
-            SuperaTolleranzaSeNonMaggiore(
-                p.LunghezzaStaticaAmmortizzatore, p.InterasseAmmortizzatore, p.LungMollaLibera,
-                p.PrecaricoMollaInserita, p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
+            SuperaTolleranzaSeNonMaggiore(p.LunghezzaStaticaAmmortizzatore,
+                                          p.InterasseAmmortizzatore, p.LungMollaLibera, precarico,
+                                          p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
                 ? 1
                 : 0;
     if (Vero(p.TamponeInserito))
@@ -77,12 +80,12 @@ bool VerificaAmmortizzatore(const DimensioniAmmortizzatore& d) {
 void SalvaDatiAmmortizzatore(const DimensioniAmmortizzatore& d) {
     if (!ProgettoValido(ProgettoSelezionato)) return;
     Progetto& p = Progetti[ProgettoSelezionato];
-    p.QuotaA = d.A;
-    p.QuotaB = d.B;
-    p.CorsaAmmortizzatore = d.Corsa;
-    p.InterasseAmmortizzatore = d.Interasse;
-    p.LungMollaAmmortizzatore = d.SedeMolla();
-    p.InterasseMinimo = static_cast<float>(d.Interasse - d.Corsa);
+    p.QuotaA = ComeSingolo(d.A);
+    p.QuotaB = ComeSingolo(d.B);
+    p.CorsaAmmortizzatore = ComeSingolo(d.Corsa);
+    p.InterasseAmmortizzatore = ComeSingolo(d.Interasse);
+    p.LungMollaAmmortizzatore = ComeSingolo(d.SedeMolla());
+    AggiornaInterasseMinimo(p);
 }
 
 bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d) {
@@ -129,11 +132,23 @@ bool ConfermaPrecarico(double setupMm) {
         !VerificaDifferenzaMaggiore(p.LungMollaLibera, p.PrecaricoMollaInserita,
                                     p.LungMollaMaxCompressione))
         return false;
-    p.PrecaricoSetup = setupMm;
-    if (!Vero(p.MollaInserita)) return true;
-    p.PrecaricoImpostato = VERO;
-    if (Vero(p.AmmortizzatoreInserito)) CalcolaDatiStaticiAmmortizzatore();
-    if (Vero(p.GeometriaInserita) && q == NumeroProgetti) CalcolaCinematica();
+    const double setupPrima = p.PrecaricoSetup;
+    const int16_t impostatoPrima = p.PrecaricoImpostato;
+    p.PrecaricoSetup = ComeSingolo(setupMm);
+    if (Vero(p.MollaInserita)) {
+        p.PrecaricoImpostato = VERO;
+        // The spring is judged again with the preload now in force.
+        AggiornaCompatibilita(p);
+        CalcolaDatiStaticiAmmortizzatore(); // it follows every spring that fits
+    }
+    // The preloads are kept in the project file only; they are the spring's setting, so a
+    // change marks the spring changed and with it the project.
+    if (p.PrecaricoSetup != setupPrima || p.PrecaricoImpostato != impostatoPrima) {
+        p.ModificatoFile[MOD_MOLLA] = VERO;
+        AggiornaModificatoProgetto(q);
+    }
+    if (Vero(p.MollaInserita) && Vero(p.GeometriaInserita) && q == NumeroProgetti)
+        CalcolaCinematica();
     return true;
 }
 

@@ -58,8 +58,9 @@ double PrecaricoAlloggiamento(const Progetto& p);
 double PrecaricoMassimoMm(const Progetto& p);
 // The preload window's OK on ProgettoSelezionato with the setup preload in mm: false (and
 // nothing stored) when the fitted preload would bring the spring to coil-bound. Otherwise
-// stores it, recomputes the static shock curve when a shock absorber is entered and reruns
-// the solver when the project's geometry is entered and it is the working project.
+// stores it, judges the spring again, recomputes its static shock curve and reruns
+// the solver when the project's geometry is entered and it is the working project. A preload
+// that changes marks the spring, and so the project, unsaved.
 bool ConfermaPrecarico(double setupMm);
 
 } // namespace kelvra

@@ -4,11 +4,13 @@
 #include "core/Lingua.h"
 #include "core/Seams.h"
 #include "core/Unita.h"
+#include "platform/Convenzioni.h"
 #include "platform/CorniceMdi.h"
 #include "platform/Dialoghi.h"
 #include "platform/FiltroTasti.h"
 #include "platform/Messaggi.h"
 #include "platform/Posizione.h"
+#include "platform/Stampante.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -168,6 +170,7 @@ void FinestraTabella::CreaControlli() {
     principale->addLayout(destra, 1);
     connect(CmdOK2, &QPushButton::clicked, this, &FinestraTabella::CmdOK2_Click);
     connect(CmdEsci, &QPushButton::clicked, this, &FinestraTabella::CmdEsci_Click);
+    EscPreme(this, CmdEsci);
     connect(GrdTabella, &Griglia::FineSelezione, this, &FinestraTabella::GrdTabella_FineSelezione);
     connect(GrdTabella, &Griglia::MouseMove, this,
             [] { ImpostaSuggerimento(Riga(TestiToolbar, 41)); });
@@ -357,6 +360,7 @@ void FinestraTabella::OptCostModo_Click(int Index) {
 
 void FinestraTabella::GrdTabella_FineSelezione() {
     if (TabellaAttiva != 1 || !GrdTabella->isEnabled()) return;
+    const bool fuoco = GrdTabella->hasFocus(); // kept when no entry box takes it
     GrdTabella->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Corsa, TxtEscursione, Lbl_Forza, TxtForza,
                                                       Lbl_CostEl, TxtCostanteElastica})
@@ -379,6 +383,9 @@ void FinestraTabella::GrdTabella_FineSelezione() {
         for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Forza, TxtForza, Lbl_N})
             w->setEnabled(true);
         TxtForza->setFocus();
+    } else if (fuoco) {
+        GrdTabella->setEnabled(true);
+        GrdTabella->setFocus();
     }
     GrdTabella->setEnabled(true);
 }
@@ -481,10 +488,7 @@ int FinestraTabella::PassoStampa() const {
 
 void FinestraTabella::CmdStampa_Click() {
     SenzaChiusura([this] {
-        if (!StampantePresente()) {
-            MsgBox(Riga(Messaggi, 46) + ".", vbCritical);
-            return;
-        }
+        if (!VerificaStampante(Riga(Messaggi, 46))) return;
         // A selection of several rows prints those rows; otherwise every step-th row.
         int primo = GrdTabella->FixedRows(), ultimo = GrdTabella->Rows() - 1, passo = PassoStampa();
         if (GrdTabella->SelEndRow() > GrdTabella->SelStartRow()) {

@@ -5,6 +5,7 @@
 #include "core/Lingua.h"
 #include "core/Seams.h"
 #include "core/Unita.h"
+#include "platform/Convenzioni.h"
 #include "platform/FiltroTasti.h"
 #include "platform/Testo.h"
 #include "shell/Ganci.h"
@@ -116,6 +117,7 @@ FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
     connect(ChkTemperatura, &QCheckBox::clicked, this, &FRMACQ::ChkTemperatura_Click);
     connect(CmdOK, &QPushButton::clicked, this, &FRMACQ::CmdOK_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &FRMACQ::CmdChiudi_Click);
+    EscPreme(this, CmdChiudi);
 
     Suggerimenti();
     ImpostaTesto();

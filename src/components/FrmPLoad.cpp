@@ -5,6 +5,7 @@
 #include "core/Lingua.h"
 #include "core/Seams.h"
 #include "core/Unita.h"
+#include "platform/Convenzioni.h"
 #include "platform/FiltroTasti.h"
 #include "platform/Testo.h"
 
@@ -65,6 +66,7 @@ FrmPLoad::FrmPLoad(QWidget* genitore) : FinestraComponente(genitore) {
     connect(Cmd_Ok, &QPushButton::clicked, this, &FrmPLoad::Cmd_Ok_Click);
     InvioPreme({TxtPrecarico}, Cmd_Ok);
     connect(Cmd_Annulla, &QPushButton::clicked, this, &FrmPLoad::Cmd_Annulla_Click);
+    EscPreme(this, Cmd_Annulla);
     Suggerimento(this, [] { return Riga(TestiToolbar, 54); });
     Suggerimento(Cmd_Ok, [] { return Riga(TestiToolbar, 55); });
     Suggerimento(Cmd_Annulla, [] { return Riga(TestiToolbar, 11); });

@@ -3,6 +3,7 @@
 #include "core/Formato.h"
 #include "core/Lingua.h"
 #include "core/Unita.h"
+#include "platform/Convenzioni.h"
 #include "platform/FiltroTasti.h"
 #include "platform/Testo.h"
 
@@ -132,6 +133,7 @@ void INSAMMORTIZZATORE::CreaControlli() {
     InvioPreme({TxtA, TxtB, TxtR, TxtS}, CmdOK);
     InvioPreme({TxtPressione, TxtDiametro}, CmdOKPressione);
     connect(CMDAnnulla, &QPushButton::clicked, this, &INSAMMORTIZZATORE::CMDAnnulla_Click);
+    EscPreme(this, CMDAnnulla);
     FrmPressione->hide();
 }
 

@@ -11,12 +11,6 @@ class INSMOLLA : public FinestraTabella {
   public:
     explicit INSMOLLA(QWidget* genitore = nullptr);
 
-    // The shared controls under this window's own names.
-    QLabel*& Lbl_LunLib = LblLunghezza;
-    QLineEdit*& TxtLungMollaLibera = TxtLunghezza;
-    QLineEdit*& TxtLungMollaMaxCompressione = TxtLunghezzaCompressa;
-    QLineEdit*& TxtEscursioneMolla = TxtEscursione;
-
     int16_t NumMolle = 1;
     QLabel* LblNmolle = nullptr;
     QLineEdit* TxtNmolle = nullptr;

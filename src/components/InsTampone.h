@@ -11,12 +11,6 @@ class InsTampone : public FinestraTabella {
   public:
     explicit InsTampone(QWidget* genitore = nullptr);
 
-    // The shared controls under this window's own names.
-    QLabel*& Lbl_LunTampSca = LblLunghezza;
-    QLineEdit*& TxtLungTamponeScarico = TxtLunghezza;
-    QLineEdit*& TxtLungTamponeMaxCompressione = TxtLunghezzaCompressa;
-    QLineEdit*& TxtEscursioneTampone = TxtEscursione;
-
   protected:
     std::string Titolo() const override;
     // The coefficient of a force growing with the square of the deflection: force / length^2.

@@ -1,5 +1,6 @@
 #include "components/TabellaComponente.h"
 
+#include "core/DatiStatici.h"
 #include "core/Formato.h"
 #include "core/Servizi.h"
 #include "core/Unita.h"
@@ -106,10 +107,13 @@ int TabellaComponente::ControllaLunghezze(const Progetto& p) const {
     const bool ammortizzatore = Vero(p.AmmortizzatoreInserito);
     if (legge_ == LeggeForza::Quadratica)
         return ammortizzatore && LiberaMm >= p.CorsaAmmortizzatore ? MSG_TAMPONE_CORSA : 0;
-    if (!VerificaDifferenzaMaggiore(LiberaMm, p.PrecaricoMollaInserita, CompressaMm))
-        return MSG_MOLLA_COMPRESSA;
-    if (ammortizzatore && !SuperaTolleranza(LiberaMm, p.PrecaricoMollaInserita, CompressaMm,
-                                            p.LungMollaAmmortizzatore))
+    // Judged with the preload this spring will have in the seat, not the last spring's.
+    const double precarico = ammortizzatore
+                                 ? PrecaricoMollaPrevisto(p, LiberaMm, p.LungMollaAmmortizzatore)
+                                 : p.PrecaricoMollaInserita;
+    if (!VerificaDifferenzaMaggiore(LiberaMm, precarico, CompressaMm)) return MSG_MOLLA_COMPRESSA;
+    if (ammortizzatore &&
+        !SuperaTolleranza(LiberaMm, precarico, CompressaMm, p.LungMollaAmmortizzatore))
         return MSG_MOLLA_SEDE;
     return 0;
 }
@@ -123,11 +127,11 @@ void TabellaComponente::Scrivi(Tabella& costanti, Tabella& forze, double& libera
     forze.fill(0);
     for (int i = 0; i <= n; ++i) {
         const auto r = static_cast<size_t>(i);
-        costanti[r] = fc == 0 ? 0 : TabellaCostanti[r] / fc;
-        forze[r] = f1 == 0 ? 0 : TabellaForze[r] / f1;
+        costanti[r] = fc == 0 ? 0 : ComeSingolo(TabellaCostanti[r] / fc);
+        forze[r] = f1 == 0 ? 0 : ComeSingolo(TabellaForze[r] / f1);
     }
-    libera = LiberaMm;
-    compressa = CompressaMm;
+    libera = ComeSingolo(LiberaMm);
+    compressa = ComeSingolo(CompressaMm);
 }
 
 void TabellaComponente::ScriviMolla(Progetto& p, int16_t modo, int16_t numeroMolle) const {

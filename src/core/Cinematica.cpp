@@ -557,7 +557,7 @@ void CalcolaForzaGas() {
     if (!ProgettoValido(p)) return;
     Progetto& P = Progetti[p];
     const double diametroCm = P.DiametroGas / 10;
-    P.ForzaGas = diametroCm * diametroCm * (PiGreco * P.PressioneGas) * 9.81 / 4;
+    P.ForzaGas = ComeSingolo(diametroCm * diametroCm * (PiGreco * P.PressioneGas) * 9.81 / 4);
 }
 
 bool VerificaCalcolo() {

@@ -7,15 +7,27 @@
 
 namespace kelvra {
 
+double PrecaricoMollaPrevisto(const Progetto& p, double libera, double sede) {
+    if (Vero(p.PrecaricoImpostato)) return p.PrecaricoMollaInserita;
+    return ComeSingolo(std::fabs(libera - sede) + p.PrecaricoSetup);
+}
+
+void AggiornaInterasseMinimo(Progetto& p) {
+    p.InterasseMinimo = static_cast<float>(p.InterasseAmmortizzatore - p.CorsaAmmortizzatore);
+}
+
 void CalcolaDatiStaticiAmmortizzatore() {
     const int16_t q = ProgettoSelezionato;
     if (!ProgettoValido(q)) return;
     Progetto& p = Progetti[q];
-    if (p.MollaCompatibile != 1) return;
+    if (p.MollaCompatibile != 1) {
+        // What an earlier spring or seat gave is no curve of this one.
+        if (!Vero(p.AcquisizioneAttiva)) p.NumPuntiAmmortizzatore = -1;
+        return;
+    }
 
-    if (!Vero(p.PrecaricoImpostato))
-        p.PrecaricoMollaInserita =
-            std::fabs(p.LungMollaLibera - p.LungMollaAmmortizzatore) + p.PrecaricoSetup;
+    p.PrecaricoMollaInserita =
+        PrecaricoMollaPrevisto(p, p.LungMollaLibera, p.LungMollaAmmortizzatore);
 
     // Usable travel: until the spring is coil-bound or the bump stop fully compressed.
     float corsaUtile =

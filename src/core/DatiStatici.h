@@ -5,9 +5,24 @@
 
 namespace kelvra {
 
-// Works on q = ProgettoSelezionato; does nothing unless MollaCompatibile(q) is 1.
-// Unless the project's PrecaricoImpostato is set, first sets PrecaricoMollaInserita(q) to
-// |free length - seat distance| + setup preload. Then, unless the project holds a test-bench
+struct Progetto;
+
+// The preload of the spring as fitted in the shock absorber that the static step gives a
+// spring of free length `libera` in a seat of `sede` in project p: the preload window's value
+// once it is in force, else |free length - seat distance| + setup preload. A spring is judged
+// against its shock absorber with this value, not with one left over from another spring or
+// seat.
+double PrecaricoMollaPrevisto(const Progetto& p, double libera, double sede);
+
+// The eye-to-eye length at full compression, from the stored length and stroke: wherever a
+// shock absorber's dimensions land (its window, a file, a slot copy), the solver's stroke
+// limit follows them.
+void AggiornaInterasseMinimo(Progetto& p);
+
+// Works on q = ProgettoSelezionato. A spring that does not fit (MollaCompatibile(q) not 1)
+// has no static curve: NumPuntiAmmortizzatore(q) becomes -1, unless the curve comes from a
+// test-bench acquisition. Otherwise first sets PrecaricoMollaInserita(q) to
+// PrecaricoMollaPrevisto. Then, unless the project holds a test-bench
 // acquisition, fills ForzaStaticaAmmortizzatore(q, i) and AsseCorsaAmmortizzatore(q, i) for
 // i = 0..n, n from the usable travel; every term (gas force too) is the project q's own.
 // Rows are written only while the travel row (0..750) and the spring and bump-stop rows

@@ -3,8 +3,13 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,8 +65,85 @@ std::string Cartella(const std::string& percorso) {
 
 std::atomic<unsigned> contatoreTemporanei{0};
 
+// The start every temporary file of the target `destinazione` shares: ".kelvra-" and a
+// 64-bit FNV-1a hash of the target's file name in hexadecimal, then "-".
+std::string PrefissoTemporanei(const std::string& destinazione) {
+    const size_t barra = destinazione.find_last_of('/');
+    const std::string nome =
+        barra == std::string::npos ? destinazione : destinazione.substr(barra + 1);
+    uint64_t h = 14695981039346656037ULL;
+    for (unsigned char c : nome) {
+        h ^= c;
+        h *= 1099511628211ULL;
+    }
+    char testo[40];
+    std::snprintf(testo, sizeof testo, ".kelvra-%016llx-", static_cast<unsigned long long>(h));
+    return testo;
+}
+
+constexpr char SUFFISSO_TEMPORANEI[] = ".tmp";
+
+bool FiniscePer(const std::string& s, const std::string& fine) {
+    return s.size() >= fine.size() && s.compare(s.size() - fine.size(), fine.size(), fine) == 0;
+}
+
+// Deletes the temporary files of the target that earlier writes left: files of the target's
+// pattern, regular, of this user, on which nobody holds a lock (a live writer holds one).
+void PulisciTemporanei(const std::string& cartella, const std::string& prefisso) {
+    DIR* d = ::opendir(cartella.c_str());
+    if (!d) return;
+    while (const dirent* voce = ::readdir(d)) {
+        const std::string nome = voce->d_name;
+        if (nome.size() <= prefisso.size() || nome.compare(0, prefisso.size(), prefisso) != 0 ||
+            !FiniscePer(nome, SUFFISSO_TEMPORANEI))
+            continue;
+        const std::string percorso = cartella + "/" + nome;
+        struct stat st;
+        if (::lstat(percorso.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid())
+            continue;
+        const int fd =
+            ::open(percorso.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0) continue;
+        Descrittore file(fd);
+        struct stat aperto;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &aperto) != 0) continue;
+        // Still the file that was looked at, and still under that name.
+        if (aperto.st_ino != st.st_ino || aperto.st_dev != st.st_dev) continue;
+        if (::lstat(percorso.c_str(), &st) != 0 || st.st_ino != aperto.st_ino) continue;
+        ::unlink(percorso.c_str());
+    }
+    ::closedir(d);
+}
+
+// Creates and locks a new temporary file for the target; -1 when it cannot.
+int CreaTemporaneo(const std::string& cartella, const std::string& prefisso,
+                   std::string& temporaneo) {
+    for (int tentativo = 0; tentativo < 100; ++tentativo) {
+        temporaneo = cartella + "/" + prefisso + std::to_string(::getpid()) + "-" +
+                     std::to_string(contatoreTemporanei++) + SUFFISSO_TEMPORANEI;
+        const int fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            return -1;
+        }
+        // Between the creation and the lock another writer's clean-up may have taken the file
+        // for a leftover: then it is no longer ours under that name, and another name is tried.
+        // Where the file system has no locks the file is written unlocked (and never cleared).
+        const bool preso = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        struct stat aperto, nominato;
+        if (!preso && ::fstat(fd, &aperto) == 0 && ::lstat(temporaneo.c_str(), &nominato) == 0 &&
+            aperto.st_ino == nominato.st_ino && aperto.st_dev == nominato.st_dev)
+            return fd;
+        ::close(fd);
+    }
+    return -1;
+}
+
 } // namespace
 
+void PreparaScrittureFile() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 EsitoLettura LeggiFileRegolare(const std::string& nome, size_t massimo, std::string& contenuto) {
     contenuto.clear();
     // Looked at before opening: opening a FIFO would wait for a writer, opening a device may
@@ -124,17 +206,18 @@ bool ScriviFileAtomico(const std::string& nome, const std::string& dati) {
         return false;
     }
 
+    const std::string cartella = Cartella(destinazione);
+    const std::string prefisso = PrefissoTemporanei(destinazione);
+    PulisciTemporanei(cartella, prefisso);
     std::string temporaneo;
-    int fd = -1;
-    for (int tentativo = 0; tentativo < 100 && fd < 0; ++tentativo) {
-        temporaneo = destinazione + ".tmp" + std::to_string(::getpid()) + "_" +
-                     std::to_string(contatoreTemporanei++);
-        fd = ::open(temporaneo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
+    const int fd = CreaTemporaneo(cartella, prefisso, temporaneo);
     if (fd < 0) return false;
     Descrittore file(fd);
-    bool riuscito = !esiste || ::fchmod(fd, st.st_mode & 0777) == 0;
+    // The lock lives as long as one descriptor of the file is open: this copy keeps it until
+    // the file has its final name, after the checked close of the one written through.
+    Descrittore guardia(::fcntl(fd, F_DUPFD_CLOEXEC, 0));
+    bool riuscito = guardia.fd() >= 0;
+    riuscito = riuscito && (!esiste || ::fchmod(fd, st.st_mode & 0777) == 0);
     riuscito = riuscito && ScriviTutto(fd, dati) && ::fsync(fd) == 0;
     riuscito = file.Chiudi() && riuscito;
     riuscito = riuscito && ::rename(temporaneo.c_str(), destinazione.c_str()) == 0;
@@ -143,10 +226,10 @@ bool ScriviFileAtomico(const std::string& nome, const std::string& dati) {
         return false;
     }
     // The rename itself reaches the disk with its folder; a failure here loses nothing.
-    int cartella = ::open(Cartella(destinazione).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (cartella >= 0) {
-        ::fsync(cartella);
-        ::close(cartella);
+    const int fdCartella = ::open(cartella.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fdCartella >= 0) {
+        ::fsync(fdCartella);
+        ::close(fdCartella);
     }
     return true;
 }

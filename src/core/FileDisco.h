@@ -7,6 +7,12 @@
 // A writer never leaves a half-written file: it writes a temporary file beside the target,
 // flushes it to the disk and renames it over the target, so the target holds either its old
 // or its new content. A target that is read-only or not a regular file is not replaced.
+//
+// The temporary file has a short name of its own (".kelvra-", a hash of the target's name, the
+// process and a counter, ".tmp"), so that a target whose name is as long as the file system
+// allows can still be written. A writer holds a lock on its temporary file until it is renamed:
+// a file of that pattern for the same target that nobody holds a lock on was left by a write
+// that was killed, and the next write of that target deletes it.
 #pragma once
 
 #include <cstddef>
@@ -29,5 +35,9 @@ EsitoLettura LeggiFileRegolare(const std::string& nome, size_t massimo, std::str
 // Replaces the whole content of `nome` with `dati`, keeping the old file's permissions. False
 // when it cannot: the old file is then as it was and no temporary file is left.
 bool ScriviFileAtomico(const std::string& nome, const std::string& dati);
+
+// Run once at start-up: a write past the file-size limit of the process then fails with an
+// error, which the writers report, instead of ending the program with the signal.
+void PreparaScrittureFile();
 
 } // namespace kelvra

@@ -14,7 +14,9 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace kelvra {
@@ -23,6 +25,13 @@ constexpr int16_t VERO = -1;
 constexpr int16_t FALSO = 0;
 inline bool Vero(int16_t flag) {
     return flag == VERO;
+}
+
+// A Double table value that the project and component files keep as a Single. Whatever the
+// windows and the static shock step store there is rounded so first: a project written and
+// read back then computes with the very same numbers.
+inline double ComeSingolo(double x) {
+    return std::fabs(x) <= std::numeric_limits<float>::max() ? static_cast<float>(x) : x;
 }
 
 constexpr int MAX_PROGETTI = 6;

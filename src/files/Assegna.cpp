@@ -11,6 +11,11 @@ namespace kelvra::files {
 
 namespace {
 
+// The warnings of the project reader that live among the start screen's texts (the lines
+// before them are the start screen's tooltips).
+constexpr int MSG_AMMORTIZZATORE_INCOMPATIBILE = 30;
+constexpr int MSG_TAMPONE_NON_INSERITO = 31;
+
 // A Single of a file as a table value: what is not a number reads as 0.
 double Valore(float x) {
     return std::isfinite(x) ? x : 0.0;
@@ -163,6 +168,7 @@ void AssegnaDatiAmmortizzatore(RecordAmmortizzatore& r, Progetto& pr) {
     pr.CorsaAmmortizzatore = Valore(r.Quote[2]);
     pr.LungMollaAmmortizzatore = Valore(r.Quote[3]);
     pr.InterasseAmmortizzatore = Valore(r.Quote[4]);
+    AggiornaInterasseMinimo(pr);
     pr.AmmortizzatoreInserito = Flag(r.Inserito);
     pr.MollaCompatibile = UnoZero(r.MollaCompatibile);
     pr.TamponeCompatibile = UnoZero(r.TamponeCompatibile);
@@ -205,14 +211,77 @@ int16_t UltimaRigaForza(const Colonna& forza) {
     return MAX_RIGHE;
 }
 
+// Paths in records. The fields were made for code-page text, but a file may be named with
+// letters the code page lacks. The rule, so that a path the program writes reads back as the
+// same path and the code-page paths of older files still read as they always did:
+// - writing: a path whose letters all have a byte in the code page is stored in the code page,
+//   unless those bytes would themselves read as UTF-8 (below); any other path is stored as its
+//   UTF-8 bytes, cut at a character's end when it is longer than the field;
+// - reading: bytes that are valid UTF-8 and not plain ASCII are UTF-8; anything else is the
+//   code page.
+// An older file's code-page path whose bytes happen to form valid UTF-8 ("Ã©" in Windows-1252)
+// reads as UTF-8; a path that is no valid UTF-8 on the file system cannot be kept exactly.
+
+namespace {
+
+bool SoloAscii(const std::string& s) {
+    return std::all_of(s.begin(), s.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// Well-formed UTF-8: shortest forms, no surrogates, nothing above U+10FFFF.
+bool Utf8Valido(const std::string& s) {
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        size_t n = 0;
+        uint32_t v = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        if (c >= 0xC2 && c <= 0xDF)
+            n = 1, v = c & 0x1F;
+        else if (c >= 0xE0 && c <= 0xEF)
+            n = 2, v = c & 0x0F;
+        else if (c >= 0xF0 && c <= 0xF4)
+            n = 3, v = c & 0x07;
+        else
+            return false;
+        if (i + n >= s.size()) return false;
+        for (size_t k = 1; k <= n; ++k) {
+            const auto d = static_cast<unsigned char>(s[i + k]);
+            if ((d & 0xC0) != 0x80) return false;
+            v = (v << 6) | (d & 0x3F);
+        }
+        if ((n == 2 && v < 0x800) || (n == 3 && v < 0x10000) || v > 0x10FFFF ||
+            (v >= 0xD800 && v <= 0xDFFF))
+            return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+bool LettoComeUtf8(const std::string& byte) {
+    return !SoloAscii(byte) && Utf8Valido(byte);
+}
+
+} // namespace
+
 std::string PercorsoDaRecord(const std::string& campo) {
-    return InUtf8(SenzaSpazi(campo), CodicePaginaLingua());
+    const std::string byte = SenzaSpazi(campo);
+    return LettoComeUtf8(byte) ? byte : InUtf8(byte, CodicePaginaLingua());
 }
 
 std::string PercorsoInRecord(const std::string& percorso) {
     if (SenzaSpazi(percorso).empty()) return std::string(LUNGHEZZA_PERCORSO, '\0');
     std::string byte;
-    if (!DaUtf8(percorso, CodicePaginaLingua(), byte)) byte = percorso;
+    if (DaUtf8(percorso, CodicePaginaLingua(), byte) && !LettoComeUtf8(byte)) return byte;
+    byte = percorso;
+    if (byte.size() > LUNGHEZZA_PERCORSO) {
+        size_t fine = LUNGHEZZA_PERCORSO;
+        while (fine > 0 && (static_cast<unsigned char>(byte[fine]) & 0xC0) == 0x80) --fine;
+        byte.resize(fine);
+    }
     return byte;
 }
 
@@ -267,6 +336,7 @@ RecordProgetto RecordProgettoDa(int16_t p) {
     r.Lunghezze = {Singolo(pr.LungMollaLibera), Singolo(pr.LungMollaMaxCompressione),
                    Singolo(pr.PrecaricoMollaInserita), Singolo(pr.LungTamponeScarico),
                    Singolo(pr.LungTamponeMaxCompressione)};
+    r.PrecaricoImpostato = pr.PrecaricoImpostato;
     r.Inseriti = {pr.GeometriaInserita, pr.AmmortizzatoreInserito, pr.MollaInserita,
                   pr.TamponeInserito};
     r.StatoDatiProgetto = pr.StatoDatiProgetto;
@@ -291,8 +361,9 @@ Avvisi ControllaProgetto(const RecordProgetto& r, bool& senzaAmmortizzatore) {
     }
     if (r.MollaInserita == 0) avvisi.push_back({&Messaggi, 37});
     if (!PercorsoDaRecord(r.NomeFileTampone).empty() && r.TamponeInserito == 0)
-        avvisi.push_back({&TestiFrmMenu, 24});
-    if (r.AmmortizzatoreCompatibile == 0) avvisi.push_back({&TestiFrmMenu, 20});
+        avvisi.push_back({&TestiFrmMenu, MSG_TAMPONE_NON_INSERITO});
+    if (r.AmmortizzatoreCompatibile == 0)
+        avvisi.push_back({&TestiFrmMenu, MSG_AMMORTIZZATORE_INCOMPATIBILE});
     return avvisi;
 }
 
@@ -321,6 +392,7 @@ void CaricaProgetto(const RecordProgetto& r, int16_t p) {
     pr.CorsaAmmortizzatore = Valore(r.Quote[2]);
     pr.LungMollaAmmortizzatore = Valore(r.Quote[3]);
     pr.InterasseAmmortizzatore = Valore(r.Quote[4]);
+    AggiornaInterasseMinimo(pr);
     pr.MollaCompatibile = UnoZero(r.MollaCompatibile);
     pr.TamponeCompatibile = UnoZero(r.TamponeCompatibile);
     pr.DescrizioneAmmortizzatore = SenzaCoda(r.DescrizioneAmmortizzatore);
@@ -351,6 +423,9 @@ void CaricaProgetto(const RecordProgetto& r, int16_t p) {
     // files leave it 0).
     const double esatto = Valore(r.PrecaricoSetupEsatto);
     pr.PrecaricoSetup = CInt(esatto) == r.PrecaricoSetup ? esatto : r.PrecaricoSetup;
+    // A preload set in the preload window stays as it was set: the static step must not
+    // rebuild it from the lengths and add the setup preload a second time.
+    pr.PrecaricoImpostato = Flag(r.PrecaricoImpostato);
     pr.RaggioRuota = pr.DatiForcellone.P[1].Y;
     pr.PressioneGas = Valore(r.Gas[0]);
     pr.DiametroGas = Valore(r.Gas[1]);
@@ -429,7 +504,10 @@ Avvisi CaricaMolla(RecordMolla r, int16_t p) {
         r.LungMaxCompressione = r.Molla.VecchiaLunghezza2;
     }
     const double a = Valore(r.LungLibera), b = Valore(r.LungMaxCompressione);
-    const double precarico = pr.PrecaricoMollaInserita, sede = pr.LungMollaAmmortizzatore;
+    // With a shock absorber, the preload the static step will give this spring in its seat.
+    const double sede = pr.LungMollaAmmortizzatore;
+    const double precarico = Vero(pr.AmmortizzatoreInserito) ? PrecaricoMollaPrevisto(pr, a, sede)
+                                                             : pr.PrecaricoMollaInserita;
     Avvisi avvisi;
     if (!Vero(r.Molla.Inserito)) {
         pr.MollaCompatibile = 0;
@@ -461,7 +539,8 @@ Avvisi CaricaAmmortizzatore(RecordAmmortizzatore r, int16_t p) {
     } else if (Vero(pr.GeometriaInserita)) {
         const bool entra = SuperaTolleranzaSeNonMaggiore(
             pr.LunghezzaStaticaAmmortizzatore, Valore(r.Quote[4]), Valore(r.Lunghezze[0]),
-            pr.PrecaricoMollaInserita, Valore(r.Lunghezze[1]), Valore(r.Quote[3]));
+            PrecaricoMollaPrevisto(pr, Valore(r.Lunghezze[0]), Valore(r.Quote[3])),
+            Valore(r.Lunghezze[1]), Valore(r.Quote[3]));
         pr.AmmortizzatoreCompatibile = entra ? 1 : 0;
         if (!entra) avvisi.push_back({&Messaggi, 29});
     }

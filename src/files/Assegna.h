@@ -25,8 +25,9 @@ using Avvisi = std::vector<Avviso>;
 // 0, or the last row when there is none.
 int16_t UltimaRigaForza(const Colonna& forza);
 
-// A path field as the tables hold it (trailing blanks and NULs dropped, code page turned into
-// the file system's text) and back (NULs for an empty path).
+// A path field as the tables hold it, in the file system's UTF-8 (trailing blanks and NULs
+// dropped), and back (NULs for an empty path); Assegna.cpp says when a path is stored in the
+// code page and when as UTF-8.
 std::string PercorsoDaRecord(const std::string& campo);
 std::string PercorsoInRecord(const std::string& percorso);
 

@@ -6,8 +6,10 @@
 #include "core/Lingua.h"
 #include "core/Progetti.h"
 #include "core/Seams.h"
+#include "core/TipiFile.h"
 #include "files/Assegna.h"
 #include "files/FinestraFile.h"
+#include "files/Integrita.h"
 #include "files/Record.h"
 #include "files/Slot.h"
 #include "platform/Dialoghi.h"
@@ -24,16 +26,13 @@ constexpr int MSG_NESSUN_FILE = 38; // no file chosen, or it does not exist
 constexpr int MSG_FILE_ILLEGGIBILE = 64;
 constexpr int MSG_FILE_NON_SCRITTO = 65;
 
-void Chiama(const std::function<void()>& gancio) {
-    if (gancio) gancio();
-}
-
-std::string ChiediFile(const std::string& filtro, const std::string& titolo,
-                       const std::string& cartella = {}) {
+// The open dialog of a file kind: its filter and title, and the program folder for a kind
+// that starts there.
+std::string ChiediFile(const TipoFile& t) {
     RichiestaFile richiesta;
-    richiesta.filtro = filtro;
-    richiesta.titolo = titolo;
-    richiesta.cartella = cartella;
+    richiesta.filtro = FiltroApri(t);
+    richiesta.titolo = TitoloApri(t);
+    if (t.apriNellaCartella) richiesta.cartella = PercorsoApplicazione;
     return DialogoApriFile(richiesta);
 }
 
@@ -46,7 +45,8 @@ template <class R> bool LeggiRecord(const std::string& nome, size_t lunghezza, R
         MsgBox(Riga(Messaggi, MSG_NESSUN_FILE), vbCritical);
         return false;
     }
-    if (!files::Decodifica(dati, r)) {
+    // A record nothing of ours could have written is refused whole, before any field lands.
+    if (!files::Decodifica(dati, r) || !files::RecordIntegro(r)) {
         MsgBox(Riga(Messaggi, MSG_FILE_ILLEGGIBILE), vbCritical);
         return false;
     }
@@ -80,14 +80,11 @@ void AggiornaGeometria() {
 
 // The frame of the component readers: dialog, read, load and checks, editor.
 template <class R>
-void ApriComponente(const std::string& parola, const std::string& estensione, size_t lunghezza,
-                    files::Avvisi (*carica)(R, int16_t), std::string Progetto::*percorso,
-                    int16_t& caricato, std::initializer_list<TipoModifica> tipi,
-                    const std::function<void()>& editor) {
+void ApriComponente(const TipoFile& t, size_t lunghezza, files::Avvisi (*carica)(R, int16_t),
+                    std::initializer_list<TipoModifica> tipi, const std::function<void()>& editor) {
     const int16_t p = ProgettoSelezionato;
     if (!ProgettoValido(p)) return;
-    const std::string nome = ChiediFile(parola + " (*." + estensione + ")|*." + estensione,
-                                        Riga(TestiCommon, 6) + " " + parola);
+    const std::string nome = ChiediFile(t);
     if (nome.empty()) return;
     R r;
     if (!LeggiRecord(nome, lunghezza, r)) return;
@@ -95,12 +92,12 @@ void ApriComponente(const std::string& parola, const std::string& estensione, si
     {
         CursoreAttesa attesa;
         avvisi = carica(std::move(r), p);
-        Progetti[size_t(p)].*percorso = nome;
+        Progetti[size_t(p)].*t.percorso = nome;
         Progetti[size_t(p)].NomeConfigurazione = nome;
         Salvato(p, tipi);
     }
     MostraAvvisi(avvisi);
-    caricato = VERO;
+    *t.caricato = VERO;
     Chiama(editor);
 }
 
@@ -117,9 +114,7 @@ bool SalvaComponente(const std::string& nome, int16_t p, R (*record)(int16_t),
 } // namespace
 
 void ApriSchema(int16_t& annullato) {
-    const std::string nome =
-        ChiediFile(Riga(TestiInsGeo01, 18) + " (*.Kv3)|*.Kv3",
-                   Riga(TestiCommon, 6) + " " + Riga(TestiInsGeo01, 19), PercorsoApplicazione);
+    const std::string nome = ChiediFile(TipoDiFile(MOD_SCHEMA));
     annullato = VERO;
     CaricatoSchema = FALSO;
     const int16_t n = NumeroProgetti;
@@ -142,8 +137,7 @@ bool SalvaSchema(const std::string& nome, int16_t p) {
 
 void ApriProgetto() {
     CaricatoProgetto = FALSO;
-    const std::string nome = ChiediFile(Riga(TestiCommon, 12) + " (*.kvp)|*.kvp",
-                                        Riga(TestiCommon, 6) + " " + Riga(TestiCommon, 12));
+    const std::string nome = ChiediFile(TipoDiFile(MOD_PROGETTO));
     const int16_t n = NumeroProgetti;
     if (nome.empty() || !ProgettoValido(n)) return;
     files::RecordProgetto r;
@@ -158,7 +152,12 @@ void ApriProgetto() {
     pr.NomeConfigurazione = nome;
     files::CaricaProgetto(r, n);
     CaricatoProgetto = VERO;
+    // The static step keeps the fitted preload the file holds, so that the project opens as
+    // it was saved (an older file does not say whether the preload window set it).
+    const int16_t impostato = pr.PrecaricoImpostato;
+    pr.PrecaricoImpostato = VERO;
     CalcolaDatiStaticiAmmortizzatore();
+    pr.PrecaricoImpostato = impostato;
     if (Vero(pr.GeometriaInserita) && senzaAmmortizzatore) pr.AmmortizzatoreCompatibile = 0;
     if (Vero(pr.GeometriaInserita))
         AggiornaGeometria();
@@ -179,21 +178,19 @@ bool SalvaProgetto(const std::string& nome, int16_t p) {
 }
 
 void ApriAmmortizzatore() {
-    ApriComponente(Riga(TestiInsGeo01, 15), "kva", files::LUNGHEZZA_AMMORTIZZATORE,
-                   &files::CaricaAmmortizzatore, &Progetto::NomeFileAmmortizzatore,
-                   CaricatoAmmortizzatore, {MOD_AMMORTIZZATORE, MOD_MOLLA, MOD_TAMPONE},
+    ApriComponente(TipoDiFile(MOD_AMMORTIZZATORE), files::LUNGHEZZA_AMMORTIZZATORE,
+                   &files::CaricaAmmortizzatore, {MOD_AMMORTIZZATORE, MOD_MOLLA, MOD_TAMPONE},
                    Ganci.MostraInsAmmortizzatore);
 }
 
 void ApriMolla() {
-    ApriComponente(Riga(TestiInsGeo01, 4), "kvr", files::LUNGHEZZA_MOLLA, &files::CaricaMolla,
-                   &Progetto::NomeFileMolla, CaricatoMolla, {MOD_MOLLA}, Ganci.MostraInsMolla);
+    ApriComponente(TipoDiFile(MOD_MOLLA), files::LUNGHEZZA_MOLLA, &files::CaricaMolla, {MOD_MOLLA},
+                   Ganci.MostraInsMolla);
 }
 
 void ApriTampone() {
-    ApriComponente(Riga(TestiInsGeo01, 20), "kvt", files::LUNGHEZZA_TAMPONE, &files::CaricaTampone,
-                   &Progetto::NomeFileTampone, CaricatoTampone, {MOD_TAMPONE},
-                   Ganci.MostraInsTampone);
+    ApriComponente(TipoDiFile(MOD_TAMPONE), files::LUNGHEZZA_TAMPONE, &files::CaricaTampone,
+                   {MOD_TAMPONE}, Ganci.MostraInsTampone);
 }
 
 bool SalvaAmmortizzatore(const std::string& nome, int16_t p) {
@@ -212,26 +209,6 @@ bool SalvaTampone(const std::string& nome, int16_t p) {
 
 void ImpostaStampante() {
     DialogoImpostaStampante();
-}
-
-void RegistraFileProgetto() {
-    Ganci.SalvaProgetto = [](const std::string& nome, int16_t p) { SalvaProgetto(nome, p); };
-    Ganci.ImpostaStampante = &ImpostaStampante;
-    Ganci.ApriSchema = [] {
-        int16_t annullato = FALSO;
-        ApriSchema(annullato);
-    };
-    Ganci.ApriProgetto = &ApriProgetto;
-    Ganci.ApriAmmortizzatore = &ApriAmmortizzatore;
-    Ganci.ApriMolla = &ApriMolla;
-    Ganci.ApriTampone = &ApriTampone;
-    Ganci.SalvaSchema = &SalvaSchema;
-    Ganci.SalvaAmmortizzatore = &SalvaAmmortizzatore;
-    Ganci.SalvaMolla = &SalvaMolla;
-    Ganci.SalvaTampone = &SalvaTampone;
-    Ganci.CopiaProgetto = &files::CopiaProgetto;
-    Ganci.AggiungiProgetto = &files::AggiungiProgetto;
-    RegistraFinestreFile();
 }
 
 } // namespace kelvra

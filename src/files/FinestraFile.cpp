@@ -62,13 +62,4 @@ void MostraSceltaSave() {
     Mostra<SceltaSave>();
 }
 
-void RegistraFinestreFile() {
-    Ganci.MostraSceltaOpen = [](MAIN&) { MostraSceltaOpen(); };
-    Ganci.MostraSceltaSave = [](MAIN&) { MostraSceltaSave(); };
-    Ganci.MostraFrmSalva01 = [](MAIN&) { MostraFrmSalva(MOD_PROGETTO); };
-    Ganci.MostraFrmSalvaTipo = [](int16_t tipo) {
-        if (tipo >= MOD_PROGETTO && tipo <= MOD_TAMPONE) MostraFrmSalva(tipo);
-    };
-}
-
 } // namespace kelvra

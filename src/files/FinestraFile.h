@@ -31,7 +31,4 @@ void MostraFrmSalva(int tipo);
 void MostraSceltaOpen();
 void MostraSceltaSave();
 
-// Fills the hooks of the save dialogs and the choosers (part of RegistraFileProgetto).
-void RegistraFinestreFile();
-
 } // namespace kelvra

@@ -1,8 +1,11 @@
 #include "files/FrmSalva.h"
 
 #include "core/Impostazioni.h"
+#include "core/Servizi.h"
+#include "platform/Convenzioni.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
+#include "shell/Ganci.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -19,7 +22,7 @@ constexpr long NERO = 0;
 
 } // namespace
 
-FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(files::Tipo(tipo)) {
+FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(TipoDiFile(tipo)) {
     setObjectName(QStringLiteral("FrmSalva0%1").arg(tipo_.tipo + 1));
     auto* principale = new QVBoxLayout(this);
     auto* griglia = new QGridLayout;
@@ -45,6 +48,7 @@ FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(
     principale->addLayout(pulsanti);
     connect(CmdSalva, &QPushButton::clicked, this, &FrmSalva::CmdSalva_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &FrmSalva::CmdChiudi_Click);
+    EscPreme(this, CmdChiudi);
     Suggerimento(this, HINT_FINESTRA);
     Suggerimento(CmdSalva, HINT_SALVA);
     Suggerimento(CmdChiudi, HINT_CHIUDI);
@@ -52,8 +56,7 @@ FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(
 }
 
 void FrmSalva::Form_Load() {
-    setWindowTitle(
-        DaAnsi(Riga(TestiCommon, 7) + " " + Riga(*tipo_.sezioneTitolo, tipo_.rigaTitolo)));
+    setWindowTitle(DaAnsi(TitoloSalva(tipo_)));
     CmdSalva->setText(ConTasto(Riga(TestiCommon, 7)));
     CmdChiudi->setText(ConTasto(Riga(TestiCommon, 1)));
 }
@@ -70,6 +73,14 @@ void FrmSalva::ColoraRiga(int i, long colore, bool progetto) {
     txt->setPalette(tavolozza);
 }
 
+// A stored file's name as the file system spells it (UTF-8); the default name is language
+// text, in the code page.
+QString FrmSalva::TestoRiga(int i) const {
+    const std::string& percorso = Progetti[size_t(i)].*tipo_.percorso;
+    if (percorso.empty()) return DaAnsi(TestoPredefinito(tipo_, i));
+    return QString::fromStdString(EstraiNomeFile(percorso));
+}
+
 void FrmSalva::Form_Activate() {
     righe_.fill(FALSO);
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
@@ -83,7 +94,7 @@ void FrmSalva::Form_Activate() {
     for (int i = 1; i <= MAX_PROGETTI; ++i) ChkSave_Click(i);
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
         const bool tenuto = i <= NumeroProgetti;
-        TxtSalva[size_t(i)]->setText(tenuto ? DaAnsi(files::TestoRiga(tipo_, i)) : QString());
+        TxtSalva[size_t(i)]->setText(tenuto ? TestoRiga(i) : QString());
         ColoraRiga(i, tenuto ? ColoreCurva[size_t(i)] : NERO, tenuto);
     }
 }
@@ -98,9 +109,10 @@ void FrmSalva::ChkSave_Click(int Index) {
 void FrmSalva::CmdSalva_Click() {
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
         if (!Vero(righe_[size_t(i)])) continue;
-        const std::string testo = AdAnsi(TxtSalva[size_t(i)]->text().trimmed());
+        // The name as typed, in the file system's UTF-8: no letter is lost to the code page.
+        const std::string testo = TxtSalva[size_t(i)]->text().trimmed().toStdString();
         if (testo.empty()) continue; // no file named by its extension alone
-        tipo_.salva(files::PercorsoDaTesto(tipo_, testo), int16_t(i));
+        Chiama(GancioSalva(tipo_.tipo), PercorsoDaTesto(tipo_, testo), int16_t(i));
     }
 }
 

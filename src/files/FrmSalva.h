@@ -37,8 +37,9 @@ class FrmSalva : public FinestraFile {
 
   private:
     void ColoraRiga(int i, long colore, bool progetto);
+    QString TestoRiga(int i) const;
 
-    const files::TipoFile& tipo_;
+    const TipoFile& tipo_;
     std::array<int16_t, MAX_PROGETTI + 1> righe_{};
 };
 

@@ -139,7 +139,7 @@ template <class V, class R> void Layout(V& v, R& r, const RecordProgetto*) {
     v.TestoFisso(r.NomeFileTampone, LUNGHEZZA_PERCORSO);
     v.Campo(r.NumeroMolle);
     v.Campo(r.Lunghezze);
-    v.Campo(r.NonUsato);
+    v.Campo(r.PrecaricoImpostato);
     v.Campo(r.Inseriti);
     v.Campo(r.StatoDatiProgetto);
     v.Campo(r.NumPunti);

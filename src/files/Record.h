@@ -133,7 +133,7 @@ struct RecordProgetto {
     int16_t NumeroMolle = 0;
     // spring free, coil-bound, fitted preload, bump stop unloaded, compressed
     std::array<float, 5> Lunghezze{};
-    int16_t NonUsato = 0;
+    int16_t PrecaricoImpostato = 0;    // the fitted preload stands as stored (0 in older files)
     std::array<int16_t, 4> Inseriti{}; // geometry, shock, spring, bump stop (second copies)
     int16_t StatoDatiProgetto = 0;
     std::array<int16_t, 4> NumPunti{}; // kinematics, static shock, spring, bump stop

@@ -2,6 +2,7 @@
 
 #include "core/Lingua.h"
 #include "files/TipiFile.h"
+#include "platform/Convenzioni.h"
 #include "platform/Testo.h"
 
 #include <QGroupBox>
@@ -56,6 +57,7 @@ SceltaOpen::SceltaOpen(QWidget* genitore) : FinestraFile(genitore) {
     ChkOption[4]->setChecked(true);
     connect(CmdOK, &QPushButton::clicked, this, &SceltaOpen::CmdOK_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &SceltaOpen::CmdChiudi_Click);
+    EscPreme(this, CmdChiudi);
     CmdOK->setDefault(true);
     Suggerimento(this, HINT_FINESTRA);
     Suggerimento(CmdOK, HINT_OK_OPEN);
@@ -82,6 +84,7 @@ SceltaSave::SceltaSave(QWidget* genitore) : FinestraFile(genitore) {
     connect(CmdOK, &QPushButton::clicked, this, &SceltaSave::CmdOK_Click);
     connect(CmdSelectAll, &QPushButton::clicked, this, &SceltaSave::CmdSelectAll_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &SceltaSave::CmdChiudi_Click);
+    EscPreme(this, CmdChiudi);
     CmdOK->setDefault(true);
     Suggerimento(this, HINT_FINESTRA);
     Suggerimento(CmdOK, HINT_OK_SAVE);
@@ -115,7 +118,7 @@ void SceltaSave::CmdOK_Click() {
     for (size_t k = 0; k < ChkOption.size(); ++k)
         scelte[k] = ChkOption[k]->isEnabled() && ChkOption[k]->isChecked();
     close();
-    files::SalvaScelte(scelte, [](int tipo) { MostraFrmSalva(tipo); });
+    files::SalvaScelte(scelte);
 }
 
 } // namespace kelvra

@@ -72,6 +72,7 @@ void CopiaComponenti(const Progetto& s, Progetto& d) {
     d.CorsaAmmortizzatore = s.CorsaAmmortizzatore;
     d.LungMollaAmmortizzatore = s.LungMollaAmmortizzatore;
     d.InterasseAmmortizzatore = s.InterasseAmmortizzatore;
+    d.InterasseMinimo = s.InterasseMinimo;
     d.MollaCompatibile = s.MollaCompatibile;
     d.TamponeCompatibile = s.TamponeCompatibile;
     d.DescrizioneAmmortizzatore = s.DescrizioneAmmortizzatore;
@@ -95,9 +96,13 @@ void CopiaComponenti(const Progetto& s, Progetto& d) {
     d.StatoDatiProgetto = s.StatoDatiProgetto;
     d.NumPunti = s.NumPunti;
     d.NumPuntiAmmortizzatore = s.NumPuntiAmmortizzatore;
+    // The static curve goes with its count: a copy shows what its source shows.
+    d.AsseCorsaAmmortizzatore = s.AsseCorsaAmmortizzatore;
+    d.ForzaStaticaAmmortizzatore = s.ForzaStaticaAmmortizzatore;
     d.NumPuntiMolla = s.NumPuntiMolla;
     d.NumPuntiTampone = s.NumPuntiTampone;
     d.PrecaricoSetup = s.PrecaricoSetup;
+    d.PrecaricoImpostato = s.PrecaricoImpostato;
     d.RaggioRuota = s.RaggioRuota;
 }
 

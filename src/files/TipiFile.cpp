@@ -1,27 +1,13 @@
 #include "files/TipiFile.h"
 
-#include "core/Servizi.h"
-#include "files/FileProgetto.h"
+#include "shell/Comandi.h"
+#include "shell/Ganci.h"
 
-#include <cstdio>
+#include <vector>
 
 namespace kelvra::files {
 
 namespace {
-
-// Each kind's dialog is captioned with its own word: a spring dialog does not say "project".
-const std::array<TipoFile, 5> TIPI = {{
-    {MOD_PROGETTO, &TestiCommon, 12, &TestiCommon, 12, ".kvp", &Progetto::NomeFileProgetto, 7,
-     &SalvaProgetto},
-    {MOD_SCHEMA, &TestiInsGeo01, 18, &TestiInsGeo01, 7, ".kv3", &Progetto::NomeFileSchema, 1,
-     &SalvaSchema},
-    {MOD_AMMORTIZZATORE, &TestiInsGeo01, 15, &TestiInsGeo01, 15, ".kva",
-     &Progetto::NomeFileAmmortizzatore, 4, &SalvaAmmortizzatore},
-    {MOD_MOLLA, &TestiInsGeo01, 4, &TestiInsGeo01, 4, ".kvr", &Progetto::NomeFileMolla, 2,
-     &SalvaMolla},
-    {MOD_TAMPONE, &TestiInsGeo01, 20, &TestiInsGeo01, 20, ".kvt", &Progetto::NomeFileTampone, 8,
-     &SalvaTampone},
-}};
 
 bool Tenuto(int p) {
     return ProgettoValido(NumeroProgetti) && p >= 1 && p <= NumeroProgetti;
@@ -34,34 +20,10 @@ constexpr std::array<int16_t Progetto::*, 4> INSERITO = {
 
 } // namespace
 
-const TipoFile& Tipo(int tipo) {
-    return TIPI[tipo >= 0 && tipo < int(TIPI.size()) ? size_t(tipo) : 0];
-}
-
 bool RigaSalvabile(const TipoFile& t, int p) {
     if (!Tenuto(p)) return false;
     const Progetto& pr = Progetti[size_t(p)];
     return (pr.StatoDatiProgetto & t.bitStato) == t.bitStato || Vero(pr.ModificatoFile[t.tipo]);
-}
-
-std::string TestoPredefinito(const TipoFile& t, int riga) {
-    char numero[8];
-    std::snprintf(numero, sizeof numero, "%02d", riga);
-    return Riga(*t.sezioneParola, t.rigaParola) + " " + numero;
-}
-
-std::string TestoRiga(const TipoFile& t, int p) {
-    const std::string& percorso = Progetti[size_t(p)].*t.percorso;
-    return percorso.empty() ? TestoPredefinito(t, p) : EstraiNomeFile(percorso);
-}
-
-std::string PercorsoDaTesto(const TipoFile& t, const std::string& testo) {
-    return PercorsoApplicazione + testo + t.estensione;
-}
-
-std::string PercorsoProgettoUnico(const TipoFile& t) {
-    const std::string& percorso = Progetti[1].*t.percorso;
-    return percorso.empty() ? PercorsoDaTesto(t, TestoPredefinito(t, 1)) : percorso;
 }
 
 std::array<bool, 4> OpzioniSalvabili() {
@@ -72,7 +34,7 @@ std::array<bool, 4> OpzioniSalvabili() {
     return opzioni;
 }
 
-void SalvaScelte(const std::array<bool, 4>& scelte, const std::function<void(int tipo)>& dialogo) {
+void SalvaScelte(const std::array<bool, 4>& scelte) {
     if (!ProgettoValido(NumeroProgetti)) return;
     std::vector<int> tipi;
     if (scelte[0] && scelte[1] && scelte[2]) {
@@ -81,40 +43,20 @@ void SalvaScelte(const std::array<bool, 4>& scelte, const std::function<void(int
         for (size_t k = 0; k < scelte.size(); ++k)
             if (scelte[k]) tipi.push_back(int(k) + 1);
     }
-    for (int tipo : tipi) {
-        const TipoFile& t = Tipo(tipo);
-        if (NumeroProgetti != 1) {
-            if (dialogo) dialogo(tipo);
-        } else {
-            t.salva(PercorsoProgettoUnico(t), 1);
-        }
-    }
+    for (int tipo : tipi) SalvaCome(tipo);
 }
 
 void ApriScelta(int k) {
-    struct Lettore {
-        void (*apri)();
-        int16_t* caricato;
-    };
-    const std::array<Lettore, 5> lettori = {{
-        {[] {
-             int16_t annullato = FALSO;
-             ApriSchema(annullato);
-         },
-         &CaricatoSchema},
-        {&ApriAmmortizzatore, &CaricatoAmmortizzatore},
-        {&ApriMolla, &CaricatoMolla},
-        {&ApriTampone, &CaricatoTampone},
-        {&ApriProgetto, &CaricatoProgetto},
-    }};
-    if (k < 0 || k >= int(lettori.size()) || !ProgettoValido(NumeroProgetti)) return;
-    const Lettore& l = lettori[size_t(k)];
-    const int16_t selezionato = ProgettoSelezionato, caricato = *l.caricato;
+    // The options in the order of the chooser: the four single kinds, then the whole project.
+    if (k < 0 || k > 4 || !ProgettoValido(NumeroProgetti)) return;
+    const int tipo = k == 4 ? MOD_PROGETTO : k + 1;
+    int16_t& caricato = *TipoDiFile(tipo).caricato;
+    const int16_t selezionato = ProgettoSelezionato, prima = caricato;
     if (!Tenuto(ProgettoSelezionato)) ProgettoSelezionato = NumeroProgetti;
-    *l.caricato = FALSO;
-    l.apri();
-    if (Vero(*l.caricato)) return;
-    *l.caricato = caricato;
+    caricato = FALSO;
+    Chiama(GancioApri(tipo));
+    if (Vero(caricato)) return;
+    caricato = prima;
     ProgettoSelezionato = selezionato;
 }
 

@@ -115,8 +115,9 @@ class ControlliEditor {
     // The enabling of the editor's menus and buttons (AttivaMenuInsGeo).
     virtual void AggiornaAbilitazione() = 0;
     // Hands control to pending user input once, without waiting; the handlers that run here
-    // may request a stop, deactivate or close the window.
-    virtual void Cedi() = 0;
+    // may request a stop, deactivate, close or destroy the window. False when the window no
+    // longer exists: the caller must then touch nothing of it, nor of anything it owns.
+    virtual bool Cedi() = 0;
     // Closes and destroys the window now: called once an animation has unwound, when the
     // window was asked to close while it ran. Nothing of the window is touched afterwards.
     virtual void ChiudiFinestra() = 0;

@@ -64,8 +64,9 @@ class EditorGeometria {
     // Sets an option without running its click handler.
     virtual void ImpostaValore(Opzione o, int16_t valore) = 0;
 
-    // Runs the confirm button of a panel (CmdOKForcellone_Click, ...): in modify mode it
-    // modifies the chosen element, otherwise it commits into the last slot.
+    // The program's confirm of a panel (a click on the drawing, the undo replay, the
+    // re-basing): what the panel's confirm button does once its boxes are accepted. In modify
+    // mode it modifies the chosen element, otherwise it commits into the last slot.
     virtual void Conferma(int tipo) = 0;
     // Clears the drawing and draws the grid and the chain of the newest project.
     virtual void Ridisegna() = 0;

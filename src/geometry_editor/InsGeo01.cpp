@@ -319,8 +319,13 @@ void INSGEO01::Form_Activate() {
 
 void INSGEO01::Form_Resize() {
     // The drawing follows the window: a view the user has not zoomed is fitted again to
-    // the new size. Nothing is redrawn while an animation owns the drawing.
-    if (StatoSimula != 0 || Vero(ZoomUtente) || !ScalaValida()) return;
+    // the new size and the whole picture redrawn in it. The fit starts afresh, as a view
+    // reset does: the extra height a drawing at a small size asked for would otherwise give
+    // the picture a vertical scale of its own. Nothing is redrawn while an animation owns the
+    // drawing.
+    if (StatoSimula == 1 || Vero(ZoomUtente) || !ScalaValida()) return;
+    CorrezioneLarghezza = 0;
+    CorrezioneAltezza = 0;
     if (ImpostaScalaDisegno(*picGeo_, 1600, 1600)) Ridisegna();
 }
 
@@ -470,7 +475,7 @@ void INSGEO01::AggiungiElemento(int tipo) {
     CmbModifica->addItem(DaAnsi(NomeElemento(pannello.lettera) + "," + std::to_string(k)));
     ModoEdit = 0;
     // The add button just went disabled: the entry starts on the panel's first box.
-    pannello.primaCasella->setFocus();
+    pannello.caselle.front()->setFocus();
 }
 
 // The entry boxes of a new element in slot k emptied, and its options set for the slot.
@@ -512,50 +517,56 @@ void INSGEO01::CmdMolla_Click() {
 }
 
 void INSGEO01::CmdOKForcellone_Click() {
+    if (!CasellaVuota(PANNELLO_FORCELLONE)) ConfermaPannello(PANNELLO_FORCELLONE);
+}
+
+void INSGEO01::CmdOKAsta_Click() {
+    if (!CasellaVuota(PANNELLO_ASTA)) ConfermaPannello(PANNELLO_ASTA);
+}
+
+void INSGEO01::CmdOKSquadretta_Click() {
+    if (!CasellaVuota(PANNELLO_SQUADRETTA)) ConfermaPannello(PANNELLO_SQUADRETTA);
+}
+
+void INSGEO01::CmdOKMolla_Click() {
+    if (!CasellaVuota(PANNELLO_MOLLA)) ConfermaPannello(PANNELLO_MOLLA);
+}
+
+// Stores the panel of kind `tipo`: in modify mode the element being modified, otherwise the
+// swingarm or the element in the last slot.
+void INSGEO01::ConfermaPannello(int tipo) {
+    if (tipo < PANNELLO_FORCELLONE || tipo > PANNELLO_MOLLA) return;
     if (ModoEdit == 5) {
         Modifica();
         return;
     }
     const int16_t p = NumeroProgetti;
-    MemorizzaElemento(*this, PANNELLO_FORCELLONE, p, 0);
-    Ridisegna();
     int16_t u = Progetti[p].UltimoElemento;
-    AttivaPulsantiera(u);
-    if (u > 0) SchemaItem[8]->setEnabled(true);
-}
-
-// Confirms a link or a rocker panel into the last slot, or the element being modified.
-void INSGEO01::ConfermaElementoCatena(int pannello) {
-    if (ModoEdit == 5) {
-        Modifica();
+    if (tipo == PANNELLO_FORCELLONE) {
+        MemorizzaElemento(*this, PANNELLO_FORCELLONE, p, 0);
+        CaselleForcelloneConfermate();
+        Ridisegna();
+        AttivaPulsantiera(u);
+        if (u > 0) SchemaItem[8]->setEnabled(true);
         return;
     }
+    if (tipo != PANNELLO_MOLLA) {
+        ConfermaElementoCatena(tipo);
+        return;
+    }
+    if (!MemorizzaElemento(*this, PANNELLO_MOLLA, p, u)) return;
+    Ridisegna();
+    RisolviCatena();
+    SchemaItem[8]->setEnabled(true);
+}
+
+// Confirms a link or a rocker panel into the last slot.
+void INSGEO01::ConfermaElementoCatena(int pannello) {
     const int16_t p = NumeroProgetti;
     int16_t u = Progetti[p].UltimoElemento;
     if (!MemorizzaElemento(*this, pannello, p, u)) return;
     Ridisegna();
     AttivaPulsantiera(u);
-    SchemaItem[8]->setEnabled(true);
-}
-
-void INSGEO01::CmdOKAsta_Click() {
-    ConfermaElementoCatena(PANNELLO_ASTA);
-}
-
-void INSGEO01::CmdOKSquadretta_Click() {
-    ConfermaElementoCatena(PANNELLO_SQUADRETTA);
-}
-
-void INSGEO01::CmdOKMolla_Click() {
-    if (ModoEdit == 5) {
-        Modifica();
-        return;
-    }
-    const int16_t p = NumeroProgetti;
-    const int16_t u = Progetti[p].UltimoElemento;
-    if (!MemorizzaElemento(*this, PANNELLO_MOLLA, p, u)) return;
-    Ridisegna();
-    RisolviCatena();
     SchemaItem[8]->setEnabled(true);
 }
 
@@ -653,6 +664,7 @@ void INSGEO01::Modifica() {
     for (int16_t j = 0; j < s; ++j) disegna(j);
     const int tipo = TipoDaLettera(pr.TipoElemento[s]);
     if (tipo != 0) MemorizzaElemento(*this, tipo, p, s);
+    if (tipo == PANNELLO_FORCELLONE) CaselleForcelloneConfermate();
     disegna(s);
     for (int16_t j = s + 1; j <= u; ++j) {
         const Punto& inizio = PuntiCatena[std::min<int>(j, MAX_PUNTI_CATENA)];
@@ -735,27 +747,6 @@ void INSGEO01::UnitaItem_Click(int Index) {
     CaptionPannelli();
     CmbModifica->setCurrentIndex(0); // the swingarm
     if (CatenaCompleta(NumeroProgetti)) MostraPannello(FRMMOLLA);
-}
-
-// ---- start-up ------------------------------------------------------------------------------
-
-void RegistraEditorGeometria() {
-    Ganci.CreaEditorGeometria = [] { INSGEO01::Crea().ImpostaUnita(SistemaUnita); };
-    Ganci.MostraInsGeo = [](MAIN& main, bool centra) {
-        INSGEO01& editor = INSGEO01::Crea();
-        QMdiSubWindow* sotto = main.AggiungiFiglia(&editor);
-        if (centra && sotto) {
-            sotto->move((main.AreaMdi()->width() - sotto->width()) / 2,
-                        (main.AreaMdi()->height() - sotto->height()) / 2);
-        }
-        if (sotto) sotto->showMaximized();
-        main.AttivaFiglia(&editor);
-    };
-    Ganci.AttivaInsGeo = [] {
-        if (INSGEO01* editor = INSGEO01::Istanza()) editor->Form_Activate();
-    };
-    Ganci.ControlloVariabiliInsGeo = [] { return INSGEO01::Crea().ControlloVariabili(); };
-    RegistraMenuOpzioniInsGeo();
 }
 
 } // namespace kelvra

@@ -35,6 +35,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 class QHBoxLayout;
 class QVBoxLayout;
@@ -155,7 +156,7 @@ class INSGEO01 : public FinestraFiglia,
     void ProceduraUndo(int16_t& tipo);
     void StampaModello() {}
     void CmdStampa_Click();
-    void Animazione(int16_t& tipo) { simulazione_.Animazione(tipo); }
+    bool Animazione(int16_t& tipo) { return simulazione_.Animazione(tipo); }
     void AssegnazioneSimula(int16_t& posizione) { simulazione_.AssegnazioneSimula(posizione); }
     void Form_Load();
     void Form_Activate() override;
@@ -275,7 +276,7 @@ class INSGEO01 : public FinestraFiglia,
     void AbilitaConferme(bool abilitate) override;
     bool VerificaCatena() override { return ControlloVariabili(); }
     void AggiornaAbilitazione() override;
-    void Cedi() override;
+    bool Cedi() override;
     void ChiudiFinestra() override;
 
     // The enabling's view of the window's named controls.
@@ -290,18 +291,27 @@ class INSGEO01 : public FinestraFiglia,
 
   private:
     // The entry panel of one element kind, indexed by the kind (PANNELLO_FORCELLONE ..
-    // PANNELLO_MOLLA): its frame, its previous-point boxes (none for the swingarm), its first
-    // entry box, the kind's letter in the chain and its confirm handler.
+    // PANNELLO_MOLLA): its frame, its previous-point boxes (none for the swingarm), its entry
+    // boxes in reading order (the first takes the focus when an element is added), the kind's
+    // letter in the chain and the InsGeo01 line of the kind's name.
     struct PannelloElemento {
         QGroupBox* cornice = nullptr;
         QLineEdit* precX = nullptr;
         QLineEdit* precY = nullptr;
-        QLineEdit* primaCasella = nullptr;
+        std::vector<QLineEdit*> caselle;
         const char* lettera = "";
-        void (INSGEO01::*conferma)() = nullptr;
+        int rigaNome = 0;
     };
 
+    // What the confirm buttons do once their boxes are accepted; the program's own confirms
+    // (a click on the drawing, the undo replay, the ground-line re-basing) run it directly.
+    void ConfermaPannello(int tipo);
     void ConfermaElementoCatena(int pannello);
+    // A panel with an empty entry box is not stored: the user is told which panel, and the
+    // box gets the focus. True when the panel was refused.
+    bool CasellaVuota(int tipo);
+    // The swingarm's boxes hold what the model holds again: what was typed in them is stored.
+    void CaselleForcelloneConfermate();
     // The controls, built part by part (InsGeo01Pannelli.cpp).
     void CreaControlli();
     void CreaDisegno(QVBoxLayout* principale);
@@ -369,7 +379,5 @@ class INSGEO01 : public FinestraFiglia,
 // Connects the geometry editor to the start-up and the main window: the editor is created
 // and given the unit system at start-up, and shown by the main window.
 void RegistraEditorGeometria();
-// The hooks of the editor's menu commands (called by RegistraEditorGeometria).
-void RegistraMenuOpzioniInsGeo();
 
 } // namespace kelvra

@@ -2,7 +2,9 @@
 // the animation see them: the boxes and options by name, the readouts, the rubber shapes over
 // the drawing, the animation's scroll bar and the hover hints.
 #include "core/Lingua.h"
+#include "core/Seams.h"
 #include "core/Servizi.h"
+#include "geometry_editor/Catena.h"
 #include "geometry_editor/InsGeo01.h"
 #include "geometry_editor/InsGeo01Comune.h"
 #include "platform/Posizione.h"
@@ -15,6 +17,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <cmath>
 
@@ -100,13 +103,33 @@ void INSGEO01::ImpostaValore(Opzione o, int16_t valore) {
 }
 
 void INSGEO01::Conferma(int tipo) {
-    if (tipo >= PANNELLO_FORCELLONE && tipo <= PANNELLO_MOLLA) (this->*pannelli_[tipo].conferma)();
+    ConfermaPannello(tipo);
 }
 
+// The drawing writes the swingarm it draws into the boxes; a box the user has typed in and
+// not yet confirmed keeps what was typed.
 void INSGEO01::ImpostaTxtForcellone(int i, const std::string& x, const std::string& y) {
     if (i < 0 || i > 2) return;
-    TxtForcelloneX[i]->setText(DaAnsi(x));
-    TxtForcelloneY[i]->setText(DaAnsi(y));
+    if (!TxtForcelloneX[i]->isModified()) TxtForcelloneX[i]->setText(DaAnsi(x));
+    if (!TxtForcelloneY[i]->isModified()) TxtForcelloneY[i]->setText(DaAnsi(y));
+}
+
+void INSGEO01::CaselleForcelloneConfermate() {
+    for (QLineEdit* c : pannelli_[PANNELLO_FORCELLONE].caselle) c->setModified(false);
+}
+
+bool INSGEO01::CasellaVuota(int tipo) {
+    if (tipo < PANNELLO_FORCELLONE || tipo > PANNELLO_MOLLA) return false;
+    const PannelloElemento& pannello = pannelli_[tipo];
+    for (QLineEdit* c : pannello.caselle) {
+        if (!c->text().trimmed().isEmpty()) continue;
+        MsgBox(Riga(Messaggi, 94) + " " + Maiuscolo(Riga(TestiInsGeo01, pannello.rigaNome)) +
+                   Riga(Messaggi, 2),
+               vbOKOnly);
+        c->setFocus();
+        return true;
+    }
+    return false;
 }
 
 int INSGEO01::ValoreChkModify(int indice) const {
@@ -308,8 +331,10 @@ void INSGEO01::AggiornaAbilitazione() {
     AttivaMenuInsGeo(controlli_);
 }
 
-void INSGEO01::Cedi() {
+bool INSGEO01::Cedi() {
+    const QPointer<INSGEO01> finestra(this);
     QCoreApplication::processEvents();
+    return !finestra.isNull(); // nothing of the window is touched here
 }
 
 void INSGEO01::ChiudiFinestra() {

@@ -262,6 +262,11 @@ void INSGEO01::CreaPannelloSquadretta(QWidget* posto) {
     g->addWidget(ChkModify[1], 1, 3);
     CmdOKSquadretta = new QPushButton(FrmSquadretta);
     g->addWidget(CmdOKSquadretta, 1, 4, 3, 1);
+    // Tab goes through the point boxes in reading order, then the options beside them.
+    const std::array<QWidget*, 8> ordine{TxtSquadrettaX[0], TxtSquadrettaY[0], TxtSquadrettaX[1],
+                                         TxtSquadrettaY[1], OptFix[0],         OptFix[1],
+                                         ChkModify[1],      CmdOKSquadretta};
+    for (size_t i = 1; i < ordine.size(); ++i) setTabOrder(ordine[i - 1], ordine[i]);
 }
 
 void INSGEO01::CreaPannelloMolla(QWidget* posto) {
@@ -384,15 +389,21 @@ void INSGEO01::RiempiTabelleControlli() {
     opzioni_ = {ChkModify[0], ChkModify[1], OptFix[0], OptFix[1], ChkFix};
     letture_ = {LblX, LblY, LblL, LblAng};
 
-    pannelli_[PANNELLO_FORCELLONE] = {FrmForcellone,     nullptr, nullptr,
-                                      TxtForcelloneX[0], "F",     &INSGEO01::CmdOKForcellone_Click};
-    pannelli_[PANNELLO_ASTA] = {FRMASTA,  LblAstaPrecX, LblAstaPrecY,
-                                TxtAstaX, "A",          &INSGEO01::CmdOKAsta_Click};
-    pannelli_[PANNELLO_SQUADRETTA] = {FrmSquadretta, LblElemPrecX,
-                                      LblElemPrecY,  TxtSquadrettaX[0],
-                                      "S",           &INSGEO01::CmdOKSquadretta_Click};
-    pannelli_[PANNELLO_MOLLA] = {FRMMOLLA,  LblMollaPrecX, LblMollaPrecY,
-                                 TxtMollaX, "M",           &INSGEO01::CmdOKMolla_Click};
+    pannelli_[PANNELLO_FORCELLONE] = {FrmForcellone,
+                                      nullptr,
+                                      nullptr,
+                                      {TxtForcelloneX[0], TxtForcelloneY[0], TxtForcelloneX[1],
+                                       TxtForcelloneY[1], TxtForcelloneX[2], TxtForcelloneY[2],
+                                       TxtRaggio},
+                                      "F",
+                                      1};
+    pannelli_[PANNELLO_ASTA] = {FRMASTA, LblAstaPrecX, LblAstaPrecY, {TxtAstaX, TxtAstaY}, "A", 2};
+    pannelli_[PANNELLO_SQUADRETTA] = {
+        FrmSquadretta, LblElemPrecX,
+        LblElemPrecY,  {TxtSquadrettaX[0], TxtSquadrettaY[0], TxtSquadrettaX[1], TxtSquadrettaY[1]},
+        "S",           3};
+    pannelli_[PANNELLO_MOLLA] = {
+        FRMMOLLA, LblMollaPrecX, LblMollaPrecY, {TxtMollaX, TxtMollaY}, "M", 15};
 }
 
 // ---- captions -----------------------------------------------------------------------------

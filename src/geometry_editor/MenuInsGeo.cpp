@@ -10,24 +10,9 @@ namespace kelvra {
 
 namespace {
 
-void Chiama(const std::function<void()>& gancio) {
-    if (gancio) gancio();
-}
-
 // The component commands act on the editor's project, the newest one.
 void SelezionaProgettoEditor() {
     if (ProgettoValido(NumeroProgetti)) ProgettoSelezionato = NumeroProgetti;
-}
-
-// Items 1 enter data, 3 open, 4 compare and 5 save as of a component menu: entering and
-// opening first offer to save the kind's unsaved changes.
-void ComandoComponente(int16_t tipo, int indice, const std::function<void()>& editor,
-                       const std::function<void()>& apri) {
-    if (indice == 1 || indice == 3) PassoSalvataggioTipo(tipo, true);
-    if (indice == 1) Chiama(editor);
-    if (indice == 3) Chiama(apri);
-    if (indice == 4) ConfrontaComponente(tipo);
-    if (indice == 5) PassoSalvataggioTipo(tipo, false);
 }
 
 } // namespace
@@ -45,7 +30,7 @@ void INSGEO01::SchemaItem_Click(int Index) {
         ConfrontaSchemi();
         break;
     case 6:
-        PassoSalvataggioTipo(MOD_SCHEMA, false);
+        SalvaCome(MOD_SCHEMA);
         break;
     case 8:
         SchemaRimuoviUltimo();
@@ -96,18 +81,17 @@ void INSGEO01::PrecaricoItem_Click(int Index) {
 void INSGEO01::AmmortizzatoreItem_Click(int Index) {
     SelezionaProgettoEditor();
     if (Index == 7) Chiama(Ganci.MostraFrmAcq);
-    ComandoComponente(MOD_AMMORTIZZATORE, Index, Ganci.MostraInsAmmortizzatore,
-                      Ganci.ApriAmmortizzatore);
+    ComandoFileComponente(MOD_AMMORTIZZATORE, Index, Ganci.MostraInsAmmortizzatore);
 }
 
 void INSGEO01::MollaItem_Click(int Index) {
     SelezionaProgettoEditor();
-    ComandoComponente(MOD_MOLLA, Index, Ganci.MostraInsMolla, Ganci.ApriMolla);
+    ComandoFileComponente(MOD_MOLLA, Index, Ganci.MostraInsMolla);
 }
 
 void INSGEO01::TamponeItem_Click(int Index) {
     SelezionaProgettoEditor();
-    ComandoComponente(MOD_TAMPONE, Index, Ganci.MostraInsTampone, Ganci.ApriTampone);
+    ComandoFileComponente(MOD_TAMPONE, Index, Ganci.MostraInsTampone);
 }
 
 } // namespace kelvra

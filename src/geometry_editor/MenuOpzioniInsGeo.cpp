@@ -143,6 +143,11 @@ void INSGEO01::SchemaRimuoviUltimo() {
     }
     AttivaMenuInsGeo(Controlli());
     AttivaPulsantiera(u);
+    // The panel of the element now last, showing its record, takes the place of the removed
+    // element's: confirming it stores that element again.
+    MostraPannelloTipo(TipoDaLettera(pr.TipoElemento[u]));
+    RiempiCaselle(*this, NumeroProgetti, u);
+    CmbModifica->setCurrentIndex(std::min<int>(u, CmbModifica->count() - 1));
 }
 
 void INSGEO01::SchemaAnnulla() {
@@ -237,10 +242,6 @@ void INSGEO01::ChkModify_Click(int Index) {
     y->setText(DaAnsi(MostraY(v.Y)));
     x->setEnabled(false);
     y->setEnabled(false);
-}
-
-void RegistraMenuOpzioniInsGeo() {
-    Ganci.PreparaNuovoProgettoInsGeo = [] { INSGEO01::Crea().PreparaNuovoProgettoEditor(); };
 }
 
 } // namespace kelvra

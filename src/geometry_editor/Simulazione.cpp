@@ -40,8 +40,9 @@ int16_t UltimaPosizioneSimulazione(int16_t p) {
 // Counts the handlers of this module on the stack: a window asked to close while one of them
 // runs is closed when the outermost one returns, as its very last step.
 struct SimulazioneGeo::Ingresso {
-    explicit Ingresso(SimulazioneGeo& s) : s_(s) { ++s_.ingressi_; }
+    explicit Ingresso(SimulazioneGeo& s) : s_(s), vivo_(s.vivo_) { ++s_.ingressi_; }
     ~Ingresso() {
+        if (!*vivo_) return; // the window went away during a yield
         if (--s_.ingressi_ == 0 && s_.chiusuraRichiesta_) {
             s_.chiusuraRichiesta_ = false;
             s_.f_.ChiudiFinestra(); // nothing of the window is touched after this
@@ -49,8 +50,16 @@ struct SimulazioneGeo::Ingresso {
     }
     Ingresso(const Ingresso&) = delete;
     Ingresso& operator=(const Ingresso&) = delete;
+    // The window is still there (checked after every yield).
+    bool Vivo() const { return *vivo_; }
     SimulazioneGeo& s_;
+    const std::shared_ptr<bool> vivo_;
 };
+
+bool SimulazioneGeo::Cedi() {
+    const std::shared_ptr<bool> vivo = vivo_;
+    return f_.Cedi() && *vivo;
+}
 
 std::string SimulazioneGeo::Didascalia(int riga) const {
     return Maiuscolo(Riga(TestiInsGeo01, riga));
@@ -209,8 +218,8 @@ bool SimulazioneGeo::Interrotta(unsigned generazione) const {
 
 // ---- the three kinds ----------------------------------------------------------------------------
 
-void SimulazioneGeo::Animazione(int16_t& tipo) {
-    if (tipo < 1 || tipo > 3) return;
+bool SimulazioneGeo::Animazione(int16_t& tipo) {
+    if (tipo < 1 || tipo > 3) return false;
     Ingresso ingresso(*this);
     // A newer animation owns the drawing: a loop suspended in a yield ends quietly.
     const unsigned generazione = ++generazione_;
@@ -218,7 +227,7 @@ void SimulazioneGeo::Animazione(int16_t& tipo) {
         RettangoloTwips r = f_.PosizionePicGeo();
         r.Width = f_.LarghezzaInterna();
         f_.PosizionaPicGeo(r);
-        if (!f_.VerificaCatena()) return;
+        if (!f_.VerificaCatena()) return false;
         PassoCorsa = 1.0f;
         ModoEdit = 6;
         CalcolaCinematica();
@@ -230,17 +239,18 @@ void SimulazioneGeo::Animazione(int16_t& tipo) {
         // interrupted by this choice left on it.
         f_.ImpostaValoreVScroll(0);
         VScroll_Change();
-        return;
+        return true;
     }
 
     f_.CampoRichiestaStop() = FALSO;
-    if (!f_.VerificaCatena()) return;
+    if (!f_.VerificaCatena()) return false;
     CalcolaCinematica();
     ModoEdit = 6;
     if (tipo == 2)
         AnimazioneAutomatica(generazione);
     else
         AnimazioneTraccia(generazione);
+    return ingresso.Vivo();
 }
 
 void SimulazioneGeo::AnimazioneAutomatica(unsigned generazione) {
@@ -256,17 +266,17 @@ void SimulazioneGeo::AnimazioneAutomatica(unsigned generazione) {
         prossimo += PERIODO_FOTOGRAMMA;
         orologio.AttendiFino(prossimo);
         if (orologio.Adesso() - prossimo > PERIODO_FOTOGRAMMA) prossimo = orologio.Adesso();
-        f_.Cedi();
+        return Cedi();
     };
     for (int ciclo = 1; ciclo <= CICLI_AUTOMATICI; ++ciclo) {
         for (int16_t pos = 0; pos <= ultima; ++pos) {
-            mostra(pos);
+            if (!mostra(pos)) return; // the window is gone: nothing more is touched
             if (Interrotta(generazione)) goto fermata;
         }
-        f_.Cedi();
+        if (!Cedi()) return;
         if (Interrotta(generazione)) goto fermata;
         for (int16_t pos = ultima; pos >= 0; --pos) {
-            mostra(pos);
+            if (!mostra(pos)) return;
             if (Interrotta(generazione)) goto fermata;
         }
     }
@@ -284,7 +294,7 @@ void SimulazioneGeo::AnimazioneTraccia(unsigned generazione) {
     for (int16_t pos : posizioni) {
         AssegnazioneSimula(pos);
         DisegnaGrigliaSchema(PassoGriglia, pic);
-        f_.Cedi();
+        if (!Cedi()) return; // the window is gone: nothing more is touched
         if (Interrotta(generazione)) {
             fermata = true;
             break;
@@ -354,7 +364,16 @@ void SimulazioneGeo::CmdSimula_Click() {
         f_.CampoRichiestaStop() = FALSO;
         f_.AbilitaConferme(false);
         int16_t tipo = f_.CampoTipoSimulazione();
-        Animazione(tipo);
+        if (!Animazione(tipo)) {
+            if (!ingresso.Vivo()) return;
+            // Nothing runs: the chain check refused the linkage. The button offers a start
+            // again and the panels take a corrected chain.
+            stato = 0;
+            f_.CampoRichiestaStop() = FALSO;
+            f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_SIMULA));
+            f_.AbilitaConferme(true);
+            return;
+        }
     } else {
         // A loop suspended in a yield takes this request when the yield returns.
         f_.CampoRichiestaStop() = VERO;

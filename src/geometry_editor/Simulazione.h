@@ -13,12 +13,14 @@
 // input once per frame; the automatic kind shows sixty frames a second, paced on the
 // program's clock (platform/Orologio.h). A stop request (the button, a menu choice, deactivating or
 // closing the window) is honoured after the current frame, and the loop then draws the rest
-// position. A window asked to close while a loop runs is closed once the loop has unwound.
+// position. A window asked to close while a loop runs is closed once the loop has unwound; a
+// window destroyed during a yield all the same ends the loop there, with nothing of it touched.
 #pragma once
 
 #include "geometry_editor/ControlliEditor.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace kelvra {
@@ -38,12 +40,14 @@ int16_t UltimaPosizioneSimulazione(int16_t p);
 class SimulazioneGeo {
   public:
     explicit SimulazioneGeo(ControlliEditor& finestra) : f_(finestra) {}
+    ~SimulazioneGeo() { *vivo_ = false; }
     SimulazioneGeo(const SimulazioneGeo&) = delete;
     SimulazioneGeo& operator=(const SimulazioneGeo&) = delete;
 
     // Runs kind 1..3 (the button's state and caption are the caller's); any other kind does
-    // nothing.
-    void Animazione(int16_t& tipo);
+    // nothing. False when the chain check refused the linkage (its message was shown) or the
+    // window went away meanwhile: nothing was animated.
+    bool Animazione(int16_t& tipo);
     // Draws the linkage at one position of the travel (kept within the solved range) on
     // PicGeo, without clearing it and without the grid.
     void AssegnazioneSimula(int16_t& posizione);
@@ -70,6 +74,8 @@ class SimulazioneGeo {
 
   private:
     struct Ingresso;
+    // One yield to pending input; false when the window (and this with it) no longer exists.
+    bool Cedi();
     // One frame: clear, draw the position, grid.
     void Fotogramma(int16_t posizione);
     // The stop step of a loop: rest position drawn, stop request lowered.
@@ -86,6 +92,9 @@ class SimulazioneGeo {
     std::string Didascalia(int riga) const;
 
     ControlliEditor& f_;
+    // Lowered when this goes with its window: a handler suspended in a yield reads it through
+    // its own copy before it touches anything.
+    std::shared_ptr<bool> vivo_ = std::make_shared<bool>(true);
     int ingressi_ = 0;
     unsigned generazione_ = 0;
     bool chiusuraRichiesta_ = false;

@@ -34,10 +34,6 @@ constexpr double MASSIMO_PIXEL_PAGINA = 16.0e6;
 // Share of the page height the print service keeps for the title line over the picture.
 constexpr double QUOTA_TITOLO_STAMPA = 0.05;
 
-template <class Gancio, class... Argomenti> void Chiama(const Gancio& g, Argomenti&&... a) {
-    if (g) g(std::forward<Argomenti>(a)...);
-}
-
 MAIN* Main() {
     return MAIN::Istanza();
 }
@@ -111,18 +107,6 @@ void ComparaProgetti(CURVE01& form) {
     AggiornaComandi(form);
 }
 
-// Save as: several projects through the project save dialog; one under its file's name, or
-// the default name in the program folder when it has none.
-void SalvaCome(CURVE01&) {
-    if (NumeroProgetti != 1) {
-        if (MAIN* main = Main()) Chiama(Ganci.MostraFrmSalva01, *main);
-        return;
-    }
-    std::string nome = Progetti[1].NomeFileProgetto;
-    if (nome.empty()) nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
-    Chiama(Ganci.SalvaProgetto, nome, int16_t{1});
-}
-
 void Chiudi(CURVE01& form) {
     form.close();
 }
@@ -136,7 +120,7 @@ constexpr std::array<VoceFile, 8> VOCI_FILE{{
     {2, ApriFile},
     {FILE_COMPARA, ComparaProgetti},
     {4, TogliUltimoProgetto},
-    {7, SalvaCome},
+    {7, [](CURVE01&) { SalvaCome(MOD_PROGETTO); }},
     {10, [](CURVE01&) { ImpostaStampanteGrafico(); }},
     {11, StampaGrafico},
     {22, Chiudi},
@@ -189,8 +173,9 @@ void TogliUltimoProgetto(CURVE01& form) {
     ProgettiChiusi(form);
 }
 
+// The same set-up as every other window's: it is where a PDF file is chosen when the
+// desktop has no printer, so it never asks for one first.
 bool ImpostaStampanteGrafico() {
-    if (!VerificaStampante(Riga(Messaggi, 46))) return false;
     return DialogoImpostaStampante();
 }
 

@@ -40,8 +40,7 @@ void CambiaDati(int16_t editorAperto);
 // Close the last project: with two or more held the newest goes and the chart starts afresh
 // on those left; with one nothing happens.
 void TogliUltimoProgetto(CURVE01& form);
-// The printer set-up dialog, after the no-printer test; false when there is no printer or
-// the dialog was cancelled.
+// The printer set-up dialog of every window; false when it was cancelled.
 bool ImpostaStampanteGrafico();
 // Prints the chart on one page, drawn afresh at the printer's resolution.
 void StampaGrafico(CURVE01& form);

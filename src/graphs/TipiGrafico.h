@@ -23,17 +23,19 @@ enum class SezioneTesto { Quantita, Unita };
 struct TipoGrafico {
     LettoreCurva Y;
     LettoreCurva X;
-    int16_t Progetto::*Conteggio; // last point of the curve, per project
-    int rigaUnita;                // unit row of the Y values
-    const char* unitaFissa;       // UnitaY when it is not the row's label (nullptr: the label)
-    bool siglaVuota;              // SiglaY is "" whatever the row
-    const char* formatoY;         // format of the Y read-out
-    int rigaTitolo;               // Quantity line of the chart title
-    bool titoloConUnita;          // the title ends with " " & UnitaY
-    SezioneTesto sezioneTitoloY;  // TitoloY, the quantity the curve reader names
+    int16_t Progetto::*Conteggio = &Progetto::NumPunti; // last point of the curve, per project
+    int rigaUnita;                                      // unit row of the Y values
+    // UnitaY when it is not the row's label (nullptr: the label).
+    const char* unitaFissa = nullptr;
+    bool siglaVuota = false;         // SiglaY is "" whatever the row
+    const char* formatoY = "000.00"; // format of the Y read-out
+    int rigaTitolo;                  // Quantity line of the chart title
+    bool titoloConUnita = true;      // the title ends with " " & UnitaY
+    // TitoloY, the quantity the curve reader names.
+    SezioneTesto sezioneTitoloY = SezioneTesto::Quantita;
     int rigaTitoloY;
     int rigaFormatoEtichette; // unit row whose format writes the Y tick labels
-    int rigaTitoloX;          // Quantity line of the X-axis title
+    int rigaTitoloX = 13;     // Quantity line of the X-axis title
 };
 
 // The kind `tipo` (1..14), or nullptr for any other number.

@@ -1,5 +1,6 @@
 #include "platform/CorniceMdi.h"
 
+#include "platform/Convenzioni.h"
 #include "platform/Testo.h"
 
 #include <QEvent>
@@ -11,6 +12,8 @@ namespace kelvra {
 namespace {
 QPointer<CorniceMdi> cornicePrincipale;
 std::string ultimoSuggerimento;
+// The control the pointer was over when the hint was written; null when none was known.
+QPointer<QWidget> autoreSuggerimento;
 } // namespace
 
 // ---- child window ------------------------------------------------------------------
@@ -190,12 +193,19 @@ bool CorniceMdi::eventFilter(QObject* oggetto, QEvent* evento) {
 // ---- status hints --------------------------------------------------------------------
 
 void ImpostaSuggerimento(const std::string& testo) {
+    autoreSuggerimento = testo.empty() ? nullptr : ControlloSottoPuntatore();
     ultimoSuggerimento = testo;
     if (CorniceMdi* cornice = CorniceMdi::Principale()) cornice->Toolbar()->setText(DaAnsi(testo));
 }
 
 std::string Suggerimento() {
     return ultimoSuggerimento;
+}
+
+void PuntatoreUscito(QWidget* controllo) {
+    QWidget* autore = autoreSuggerimento;
+    if (!controllo || !autore || (autore != controllo && !controllo->isAncestorOf(autore))) return;
+    ImpostaSuggerimento(std::string());
 }
 
 } // namespace kelvra

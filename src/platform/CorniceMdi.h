@@ -12,7 +12,8 @@
 // themselves to refresh.
 //
 // Status panel: `Toolbar` is a permanent label of the frame; any window writes its hover
-// hint there with ImpostaSuggerimento. The text stays until the next hint.
+// hint there with ImpostaSuggerimento. The text stays until the next hint, or until the
+// pointer leaves the control it was over when the hint was written (PuntatoreUscito).
 #pragma once
 
 #include <QLabel>
@@ -105,5 +106,8 @@ class CorniceMdi : public QMainWindow {
 void ImpostaSuggerimento(const std::string& testo);
 // The hint last written.
 std::string Suggerimento();
+// The pointer left `controllo` (or it was hidden): a hint written while the pointer was over
+// it or over one of its children is cleared.
+void PuntatoreUscito(QWidget* controllo);
 
 } // namespace kelvra

@@ -1,5 +1,7 @@
 #include "platform/Dialoghi.h"
 
+#include "core/Azzeramento.h"
+#include "platform/Stampante.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
 
@@ -13,13 +15,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
-#include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStringList>
 #include <QUrl>
+#include <memory>
 
 namespace kelvra {
 
@@ -79,20 +81,7 @@ class DialoghiReali : public RispondenteDialoghi {
                !QPrinterInfo::availablePrinterNames().isEmpty();
     }
     bool Stampa(const QImage& immagine, const std::string& titolo) override {
-        QPrinter& stampante = StampanteImpostata();
-        QPainter pittore;
-        if (!pittore.begin(&stampante)) return false;
-        const QRect pagina = pittore.viewport();
-        const QString testo = DaAnsi(titolo);
-        const int altezzaTitolo = pittore.fontMetrics().height() * 2;
-        pittore.drawText(QRect(pagina.left(), pagina.top(), pagina.width(), altezzaTitolo),
-                         Qt::AlignLeft | Qt::AlignVCenter, testo);
-        QRect area(pagina.left(), pagina.top() + altezzaTitolo, pagina.width(),
-                   pagina.height() - altezzaTitolo);
-        QSize misura = immagine.size();
-        misura.scale(area.size(), Qt::KeepAspectRatio);
-        pittore.drawImage(QRect(area.topLeft(), misura), immagine);
-        return pittore.end();
+        return DisegnaPagina(StampanteImpostata(), immagine, titolo);
     }
     int MostraModale(QWidget* finestra) override {
         if (!finestra) return 0;
@@ -143,6 +132,9 @@ bool StampantePresente() {
     return rispondente->StampantePresente();
 }
 bool StampaImmagine(const QImage& immagine, const std::string& titolo) {
+    // A PDF file chosen in the set-up is written here and read back, whoever answers the
+    // dialogs; only a page for a printer goes to the respondent.
+    if (!FileStampa().isEmpty()) return StampaSuFile(immagine, titolo);
     return rispondente->Stampa(immagine, titolo);
 }
 int MostraModale(QWidget* finestra) {
@@ -152,9 +144,15 @@ bool ApriDocumento(const std::string& percorso) {
     return rispondente->ApriDocumento(percorso);
 }
 
+namespace {
+std::unique_ptr<QPrinter> stampante;
+// Start-up state: the desktop's default printer, no output file.
+[[maybe_unused]] const bool StampanteAzzerabile = RegistraAzzeramento([] { stampante.reset(); });
+} // namespace
+
 QPrinter& StampanteImpostata() {
-    static QPrinter stampante;
-    return stampante;
+    if (!stampante) stampante = std::make_unique<QPrinter>();
+    return *stampante;
 }
 
 QString FiltroQt(const std::string& filtro) {

@@ -42,8 +42,9 @@ class RispondenteDialoghi {
     // False when the user cancelled.
     virtual bool ImpostaStampante() = 0;
     virtual bool StampantePresente() = 0;
-    // Prints one page: the title on top, the picture under it scaled to the page; false
-    // when printing failed.
+    // Prints one page on the printer: the title on top, the picture under it scaled to the
+    // page; false when printing failed. (A PDF file chosen in the set-up is written by
+    // StampaImmagine itself, whoever answers.)
     virtual bool Stampa(const QImage& immagine, const std::string& titolo) = 0;
     // Shows a window modal and returns when it is closed, with the dialog's result code
     // (0 for a window that is not a dialog).
@@ -66,7 +67,8 @@ bool StampaImmagine(const QImage& immagine, const std::string& titolo);
 int MostraModale(QWidget* finestra);
 bool ApriDocumento(const std::string& percorso);
 
-// The program's printer: the set-up dialog edits it, and printing uses it.
+// The program's one printer, shared by every window: the set-up dialog edits it (a desktop
+// printer, or a PDF output file), and printing uses it. Back to the default at a reset.
 QPrinter& StampanteImpostata();
 
 // The "desc|*.ext" filter in the form the toolkit's file dialogs take.

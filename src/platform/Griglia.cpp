@@ -3,15 +3,15 @@
 #include "platform/Posizione.h"
 #include "platform/Testo.h"
 
+#include <QAbstractTableModel>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace kelvra {
 
@@ -19,28 +19,99 @@ namespace {
 constexpr int LARGHEZZA_INIZIALE = 1000; // twips
 constexpr int MARGINE_INTESTAZIONE = 16; // pixels around a heading's text
 
-// Aligns every cell as its column says, so that no cell carries an alignment of its own.
-class AllineamentoColonne : public QStyledItemDelegate {
-  public:
-    AllineamentoColonne(Griglia* griglia, std::function<Qt::Alignment(int, int)> allineamento)
-        : QStyledItemDelegate(griglia), allineamento_(std::move(allineamento)) {}
-
-  protected:
-    void initStyleOption(QStyleOptionViewItem* opzione, const QModelIndex& indice) const override {
-        QStyledItemDelegate::initStyleOption(opzione, indice);
-        opzione->displayAlignment = allineamento_(indice.row(), indice.column());
-    }
-
-  private:
-    std::function<Qt::Alignment(int, int)> allineamento_;
-};
-
 std::size_t Z(int i) {
     return static_cast<std::size_t>(i);
 }
+
+// Width of a heading text in a font. The tables show the same few headings again at every
+// change of project or step, and measuring them is the slowest part of a rebuild: the widths
+// in the last font used are kept, and forgotten when too many have gathered.
+int LarghezzaTesto(const QFont& carattere, const QString& testo) {
+    static QFont ultimo;
+    static QHash<QString, int> larghezze;
+    if (carattere != ultimo || larghezze.size() > 1000) {
+        ultimo = carattere;
+        larghezze.clear();
+    }
+    if (auto it = larghezze.constFind(testo); it != larghezze.constEnd()) return *it;
+    return larghezze[testo] = QFontMetrics(carattere).horizontalAdvance(testo);
+}
+
+bool TastoDiMovimento(int tasto) {
+    switch (tasto) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
 } // namespace
 
-Griglia::Griglia(QWidget* genitore) : QTableWidget(genitore) {
+// The grid's cells as the view asks for them: the fixed rows and columns become headings.
+class ModelloGriglia : public QAbstractTableModel {
+  public:
+    explicit ModelloGriglia(Griglia* g) : QAbstractTableModel(g), g_(*g) {}
+
+    int rowCount(const QModelIndex& genitore = {}) const override {
+        return genitore.isValid() ? 0 : g_.Rows() - g_.fisseRighe_;
+    }
+    int columnCount(const QModelIndex& genitore = {}) const override {
+        return genitore.isValid() ? 0 : g_.colonne_ - g_.fisseColonne_;
+    }
+    QVariant data(const QModelIndex& indice, int ruolo) const override {
+        const int r = indice.row() + g_.fisseRighe_, c = indice.column() + g_.fisseColonne_;
+        if (ruolo == Qt::DisplayRole) return g_.Cella(r, c);
+        if (ruolo == Qt::TextAlignmentRole)
+            return Griglia::Allineamento(g_.Allineamento(r, c)).toInt();
+        return {};
+    }
+    QVariant headerData(int sezione, Qt::Orientation verso, int ruolo) const override {
+        if (verso == Qt::Vertical) {
+            if (ruolo == Qt::DisplayRole && g_.fisseColonne_ > 0)
+                return g_.IntestazioneRiga(sezione + g_.fisseRighe_);
+            return {};
+        }
+        const int c = sezione + g_.fisseColonne_;
+        if (ruolo == Qt::DisplayRole) return g_.IntestazioneColonna(c);
+        if (ruolo == Qt::TextAlignmentRole) {
+            // A grid that wraps its cells (the default) wraps its headings too.
+            Qt::Alignment a = Griglia::Allineamento(g_.FixedAlignment(c));
+            if (g_.wordWrap()) a |= Qt::Alignment::fromInt(Qt::TextWordWrap);
+            return a.toInt();
+        }
+        return {};
+    }
+    Qt::ItemFlags flags(const QModelIndex&) const override {
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    }
+
+    using QAbstractTableModel::beginInsertRows;
+    using QAbstractTableModel::beginRemoveRows;
+    using QAbstractTableModel::beginResetModel;
+    using QAbstractTableModel::endInsertRows;
+    using QAbstractTableModel::endRemoveRows;
+    using QAbstractTableModel::endResetModel;
+
+  private:
+    const Griglia& g_;
+};
+
+Griglia::Blocco::Blocco(Griglia& g) : g_(g) {
+    if (g_.blocchi_++ == 0) g_.modello_->beginResetModel();
+}
+
+Griglia::Blocco::~Blocco() {
+    if (--g_.blocchi_ > 0) return;
+    g_.modello_->endResetModel();
+    g_.Aggiorna();
+}
+
+Griglia::Griglia(QWidget* genitore) : QTableView(genitore), modello_(new ModelloGriglia(this)) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
@@ -51,60 +122,77 @@ Griglia::Griglia(QWidget* genitore) : QTableWidget(genitore) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    setItemDelegate(new AllineamentoColonne(this, [this](int riga, int colonna) {
-        return Allineamento(Allineamento(riga + ScartoRighe(), colonna + ScartoColonne()));
-    }));
     larghezze_.assign(Z(colonne_), LARGHEZZA_INIZIALE);
     allineamenti_.assign(Z(colonne_), 0);
     allineamentiFissi_.assign(Z(colonne_), 0);
-    celle_.assign(2, std::vector<QString>(Z(colonne_)));
-    connect(this, &QTableWidget::itemSelectionChanged, this, [this] {
+    righe_.assign(2, {std::vector<QString>(Z(colonne_)), nullptr, 0});
+    setModel(modello_);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!interno_) LeggiSelezioneUtente();
     });
     Aggiorna();
 }
 
 void Griglia::SetRows(int righe) {
-    celle_.resize(Z(std::max(righe, fisseRighe_)), std::vector<QString>(Z(colonne_)));
-    Cambiato();
+    Blocco blocco(*this);
+    righe_.resize(Z(std::max(righe, fisseRighe_)), {std::vector<QString>(Z(colonne_)), nullptr, 0});
 }
 
 void Griglia::SetCols(int colonne) {
+    Blocco blocco(*this);
     colonne_ = std::max(colonne, fisseColonne_);
     const auto n = Z(colonne_);
-    for (auto& riga : celle_) riga.resize(n);
+    for (auto& riga : righe_)
+        if (!riga.calcolata) riga.celle.resize(n);
     larghezze_.resize(n, LARGHEZZA_INIZIALE);
     allineamenti_.resize(n, 0);
     allineamentiFissi_.resize(n, 0);
-    Cambiato();
 }
 
 void Griglia::SetFixedRows(int righe) {
     if (righe < 0 || righe > Rows()) return;
+    Blocco blocco(*this);
     fisseRighe_ = righe;
-    Cambiato();
 }
 
 void Griglia::SetFixedCols(int colonne) {
     if (colonne < 0 || colonne > Cols()) return;
+    Blocco blocco(*this);
     fisseColonne_ = colonne;
-    Cambiato();
 }
 
-void Griglia::SetFisseComeCelle(bool comeCelle) {
-    comeCelle_ = comeCelle;
-    Cambiato();
+const QString& Griglia::Cella(int riga, int colonna) const {
+    RigaGriglia& r = righe_[Z(riga)];
+    if (r.calcolata) {
+        r.celle.resize(Z(colonne_));
+        for (int c = 0; c < colonne_; ++c) r.celle[Z(c)] = DaAnsi((*r.calcolata)(r.k, c));
+        r.calcolata.reset();
+    }
+    return r.celle[Z(colonna)];
 }
 
 std::string Griglia::TextMatrix(int riga, int colonna) const {
     if (riga < 0 || riga >= Rows() || colonna < 0 || colonna >= Cols()) return {};
-    return AdAnsi(celle_[Z(riga)][Z(colonna)]);
+    const RigaGriglia& r = righe_[Z(riga)];
+    if (r.calcolata) return (*r.calcolata)(r.k, colonna); // read without making the row
+    return AdAnsi(r.celle[Z(colonna)]);
 }
 
 void Griglia::SetTextMatrix(int riga, int colonna, const std::string& testo) {
     if (riga < 0 || riga >= Rows() || colonna < 0 || colonna >= Cols()) return;
-    celle_[Z(riga)][Z(colonna)] = DaAnsi(testo);
-    if (blocchi_ == 0) MostraCella(riga, colonna);
+    Cella(riga, colonna);
+    righe_[Z(riga)].celle[Z(colonna)] = DaAnsi(testo);
+    if (blocchi_ > 0) return;
+    if (Fissa(riga, colonna)) {
+        if (riga < fisseRighe_)
+            modello_->headerDataChanged(Qt::Horizontal, colonna - fisseColonne_,
+                                        colonna - fisseColonne_);
+        else
+            modello_->headerDataChanged(Qt::Vertical, riga - fisseRighe_, riga - fisseRighe_);
+        return;
+    }
+    const QModelIndex i = modello_->index(riga - fisseRighe_, colonna - fisseColonne_);
+    emit modello_->dataChanged(i, i, {Qt::DisplayRole});
 }
 
 int Griglia::ColWidth(int colonna) const {
@@ -137,35 +225,48 @@ int Griglia::FixedAlignment(int colonna) const {
 void Griglia::SetFixedAlignment(int colonna, int allineamento) {
     if (colonna < 0 || colonna >= Cols()) return;
     allineamentiFissi_[Z(colonna)] = allineamento;
-    Cambiato();
+    if (blocchi_ > 0) return;
+    horizontalHeader()->viewport()->update();
+    viewport()->update();
 }
 
 void Griglia::AddItem(const std::string& riga, int prima) {
-    std::vector<QString> nuova(Z(colonne_));
+    RigaGriglia nuova{std::vector<QString>(Z(colonne_)), nullptr, 0};
     std::size_t inizio = 0;
-    for (auto& cella : nuova) {
+    for (auto& cella : nuova.celle) {
         const std::size_t fine = riga.find('\t', inizio);
         cella = DaAnsi(riga.substr(inizio, fine == std::string::npos ? fine : fine - inizio));
         if (fine == std::string::npos) break;
         inizio = fine + 1;
     }
     const int r = prima < 0 || prima > Rows() ? Rows() : prima;
-    celle_.insert(celle_.begin() + r, std::move(nuova));
-    if (blocchi_ > 0) return;
-    if (r < fisseRighe_) return Aggiorna(); // a fixed row moves down among the others
-    interno_ = true;
-    insertRow(r - ScartoRighe());
-    for (int c = 0; c < colonne_; ++c) MostraCella(r, c);
-    interno_ = false;
+    if (blocchi_ > 0 || r < fisseRighe_) { // a fixed row moves down among the others
+        Blocco blocco(*this);
+        righe_.insert(righe_.begin() + r, std::move(nuova));
+        return;
+    }
+    modello_->beginInsertRows({}, r - fisseRighe_, r - fisseRighe_);
+    righe_.insert(righe_.begin() + r, std::move(nuova));
+    modello_->endInsertRows();
+}
+
+void Griglia::AddItemsCalcolati(int righe, CellaCalcolata cella) {
+    if (righe <= 0) return;
+    Blocco blocco(*this);
+    const auto funzione = std::make_shared<const CellaCalcolata>(std::move(cella));
+    righe_.reserve(righe_.size() + Z(righe));
+    for (int k = 0; k < righe; ++k) righe_.push_back({{}, funzione, k});
 }
 
 void Griglia::RemoveItem(int riga) {
     if (riga < fisseRighe_ || riga >= Rows()) return;
-    celle_.erase(celle_.begin() + riga);
-    if (blocchi_ > 0) return;
-    interno_ = true;
-    removeRow(riga - ScartoRighe());
-    interno_ = false;
+    if (blocchi_ > 0) {
+        righe_.erase(righe_.begin() + riga);
+        return;
+    }
+    modello_->beginRemoveRows({}, riga - fisseRighe_, riga - fisseRighe_);
+    righe_.erase(righe_.begin() + riga);
+    modello_->endRemoveRows();
 }
 
 void Griglia::Seleziona(int primaRiga, int primaColonna, int ultimaRiga, int ultimaColonna) {
@@ -178,14 +279,14 @@ void Griglia::Seleziona(int primaRiga, int primaColonna, int ultimaRiga, int ult
 }
 
 void Griglia::AdattaLarghezzeIntestazioni() {
-    const QFontMetrics misure(horizontalHeader()->font());
+    const QFont carattere = horizontalHeader()->font();
     const float twipsPerPixel = TwipsPerPixelX(this);
     for (int c = fisseColonne_; c < colonne_; ++c) {
         int& larghezza = larghezze_[Z(c)];
         if (larghezza == 0) continue;
         int pixel = 0;
         for (int r = 0; r < fisseRighe_; ++r)
-            pixel = std::max(pixel, misure.horizontalAdvance(celle_[Z(r)][Z(c)]));
+            pixel = std::max(pixel, LarghezzaTesto(carattere, Cella(r, c)));
         larghezza = std::max(
             larghezza, static_cast<int>(std::ceil((pixel + MARGINE_INTESTAZIONE) * twipsPerPixel)));
     }
@@ -214,7 +315,7 @@ QImage Griglia::Immagine() const {
         int x = 0;
         for (const auto& [c, pixel] : colonne) {
             pittore.drawText(QRect(x + 2, r * altezzaRiga, pixel - 4, altezzaRiga),
-                             Allineamento(Allineamento(r, c)), celle_[Z(r)][Z(c)]);
+                             Allineamento(Allineamento(r, c)), Cella(r, c));
             x += pixel;
         }
     }
@@ -238,98 +339,45 @@ Qt::Alignment Griglia::Allineamento(int valore) {
     }
 }
 
-void Griglia::Cambiato() {
-    if (blocchi_ == 0) Aggiorna();
-}
-
-void Griglia::Aggiorna() {
-    const bool aggiornamenti = updatesEnabled();
-    setUpdatesEnabled(false);
-    interno_ = true;
-    clearContents();
-    setRowCount(Rows() - ScartoRighe());
-    setColumnCount(colonne_ - ScartoColonne());
-    horizontalHeader()->setVisible(!comeCelle_ && fisseRighe_ > 0);
-    verticalHeader()->setVisible(!comeCelle_ && fisseColonne_ > 0);
-    if (!comeCelle_) MostraIntestazioni();
-    for (int r = ScartoRighe(); r < Rows(); ++r)
-        for (int c = ScartoColonne(); c < colonne_; ++c) MostraCella(r, c);
-    AggiornaLarghezze();
-    interno_ = false;
-    setUpdatesEnabled(aggiornamenti);
-}
-
 QString Griglia::IntestazioneColonna(int colonna) const {
     QStringList linee;
-    for (int r = 0; r < fisseRighe_; ++r) linee.append(celle_[Z(r)][Z(colonna)]);
+    for (int r = 0; r < fisseRighe_; ++r) linee.append(Cella(r, colonna));
     return linee.join(QLatin1Char('\n'));
 }
 
 QString Griglia::IntestazioneRiga(int riga) const {
     QStringList parti;
-    for (int c = 0; c < fisseColonne_; ++c) parti.append(celle_[Z(riga)][Z(c)]);
+    for (int c = 0; c < fisseColonne_; ++c) parti.append(Cella(riga, c));
     return parti.join(QStringLiteral("  "));
 }
 
-void Griglia::MostraIntestazioni() {
-    for (int c = fisseColonne_; c < colonne_; ++c) {
-        auto* intestazione = new QTableWidgetItem(IntestazioneColonna(c));
-        // A grid that wraps its cells (the default) wraps its headings too.
-        Qt::Alignment allineamento = Allineamento(FixedAlignment(c));
-        if (wordWrap()) allineamento |= Qt::Alignment::fromInt(Qt::TextWordWrap);
-        intestazione->setTextAlignment(allineamento);
-        setHorizontalHeaderItem(c - fisseColonne_, intestazione);
-    }
-    if (fisseColonne_ > 0)
-        for (int r = fisseRighe_; r < Rows(); ++r)
-            setVerticalHeaderItem(r - fisseRighe_, new QTableWidgetItem(IntestazioneRiga(r)));
-}
-
-void Griglia::MostraCella(int riga, int colonna) {
-    if (!comeCelle_ && Fissa(riga, colonna)) {
-        // A heading: only the fixed rows of a column and the fixed columns of a row show.
-        if (riga >= fisseRighe_)
-            setVerticalHeaderItem(riga - fisseRighe_, new QTableWidgetItem(IntestazioneRiga(riga)));
-        else if (QTableWidgetItem* i = horizontalHeaderItem(colonna - fisseColonne_))
-            i->setText(IntestazioneColonna(colonna));
-        return;
-    }
-    const QString& testo = celle_[Z(riga)][Z(colonna)];
-    const int r = riga - ScartoRighe(), c = colonna - ScartoColonne();
-    QTableWidgetItem* cella = item(r, c);
-    if (cella) {
-        cella->setText(testo);
-        return;
-    }
-    const bool fissa = Fissa(riga, colonna);
-    if (testo.isEmpty() && !fissa) return;
-    cella = new QTableWidgetItem(testo);
-    if (fissa) {
-        cella->setFlags(Qt::ItemIsEnabled);
-        cella->setBackground(palette().button());
-    }
-    setItem(r, c, cella);
+// After a change of the whole grid: headings shown or not, widths, the program's selection.
+void Griglia::Aggiorna() {
+    horizontalHeader()->setVisible(fisseRighe_ > 0);
+    verticalHeader()->setVisible(fisseColonne_ > 0);
+    AggiornaLarghezze();
 }
 
 void Griglia::AggiornaLarghezze() {
     const float twipsPerPixel = TwipsPerPixelX(this);
-    for (int c = ScartoColonne(); c < colonne_; ++c) {
+    for (int c = fisseColonne_; c < colonne_; ++c) {
         const int twips = larghezze_[Z(c)];
-        const int colonna = c - ScartoColonne();
+        const int colonna = c - fisseColonne_;
         setColumnHidden(colonna, twips == 0);
         if (twips > 0)
             setColumnWidth(colonna, static_cast<int>(std::lround(twips / twipsPerPixel)));
     }
-    if (comeCelle_ || !wordWrap()) return;
+    if (!wordWrap()) return;
     // Wrapped headings: the heading grows to its tallest column title.
     const QFontMetrics misure(horizontalHeader()->font());
     int altezza = 0;
-    for (int c = 0; c < columnCount(); ++c) {
-        const QTableWidgetItem* titolo = horizontalHeaderItem(c);
-        if (titolo == nullptr || isColumnHidden(c)) continue;
-        const QRect spazio(0, 0, std::max(columnWidth(c) - MARGINE_INTESTAZIONE, 1), 10000);
-        altezza = std::max(altezza,
-                           misure.boundingRect(spazio, Qt::TextWordWrap, titolo->text()).height());
+    for (int c = fisseColonne_; c < colonne_; ++c) {
+        const int colonna = c - fisseColonne_;
+        if (isColumnHidden(colonna)) continue;
+        const QRect spazio(0, 0, std::max(columnWidth(colonna) - MARGINE_INTESTAZIONE, 1), 10000);
+        altezza = std::max(
+            altezza,
+            misure.boundingRect(spazio, Qt::TextWordWrap, IntestazioneColonna(c)).height());
     }
     horizontalHeader()->setMinimumHeight(altezza + MARGINE_INTESTAZIONE / 2);
 }
@@ -337,52 +385,83 @@ void Griglia::AggiornaLarghezze() {
 void Griglia::MostraSelezione() {
     const bool prima = interno_;
     interno_ = true;
-    clearSelection();
-    const int r1 = std::max(selInizioRiga_, fisseRighe_) - ScartoRighe();
-    const int r2 = std::min(selFineRiga_, Rows() - 1) - ScartoRighe();
-    const int c1 = std::max(selInizioColonna_, fisseColonne_) - ScartoColonne();
-    const int c2 = std::min(selFineColonna_, colonne_ - 1) - ScartoColonne();
-    if (r1 <= r2 && c1 <= c2) setRangeSelected(QTableWidgetSelectionRange(r1, c1, r2, c2), true);
+    const int r1 = std::max(selInizioRiga_, fisseRighe_) - fisseRighe_;
+    const int r2 = std::min(selFineRiga_, Rows() - 1) - fisseRighe_;
+    const int c1 = std::max(selInizioColonna_, fisseColonne_) - fisseColonne_;
+    const int c2 = std::min(selFineColonna_, colonne_ - 1) - fisseColonne_;
+    if (r1 <= r2 && c1 <= c2) {
+        selectionModel()->select(QItemSelection(modello_->index(r1, c1), modello_->index(r2, c2)),
+                                 QItemSelectionModel::ClearAndSelect);
+        // The keys move on from the block's first cell.
+        selectionModel()->setCurrentIndex(modello_->index(r1, c1), QItemSelectionModel::NoUpdate);
+    } else
+        selectionModel()->clearSelection();
     interno_ = prima;
 }
 
+// The block the user's selection spans.
 void Griglia::LeggiSelezioneUtente() {
-    const QList<QTableWidgetSelectionRange> scelte = selectedRanges();
-    if (scelte.isEmpty()) return;
-    const QTableWidgetSelectionRange& s = scelte.front();
-    selInizioRiga_ = s.topRow() + ScartoRighe();
-    selFineRiga_ = s.bottomRow() + ScartoRighe();
-    selInizioColonna_ = s.leftColumn() + ScartoColonne();
-    selFineColonna_ = s.rightColumn() + ScartoColonne();
-    riga_ = currentRow() >= 0 ? currentRow() + ScartoRighe() : selInizioRiga_;
-    colonna_ = currentColumn() >= 0 ? currentColumn() + ScartoColonne() : selInizioColonna_;
+    const QItemSelection scelta = selectionModel()->selection();
+    if (scelta.isEmpty()) return;
+    int r1 = Rows(), r2 = -1, c1 = colonne_, c2 = -1;
+    for (const QItemSelectionRange& s : scelta) {
+        r1 = std::min(r1, s.top()), r2 = std::max(r2, s.bottom());
+        c1 = std::min(c1, s.left()), c2 = std::max(c2, s.right());
+    }
+    selInizioRiga_ = r1 + fisseRighe_;
+    selFineRiga_ = r2 + fisseRighe_;
+    selInizioColonna_ = c1 + fisseColonne_;
+    selFineColonna_ = c2 + fisseColonne_;
+    const QModelIndex corrente = currentIndex();
+    riga_ = corrente.isValid() ? corrente.row() + fisseRighe_ : selInizioRiga_;
+    colonna_ = corrente.isValid() ? corrente.column() + fisseColonne_ : selInizioColonna_;
 }
 
 bool Griglia::SelezioneFinita() const {
-    return isEnabled() && !selectedRanges().isEmpty();
+    return isEnabled() && selectionModel()->hasSelection();
 }
 
 bool Griglia::viewportEvent(QEvent* evento) {
-    const bool r = QTableWidget::viewportEvent(evento);
+    const bool r = QTableView::viewportEvent(evento);
     if (evento->type() == QEvent::MouseMove) emit MouseMove();
     if (evento->type() == QEvent::MouseButtonRelease && SelezioneFinita()) emit FineSelezione();
     return r;
 }
 
-void Griglia::keyReleaseEvent(QKeyEvent* evento) {
-    QTableWidget::keyReleaseEvent(evento);
-    switch (evento->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        if (!evento->isAutoRepeat() && SelezioneFinita()) emit FineSelezione();
-        break;
-    default:
-        break;
+// Shift with the moving keys (and with Left and Right) stretches the block from where it
+// started; the block is finished when Shift is let go.
+void Griglia::keyPressEvent(QKeyEvent* evento) {
+    const int tasto = evento->key();
+    if ((evento->modifiers() & Qt::ShiftModifier) &&
+        (TastoDiMovimento(tasto) || tasto == Qt::Key_Left || tasto == Qt::Key_Right))
+        selezioneTastiera_ = true;
+    QTableView::keyPressEvent(evento);
+}
+
+// Ctrl with Shift stretches the block as far as the key goes (Ctrl+Shift+End: to the last
+// row), where the view would only move the current cell.
+QItemSelectionModel::SelectionFlags Griglia::selectionCommand(const QModelIndex& indice,
+                                                              const QEvent* evento) const {
+    if (evento && evento->type() == QEvent::KeyPress) {
+        const auto* tasto = static_cast<const QKeyEvent*>(evento);
+        const Qt::KeyboardModifiers entrambi = Qt::ShiftModifier | Qt::ControlModifier;
+        if ((tasto->modifiers() & entrambi) == entrambi && TastoDiMovimento(tasto->key()))
+            return QItemSelectionModel::SelectCurrent;
     }
+    return QTableView::selectionCommand(indice, evento);
+}
+
+void Griglia::keyReleaseEvent(QKeyEvent* evento) {
+    QTableView::keyReleaseEvent(evento);
+    if (evento->isAutoRepeat()) return;
+    bool finita = false;
+    if (evento->key() == Qt::Key_Shift) {
+        finita = selezioneTastiera_;
+        selezioneTastiera_ = false;
+    } else if (TastoDiMovimento(evento->key())) {
+        finita = !(evento->modifiers() & Qt::ShiftModifier);
+    }
+    if (finita && SelezioneFinita()) emit FineSelezione();
 }
 
 } // namespace kelvra

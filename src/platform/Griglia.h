@@ -1,29 +1,33 @@
-// A grid of text cells on a QTableWidget, as the windows of the program reason about one:
-// rows and columns counted together with the fixed (title) rows at the top and the fixed
-// columns at the left, text per cell, column widths in twips, alignment per column for the
-// fixed and the other cells, rows appended as one text with a tab
-// between the cells, rows removed, a current cell, a selected block, and one event when the
-// user has finished selecting (the mouse released, or a moving key let go). Writes by the
+// A grid of text cells as the windows of the program reason about one: rows and columns
+// counted together with the fixed (title) rows at the top and the fixed columns at the left,
+// text per cell, column widths in twips, alignment per column for the fixed and the other
+// cells, rows appended as one text with a tab between the cells, rows removed, a current cell,
+// a selected block, and one event when the user has finished selecting (the mouse released, a
+// moving key let go, or Shift let go after the keyboard stretched the block). Writes by the
 // program never raise that event. Every row and column number is the grid's, fixed ones
-// included, whatever the widget shows.
+// included, whatever the view shows.
 //
-// The cells are held by the grid; the widget shows them in one of two ways. By default the
-// fixed rows are the heading of the columns (one text line per fixed row) and the fixed
-// columns the heading of the rows, so they stay in place while the rest scrolls. With
-// SetFisseComeCelle(true) they are shaded cells of the table, never selected, that scroll with
-// the others. Many changes in a row are grouped in a Blocco: the widget is brought up to date
-// once, when the last Blocco ends; single cells and rows appended or removed outside the fixed
-// ones are brought up to date one by one.
+// The grid is a table view over a model of its own cells: the fixed rows are the heading of
+// the columns (one text line per fixed row) and the fixed columns the heading of the rows, so
+// they stay in place while the rest scrolls. Rows can also be computed: their cells are made
+// by a function of the grid's owner when they are first shown or read, so a long table costs
+// only what is on the screen. Many changes in a row are grouped in a Blocco: the view is
+// brought up to date once, when the last Blocco ends; single cells and rows appended or
+// removed outside the fixed ones are brought up to date one by one.
 #pragma once
 
 #include <QImage>
-#include <QTableWidget>
+#include <QTableView>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace kelvra {
 
-class Griglia : public QTableWidget {
+class ModelloGriglia;
+
+class Griglia : public QTableView {
     Q_OBJECT
   public:
     explicit Griglia(QWidget* genitore = nullptr);
@@ -33,7 +37,7 @@ class Griglia : public QTableWidget {
 
     // Counts include the fixed rows and columns, and never go below them. Growing adds empty
     // cells, shrinking drops cells.
-    int Rows() const { return static_cast<int>(celle_.size()); }
+    int Rows() const { return static_cast<int>(righe_.size()); }
     int Cols() const { return colonne_; }
     void SetRows(int righe);
     void SetCols(int colonne);
@@ -42,7 +46,6 @@ class Griglia : public QTableWidget {
     // Refused (no change) when above the count of rows or columns.
     void SetFixedRows(int righe);
     void SetFixedCols(int colonne);
-    void SetFisseComeCelle(bool comeCelle);
 
     // Text of a cell in the code page of the language file; "" outside the grid.
     std::string TextMatrix(int riga, int colonna) const;
@@ -59,6 +62,10 @@ class Griglia : public QTableWidget {
     // Adds a row at the end (or before row `prima`): the cells of `riga` separated by tabs;
     // cells past the column count are not kept.
     void AddItem(const std::string& riga, int prima = -1);
+    // Adds `righe` rows at the end whose cell (k, colonna) is `cella`(k, colonna), k counting
+    // the added rows from 0, in the code page; made when first shown or read.
+    using CellaCalcolata = std::function<std::string(int k, int colonna)>;
+    void AddItemsCalcolati(int righe, CellaCalcolata cella);
     // Removes row `riga`; ignored for a fixed row or outside the grid.
     void RemoveItem(int riga);
 
@@ -84,13 +91,11 @@ class Griglia : public QTableWidget {
     // Widens every shown column whose fixed text does not fit it.
     void AdattaLarghezzeIntestazioni();
 
-    // Groups changes: the widget is brought up to date when the outermost one ends.
+    // Groups changes: the view is brought up to date when the outermost one ends.
     class Blocco {
       public:
-        explicit Blocco(Griglia& g) : g_(g) { ++g_.blocchi_; }
-        ~Blocco() {
-            if (--g_.blocchi_ == 0) g_.Aggiorna();
-        }
+        explicit Blocco(Griglia& g);
+        ~Blocco();
         Blocco(const Blocco&) = delete;
         Blocco& operator=(const Blocco&) = delete;
 
@@ -106,41 +111,49 @@ class Griglia : public QTableWidget {
 
   protected:
     bool viewportEvent(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
     void keyReleaseEvent(QKeyEvent* evento) override;
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& indice,
+                                                         const QEvent* evento) const override;
 
   private:
+    friend class ModelloGriglia;
+
+    // A row's cells; a computed row has none until it is first shown.
+    struct RigaGriglia {
+        std::vector<QString> celle;
+        std::shared_ptr<const CellaCalcolata> calcolata; // none: cells of its own
+        int k = 0;                                       // the row's k for `calcolata`
+    };
+
     bool Fissa(int riga, int colonna) const {
         return riga < fisseRighe_ || colonna < fisseColonne_;
     }
-    // How far the widget's rows and columns are from the grid's (the fixed ones in headings).
-    int ScartoRighe() const { return comeCelle_ ? 0 : fisseRighe_; }
-    int ScartoColonne() const { return comeCelle_ ? 0 : fisseColonne_; }
+    const QString& Cella(int riga, int colonna) const; // makes a computed row's cells
     int Allineamento(int riga, int colonna) const;
     static Qt::Alignment Allineamento(int valore);
-
-    void Cambiato();
-    void Aggiorna();
-    void AggiornaLarghezze();
-    void MostraCella(int riga, int colonna);
-    void MostraIntestazioni();
     QString IntestazioneColonna(int colonna) const; // the fixed rows' texts, one per line
     QString IntestazioneRiga(int riga) const;
+
+    void Aggiorna();
+    void AggiornaLarghezze();
     void MostraSelezione();
     void LeggiSelezioneUtente();
     bool SelezioneFinita() const;
 
-    std::vector<std::vector<QString>> celle_;
+    ModelloGriglia* modello_;
+    mutable std::vector<RigaGriglia> righe_;
     int colonne_ = 2;
     int fisseRighe_ = 1;
     int fisseColonne_ = 1;
-    bool comeCelle_ = false;
     std::vector<int> larghezze_;
     std::vector<int> allineamenti_;
     std::vector<int> allineamentiFissi_;
     int blocchi_ = 0;
     int riga_ = 0, colonna_ = 0;
     int selInizioRiga_ = 0, selFineRiga_ = 0, selInizioColonna_ = 0, selFineColonna_ = 0;
-    bool interno_ = false; // the program is changing the widget
+    bool interno_ = false;           // the program is changing the view
+    bool selezioneTastiera_ = false; // Shift and the moving keys are stretching the block
 };
 
 } // namespace kelvra

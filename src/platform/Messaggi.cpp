@@ -2,6 +2,7 @@
 
 #include "core/Azzeramento.h"
 #include "core/Seams.h"
+#include "platform/Convenzioni.h"
 #include "platform/Dialoghi.h"
 #include "platform/Testo.h"
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <optional>
@@ -133,6 +135,12 @@ std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, int stile,
     box->setDefaultButton(PrimoPulsante(stile));
     if (QMessageBox::StandardButton esc = PulsanteEsc(stile); esc != QMessageBox::NoButton)
         box->setEscapeButton(esc);
+    // The box sizes itself to its contents when shown; a row as wide as the title needs keeps
+    // the title whole in its bar.
+    if (auto* griglia = qobject_cast<QGridLayout*>(box->layout()))
+        griglia->addItem(new QSpacerItem(LarghezzaPerTitolo(box->windowTitle()), 0,
+                                         QSizePolicy::Fixed, QSizePolicy::Fixed),
+                         griglia->rowCount(), 0, 1, griglia->columnCount());
     return box;
 }
 

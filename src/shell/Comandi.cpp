@@ -6,6 +6,7 @@
 #include "core/Salvataggio.h"
 #include "core/Seams.h"
 #include "core/Servizi.h"
+#include "core/TipiFile.h"
 #include "core/Unita.h"
 #include "platform/Dialoghi.h"
 #include "shell/Abilitazione.h"
@@ -37,14 +38,6 @@ bool ProgettoMostrabile() {
     return !VerificaCalcolo();
 }
 
-void Chiama(const std::function<void()>& gancio) {
-    if (gancio) gancio();
-}
-
-void ChiamaConMain(const std::function<void(MAIN&)>& gancio) {
-    if (MAIN* main = MAIN::Istanza(); main && gancio) gancio(*main);
-}
-
 // An empty project record, made once (it is too large for the stack).
 const Progetto& ProgettoVuoto() {
     static const Progetto vuoto{};
@@ -57,43 +50,35 @@ bool ProgettoInserito(const Progetto& p) {
            Vero(p.AmmortizzatoreInserito) || Vero(p.TamponeInserito);
 }
 
-// The per-kind values of the save step.
-struct TipoFile {
-    std::string Progetto::*nome;
-    int rigaNome; // line of InsGeo01 with the kind's word
-    const char* estensione;
-    std::function<bool(const std::string&, int16_t)> GanciShell::*salva;
-};
-const std::array<TipoFile, 4> TIPI_FILE{{
-    {&Progetto::NomeFileSchema, 18, ".kv3", &GanciShell::SalvaSchema},
-    {&Progetto::NomeFileAmmortizzatore, 15, ".kva", &GanciShell::SalvaAmmortizzatore},
-    {&Progetto::NomeFileMolla, 4, ".kvr", &GanciShell::SalvaMolla},
-    {&Progetto::NomeFileTampone, 20, ".kvt", &GanciShell::SalvaTampone},
-}};
+// The reader and writer hooks of the file kinds, in the order of the kinds.
+constexpr std::array<std::function<void()> GanciShell::*, 5> APRI{
+    &GanciShell::ApriProgetto, &GanciShell::ApriSchema, &GanciShell::ApriAmmortizzatore,
+    &GanciShell::ApriMolla, &GanciShell::ApriTampone};
+constexpr std::array<std::function<bool(const std::string&, int16_t)> GanciShell::*, 5> SALVA{
+    &GanciShell::SalvaProgetto, &GanciShell::SalvaSchema, &GanciShell::SalvaAmmortizzatore,
+    &GanciShell::SalvaMolla, &GanciShell::SalvaTampone};
 
-// The per-kind values of the compares, kinds 1..4: does a project hold the kind, its loaded
-// flag, its reader, and what follows each file loaded into NumeroProgetti.
+bool TipoValido(int tipo) {
+    return tipo >= MOD_PROGETTO && tipo <= MOD_TAMPONE;
+}
+
+// The per-kind steps of the compares, kinds 1..4: does a project hold the kind, and what
+// follows each file loaded into NumeroProgetti.
 struct TipoConfronto {
     bool (*presente)(const Progetto&);
-    int16_t* caricato;
-    std::function<void()> GanciShell::*apri;
     void (*dopoCaricamento)();
 };
 const std::array<TipoConfronto, 4> TIPI_CONFRONTO{{
     // The reader checks and solves a geometry; the thumbnails show each one as it comes.
-    {[](const Progetto& p) { return p.UltimoElemento != 0; }, &CaricatoSchema,
-     &GanciShell::ApriSchema, [] { Chiama(Ganci.AttivaFrmMenu); }},
+    {[](const Progetto& p) { return p.UltimoElemento != 0; }, [] { Chiama(Ganci.AttivaFrmMenu); }},
     // A new shock absorber changes the curves of the linkage.
-    {[](const Progetto& p) { return Vero(p.AmmortizzatoreInserito); }, &CaricatoAmmortizzatore,
-     &GanciShell::ApriAmmortizzatore,
+    {[](const Progetto& p) { return Vero(p.AmmortizzatoreInserito); },
      [] {
          if (Vero(Progetti[NumeroProgetti].GeometriaInserita)) CalcolaCinematica();
      }},
     // The editor, when open, shows the newest project again.
-    {[](const Progetto& p) { return Vero(p.MollaInserita); }, &CaricatoMolla,
-     &GanciShell::ApriMolla, [] { Chiama(Ganci.AttivaInsGeo); }},
-    {[](const Progetto& p) { return Vero(p.TamponeInserito); }, &CaricatoTampone,
-     &GanciShell::ApriTampone, [] {}},
+    {[](const Progetto& p) { return Vero(p.MollaInserita); }, [] { Chiama(Ganci.AttivaInsGeo); }},
+    {[](const Progetto& p) { return Vero(p.TamponeInserito); }, [] {}},
 }};
 
 // The first slot of a compare: slot 1 while the one project held lacks what is compared,
@@ -144,6 +129,16 @@ void CalcolaProgettoDiLavoro() {
 }
 
 } // namespace
+
+const std::function<void()>& GancioApri(int tipo) {
+    static const std::function<void()> vuoto;
+    return TipoValido(tipo) ? Ganci.*APRI[size_t(tipo)] : vuoto;
+}
+
+const std::function<bool(const std::string&, int16_t)>& GancioSalva(int tipo) {
+    static const std::function<bool(const std::string&, int16_t)> vuoto;
+    return TipoValido(tipo) ? Ganci.*SALVA[size_t(tipo)] : vuoto;
+}
 
 void MostraPrecarico(int Index) {
     if (Index == 1) Chiama(Ganci.MostraFrmPLoad);
@@ -218,7 +213,7 @@ void GestisciMenuFileInsGeo(int Index, const FinestraChiamante& form) {
         if (ChiudiUltimoProgetto()) Chiama(form.Form_Activate);
         break;
     case 6:
-        SalvaProgettoCome();
+        SalvaCome(MOD_PROGETTO);
         break;
     case 9:
         if (Ganci.ImpostaStampante)
@@ -281,31 +276,30 @@ bool ChiudiUltimoProgetto() {
     return true;
 }
 
-void SalvaProgettoCome() {
+bool SalvaCome(int tipo) {
+    if (!TipoValido(tipo) || !ProgettoValido(NumeroProgetti)) return false;
     if (NumeroProgetti != 1) {
-        ChiamaConMain(Ganci.MostraFrmSalva01);
-        return;
+        Chiama(Ganci.MostraFrmSalvaTipo, static_cast<int16_t>(tipo));
+        return false;
     }
     // The writer keeps the name as the project's file only once the file is written, so a
     // failed save leaves the project unnamed as it was.
-    std::string nome = Progetti[1].NomeFileProgetto;
-    if (nome.empty()) nome = PercorsoApplicazione + Riga(TestiCommon, 12) + " 01" + ".kvp";
-    if (Ganci.SalvaProgetto) Ganci.SalvaProgetto(nome, 1);
+    const auto& salva = GancioSalva(tipo);
+    return salva && salva(PercorsoProgettoUnico(TipoDiFile(tipo)), 1);
 }
 
 void PassoSalvataggioTipo(int16_t tipo, bool chiedi) {
-    if (tipo < 1 || tipo > static_cast<int16_t>(TIPI_FILE.size())) return;
+    if (!TipoValido(tipo)) return;
     if (chiedi && !Vero(ChiediSalvataggio(Riga(Messaggi, MSG_SALVARE), tipo))) return;
-    const TipoFile& t = TIPI_FILE[static_cast<size_t>(tipo - 1)];
-    if (NumeroProgetti != 1) {
-        if (Ganci.MostraFrmSalvaTipo) Ganci.MostraFrmSalvaTipo(tipo);
-        return;
-    }
-    // The writer keeps the name as the project's file only once the file is written.
-    std::string nome = Progetti[1].*t.nome;
-    if (nome.empty())
-        nome = PercorsoApplicazione + Riga(TestiInsGeo01, t.rigaNome) + " 01" + t.estensione;
-    if (const auto& salva = Ganci.*t.salva) salva(nome, 1);
+    SalvaCome(tipo);
+}
+
+void ComandoFileComponente(int16_t tipo, int Index, const std::function<void()>& editor) {
+    if (Index == 1 || Index == 3) PassoSalvataggioTipo(tipo, true);
+    if (Index == 1) Chiama(editor);
+    if (Index == 3) Chiama(GancioApri(tipo));
+    if (Index == 4) ConfrontaComponente(tipo);
+    if (Index == 5) SalvaCome(tipo);
 }
 
 // ---- compare runs --------------------------------------------------------------------------
@@ -327,11 +321,12 @@ void ConfrontaSchemi() {
 void ConfrontaComponente(int16_t tipo) {
     if (tipo < MOD_SCHEMA || tipo > MOD_TAMPONE || !SlotLibero()) return;
     const TipoConfronto& t = TIPI_CONFRONTO[static_cast<size_t>(tipo - MOD_SCHEMA)];
-    *t.caricato = FALSO;
-    CicloConfronto(PrimoSlotConfronto(t.presente), tipo != MOD_SCHEMA, [&t] {
-        *t.caricato = FALSO;
-        Chiama(Ganci.*t.apri);
-        if (!Vero(*t.caricato)) return false;
+    int16_t& caricato = *TipoDiFile(tipo).caricato;
+    caricato = FALSO;
+    CicloConfronto(PrimoSlotConfronto(t.presente), tipo != MOD_SCHEMA, [&t, &caricato, tipo] {
+        caricato = FALSO;
+        Chiama(GancioApri(tipo));
+        if (!Vero(caricato)) return false;
         t.dopoCaricamento();
         return true;
     });

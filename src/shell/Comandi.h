@@ -61,16 +61,20 @@ void PreparaNuovoProgetto();
 // becomes the working and selected project. False (nothing done) with one project.
 bool ChiudiUltimoProgetto();
 
-// Save project as: several projects, the project save dialog; one project, its file (given
-// the default name <program folder><Common 12> 01.kvp when it has none).
-void SalvaProgettoCome();
+// Save as, the one command of every window for a file kind (MOD_PROGETTO .. MOD_TAMPONE):
+// several projects, the kind's save dialog; one project, its file of that kind (given the
+// default name <program folder><kind word> 01<extension> when it has none). True when a file
+// was written.
+bool SalvaCome(int tipo);
 
-// The save step of one file kind (1 geometry, 2 shock absorber, 3 spring, 4 bump stop):
-// with `chiedi`, only when some project holds unsaved changes of that kind and the user
-// answers Yes to line 18 of MsgBox. Saving: several projects, the kind's save dialog; one
-// project, its file of that kind (given the default name <program folder><kind word>
-// 01<extension> when it has none).
+// The save step of one file kind: with `chiedi`, only when some project holds unsaved changes
+// of that kind and the user answers Yes to line 18 of MsgBox; then save as.
 void PassoSalvataggioTipo(int16_t tipo, bool chiedi);
+
+// Items 1 enter data, 3 open, 4 compare and 5 save as of a component menu (kind 2 shock
+// absorber, 3 spring, 4 bump stop): entering and opening first offer to save the kind's
+// unsaved changes; `editor` shows the kind's editor.
+void ComandoFileComponente(int16_t tipo, int Index, const std::function<void()>& editor);
 
 // Compare runs, for the menus of the start screen, the geometry editor and the graphs: each
 // pass loads one file into the next slot and asks (line 14 of MsgBox) before the next; a run

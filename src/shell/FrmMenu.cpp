@@ -249,6 +249,8 @@ void FRMMENU::Form_Activate() {
         mappa.push_back(m);
     }
     ImpostaMenuLingua("MnuFrmMenu", mappa);
+    UnitaItem[1]->setText(DaAnsi(Riga(TestiUnita, 0)));
+    UnitaItem[2]->setText(DaAnsi(Riga(TestiUnita, 6)));
     ImpostaTitolo();
 
     ImpostaLarghezzeMiniature();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace kelvra {
 
@@ -84,14 +85,8 @@ struct GanciShell {
     // ---- project files
     // File/Open: the open chooser, centred over the main window and modal.
     std::function<void(MAIN&)> MostraSceltaOpen;
-    // The save step with several projects held: the project save dialog, centred over the
-    // main window and modal.
-    std::function<void(MAIN&)> MostraFrmSalva01;
     // Save as of the graph window: the save chooser, centred over the main window and modal.
     std::function<void(MAIN&)> MostraSceltaSave;
-    // The save step with one project: write the whole-project file of slot `progetto` under
-    // the full path `nome`.
-    std::function<void(const std::string& nome, int16_t progetto)> SalvaProgetto;
     // The readers, each asking for its file in the open dialog. The geometry and the whole
     // project load into NumeroProgetti, the components into ProgettoSelezionato (and open
     // their editor); each reports through its Caricato... flag, and a cancel changes nothing.
@@ -103,12 +98,13 @@ struct GanciShell {
     // The writers: the file of slot `progetto` under the full path `nome`; true when it was
     // written (the slot then keeps `nome` as that file's path). On a failure the user has been
     // told, the file already there and the slot's path stay as they were.
+    std::function<bool(const std::string& nome, int16_t progetto)> SalvaProgetto;
     std::function<bool(const std::string& nome, int16_t progetto)> SalvaSchema;
     std::function<bool(const std::string& nome, int16_t progetto)> SalvaAmmortizzatore;
     std::function<bool(const std::string& nome, int16_t progetto)> SalvaMolla;
     std::function<bool(const std::string& nome, int16_t progetto)> SalvaTampone;
-    // The save dialog of one file kind (1 geometry, 2 shock absorber, 3 spring, 4 bump stop)
-    // with several projects held. Empty: the callers save the newest project alone.
+    // Save as with several projects held: the save dialog of one file kind (MOD_PROGETTO ..
+    // MOD_TAMPONE), centred over the main window and modal.
     std::function<void(int16_t tipo)> MostraFrmSalvaTipo;
     // Slot `da` copied whole into slot `a`, ready for the solver (compare commands), or only
     // its linkage (add project).
@@ -124,5 +120,15 @@ struct GanciShell {
     std::function<void(int codice)> TerminaProgramma;
 };
 extern GanciShell Ganci;
+
+// The reader and the writer hook of a file kind (MOD_PROGETTO .. MOD_TAMPONE); an empty hook
+// for any other kind.
+const std::function<void()>& GancioApri(int tipo);
+const std::function<bool(const std::string& nome, int16_t progetto)>& GancioSalva(int tipo);
+
+// Runs a hook when it is filled.
+template <class Gancio, class... Argomenti> void Chiama(const Gancio& g, Argomenti&&... a) {
+    if (g) g(std::forward<Argomenti>(a)...);
+}
 
 } // namespace kelvra

@@ -46,7 +46,7 @@ void TerminaProgramma(int codice) {
 }
 
 void PassoSalvataggio() {
-    if (Vero(ChiediSalvataggio(Riga(Messaggi, 18), MOD_PROGETTO))) SalvaProgettoCome();
+    PassoSalvataggioTipo(MOD_PROGETTO, true);
 }
 
 std::string TitoloMain() {

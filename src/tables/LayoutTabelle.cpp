@@ -22,82 +22,131 @@ constexpr uint16_t Codici(std::initializer_list<int> codici) {
 }
 
 constexpr FormatoColonna Fmt(int riga) {
-    return {FormatoColonna::Unita, riga, ""};
+    return {.tipo = FormatoColonna::Unita, .riga = riga};
 }
-constexpr FormatoColonna FMT_CORSA{FormatoColonna::Corsa, 0, ""};
-constexpr FormatoColonna FMT_LUNGHEZZA_FINE{FormatoColonna::Fisso, 0, "000.000000"};
+constexpr FormatoColonna FMT_CORSA{.tipo = FormatoColonna::Corsa};
+constexpr FormatoColonna FMT_LUNGHEZZA_FINE{.tipo = FormatoColonna::Fisso, .fisso = "000.000000"};
 constexpr int NESSUNA = -1;
 constexpr const char* GRADI = "[\xB0]";
 
 // The kinematics group, whose first column is the wheel travel.
 constexpr ColonnaTabella CINEMATICA[] = {
-    {27, 0, 0, 0, "", Curva<&Progetto::AsseCorsaRuota>, 0, true, FMT_CORSA, {}},
-    {34, 0, 0, NESSUNA, GRADI, Curva<&Progetto::AngoloForcellone>, 4, false, Fmt(4), {}},
-    {29,
-     0,
-     0,
-     0,
-     "",
-     Curva<&Progetto::LunghezzaAmmortizzatore>,
-     0,
-     false,
-     Fmt(0),
-     {{Codici({1}), FMT_LUNGHEZZA_FINE}, {}}},
-    {30,
-     0,
-     0,
-     0,
-     "",
-     Curva<&Progetto::EscursioneAmmortizzatore>,
-     0,
-     false,
-     Fmt(0),
-     {{Codici({1}), FMT_LUNGHEZZA_FINE}, {}}},
-    {31, 0, 0, NESSUNA, "", Curva<&Progetto::Leveraggio>, NESSUNA, false, Fmt(4), {}},
-    {67, 0, 0, NESSUNA, "", Curva<&Progetto::RapportoVelocita>, NESSUNA, false, Fmt(4), {}},
-    {39, 0, 0, NESSUNA, "[%]", Curva<&Progetto::Progressivita>, NESSUNA, false, Fmt(4), {}},
+    {.intestazione = 27,
+     .rigaEtichetta = 0,
+     .curva = Curva<&Progetto::AsseCorsaRuota>,
+     .rigaFattore = 0,
+     .corsaRuota = true,
+     .formato = FMT_CORSA},
+    {.intestazione = 34,
+     .rigaEtichetta = NESSUNA,
+     .etichetta = GRADI,
+     .curva = Curva<&Progetto::AngoloForcellone>,
+     .rigaFattore = 4,
+     .formato = Fmt(4)},
+    {.intestazione = 29,
+     .rigaEtichetta = 0,
+     .curva = Curva<&Progetto::LunghezzaAmmortizzatore>,
+     .rigaFattore = 0,
+     .formato = Fmt(0),
+     .eccezioni = {{.codici = Codici({1}), .formato = FMT_LUNGHEZZA_FINE}, {}}},
+    {.intestazione = 30,
+     .rigaEtichetta = 0,
+     .curva = Curva<&Progetto::EscursioneAmmortizzatore>,
+     .rigaFattore = 0,
+     .formato = Fmt(0),
+     .eccezioni = {{.codici = Codici({1}), .formato = FMT_LUNGHEZZA_FINE}, {}}},
+    {.intestazione = 31,
+     .rigaEtichetta = NESSUNA,
+     .curva = Curva<&Progetto::Leveraggio>,
+     .rigaFattore = NESSUNA,
+     .formato = Fmt(4)},
+    {.intestazione = 67,
+     .rigaEtichetta = NESSUNA,
+     .curva = Curva<&Progetto::RapportoVelocita>,
+     .rigaFattore = NESSUNA,
+     .formato = Fmt(4)},
+    {.intestazione = 39,
+     .rigaEtichetta = NESSUNA,
+     .etichetta = "[%]",
+     .curva = Curva<&Progetto::Progressivita>,
+     .rigaFattore = NESSUNA,
+     .formato = Fmt(4)},
 };
 
 // The wheel-load group; its short form leaves out the first column.
 constexpr ColonnaTabella CARICHI_RUOTA[] = {
-    {48, 0, 0, NESSUNA, "", Curva<&Progetto::ProgressivitaCarico>, NESSUNA, false, Fmt(4), {}},
-    {68, 0, 0, 1, "", Curva<&Progetto::ForzaAmmortizzatore>, 1, false, Fmt(1), {}},
-    {55, 0, 0, 5, "", Curva<&Progetto::MomentoForcellone>, 5, false, Fmt(5), {}},
-    {51, 0, 0, 1, "", Curva<&Progetto::CaricoRuota>, 1, false, Fmt(1), {}},
-    {52, Codici({7}), 57, 2, "", Curva<&Progetto::RigidezzaRuota>, 2, false, Fmt(2), {}},
+    {.intestazione = 48,
+     .rigaEtichetta = NESSUNA,
+     .curva = Curva<&Progetto::ProgressivitaCarico>,
+     .rigaFattore = NESSUNA,
+     .formato = Fmt(4)},
+    {.intestazione = 68,
+     .rigaEtichetta = 1,
+     .curva = Curva<&Progetto::ForzaAmmortizzatore>,
+     .rigaFattore = 1,
+     .formato = Fmt(1)},
+    {.intestazione = 55,
+     .rigaEtichetta = 5,
+     .curva = Curva<&Progetto::MomentoForcellone>,
+     .rigaFattore = 5,
+     .formato = Fmt(5)},
+    {.intestazione = 51,
+     .rigaEtichetta = 1,
+     .curva = Curva<&Progetto::CaricoRuota>,
+     .rigaFattore = 1,
+     .formato = Fmt(1)},
+    {.intestazione = 52,
+     .codiciIntestazione = Codici({7}),
+     .intestazioneAlternativa = 57,
+     .rigaEtichetta = 2,
+     .curva = Curva<&Progetto::RigidezzaRuota>,
+     .rigaFattore = 2,
+     .formato = Fmt(2)},
 };
 
 constexpr ColonnaTabella MOLLA[] = {
-    {28,
-     0,
-     0,
-     0,
-     "",
-     Curva<&Progetto::EscursioneMolla>,
-     0,
-     false,
-     Fmt(0),
-     {{Codici({15}), FMT_CORSA}, {}}},
-    {10, 0, 0, 1, "", Curva<&Progetto::ForzaMolla>, 1, false, Fmt(1), {{Codici({2}), Fmt(0)}, {}}},
+    {.intestazione = 28,
+     .rigaEtichetta = 0,
+     .curva = Curva<&Progetto::EscursioneMolla>,
+     .rigaFattore = 0,
+     .formato = Fmt(0),
+     .eccezioni = {{.codici = Codici({15}), .formato = FMT_CORSA}, {}}},
+    {.intestazione = 10,
+     .rigaEtichetta = 1,
+     .curva = Curva<&Progetto::ForzaMolla>,
+     .rigaFattore = 1,
+     .formato = Fmt(1),
+     .eccezioni = {{.codici = Codici({2}), .formato = Fmt(0)}, {}}},
 };
 
 constexpr ColonnaTabella STATICA[] = {
-    {69, Codici({7}), 44, 0, "", Curva<&Progetto::AsseCorsaAmmortizzatore>, 0, false, Fmt(0), {}},
-    {70, 0, 0, 1, "", Curva<&Progetto::ForzaStaticaAmmortizzatore>, 1, false, Fmt(1), {}},
+    {.intestazione = 69,
+     .codiciIntestazione = Codici({7}),
+     .intestazioneAlternativa = 44,
+     .rigaEtichetta = 0,
+     .curva = Curva<&Progetto::AsseCorsaAmmortizzatore>,
+     .rigaFattore = 0,
+     .formato = Fmt(0)},
+    {.intestazione = 70,
+     .rigaEtichetta = 1,
+     .curva = Curva<&Progetto::ForzaStaticaAmmortizzatore>,
+     .rigaFattore = 1,
+     .formato = Fmt(1)},
 };
 
 constexpr ColonnaTabella TAMPONE[] = {
-    {46, 0, 0, 0, "", Curva<&Progetto::EscursioneTampone>, 0, false, Fmt(0), {}},
-    {11,
-     0,
-     0,
-     1,
-     "",
-     Curva<&Progetto::ForzaTampone>,
-     1,
-     false,
-     Fmt(1),
-     {{Codici({10}), Fmt(4)}, {Codici({8, 12}), Fmt(0)}}},
+    {.intestazione = 46,
+     .rigaEtichetta = 0,
+     .curva = Curva<&Progetto::EscursioneTampone>,
+     .rigaFattore = 0,
+     .formato = Fmt(0)},
+    {.intestazione = 11,
+     .rigaEtichetta = 1,
+     .curva = Curva<&Progetto::ForzaTampone>,
+     .rigaFattore = 1,
+     .formato = Fmt(1),
+     .eccezioni = {{.codici = Codici({10}), .formato = Fmt(4)},
+                   {.codici = Codici({8, 12}), .formato = Fmt(0)}}},
 };
 
 struct Gruppo {
@@ -130,22 +179,23 @@ struct Layout {
 };
 // State code -> groups in column order.
 constexpr std::array<Layout, 16> LAYOUT = {{
-    {{}, 0},                                                                 // 0
-    {{G::Cinematica}, 1},                                                    // 1
-    {{G::Molla}, 1},                                                         // 2
-    {{G::Cinematica, G::Molla}, 2},                                          // 3
-    {{}, 0},                                                                 // 4
-    {{G::Cinematica}, 1},                                                    // 5
-    {{G::Molla, G::Statica}, 2},                                             // 6
-    {{G::Cinematica, G::CarichiRuota, G::Molla, G::Statica}, 4},             // 7
-    {{G::Tampone}, 1},                                                       // 8
-    {{G::Cinematica, G::Tampone}, 2},                                        // 9
-    {{G::Molla, G::Tampone}, 2},                                             // 10
-    {{G::Cinematica, G::Molla, G::Tampone}, 3},                              // 11
-    {{G::Tampone}, 1},                                                       // 12
-    {{G::Cinematica, G::CarichiRuotaCorto, G::Tampone}, 3},                  // 13
-    {{G::Molla, G::Statica, G::Tampone}, 3},                                 // 14
-    {{G::Cinematica, G::CarichiRuota, G::Molla, G::Statica, G::Tampone}, 5}, // 15
+    {.gruppi = {}, .numero = 0},                                                     // 0
+    {.gruppi = {G::Cinematica}, .numero = 1},                                        // 1
+    {.gruppi = {G::Molla}, .numero = 1},                                             // 2
+    {.gruppi = {G::Cinematica, G::Molla}, .numero = 2},                              // 3
+    {.gruppi = {}, .numero = 0},                                                     // 4
+    {.gruppi = {G::Cinematica}, .numero = 1},                                        // 5
+    {.gruppi = {G::Molla, G::Statica}, .numero = 2},                                 // 6
+    {.gruppi = {G::Cinematica, G::CarichiRuota, G::Molla, G::Statica}, .numero = 4}, // 7
+    {.gruppi = {G::Tampone}, .numero = 1},                                           // 8
+    {.gruppi = {G::Cinematica, G::Tampone}, .numero = 2},                            // 9
+    {.gruppi = {G::Molla, G::Tampone}, .numero = 2},                                 // 10
+    {.gruppi = {G::Cinematica, G::Molla, G::Tampone}, .numero = 3},                  // 11
+    {.gruppi = {G::Tampone}, .numero = 1},                                           // 12
+    {.gruppi = {G::Cinematica, G::CarichiRuotaCorto, G::Tampone}, .numero = 3},      // 13
+    {.gruppi = {G::Molla, G::Statica, G::Tampone}, .numero = 3},                     // 14
+    {.gruppi = {G::Cinematica, G::CarichiRuota, G::Molla, G::Statica, G::Tampone},
+     .numero = 5}, // 15
 }};
 
 bool Vale(uint16_t codici, int stato) {
@@ -243,32 +293,28 @@ int UltimaRigaTabella(const Progetto& p) {
     return std::clamp(n, 0, MAX_RIGHE);
 }
 
-std::string RigaValori(const Progetto& p, int stato, int i, const FormatoCorsaRuota& corsa) {
-    std::vector<std::string> celle;
+ValoriTabella::ValoriTabella(const Progetto& p, int stato, const FormatoCorsaRuota& corsa)
+    : arrotonda_(corsa.arrotonda) {
     PerColonna(stato, [&](const ColonnaTabella& c, const Gruppo& g) {
-        const std::span<const double> curva = c.curva(p);
-        if (i < 0 || i > UltimoPuntoGruppo(p, g) || static_cast<std::size_t>(i) >= curva.size()) {
-            celle.emplace_back();
-            return;
-        }
         const double fattore =
             c.rigaFattore == NESSUNA ? 1.0 : FattoreUnita[static_cast<std::size_t>(c.rigaFattore)];
-        double valore = fattore * curva[static_cast<std::size_t>(i)];
-        if (c.corsaRuota) valore = Int(valore * corsa.arrotonda + 0.5) / corsa.arrotonda;
-        celle.push_back(FormattaNumero(valore, Formato(c, stato, corsa)));
+        colonne_.push_back(
+            {c.curva(p), UltimoPuntoGruppo(p, g), fattore, c.corsaRuota, Formato(c, stato, corsa)});
     });
-    return Unisci(celle);
 }
 
-std::vector<std::string> RigheValori(const Progetto& p, int stato, int passo,
-                                     const FormatoCorsaRuota& corsa) {
-    std::vector<std::string> righe;
-    if (GruppiLayout(stato).empty()) return righe;
-    passo = std::max(passo, 1);
-    const int n = UltimaRigaTabella(p);
-    righe.reserve(static_cast<std::size_t>(n / passo + 1));
-    for (int i = 0; i <= n; i += passo) righe.push_back(RigaValori(p, stato, i, corsa));
-    return righe;
+std::string ValoriTabella::Cella(int i, int colonna) const {
+    if (colonna < 0 || colonna >= Colonne()) return {};
+    const Colonna& c = colonne_[static_cast<std::size_t>(colonna)];
+    if (i < 0 || i > c.ultimo || static_cast<std::size_t>(i) >= c.curva.size()) return {};
+    double valore = c.fattore * c.curva[static_cast<std::size_t>(i)];
+    if (c.corsaRuota) valore = Int(valore * arrotonda_ + 0.5) / arrotonda_;
+    return FormattaNumero(valore, c.formato);
+}
+
+int RigheValori(const Progetto& p, int stato, int passo) {
+    if (GruppiLayout(stato).empty()) return 0;
+    return UltimaRigaTabella(p) / std::max(passo, 1) + 1;
 }
 
 } // namespace kelvra

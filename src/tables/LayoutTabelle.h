@@ -35,16 +35,16 @@ struct EccezioneFormato {
 };
 
 struct ColonnaTabella {
-    int intestazione;            // line of section Quantity
-    uint16_t codiciIntestazione; // state codes that head the column with...
-    int intestazioneAlternativa; // ...this line instead
-    int rigaEtichetta;           // unit label row of the unit table, or -1 for `etichetta`
-    const char* etichetta;       // fixed unit label
+    int intestazione;                // line of section Quantity
+    uint16_t codiciIntestazione = 0; // state codes that head the column with...
+    int intestazioneAlternativa = 0; // ...this line instead
+    int rigaEtichetta;               // unit label row of the unit table, or -1 for `etichetta`
+    const char* etichetta = "";      // fixed unit label
     std::span<const double> (*curva)(const Progetto&);
-    int rigaFattore; // factor row of the unit table, -1: the value as stored
-    bool corsaRuota; // rounded to the travel column's step
+    int rigaFattore;         // factor row of the unit table, -1: the value as stored
+    bool corsaRuota = false; // rounded to the travel column's step
     FormatoColonna formato;
-    EccezioneFormato eccezioni[2];
+    EccezioneFormato eccezioni[2]{};
 };
 
 // How the wheel-travel column is shown in a unit system: its format and rounding divisor
@@ -70,11 +70,30 @@ std::string RigaUnitaMisura(int stato);
 // Last row of a project's table: the largest of its four point counts, kept within 0..1000.
 int UltimaRigaTabella(const Progetto& progetto);
 
-// Row i of a project's table in the layout of `stato`, cells joined by a tab.
-std::string RigaValori(const Progetto& progetto, int stato, int i, const FormatoCorsaRuota& corsa);
+// The value cells of a project's table in the layout of `stato`, made one at a time: the
+// columns' formats and factors are read once, when it is made.
+class ValoriTabella {
+  public:
+    ValoriTabella(const Progetto& progetto, int stato, const FormatoCorsaRuota& corsa);
+    int Colonne() const { return static_cast<int>(colonne_.size()); }
+    // The cell of point i in column `colonna`; blank past the column group's count, past the
+    // end of its curve and outside the layout.
+    std::string Cella(int i, int colonna) const;
 
-// Every value row 0, passo, 2 passo .. of the project's table (passo below 1 counts as 1).
-std::vector<std::string> RigheValori(const Progetto& progetto, int stato, int passo,
-                                     const FormatoCorsaRuota& corsa);
+  private:
+    struct Colonna {
+        std::span<const double> curva;
+        int ultimo; // last valid point of the column's group
+        double fattore;
+        bool corsaRuota;
+        std::string formato;
+    };
+    std::vector<Colonna> colonne_;
+    double arrotonda_;
+};
+
+// How many value rows the project's table has at a step of `passo` points (below 1 counts
+// as 1): points 0, passo, 2 passo .. up to its last row; none for a layout without columns.
+int RigheValori(const Progetto& progetto, int stato, int passo);
 
 } // namespace kelvra

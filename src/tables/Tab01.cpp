@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace kelvra {
 
@@ -158,7 +159,6 @@ void TAB01::Mostra(int16_t progetto) {
         const QSignalBlocker blocco(CmbSceltaConf);
         CmbSceltaConf->setCurrentIndex(progetto - 1);
     }
-    Grid->setVisible(false);
     {
         Griglia::Blocco blocco(*Grid);
         Grid->SetFixedRows(0);
@@ -169,7 +169,6 @@ void TAB01::Mostra(int16_t progetto) {
         ImpostaColonne(progetto);
         RiempimentoTabella(progetto);
     }
-    Grid->setVisible(true);
 }
 
 void TAB01::ImpostaColonne(int16_t progetto) {
@@ -189,7 +188,12 @@ void TAB01::RiempimentoTabella(int16_t progetto) {
     Grid->AddItem(RigaIntestazioni(stato));
     Grid->AddItem(RigaUnitaMisura(stato));
     Grid->RemoveItem(0);
-    for (const std::string& riga : RigheValori(p, stato, CInt(Passo), Corsa)) Grid->AddItem(riga);
+    // The value rows are formatted when they are shown.
+    const int passo = std::max<int>(CInt(Passo), 1);
+    Grid->AddItemsCalcolati(RigheValori(p, stato, passo),
+                            [valori = ValoriTabella(p, stato, Corsa), passo](int k, int colonna) {
+                                return valori.Cella(k * passo, colonna);
+                            });
     Grid->SetFixedRows(2);
     Grid->SetFixedCols(0);
     for (int c = 0; c < Grid->Cols(); ++c) Grid->SetFixedAlignment(c, Griglia::CENTRATO);

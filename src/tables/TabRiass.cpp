@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace kelvra {
@@ -125,6 +126,14 @@ void TABRIASS::CostruisciControlli() {
 }
 
 bool TABRIASS::eventFilter(QObject* oggetto, QEvent* evento) {
+    // Enter in the travel box takes the travel; it presses no button of the window.
+    if (oggetto == TxtEsc && evento->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent*>(evento)->key();
+        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+            TxtEsc_Change();
+            return true;
+        }
+    }
     if (evento->type() == QEvent::Enter || evento->type() == QEvent::MouseMove) {
         if (auto it = suggerimenti_.find(oggetto); it != suggerimenti_.end())
             ImpostaSuggerimento(it->second == SUGGERIMENTO_TXT_ESC
@@ -150,7 +159,7 @@ void TABRIASS::ImpostaTesto() {
 }
 
 // The rows follow the state code of the project shown: a row its data do not compute is
-// disabled and shows nothing.
+// greyed and cannot show its maximum; its value at the travel is still written.
 void TABRIASS::AttivaLabels() {
     const int stato =
         ProgettoValido(Configurazione) ? Progetti[Configurazione].StatoDatiProgetto : 0;
@@ -190,8 +199,10 @@ void TABRIASS::AggiornaDimensioniSchema() {
 void TABRIASS::ColoreRisultato(int k, bool massimo) {
     for (QLabel* l :
          {LblRisultatiX[static_cast<std::size_t>(k)], LblRisultatiY[static_cast<std::size_t>(k)]}) {
+        // A greyed row keeps the greyed colour of the style.
         QPalette tavolozza = l->palette();
-        tavolozza.setColor(QPalette::WindowText, massimo ? BLU : QColor(Qt::black));
+        for (auto gruppo : {QPalette::Active, QPalette::Inactive})
+            tavolozza.setColor(gruppo, QPalette::WindowText, massimo ? BLU : QColor(Qt::black));
         l->setPalette(tavolozza);
     }
 }
@@ -222,16 +233,15 @@ void TABRIASS::CmbSceltaConf_Click() {
     AggiornaDimensioniSchema();
 }
 
-// Rows not ticked show their value at the typed travel; a travel the shown project did not
-// compute, or text that is no whole number, shows nothing.
+// Rows not ticked, greyed ones included, show their value at the typed travel; a travel the
+// shown project did not compute, or text that is no whole number, shows nothing.
 void TABRIASS::TxtEsc_Change() {
     const std::optional<int> punto = PuntoCorsa(AdAnsi(TxtEsc->text()), Configurazione);
     for (int k = 0; k < RIGHE_RIASSUNTO; ++k) {
         const auto i = static_cast<std::size_t>(k);
         if (ChkMAX[i]->isChecked()) continue;
-        const bool mostra = punto && LblRisultatiY[i]->isEnabled();
-        LblRisultatiY[i]->setText(mostra ? DaAnsi(ValoreRiassunto(k, Configurazione, *punto))
-                                         : QString());
+        LblRisultatiY[i]->setText(punto ? DaAnsi(ValoreRiassunto(k, Configurazione, *punto))
+                                        : QString());
         ColoreRisultato(k, false);
     }
 }

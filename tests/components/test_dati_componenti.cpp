@@ -61,6 +61,21 @@ TEST_F(Commit, TheSpringIsCheckedAgainstTheShockAbsorberAndTheStaticCurveFollows
     }
 }
 
+// A longer shock absorber gives the spring a new seat: the spring is judged with the preload
+// of that seat, and the static curve follows it.
+TEST_F(Commit, ALongerShockAbsorberKeepsTheSpringAndMovesItsCurve) {
+    const Progetto& p = Progetti[1];
+    ConfermaAmmortizzatore({40, 60, 80, 350});
+    const TabellaComponente molla = Molla(270, 150);
+    SalvaDatiMolla(molla, MODO_COSTANTE, 1);
+    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 200); // 270 in a seat of 250
+    ConfermaAmmortizzatore({40, 60, 80, 360});
+    EXPECT_EQ(p.MollaCompatibile, 1);
+    EXPECT_EQ(molla.ControllaLunghezze(p), 0);
+    EXPECT_DOUBLE_EQ(p.PrecaricoMollaInserita, 10);
+    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 100); // 270 in a seat of 260
+}
+
 TEST_F(Commit, TheBumpStopJoinsTheStaticCurveOnceTouched) {
     Progetto& p = Progetti[1];
     Ammortizzatore(p);
@@ -152,9 +167,14 @@ TEST_F(Commit, PreloadLimitAndCheck) {
     EXPECT_FALSE(ConfermaPrecarico(3)); // 250 - 10 is not above 240
     EXPECT_EQ(p.PrecaricoSetup, 0);
     p.PrecaricoMollaInserita = 9;
-    EXPECT_TRUE(ConfermaPrecarico(3));
-    EXPECT_EQ(p.PrecaricoSetup, 3);
-    EXPECT_EQ(p.PrecaricoImpostato, VERO);
+    for (int16_t modificato : {VERO, FALSO}) { // the same preload again is no change
+        EXPECT_TRUE(ConfermaPrecarico(3));
+        EXPECT_EQ(p.PrecaricoSetup, 3);
+        EXPECT_EQ(p.PrecaricoImpostato, VERO);
+        // The preload is kept with the project only: it marks its spring and the project.
+        EXPECT_EQ(p.ModificatoFile[MOD_MOLLA] & p.ModificatoFile[MOD_PROGETTO], modificato);
+        p.ModificatoFile.fill(FALSO);
+    }
     EXPECT_TRUE(dialoghi.mostrati.empty()) << "no solver run without a geometry";
     p.GeometriaInserita = VERO; // an empty chain: the solver runs and finds nothing
     EXPECT_TRUE(ConfermaPrecarico(4));

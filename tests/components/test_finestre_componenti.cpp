@@ -15,7 +15,7 @@
 #include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Ganci.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 
 #include <QCoreApplication>
@@ -30,25 +30,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ComponentWindows : public test::TabelleAzzerate {
+class ComponentWindows : public test::ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
-        cwd = fs::current_path();
-        const fs::path dir(cartella.path().toStdString());
-        fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
-                          "Kelvra3.lng",
-                      dir / "Kelvra3.lng");
-        Ganci.TerminaProgramma = [](int) {};
+    void PrimaDellAvvio() override {
         Ganci.CreaEditorGeometria = [] { ImpostaUnitaMisura(SistemaUnita); };
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+    }
+    void SetUp() override {
+        ProgrammaAvviato::SetUp();
         RegistraEditorComponenti();
         Ganci.MostraCurve01Modale = [this] { ++grafici; };
     }
     void TearDown() override {
         ImpostaBancoProva(nullptr);
-        fs::current_path(cwd);
-        TabelleAzzerate::TearDown();
+        ProgrammaAvviato::TearDown();
     }
     // Opens a window through its hook; `utente` acts in it while it is shown.
     template <class F>
@@ -71,9 +65,10 @@ class ComponentWindows : public test::TabelleAzzerate {
     }
     // The user selects grid rows and lets the mouse go.
     static void Seleziona(Griglia* g, int prima, int ultima) {
-        g->clearSelection();
-        const int t = g->FixedRows(); // the widget's rows start under the title rows
-        g->setRangeSelected(QTableWidgetSelectionRange(prima - t, 0, ultima - t, 2), true);
+        const int t = g->FixedRows(); // the view's rows start under the title rows
+        g->selectionModel()->select(
+            QItemSelection(g->model()->index(prima - t, 0), g->model()->index(ultima - t, 2)),
+            QItemSelectionModel::ClearAndSelect);
         emit g->FineSelezione();
     }
     static void Suggerisci(QWidget* w) {
@@ -81,8 +76,6 @@ class ComponentWindows : public test::TabelleAzzerate {
         QCoreApplication::sendEvent(w, &entra);
     }
 
-    QTemporaryDir cartella;
-    fs::path cwd;
     RisposteDialoghi modali;
     int grafici = 0;
 };
@@ -98,8 +91,8 @@ TEST_F(ComponentWindows, SpringEnteredByForceBlockAfterBlock) {
     p.CostanteMolla.fill(5);
     Apri<INSMOLLA>(Ganci.MostraInsMolla, [](INSMOLLA& f) {
         EXPECT_EQ(T(f.TxtNmolle), "1");
-        Digita(f.TxtLungMollaLibera, "100");
-        Digita(f.TxtLungMollaMaxCompressione, "60");
+        Digita(f.TxtLunghezza, "100");
+        Digita(f.TxtLunghezzaCompressa, "60");
         f.CmdOK1->click();
         ASSERT_TRUE(f.OptCostModo[2]->isEnabled());
         f.OptCostModo[2]->click();
@@ -141,7 +134,7 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
         f.CmdOK2->click();
     });
     EXPECT_EQ(p.NumPuntiMolla, 50);
-    EXPECT_EQ(p.LungMollaLibera, 150.7);
+    EXPECT_EQ(p.LungMollaLibera, ComeSingolo(150.7)); // as a file keeps it
     EXPECT_NEAR(p.ForzaMolla[50], 625, 1e-9);
 
     // Typed inches are checked against the shock absorber's millimetres: with a seat of 95
@@ -150,12 +143,13 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
     p.AmmortizzatoreInserito = VERO;
     p.LungMollaAmmortizzatore = 95;
     p.PrecaricoMollaInserita = 10;
+    p.PrecaricoImpostato = VERO;
     Apri<INSMOLLA>(Ganci.MostraInsMolla, [this](INSMOLLA& f) {
-        Digita(f.TxtLungMollaLibera, "4.1");
-        Digita(f.TxtLungMollaMaxCompressione, "2");
+        Digita(f.TxtLunghezza, "4.1");
+        Digita(f.TxtLunghezzaCompressa, "2");
         f.CmdOK1->click();
         EXPECT_EQ(dialoghi.mostrati.size(), 1u);
-        Digita(f.TxtLungMollaLibera, "4.2");
+        Digita(f.TxtLunghezza, "4.2");
         f.CmdOK1->click();
         EXPECT_EQ(dialoghi.mostrati.size(), 1u);
         EXPECT_TRUE(f.OptCostModo[1]->isEnabled());
@@ -164,15 +158,15 @@ TEST_F(ComponentWindows, ConfirmingAnUneditedSpringInInchesKeepsItsMillimetres) 
 
 TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
     Apri<InsTampone>(Ganci.MostraInsTampone, [this](InsTampone& f) {
-        Digita(f.TxtLungTamponeScarico, "50");
-        Digita(f.TxtLungTamponeMaxCompressione, "40");
-        Digita(f.TxtLungTamponeScarico, "30"); // the free length retyped after: no negative count
+        Digita(f.TxtLunghezza, "50");
+        Digita(f.TxtLunghezzaCompressa, "40");
+        Digita(f.TxtLunghezza, "30"); // the free length retyped after: no negative count
         f.CmdOK1->click();
         ASSERT_EQ(dialoghi.mostrati.size(), 1u);
         EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 58));
         EXPECT_FALSE(f.OptCostModo[1]->isEnabled());
-        Digita(f.TxtLungTamponeScarico, "50");
-        Digita(f.TxtLungTamponeMaxCompressione, "40");
+        Digita(f.TxtLunghezza, "50");
+        Digita(f.TxtLunghezzaCompressa, "40");
         f.CmdOK1->click();
         f.OptCostModo[1]->click();
         EXPECT_EQ(f.GrdTabella->TextMatrix(1, 2), "[N/mm\xB2]");
@@ -182,14 +176,22 @@ TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
         Digita(f.TxtCostanteElastica, "2");
         EXPECT_EQ(f.GrdTabella->TextMatrix(5, 1), "18.000");
         EXPECT_EQ(T(f.TxtForza), "0\36718.000");
+        f.GrdTabella->setFocus(); // rows 0..10 in one stroke of the keyboard
+        QTest::keyClick(f.GrdTabella, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(T(f.TxtEscursione), "0.00\36710.00");
+        EXPECT_TRUE(f.TxtCostanteElastica->isEnabled());
         ASSERT_TRUE(f.CmdStampa->isEnabled());
         f.CmdStampa->click();
         EXPECT_EQ(modali.stampe.size(), 1u);
-        for (const auto& [w, riga] : {std::pair<QWidget*, int>{f.Frame_PassoStampa, 40},
-                                      {f.Opt_PassoStampa[2], 42},
-                                      {&f, 53}}) {
+        StampanteImpostata().setOutputFileName(QStringLiteral("/dev/full")); // cannot take it
+        f.CmdStampa->click();
+        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 48));
+        for (const auto& [w, testo] :
+             {std::pair<QWidget*, std::string>{f.Frame_PassoStampa, "Choose the print step"},
+              {f.Opt_PassoStampa[2], "Print every row, or one row in five or ten"},
+              {&f, "Bump stop data"}}) {
             Suggerisci(w);
-            EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, riga));
+            EXPECT_EQ(Suggerimento(), testo);
         }
         f.CmdOK2->click();
     });

@@ -379,16 +379,8 @@ TEST_F(Kinematics, ThreeJointsInAChainAndADirectShockAbsorber) {
 
 // --- forces --------------------------------------------------------------------------------
 
-TEST_F(Kinematics, GasForceAndPreload) {
-    NumeroProgetti = 2;
-    Progetti[2].DiametroGas = 16;  // mm
-    Progetti[2].PressioneGas = 10; // bar, taken as kgf/cm2
-    CalcolaForzaGas();
-    // pi * (1.6 cm)^2 / 4 = 2.0106 cm2; x 10 kgf/cm2 x 9.81 N/kgf = 197.2418 N
-    EXPECT_NEAR(Progetti[2].ForzaGas, 197.2418, 1e-3);
-    EXPECT_EQ(Progetti[1].ForzaGas, 0);
-
-    // Preload: setup plus spring, plus the shock's length less its static length when entered.
+// Preload: setup plus spring, plus the shock's length less its static length when entered.
+TEST_F(Kinematics, Preload) {
     const double statica = std::hypot(50.0, 300.0);
     Imposta(1, Diretta());
     Progetto& P = Progetti[1];

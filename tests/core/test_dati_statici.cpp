@@ -61,15 +61,15 @@ TEST_F(StaticCurve, WorkedExample) {
     EXPECT_EQ(p.AsseCorsaAmmortizzatore[43], SEGNO);
 }
 
-// A spring that does not fit (flag other than 1, VERO included) changes nothing; a preload
-// set by the preload window is kept, for that project only.
+// A spring that does not fit (flag other than 1, VERO included) has no static curve and keeps
+// its preload; a preload set by the preload window is kept, for that project only.
 TEST_F(StaticCurve, SpringThatDoesNotFitChangesNothingAndASetPreloadIsKept) {
     for (int16_t compatibile : {int16_t{0}, VERO}) {
         Progetti[1].MollaCompatibile = compatibile;
         Progetti[1].PrecaricoMollaInserita = 3;
         CalcolaDatiStaticiAmmortizzatore();
         EXPECT_EQ(Progetti[1].PrecaricoMollaInserita, 3.0);
-        EXPECT_EQ(Progetti[1].NumPuntiAmmortizzatore, 999);
+        EXPECT_EQ(Progetti[1].NumPuntiAmmortizzatore, -1);
         EXPECT_EQ(Progetti[1].ForzaStaticaAmmortizzatore[0], SEGNO);
     }
     Progetti[1].MollaCompatibile = 1;

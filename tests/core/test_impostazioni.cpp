@@ -7,12 +7,14 @@
 #include "core/Unita.h"
 #include "support/CartellaProva.h"
 #include "support/Risposte.h"
+#include "support/Tsv.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -92,63 +94,41 @@ TEST_F(Settings, RecordWrittenAtExitByteByByteReplacingALongerFile) {
     EXPECT_EQ(Slice(b, 80, 8), (Byte{0, 0, 0, 0, 0x18, 0x18, 0x68, 0x41}));
 }
 
-TEST_F(Settings, NoFileUnitSystemZeroOrAFileCutBeforeItMeanEveryDefault) {
-    Byte zero = RecordValido(), corto = RecordValido();
-    zero[88] = 0;
-    corto.resize(40);
-    for (const Byte* b : std::initializer_list<const Byte*>{nullptr, &zero, &corto}) {
-        if (b) Scrivi(*b);
+// Each row of data/settings-records.tsv: the valid record with some bytes changed, cut to a
+// length or absent, and what it is read as. A damaged field takes its default alone; a record
+// without a unit system is no settings file at all.
+TEST_F(Settings, RecordsAreReadAsTheCaseListSays) {
+    const auto casi =
+        test::LeggiTsv(fs::path(KELVRA_SORGENTI) / "tests/core/data/settings-records.tsv");
+    ASSERT_GE(casi.size(), 10u);
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c[0]);
+        ASSERT_EQ(c.size(), 7u);
+        fs::remove(File());
+        if (c[2] != "absent") {
+            Byte b = RecordValido();
+            std::istringstream modifiche(c[1] == "-" ? "" : c[1]);
+            for (std::string m; std::getline(modifiche, m, ';');) {
+                std::istringstream campi(m);
+                size_t da = 0;
+                char duepunti = 0;
+                campi >> da >> duepunti;
+                for (unsigned v; campi >> std::hex >> v;)
+                    b.at(da++) = static_cast<unsigned char>(v);
+            }
+            b.resize(std::stoul(c[2]));
+            Scrivi(b);
+        }
         ColoreSfondo = 12345;
-        EXPECT_FALSE(LeggiFileIni());
-        EXPECT_EQ(Colori(), (std::vector<int32_t>{0, 0xFF, 0xFF00, 0xFFFF00, 0x80FF, 0xFF0000,
-                                                  0xFF00FF, 0xFFFFFF, 0xFF00, 0xFF8080, 0xC0C0C0}));
-        EXPECT_EQ(SistemaUnita, 1);
-        EXPECT_EQ(ModoQuote, 1);
+        EXPECT_EQ(LeggiFileIni(), c[3] == "1");
+        std::vector<int32_t> colori;
+        std::istringstream attesi(c[4]);
+        for (unsigned v; attesi >> std::hex >> v;) colori.push_back(static_cast<int32_t>(v));
+        EXPECT_EQ(Colori(), colori);
+        EXPECT_EQ(SistemaUnita, std::stoi(c[5]));
+        EXPECT_EQ(ModoQuote, std::stoi(c[6]));
     }
     EXPECT_TRUE(dialoghi.mostrati.empty());
-}
-
-TEST_F(Settings, AnInvalidColourTakesItsDefaultAloneAndOthersRound) {
-    Byte b = RecordValido();
-    Metti(b, 0, {0, 0, 0, 0, 0, 0, 0xF8, 0x7F});     // NaN
-    Metti(b, 8, {0, 0, 0, 0, 0, 0, 0xF0, 0xBF});     // -1
-    Metti(b, 16, {0, 0, 0, 0, 0, 0, 0x70, 0x41});    // 16777216, one past 24 bits
-    Metti(b, 24, {0, 0, 0, 0, 0, 0, 0xF0, 0x7F});    // +infinity
-    Metti(b, 32, {0, 0, 0, 0, 0, 0, 0xF0, 0xC3});    // about -1.8e19
-    Metti(b, 40, {0, 0, 0, 0, 0, 0xD8, 0x6F, 0x40}); // 254.75 reads 255
-    Metti(b, 48, {0, 0, 0, 0, 0, 0, 0xD0, 0x3F});    // 0.25 reads 0
-    Scrivi(b);
-    ASSERT_TRUE(LeggiFileIni());
-    // Background and curves 1..4 take their defaults, valid fields are kept.
-    EXPECT_EQ(Colori(), (std::vector<int32_t>{0, 0xFF, 0xFF00, 0xFFFF00, 0x80FF, 0xFF, 0, 0xFFFFFF,
-                                              0xFF00, 0xFF, 0}));
-}
-
-// A record written by hand is read as it stands. An unknown unit system starts metric; an
-// unknown annotation mode becomes coordinates (0 is none); the rest of the record stands.
-TEST_F(Settings, AnUnknownUnitSystemOrAnnotationMode) {
-    struct Caso {
-        size_t da;
-        Byte valore;
-        int16_t sistema, modo;
-        size_t lunghezza = 92; // a file of 90 bytes lacks the annotation mode: 0, none
-    };
-    for (const Caso& c : std::vector<Caso>{{0, {}, 2, 2},
-                                           {88, {3, 0}, 1, 2},
-                                           {88, {0xFF, 0xFF}, 1, 2},
-                                           {90, {0, 0}, 2, 0},
-                                           {90, {3, 0}, 2, 1},
-                                           {0, {}, 2, 0, 90}}) {
-        Byte b = RecordValido();
-        Metti(b, c.da, c.valore);
-        b.resize(c.lunghezza);
-        Scrivi(b);
-        ASSERT_TRUE(LeggiFileIni());
-        EXPECT_EQ(SistemaUnita, c.sistema) << c.da << " " << int(c.valore[0]);
-        EXPECT_EQ(ModoQuote, c.modo) << c.da << " " << int(c.valore[0]);
-        EXPECT_EQ(Colori(), (std::vector<int32_t>{0xFF0000, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                                  0xFFFFFF, 0xFF00, 0xFF, 0}));
-    }
 }
 
 // A settings file that is there but cannot be read, or cannot be replaced: the user is told

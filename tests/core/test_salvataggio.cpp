@@ -11,12 +11,6 @@ namespace {
 
 class SaveQuestion : public test::TabelleAzzerate {};
 
-TEST_F(SaveQuestion, NoChangeMeansNoQuestion) {
-    NumeroProgetti = 6;
-    for (int16_t k = 0; k <= 4; ++k) EXPECT_EQ(ChiediSalvataggio("save?", k), FALSO);
-    EXPECT_TRUE(dialoghi.mostrati.empty());
-}
-
 TEST_F(SaveQuestion, AskedOnlyForAChangedKindOfAHeldProject) {
     constexpr int NESSUNA = 0; // no answer queued: the box gets the harmless one
     struct Caso {

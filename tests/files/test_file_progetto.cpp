@@ -7,66 +7,20 @@
 #include "files/Slot.h"
 #include "platform/Messaggi.h"
 #include "shell/Ganci.h"
-#include "support/CartellaProva.h"
-#include "support/Risposte.h"
-#include "support/RisposteDialoghi.h"
+#include "support/ProgettoProva.h"
 
-#include <cstring>
 #include <functional>
 
 using namespace kelvra;
 using namespace kelvra::files;
+using test::Byte;
+using test::ProjectFiles;
+using test::RiempiProgetto;
 
 namespace {
 
-// A file assembled field by field at the offsets of the layout.
-struct Byte {
-    std::string d;
-    explicit Byte(size_t n) : d(n, '\0') {}
-    Byte& i16(size_t o, int v) {
-        d[o] = char(v & 0xFF), d[o + 1] = char((uint16_t(v) >> 8) & 0xFF);
-        return *this;
-    }
-    Byte& f32(size_t o, float v) {
-        std::memcpy(&d[o], &v, 4); // the test machine is little-endian, as the files are
-        return *this;
-    }
-    // Variable texts from `o`; answers where they end.
-    size_t variabili(size_t o, const std::vector<std::string>& testi) {
-        for (const auto& t : testi)
-            i16(o, int(t.size())).d.replace(o + 2, t.size(), t), o += 2 + t.size();
-        return o;
-    }
-};
-
 const std::vector<std::string> QUATTRO_ASTE = {"F", "A", "S", "M",           "", "", "", "", "",
                                                "",  "",  "",  "ASTA_TRIANG", "", "", ""};
-
-class ProjectFiles : public test::TabelleAzzerate {
-  protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
-        for (auto* s : {&Messaggi, &TestiFrmMenu, &TestiCommon, &TestiInsGeo01}) {
-            s->clear();
-            for (int i = 0; i < 100; ++i) s->push_back("L" + std::to_string(i));
-        }
-        RegistraFileProgetto();
-    }
-    std::string Nome(const std::string& n) { return (cartella.cartella / n).string(); }
-    // Writes `dati` as the file `n` and answers the open dialog with it.
-    std::string Offri(const std::string& n, const std::string& dati) {
-        test::ScriviFile(Nome(n), dati);
-        scelte.fileDaAprire.push_back(Nome(n));
-        return Nome(n);
-    }
-    std::vector<std::string> Testi() const {
-        std::vector<std::string> t;
-        for (const auto& m : dialoghi.mostrati) t.push_back(m.testo);
-        return t;
-    }
-    test::CartellaProva cartella{"kelvra_files"};
-    RisposteDialoghi scelte;
-};
 
 TEST_F(ProjectFiles, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte) {
     Byte b(2000);
@@ -102,38 +56,6 @@ TEST_F(ProjectFiles, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte
     EXPECT_TRUE(test::LeggiFile(Nome("back.kv3")) == b.d);
 }
 
-// Slot 1 filled with values that differ field by field, on a three-junction chain.
-void RiempiProgetto(Progetto& p) {
-    const char* lettere[] = {"F", "A", "S", "A", "S", "A", "S", "M"};
-    p.UltimoElemento = 7;
-    for (int k = 0; k <= 7; ++k) p.TipoElemento[size_t(k)] = lettere[k];
-    p.TipoElemento[9] = "A"; // stale, above the chain
-    p.NumeroGiunzioniProgetto = 3;
-    p.TipoGiunzione = {"", "ASTA_TRIANG", "TRIANG_ASTA", "ASTA_TRIANG", "ASTA_ASTA"};
-    p.DatiForcellone.P = {Punto{1, 2}, Punto{550, 310}, Punto{90, 20}};
-    // Only what the chain holds: a reader takes nothing else.
-    for (size_t k = 1; k <= 7; ++k) {
-        if (p.TipoElemento[k] == "A") p.DatiAsta[k].P[1] = {float(k), 2.5f};
-        if (p.TipoElemento[k] == "S") p.DatiSquadretta[k].P[2] = {1.25f, float(k)};
-    }
-    p.DatiMolla[7].P[1] = {7.5f, 3};
-    for (size_t i = 0; i <= MAX_RIGHE; ++i) {
-        p.CostanteMolla[i] = 10.5, p.ForzaMolla[i] = double(i) * 10.5 + 1;
-        p.CostanteTampone[i] = 3.25, p.ForzaTampone[i] = double(i) + 2;
-    }
-    p.LungMollaLibera = 250.5, p.LungMollaMaxCompressione = 120, p.PrecaricoMollaInserita = 7;
-    p.QuotaA = 30, p.QuotaB = 31, p.CorsaAmmortizzatore = 60, p.LungMollaAmmortizzatore = 210;
-    p.InterasseAmmortizzatore = 330, p.LungTamponeScarico = 22, p.LungTamponeMaxCompressione = 6;
-    p.PressioneGas = 12, p.DiametroGas = 46, p.ForzaGas = 200;
-    p.GeometriaInserita = p.MollaInserita = p.AmmortizzatoreInserito = p.TamponeInserito = VERO;
-    p.TamponeCompatibile = p.AmmortizzatoreCompatibile = 1; // 0: no static shock rerun
-    p.ModoMolla = 2, p.ModoTampone = 1, p.NumeroMolle = 2, p.StatoDatiProgetto = 15;
-    p.NumPunti = 120, p.NumPuntiAmmortizzatore = 50, p.NumPuntiMolla = p.NumPuntiTampone = 1000;
-    p.PrecaricoSetup = 12.5, p.AmmortizzatoreFisso = 1;
-    p.DescrizioneMolla = "Progressive", p.DescrizioneProgetto1 = "Race";
-    p.NomeFileMolla = "/tmp/k/molla.kvr", p.NomeFileTampone = "/tmp/k/t.kvt";
-}
-
 TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
     RiempiProgetto(Progetti[1]);
     struct Caso {
@@ -163,6 +85,9 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
         scelte.fileDaAprire.push_back(Nome(c.nome));
         c.apri();
         EXPECT_TRUE(c.record(2) == scritto);
+        if (c.apri == ApriProgetto || c.apri == ApriAmmortizzatore) {
+            EXPECT_EQ(Progetti[2].NomeFileMolla, Progetti[1].NomeFileMolla);
+        }
         if (std::string(c.nome) == "a.kvp") {
             EXPECT_EQ(Progetti[2].TipoGiunzione[3], "ASTA_TRIANG");
             EXPECT_EQ(Progetti[2].PrecaricoSetup, 12.5);
@@ -267,8 +192,8 @@ TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
 }
 
 TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
-    // The slot: stroke 40, seat distance 200, fitted preload 10, a geometry demanding a shock
-    // of 320 mm; the compatibility flags start at 7 so that every verdict shows.
+    // The slot: stroke 40, seat distance 200, fitted preload 10 as set, a geometry demanding a
+    // shock of 320 mm; the compatibility flags start at 7 so that every verdict shows.
     struct Caso {
         char tipo;
         bool ammortizzatore;
@@ -294,7 +219,7 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
         AzzeraTabelle();
         Progetto& p = Progetti[1];
         p.CorsaAmmortizzatore = 40, p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
-        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO;
+        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO, p.PrecaricoImpostato = VERO;
         p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
         p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
         Avvisi avvisi;
@@ -315,6 +240,12 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
         const Avvisi attesi = c.messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, c.messaggio}};
         EXPECT_EQ(avvisi, attesi) << c.tipo << c.a;
     }
+    // Without a shock absorber a spring is judged with the preload as it stands.
+    AzzeraTabelle();
+    Progetti[1].PrecaricoMollaInserita = 10;
+    RecordMolla r;
+    r.Molla.Inserito = VERO, r.LungLibera = 400, r.LungMaxCompressione = 250;
+    EXPECT_EQ(CaricaMolla(r, 1), Avvisi{});
 }
 
 TEST_F(ProjectFiles, ProjectReaderTellsWhatTheFileLacks) {
@@ -386,8 +317,9 @@ TEST_F(ProjectFiles, FailuresChangeNothing) {
     EXPECT_EQ(CaricatoProgetto | CaricatoSchema | CaricatoMolla, FALSO);
 
     // A write that cannot finish leaves the old file and the slot's path alone.
-    const std::string lungo = Nome(std::string(250, 'x')); // no room left for the temporary name
+    const std::string lungo = Nome("read-only.kvr");
     test::ScriviFile(lungo, "old");
+    std::filesystem::permissions(lungo, std::filesystem::perms::owner_read);
     Progetti[1].NomeFileMolla = "before";
     EXPECT_FALSE(SalvaMolla(lungo, 1));
     EXPECT_EQ(test::LeggiFile(lungo), "old");

@@ -90,24 +90,25 @@ TEST_F(SaveWindows, RowsOfferedForHeldProjectsWithDataOrAChangeOfTheKind) {
     EXPECT_EQ(scelte.finestreModali.size(), std::size(casi));
 }
 
-TEST_F(SaveWindows, RowNamesAreShownAndWrittenInTheProgramFolder) {
+TEST_F(SaveWindows, RowNamesAreShownAndWrittenInTheProgramFolderWithEveryLetter) {
     Tieni(2, {2, 2});
-    Progetti[1].NomeFileMolla = "/elsewhere/base.kvr";
+    TestiInsGeo01[4] = "Mol\xE9", Progetti[1].NomeFileMolla = "/elsewhere/Pröve ñ.kvr";
     Quando<FrmSalva>([&](FrmSalva& f) {
         f.show();
-        EXPECT_EQ(f.TxtSalva[1]->text(), "base");
-        EXPECT_EQ(f.TxtSalva[2]->text(), "L4 02");
-        f.TxtSalva[2]->setText("front");
+        EXPECT_EQ(f.TxtSalva[1]->text(), QString::fromUtf8("Pröve ñ"));
+        EXPECT_EQ(f.TxtSalva[2]->text(), QString::fromUtf8("Molé 02"));
         f.ChkSave[1]->click(); // unticked: not saved
         f.CmdSalva->click();
+        f.TxtSalva[2]->setText(QString::fromUtf8("東京")), f.CmdSalva->click();
+        f.TxtSalva[2]->setText(QString::fromUtf8("大阪")), f.CmdSalva->click(); // not one "??"
         EXPECT_TRUE(f.isVisible()); // stays open for other names
         f.ChkSave[1]->click();      // ticked again: enabled, in its colour
         EXPECT_EQ(f.TxtSalva[1]->palette().color(QPalette::Text), ColoreQt(ColoreCurva[1]));
     });
     Ganci.MostraFrmSalvaTipo(MOD_MOLLA);
-    EXPECT_TRUE(Esiste("front.kvr"));
-    EXPECT_FALSE(Esiste("base.kvr"));
-    EXPECT_EQ(Progetti[2].NomeFileMolla, PercorsoApplicazione + "front.kvr");
+    for (const char* nome : {"Molé 02.kvr", "東京.kvr", "大阪.kvr"}) EXPECT_TRUE(Esiste(nome));
+    EXPECT_FALSE(Esiste("Pröve ñ.kvr"));
+    EXPECT_EQ(Progetti[2].NomeFileMolla, PercorsoApplicazione + "大阪.kvr");
 }
 
 TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
@@ -120,10 +121,11 @@ TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
         std::vector<QString> dialoghi;
     } casi[] = {
         {1, {15}, "1111", {}, {"L12 01.kvp"}, {}},
-        {1, {2, 15}, "0010", {}, {"L4 01.kvr"}, {}}, // project 2 is not held
+        {1, {2, 15}, "0010", {}, {"Lé4 01.kvr"}, {}}, // project 2 is not held
         {2, {15, 15}, "1111", {0, 2}, {}, {"FrmSalva03", "FrmSalva05"}},
         {2, {15, 15}, "1111", {3}, {}, {"FrmSalva01"}},
     };
+    TestiInsGeo01[4] = "L\3514"; // "Lé4" in the code page: the default name becomes UTF-8
     for (const Caso& c : casi) {
         SCOPED_TRACE(&c - casi);
         AzzeraTabelle();
@@ -138,12 +140,9 @@ TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
             s.CmdOK->click();
         });
         std::vector<QString> dialoghi;
-        for (int i = 0; i < 3; ++i) {
-            scelte.RispondiModale([&](QWidget* w) {
-                dialoghi.push_back(w->objectName());
-                return 0;
-            });
-        }
+        for (int i = 0; i < 3; ++i)
+            scelte.RispondiModale(
+                [&](QWidget* w) { return dialoghi.push_back(w->objectName()), 0; });
         MostraSceltaSave();
         scelte.modali.clear();
         EXPECT_EQ(dialoghi, c.dialoghi);

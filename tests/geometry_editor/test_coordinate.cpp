@@ -69,23 +69,6 @@ TEST_F(Coordinates, NonNumericTextReadsTheOrigin) {
     EXPECT_FLOAT_EQ(LeggiX("1"), 575.4f);
 }
 
-TEST_F(Coordinates, APanelWritesOnlyIntoTheSlotOfItsKind) {
-    ed.NuovaCatena();
-    ed.Asta("250", "-100");
-    const TrePunti molla = P().DatiMolla[1];
-    ed.Scrivi(Casella::MollaPrecX, "1");
-    ed.Scrivi(Casella::MollaX, "2");
-    EXPECT_FALSE(MemorizzaElemento(ed, PANNELLO_MOLLA, NumeroProgetti, 1));
-    EXPECT_FALSE(MemorizzaElemento(ed, PANNELLO_SQUADRETTA, NumeroProgetti, 1));
-    AttesoPunto(molla.P[0], P().DatiMolla[1].P[0], 0);
-    AttesoPunto(molla.P[1], P().DatiMolla[1].P[1], 0);
-    // The link panel stores into its own slot; the swingarm always into slot 0.
-    ed.Scrivi(Casella::AstaX, "300");
-    EXPECT_TRUE(MemorizzaElemento(ed, PANNELLO_ASTA, NumeroProgetti, 1));
-    EXPECT_FLOAT_EQ(P().DatiAsta[1].P[1].X, 850.0f);
-    EXPECT_TRUE(MemorizzaElemento(ed, PANNELLO_FORCELLONE, NumeroProgetti, 1));
-}
-
 TEST_F(Coordinates, InitDatiShowsTheLastElementOfEachKind) {
     ed.NuovaCatena();
     ed.Asta("250", "-100");

@@ -1,21 +1,17 @@
-// The shared menu commands and the geometry editor's own (File menu, Schema commands,
-// add-project button, annotation and option boxes), driven on the real windows with the file
-// routines replaced by fakes.
+// The geometry editor's menu commands (File menu, Schema commands, add-project button,
+// annotation and option boxes), driven on the real windows with the file routines replaced by
+// fakes. The shared commands without an editor part are in tests/shell/test_comandi_menu.
 #include "core/Impostazioni.h"
 #include "core/Servizi.h"
 #include "core/Unita.h"
 #include "geometry_editor/Coordinate.h"
-#include "shell/AboutBox.h"
 #include "shell/Comandi.h"
-#include "support/CartellaProva.h"
 #include "support/FinestraReale.h"
-#include "support/RisposteDialoghi.h"
 
 #include <deque>
 
 using namespace kelvra;
 using namespace kelvra::test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -106,6 +102,10 @@ TEST_F(MenuInsGeo, RemovingTheShockAbsorberReopensTheChainAndANewChainResetsIt) 
     EXPECT_EQ(P().GeometriaInserita, FALSO);
     EXPECT_TRUE(ed->CmdMolla->isEnabled());
     EXPECT_FALSE(ed->CmdSimula->isEnabled());
+    // The last link's panel, with its end, takes the place of the shock's.
+    EXPECT_FALSE(ed->FRMMOLLA->isVisible());
+    EXPECT_TRUE(ed->FRMASTA->isVisible());
+    EXPECT_EQ(T(ed->TxtAstaX) + T(ed->TxtAstaY), "350.00-150.00");
     std::string salvato; // the unsaved geometry is offered for saving first
     Ganci.SalvaSchema = [&](const std::string& nome, int16_t) {
         salvato = nome;
@@ -169,76 +169,6 @@ TEST_F(MenuInsGeo, TheModifyAndFixBoxesActOnTheChain) {
     EXPECT_EQ(P().AmmortizzatoreFisso, 1);
 }
 
-// Held 0 or below: project 1 with its chain empty. `ns` = NumeroProgetti * 10 + selected.
-TEST_F(MenuInsGeo, CompareAppendsAfterTheProjectsHeldAndStopsAtSix) {
-    struct Caso {
-        int held, selected;
-        std::vector<bool> loads;
-        size_t yes; // Yes answers queued before a No
-        std::vector<int> caricati;
-        int ns;
-        size_t questions;
-        int16_t esito;
-    } casi[] = {
-        {0, 1, {true, true, false}, 5, {1, 2, 3}, 22, 2, VERO},
-        {3, 1, {true}, 0, {4}, 44, 1, VERO},
-        {3, 2, {true, false}, 5, {4, 5}, 44, 1, VERO}, // S follows the newest
-        {2, 1, {false}, 0, {3}, 21, 0, FALSO},         // nothing loaded: S stays
-        {4, 4, {true, true, true}, 5, {5, 6}, 66, 1, VERO},
-        {1, 1, {true}, 0, {2}, 22, 1, VERO},  // project 1 held: appended
-        {-3, 1, {true}, 0, {4}, 44, 1, VERO}, // several held: appended
-    };
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(c.held * 10 + c.selected);
-        AzzeraTabelle();
-        Progetti_(std::max(std::abs(c.held), 1), c.selected);
-        if (c.held <= 0) Progetti[1].UltimoElemento = 0;
-        esiti.assign(c.loads.begin(), c.loads.end());
-        slotAperti.clear();
-        dialoghi.risposte.assign(c.yes, vbYes);
-        CaricatoSchema = VERO;
-        GestisciMenuFileFrmMenu(3);
-        EXPECT_EQ(slotAperti, c.caricati);
-        EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, c.ns);
-        EXPECT_EQ(EsitoConfronto * 10 + CaricatoSchema, c.esito * 10);
-        EXPECT_EQ(dialoghi.mostrati.size(), c.questions);
-        dialoghi.mostrati.clear();
-    }
-}
-
-// The reader checks and solves each file it loads; the compare never checks again (a failing
-// linkage would warn twice) and stops at the first open that loads nothing.
-TEST_F(MenuInsGeo, AGeometryCompareStopsAtAnOpenThatLoadsNothing) {
-    int verifiche = 0;
-    Ganci.ControlloVariabiliInsGeo = [&] { return ++verifiche < 0; };
-    Progetti_(1, 1);
-    Progetti[1].UltimoElemento = 0;
-    esiti = {true, false};
-    dialoghi.Rispondi(vbYes);
-    ConfrontaSchemi();
-    EXPECT_EQ(verifiche, 0);
-    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 11 + VERO);
-}
-
-TEST_F(MenuInsGeo, AComponentCompareTriesEachFileOnACopyOfTheLinkage) {
-    std::vector<std::pair<int, int>> copie;
-    Ganci.CopiaProgetto = [&](int16_t da, int16_t a) {
-        copie.emplace_back(da, a);
-        Progetti[a].GeometriaInserita = Progetti[da].GeometriaInserita;
-    };
-    Ganci.ApriMolla = [this] {
-        slotAperti.push_back(ProgettoSelezionato);
-        CaricatoMolla = Esito() ? VERO : FALSO;
-    };
-    Progetti[1].GeometriaInserita = VERO;
-    esiti = {true, true, false};
-    dialoghi.risposte = {vbYes, vbYes};
-    ConfrontaComponente(MOD_MOLLA);
-    EXPECT_EQ(slotAperti, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(copie, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
-    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato + EsitoConfronto, 22 + VERO);
-}
-
 TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
     const std::function<void()> comandi[] = {
         [this] { ed->FileItem[1]->trigger(); }, [this] { ed->FileItem[3]->trigger(); },
@@ -253,61 +183,6 @@ TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
     EXPECT_TRUE(slotAperti.empty());
     EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 63);
-}
-
-TEST_F(MenuInsGeo, AboutBoxTextsAndPlace) {
-    EXPECT_EQ(TestoMemoria(8ull << 30), "8388608 KB");
-    main->setGeometry(100, 80, 1000, 700);
-    RisposteDialoghi risposte;
-    QRect posto;
-    risposte.RispondiModale([&](QWidget* w) {
-        auto* about = qobject_cast<FrmAboutBox*>(w);
-        EXPECT_NE(about, nullptr);
-        if (!about) return 0;
-        EXPECT_EQ(about->windowTitle(), DaAnsi(Riga(TestiAboutBox, 1)));
-        EXPECT_EQ(about->Lbl_Version->text(), DaAnsi(Riga(TestiAboutBox, 2)) + " 3.0");
-        EXPECT_EQ(about->Lbl_InfoMemory->text(), DaAnsi(Riga(TestiAboutBox, 3)) + " :");
-        EXPECT_EQ(about->Cmd_Ok->text(), DaAnsi(Riga(TestiCommon, 1)));
-        posto = about->frameGeometry();
-        if (const char* f = std::getenv("KELVRA_SCREENSHOT_ABOUT")) about->grab().save(f);
-        about->Cmd_Ok->click();
-        return about->result();
-    });
-    main->GuidaItem[5]->trigger();
-    ASSERT_EQ(risposte.classiModali.size(), 1u);
-    EXPECT_LE((posto.center() - main->frameGeometry().center()).manhattanLength(), 4);
-}
-
-TEST_F(MenuInsGeo, TheManualOpensThroughTheDesktopOrSaysWhyNot) {
-    RisposteDialoghi risposte;
-    const std::string pdf = PercorsoApplicazione + "Kelvra.Pdf";
-    main->GuidaItem[1]->trigger(); // no file yet
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_NE(dialoghi.mostrati[0].testo.find(pdf), std::string::npos);
-    // The guide printed by the build.
-    const fs::path costruito =
-        fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Kelvra.Pdf";
-    EXPECT_EQ(test::LeggiFile(costruito).substr(0, 5), "%PDF-");
-    fs::copy_file(costruito, pdf);
-    main->GuidaItem[1]->trigger();
-    risposte.documentoApribile = false;
-    main->GuidaItem[1]->trigger();
-    EXPECT_EQ(risposte.documentiAperti, (std::vector<std::string>{pdf, pdf}));
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 82));
-    ed->FileItem[9]->trigger(); // no set-up routine plugged in: the platform's dialog
-    EXPECT_EQ(risposte.richiesteStampante, 1);
-}
-
-TEST_F(MenuInsGeo, TheExitDoorEndsTheProgramAsFileExitDoes) {
-    for (int indice : {11, 13}) {
-        MAIN::Mostra();
-        terminato = -1;
-        dialoghi.Rispondi(vbYes);
-        GestisciMenuFileFrmMenu(indice);
-        EXPECT_EQ(terminato, 0) << indice;
-        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 0));
-    }
 }
 
 } // namespace

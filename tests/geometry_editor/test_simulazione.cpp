@@ -1,5 +1,5 @@
 // The animation's fine points that the real window cannot show: the exact yields of the
-// automatic cycles, the trace, a kind chosen during a run, a refused chain, and a linkage
+// automatic cycles, the trace, a kind chosen during a run, a window gone in a yield, and a linkage
 // that locks before the end of the travel. The stops are driven on the real window
 // (test_insgeo01_animazione).
 #include "geometry_editor/ControlliEditorFinti.h"
@@ -124,15 +124,20 @@ TEST_F(Simulation, TheButtonsHint) {
     EXPECT_EQ(Suggerimento(), "hint 43");
 }
 
-TEST_F(Simulation, ARefusedChainDoesNotAnimate) {
+// A window that goes away during a yield of either loop is not touched again: no further
+// frame, yield, caption or stop step.
+TEST_F(Simulation, AWindowGoneDuringAYieldIsLeftAlone) {
     Quadrilatero();
-    ed.Scrivi(Casella::MaxEsc, "2000");
-    Avvia(2);
-    EXPECT_TRUE(visti.empty());
-    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
-    sim.CmdSimula_Click();
-    EXPECT_EQ(ed.StatoSimula, 2);
-    EXPECT_EQ(PosizioneDisegnata(), 0);
+    for (int16_t tipo : {2, 3}) {
+        ed.sparita = false;
+        ed.cessioni = 0;
+        ed.allaCessione = [this](int n) { ed.sparita = n == 2; };
+        Avvia(tipo);
+        EXPECT_EQ(ed.cessioni, 2) << tipo;
+        EXPECT_EQ(ed.StatoSimula, 1) << tipo;
+        EXPECT_EQ(ModoEdit, 6) << tipo;
+        ed.StatoSimula = 0;
+    }
 }
 
 // A linkage that locks before 30 mm of travel: the animation stays within what was solved.

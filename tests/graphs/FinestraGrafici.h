@@ -12,7 +12,7 @@
 #include "shell/Avvio.h"
 #include "shell/Comandi.h"
 #include "shell/Main.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 
 #include <QCoreApplication>
@@ -24,31 +24,20 @@
 
 namespace kelvra::test {
 
-class GraphWindow : public TabelleAzzerate {
+class GraphWindow : public ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
+    void PrimaDellAvvio() override {
         ReimpostaGrafico();
-        cwd = std::filesystem::current_path();
-        const std::filesystem::path dir(cartella.path().toStdString());
-        std::filesystem::copy_file(
-            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
-                "Kelvra3.lng",
-            dir / "Kelvra3.lng");
-        Ganci.TerminaProgramma = [](int) {};
         RegistraGrafici();
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
-        main = &MAIN::Mostra();
-        main->showNormal();
-        main->setGeometry(0, 0, 1280, 900);
-        QCoreApplication::processEvents();
+    }
+    void SetUp() override {
+        ProgrammaAvviato::SetUp();
+        if (!HasFatalFailure()) MostraMain();
     }
     void TearDown() override {
         delete CURVE01::Istanza();
-        delete MAIN::Istanza();
-        std::filesystem::current_path(cwd);
+        ProgrammaAvviato::TearDown();
         ReimpostaGrafico();
-        TabelleAzzerate::TearDown();
     }
 
     // Project p computed over 0..100 mm of travel, curve `curva` going straight from 0 to `a`.
@@ -109,9 +98,6 @@ class GraphWindow : public TabelleAzzerate {
     static std::string T(const QLabel* l) { return AdAnsi(l->text()); }
 
     RisposteDialoghi modali;
-    QTemporaryDir cartella;
-    std::filesystem::path cwd;
-    MAIN* main = nullptr;
 };
 
 } // namespace kelvra::test

@@ -149,7 +149,7 @@ TEST_F(GraphWindow, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
     Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
     MostraGrafici(1);
     EXPECT_EQ(Grafico.TipoGrafico, 13);
-    EXPECT_EQ(AdAnsi(f.windowTitle()), "Graphs - 2 configurations");
+    EXPECT_EQ(AdAnsi(f.windowTitle()), "Suspension graphs - 2 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "2000.0");
     delete altra;
 }

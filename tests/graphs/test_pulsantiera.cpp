@@ -6,8 +6,11 @@
 #include "platform/CorniceMdi.h"
 #include "platform/Dialoghi.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <deque>
 #include <map>
 
@@ -21,13 +24,16 @@ class GraphToolbar : public GraphWindow {
     void SetUp() override {
         GraphWindow::SetUp();
         for (const char* nome : {"MostraInsGeo", "MostraTab01", "MostraSceltaOpen", "ApriProgetto",
-                                 "SalvaProgetto", "MostraFrmSalva01", "NuovoProgettoGrafici"})
+                                 "SalvaProgetto", "MostraFrmSalvaTipo", "NuovoProgettoGrafici"})
             chiamate[nome] = 0;
         Ganci.MostraInsGeo = [this](MAIN&, bool) { ++chiamate["MostraInsGeo"]; };
         Ganci.MostraTab01 = [this] { ++chiamate["MostraTab01"]; };
         Ganci.MostraSceltaOpen = [this](MAIN&) { ++chiamate["MostraSceltaOpen"]; };
-        Ganci.MostraFrmSalva01 = [this](MAIN&) { ++chiamate["MostraFrmSalva01"]; };
-        Ganci.SalvaProgetto = [this](const std::string&, int16_t) { ++chiamate["SalvaProgetto"]; };
+        Ganci.MostraFrmSalvaTipo = [this](int16_t) { ++chiamate["MostraFrmSalvaTipo"]; };
+        Ganci.SalvaProgetto = [this](const std::string&, int16_t) {
+            ++chiamate["SalvaProgetto"];
+            return true;
+        };
         Ganci.NuovoProgettoGrafici = [this] { ++chiamate["NuovoProgettoGrafici"]; };
         // The project reader: each load in turn succeeds or fails, as queued.
         Ganci.ApriProgetto = [this] {
@@ -100,7 +106,7 @@ TEST_F(GraphToolbar, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
     EXPECT_TRUE(dialoghi.mostrati.empty()); // no seventh slot to ask about
     EXPECT_FALSE(f.FileItem[3]->isEnabled());
     EXPECT_FALSE(f.CmdPulsantiera[8]->isEnabled());
-    EXPECT_EQ(Titolo(f), "Graphs - 6 configurations");
+    EXPECT_EQ(Titolo(f), "Suspension graphs - 6 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "3000.0");
 
     f.FileItem[4]->trigger();
@@ -108,7 +114,7 @@ TEST_F(GraphToolbar, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
     EXPECT_EQ(ProgettoSelezionato, 5);
     EXPECT_EQ(Progetti[6].UltimoElemento, 0);
     EXPECT_TRUE(f.CmdPulsantiera[8]->isEnabled());
-    EXPECT_EQ(Titolo(f), "Graphs - 5 configurations");
+    EXPECT_EQ(Titolo(f), "Suspension graphs - 5 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "1000.0");
 }
 
@@ -135,7 +141,7 @@ TEST_F(GraphToolbar, CompareKeepsWhatLoadedAndGivesBackTheNumbersOfTheLastGoodLo
         EXPECT_EQ(ProgettoSelezionato, c.numero == 2 ? 1 : c.numero);
         EXPECT_EQ(EsitoConfronto, c.esito);
         EXPECT_TRUE(f.CmdPulsantiera[8]->isEnabled());
-        EXPECT_EQ(Titolo(f), "Graphs - " + std::to_string(c.numero) + " configurations");
+        EXPECT_EQ(Titolo(f), "Suspension graphs - " + std::to_string(c.numero) + " projects");
     }
 }
 
@@ -162,7 +168,7 @@ TEST_F(GraphToolbar, ACancelledOpenChangesNothingALoadedProjectStartsAfresh) {
     EXPECT_EQ(Grafico.TipoGrafico, 13);
     EXPECT_EQ(T(f.LblX[0]), "0.00");
     EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[2]));
-    EXPECT_EQ(Titolo(f), "Graphs - 3 configurations");
+    EXPECT_EQ(Titolo(f), "Suspension graphs - 3 projects");
 }
 
 TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
@@ -178,30 +184,42 @@ TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
     dialoghi.Rispondi(vbNo);
     f.FileItem[1]->trigger();
     EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 18));
-    EXPECT_EQ(chiamate["SalvaProgetto"] + chiamate["MostraFrmSalva01"], 0);
+    EXPECT_EQ(chiamate["SalvaProgetto"] + chiamate["MostraFrmSalvaTipo"], 0);
     EXPECT_EQ(chiamate["NuovoProgettoGrafici"], 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
 }
 
-TEST_F(GraphToolbar, PrinterSetUpAndPrintWantAPrinter) {
+// Without a printer, Print says so until the set-up (shown with no question first) names a PDF
+// file; Print then writes the chart there. A file that cannot take the page (a full disc, a
+// folder that is a file) is the chart's failure.
+TEST_F(GraphToolbar, PrinterSetUpNamesAPdfFileThatPrintWrites) {
     CURVE01& f = ApriCon(1);
     modali.stampantePresente = false;
-    for (int voce : {10, 11}) f.FileItem[voce]->trigger();
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    for (const auto& m : dialoghi.mostrati) {
-        EXPECT_EQ(m.testo, Riga(Messaggi, 46) + ".");
-        EXPECT_EQ(m.stile & vbCritical, vbCritical);
-    }
-    EXPECT_EQ(modali.richiesteStampante, 0);
-    EXPECT_TRUE(modali.stampe.empty());
-
-    modali.stampantePresente = true;
-    f.FileItem[10]->trigger(); // cancelled: nothing said
-    EXPECT_EQ(modali.richiesteStampante, 1);
-    modali.stampaRiuscita = false;
+    f.FileItem[11]->trigger();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 46) + ".");
+    EXPECT_EQ(dialoghi.mostrati[0].stile & vbCritical, vbCritical);
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("grafico.pdf"));
+    modali.impostazioniStampante = {true};
+    modali.fileStampa = {pdf};
+    f.FileItem[10]->trigger();
     f.CmdPulsantiera[10]->click();
-    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 76));
+    EXPECT_EQ(modali.richiesteStampante, 1);
+    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+    QFile scritto(pdf);
+    ASSERT_TRUE(scritto.open(QIODevice::ReadOnly));
+    const QByteArray documento = scritto.readAll();
+    EXPECT_TRUE(documento.startsWith("%PDF-"));
+    EXPECT_TRUE(documento.contains("/Subtype /Image")); // the chart, not a blank page
+    for (const QString& nome : {QStringLiteral("/dev/full"), pdf + QStringLiteral("/a.pdf")}) {
+        StampanteImpostata().setOutputFileName(nome);
+        f.CmdPulsantiera[10]->click();
+        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 76)) << nome.toStdString();
+    }
+    EXPECT_EQ(dialoghi.mostrati.size(), 3u);
+    EXPECT_TRUE(QFileInfo::exists(QStringLiteral("/dev/full")));
 }
 
 TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
@@ -214,7 +232,7 @@ TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
     const QImage& pagina = modali.stampe[0].immagine;
     const QPrinter& s = StampanteImpostata();
     EXPECT_EQ(pagina.width(), s.pageLayout().paintRectPixels(s.resolution()).width());
-    EXPECT_EQ(modali.stampe[0].titolo, "Graphs - 2 configurations");
+    EXPECT_EQ(modali.stampe[0].titolo, "Suspension graphs - 2 projects");
     // White paper with both curves in their printed colours.
     EXPECT_EQ(NumeroColore(pagina.pixelColor(2, 2)), 0xFFFFFF);
     std::map<long, int> colori;
@@ -229,14 +247,19 @@ TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
 
 TEST_F(GraphToolbar, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
     CURVE01& f = ApriCon(1);
-    const std::pair<QWidget*, int> casi[] = {{f.CmdPulsantiera[0], 23}, {f.CmdPulsantiera[11], 34},
-                                             {f.CmdCurve[4], 68},       {f.CmdCurve[14], 78},
-                                             {f.LblX[3], 19},           {f.PicAsseY[0], 20},
-                                             {f.PicTitleBottom, 18},    {f.PicCommand[0], 22}};
-    for (const auto& [controllo, riga] : casi) {
+    const std::pair<QWidget*, const char*> casi[] = {
+        {f.CmdPulsantiera[0], "Back to the geometry data"},
+        {f.CmdPulsantiera[11], "Close this window"},
+        {f.CmdCurve[4], "Chart: leverage"},
+        {f.CmdCurve[14], "Chart: wheel rate"},
+        {f.LblX[3], "Horizontal axis"},
+        {f.PicAsseY[0], "Vertical axis"},
+        {f.PicTitleBottom, "Chart title"},
+        {f.PicCommand[0], "Choose the chart"}};
+    for (const auto& [controllo, testo] : casi) {
         QEvent entra(QEvent::Enter);
         QCoreApplication::sendEvent(controllo, &entra);
-        EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, riga)) << riga;
+        EXPECT_EQ(Suggerimento(), testo);
     }
     EXPECT_TRUE(f.CmdPulsantiera[9]->isEnabled());
     EXPECT_FALSE(f.CmdPulsantiera[4]->isEnabled());

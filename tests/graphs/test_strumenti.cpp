@@ -301,7 +301,7 @@ TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
         auto* fz = static_cast<FUNZIONI*>(w);
         EXPECT_NEAR(AltezzaTwips(fz), 1605, 15);
         // The way to the panel that drops projects says so, and reads whole.
-        EXPECT_EQ(AdAnsi(fz->CmdProgetti->text()), "&Remove configurations...");
+        EXPECT_EQ(AdAnsi(fz->CmdProgetti->text()), "&Remove projects...");
         EXPECT_GE(fz->CmdProgetti->width(), fz->CmdProgetti->sizeHint().width());
         EXPECT_TRUE(fz->rect().contains(fz->CmdProgetti->geometry()));
         for (int i : {2, 3, 1}) fz->LblEscludiCurva_Click(i);
@@ -380,6 +380,6 @@ TEST_F(GraphTools, ClosingProjectsShowsTheEmptiedSlotsAgain) {
     EXPECT_EQ(ProgettoSelezionato, 2);
     EXPECT_TRUE(Vero(Grafico.CurvaEsclusa[2])); // followed its project
     EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[3]));
-    EXPECT_EQ(AdAnsi(f.windowTitle()), "Graphs - 2 configurations");
+    EXPECT_EQ(AdAnsi(f.windowTitle()), "Suspension graphs - 2 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "3000.0");
 }

@@ -1,4 +1,5 @@
-// The grid stand-in: fixed rows shown as a heading or as cells, the grid's numbers either way.
+// The grid: fixed rows as the heading, rows computed when shown, the grid's numbers in every
+// call, and the end of a selection by the mouse and by the keyboard.
 #include "platform/Griglia.h"
 #include "platform/Posizione.h"
 
@@ -8,41 +9,53 @@
 
 using namespace kelvra;
 
-TEST(Griglia, CellsAndSelectionKeepTheGridsNumbersWhicheverWayTheFixedRowsShow) {
-    for (bool comeCelle : {false, true}) {
-        Griglia g;
-        {
-            Griglia::Blocco blocco(g);
-            g.SetFisseComeCelle(comeCelle);
-            g.SetFixedRows(0), g.SetFixedCols(0), g.SetRows(0), g.SetCols(3);
-            for (const char* riga : {"a\tb\tc\td", "spare", "1\t\t3"}) g.AddItem(riga);
-            g.SetFixedRows(1);
-            g.RemoveItem(0); // a fixed row stays
-            g.RemoveItem(1);
-            g.SetColWidth(1, 0), g.SetColWidth(2, 1500);
-        }
-        g.AddItem("x", 1);
-        g.SetTextMatrix(1, 1, "\xB0");   // in the language file's code page
-        const int s = comeCelle ? 0 : 1; // the heading is no row of the widget
-        EXPECT_EQ(std::pair(g.Rows(), g.rowCount()), std::pair(3, 3 - s));
-        EXPECT_EQ(g.TextMatrix(0, 2) + g.TextMatrix(2, 2) + g.TextMatrix(9, 0), "c3");
-        EXPECT_EQ(g.item(1 - s, 1)->text(), QString::fromUtf8("\u00B0"));
-        EXPECT_TRUE(g.isColumnHidden(1) && !g.isColumnHidden(2));
-        EXPECT_EQ(g.columnWidth(2), static_cast<int>(std::lround(1500 / TwipsPerPixelX(&g))));
-        const QTableWidgetItem* a = comeCelle ? g.item(0, 0) : g.horizontalHeaderItem(0);
-        EXPECT_EQ(a->text(), "a");
-        EXPECT_EQ(bool(a->flags() & Qt::ItemIsSelectable), !comeCelle);
-
-        // Only the user's release of the mouse tells that a selection is finished.
-        g.show();
-        QSignalSpy fine(&g, &Griglia::FineSelezione);
-        g.setRangeSelected(QTableWidgetSelectionRange(1 - s, 0, 2 - s, 1), true);
-        EXPECT_EQ(std::pair(g.SelStartRow(), g.SelEndRow()), std::pair(1, 2));
-        g.Seleziona(0, 0, 2, 2); // the fixed row is left out of what shows
-        EXPECT_EQ(g.selectedRanges().front().topRow() + fine.count(), 1 - s);
-        QTest::mouseClick(g.viewport(), Qt::LeftButton, {},
-                          g.visualItemRect(g.item(2 - s, 0)).center());
-        EXPECT_EQ(fine.count(), 1);
-        EXPECT_EQ(g.Text(), "1");
+TEST(Griglia, TheGridsNumbersRowsMadeWhenShownAndTheEndOfASelection) {
+    Griglia g;
+    int fatte = 0;
+    {
+        Griglia::Blocco blocco(g);
+        g.SetFixedRows(0), g.SetFixedCols(0), g.SetRows(0), g.SetCols(3);
+        for (const char* riga : {"a\tb\tc\td", "spare", "1\t\t3"}) g.AddItem(riga);
+        g.SetFixedRows(1);
+        g.RemoveItem(0), g.RemoveItem(1); // a fixed row stays
+        g.AddItemsCalcolati(
+            500, [&fatte](int k, int c) { return ++fatte, std::to_string(k) + char('a' + c); });
+        g.SetColWidth(1, 0), g.SetColWidth(2, 1500);
     }
+    g.AddItem("x", 1);
+    g.SetTextMatrix(1, 1, "\xB0"); // in the language file's code page
+    g.SetTextMatrix(400, 0, "typed");
+    const QAbstractItemModel& m = *g.model();
+    EXPECT_EQ(std::pair(g.Rows(), m.rowCount()), std::pair(503, 502));
+    EXPECT_EQ(g.TextMatrix(0, 2) + g.TextMatrix(2, 2) + g.TextMatrix(9999, 0), "c3");
+    EXPECT_EQ(g.TextMatrix(400, 0) + g.TextMatrix(400, 1) + g.TextMatrix(502, 2), "typed397b499c");
+    EXPECT_EQ(m.index(0, 1).data().toString() + m.headerData(0, Qt::Horizontal).toString(),
+              QString::fromUtf8("\u00B0a"));
+    EXPECT_TRUE(g.isColumnHidden(1) && !g.isColumnHidden(2));
+    EXPECT_EQ(g.columnWidth(2), static_cast<int>(std::lround(1500 / TwipsPerPixelX(&g))));
+    g.resize(300, 200);
+    g.show();
+    QCoreApplication::processEvents();
+    EXPECT_LT(fatte, 3 * 40); // the rows on the screen, not the 500
+
+    QSignalSpy fine(&g, &Griglia::FineSelezione);
+    g.Seleziona(0, 0, 3, 2); // the fixed row is left out of what shows; no event
+    EXPECT_EQ(g.selectionModel()->selection().front().top() + fine.count(), 0);
+    QTest::mouseClick(g.viewport(), Qt::LeftButton, {}, g.visualRect(m.index(2, 0)).center());
+    EXPECT_EQ(g.Text() + std::to_string(fine.count()), "0a1");
+    // Shift held over several moving keys makes one block, finished when Shift is let go.
+    auto tasto = [&g](bool premuto, int codice, Qt::KeyboardModifiers m = Qt::ShiftModifier) {
+        QTest::simulateEvent(&g, premuto, codice, m, {}, false);
+    };
+    tasto(true, Qt::Key_Shift, {});
+    for (int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_PageDown}) tasto(true, k), tasto(false, k);
+    EXPECT_EQ(fine.count(), 1);
+    tasto(false, Qt::Key_Shift);
+    EXPECT_EQ(fine.count(), 2);
+    EXPECT_EQ(g.SelStartRow(), 3);
+    EXPECT_GT(g.SelEndRow(), 6);
+    QTest::keyClick(&g, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(std::pair(g.SelStartRow(), g.SelEndRow()), std::pair(3, 502));
+    QTest::keyClick(&g, Qt::Key_Up); // a plain moving key ends the selection at once
+    EXPECT_EQ(std::tuple(fine.count(), g.SelStartRow(), g.SelEndRow()), std::tuple(4, 501, 501));
 }

@@ -1,9 +1,5 @@
-// Window placement in twips on Qt widgets, centring kept inside the screen, and the printer
-// check with its message.
+// Window placement in twips on Qt widgets, and centring kept inside the screen.
 #include "platform/Posizione.h"
-#include "platform/Stampante.h"
-#include "support/Risposte.h"
-#include "support/RisposteDialoghi.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -26,7 +22,6 @@ class Placement : public ::testing::Test {
   protected:
     float tx = TwipsPerPixelX();
     float ty = TwipsPerPixelY();
-    test::Risposte risposte;
 };
 
 // The screen in twips from the logical resolution (15 twips a pixel at 96 dpi).
@@ -98,18 +93,6 @@ TEST_F(Placement, ChildOfTheMultiDocumentFrameMovesItsSubWindow) {
     CentraForm(&area, figlia);
     EXPECT_EQ(sotto->mapToGlobal(QPoint(0, 0)), area.frameGeometry().topLeft() + QPoint(300, 250));
     EXPECT_FLOAT_EQ(LarghezzaTwips(figlia), 200 * tx);
-}
-
-TEST_F(Placement, PrinterCheck) {
-    RisposteDialoghi dialoghi;
-    dialoghi.stampantePresente = false;
-    EXPECT_FALSE(VerificaStampante("No printer is installed"));
-    ASSERT_EQ(risposte.mostrati.size(), 1u);
-    EXPECT_EQ(risposte.mostrati[0].testo, "No printer is installed.");
-    EXPECT_EQ(risposte.mostrati[0].stile, 16);
-    dialoghi.stampantePresente = true;
-    EXPECT_TRUE(VerificaStampante("No printer is installed"));
-    EXPECT_EQ(risposte.mostrati.size(), 1u); // no message when there is one
 }
 
 } // namespace

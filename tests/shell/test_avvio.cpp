@@ -268,6 +268,7 @@ TEST_F(StartUp, UnsavedSingleProjectIsSavedUnderTheDefaultNameBeforeTheQuestion)
     Ganci.SalvaProgetto = [&](const std::string& nome, int16_t p) {
         salvati.push_back({nome, p});
         EXPECT_EQ(dialoghi.mostrati.size(), 1u); // saved before the exit question
+        return false;
     };
     Progetti[1].ModificatoFile[MOD_PROGETTO] = VERO;
     dialoghi.Rispondi(vbYes); // save
@@ -291,8 +292,11 @@ TEST_F(StartUp, SaveStepKeepsANameAndUsesTheDialogForSeveralProjects) {
     ASSERT_NE(AvviaProgramma(), nullptr);
     std::vector<std::string> salvati;
     int dialoghiSalva = 0;
-    Ganci.SalvaProgetto = [&](const std::string& nome, int16_t) { salvati.push_back(nome); };
-    Ganci.MostraFrmSalva01 = [&](MAIN&) { ++dialoghiSalva; };
+    Ganci.SalvaProgetto = [&](const std::string& nome, int16_t) {
+        salvati.push_back(nome);
+        return true;
+    };
+    Ganci.MostraFrmSalvaTipo = [&](int16_t tipo) { dialoghiSalva += tipo == MOD_PROGETTO; };
     Progetti[1].ModificatoFile[MOD_PROGETTO] = VERO;
     Progetti[1].NomeFileProgetto = "/data/Link A.kvp";
     dialoghi.Rispondi(vbYes);
@@ -305,6 +309,13 @@ TEST_F(StartUp, SaveStepKeepsANameAndUsesTheDialogForSeveralProjects) {
     PassoSalvataggio(); // refused: nothing
     EXPECT_EQ(dialoghiSalva, 1);
     EXPECT_EQ(salvati.size(), 1u);
+    // The default name is language text in the code page; the file's name is UTF-8.
+    NumeroProgetti = 1;
+    Progetti[1].NomeFileProgetto.clear();
+    TestiCommon[12] = "Progr\xE8s";
+    dialoghi.Rispondi(vbYes);
+    PassoSalvataggio();
+    EXPECT_EQ(salvati.back(), dir.string() + "/Progr\xC3\xA8s 01.kvp");
 }
 
 TEST_F(StartUp, FileNewOpenHelpAndActivation) {

@@ -4,12 +4,13 @@
 #include "core/Progetti.h"
 #include "core/Unita.h"
 #include "core/Vista.h"
+#include "platform/Testo.h"
 #include "shell/Avvio.h"
 #include "shell/Comandi.h"
 #include "shell/FrmMenu.h"
 #include "shell/Main.h"
 #include "shell/Miniature.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -53,24 +54,18 @@ bool Bianca(const QImage& im) {
     return im == bianca;
 }
 
-class StartScreen : public test::TabelleAzzerate {
+class StartScreen : public test::ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
+    void PrimaDellAvvio() override {
         AzzeraVista();
-        cwd = std::filesystem::current_path();
-        const std::filesystem::path dir(cartella.path().toStdString()),
-            bin(QCoreApplication::applicationDirPath().toStdString());
-        std::filesystem::copy_file(bin / "Kelvra3.lng", dir / "Kelvra3.lng");
         Ganci = {};
         RegistraFrmMenu();
-        Ganci.TerminaProgramma = [](int) {};
         Ganci.MostraInsGeo = [this](MAIN&, bool) { editore.push_back(NumeroProgetti); };
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
-        main = &MAIN::Mostra();
-        main->showNormal();
-        main->setGeometry(0, 0, 1280, 900);
-        QCoreApplication::processEvents();
+    }
+    void SetUp() override {
+        ProgrammaAvviato::SetUp();
+        if (HasFatalFailure()) return;
+        MostraMain();
         f = FRMMENU::Istanza();
         ASSERT_NE(f, nullptr);
     }
@@ -78,10 +73,9 @@ class StartScreen : public test::TabelleAzzerate {
         delete MAIN::Istanza();
         delete FRMMENU::Istanza();
         Ganci = {};
-        std::filesystem::current_path(cwd);
+        ProgrammaAvviato::TearDown();
         AzzeraLingua();
         AzzeraVista();
-        TabelleAzzerate::TearDown();
     }
     void Held(int n) {
         for (int p = 1; p <= n; ++p) Catena(p, PERNO, ASSE);
@@ -93,9 +87,6 @@ class StartScreen : public test::TabelleAzzerate {
         QApplication::sendEvent(w, &ev);
     }
 
-    QTemporaryDir cartella;
-    std::filesystem::path cwd;
-    MAIN* main = nullptr;
     FRMMENU* f = nullptr;
     std::vector<int16_t> editore;
 };
@@ -131,6 +122,8 @@ TEST_F(StartScreen, EnablingFollowsTheStateCode) {
         }
         EXPECT_FALSE(f->FileItem[4]->isEnabled()); // one project: nothing to close
         EXPECT_TRUE(f->UnitaItem[1]->isChecked());
+        for (auto [k, riga] : {std::pair{1, 0}, std::pair{2, 6}}) // as in the other windows
+            EXPECT_EQ(f->UnitaItem[k]->text(), DaAnsi(Riga(TestiUnita, riga)));
     }
 }
 
@@ -264,7 +257,10 @@ TEST_F(StartScreen, ButtonsRunTheirMenuItems) {
     std::vector<std::string> fatti;
     Ganci.ApriSchema = [&] { fatti.push_back("open geometry"); };
     Ganci.ApriProgetto = [&] { fatti.push_back("open project"); };
-    Ganci.SalvaProgetto = [&](const std::string&, int16_t) { fatti.push_back("save project"); };
+    Ganci.SalvaProgetto = [&](const std::string&, int16_t) {
+        fatti.push_back("save project");
+        return true;
+    };
     Ganci.MostraInsTampone = [&] { fatti.push_back("bump stop editor"); };
     Ganci.MostraFrmPLoad = [&] { fatti.push_back("preload"); };
     Ganci.GestisciMenuGuida = [&](int i, MAIN&) { fatti.push_back("help " + std::to_string(i)); };

@@ -12,7 +12,7 @@
 #include "shell/Avvio.h"
 #include "shell/Main.h"
 #include "support/OrologioFinto.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -22,30 +22,21 @@
 
 namespace kelvra::test {
 
-class FinestraReale : public TabelleAzzerate {
+class FinestraReale : public ProgrammaAvviato {
   protected:
+    void PrimaDellAvvio() override { RegistraEditorGeometria(); }
     void SetUp() override {
-        TabelleAzzerate::SetUp();
-        cwd = std::filesystem::current_path();
-        const std::filesystem::path dir(cartella.path().toStdString()),
-            bin(QCoreApplication::applicationDirPath().toStdString());
-        std::filesystem::copy_file(bin / "Kelvra3.lng", dir / "Kelvra3.lng");
-        Ganci.TerminaProgramma = [this](int codice) { terminato = codice; };
-        RegistraEditorGeometria();
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+        ProgrammaAvviato::SetUp();
+        if (HasFatalFailure()) return;
         // Start-up made the editor; the main window shows it.
-        main = &MAIN::Mostra();
-        main->showNormal();
-        main->setGeometry(0, 0, 1280, 900);
-        QCoreApplication::processEvents();
+        MostraMain();
         ed = INSGEO01::Istanza();
         ASSERT_NE(ed, nullptr);
     }
     void TearDown() override {
         delete MAIN::Istanza();
         delete INSGEO01::Istanza();
-        std::filesystem::current_path(cwd);
-        TabelleAzzerate::TearDown();
+        ProgrammaAvviato::TearDown();
     }
 
     Progetto& P() { return Progetti[NumeroProgetti]; }
@@ -78,11 +69,7 @@ class FinestraReale : public TabelleAzzerate {
     }
 
     OrologioFinto orologio; // the animation never waits on real time
-    QTemporaryDir cartella;
-    std::filesystem::path cwd;
-    MAIN* main = nullptr;
     INSGEO01* ed = nullptr;
-    int terminato = -1;
 };
 
 } // namespace kelvra::test

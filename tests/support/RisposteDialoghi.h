@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPointer>
+#include <QPrinter>
 #include <QString>
 #include <QWidget>
 #include <deque>
@@ -29,6 +30,8 @@ class RisposteDialoghi : public RispondenteDialoghi {
     std::deque<std::string> fileDaSalvare;
     std::deque<SceltaColore> colori;
     std::deque<bool> impostazioniStampante;
+    // The PDF file an accepted set-up names, one per accepted set-up while any are queued.
+    std::deque<QString> fileStampa;
     bool stampantePresente = true;
     bool documentoApribile = true;
     bool stampaRiuscita = true;
@@ -69,7 +72,12 @@ class RisposteDialoghi : public RispondenteDialoghi {
     }
     bool ImpostaStampante() override {
         ++richiesteStampante;
-        return Prendi(impostazioniStampante, false);
+        const bool accettata = Prendi(impostazioniStampante, false);
+        if (accettata && !fileStampa.empty()) {
+            StampanteImpostata().setOutputFormat(QPrinter::PdfFormat);
+            StampanteImpostata().setOutputFileName(Prendi(fileStampa, QString()));
+        }
+        return accettata;
     }
     bool StampantePresente() override {
         ++verificheStampante;

@@ -1,12 +1,13 @@
 // The result tables' tests: the program's own start-up with the language file in a temporary
-// folder, the tables' hooks filled, and projects with curves that are easy to read back.
+// folder, the tables' hooks filled, and computed projects whose values tell their point.
 #pragma once
 
 #include "core/Lingua.h"
 #include "core/Unita.h"
 #include "shell/Avvio.h"
 #include "shell/Ganci.h"
-#include "support/Risposte.h"
+#include "support/ProgettoRisolto.h"
+#include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 #include "tables/Tab01.h"
 
@@ -16,49 +17,19 @@
 
 namespace kelvra::test {
 
-class AmbienteTabelle : public TabelleAzzerate {
+class AmbienteTabelle : public ProgrammaAvviato {
   protected:
     void SetUp() override {
-        TabelleAzzerate::SetUp();
-        cwd = std::filesystem::current_path();
-        const std::filesystem::path dir(cartella.path().toStdString());
-        std::filesystem::copy_file(
-            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
-                "Kelvra3.lng",
-            dir / "Kelvra3.lng");
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+        ProgrammaAvviato::SetUp();
         RegistraTabelle();
         Unita(SISTEMA_METRICO);
-    }
-    void TearDown() override {
-        std::filesystem::current_path(cwd);
-        TabelleAzzerate::TearDown();
     }
     static void Unita(int16_t sistema) {
         ImpostaUnitaMisura(sistema);
         SistemaUnita = sistema;
     }
-    // A computed project: point i is i mm of travel; every curve moves with i so that a
-    // value tells its point.
-    static Progetto& Calcolato(int16_t p, int16_t stato, int16_t punti) {
-        Progetto& P = Progetti[p];
-        for (int i = 0; i <= MAX_PUNTI; ++i) {
-            P.AsseCorsaRuota[i] = i;
-            P.AngoloForcellone[i] = -5 + 0.1 * i;
-            P.LunghezzaAmmortizzatore[i] = 310.5 - 0.25 * i;
-            P.EscursioneAmmortizzatore[i] = 0.25 * i;
-            P.Leveraggio[i] = 3 - 0.001 * i;
-            P.CaricoRuota[i] = 1000 + 10 * i;
-        }
-        P.NumPunti = punti;
-        P.StatoDatiProgetto = stato;
-        P.GeometriaInserita = (stato & 1) ? VERO : FALSO;
-        if (NumeroProgetti < p) NumeroProgetti = p;
-        return P;
-    }
+    static constexpr auto* Calcolato = &ProgettoRisolto;
 
-    QTemporaryDir cartella;
-    std::filesystem::path cwd;
     RisposteDialoghi finestre;
 };
 

@@ -4,10 +4,12 @@
 
 #include "core/Seams.h"
 #include "platform/CorniceMdi.h"
+#include "platform/Dialoghi.h"
 #include "platform/Testo.h"
 #include "shell/Comandi.h"
 #include "tables/TabRiass.h"
 
+#include <QPrinter>
 #include <QTest>
 
 using namespace kelvra;
@@ -44,16 +46,13 @@ TEST_F(TableWindows, DetailedTableShowsTheNewestProjectAndEachProjectOnce) {
             ASSERT_EQ(t.CmbSceltaConf->count(), 2);
             EXPECT_EQ(t.CmbSceltaConf->currentText(), "Prova");
             EXPECT_EQ(t.CmbSceltaConf->itemText(0), DaAnsi(Riga(TestiCommon, 17)) + ": 01");
-            EXPECT_EQ(t.Grid->Cols(), 18);
-            EXPECT_EQ(t.Grid->Rows(), 2 + 121);
-            EXPECT_EQ(t.Grid->FixedRows(), 2);
-            EXPECT_EQ(t.Grid->TextMatrix(0, 0), Riga(TestiQuantity, 27));
-            EXPECT_EQ(t.Grid->TextMatrix(1, 0), "[mm]");
+            EXPECT_EQ(std::tuple(t.Grid->Cols(), t.Grid->Rows(), t.Grid->FixedRows()),
+                      std::tuple(18, 2 + 121, 2));
             EXPECT_EQ(t.Grid->TextMatrix(2 + 31, 17), ""); // past the bump stop's count
-            EXPECT_EQ(t.Grid->ColAlignment(5), 2);
-            EXPECT_EQ(t.Grid->horizontalHeaderItem(0)->text(),
+            EXPECT_EQ(t.Grid->ColAlignment(5), Griglia::CENTRATO);
+            EXPECT_EQ(t.Grid->model()->headerData(0, Qt::Horizontal).toString(),
                       DaAnsi(Riga(TestiQuantity, 27)) + "\n[mm]");
-            EXPECT_EQ(t.Grid->item(0, 2)->text(), "310.50");
+            EXPECT_EQ(t.Grid->model()->index(0, 2).data().toString(), "310.50");
         }
     });
     ApriTab01(finestre, [](TAB01& t) {
@@ -73,7 +72,7 @@ TEST_F(TableWindows, SpringTableOfAThousandRowsAndEmptyLayoutsOpen) {
     P.NumPuntiMolla = 1000;
     P.StatoDatiProgetto = 2;
     ApriTab01(finestre, [](TAB01& t) {
-        EXPECT_EQ(t.Grid->rowCount(), 1001);
+        EXPECT_EQ(t.Grid->model()->rowCount(), 1001);
         EXPECT_EQ(t.Grid->TextMatrix(1002, 0), "1000.00");
     });
     P.StatoDatiProgetto = 4;
@@ -93,22 +92,33 @@ TEST_F(TableWindows, PrintingAndLeavingForTheGraphs) {
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
     EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 46) + ".");
     EXPECT_EQ(dialoghi.mostrati[0].stile & vbCritical, vbCritical);
+    // A PDF file that cannot take the page (every write fails on /dev/full) is the table's
+    // failure, in both windows.
+    StampanteImpostata().setOutputFileName(QStringLiteral("/dev/full"));
+    ApriTab01(finestre, [](TAB01& t) { t.CmdStampa->click(); });
+    finestre.RispondiModale([](QWidget* w) {
+        qobject_cast<TABRIASS*>(w)->CmdStampa->click();
+        return 0;
+    });
+    MostraRiassunto(1);
+    ASSERT_EQ(dialoghi.mostrati.size(), 3u);
+    for (size_t k : {1u, 2u}) EXPECT_EQ(dialoghi.mostrati[k].testo, Riga(Messaggi, 79));
+    StampanteImpostata().setOutputFileName(QString());
     finestre.stampantePresente = true;
-    finestre.stampaRiuscita = false;
     ApriTab01(finestre, [](TAB01& t) {
         t.CmdStampa->click();
         t.CmdGrafici->click();
     });
     ASSERT_EQ(finestre.stampe.size(), 1u);
     EXPECT_GT(finestre.stampe[0].immagine.height(), 20 * 10);
-    EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 79));
     EXPECT_EQ(grafici, 1);
 }
 
 TEST_F(TableWindows, SummaryFollowsTheShownProjectAndTheTypedTravel) {
     Calcolato(1, 7, 120);
-    Calcolato(2, 2, 0); // newest: a spring alone, nothing to summarise
-    finestre.RispondiModale([](QWidget* w) {
+    Calcolato(2, 1, 50); // newest: the geometry alone, no wheel loads
+    finestre.stampantePresente = true;
+    finestre.RispondiModale([this](QWidget* w) {
         auto* r = qobject_cast<TABRIASS*>(w);
         EXPECT_NE(r, nullptr);
         if (!r) return 0;
@@ -116,11 +126,17 @@ TEST_F(TableWindows, SummaryFollowsTheShownProjectAndTheTypedTravel) {
         r->Form_Activate();
         EXPECT_EQ(r->CmbSceltaConf->count(), 2);
         EXPECT_EQ(r->Configurazione, 2);
-        EXPECT_FALSE(r->LblRisultatiY[0]->isEnabled());
-        EXPECT_EQ(r->LblRisultatiY[0]->text(), "");
+        // Greyed rows read their (zero) curves too; Enter takes the travel and prints nothing.
+        r->TxtEsc->selectAll();
+        QTest::keyClicks(r->TxtEsc, "40");
+        QTest::keyClick(r->TxtEsc, Qt::Key_Return);
+        EXPECT_FALSE(r->LblRisultatiY[6]->isEnabled());
+        for (int k : {0, 6, 7, 8, 9, 10})
+            EXPECT_EQ(r->LblRisultatiY[static_cast<std::size_t>(k)]->text(), k ? "0.0" : "-1.0");
+        EXPECT_TRUE(finestre.stampe.empty() && dialoghi.mostrati.empty());
         Scegli(r->CmbSceltaConf, 0);
         EXPECT_TRUE(r->ChkMAX[10]->isEnabled());
-        EXPECT_EQ(r->LblRisultatiY[9]->text(), "1000.0");
+        EXPECT_EQ(r->LblRisultatiY[9]->text(), "1400.0");
         r->TxtEsc->selectAll();
         QTest::keyClicks(r->TxtEsc, "451");
         EXPECT_EQ(r->TxtEsc->text(), "45"); // 451 is past the last point

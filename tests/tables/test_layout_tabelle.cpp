@@ -12,14 +12,6 @@ namespace {
 
 using TableLayouts = test::AmbienteTabelle;
 
-std::vector<std::string> Celle(const std::string& riga) {
-    std::vector<std::string> celle;
-    std::stringstream s(riga);
-    for (std::string c; std::getline(s, c, '\t');) celle.push_back(c);
-    if (!riga.empty() && riga.back() == '\t') celle.emplace_back();
-    return celle;
-}
-
 std::string Unisci(const std::vector<std::string>& celle) {
     std::string r;
     for (std::size_t k = 0; k < celle.size(); ++k) r += (k ? "\t" : "") + celle[k];
@@ -69,13 +61,8 @@ TEST_F(TableLayouts, FormatsDependOnTheStateCode) {
     P.EscursioneMolla[3] = 100;
     P.AsseCorsaRuota[3] = 127;
     P.NumPuntiMolla = P.NumPuntiTampone = 10;
-    struct Caso {
-        int16_t sistema;
-        int stato;
-        int colonna;
-        std::string atteso;
-    };
-    const std::vector<Caso> casi = {
+    // unit system, state code, column, the cell at point 3
+    const std::tuple<int16_t, int, int, const char*> casi[] = {
         {SISTEMA_METRICO, 1, 2, "310.500000"},  {SISTEMA_METRICO, 5, 2, "310.50"},
         {SISTEMA_METRICO, 1, 0, "127.00"},      {SISTEMA_IMPERIALE, 1, 0, "5.00"},
         {SISTEMA_METRICO, 2, 1, "123.456789"},  {SISTEMA_METRICO, 6, 1, "123.46"},
@@ -83,50 +70,35 @@ TEST_F(TableLayouts, FormatsDependOnTheStateCode) {
         {SISTEMA_METRICO, 12, 1, "123.456789"}, {SISTEMA_METRICO, 9, 8, "123.46"},
         {SISTEMA_IMPERIALE, 15, 12, "3.94"},    {SISTEMA_IMPERIALE, 7, 12, "3.9370079"},
     };
-    for (const Caso& c : casi) {
-        Unita(c.sistema);
-        const FormatoCorsaRuota corsa = FormatoCorsaPerSistema(c.sistema, {});
-        const auto celle = Celle(RigaValori(P, c.stato, 3, corsa));
-        ASSERT_GT(celle.size(), static_cast<std::size_t>(c.colonna)) << c.stato;
-        EXPECT_EQ(celle[c.colonna], c.atteso) << "state " << c.stato << " column " << c.colonna;
+    for (const auto& [sistema, stato, colonna, atteso] : casi) {
+        Unita(sistema);
+        EXPECT_EQ(ValoriTabella(P, stato, FormatoCorsaPerSistema(sistema, {})).Cella(3, colonna),
+                  atteso)
+            << "state " << stato << " column " << colonna;
     }
 }
 
 TEST_F(TableLayouts, EachGroupEndsAtItsOwnCount) {
-    // Stale values everywhere; the counts say what is valid.
+    // Values at every point; the counts say what is valid.
     Progetto& P = Calcolato(1, 15, 3);
-    P.ForzaMolla.fill(9);
-    P.ForzaTampone.fill(9);
-    P.AsseCorsaAmmortizzatore.fill(9);
-    P.ForzaStaticaAmmortizzatore.fill(9);
     P.NumPuntiMolla = 5;
     P.NumPuntiTampone = 2;
     P.NumPuntiAmmortizzatore = 800;
-    const FormatoCorsaRuota corsa = FormatoCorsaPerSistema(SISTEMA_METRICO, {});
-    auto vuote = [](const std::vector<std::string>& celle) {
+    const ValoriTabella valori(P, 15, FormatoCorsaPerSistema(SISTEMA_METRICO, {}));
+    auto vuote = [&valori](int i) {
         std::string mappa;
-        for (const auto& c : celle) mappa += c.empty() ? '.' : 'x';
+        for (int c = 0; c <= valori.Colonne(); ++c) mappa += valori.Cella(i, c).empty() ? '.' : 'x';
         return mappa;
     };
-    // kinematics 7, wheel loads 5, spring 2, static shock 2, bump stop 2
-    EXPECT_EQ(vuote(Celle(RigaValori(P, 15, 3, corsa))), "xxxxxxxxxxxxxxxx..");
-    EXPECT_EQ(vuote(Celle(RigaValori(P, 15, 4, corsa))), "............xxxx..");
-    EXPECT_EQ(vuote(Celle(RigaValori(P, 15, 750, corsa))), "..............xx..");
+    // kinematics 7, wheel loads 5, spring 2, static shock 2, bump stop 2; past the last column
+    EXPECT_EQ(vuote(3), "xxxxxxxxxxxxxxxx...");
+    EXPECT_EQ(vuote(4), "............xxxx...");
+    EXPECT_EQ(vuote(750), "..............xx...");
     // The static force curve ends at point 750, its stroke axis at row 1000.
-    EXPECT_EQ(vuote(Celle(RigaValori(P, 15, 751, corsa))), "..............x...");
-    EXPECT_EQ(RigheValori(P, 15, 1, corsa).size(), 801u);
-    EXPECT_EQ(RigheValori(P, 15, 10, corsa).size(), 81u);
-    EXPECT_TRUE(RigheValori(P, 4, 1, corsa).empty());
-}
-
-TEST_F(TableLayouts, ASpringTableOfAThousandRowsIsListedToItsEnd) {
-    Progetto& P = Progetti[1];
-    for (int i = 0; i <= MAX_RIGHE; ++i) P.EscursioneMolla[i] = i;
-    P.NumPuntiMolla = 1000;
-    P.StatoDatiProgetto = 2;
-    const auto righe = RigheValori(P, 2, 1, FormatoCorsaPerSistema(SISTEMA_METRICO, {}));
-    ASSERT_EQ(righe.size(), 1001u);
-    EXPECT_EQ(Celle(righe.back())[0], "1000.00");
+    EXPECT_EQ(vuote(751), "..............x....");
+    EXPECT_EQ(RigheValori(P, 15, 1), 801);
+    EXPECT_EQ(RigheValori(P, 15, 10), 81);
+    EXPECT_EQ(RigheValori(P, 4, 1), 0);
     P.NumPuntiMolla = 32000; // a count no table holds
     EXPECT_EQ(UltimaRigaTabella(P), MAX_RIGHE);
 }

@@ -26,19 +26,15 @@ TEST_F(Summary, RowsNeedTheGeometryAndTheWheelLoadsTheirData) {
 
 TEST_F(Summary, ATypedTravelIsReadOnlyWithinTheComputedCurve) {
     Calcolato(1, 1, 120);
-    struct Caso {
-        int16_t sistema;
-        std::string testo;
-        int punto; // -1: none
-    };
-    const std::vector<Caso> casi = {
+    // unit system, typed text, point read (-1: none)
+    const std::tuple<int16_t, const char*, int> casi[] = {
         {SISTEMA_METRICO, "", 0},      {SISTEMA_METRICO, "120", 120},
         {SISTEMA_METRICO, "121", -1},  {SISTEMA_METRICO, "abc", -1},
         {SISTEMA_METRICO, "1.5", -1},  {SISTEMA_METRICO, "99999999999999", -1},
         {SISTEMA_IMPERIALE, "4", 102}, {SISTEMA_IMPERIALE, "5", -1}};
-    for (const Caso& c : casi) {
-        Unita(c.sistema);
-        EXPECT_EQ(PuntoCorsa(c.testo, 1).value_or(-1), c.punto) << c.testo;
+    for (const auto& [sistema, testo, punto] : casi) {
+        Unita(sistema);
+        EXPECT_EQ(PuntoCorsa(testo, 1).value_or(-1), punto) << testo;
     }
 }
 

@@ -1,0 +1,103 @@
+#include "core/TipiFile.h"
+
+#include <array>
+#include <cstdio>
+
+namespace kelvra {
+
+namespace {
+
+std::string Testo(const RigaTesto& r) {
+    return Riga(*r.sezione, r.riga);
+}
+
+// Each kind's save dialog is captioned with its own word: a spring dialog does not say
+// "project".
+const std::array<TipoFile, 5> TIPI = {{
+    {.tipo = MOD_PROGETTO,
+     .parola = {&TestiCommon, 12},
+     .titoloSalva = {&TestiCommon, 12},
+     .titoloApri = {&TestiCommon, 12},
+     .estensione = ".kvp",
+     .modello = "*.kvp",
+     .apriNellaCartella = false,
+     .percorso = &Progetto::NomeFileProgetto,
+     .bitStato = 7,
+     .caricato = &CaricatoProgetto},
+    {.tipo = MOD_SCHEMA,
+     .parola = {&TestiInsGeo01, 18},
+     .titoloSalva = {&TestiInsGeo01, 7},
+     .titoloApri = {&TestiInsGeo01, 19},
+     .estensione = ".kv3",
+     .modello = "*.Kv3",
+     .apriNellaCartella = true,
+     .percorso = &Progetto::NomeFileSchema,
+     .bitStato = 1,
+     .caricato = &CaricatoSchema},
+    {.tipo = MOD_AMMORTIZZATORE,
+     .parola = {&TestiInsGeo01, 15},
+     .titoloSalva = {&TestiInsGeo01, 15},
+     .titoloApri = {&TestiInsGeo01, 15},
+     .estensione = ".kva",
+     .modello = "*.kva",
+     .apriNellaCartella = false,
+     .percorso = &Progetto::NomeFileAmmortizzatore,
+     .bitStato = 4,
+     .caricato = &CaricatoAmmortizzatore},
+    {.tipo = MOD_MOLLA,
+     .parola = {&TestiInsGeo01, 4},
+     .titoloSalva = {&TestiInsGeo01, 4},
+     .titoloApri = {&TestiInsGeo01, 4},
+     .estensione = ".kvr",
+     .modello = "*.kvr",
+     .apriNellaCartella = false,
+     .percorso = &Progetto::NomeFileMolla,
+     .bitStato = 2,
+     .caricato = &CaricatoMolla},
+    {.tipo = MOD_TAMPONE,
+     .parola = {&TestiInsGeo01, 20},
+     .titoloSalva = {&TestiInsGeo01, 20},
+     .titoloApri = {&TestiInsGeo01, 20},
+     .estensione = ".kvt",
+     .modello = "*.kvt",
+     .apriNellaCartella = false,
+     .percorso = &Progetto::NomeFileTampone,
+     .bitStato = 8,
+     .caricato = &CaricatoTampone},
+}};
+
+} // namespace
+
+const TipoFile& TipoDiFile(int tipo) {
+    return TIPI[tipo >= 0 && tipo < int(TIPI.size()) ? size_t(tipo) : 0];
+}
+
+std::string FiltroApri(const TipoFile& t) {
+    return Testo(t.parola) + " (" + t.modello + ")|" + t.modello;
+}
+
+std::string TitoloApri(const TipoFile& t) {
+    return Riga(TestiCommon, 6) + " " + Testo(t.titoloApri);
+}
+
+std::string TitoloSalva(const TipoFile& t) {
+    return Riga(TestiCommon, 7) + " " + Testo(t.titoloSalva);
+}
+
+std::string TestoPredefinito(const TipoFile& t, int riga) {
+    char numero[8];
+    std::snprintf(numero, sizeof numero, "%02d", riga);
+    return Testo(t.parola) + " " + numero;
+}
+
+std::string PercorsoDaTesto(const TipoFile& t, const std::string& testo) {
+    return PercorsoApplicazione + testo + t.estensione;
+}
+
+std::string PercorsoProgettoUnico(const TipoFile& t) {
+    const std::string& percorso = Progetti[1].*t.percorso;
+    // The default name is language text in the code page; file names are UTF-8.
+    return percorso.empty() ? PercorsoDaTesto(t, InUtf8(TestoPredefinito(t, 1))) : percorso;
+}
+
+} // namespace kelvra

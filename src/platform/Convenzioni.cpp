@@ -1,0 +1,145 @@
+#include "platform/Convenzioni.h"
+
+#include "platform/CorniceMdi.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace kelvra {
+
+namespace {
+
+QPointer<QWidget> sottoPuntatore;
+
+// A push or tool button that holds the focus: check boxes and options keep Enter for the
+// window, as Space already toggles them.
+bool PulsanteDaPremere(QObject* oggetto) {
+    auto* pulsante = qobject_cast<QAbstractButton*>(oggetto);
+    if (!pulsante || qobject_cast<QCheckBox*>(pulsante) || qobject_cast<QRadioButton*>(pulsante))
+        return false;
+    return pulsante->isEnabled() && pulsante->isVisible() &&
+           (pulsante->focusPolicy() & Qt::TabFocus);
+}
+
+// Windows a title bar belongs to: no pop-up, tooltip or splash; a message box sizes itself.
+bool FinestraConTitolo(const QWidget* w) {
+    if (!w->isWindow() || qobject_cast<const QMessageBox*>(w)) return false;
+    const Qt::WindowType tipo = w->windowType();
+    if (tipo != Qt::Window && tipo != Qt::Dialog && tipo != Qt::Tool) return false;
+    return !(w->windowFlags() & Qt::FramelessWindowHint) &&
+           !(w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+class Convenzioni : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        switch (evento->type()) {
+        case QEvent::KeyPress: {
+            // Key events reach the focus widget first, so a button seen here holds the focus.
+            const auto* tasto = static_cast<QKeyEvent*>(evento);
+            const bool invio = tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter;
+            const auto modificatori = tasto->modifiers() & ~Qt::KeypadModifier;
+            if (invio && modificatori == Qt::NoModifier && PulsanteDaPremere(oggetto)) {
+                static_cast<QAbstractButton*>(oggetto)->click();
+                return true;
+            }
+            break;
+        }
+        case QEvent::Enter:
+            // Enter events run from the window down to the control under the pointer.
+            if (auto* w = qobject_cast<QWidget*>(oggetto)) sottoPuntatore = w;
+            break;
+        case QEvent::Leave:
+            // Leave events run from the control up to the window the pointer left.
+            if (auto* w = qobject_cast<QWidget*>(oggetto)) {
+                PuntatoreUscito(w);
+                if (sottoPuntatore && (sottoPuntatore == w || w->isAncestorOf(sottoPuntatore)))
+                    sottoPuntatore = w->isWindow() ? nullptr : w->parentWidget();
+            }
+            break;
+        case QEvent::Hide:
+            if (auto* w = qobject_cast<QWidget*>(oggetto)) PuntatoreUscito(w);
+            break;
+        case QEvent::Show:
+        case QEvent::WindowTitleChange:
+            if (auto* w = qobject_cast<QWidget*>(oggetto);
+                w && FinestraConTitolo(w) && (evento->type() == QEvent::Show || w->isVisible()))
+                AdattaAlTitolo(w);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+// Escape that nothing in the window used presses the window's button.
+class TastoEsc : public QObject {
+  public:
+    TastoEsc(QWidget* finestra, QAbstractButton* pulsante)
+        : QObject(finestra), finestra_(finestra), pulsante_(pulsante) {}
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (oggetto != finestra_ || evento->type() != QEvent::KeyPress) return false;
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->key() != Qt::Key_Escape || tasto->modifiers() != Qt::NoModifier) return false;
+        if (!pulsante_ || !pulsante_->isEnabled() || !pulsante_->isVisibleTo(finestra_))
+            return false;
+        pulsante_->click();
+        return true;
+    }
+
+  private:
+    QWidget* finestra_;
+    QPointer<QAbstractButton> pulsante_;
+};
+
+} // namespace
+
+void InstallaConvenzioniDesktop() {
+    static QPointer<Convenzioni> installate;
+    if (installate || !qApp) return;
+    installate = new Convenzioni(qApp);
+    qApp->installEventFilter(installate);
+}
+
+void EscPreme(QWidget* finestra, QAbstractButton* pulsante) {
+    if (!finestra || !pulsante) return;
+    finestra->installEventFilter(new TastoEsc(finestra, pulsante));
+}
+
+QWidget* ControlloSottoPuntatore() {
+    return sottoPuntatore;
+}
+
+int LarghezzaPerTitolo(const QString& titolo) {
+    if (titolo.isEmpty()) return 0;
+    // Title bars draw in a font of their own, often bold; the room for the icon and the three
+    // buttons grows with the bar's height, which follows the font.
+    QFont carattere = QApplication::font("QMdiSubWindowTitleBar");
+    carattere.setBold(true);
+    const QFontMetrics metrica(carattere);
+    return metrica.horizontalAdvance(titolo) + 8 * metrica.height();
+}
+
+void AdattaAlTitolo(QWidget* finestra) {
+    if (!finestra) return;
+    const int serve = LarghezzaPerTitolo(finestra->windowTitle());
+    if (finestra->width() >= serve) return;
+    const int scarto = serve - finestra->width();
+    if (finestra->maximumWidth() < serve) finestra->setMaximumWidth(serve);
+    finestra->setMinimumWidth(serve);
+    finestra->move(finestra->x() - scarto / 2, finestra->y());
+    finestra->resize(serve, finestra->height());
+}
+
+} // namespace kelvra

@@ -1,0 +1,34 @@
+// The desktop's conventions, the same in every window of the program:
+// - Enter presses the push button that has the keyboard focus, as Space does.
+// - A status hint goes when the pointer leaves the control that wrote it (or that control is
+//   hidden): the hint is tied to the control under the pointer when it is written.
+// - A top-level window is never narrower than its title.
+// - Escape in a window presses the button named for it (its Cancel or Close), when nothing
+//   in the window used the key.
+// InstallaConvenzioniDesktop puts the first three in place for the whole application, once a
+// QApplication exists; EscPreme names a window's button.
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+namespace kelvra {
+
+void InstallaConvenzioniDesktop();
+
+// Escape in `finestra` presses `pulsante` when it is enabled and shown.
+void EscPreme(QWidget* finestra, QAbstractButton* pulsante);
+
+// The control the pointer is over as far as the enter and leave events say; null when the
+// pointer is over no window of the program.
+QWidget* ControlloSottoPuntatore();
+
+// The width a window needs to show `titolo` whole in its title bar, with the window's icon
+// and buttons beside it.
+int LarghezzaPerTitolo(const QString& titolo);
+// Widens a top-level window to its title, keeping its centre where it was.
+void AdattaAlTitolo(QWidget* finestra);
+
+} // namespace kelvra

@@ -1,0 +1,171 @@
+// The desktop conventions on the program's real windows, driven with keys and the pointer:
+// Escape cancels, Enter and Space press the focused button, a hint goes with the pointer,
+// titles are shown whole.
+#include "components/EditorComponenti.h"
+#include "components/FrmPLoad.h"
+#include "components/InsAmmortizzatore.h"
+#include "components/InsMolla.h"
+#include "components/InsTampone.h"
+#include "core/Lingua.h"
+#include "core/Unita.h"
+#include "files/FileProgetto.h"
+#include "files/FinestraFile.h"
+#include "files/FrmSalva.h"
+#include "files/Scelte.h"
+#include "platform/CorniceMdi.h"
+#include "platform/Messaggi.h"
+#include "shell/Avvio.h"
+#include "shell/FrmMenu.h"
+#include "shell/Ganci.h"
+#include "shell/Main.h"
+#include "support/Risposte.h"
+#include "support/RisposteDialoghi.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace kelvra;
+namespace fs = std::filesystem;
+
+namespace {
+
+class DesktopConventions : public test::TabelleAzzerate {
+  protected:
+    void SetUp() override {
+        TabelleAzzerate::SetUp();
+        cwd = fs::current_path();
+        const fs::path dir(cartella.path().toStdString());
+        fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
+                          "Kelvra3.lng",
+                      dir / "Kelvra3.lng");
+        Ganci.TerminaProgramma = [](int) {};
+        Ganci.CreaEditorGeometria = [] { ImpostaUnitaMisura(SistemaUnita); };
+        RegistraFrmMenu();
+        ASSERT_TRUE(SequenzaAvvio(dir.string()));
+        RegistraEditorComponenti();
+        RegistraFileProgetto();
+    }
+    void TearDown() override {
+        delete MAIN::Istanza();
+        delete FRMMENU::Istanza();
+        fs::current_path(cwd);
+        TabelleAzzerate::TearDown();
+    }
+    // Shows the next modal window to `utente`, as it appears on the screen.
+    void Quando(std::function<void(QWidget&)> utente) {
+        modali.RispondiModale([utente](QWidget* w) {
+            w->show();
+            utente(*w);
+            return 0;
+        });
+    }
+
+    QTemporaryDir cartella;
+    fs::path cwd;
+    RisposteDialoghi modali;
+};
+
+// Escape in a box of each window with a Cancel or Close closes it, and what was typed is not
+// kept: no component is entered, the preload stays, no file is written or asked for.
+TEST_F(DesktopConventions, EscapeClosesTheWindowAndStoresNothing) {
+    Progetto& p = Progetti[1];
+    p.MollaInserita = VERO;
+    p.LungMollaLibera = 250;
+    p.StatoDatiProgetto = 2;
+    const std::pair<std::function<void()>, std::function<QWidget*(QWidget&)>> casi[] = {
+        {Ganci.MostraInsMolla, [](QWidget& w) { return static_cast<INSMOLLA&>(w).TxtLunghezza; }},
+        {Ganci.MostraInsTampone,
+         [](QWidget& w) { return static_cast<InsTampone&>(w).TxtLunghezza; }},
+        {Ganci.MostraInsAmmortizzatore,
+         [](QWidget& w) { return static_cast<INSAMMORTIZZATORE&>(w).TxtA; }},
+        {Ganci.MostraFrmPLoad, [](QWidget& w) { return static_cast<FrmPLoad&>(w).TxtPrecarico; }},
+        {[] { MostraFrmSalva(MOD_PROGETTO); },
+         [](QWidget& w) { return static_cast<FrmSalva&>(w).TxtSalva[1]; }},
+        {[] { MostraSceltaOpen(); },
+         [](QWidget& w) { return static_cast<SceltaOpen&>(w).ChkOption[2]; }}};
+    for (const auto& [apri, casella] : casi) {
+        bool chiusa = false;
+        Quando([&, casella = casella](QWidget& w) {
+            QTest::keyClicks(casella(w), "3");
+            QTest::keyClick(casella(w), Qt::Key_Escape);
+            chiusa = !w.isVisible();
+        });
+        apri();
+        EXPECT_TRUE(chiusa) << modali.classiModali.back().toStdString();
+    }
+    EXPECT_EQ(p.StatoDatiProgetto, 2);
+    EXPECT_EQ(p.LungMollaLibera, 250);
+    EXPECT_EQ(p.PrecaricoImpostato, FALSO);
+    EXPECT_TRUE(modali.richiesteApri.empty() && modali.richiesteSalva.empty());
+    for (const auto& file : fs::directory_iterator(PercorsoApplicazione))
+        EXPECT_NE(file.path().extension(), ".kvp");
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+// A button reached with the keyboard is pressed by Enter (also the keypad's) and by Space.
+TEST_F(DesktopConventions, EnterAndSpacePressTheFocusedButton) {
+    bool chiusa = false;
+    Quando([&](QWidget& w) {
+        auto& f = static_cast<INSMOLLA&>(w);
+        QTest::keyClicks(f.TxtLunghezza, "200");
+        QTest::keyClicks(f.TxtLunghezzaCompressa, "120");
+        f.CmdOK1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.CmdOK1, Qt::Key_Return);
+        EXPECT_TRUE(f.OptCostModo[1]->isEnabled()); // the lengths were confirmed
+        f.OptCostModo[1]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.OptCostModo[1], Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_FALSE(f.OptCostModo[1]->isChecked()); // an option is chosen with Space only
+        f.CmdEsci->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(f.CmdEsci, Qt::Key_Space);
+        chiusa = !w.isVisible();
+    });
+    Ganci.MostraInsMolla();
+    EXPECT_TRUE(chiusa);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+// The start screen's hints: over a button, then off it onto the panel (which writes none),
+// then onto the background, which writes its own.
+TEST_F(DesktopConventions, AHintGoesWhenThePointerLeavesItsControl) {
+    MAIN& main = MAIN::Mostra();
+    main.showNormal();
+    main.setGeometry(0, 0, 1280, 900);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    FRMMENU* f = FRMMENU::Istanza();
+    ASSERT_NE(f, nullptr);
+    QToolButton* esci = f->CmdMenu[24];
+    QTest::mouseMove(esci, esci->rect().center());
+    EXPECT_EQ(Suggerimento(), Riga(TestiFrmMenu, 29));
+    QTest::mouseMove(f->SSPanel, QPoint(f->SSPanel->width() - 5, 5));
+    EXPECT_EQ(main.Toolbar()->text(), "");
+    QTest::mouseMove(f, QPoint(5, f->height() - 5));
+    EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, 0)); // the background's own hint
+}
+
+// A message box and a chooser are wide enough for their titles, with room for the icon and
+// the buttons of the title bar.
+TEST_F(DesktopConventions, TitlesAreShownWhole) {
+    QFont grassetto = QApplication::font("QMdiSubWindowTitleBar");
+    grassetto.setBold(true);
+    const auto basta = [&](const QWidget& w) {
+        return QFontMetrics(grassetto).horizontalAdvance(w.windowTitle()) + 100;
+    };
+    auto box = CreaMessaggio("Ok.", vbOKOnly, "KELVRATONE");
+    box->show();
+    EXPECT_GE(box->width(), basta(*box));
+    box->close();
+    int larghezza = 0, serve = 0;
+    Quando([&](QWidget& w) {
+        larghezza = w.width();
+        serve = basta(w);
+        w.close();
+    });
+    MostraSceltaOpen();
+    EXPECT_GE(larghezza, serve);
+}
+
+} // namespace
