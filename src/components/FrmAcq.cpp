@@ -227,7 +227,7 @@ void FRMACQ::CmdOK_Click() {
     Chiudi();
     if (!dati) return;
     if (Vero(Progetti[n].GeometriaInserita)) CalcolaCinematica();
-    if (Ganci.MostraCurve01) Ganci.MostraCurve01();
+    if (Ganci.MostraCurve01Modale) Ganci.MostraCurve01Modale();
 }
 
 } // namespace kelvra

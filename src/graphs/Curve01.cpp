@@ -3,12 +3,12 @@
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/Servizi.h"
+#include "graphs/CalcoliStrumenti.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Lettore.h"
 #include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
-#include "graphs/StrumentiCurve01.h"
-#include "graphs/StrumentiGrafico.h"
+#include "graphs/Strumenti.h"
 #include "platform/Guida.h"
 #include "platform/MenuQt.h"
 #include "platform/Messaggi.h"
@@ -22,6 +22,7 @@
 #include <QFontMetrics>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QRadioButton>
 #include <algorithm>
 #include <cmath>
 
@@ -54,6 +55,7 @@ constexpr int MARGINE_PULSANTI = 24;
 constexpr int CONTESTO_GUIDA = 23;
 
 constexpr int FILE_UNITA = 13;
+constexpr int MENU_FINESTRA = 8;
 constexpr int OPZIONE_GRIGLIA = 1;
 
 // The title face; central-European languages need its CE cut.
@@ -195,6 +197,34 @@ void CURVE01::CreaMenu() {
     collega(TabelleItem, &CURVE01::TabelleItem_Click);
     collega(RisultatiItem, &CURVE01::RisultatiItem_Click);
     collega(GuidaItem, &CURVE01::GuidaItem_Click);
+    connect(MenuItem[MENU_FINESTRA], &QMenu::aboutToShow, this, &CURVE01::ElencaFinestre);
+}
+
+void CURVE01::ElencaFinestre() {
+    QMenu* menu = MenuItem[MENU_FINESTRA];
+    for (QAction* a : vociFinestre_) {
+        menu->removeAction(a);
+        a->deleteLater();
+    }
+    vociFinestre_.clear();
+    CorniceMdi* cornice = Cornice();
+    if (!cornice || !SottoFinestra()) return;
+    int n = 0;
+    for (QMdiSubWindow* sotto : cornice->AreaMdi()->subWindowList()) {
+        QPointer<FinestraFiglia> figlia = qobject_cast<FinestraFiglia*>(sotto->widget());
+        if (!figlia || sotto->isHidden()) continue;
+        if (n++ == 0) vociFinestre_.push_back(menu->addSeparator());
+        QString titolo = sotto->windowTitle();
+        titolo.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* a = menu->addAction(n <= 9 ? QStringLiteral("&%1 %2").arg(n).arg(titolo)
+                                            : QStringLiteral("%1 %2").arg(n).arg(titolo));
+        a->setCheckable(true);
+        a->setChecked(figlia == cornice->FigliaAttiva());
+        connect(a, &QAction::triggered, this, [cornice, figlia] {
+            if (figlia) cornice->AttivaFiglia(figlia);
+        });
+        vociFinestre_.push_back(a);
+    }
 }
 
 // ---- load, captions and activation ----------------------------------------------------------
@@ -207,7 +237,8 @@ void CURVE01::Form_Load() {
 
 void CURVE01::ImpostaTesto() {
     setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiCurve, 0))));
-    if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
+    // The sub-window of the frame, or the modal dialog, that holds the window.
+    if (QWidget* cornice = parentWidget()) cornice->setWindowTitle(windowTitle());
     for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i)
         CmdCurve[i]->setText(DaAnsi(Riga(TestiQuantity, CAPTION_PULSANTI[i - 1])));
     ImpostaTestoPulsantiera();
@@ -290,6 +321,7 @@ void CURVE01::PosizionaPannelli() {
     PicAsseY[0]->setGeometry(0, PicGrafico->y() - altezzaEtichetta / 2, PicGrafico->x(),
                              PicGrafico->height() + altezzaEtichetta);
     PicAsseY[1]->setGeometry(0, 0, PicGrafico->x(), PicAsseX->y() + PicAsseX->height());
+    PosizionaCorniceColori();
 
     // The chart buttons, one above the other, right of the plot; in a narrow window their
     // captions take a smaller face, so that they still read whole.
@@ -511,6 +543,10 @@ void ImpostaFinestraGrafici(CURVE01& form, int16_t tipo) {
         form.PicAsseY[0]->hide();
         AllineaPulsantiera(form);
     }
+    // The tool window's X-axis choice follows the one in force.
+    const std::array<int16_t, 3> scelte{Grafico.AsseX1, Grafico.AsseX2, Grafico.AsseX3};
+    for (size_t k = 0; k < scelte.size(); ++k)
+        if (Vero(scelte[k])) FUNZIONI::Crea().OptAsseX[k]->setChecked(true);
     form.DisegnaGrafico();
     for (QWidget* w : {static_cast<QWidget*>(form.PicGrafico), form.PicCommand[0],
                        form.PicCommand[1], form.PicTitleGrafico, form.PicTitleBottom})

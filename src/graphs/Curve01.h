@@ -27,6 +27,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <vector>
 
 namespace kelvra {
 
@@ -98,6 +99,8 @@ class CURVE01 : public FinestraFiglia {
     // The settings' colours on the window's panels, labels and titles (the plot takes the
     // axis, grid and curve colours at each redraw).
     void ApplicaColori();
+    // The colour frame centred in the window.
+    void PosizionaCorniceColori();
 
     // ---- handlers -----------------------------------------------------------------------
     void CmdCurve_Click(int Index);
@@ -131,6 +134,9 @@ class CURVE01 : public FinestraFiglia {
     void RegistraSuggerimenti();
     void PassaggioMouse(QObject* oggetto);
     void CreaMenu();
+    // The Window menu's list of the frame's open windows, made afresh as the menu opens.
+    void ElencaFinestre();
+    std::vector<QAction*> vociFinestre_;
     void CreaCorniceColori();
     void CollegaStrumenti();
     void ImpostaMenuCurve();

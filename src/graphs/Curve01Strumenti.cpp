@@ -5,7 +5,8 @@
 #include "graphs/Curve01.h"
 #include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
-#include "graphs/StrumentiCurve01.h"
+#include "graphs/Strumenti.h"
+#include "platform/Posizione.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
 
@@ -13,6 +14,8 @@
 #include <QGridLayout>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace kelvra {
 
@@ -71,8 +74,19 @@ void CURVE01::CreaCorniceColori() {
     connect(CommandOK2, &QPushButton::clicked, this, [this] { ApplicaRange(2, *this); });
     griglia->addWidget(CmdSalvaColori, riga, 0);
     griglia->addWidget(CommandOK2, riga, 1);
-    FrmColor->adjustSize();
     FrmColor->hide();
+}
+
+// The colour frame in the middle of the window at its own size (larger only when its
+// contents need more room), kept inside the window's top-left corner.
+void CURVE01::PosizionaCorniceColori() {
+    const QSize contenuto = FrmColor->sizeHint();
+    const int larghezza =
+        std::max(contenuto.width(), static_cast<int>(std::lround(5535 / TwipsPerPixelX(this))));
+    const int altezza =
+        std::max(contenuto.height(), static_cast<int>(std::lround(4595 / TwipsPerPixelY(this))));
+    FrmColor->setGeometry(std::max(0, (width() - larghezza) / 2),
+                          std::max(0, (height() - altezza) / 2), larghezza, altezza);
 }
 
 void CURVE01::CollegaStrumenti() {

@@ -229,10 +229,12 @@ void DisegnaCurve(Superficie& pic, const TipoGrafico& tipo, bool griglia, TestiG
     g.ScalaY = static_cast<float>(g.DivisioniY * static_cast<double>(g.PassoY) / g.AltezzaGrafico);
     if (!(g.ScalaX > 0) || !(g.ScalaY > 0)) return;
 
-    // The grid and the zero line first, so that the curves run unbroken over them.
+    // The grid and the zero line first, so that the curves run unbroken over them. The zero
+    // line comes with any value below zero, along the top edge when nothing lies above it; a
+    // zoom that leaves zero off the plot leaves it off too.
     DisegnaGriglia(pic, griglia);
     pic.ImpostaSpessore(2);
-    if (g.YMinDati < 0 && g.YMax > 0)
+    if (g.YMinDati < 0 && g.YMin <= 0 && g.YMax >= 0)
         pic.Linea(g.MargineSinistro, PlotY(0), g.BordoDestro, PlotY(0), ColoreAssi);
     for (int p = 1; p <= NumeroProgettiValido(); ++p) {
         g.ColoreCorrente = ColoreCurva[static_cast<size_t>(p)];

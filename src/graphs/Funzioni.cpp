@@ -2,10 +2,10 @@
 
 #include "core/Lingua.h"
 #include "core/Seams.h"
+#include "graphs/CalcoliStrumenti.h"
 #include "graphs/Curve01.h"
 #include "graphs/StatoGrafico.h"
-#include "graphs/StrumentiCurve01.h"
-#include "graphs/StrumentiGrafico.h"
+#include "graphs/Strumenti.h"
 #include "platform/Dialoghi.h"
 #include "platform/FiltroTasti.h"
 #include "platform/Guida.h"
@@ -20,7 +20,9 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <algorithm>
+#include <vector>
 
 namespace kelvra {
 
@@ -51,10 +53,12 @@ FUNZIONI::FUNZIONI(QWidget* genitore) : QDialog(genitore) {
         p->setAutoFillBackground(true);
         p->hide();
     }
+    CreaAsseX();
     CreaRange();
     CreaTabella();
     CreaLegenda();
     CreaProgetti();
+    FuocoAlPassaggio();
     // Form_Load: the close buttons' captions.
     for (auto& [k, b] : CommandChiudi)
         if (k != 8) b->setText(DaAnsi(Riga(TestiCommon, 1)));
@@ -74,6 +78,31 @@ QPushButton* FUNZIONI::NuovoChiudi(int indice, QWidget* pannello) {
     CommandChiudi[indice] = b;
     connect(b, &QPushButton::clicked, this, [this, indice] { CommandChiudi_Click(indice); });
     return b;
+}
+
+void FUNZIONI::CreaAsseX() {
+    QWidget* p = PictFunzioni[PANNELLO_ASSE_X];
+    // Wheel travel, spring deflection and shock absorber stroke, as the X axis names them.
+    constexpr std::array<int, 3> QUANTITA{13, 28, 44};
+    for (size_t k = 0; k < OptAsseX.size(); ++k) {
+        OptAsseX[k] = new QRadioButton(DaAnsi(Riga(TestiQuantity, QUANTITA[k])), p);
+        PosizionaControllo(OptAsseX[k], 120 + 300.0f * static_cast<float>(k), 120, 255, 2700);
+    }
+    PosizionaControllo(p, 0, 0, 1140, 2970);
+}
+
+void FUNZIONI::FuocoAlPassaggio() {
+    std::vector<QWidget*> controlli(PictFunzioni.begin(), PictFunzioni.end());
+    for (QWidget* p : PictFunzioni) {
+        p->setFocusPolicy(Qt::ClickFocus);
+        for (QAbstractButton* b : p->findChildren<QAbstractButton*>()) controlli.push_back(b);
+    }
+    controlli.insert(controlli.end(), TxtGestioneRange.begin(), TxtGestioneRange.end());
+    for (QWidget* w : controlli) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+        fuocoAlPassaggio_.insert(w);
+    }
 }
 
 void FUNZIONI::CreaRange() {
@@ -150,6 +179,14 @@ void FUNZIONI::Mostra() {
 }
 
 bool FUNZIONI::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::MouseMove && fuocoAlPassaggio_.count(oggetto) != 0) {
+        // A move over a control reaches its panel too: the focus goes to the one under the
+        // mouse only.
+        auto* w = static_cast<QWidget*>(oggetto);
+        const QPoint punto = static_cast<QMouseEvent*>(evento)->position().toPoint();
+        if (w->isEnabled() && !w->childAt(punto) && !w->hasFocus())
+            w->setFocus(Qt::MouseFocusReason);
+    }
     if (evento->type() == QEvent::MouseButtonPress) {
         for (int i = 1; i <= MAX_PROGETTI; ++i)
             if (oggetto == LblEscludiCurva[i]) {

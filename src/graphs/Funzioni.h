@@ -9,15 +9,18 @@
 #include <QDialog>
 #include <array>
 #include <map>
+#include <set>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace kelvra {
 
 // Panels of the window.
+inline constexpr int PANNELLO_ASSE_X = 0;
 inline constexpr int PANNELLO_RANGE = 2;
 inline constexpr int PANNELLO_MASSIMI = 5;
 inline constexpr int PANNELLO_LEGENDA = 6;
@@ -32,6 +35,9 @@ class FUNZIONI : public QDialog {
     static FUNZIONI& Crea();
 
     std::array<QWidget*, 12> PictFunzioni{};
+    // The X-axis choice: wheel travel, spring deflection, shock absorber stroke. The graph
+    // window's set-up ticks the choice in force; no command shows the panel.
+    std::array<QRadioButton*, 3> OptAsseX{};
     // Range panel.
     std::array<QLineEdit*, 2> TxtGestioneRange{};
     std::array<QLabel*, 2> LblGestioneRange{};
@@ -70,11 +76,16 @@ class FUNZIONI : public QDialog {
     void reject() override { Scarica(); }
 
   private:
+    void CreaAsseX();
     void CreaRange();
     void CreaTabella();
     void CreaLegenda();
     void CreaProgetti();
     QPushButton* NuovoChiudi(int indice, QWidget* pannello);
+    // The panels, their buttons and the range boxes take the keyboard focus as the mouse
+    // passes over them.
+    void FuocoAlPassaggio();
+    std::set<QObject*> fuocoAlPassaggio_;
     bool scaricata_ = false;
 };
 

@@ -36,9 +36,13 @@ constexpr int32_t GRIGIO = 0x808080;
 constexpr int32_t GRIGIO_CHIARO = 0xC0C0C0;
 constexpr float LARGHEZZA = 12030;
 
+// Every move of the reader colours its labels again: a colour already in place is left alone,
+// since a new palette costs more than the rest of the move.
 void Colora(QWidget* w, int32_t colore, QPalette::ColorRole ruolo) {
+    const QColor c = ColoreQt(colore);
+    if (w->palette().color(ruolo) == c) return;
     QPalette p = w->palette();
-    p.setColor(ruolo, ColoreQt(colore));
+    p.setColor(ruolo, c);
     w->setPalette(p);
 }
 
@@ -50,6 +54,16 @@ QLabel* Etichetta(QWidget* genitore, float sopra, float sinistra, float altezza,
 
 int16_t N() {
     return static_cast<int16_t>(std::clamp<int>(NumeroProgetti, 0, MAX_PROGETTI));
+}
+
+// The height that shows every control not hidden, with the controls' own margin from the
+// window's edge below the lowest one.
+constexpr float MARGINE = 120;
+float AltezzaContenuto(const QWidget* w) {
+    int basso = 0;
+    for (const QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!c->isHidden()) basso = std::max(basso, c->geometry().bottom() + 1);
+    return static_cast<float>(basso) * TwipsPerPixelY(w) + MARGINE;
 }
 
 } // namespace
@@ -151,7 +165,8 @@ void LETTORE::Apri(CURVE01& grafico, double x) {
         TxTInfoCurva->setText(QString::number(valore));
     else
         HScroll1->setValue(valore);
-    const float altezza = N() < 2 ? 1335 : 2130;
+    // Shorter with one project, which has no values to compare, yet never over a control.
+    const float altezza = std::max(N() < 2 ? 1335.0f : 2130.0f, AltezzaContenuto(this));
     PosizionaForm(this, AltezzaSchermo(this) - altezza, altezza,
                   (LarghezzaSchermo(this) - LARGHEZZA) / 2, LARGHEZZA);
     MostraModale(this);
@@ -211,7 +226,7 @@ void LETTORE::LeggiValoriCurve() {
                     : DaAnsi(FormattaNumero(g.FattoreY * valori_[qi] - ValoreMemo[qi], f)));
         }
     }
-    sopra.update();
+    sopra.Aggiorna();
     MostraConfronto();
 }
 
@@ -227,7 +242,7 @@ void LETTORE::MemorizzaValori() {
             ValoreMemo[static_cast<size_t>(q)] = Val(AdAnsi(LblInfoCurva[q]->text()));
     } else if (grafico_) {
         grafico_->Sovrapposizione->LineInfo.erase(LINEA_MEMO);
-        grafico_->Sovrapposizione->update();
+        grafico_->Sovrapposizione->Aggiorna();
     }
     HScroll1->setFocus();
 }
@@ -285,7 +300,7 @@ void LETTORE::Scarica() {
         sopra.Scarica(0, 7);
         sopra.LineInfo.erase(LINEA_CURSORE);
         sopra.LineInfo.erase(LINEA_MEMO);
-        sopra.update();
+        sopra.Aggiorna();
     }
     Memo = false;
     Confronto = ConfrontoCurve{};

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "core/Progetti.h"
-#include "graphs/StrumentiGrafico.h"
+#include "graphs/CalcoliStrumenti.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -5,7 +5,7 @@
 #include "graphs/Curve01.h"
 #include "graphs/PaginaGrafico.h"
 #include "graphs/StatoGrafico.h"
-#include "graphs/StrumentiCurve01.h"
+#include "graphs/Strumenti.h"
 #include "platform/Dialoghi.h"
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"

@@ -19,13 +19,47 @@ SovrapposizioneGrafico::SovrapposizioneGrafico(PictureBox* grafico)
 void SovrapposizioneGrafico::Scarica(int da, int a) {
     for (auto it = LineInfo.lower_bound(da); it != LineInfo.end() && it->first <= a;)
         it = LineInfo.erase(it);
-    update();
+    Aggiorna();
 }
 
 void SovrapposizioneGrafico::NascondiTutto() {
     LineInfo.clear();
     bandaVisibile = false;
-    update();
+    Aggiorna();
+}
+
+namespace {
+// Room round a line's pixels for its pen and rounding.
+constexpr int MARGINE = 2;
+} // namespace
+
+QRegion SovrapposizioneGrafico::Occupata() const {
+    QRegion r;
+    for (const auto& [indice, l] : LineInfo) {
+        if (!l.visibile) continue;
+        const QPointF a = grafico_->PixelDa(l.x1, l.y1), b = grafico_->PixelDa(l.x2, l.y2);
+        r += QRectF(a, b).normalized().toAlignedRect().adjusted(-MARGINE, -MARGINE, MARGINE,
+                                                                MARGINE);
+    }
+    if (bandaVisibile) {
+        // The band's four edges, not its inside.
+        const QRect b =
+            QRectF(grafico_->PixelDa(bandaSinistra, bandaSopra),
+                   grafico_->PixelDa(bandaSinistra + bandaLarghezza, bandaSopra + bandaAltezza))
+                .normalized()
+                .toAlignedRect();
+        for (const QRect& lato :
+             {QRect(b.left(), b.top(), b.width(), 1), QRect(b.left(), b.bottom(), b.width(), 1),
+              QRect(b.left(), b.top(), 1, b.height()), QRect(b.right(), b.top(), 1, b.height())})
+            r += lato.adjusted(-MARGINE, -MARGINE, MARGINE, MARGINE);
+    }
+    return r;
+}
+
+void SovrapposizioneGrafico::Aggiorna() {
+    const QRegion ora = Occupata();
+    update(dipinta_ | ora);
+    dipinta_ = ora;
 }
 
 bool SovrapposizioneGrafico::eventFilter(QObject* oggetto, QEvent* evento) {

@@ -1,9 +1,11 @@
 // What the graph tools paint over the plot without touching it: the zoom band (Shape1), the
 // reader's cursor and value lines and the maximum markers (LineInfo). The plot's image is
 // retained, so moving the reader or dragging the band repaints this layer alone and never
-// traces the curves again. Coordinates are the plot's own units (millimetres).
+// traces the curves again; and only the strips where a line or the band's edge was or now is
+// are painted again. Coordinates are the plot's own units (millimetres).
 #pragma once
 
+#include <QRegion>
 #include <QWidget>
 #include <cstdint>
 #include <map>
@@ -39,13 +41,18 @@ class SovrapposizioneGrafico : public QWidget {
     // Removes the lines in [da, a].
     void Scarica(int da, int a);
     void NascondiTutto();
+    // After the lines or the band changed: repaints where they were and where they are.
+    void Aggiorna();
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
   private:
+    // The pixels the lines and the band's edges cover as they stand.
+    QRegion Occupata() const;
     PictureBox* grafico_;
+    QRegion dipinta_; // as last asked to be painted
 };
 
 } // namespace kelvra

@@ -55,7 +55,9 @@ struct StatoGrafico {
     int16_t RangeXFisso = FALSO, RangeYFisso = FALSO;
     int16_t ZoomIndietro = FALSO; // a zoom is in force
     std::string ModoZoom = ZOOM_FINESTRA;
-    int16_t AsseX1 = FALSO; // the first X-axis choice
+    // The X-axis choices: wheel travel (set once an automatic X axis was built), spring
+    // deflection and shock absorber stroke (never set).
+    int16_t AsseX1 = FALSO, AsseX2 = FALSO, AsseX3 = FALSO;
     int16_t InfoAttivo = FALSO;
 
     // The graph tools: the rubber band being dragged and where it started (plot units), what

@@ -55,17 +55,34 @@ void PictureBox::resizeEvent(QResizeEvent* evento) {
     QWidget::resizeEvent(evento);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void PictureBox::paintEvent(QPaintEvent* evento) {
     QPainter p(this);
-    const QRect esterno = rect();
-    // A sunken border: dark on the top and left, light on the bottom and right.
-    p.fillRect(esterno, palette().color(QPalette::Light));
-    p.setPen(palette().color(QPalette::Dark));
-    for (int i = 0; i < BORDO_PICTURE; ++i) {
-        p.drawLine(i, i, esterno.width() - 1 - i, i);
-        p.drawLine(i, i, i, esterno.height() - 1 - i);
+    const QImage& immagine = Immagine();
+    const QRect interno(QPoint(BORDO_PICTURE, BORDO_PICTURE), immagine.size());
+    // The opaque image covers its own area: only what lies outside it (the border, and any
+    // strip the image does not reach yet) is filled. A tool's frame over the plot repaints
+    // inside the image alone and fills nothing.
+    const QRegion fuori = evento->region() - interno;
+    if (!fuori.isEmpty()) {
+        const QRect esterno = rect();
+        // A sunken border: dark on the top and left, light on the bottom and right.
+        for (const QRect& r : fuori) p.fillRect(r, palette().color(QPalette::Light));
+        p.setPen(palette().color(QPalette::Dark));
+        for (int i = 0; i < BORDO_PICTURE; ++i) {
+            p.drawLine(i, i, esterno.width() - 1 - i, i);
+            p.drawLine(i, i, i, esterno.height() - 1 - i);
+        }
     }
-    p.drawImage(BORDO_PICTURE, BORDO_PICTURE, Immagine());
+    // Only the parts of the image that need painting are copied, piece by piece: a tool's
+    // frame asks for a few thin strips, whose bounding box may span the whole plot.
+    for (const QRect& r : evento->region()) {
+        const QRect parte = r & interno;
+        if (parte.isEmpty()) continue;
+        // Each piece clipped to itself: a plain copy, where the whole region as the clip
+        // would send every piece down the painter's slow path.
+        p.setClipRect(parte);
+        p.drawImage(parte.topLeft(), immagine, parte.translated(-interno.topLeft()));
+    }
 }
 
 void PictureBox::ImmagineCambiata() {

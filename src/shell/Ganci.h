@@ -73,6 +73,9 @@ struct GanciShell {
     // ---- graphs
     // Loads the graph window and shows it modeless in the main window.
     std::function<void()> MostraCurve01;
+    // Loads the graph window afresh (one already open closes first), centred over the main
+    // window, and shows it modal; it is closed when the modal show ends (a bench acquisition).
+    std::function<void()> MostraCurve01Modale;
     // File/New of the graph window: the geometry editor created if needed, and a new, empty
     // project set up in the next slot (the shared new-project step). Called only while
     // fewer than six projects are held.

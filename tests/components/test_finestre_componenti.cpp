@@ -41,7 +41,7 @@ class ComponentWindows : public test::ProgrammaAvviato {
     void SetUp() override {
         ProgrammaAvviato::SetUp();
         RegistraEditorComponenti();
-        Ganci.MostraCurve01 = [this] { ++grafici; };
+        Ganci.MostraCurve01Modale = [this] { ++grafici; };
     }
     void TearDown() override {
         ImpostaBancoProva(nullptr);

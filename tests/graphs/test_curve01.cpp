@@ -1,7 +1,14 @@
 // The graph window as a user meets it: opened through the graphs command of the menus over
 // several computed projects, it shows each curve in its project's colour over labelled,
 // gridded axes, keeps its chart and zoom across resizes and starts afresh when reopened.
+#include "components/Banco.h"
+#include "components/EditorComponenti.h"
+#include "components/FrmAcq.h"
 #include "graphs/FinestraGrafici.h"
+#include "graphs/Funzioni.h"
+
+#include <QMenuBar>
+#include <QRadioButton>
 
 using namespace kelvra;
 using kelvra::test::GraphWindow;
@@ -64,6 +71,10 @@ TEST_F(GraphWindow, LabelsFollowTheirTicksAtAnySize) {
         // The zero line crosses the plot where no curve runs.
         EXPECT_TRUE(VicinoA(Righe(f, Colonna(f, 0.8), ColoreAssi), RigaPixel(f, 25.0 / 120), 2));
     }
+    // With every value at or below zero it runs along the top edge.
+    Progetto(1, &kelvra::Progetto::MomentoForcellone, -83, 0);
+    f.DisegnaGrafico();
+    EXPECT_TRUE(VicinoA(Righe(f, Colonna(f, 0.8), ColoreAssi), 0, 2));
 }
 
 TEST_F(GraphWindow, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
@@ -76,6 +87,11 @@ TEST_F(GraphWindow, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
     f.DisegnaGrafico();
     Ridimensiona(f, 900, 600);
     EXPECT_EQ(Grafico.TipoGrafico, 13);
+    // The tool window's hidden X-axis choice shows the automatic wheel-travel axis.
+    ASSERT_NE(FUNZIONI::Istanza(), nullptr);
+    const auto& scelta = FUNZIONI::Istanza()->OptAsseX;
+    EXPECT_TRUE(scelta[0]->isChecked() && !scelta[1]->isChecked() && !scelta[2]->isChecked());
+    EXPECT_TRUE(FUNZIONI::Istanza()->PictFunzioni[PANNELLO_ASSE_X]->isHidden());
     EXPECT_DOUBLE_EQ(Grafico.XMin, 20);
     EXPECT_EQ(T(f.LblX[0]), "20.00");
 
@@ -113,7 +129,23 @@ TEST_F(GraphWindow, ComingBackToTheWindowShowsProjectsComputedMeanwhile) {
     CURVE01& f = Apri();
     f.CmdCurve[13]->click();
     auto* altra = new FinestraFiglia;
-    main->AttivaFiglia(altra);
+    altra->setWindowTitle("Other & more");
+    main->AggiungiFiglia(altra);
+    main->AttivaFiglia(&f);
+    // The Window menu lists the open windows, the active one ticked; choosing one brings it
+    // forward.
+    auto voce = [&f](const QString& titolo) -> QAction* {
+        emit f.MenuItem[8]->aboutToShow();
+        for (QAction* a : f.MenuItem[8]->actions())
+            if (a->text().endsWith(titolo)) return a;
+        return nullptr;
+    };
+    ASSERT_NE(voce(" Other && more"), nullptr);
+    ASSERT_NE(voce(f.windowTitle()), nullptr);
+    EXPECT_TRUE(voce(f.windowTitle())->isChecked());
+    voce(" Other && more")->trigger();
+    EXPECT_EQ(main->FigliaAttiva(), altra);
+    EXPECT_EQ(f.MenuItem[8]->actions().size(), 7); // four items, a bar, two windows
     Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
     MostraGrafici(1);
     EXPECT_EQ(Grafico.TipoGrafico, 13);
@@ -129,4 +161,57 @@ TEST_F(GraphWindow, GeometryNotComputedOpensNothing) {
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
     EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 41));
+}
+
+namespace {
+// A bench that answers with a load rising 10 N per millimetre of stroke from 100 N.
+class BancoSimulato : public BancoProva {
+  public:
+    bool Acquisisci(const ParametriAcquisizione& par, MisuraBanco& m) override {
+        for (double x = par.CorsaMinima; x <= par.CorsaMassima + 1e-9; x += 5) {
+            m.Corsa.push_back(x);
+            m.Carico.push_back(100 + 10 * x);
+        }
+        return true;
+    }
+};
+} // namespace
+
+TEST_F(GraphWindow, AnAcquisitionShowsItsLoadModalOverTheMainWindow) {
+    RegistraEditorComponenti();
+    BancoSimulato banco;
+    ImpostaBancoProva(&banco);
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    Progetti[1].GeometriaInserita = FALSO; // the load alone: nothing to solve
+    main->setGeometry(20, 10, 700, 500);   // within the screen, where the centring is plain
+    CURVE01& aperta = Apri();              // an ordinary graph window open meanwhile
+    QPointer<CURVE01> vecchia(&aperta);
+    modali.RispondiModale([](QWidget* w) {
+        auto* f = static_cast<FRMACQ*>(w);
+        f->TxtCorsaMin->setText("10");
+        f->TxtCorsaMax->setText("40");
+        f->CmdUnselect->click();
+        f->CmdOK->click();
+        return 0;
+    });
+    modali.RispondiModale([this, vecchia](QWidget* w) {
+        EXPECT_TRUE(vecchia.isNull()) << "the window open before gives way";
+        CURVE01* g = CURVE01::Istanza();
+        EXPECT_TRUE(g && w->isAncestorOf(g) && !g->SottoFinestra());
+        const QPoint scarto = w->geometry().center() - main->frameGeometry().center();
+        EXPECT_TRUE(std::abs(scarto.x()) <= 2 && std::abs(scarto.y()) <= 2)
+            << scarto.x() << ", " << scarto.y();
+        const auto* barra = w->findChild<QMenuBar*>();
+        EXPECT_EQ(barra ? barra->actions().size() : 0, 10);
+        EXPECT_EQ(w->windowTitle(), g->windowTitle());
+        // The shock absorber's measured load, 100 + 10 N/mm over 10..40 mm.
+        EXPECT_EQ(Grafico.TipoGrafico, 8);
+        EXPECT_EQ(T(g->LblX[0]), "0.00");
+        EXPECT_EQ(T(g->LblY1[g->Testi().NumeroY]), "500.0");
+        return 0;
+    });
+    Ganci.MostraFrmAcq();
+    ASSERT_EQ(modali.classiModali.size(), 2u);
+    EXPECT_EQ(CURVE01::Istanza(), nullptr) << "closed with its modal show";
+    ImpostaBancoProva(nullptr);
 }

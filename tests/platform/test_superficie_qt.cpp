@@ -191,6 +191,9 @@ TEST(PictureBoxTest, PaintShowsTheRetainedImageInsideTheBorder) {
     QImage vista = pb.grab().toImage();
     EXPECT_EQ(vista.pixelColor(42, 32), QColor(255, 0, 0));
     EXPECT_EQ(vista.pixelColor(43, 32), QColor(255, 255, 255));
+    // The sunken border round the image: dark on the top and left, light on the bottom and right.
+    EXPECT_EQ(vista.pixel(0, 40), pb.palette().color(QPalette::Dark).rgb());
+    EXPECT_EQ(vista.pixel(103, 40), pb.palette().color(QPalette::Light).rgb());
     // Repainting after a resize shows the same drawing: it is kept, not redrawn.
     pb.resize(300, 200);
     pb.update();

@@ -8,7 +8,7 @@
 #include "graphs/Curve01.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Pulsantiera.h"
-#include "graphs/StrumentiCurve01.h"
+#include "graphs/Strumenti.h"
 #include "shell/Comandi.h"
 #include "shell/ComandiFrmMenu.h"
 #include "shell/FrmMenu.h"

@@ -1,4 +1,4 @@
-#include "graphs/StrumentiGrafico.h"
+#include "graphs/CalcoliStrumenti.h"
 
 #include "core/Curve.h"
 #include "core/Formato.h"
@@ -50,7 +50,7 @@ EstremiTesto PrecompilaRange(const std::string& destinazione, bool dalGrafico) {
     // Charts whose X axis runs the other way open from the plot with their ends swapped.
     const bool rovescio = dalGrafico &&
                           (g.TipoGrafico == 2 || g.TipoGrafico == 6 || g.TipoGrafico == 13) &&
-                          Vero(g.AsseX1);
+                          (Vero(g.AsseX1) || Vero(g.AsseX2));
     if (rovescio) return {Str(g.XMax), Str(g.XMin)};
     return {Str(g.XMin), Str(g.XMax)};
 }

@@ -1,4 +1,4 @@
-#include "graphs/StrumentiCurve01.h"
+#include "graphs/Strumenti.h"
 
 #include "core/Formato.h"
 #include "core/Impostazioni.h"
@@ -6,13 +6,13 @@
 #include "core/Seams.h"
 #include "core/Servizi.h"
 #include "core/Unita.h"
+#include "graphs/CalcoliStrumenti.h"
 #include "graphs/Curve01.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Lettore.h"
 #include "graphs/Pulsantiera.h"
 #include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
-#include "graphs/StrumentiGrafico.h"
 #include "platform/CorniceMdi.h"
 #include "platform/Dialoghi.h"
 #include "platform/Messaggi.h"
@@ -113,7 +113,7 @@ void InizioZoom(int Button, int, float X, float Y, CURVE01& form) {
         s.bandaLarghezza = s.bandaAltezza = 0;
         s.coloreBanda = ColoreGriglia;
         s.bandaVisibile = true;
-        s.update();
+        s.Aggiorna();
     } else if (g.ModoZoom == ZOOM_RANGE) {
         g.ZoomAttivo = FALSO;
         g.InfoAttivo = FALSO;
@@ -134,7 +134,7 @@ void TrascinaZoom(int Button, int, float X, float Y, CURVE01& form) {
     s.bandaLarghezza = b.larghezza;
     s.bandaAltezza = b.altezza;
     s.bandaVisibile = true;
-    s.update();
+    s.Aggiorna();
 }
 
 void FineZoom(int Button, int, float, float, CURVE01& form) {
@@ -147,7 +147,7 @@ void FineZoom(int Button, int, float, float, CURVE01& form) {
         double ascissa = 0;
         const bool zoom = ApplicaBanda(b, g.ModoZoom == ZOOM_FINESTRA, ascissa);
         s.bandaVisibile = false;
-        s.update();
+        s.Aggiorna();
         if (zoom)
             Ridisegna(form);
         else
@@ -284,7 +284,7 @@ void CommutaMassimi(CURVE01& form) {
                 true};
         }
     }
-    form.Sovrapposizione->update();
+    form.Sovrapposizione->Aggiorna();
     form.InfoItem[1]->setChecked(true);
     g.MassimiAttivi = VERO;
     RiempiTabellaPunti(f);
@@ -371,12 +371,17 @@ void MostraLegenda(FUNZIONI& f, bool mostra) {
     const int n = N();
     for (int i = 1; i <= MAX_PROGETTI; ++i) f.LblEscludiCurva[i]->hide();
     const MisureLegenda m = MisureLegendaProgetti(n);
-    PosizionaForm(&f, 2340, static_cast<float>(m.finestra), 1620, 2970);
-    QWidget* pannello = f.PictFunzioni[PANNELLO_LEGENDA];
-    PosizionaControllo(pannello, 0, 15, static_cast<float>(m.pannello), 2970);
-    PosizionaControllo(f.CommandChiudi[8], static_cast<float>(m.chiudi), 1140, 315, 730);
-    PosizionaControllo(f.CmdProgetti, static_cast<float>(m.chiudi), 1920, 315, 960);
+    // The button to the panel that drops projects, right of the close button, as wide as its
+    // caption; the legend widens when the caption needs it.
     f.CmdProgetti->setText(Testo(Messaggi, 75));
+    const float progetti = std::max(960.0f, static_cast<float>(f.CmdProgetti->sizeHint().width()) *
+                                                TwipsPerPixelX(&f));
+    const float larghezza = std::max(2970.0f, 1920 + progetti + 120);
+    PosizionaForm(&f, 2340, static_cast<float>(m.finestra), 1620, larghezza);
+    QWidget* pannello = f.PictFunzioni[PANNELLO_LEGENDA];
+    PosizionaControllo(pannello, 0, 15, static_cast<float>(m.pannello), larghezza);
+    PosizionaControllo(f.CommandChiudi[8], static_cast<float>(m.chiudi), 1140, 315, 730);
+    PosizionaControllo(f.CmdProgetti, static_cast<float>(m.chiudi), 1920, 315, progetti);
     for (int i = 1; i <= n; ++i) {
         QLabel* l = f.LblEscludiCurva[i];
         const bool esclusa = Vero(Grafico.CurvaEsclusa[static_cast<size_t>(i)]);
@@ -430,7 +435,7 @@ void GestisciOpzioni(int Index, CURVE01& form) {
         Ridisegna(form);
     } else if (Index == 3) {
         for (int i = 1; i <= MAX_PROGETTI; ++i) form.LabCambiaColore[i]->hide();
-        form.FrmColor->move(form.PicGrafico->x() + 12, form.PicGrafico->y() + 12);
+        form.PosizionaCorniceColori();
         form.FrmColor->show();
         form.FrmColor->raise();
     }

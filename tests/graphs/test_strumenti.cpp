@@ -3,18 +3,20 @@
 // file and the closing of projects, on the real windows offscreen.
 #include "core/Formato.h"
 #include "core/Unita.h"
+#include "graphs/CalcoliStrumenti.h"
 #include "graphs/FinestraGrafici.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Lettore.h"
 #include "graphs/ScalaAssi.h"
 #include "graphs/Sovrapposizione.h"
-#include "graphs/StrumentiCurve01.h"
-#include "graphs/StrumentiGrafico.h"
+#include "graphs/Strumenti.h"
 #include "platform/Posizione.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <cstring>
 #include <fstream>
@@ -186,6 +188,26 @@ TEST_F(GraphTools, BandZoomsInAndTheRightButtonBack) {
     EXPECT_EQ(T(f.LblX[10]), "100.00");
 }
 
+TEST_F(GraphTools, DraggingTheBandLeavesNoTrailOnScreen) {
+    CURVE01& f = TreProgetti();
+    // Whether the screen shows the band's colour within a pixel of plot point (x, y) mm.
+    auto banda = [&f, this](double x, double y) {
+        QCoreApplication::processEvents();
+        const QPoint p = f.PicGrafico->mapTo(main, f.PicGrafico->PixelDa(x, y).toPoint() +
+                                                       QPoint(BORDO_PICTURE, BORDO_PICTURE));
+        const QImage schermo = main->screen()->grabWindow(main->winId()).toImage();
+        for (int dx = -1; dx <= 1; ++dx)
+            if (NumeroColore(schermo.pixelColor(p + QPoint(dx, 0))) == ColoreGriglia) return true;
+        return false;
+    };
+    emit f.PicGrafico->MouseDown(1, 0, 20, 20);
+    emit f.PicGrafico->MouseMove(1, 0, 60, 50);
+    EXPECT_TRUE(banda(60, 30.3)); // its right edge
+    emit f.PicGrafico->MouseMove(1, 0, 40, 35);
+    EXPECT_FALSE(banda(60, 30.3)) << "the old edge is gone";
+    EXPECT_TRUE(banda(40, 30.3));
+}
+
 TEST_F(GraphTools, TypedAndClickedRangesBeepWhenRefused) {
     CURVE01& f = TreProgetti();
     auto scrivi = [](const char* a, const char* b, bool ok) {
@@ -247,14 +269,21 @@ TEST_F(GraphTools, ReaderReadsEveryVisibleCurveAndComparesTwo) {
     EXPECT_EQ(f.Sovrapposizione->LineInfo.count(LINEA_CURSORE), 0u);
 }
 
-TEST_F(GraphTools, ImperialReaderFollowsTheScrollBarInInches) {
+TEST_F(GraphTools, ImperialReaderOfOneProjectFollowsTheScrollBarInInches) {
     SistemaUnita = SISTEMA_IMPERIALE;
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
-    CURVE01& f = TreProgetti();
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 1000);
+    CURVE01& f = Apri();
+    f.CmdCurve[13]->click();
     modali.RispondiModale([](QWidget* w) {
         auto* l = static_cast<LETTORE*>(w);
         l->TxTInfoCurva->setText("2");
         EXPECT_EQ(l->HScroll1->value(), 2);
+        // Shorter than with more projects, it still shows every control it has.
+        for (auto* c : w->findChildren<QWidget*>()) {
+            EXPECT_TRUE(c->isHidden() || w->rect().contains(c->geometry()))
+                << c->metaObject()->className() << " " << AdAnsi(c->property("text").toString());
+        }
         l->Scarica();
         return 0;
     });
@@ -271,6 +300,10 @@ TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     modali.RispondiModale([](QWidget* w) {
         auto* fz = static_cast<FUNZIONI*>(w);
         EXPECT_NEAR(AltezzaTwips(fz), 1605, 15);
+        // The way to the panel that drops projects says so, and reads whole.
+        EXPECT_EQ(AdAnsi(fz->CmdProgetti->text()), "&Remove projects...");
+        EXPECT_GE(fz->CmdProgetti->width(), fz->CmdProgetti->sizeHint().width());
+        EXPECT_TRUE(fz->rect().contains(fz->CmdProgetti->geometry()));
         for (int i : {2, 3, 1}) fz->LblEscludiCurva_Click(i);
         return 0;
     });
@@ -280,8 +313,13 @@ TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[1]));
     EXPECT_TRUE(Righe(f, Colonna(f, 0.5), ColoreCurva[2]).empty());
 
-    // The colour frame saves the hidden curve's own colour.
+    // The colour frame opens in the middle of the window, at its own size; it saves the
+    // hidden curve's own colour.
     GestisciOpzioni(3, f);
+    EXPECT_NEAR(f.FrmColor->width(), 5535 / TwipsPerPixelX(&f), 1);
+    EXPECT_NEAR(f.FrmColor->height(), 4595 / TwipsPerPixelY(&f), 1);
+    EXPECT_NEAR(f.FrmColor->geometry().center().x(), f.rect().center().x(), 1);
+    EXPECT_NEAR(f.FrmColor->geometry().center().y(), f.rect().center().y(), 1);
     modali.colori.push_back({0x123456, false});
     f.CommandColor[1]->click();
     EXPECT_FALSE(f.LabCambiaColore[3]->isHidden());
@@ -322,6 +360,15 @@ TEST_F(GraphTools, ClosingProjectsShowsTheEmptiedSlotsAgain) {
     Grafico.CurvaEsclusa[3] = VERO;
     FUNZIONI& fz = FUNZIONI::Crea();
     MostraChiusuraProgetti(fz);
+    // The mouse passing over a control of the tool window gives it the keyboard focus.
+    fz.show();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             fz.ChkCurva[2], fz.CmdOff, fz.CommandChiudi[9], fz.PictFunzioni[PANNELLO_PROGETTI]}) {
+        QMouseEvent mossa(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &mossa);
+        EXPECT_EQ(fz.focusWidget(), w) << w->metaObject()->className();
+    }
     for (int i = 1; i <= 3; ++i) fz.ChkCurva[i]->setChecked(false);
     fz.CmdOff->click();
     EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 44));
