@@ -6,8 +6,9 @@
 #include "core/Progetti.h"
 #include "support/Risposte.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 #include <optional>
@@ -19,8 +20,6 @@ using namespace kelvra;
 namespace {
 
 const std::string AVVISO = "No usable result";
-
-// --- a small independent geometry ------------------------------------------------------
 
 struct V {
     double x = 0, y = 0;
@@ -48,8 +47,6 @@ std::optional<V> Incontro(V c1, double r1, V c2, double r2, double lato) {
     const V u = d * (1 / dist);
     return c1 + u * a + V{-u.y, u.x} * (lato * std::sqrt(h2));
 }
-
-// --- hand-built linkages -----------------------------------------------------------------
 
 struct GiunzioneProva {
     std::string tipo; // "ASTA_TRIANG", "TRIANG_ASTA", "ASTA_ASTA"
@@ -163,10 +160,10 @@ Catena TreGiunzioni() {
 }
 
 // Shock absorber straight from the attachment on the swingarm to a frame mount.
-Catena Diretta() {
+Catena Diretta(V attacco = {300, 0}, V supporto = {350, 300}) {
     Catena c;
-    c.attacco = {300, 0};
-    c.supporto = {350, 300};
+    c.attacco = attacco;
+    c.supporto = supporto;
     return c;
 }
 
@@ -186,10 +183,13 @@ void MollaCostante(int16_t p, double rate) {
     Progetti[p].ForzaGas = 200;
 }
 
-// Writes c into project p, with a constant-rate spring when `rate` is given, and solves it.
-const Progetto& Risolto(int16_t p, const Catena& c, double rate = 0) {
+// Writes c into project p, with a constant-rate spring when `rate` is given, lets `prepara`
+// change the project, and solves it.
+const Progetto& Risolto(int16_t p, const Catena& c, double rate = 0,
+                        const std::function<void(Progetto&)>& prepara = {}) {
     Imposta(p, c);
     if (rate != 0) MollaCostante(p, rate);
+    if (prepara) prepara(Progetti[p]);
     Risolvi(p);
     return Progetti[p];
 }
@@ -258,19 +258,15 @@ const std::vector<const Curva Progetto::*> CURVE{
 bool TuttoFinito(int16_t p) {
     const Progetto& P = Progetti[p];
     auto dentro = [](double v) { return std::fabs(v) <= std::numeric_limits<float>::max(); };
-    for (double v : P.AngoloForcelloneRad)
-        if (!dentro(v)) return false;
-    for (auto c : CURVE)
-        for (double v : P.*c)
-            if (!dentro(v)) return false;
+    std::vector<double> v(P.AngoloForcelloneRad.begin(), P.AngoloForcelloneRad.end());
+    for (auto c : CURVE) v.insert(v.end(), (P.*c).begin(), (P.*c).end());
     for (int i = 1; i <= MAX_PUNTI; ++i) {
         std::vector<Punto> punti{P.PosizioneRuota[i], P.AttaccoAmmortizzatore[i]};
         for (int tipo = 2; tipo <= 4; ++tipo)
             for (int k = 1; k <= MAX_GIUNZIONI; ++k) punti.push_back(P.PuntiGiunzione[tipo][k][i]);
-        for (const Punto& q : punti)
-            if (!std::isfinite(q.X) || !std::isfinite(q.Y)) return false;
+        for (const Punto& q : punti) v.insert(v.end(), {q.X, q.Y});
     }
-    return true;
+    return std::all_of(v.begin(), v.end(), dentro);
 }
 
 class Kinematics : public kelvra::test::TabelleAzzerate {
@@ -280,19 +276,13 @@ class Kinematics : public kelvra::test::TabelleAzzerate {
         Messaggi.assign(50, "");
         Messaggi[41] = AVVISO;
     }
-    void TearDown() override {
-        Messaggi.clear();
-        TabelleAzzerate::TearDown();
-    }
     // Solves c in project p with a constant-rate spring: every point placed as constructed,
     // and the wheel load doing the work of the shock force.
     static void PosizioniELavoro(int16_t p, const Catena& c, bool completa = true,
                                  double tolleranza = 2e-3) {
-        Imposta(p, c);
-        MollaCostante(p, 50);
-        Risolvi(p);
-        ASSERT_TRUE(!completa || Progetti[p].NumPunti == 749) << Progetti[p].NumPunti;
-        ASSERT_GT(Progetti[p].NumPunti, 100);
+        const int n = Risolto(p, c, 50).NumPunti;
+        ASSERT_TRUE(!completa || n == 749) << n;
+        ASSERT_GT(n, 100);
         EXPECT_LT(ScartoMassimo(p, c), tolleranza);
         EXPECT_LT(BilancioLavoro(p), 2e-3);
     }
@@ -300,19 +290,9 @@ class Kinematics : public kelvra::test::TabelleAzzerate {
 
 } // namespace
 
-// --- elementary geometry ----------------------------------------------------------------
-
-TEST_F(Kinematics, AngleCoversMinusHalfPiToThreeHalvesPi) {
-    const double pi = PiGreco;
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(0, 5), 0);
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(0, -5), pi);
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(-5, 0), 3 * pi / 2);
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(-1, 1), -pi / 4); // just below +x: small negative
-    EXPECT_DOUBLE_EQ(CalcolaAngolo(-1, -1), 5 * pi / 4);
+TEST_F(Kinematics, AngleStraightDownDistanceAndCircleIntersection) {
+    EXPECT_DOUBLE_EQ(CalcolaAngolo(-5, 0), 3 * PiGreco / 2); // not -pi / 2
     EXPECT_NEAR(Distanza({1.5f, -2}, {-1.5f, 2}), 5.0, 1e-12);
-}
-
-TEST_F(Kinematics, CircleIntersection) {
     const Punto X{7, 7}; // left alone where the circles do not meet
     struct Caso {
         Punto c1, c2;
@@ -338,11 +318,9 @@ TEST_F(Kinematics, CircleIntersection) {
     }
 }
 
-// --- positions against the construction, forces by virtual work -----------------------------
-
 class KinematicsByType : public Kinematics, public ::testing::WithParamInterface<const char*> {};
 
-TEST_P(KinematicsByType, PositionsMatchTheConstructionAndWorkBalances) {
+TEST_P(KinematicsByType, PositionsMatchTheConstructionAndWorkBalancesOnEitherSide) {
     PosizioniELavoro(1, UnaGiunzione(GetParam()));
     SCOPED_TRACE("shock mount on the swingarm, turning with it");
     PosizioniELavoro(2, ConSupporto(UnaGiunzione(GetParam()), {-150, -60}, true), false);
@@ -351,52 +329,24 @@ TEST_P(KinematicsByType, PositionsMatchTheConstructionAndWorkBalances) {
     c.giunzioni[0].perno.x = Costruisci(c, 40)->attacco.x + 1e-4;
     EXPECT_EQ(Risolto(3, c, 50).NumPunti, 749);
     EXPECT_LT(ScartoMassimo(3, c), 2e-3);
-}
-
-TEST_P(KinematicsByType, AxleBehindThePivotStaysOnItsSide) {
-    const Catena c = Specchio(UnaGiunzione(GetParam()));
+    // The axle behind the pivot stays on its side.
+    c = Specchio(UnaGiunzione(GetParam()));
     PosizioniELavoro(1, c);
-    const Progetto& P = Progetti[1];
-    for (int i = 0; i <= P.NumPunti; ++i) {
-        ASSERT_LT(P.PosizioneRuota[i].X, c.perno.x) << "point " << i;
-        ASSERT_LT(std::fabs(P.AngoloForcellone[i] - P.AngoloForcellone[i > 0 ? i - 1 : 0]), 0.2);
-    }
-    EXPECT_GT(P.AngoloForcellone[0], 180); // below and behind the pivot
-    EXPECT_LT(P.AngoloForcellone[749], 180);
+    EXPECT_GT(Progetti[1].AngoloForcellone[0], 180); // below and behind the pivot
+    EXPECT_LT(Progetti[1].AngoloForcellone[749], 180);
 }
 
 INSTANTIATE_TEST_SUITE_P(Joints, KinematicsByType,
                          ::testing::Values("ASTA_TRIANG", "TRIANG_ASTA", "ASTA_ASTA"));
 
-TEST_F(Kinematics, ThreeJointsInAChainAndADirectShockAbsorber) {
+TEST_F(Kinematics, ThreeJointsInAChain) {
     PosizioniELavoro(1, TreGiunzioni(), true, 3e-3);
-    PosizioniELavoro(3, Diretta());
-    // The swingarm angle, negative below the pivot, passes through zero at 350 mm.
-    const Progetto& P = Progetti[3];
-    EXPECT_NEAR(P.AngoloForcellone[0], -std::atan(0.35) * 180 / M_PI, 1e-4);
-    EXPECT_NEAR(P.AngoloForcellone[350], 0, 1e-4);
-}
-
-// --- forces --------------------------------------------------------------------------------
-
-// Preload: setup plus spring, plus the shock's length less its static length when entered.
-TEST_F(Kinematics, Preload) {
-    const double statica = std::hypot(50.0, 300.0);
-    Imposta(1, Diretta());
-    Progetto& P = Progetti[1];
-    P.PrecaricoSetup = 5;
-    P.PrecaricoMollaInserita = 3;
-    P.InterasseAmmortizzatore = 320;
-    Risolvi(1);
-    EXPECT_DOUBLE_EQ(P.PrecaricoTotale, 8);
-    P.AmmortizzatoreInserito = VERO;
-    Risolvi(1);
-    EXPECT_NEAR(P.PrecaricoTotale, 320 - statica + 3 + 5, 1e-4);
 }
 
 // The spring force is the rate of its row times the total deflection (travel plus preload),
 // plus the gas force; the bump stop adds its compression squared times the rate of its row.
-TEST_F(Kinematics, SpringRowByTotalDeflectionAndBumpStopSquared) {
+// Preload: setup plus spring, plus the shock's length less its static length when entered.
+TEST_F(Kinematics, PreloadSpringRowByTotalDeflectionAndBumpStopSquared) {
     const Catena c = Diretta(); // shock from 304.1 mm down to about 160 mm
     Imposta(1, c);
     Progetto& P = Progetti[1];
@@ -404,13 +354,15 @@ TEST_F(Kinematics, SpringRowByTotalDeflectionAndBumpStopSquared) {
         P.CostanteMolla[r] = 10.0 * (r + 1); // N/mm
         P.CostanteTampone[r] = 2.0 + 0.5 * r;
     }
-    P.PrecaricoSetup = 7;
+    P.PrecaricoSetup = 4;
+    P.PrecaricoMollaInserita = 3;
     P.ForzaGas = 150;
     P.InterasseMinimo = 140;
     P.InterasseAmmortizzatore = 400;
     P.LungTamponeScarico = 60;         // contact below 200 mm
     P.LungTamponeMaxCompressione = 10; // the shock can close to 150 mm
     Risolvi(1);
+    EXPECT_DOUBLE_EQ(P.PrecaricoTotale, 7);
     const double statica = Costruisci(c, 0)->lunghezza;
     auto suUnaRiga = [](double x) { return std::fabs(x - std::round(x)) < 1e-3; };
     int liberi = 0, inContatto = 0;
@@ -433,12 +385,21 @@ TEST_F(Kinematics, SpringRowByTotalDeflectionAndBumpStopSquared) {
     Risolvi(1);
     EXPECT_EQ(P.NumPunti, 749);
     for (int i = 0; i <= P.NumPunti; ++i) ASSERT_EQ(P.DeformazioneTampone[i], 0);
+    P.AmmortizzatoreInserito = VERO;
+    Risolvi(1);
+    EXPECT_NEAR(P.PrecaricoTotale, 400 - statica + 7, 1e-4);
 }
 
-TEST_F(Kinematics, RatioCurvesAndPointZero) {
+TEST_F(Kinematics, DirectShockAbsorberRatioCurvesAndPointZero) {
     const Catena c = Diretta();
-    const Progetto& P = Risolto(1, c, 50);
-    ASSERT_EQ(P.NumPunti, 749);
+    PosizioniELavoro(1, c);
+    const Progetto& P = Progetti[1];
+    // The swingarm angle, negative below the pivot, passes through zero at 350 mm.
+    EXPECT_NEAR(P.AngoloForcellone[0], -std::atan(0.35) * 180 / M_PI, 1e-4);
+    EXPECT_NEAR(P.AngoloForcellone[350], 0, 1e-4);
+    for (int j = 0; j <= 749; ++j) ASSERT_EQ(P.AsseCorsaRuota[j], j);
+    EXPECT_FALSE(VerificaCalcolo());
+    EXPECT_TRUE(dialoghi.mostrati.empty());
     std::vector<double> esc;
     for (int i = 0; i <= 749; ++i)
         esc.push_back(Costruisci(c, 0)->lunghezza - Costruisci(c, i)->lunghezza);
@@ -471,14 +432,7 @@ TEST_F(Kinematics, RatioCurvesAndPointZero) {
             << "point " << i;
 }
 
-// --- counts, the warning, re-solving ---------------------------------------------------------
-
-TEST_F(Kinematics, Counts749MinusOneMinusTwoAndWarningBelowTwoPoints) {
-    const Progetto& P = Risolto(1, UnaGiunzione("ASTA_ASTA"));
-    EXPECT_EQ(P.NumPunti, 749);
-    for (int j = 0; j <= 749; ++j) ASSERT_EQ(P.AsseCorsaRuota[j], j);
-    EXPECT_FALSE(VerificaCalcolo());
-    EXPECT_TRUE(dialoghi.mostrati.empty());
+TEST_F(Kinematics, CountsMinusOneMinusTwoAndWarningBelowTwoPoints) {
     // A shock that stretches as the wheel rises stops at once: -1; one already beyond its
     // lengths at rest (304.1 mm against 300): -2.
     Imposta(1, ConSupporto(Diretta(), {350, -300}, false));
@@ -510,10 +464,7 @@ TEST_F(Kinematics, Counts749MinusOneMinusTwoAndWarningBelowTwoPoints) {
 TEST_F(Kinematics, SolvingAgainClearsTheOldResultAndTouchesNoOther) {
     Risolto(1, UnaGiunzione("ASTA_TRIANG"), 40);
     const Progetto primo = Progetti[1];
-    Imposta(2, Diretta());
-    MollaCostante(2, 60);
-    Progetti[2].AmmortizzatoreCompatibile = 1;
-    Risolvi(2);
+    Risolto(2, Diretta(), 60, [](Progetto& P) { P.AmmortizzatoreCompatibile = 1; });
     ASSERT_EQ(Progetti[2].NumPunti, 749);
     Progetti[2].InterasseMinimo = 250; // now the shock closes up after some 300 mm
     Progetti[2].InterasseAmmortizzatore = 400;
@@ -530,14 +481,10 @@ TEST_F(Kinematics, SolvingAgainClearsTheOldResultAndTouchesNoOther) {
                 Q.PrecaricoTotale == primo.PrecaricoTotale);
 }
 
-// --- stop rules ---------------------------------------------------------------------------
-
 TEST_F(Kinematics, TheSwingarmNeverPassesTheVertical) {
-    Catena c = Diretta();
+    Catena c = Diretta({750, 450}, {800, 700});
     c.perno = {550, 400};
     c.asse = {1020, 350};
-    c.attacco = {750, 450};
-    c.supporto = {800, 700};
     Risolto(1, c);
     // The axle can rise to 400 + 472.652 = 872.652 mm: 350 + 522 is the last height reached,
     // 350 + 523 is refused, and the count is the refused point less 2.
@@ -602,16 +549,14 @@ TEST_F(Kinematics, BumpStopClosureAndTableEndsStopTheTravel) {
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);
         AzzeraTabelle();
-        Imposta(1, c);
-        MollaCostante(1, 50);
-        Progetto& P = Progetti[1];
-        P.InterasseMinimo = k.minimo;
-        P.InterasseAmmortizzatore = 400;
-        P.LungTamponeScarico = k.scarico;
-        P.LungTamponeMaxCompressione = k.compresso;
-        P.CostanteTampone.fill(3);
         PassoTabella = k.passo;
-        Risolvi(1);
+        const Progetto& P = Risolto(1, c, 50, [&](Progetto& Q) {
+            Q.InterasseMinimo = k.minimo;
+            Q.InterasseAmmortizzatore = 400;
+            Q.LungTamponeScarico = k.scarico;
+            Q.LungTamponeMaxCompressione = k.compresso;
+            Q.CostanteTampone.fill(3);
+        });
         int fermo = 0;
         while (Costruisci(c, fermo)->lunghezza > k.fine) ++fermo;
         const double margine = k.passo / 100; // not a borderline case
@@ -622,16 +567,13 @@ TEST_F(Kinematics, BumpStopClosureAndTableEndsStopTheTravel) {
     }
 }
 
-// --- mended faults ----------------------------------------------------------------------
-
-TEST_F(Kinematics, SolverInputsTakenFromTheProjectAtEveryTravel) {
-    const Catena conGiunzione = ConSupporto(UnaGiunzione("ASTA_TRIANG"), {-150, -60}, true);
-    Imposta(1, conGiunzione);
-    const Catena diretta = Diretta();
-    Imposta(2, diretta);
-    Risolvi(1); // leaves a four-element chain with a swingarm mount in the globals
+// Each run takes its inputs from its own project, whatever the one before left behind.
+TEST_F(Kinematics, SolverInputsTakenFromTheProjectAndADirectShockOnTheSwingarm) {
+    const Catena conGiunzione = ConSupporto(UnaGiunzione("TRIANG_ASTA"), {-150, -60}, true);
+    Risolto(1, conGiunzione, 80); // a four-element chain with a swingarm mount in the globals
     ASSERT_EQ(NumeroElementiCatena, 4);
-    Risolvi(2);
+    const Catena diretta = Diretta();
+    Risolto(2, diretta);
     EXPECT_EQ(NumeroElementiCatena, 2);
     EXPECT_EQ(NumeroGiunzioni, 1);
     EXPECT_EQ(AmmortizzatoreSuForcellone, FALSO);
@@ -640,16 +582,11 @@ TEST_F(Kinematics, SolverInputsTakenFromTheProjectAtEveryTravel) {
     Risolvi(1);
     EXPECT_EQ(AmmortizzatoreSuForcellone, VERO);
     EXPECT_LT(ScartoMassimo(1, conGiunzione), 2e-3);
-}
-
-TEST_F(Kinematics, DirectShockAbsorberMountedOnTheSwingarm) {
-    // First leave stale forces and mount data behind with another linkage.
-    Risolto(1, ConSupporto(UnaGiunzione("TRIANG_ASTA"), {-150, -60}, true), 80);
-    // Both ends of the shock ride on the swingarm.
+    // Both ends of the shock ride on the swingarm, after stale forces from project 1.
     const Catena c = ConSupporto(Diretta(), {500, -150}, true);
-    const Progetto& P = Risolto(2, c, 50);
+    const Progetto& P = Risolto(3, c, 50);
     ASSERT_EQ(P.NumPunti, 749);
-    EXPECT_LT(ScartoMassimo(2, c), 2e-3); // the mount turns with the swingarm
+    EXPECT_LT(ScartoMassimo(3, c), 2e-3); // the mount turns with the swingarm
     // The shock force is internal to the swingarm: it loads the wheel with nothing.
     for (int i = 0; i <= P.NumPunti; ++i) {
         const double scala = P.ForzaAmmortizzatore[i] * 300 / std::fabs(P.PosizioneRuota[i].X);
@@ -661,9 +598,7 @@ TEST_F(Kinematics, DirectShockAbsorberMountedOnTheSwingarm) {
 TEST_F(Kinematics, NoSquareRootOfANegativeAtTheTopOfTheTravel) {
     // A swingarm whose length falls short of a whole height by less than a 4-byte real's
     // rounding, so that the top test lets the axle through a hair above its reach.
-    Catena c = Diretta();
-    c.attacco = {100, 0};
-    c.supporto = {150, 300};
+    Catena c = Diretta({100, 0}, {150, 300});
     int cima = 0;
     for (int m = 300; m < 700 && cima == 0; ++m) {
         float x = static_cast<float>(std::sqrt(double(m) * m - 1));
@@ -696,10 +631,7 @@ TEST_F(Kinematics, OutOfRangeInputsAndForcesStopTheTravel) {
         {"spring force", [](Progetto& P) { P.CostanteMolla.fill(1e38); }}};
     for (const auto& [nome, guasto] : guasti) {
         SCOPED_TRACE(nome);
-        Imposta(1, UnaGiunzione("ASTA_TRIANG"));
-        MollaCostante(1, 50);
-        guasto(Progetti[1]);
-        Risolvi(1);
+        Risolto(1, UnaGiunzione("ASTA_TRIANG"), 50, guasto);
         PassoTabella = 1;
         EXPECT_EQ(Progetti[1].NumPunti, -2);
         EXPECT_TRUE(TuttoFinito(1));
@@ -717,13 +649,8 @@ TEST_F(Kinematics, CoincidentCentresAndDivisionsByZeroGiveNoNaN) {
     EXPECT_TRUE(TuttoFinito(1));
 
     // The attachment on the pivot: the shock never moves and loads nothing; every quotient is 0.
-    c = Diretta();
-    c.attacco = c.perno;
-    Imposta(2, c);
-    MollaCostante(2, 50);
-    Progetti[2].AmmortizzatoreCompatibile = 1;
-    Risolvi(2);
-    const Progetto& P = Progetti[2];
+    const Progetto& P =
+        Risolto(2, Diretta(c.perno), 50, [](Progetto& Q) { Q.AmmortizzatoreCompatibile = 1; });
     ASSERT_EQ(P.NumPunti, 749);
     EXPECT_TRUE(TuttoFinito(2));
     for (int i = 0; i <= P.NumPunti; ++i) {

@@ -116,7 +116,7 @@ class Drawing : public test::TabelleAzzerate {
 
 } // namespace
 
-TEST_F(Drawing, TheDefaultSwingarmCallByCallWithItsBoxesCrossAndHeightCorrection) {
+TEST_F(Drawing, TheDefaultSwingarmCallByCallBoxesCrossByMouseModeAndHeightCorrection) {
     Ridisegna(&editor);
     const auto& c = pic.chiamate;
     ASSERT_EQ(c.size(), 6u);
@@ -138,6 +138,21 @@ TEST_F(Drawing, TheDefaultSwingarmCallByCallWithItsBoxesCrossAndHeightCorrection
     EXPECT_EQ(editor.caselle,
               (std::map<int, Caselle>{
                   {0, {"0.00", "0.00"}}, {1, {"470.00", "-50.00"}}, {2, {"200.00", "50.00"}}}));
+    EXPECT_EQ(editor.picGeo.Conta('L'), 2);
+    // Changing the point of view (4) leaves origin, cross and boxes alone; panning (3) moves
+    // the origin and fills the boxes, no cross.
+    OrigineX = OrigineY = 11;
+    for (auto [modo, origineX, caselle] : {std::tuple{4, 11.0f, 0u}, {3, 550.0f, 3u}}) {
+        ModoEdit = static_cast<int16_t>(modo);
+        editor.caselle.clear();
+        editor.picGeo.Cancella();
+        Ridisegna(&editor);
+        EXPECT_EQ(OrigineX, origineX);
+        EXPECT_EQ(editor.caselle.size(), caselle);
+        EXPECT_EQ(editor.picGeo.Conta('L'), 0);
+    }
+    ModoEdit = 5;
+    Ridisegna(&editor);
     EXPECT_EQ(editor.picGeo.Conta('L'), 2);
     // A thumbnail: thinner pens, no editor.
     ImpostaLarghezzeMiniature();
@@ -233,24 +248,6 @@ TEST_F(Drawing, AShockOnTheSwingarmIsJoinedThroughTheFootOfItsMount) {
     AttesoPunto(PiedeSulForcellone(PERNO, PERNO, Punto{700, 700}), PERNO);
 }
 
-// Changing the point of view (4) leaves origin, cross and boxes alone; panning (3) moves the
-// origin and fills the boxes, no cross.
-TEST_F(Drawing, OriginCrossAndBoxesByMouseMode) {
-    OrigineX = OrigineY = 11;
-    for (auto [modo, origineX, caselle, croce] :
-         {std::tuple{4, 11.0f, 0u, 0}, {3, 550.0f, 3u, 0}}) {
-        ModoEdit = static_cast<int16_t>(modo);
-        editor.caselle.clear();
-        Ridisegna(&editor);
-        EXPECT_EQ(OrigineX, origineX);
-        EXPECT_EQ(editor.caselle.size(), caselle);
-        EXPECT_EQ(editor.picGeo.Conta('L'), croce);
-    }
-    ModoEdit = 5;
-    Ridisegna(&editor);
-    EXPECT_EQ(editor.picGeo.Conta('L'), 2);
-}
-
 TEST_F(Drawing, ALinkStartedFromVertexThreeKeepsTheChainOnVertexTwoAtEveryRedraw) {
     // The tick "start from vertex 3" stores the link with vertex 3 as its start (through the
     // displayed text, so a hair off).
@@ -289,14 +286,12 @@ TEST_F(Drawing, SlotsProjectsAndScalesOutOfRangeDrawNothingAndNeverCrash) {
     Progetti[1].UltimoElemento = 1;
     Progetti[1].DatiAsta[1].P = {ATTACCO, Punto{850, 650}, {}};
     SuperficieRegistrata vuota(0, 0);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    float* const dove[] = {&ScalaSchemaX, &ScalaSchemaY, &FinestraY1, &FinestraY1};
     for (int caso = 0; caso < 4; ++caso) {
         ASSERT_TRUE(ImpostaScalaDisegno(pic, 1600, 1600));
-        const float nan = std::numeric_limits<float>::quiet_NaN();
-        (caso == 0   ? ScalaSchemaX
-         : caso == 1 ? ScalaSchemaY
-                     : FinestraY1) = caso == 0   ? 0
-                                     : caso == 1 ? nan
-                                                 : std::numeric_limits<float>::infinity();
+        *dove[caso] = caso == 0 ? 0 : caso == 1 ? nan : inf;
         PuntiCatena.fill(Punto{});
         pic.Cancella();
         ASSERT_TRUE(DisegnaSchema(nullptr, caso == 3 ? vuota : pic, 1));

@@ -46,15 +46,11 @@ std::string SorgenteCompleta() {
     return s;
 }
 
-class Language : public ::testing::Test {
+class Language : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
-        AzzeraProgramma();
+        TabelleAzzerate::SetUp();
         FileLingua.clear();
-    }
-    void TearDown() override {
-        FileLingua.clear();
-        AzzeraProgramma();
     }
     fs::path Scrambled() const { return cartella / "Kelvra3.lng"; }
     fs::path Plain() const { return cartella / "Kelvra3@@.lng"; }
@@ -75,7 +71,6 @@ class Language : public ::testing::Test {
 
     test::CartellaProva prova{"kelvra_lingua"};
     const fs::path& cartella = prova.cartella;
-    test::Risposte dialoghi;
 };
 
 } // namespace
@@ -90,11 +85,6 @@ TEST_F(Language, RoundTripThroughTheScramblerLoadsEverySectionAndTheExitDeletesT
     EXPECT_EQ(Riga(Messaggi, 1), "second of MsgBox");
     // The accented section name is one byte of code page 1252, in the header and the text.
     EXPECT_EQ(Riga(TestiUnita, 0), "first of Unit\xE0");
-    for (const SezioneTesti* t :
-         {&TestiCommon, &TestiQuantity, &TestiToolbar, &TestiMain, &TestiFrmMenu, &TestiInsGeo01,
-          &TestiInsMolla, &TestiInsAmmortizzatore, &TestiInsTampone, &TestiFrmPLoad, &TestiCurve,
-          &TestiFunzioni, &TestiLettore, &TestiTabelle, &TestiAboutBox})
-        EXPECT_EQ(t->size(), 2u);
 
     // The plain file holds the source lines with CR LF line ends.
     const std::string piano = LeggiFile(Plain());
@@ -152,7 +142,9 @@ TEST_F(Language, UnreadableScrambledFileOrPlainFileThatCannotBeMadeIsAFormatErro
     UnMessaggio("Language file Format error", vbOKOnly);
 }
 
-TEST_F(Language, PlainFileNotFoundAndNotReadable) {
+// A plain file not found or not readable; a header anywhere on its line, the first match
+// winning; at most 111 lines, up to a blank line; each line cut to 110 characters, trimmed.
+TEST_F(Language, PlainFileMissingSectionHeadersLineCountsAndLineLengths) {
     FileLingua = "  " + (cartella / "nowhere" / "Kelvra3@@.lng").string() + " ";
     SezioneTesti t{"old"};
     EXPECT_FALSE(LeggiSezioneLingua("Common", t));
@@ -162,24 +154,15 @@ TEST_F(Language, PlainFileNotFoundAndNotReadable) {
     FileLingua = cartella.string(); // a folder: not a file that can be read
     EXPECT_FALSE(LeggiSezioneLingua("Common", t));
     UnMessaggio(cartella.string() + ": Error accessing File!");
-}
 
-TEST_F(Language, SectionHeaderAnywhereOnItsLineAndFirstMatchWins) {
     FileLingua = Plain().string();
-    ScriviFile(Plain(), "; comment [Common] here\r\nfirst\r\n\r\n[Common]\r\nsecond\r\n");
-    SezioneTesti t;
-    ASSERT_TRUE(LeggiSezioneLingua(" Common ", t));
-    EXPECT_EQ(t, (SezioneTesti{"first"}));
-}
-
-TEST_F(Language, SectionKeepsAtMost111LinesAndStopsAtABlankLine) {
-    FileLingua = Plain().string();
-    std::string s = "[Tabelle]\n";
+    std::string s = "; comment [Common] here\r\nfirst\r\n\r\n[Common]\r\nsecond\r\n[Tabelle]\n";
     for (int i = 0; i < 150; ++i) s += "row " + std::to_string(i) + "\n";
     s += "   \n[After]\nnot part\n\n[Empty]\n\nnever read\n";
-    ScriviFile(Plain(), s);
-
-    SezioneTesti t;
+    const std::string lunga = "   " + std::string(105, 'a') + "bcdefghij"; // 117 characters
+    ScriviFile(Plain(), s + "[Main]\r\n" + lunga + "\r\n   padded text   \r\n");
+    ASSERT_TRUE(LeggiSezioneLingua(" Common ", t));
+    EXPECT_EQ(t, (SezioneTesti{"first"}));
     ASSERT_TRUE(LeggiSezioneLingua("Tabelle", t));
     ASSERT_EQ(t.size(), 111u);
     EXPECT_EQ(Riga(t, 110), "row 110");
@@ -187,13 +170,6 @@ TEST_F(Language, SectionKeepsAtMost111LinesAndStopsAtABlankLine) {
 
     ASSERT_TRUE(LeggiSezioneLingua("Empty", t));
     EXPECT_TRUE(t.empty());
-}
-
-TEST_F(Language, LinesAreCutTo110CharactersThenTrimmed) {
-    FileLingua = Plain().string();
-    const std::string lunga = "   " + std::string(105, 'a') + "bcdefghij"; // 117 characters
-    ScriviFile(Plain(), "[Main]\r\n" + lunga + "\r\n   padded text   \r\n");
-    SezioneTesti t;
     ASSERT_TRUE(LeggiSezioneLingua("Main", t));
     // The cut keeps 3 spaces, 105 'a' and "bc"; trimming drops the spaces.
     EXPECT_EQ(t, (SezioneTesti{std::string(105, 'a') + "bc", "padded text"}));

@@ -95,7 +95,7 @@ TEST_F(View, WithoutAUsableScaleTheViewStaysAsItWas) {
     EXPECT_TRUE(quadrata.chiamate.empty());
 }
 
-TEST_F(View, ZoomToARectangleTakesItsWidthForBothScalesAndASecondStartsFromTheFirst) {
+TEST_F(View, ZoomToARectangleTakesItsWidthForBothScalesThenTheGridOfTheWholeView) {
     VistaEditor();
     // Left edge 50 mm, 100 mm wide; bottom 180, top 120: y from (200 - 180) * 8 to 80 * 8.
     ASSERT_TRUE(ApplicaZoomFinestra(50, 150, 180, 120, quadrata));
@@ -109,9 +109,7 @@ TEST_F(View, ZoomToARectangleTakesItsWidthForBothScalesAndASecondStartsFromTheFi
     EXPECT_FLOAT_EQ(ScalaSchemaX, 2.0f);
     EXPECT_NEAR(MondoX(SchermoX(555.5)), 555.5, 1e-9);
     EXPECT_NEAR(MondoY(SchermoY(-300)), -300, 1e-9);
-}
-
-TEST_F(View, GridMarksEveryStepFromTheTopLeftCornerWithinTheCorrections) {
+    // The grid marks every step from the top-left corner, within the corrections.
     VistaEditor();
     DisegnaGrigliaSchema(250, quadrata);
     ASSERT_EQ(quadrata.testi.size(), 49u); // 0, 250, ..., 1500 each way
