@@ -1,92 +1,59 @@
 // Number formatting and reading: rounding modes, patterns, extremes and the machine's locale.
 #include "core/Formato.h"
 
+#include "support/Tsv.h"
+
 #include <array>
 #include <clocale>
-#include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <locale>
-#include <string>
-#include <utility>
 
+namespace fs = std::filesystem;
 using namespace kelvra;
 
 namespace {
 
-TEST(FormattaNumero, Patterns) {
-    struct Caso {
-        double valore;
-        const char* modello;
-        const char* atteso;
-    };
-    // clang-format off
-    const Caso casi[] = {
-        // Placeholders before and after the point; the integer part is written in full.
-        {12.5, "###0.00####", "12.50"}, {0.1234567, "###0.00####", "0.123457"},
-        {7, "#####0.0#", "7.0"}, {1, "00", "01"}, {12345, "00", "12345"},
-        // The point added or dropped at the ends; "#" writes no insignificant digit.
-        {0.5, "#.##", "0.5"}, {5, "#.##", "5"}, {-0.5, "#.##", "-0.5"}, {0, "#.##", "0"},
-        {0, "#", ""}, {-0.4, "##", ""}, {0.6, "#", "1"},
-        // Halves away from zero, on the decimal the user sees, not its nearest binary value
-        // (2.67499999...).
-        {2.5, "0", "3"}, {-2.5, "0", "-3"}, {0.125, "0.00", "0.13"}, {-0.125, "0.00", "-0.13"},
-        {2.675, "0.00", "2.68"}, {2.4999, "0", "2"},
-        // Carries into the integer part.
-        {99.96, "#0.0", "100.0"}, {0.9999996, "###0.00####", "1.00"}, {-0.96, "#.#", "-1"},
-        // Very small and very large values; no "-0.00".
-        {-1e-10, "###0.00####", "0.00"}, {6e-7, "0.######", "0.000001"},
-        {1e20, "0.00", "100000000000000000000.00"}, {-1e15, "####0", "-1000000000000000"},
-        // Literal text and the general form.
-        {3, "0 mm", "3 mm"}, {-0.25, "", "-0.25"},
-    };
-    // clang-format on
-    for (const Caso& c : casi) EXPECT_EQ(FormattaNumero(c.valore, c.modello), c.atteso) << c.valore;
+TEST(FormattaNumero, PatternsOfTheCaseList) {
+    const auto casi =
+        test::LeggiTsv(fs::path(KELVRA_SORGENTI) / "tests/core/data/number-patterns.tsv");
+    ASSERT_GE(casi.size(), 25u);
+    const auto senzaVirgolette = [](const std::string& s) { return s.substr(1, s.size() - 2); };
+    for (const auto& c : casi)
+        EXPECT_EQ(FormattaNumero(std::stod(c.at(0)), senzaVirgolette(c.at(1))),
+                  senzaVirgolette(c.at(2)))
+            << c[0];
 }
 
-// A machine whose locale writes a decimal comma: the result still carries ".".
-class CommaDecimalLocale : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        precedenteC_ = std::setlocale(LC_ALL, nullptr);
-        precedenteCpp_ = std::locale();
-        for (const char* nome : {"de_DE.UTF-8", "it_IT.UTF-8", "de_DE.utf8", "it_IT.utf8"})
-            if (std::setlocale(LC_ALL, nome) != nullptr) {
-                attivo_ = true;
-                break;
-            }
-        if (!attivo_) {
-            // Build a German locale in a private folder when the system has none.
-            cartella_ = std::filesystem::temp_directory_path() / "kelvra_test_locale";
-            std::filesystem::create_directories(cartella_);
-            std::string comando = "localedef -i de_DE -f UTF-8 '" +
-                                  (cartella_ / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
-            if (std::filesystem::exists(cartella_ / "de_DE.UTF-8") ||
-                std::system(comando.c_str()) == 0) {
-                setenv("LOCPATH", cartella_.c_str(), 1);
-                attivo_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-            }
+// A machine whose locale writes a decimal comma (a German one is built in a private folder when
+// the system has none): the result still carries ".".
+TEST(CommaDecimalLocale, FormatsAndReadsWithAPoint) {
+    struct Ripristino {
+        std::string c = std::setlocale(LC_ALL, nullptr);
+        std::locale cpp;
+        ~Ripristino() {
+            std::setlocale(LC_ALL, c.c_str());
+            std::locale::global(cpp);
+            unsetenv("LOCPATH");
         }
-        std::locale::global(std::locale(std::locale::classic(), new Virgola));
-    }
-    void TearDown() override {
-        std::setlocale(LC_ALL, precedenteC_.c_str());
-        std::locale::global(precedenteCpp_);
-        unsetenv("LOCPATH");
-    }
+    } ripristino;
     struct Virgola : std::numpunct<char> {
         char do_decimal_point() const override { return ','; }
         char do_thousands_sep() const override { return '.'; }
         std::string do_grouping() const override { return "\3"; }
     };
-    bool attivo_ = false;
-    std::string precedenteC_;
-    std::locale precedenteCpp_;
-    std::filesystem::path cartella_;
-};
-
-TEST_F(CommaDecimalLocale, FormatsAndReadsWithAPoint) {
-    if (attivo_) {
+    bool attivo = false;
+    for (const char* nome : {"de_DE.UTF-8", "it_IT.UTF-8", "de_DE.utf8", "it_IT.utf8"})
+        attivo = attivo || std::setlocale(LC_ALL, nome) != nullptr;
+    const fs::path cartella = fs::temp_directory_path() / "kelvra_test_locale";
+    const std::string comando = "mkdir -p '" + cartella.string() +
+                                "' && localedef -i de_DE -f UTF-8 '" +
+                                (cartella / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+    if (!attivo && (fs::exists(cartella / "de_DE.UTF-8") || std::system(comando.c_str()) == 0)) {
+        setenv("LOCPATH", cartella.c_str(), 1);
+        attivo = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    }
+    std::locale::global(std::locale(std::locale::classic(), new Virgola));
+    if (attivo) {
         char prova[16];
         std::snprintf(prova, sizeof prova, "%.1f", 1.5);
         ASSERT_STREQ(prova, "1,5") << "the comma locale is not in force";
@@ -95,7 +62,7 @@ TEST_F(CommaDecimalLocale, FormatsAndReadsWithAPoint) {
     EXPECT_EQ(FormattaNumero(12.5, ""), "12.5");
     EXPECT_DOUBLE_EQ(Val("1.25"), 1.25);
     EXPECT_DOUBLE_EQ(Val("1,25"), 1.0);
-    if (!attivo_) GTEST_SKIP() << "no comma locale could be made; only the C++ locale was set";
+    if (!attivo) GTEST_SKIP() << "no comma locale could be made; only the C++ locale was set";
 }
 
 TEST(Val, LongestLeadingNumberWithAPoint) {
