@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <tuple>
 
 using namespace kelvra;
 
@@ -38,15 +37,9 @@ class LanguageMenus : public ::testing::Test {
 } // namespace
 
 TEST(FieldSplitter, CollectsUpToTheSeparatorAndTellsWhetherMoreFollows) {
-    struct Caso {
-        const char* testo;
-        char separatore;
-        int16_t da;
-        bool altro;
-        const char* campo;
-        int16_t dopo; // -1: not looked at
-    };
-    const Caso casi[] = {
+    // Text, separator, start, whether more follows, the field, the position after (-1: not
+    // looked at).
+    const std::tuple<const char*, char, int16_t, bool, const char*, int16_t> casi[] = {
         {"File=New,Open", '=', 1, true, "File", 6},
         {"File=New,Open", ',', 6, true, "New", 10},
         {"File=New,Open", ',', 10, false, "Open", 14},
@@ -54,12 +47,12 @@ TEST(FieldSplitter, CollectsUpToTheSeparatorAndTellsWhetherMoreFollows) {
         {"A,B,  ", ',', 3, false, "B", -1},   // trailing spaces are not more text
         {"short", ',', 20, false, "", -1},    // past the end: an empty field
     };
-    for (const Caso& c : casi) {
+    for (auto [testo, separatore, da, altro, campo, dopo] : casi) {
         std::string uscita = "old";
-        int16_t pos = c.da;
-        EXPECT_EQ(EstraiCampo(c.testo, c.separatore, pos, uscita), c.altro) << c.testo << c.da;
-        EXPECT_EQ(uscita, c.campo);
-        EXPECT_TRUE(c.dopo < 0 || pos == c.dopo) << c.testo << " " << pos;
+        int16_t pos = da;
+        EXPECT_EQ(EstraiCampo(testo, separatore, pos, uscita), altro) << testo << da;
+        EXPECT_EQ(uscita, campo);
+        EXPECT_TRUE(dopo < 0 || pos == dopo) << testo << " " << pos;
     }
 }
 
@@ -96,16 +89,11 @@ TEST_F(LanguageMenus, ItemsKeepTheirSpacesAndEmptyPiecesAreItems) {
 }
 
 TEST_F(LanguageMenus, TwentyMenusOfThirtyItemsAtMost) {
-    Testi righe;
-    for (int r = 1; r <= 21; ++r) righe.push_back("M" + std::to_string(r) + "=a,b");
-    auto elenco = [](char lettera, int da, int a) {
-        std::string s;
-        for (int k = da; k <= a; ++k) s += lettera + std::to_string(k) + ",";
-        s.pop_back();
-        return s;
-    };
-    righe[0] = "Big=" + elenco('a', 10, 29);                       // 20 items
-    righe.insert(righe.begin() + 1, "Big=" + elenco('b', 30, 41)); // 12 more, 10 fit
+    // 21 menus; the first has 20 items on its line and 12 more on a second line, 10 of which fit.
+    Testi righe = {"Big=a10", "Big=b30"};
+    for (int k = 11; k <= 29; ++k) righe[0] += ",a" + std::to_string(k);
+    for (int k = 31; k <= 41; ++k) righe[1] += ",b" + std::to_string(k);
+    for (int r = 2; r <= 21; ++r) righe.push_back("M" + std::to_string(r) + "=a,b");
     Leggi(righe);
     EXPECT_EQ(NumeroMenu, 20);
     EXPECT_EQ(VoceMenu(21, 0), "");
