@@ -43,21 +43,6 @@ class StaticCurve : public test::TabelleAzzerate {
     }
 };
 
-TEST_F(StaticCurve, WorkedExample) {
-    CalcolaDatiStaticiAmmortizzatore();
-    const Progetto& p = Progetti[1];
-    EXPECT_DOUBLE_EQ(p.PrecaricoMollaInserita, 15.0); // |130 - 120| + 5
-    // Usable travel min(120 - 60, 50 - 8) = 42; spring row 5 + 15 + i; bump stop from row 30.
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, 42);
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 350.0);   // 10 * 20 + 150
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[29], 640.0);  // 10 * 49 + 150
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[30], 657.0);  // 7 + 10 * 50 + 150
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[42], 1977.0); // 1207 + 620 + 150
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[43], SEGNO);
-    EXPECT_EQ(p.AsseCorsaAmmortizzatore[42], 42);
-    EXPECT_EQ(p.AsseCorsaAmmortizzatore[43], SEGNO);
-}
-
 // A spring that does not fit (flag other than 1, VERO included) has no static curve and keeps
 // its preload; a preload set by the preload window is kept, for that project only.
 TEST_F(StaticCurve, SpringThatDoesNotFitChangesNothingAndASetPreloadIsKept) {
@@ -102,7 +87,7 @@ TEST_F(StaticCurve, SelectedProjectUsesItsOwnGasAndAcquisitionKeepsItsCurve) {
 }
 
 // The lengths as Prepara takes them, the count and some rows (SEGNO: not written).
-TEST_F(StaticCurve, RowsStayWithinTheTablesAndLengthsAreCutDown) {
+TEST_F(StaticCurve, WorkedExamplesRowsStayWithinTheTablesAndLengthsAreCutDown) {
     const std::tuple<std::array<double, 7>, int16_t, std::vector<std::pair<int, double>>> casi[] = {
         // Fitted preload 790: spring row 790 + i reaches 1000 at row 210; the bump stop, touched
         // at row 500, is never reached.
@@ -116,6 +101,15 @@ TEST_F(StaticCurve, RowsStayWithinTheTablesAndLengthsAreCutDown) {
         {{120, 130, 60, 5.5, 50, 19.6, 7.3},
          42,
          {{0, 360}, {30, 660}, {31, 7.0 + 520 + 150}, {43, SEGNO}}},
+        // The defaults, last: fitted preload |130 - 120| + 5 = 15; usable travel
+        // min(120 - 60, 50 - 8) = 42; spring row 5 + 15 + i; bump stop from row 30.
+        {{120, 130, 60, 5, 50, 20, 8},
+         42,
+         {{0, 10 * 20 + 150},
+          {29, 10 * 49 + 150},
+          {30, 7 + 10 * 50 + 150},
+          {42, 1207 + 620 + 150},
+          {43, SEGNO}}},
     };
     for (const auto& [lunghezze, conta, righe] : casi) {
         Progetto& p = Progetti[1];
@@ -124,6 +118,9 @@ TEST_F(StaticCurve, RowsStayWithinTheTablesAndLengthsAreCutDown) {
         EXPECT_EQ(p.NumPuntiAmmortizzatore, conta) << testing::PrintToString(lunghezze);
         for (auto [i, forza] : righe) EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[i], forza) << i;
     }
+    EXPECT_DOUBLE_EQ(Progetti[1].PrecaricoMollaInserita, 15.0);
+    EXPECT_EQ(Progetti[1].AsseCorsaAmmortizzatore[42], 42);
+    EXPECT_EQ(Progetti[1].AsseCorsaAmmortizzatore[43], SEGNO);
 }
 
 } // namespace
