@@ -66,31 +66,25 @@ TEST(CommaDecimalLocale, FormatsAndReadsWithAPoint) {
 }
 
 TEST(Val, LongestLeadingNumberWithAPoint) {
-    // clang-format off
     const std::pair<const char*, double> casi[] = {
-        {"", 0}, {"abc", 0}, {"12abc", 12}, {"-.5", -0.5}, {"  7", 7}, {"1.2.3", 1.2}, {".", 0},
-        {"2.5E-1x", 0.25}, {"1e+", 1}, {"1e999", std::numeric_limits<double>::max()}};
-    // clang-format on
+        {"", 0},       {"abc", 0},
+        {"12abc", 12}, {"-.5", -0.5},
+        {"  7", 7},    {"1.2.3", 1.2},
+        {".", 0},      {"2.5E-1x", 0.25},
+        {"1e+", 1},    {"1e999", std::numeric_limits<double>::max()}};
     for (auto [testo, atteso] : casi) EXPECT_EQ(Val(testo), atteso) << testo;
 }
 
-TEST(IntegerPart, FloorTruncateAndBankersRounding) {
+TEST(Rounding, FloorTruncateBankersAndToDecimalsAlikeForNegativeValues) {
     EXPECT_EQ(std::make_pair(Int(2.5), Int(-2.5)), std::make_pair(2.0, -3.0));
     EXPECT_EQ(Fix(-2.5), -2.0);
-    // clang-format off
-    const std::pair<double, int> cint[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {2.6, 3},
-                                           {1e9, 32767}, {-1e9, -32768}};
-    // clang-format on
+    const std::pair<double, int> cint[] = {{2.5, 2}, {3.5, 4},     {-2.5, -2},
+                                           {2.6, 3}, {1e9, 32767}, {-1e9, -32768}};
     for (auto [x, atteso] : cint) EXPECT_EQ(CInt(x), atteso) << x;
     EXPECT_EQ(std::make_pair(CLng(1e9 + 0.5), CLng(1e12)), std::make_pair(1000000000, 2147483647));
-}
-
-// To a number of decimals, negative values round like positive ones: -1.234 gives -1.23.
-TEST(ArrotondaDecimali, NegativeValuesRoundLikePositiveOnes) {
-    // clang-format off
-    const std::array<double, 3> casi[] = {{1.234, 100, 1.23}, {-1.234, 100, -1.23},
-        {-1.236, 100, -1.24}, {-2.5, 1, -3}, {2.5, 1, 3}};
-    // clang-format on
+    // To a number of decimals, negative values round like positive ones: -1.234 gives -1.23.
+    const std::array<double, 3> casi[] = {
+        {1.234, 100, 1.23}, {-1.234, 100, -1.23}, {-1.236, 100, -1.24}, {-2.5, 1, -3}, {2.5, 1, 3}};
     for (auto [x, scala, atteso] : casi) EXPECT_DOUBLE_EQ(ArrotondaDecimali(x, scala), atteso) << x;
 }
 
