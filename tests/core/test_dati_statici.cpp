@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -33,50 +34,32 @@ class StaticCurve : public test::TabelleAzzerate {
             p.ForzaTampone[k] = 100.0 * k + 7.0;
         }
         p.ForzaGas = 150;
-        p.LungMollaAmmortizzatore = l[0];
-        p.LungMollaLibera = l[1];
-        p.LungMollaMaxCompressione = l[2];
-        p.PrecaricoSetup = l[3];
-        p.CorsaAmmortizzatore = l[4];
-        p.LungTamponeScarico = l[5];
-        p.LungTamponeMaxCompressione = l[6];
+        std::tie(p.LungMollaAmmortizzatore, p.LungMollaLibera, p.LungMollaMaxCompressione,
+                 p.PrecaricoSetup, p.CorsaAmmortizzatore, p.LungTamponeScarico,
+                 p.LungTamponeMaxCompressione) = std::tuple_cat(l);
         p.ForzaStaticaAmmortizzatore.fill(SEGNO);
         p.AsseCorsaAmmortizzatore.fill(SEGNO);
         p.NumPuntiAmmortizzatore = 999;
     }
 };
 
-TEST_F(StaticCurve, WorkedExample) {
-    CalcolaDatiStaticiAmmortizzatore();
-    const Progetto& p = Progetti[1];
-    EXPECT_DOUBLE_EQ(p.PrecaricoMollaInserita, 15.0); // |130 - 120| + 5
-    // Usable travel min(120 - 60, 50 - 8) = 42; spring row 5 + 15 + i; bump stop from row 30.
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, 42);
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 350.0);   // 10 * 20 + 150
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[29], 640.0);  // 10 * 49 + 150
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[30], 657.0);  // 7 + 10 * 50 + 150
-    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[42], 1977.0); // 1207 + 620 + 150
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[43], SEGNO);
-    EXPECT_EQ(p.AsseCorsaAmmortizzatore[42], 42);
-    EXPECT_EQ(p.AsseCorsaAmmortizzatore[43], SEGNO);
-}
-
 // A spring that does not fit (flag other than 1, VERO included) has no static curve and keeps
 // its preload; a preload set by the preload window is kept, for that project only.
 TEST_F(StaticCurve, SpringThatDoesNotFitChangesNothingAndASetPreloadIsKept) {
+    Progetto& p = Progetti[1];
     for (int16_t compatibile : {int16_t{0}, VERO}) {
-        Progetti[1].MollaCompatibile = compatibile;
-        Progetti[1].PrecaricoMollaInserita = 3;
+        p.MollaCompatibile = compatibile;
+        p.PrecaricoMollaInserita = 3;
         CalcolaDatiStaticiAmmortizzatore();
-        EXPECT_EQ(Progetti[1].PrecaricoMollaInserita, 3.0);
-        EXPECT_EQ(Progetti[1].NumPuntiAmmortizzatore, -1);
-        EXPECT_EQ(Progetti[1].ForzaStaticaAmmortizzatore[0], SEGNO);
+        EXPECT_EQ(p.PrecaricoMollaInserita, 3.0);
+        EXPECT_EQ(p.NumPuntiAmmortizzatore, -1);
+        EXPECT_EQ(p.ForzaStaticaAmmortizzatore[0], SEGNO);
     }
-    Progetti[1].MollaCompatibile = 1;
-    Progetti[1].PrecaricoImpostato = VERO;
+    p.MollaCompatibile = 1;
+    p.PrecaricoImpostato = VERO;
     CalcolaDatiStaticiAmmortizzatore();
-    EXPECT_EQ(Progetti[1].PrecaricoMollaInserita, 3.0);
-    EXPECT_DOUBLE_EQ(Progetti[1].ForzaStaticaAmmortizzatore[0], 10.0 * 8 + 150); // row 5 + 3
+    EXPECT_EQ(p.PrecaricoMollaInserita, 3.0);
+    EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 10.0 * 8 + 150); // row 5 + 3
     NumeroProgetti = ProgettoSelezionato = 2;
     Prepara(Progetti[2]);
     Progetti[2].PrecaricoMollaInserita = 3;
@@ -104,13 +87,8 @@ TEST_F(StaticCurve, SelectedProjectUsesItsOwnGasAndAcquisitionKeepsItsCurve) {
 }
 
 // The lengths as Prepara takes them, the count and some rows (SEGNO: not written).
-TEST_F(StaticCurve, RowsStayWithinTheTablesAndLengthsAreCutDown) {
-    struct Caso {
-        std::array<double, 7> lunghezze;
-        int16_t conta;
-        std::vector<std::pair<int, double>> righe;
-    };
-    const Caso casi[] = {
+TEST_F(StaticCurve, WorkedExamplesRowsStayWithinTheTablesAndLengthsAreCutDown) {
+    const std::tuple<std::array<double, 7>, int16_t, std::vector<std::pair<int, double>>> casi[] = {
         // Fitted preload 790: spring row 790 + i reaches 1000 at row 210; the bump stop, touched
         // at row 500, is never reached.
         {{1200, 1990, 0, 0, 500, 0, 0}, 210, {{210, 10000.0 + 150}, {211, SEGNO}}},
@@ -123,15 +101,26 @@ TEST_F(StaticCurve, RowsStayWithinTheTablesAndLengthsAreCutDown) {
         {{120, 130, 60, 5.5, 50, 19.6, 7.3},
          42,
          {{0, 360}, {30, 660}, {31, 7.0 + 520 + 150}, {43, SEGNO}}},
+        // The defaults, last: fitted preload |130 - 120| + 5 = 15; usable travel
+        // min(120 - 60, 50 - 8) = 42; spring row 5 + 15 + i; bump stop from row 30.
+        {{120, 130, 60, 5, 50, 20, 8},
+         42,
+         {{0, 10 * 20 + 150},
+          {29, 10 * 49 + 150},
+          {30, 7 + 10 * 50 + 150},
+          {42, 1207 + 620 + 150},
+          {43, SEGNO}}},
     };
-    for (const Caso& c : casi) {
+    for (const auto& [lunghezze, conta, righe] : casi) {
         Progetto& p = Progetti[1];
-        Prepara(p, c.lunghezze);
+        Prepara(p, lunghezze);
         CalcolaDatiStaticiAmmortizzatore();
-        EXPECT_EQ(p.NumPuntiAmmortizzatore, c.conta) << testing::PrintToString(c.lunghezze);
-        for (auto [i, forza] : c.righe)
-            EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[i], forza) << i;
+        EXPECT_EQ(p.NumPuntiAmmortizzatore, conta) << testing::PrintToString(lunghezze);
+        for (auto [i, forza] : righe) EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[i], forza) << i;
     }
+    EXPECT_DOUBLE_EQ(Progetti[1].PrecaricoMollaInserita, 15.0);
+    EXPECT_EQ(Progetti[1].AsseCorsaAmmortizzatore[42], 42);
+    EXPECT_EQ(Progetti[1].AsseCorsaAmmortizzatore[43], SEGNO);
 }
 
 } // namespace

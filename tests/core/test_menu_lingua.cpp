@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <tuple>
 
 using namespace kelvra;
 
@@ -26,11 +25,12 @@ class LanguageMenus : public ::testing::Test {
         LineeLingua.insert(LineeLingua.end(), {"", "[Other]", "Other=Never,Read"});
         ASSERT_TRUE(LeggiMenuLingua(nome));
     }
-    // Caption and items of menu r, as the windows read them.
-    static Testi Menu(int r) {
-        Testi v;
-        for (int k = 0; k <= NumeroVociMenu[r]; ++k) v.push_back(VoceMenu(r, k));
-        return v;
+    // Caption and items of every menu, as the windows read them.
+    static std::vector<Testi> Menu() {
+        std::vector<Testi> m(std::max<int>(NumeroMenu, 0));
+        for (int r = 1; r <= NumeroMenu; ++r)
+            for (int k = 0; k <= NumeroVociMenu[r]; ++k) m[r - 1].push_back(VoceMenu(r, k));
+        return m;
     }
     static std::string Cella(const std::string& s) { return s + std::string(40 - s.size(), ' '); }
 };
@@ -38,15 +38,9 @@ class LanguageMenus : public ::testing::Test {
 } // namespace
 
 TEST(FieldSplitter, CollectsUpToTheSeparatorAndTellsWhetherMoreFollows) {
-    struct Caso {
-        const char* testo;
-        char separatore;
-        int16_t da;
-        bool altro;
-        const char* campo;
-        int16_t dopo; // -1: not looked at
-    };
-    const Caso casi[] = {
+    // Text, separator, start, whether more follows, the field, the position after (-1: not
+    // looked at).
+    const std::tuple<const char*, char, int16_t, bool, const char*, int16_t> casi[] = {
         {"File=New,Open", '=', 1, true, "File", 6},
         {"File=New,Open", ',', 6, true, "New", 10},
         {"File=New,Open", ',', 10, false, "Open", 14},
@@ -54,25 +48,23 @@ TEST(FieldSplitter, CollectsUpToTheSeparatorAndTellsWhetherMoreFollows) {
         {"A,B,  ", ',', 3, false, "B", -1},   // trailing spaces are not more text
         {"short", ',', 20, false, "", -1},    // past the end: an empty field
     };
-    for (const Caso& c : casi) {
+    for (auto [testo, separatore, da, altro, campo, dopo] : casi) {
         std::string uscita = "old";
-        int16_t pos = c.da;
-        EXPECT_EQ(EstraiCampo(c.testo, c.separatore, pos, uscita), c.altro) << c.testo << c.da;
-        EXPECT_EQ(uscita, c.campo);
-        EXPECT_TRUE(c.dopo < 0 || pos == c.dopo) << c.testo << " " << pos;
+        int16_t pos = da;
+        EXPECT_EQ(EstraiCampo(testo, separatore, pos, uscita), altro) << testo << da;
+        EXPECT_EQ(uscita, campo);
+        EXPECT_TRUE(dopo < 0 || pos == dopo) << testo << " " << pos;
     }
 }
 
 TEST_F(LanguageMenus, LinesWithTheSameCaptionMakeOneMenuAndItemsKeepTheirOrder) {
     Leggi({"File=New,Open", "File=Save", "Help"});
-    EXPECT_EQ(NumeroMenu, 2);
-    EXPECT_EQ(Menu(1), (Testi{"File", "New", "Open", "Save"}));
-    EXPECT_EQ(Menu(2), (Testi{"Help"})); // a line without "=": a caption with no items
-    EXPECT_EQ(VoceMenu(3, 0), "");       // nothing of the following section is read
+    // A line without "=": a caption with no items.
+    EXPECT_EQ(Menu(), (std::vector<Testi>{{"File", "New", "Open", "Save"}, {"Help"}}));
+    EXPECT_EQ(VoceMenu(3, 0), ""); // nothing of the following section is read
     // Reading again replaces the whole table; a missing section empties it.
     Leggi({"C=5"});
-    EXPECT_EQ(NumeroMenu, 1);
-    EXPECT_EQ(Menu(1), (Testi{"C", "5"}));
+    EXPECT_EQ(Menu(), (std::vector<Testi>{{"C", "5"}}));
     EXPECT_EQ(VoceMenu(2, 0), "");
     EXPECT_FALSE(LeggiMenuLingua("MnuNowhere"));
     EXPECT_EQ(NumeroMenu, 0);
@@ -85,27 +77,20 @@ TEST_F(LanguageMenus, LinesWithTheSameCaptionMakeOneMenuAndItemsKeepTheirOrder) 
 
 TEST_F(LanguageMenus, ItemsKeepTheirSpacesAndEmptyPiecesAreItems) {
     Leggi({"  Edit=Cut, Copy,,Paste,  "}, " MnuTest ");
-    EXPECT_EQ(NumeroMenu, 1);
     EXPECT_EQ(TabellaMenu[1][2], Cella(" Copy"));
-    EXPECT_EQ(Menu(1), (Testi{"Edit", "Cut", "Copy", "", "Paste"})); // "": a separator line
+    EXPECT_EQ(Menu(),
+              (std::vector<Testi>{{"Edit", "Cut", "Copy", "", "Paste"}})); // "": a separator
     // A caption with "=" and nothing after it has no items; an empty first piece is an item.
     Leggi({"Tools=", "View=,Grid"});
-    EXPECT_EQ(NumeroMenu, 2);
-    EXPECT_EQ(Menu(1), (Testi{"Tools"}));
-    EXPECT_EQ(Menu(2), (Testi{"View", "", "Grid"}));
+    EXPECT_EQ(Menu(), (std::vector<Testi>{{"Tools"}, {"View", "", "Grid"}}));
 }
 
 TEST_F(LanguageMenus, TwentyMenusOfThirtyItemsAtMost) {
-    Testi righe;
-    for (int r = 1; r <= 21; ++r) righe.push_back("M" + std::to_string(r) + "=a,b");
-    auto elenco = [](char lettera, int da, int a) {
-        std::string s;
-        for (int k = da; k <= a; ++k) s += lettera + std::to_string(k) + ",";
-        s.pop_back();
-        return s;
-    };
-    righe[0] = "Big=" + elenco('a', 10, 29);                       // 20 items
-    righe.insert(righe.begin() + 1, "Big=" + elenco('b', 30, 41)); // 12 more, 10 fit
+    // 21 menus; the first has 20 items on its line and 12 more on a second line, 10 of which fit.
+    Testi righe = {"Big=a10", "Big=b30"};
+    for (int k = 11; k <= 29; ++k) righe[0] += ",a" + std::to_string(k);
+    for (int k = 31; k <= 41; ++k) righe[1] += ",b" + std::to_string(k);
+    for (int r = 2; r <= 21; ++r) righe.push_back("M" + std::to_string(r) + "=a,b");
     Leggi(righe);
     EXPECT_EQ(NumeroMenu, 20);
     EXPECT_EQ(VoceMenu(21, 0), "");

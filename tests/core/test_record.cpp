@@ -37,11 +37,9 @@ TEST(Record, FieldsLittleEndianPackedInOrderBothWays) {
     EXPECT_EQ(w.Dati(), atteso);
 
     LettoreRecord r(atteso);
-    EXPECT_EQ(r.Int16(), -2);
-    EXPECT_EQ(r.Int32(), 0x01020304);
-    EXPECT_EQ(r.Single(), 1.5f);
-    EXPECT_EQ(r.Double(), -2.0);
-    EXPECT_EQ(r.TestoFisso(4), "AB  ");
+    // Braces read left to right.
+    EXPECT_EQ((std::tuple{r.Int16(), r.Int32(), r.Single(), r.Double(), r.TestoFisso(4)}),
+              (std::tuple{int16_t{-2}, 0x01020304, 1.5f, -2.0, std::string("AB  ")}));
     EXPECT_FALSE(TestoNonAssegnato(r.TestoFisso(3)));
     EXPECT_TRUE(TestoNonAssegnato(r.TestoFisso(2)));
     EXPECT_EQ(r.TestoContato(3), "xyz");

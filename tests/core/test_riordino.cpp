@@ -74,30 +74,22 @@ class Reordering : public kelvra::test::TabelleAzzerate {
 
 // Slots after the call, project numbers after it (-1: not looked at) and the compare flag.
 TEST_F(Reordering, KeptProjectsFirstClosedOnesAfter) {
-    struct Caso {
-        std::vector<int16_t> tenuti;
-        int16_t da;
-        std::vector<int> slot;
-        int numero, selezionato;
-        int16_t confronto;
-    };
-    const Caso casi[] = {
+    const std::tuple<std::vector<int16_t>, int16_t, std::vector<int>, int, int, int16_t> casi[] = {
         {{0, 0, 1, 0, 1}, 2, {1, 3, 5, 4, 2}, 3, 3, VERO}, // slot 1 is not looked at
         {{0, 1, 0}, 2, {1, 2, 3}, 2, -1, VERO},            // one kept from slot 2: the flag stays
         {{0, 0, 0}, 1, {1, 2, 3}, 3, -1, VERO},            // none kept: nothing changes
     };
-    for (const Caso& c : casi) {
-        const auto n = static_cast<int>(c.tenuti.size());
+    for (const auto& [tenuti, da, slot, numero, selezionato, confronto] : casi) {
+        const auto n = static_cast<int>(tenuti.size());
         Progetti_(n);
         ProgettoSelezionato = 2;
         TabellaProgetti f{};
-        std::copy(c.tenuti.begin(), c.tenuti.end(), f.begin() + 1);
-        RiordinaProgetti(f, c.da);
-        EXPECT_EQ(Slot(n), c.slot) << testing::PrintToString(c.tenuti);
-        EXPECT_EQ(NumeroProgetti, c.numero);
-        EXPECT_TRUE(c.selezionato < 0 || ProgettoSelezionato == c.selezionato)
-            << ProgettoSelezionato;
-        EXPECT_EQ(EsitoConfronto, c.confronto);
+        std::copy(tenuti.begin(), tenuti.end(), f.begin() + 1);
+        RiordinaProgetti(f, da);
+        EXPECT_EQ(Slot(n), slot) << testing::PrintToString(tenuti);
+        EXPECT_EQ(NumeroProgetti, numero);
+        EXPECT_TRUE(selezionato < 0 || ProgettoSelezionato == selezionato) << ProgettoSelezionato;
+        EXPECT_EQ(EsitoConfronto, confronto);
     }
 }
 

@@ -51,7 +51,7 @@ TEST_F(UnitTable, MetricShowsInternalValues) {
     EXPECT_EQ(ArrotondamentoUnita[UNITA_FORZA], 100.0f);
 }
 
-TEST_F(UnitTable, ImperialConversionsAsTheUserSeesThem) {
+TEST_F(UnitTable, ImperialConversionsAsTheUserSeesThemWithFourByteFactors) {
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_EQ(Mostra(25.4, UNITA_LUNGHEZZA), "1.00");
     EXPECT_EQ(Mostra(100, UNITA_FORZA), "22.48");  // 100 / 4.448222 = 22.4809
@@ -62,16 +62,20 @@ TEST_F(UnitTable, ImperialConversionsAsTheUserSeesThem) {
     EXPECT_EQ(Righe(EtichettaUnita, {0, 1, 2, 5, 6, 7}),
               (Testi{"[in]", "[Lb]", "[Lb/in]", "[Lb.ft]", "[in/s]", "[PSI]"}));
     EXPECT_EQ(SiglaUnita[UNITA_VELOCITA], "in/s");
-}
-
-TEST_F(UnitTable, FactorsAreFourByteReals) {
-    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    // The factors are 4-byte reals.
     EXPECT_EQ(FattoreUnita[UNITA_LUNGHEZZA], 0.03937008f);
     EXPECT_EQ(1000.0f * FattoreUnita[UNITA_LUNGHEZZA], 39.37008f);
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_FORZA], 0.2248089f);
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_RIGIDEZZA], 5.710146f);
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_MOMENTO], 0.7375621f);
     EXPECT_EQ(FattoreUnita[UNITA_ANGOLO], 1.0f);
+    // Typed values are stored in internal units.
+    EXPECT_NEAR(LeggiValore("1", UNITA_LUNGHEZZA), 25.4, 1e-5);
+    EXPECT_EQ(MostraValore(25.4, UNITA_LUNGHEZZA), "1.00");
+    ImpostaUnitaMisura(SISTEMA_METRICO);
+    EXPECT_EQ(LeggiValore("12.5abc", UNITA_LUNGHEZZA), 12.5);
+    AzzeraUnitaMisura();
+    EXPECT_EQ(LeggiValore("5", UNITA_LUNGHEZZA), 0.0); // an empty table divides by nothing
 }
 
 TEST_F(UnitTable, NamesComeFromTheLanguageSection) {
@@ -101,16 +105,6 @@ TEST_F(UnitTable, OtherSystemKeepsTheTableButSetsTheStepAndUnusedRowsStayEmpty) 
         EXPECT_EQ(FattoreUnita[r], 0.0f);
         EXPECT_EQ(FormatoUnita[r], "");
     }
-}
-
-TEST_F(UnitTable, TypedValuesAreStoredInInternalUnits) {
-    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
-    EXPECT_NEAR(LeggiValore("1", UNITA_LUNGHEZZA), 25.4, 1e-5);
-    EXPECT_EQ(MostraValore(25.4, UNITA_LUNGHEZZA), "1.00");
-    ImpostaUnitaMisura(SISTEMA_METRICO);
-    EXPECT_EQ(LeggiValore("12.5abc", UNITA_LUNGHEZZA), 12.5);
-    AzzeraUnitaMisura();
-    EXPECT_EQ(LeggiValore("5", UNITA_LUNGHEZZA), 0.0); // an empty table divides by nothing
 }
 
 } // namespace
