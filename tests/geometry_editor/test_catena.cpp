@@ -211,17 +211,9 @@ TEST_F(Joints, RemovingTheShockAbsorberMarksTheGeometryNotEntered) {
     EXPECT_EQ(P().TipoElemento[0], "F");
 }
 
-// The maximum wheel travel, with a shock straight on the swingarm.
-class MaxTravel : public Joints {
-  protected:
-    void SetUp() override {
-        Joints::SetUp();
-        ed.Aggiungi("M");
-        P().DatiMolla[1].P[1] = {550, 650};
-    }
-};
-
-TEST_F(MaxTravel, TheLimitsInMillimetresAndInInches) {
+TEST_F(Joints, MaxTravelTheLimitsInMillimetresAndInInches) {
+    ed.Aggiungi("M"); // a shock straight on the swingarm
+    P().DatiMolla[1].P[1] = {550, 650};
     // In inches the limit is 1000 mm as the editor shows it.
     const struct {
         int16_t sistema;
@@ -255,7 +247,9 @@ TEST_F(MaxTravel, TheLimitsInMillimetresAndInInches) {
     EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
 }
 
-TEST_F(MaxTravel, ProjectCheckedFlagAndUnsavedChanges) {
+TEST_F(Joints, MaxTravelProjectCheckedFlagAndUnsavedChanges) {
+    ed.Aggiungi("M");
+    P().DatiMolla[1].P[1] = {550, 650};
     // Two projects held, the selected one is the first: only the checked one is marked.
     NumeroProgetti = 2;
     ProgettoSelezionato = 1;

@@ -366,9 +366,8 @@ TEST_F(AnimatedEditor, WindowZoomAndPanFollowTheTransforms) {
     EXPECT_FALSE(ed->Shape1->isVisible());
     EXPECT_EQ(ZoomUtente, VERO);
     // The dragged world rectangle now spans the drawing's width, its bottom at the bottom.
-    EXPECT_NEAR(MondoX(AreaSinistra), mondoL, 1e-2);
-    EXPECT_NEAR(MondoX(AreaDestra), mondoR, 1e-2);
-    EXPECT_NEAR(MondoY(AreaSotto), mondoB, 1e-2);
+    AttesiValori({mondoL, mondoR, mondoB},
+                 {MondoX(AreaSinistra), MondoX(AreaDestra), MondoY(AreaSotto)}, 1e-2);
     EXPECT_NEAR(ScalaSchemaX, (mondoR - mondoL) / AreaDestra, 1e-4);
     EXPECT_FLOAT_EQ(ScalaSchemaY, ScalaSchemaX);
     EXPECT_EQ(ColoreA(Punto{550, 400}), qRgb(0, 0, 0));
