@@ -82,7 +82,8 @@ TEST_F(GeometryEditorWindow, StartUpOpensTheEditorOnTheDefaultSwingarm) {
     EXPECT_GE(dialoghi.beep, 1);
 }
 
-TEST_F(GeometryEditorWindow, ATypedFourBarIsSolved) {
+TEST_F(GeometryEditorWindow, ATypedFourBarIsSolvedAndPrinted) {
+    EXPECT_FALSE(ed->CmdStampa->isEnabled());
     QuadrilateroDigitato();
     EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(P().UltimoElemento, 3);
@@ -91,18 +92,34 @@ TEST_F(GeometryEditorWindow, ATypedFourBarIsSolved) {
     EXPECT_NEAR(P().LunghezzaAmmortizzatore[0], std::hypot(250.0, 350.0), 1e-3);
     EXPECT_FLOAT_EQ(P().MaxEscursioneRuota, 100.0f);
     // The chain is closed: nothing more can be added; the geometry commands are on.
-    EXPECT_EQ(
-        Stati({ed->CmdAsta, ed->CmdSquadretta, ed->CmdMolla, ed->CmdSimula}, &QWidget::isEnabled),
-        "0001");
+    EXPECT_EQ(Stati({ed->CmdAsta, ed->CmdSquadretta, ed->CmdMolla, ed->CmdSimula, ed->CmdStampa},
+                    &QWidget::isEnabled),
+              "00011");
     ASSERT_EQ(ed->CmbModifica->count(), 4);
     EXPECT_EQ(ed->CmbModifica->itemText(3), DaAnsi(Riga(TestiInsGeo01, 29)) + ",3");
     if (const char* file = std::getenv("KELVRA_SCREENSHOT")) main->grab().save(file);
+    // Printing sends the drawing, or warns when it fails or there is no printer.
+    RisposteDialoghi stampa;
+    ed->CmdStampa->click();
+    ASSERT_EQ(stampa.stampe.size(), 1u);
+    EXPECT_EQ(stampa.stampe[0].immagine, ed->PicGeo().Immagine());
+    EXPECT_EQ(stampa.stampe[0].titolo, AdAnsi(ed->windowTitle()));
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    stampa.stampaRiuscita = false;
+    ed->CmdStampa->click();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 48));
+    stampa.stampantePresente = false;
+    ed->CmdStampa->click();
+    EXPECT_EQ(stampa.stampe.size(), 2u);
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 46) + ".");
+    EXPECT_EQ(dialoghi.mostrati[1].stile, vbCritical);
 }
 
 TEST_F(GeometryEditorWindow, ThePanelsFollowTheChain) {
     ed->CmdSquadretta->click();
-    // A rocker in slot 1: both options off and disabled; while entering, nothing is
-    // added.
+    // A rocker in slot 1: both options off and disabled; nothing is added meanwhile.
     EXPECT_FALSE(ed->OptFix[0]->isEnabled());
     EXPECT_FALSE(ed->OptFix[0]->isChecked());
     EXPECT_FALSE(ed->CmdAsta->isEnabled());
@@ -217,28 +234,6 @@ TEST_F(GeometryEditorWindow, NoElementBeyondSlot10) {
     ed->CmdOKMolla->click();
     EXPECT_EQ(P().StatoDatiProgetto, 0);
     EXPECT_TRUE(dialoghi.mostrati.empty());
-}
-
-TEST_F(GeometryEditorWindow, PrintingSendsTheDrawingOrWarns) {
-    EXPECT_FALSE(ed->CmdStampa->isEnabled());
-    QuadrilateroDigitato();
-    ASSERT_TRUE(ed->CmdStampa->isEnabled());
-    RisposteDialoghi stampa;
-    ed->CmdStampa->click();
-    ASSERT_EQ(stampa.stampe.size(), 1u);
-    EXPECT_EQ(stampa.stampe[0].immagine, ed->PicGeo().Immagine());
-    EXPECT_EQ(stampa.stampe[0].titolo, AdAnsi(ed->windowTitle()));
-    EXPECT_TRUE(dialoghi.mostrati.empty());
-    stampa.stampaRiuscita = false;
-    ed->CmdStampa->click();
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 48));
-    stampa.stampantePresente = false;
-    ed->CmdStampa->click();
-    EXPECT_EQ(stampa.stampe.size(), 2u);
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 46) + ".");
-    EXPECT_EQ(dialoghi.mostrati[1].stile, vbCritical);
 }
 
 TEST_F(GeometryEditorWindow, TypingTheWheelRadiusKeepsTheSwingarmTyped) {
