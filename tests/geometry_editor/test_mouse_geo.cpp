@@ -87,8 +87,7 @@ TEST_F(Mouse, AfterAZoomSameReadingsAndTheRightButtonRefitsWithoutEntering) {
     EXPECT_EQ(FinestraX1, 0);
     EXPECT_EQ(CorrezioneAltezza, 0);
     EXPECT_NEAR(ScalaSchemaX, SCALA, 1e-4);
-    EXPECT_FLOAT_EQ(OrigineX, 550);
-    EXPECT_FLOAT_EQ(OrigineY, 400);
+    AttesoPunto({550, 400}, {OrigineX, OrigineY}, 0);
 }
 
 TEST_F(Mouse, HintsAndTheViewMenusMouseModes) {
@@ -154,22 +153,21 @@ TEST_F(Mouse, TheDragZoomRedrawsItsRectangleStaysInThePicture) {
     EXPECT_TRUE(ed.shape1Visibile);
     // Right to left: the left edge goes 1 mm right of the pointer.
     mouse.PicGeo_MouseMove(1, 0, 60, 70);
-    EXPECT_DOUBLE_EQ(ed.shape1.Left, 61);
-    EXPECT_DOUBLE_EQ(ed.shape1.Width, 40);
+    AttesiValori({61, 40}, {ed.shape1.Left, ed.shape1.Width}, 0);
     // Beyond the right and bottom edges: stopped at the edges.
     mouse.PicGeo_MouseMove(1, 0, 200, 300);
     EXPECT_DOUBLE_EQ(ed.shape1.Left, 100);
-    EXPECT_NEAR(ed.shape1.Width, LATO_MM - 100, 1e-9);
-    EXPECT_NEAR(ed.shape1.Height, LATO_MM - 40, 1e-9);
+    AttesiValori({LATO_MM - 100, LATO_MM - 40}, {ed.shape1.Width, ed.shape1.Height}, 1e-9);
     // Beyond the left and top edges.
     mouse.PicGeo_MouseMove(1, 0, -5, -5);
-    EXPECT_DOUBLE_EQ(ed.shape1.Left, 0);
-    EXPECT_DOUBLE_EQ(ed.shape1.Width, 101);
-    EXPECT_DOUBLE_EQ(ed.shape1.Top, 0);
-    EXPECT_DOUBLE_EQ(ed.shape1.Height, 41);
+    const auto Rettangolo = [&] {
+        return std::vector<double>{ed.shape1.Left, ed.shape1.Width, ed.shape1.Top,
+                                   ed.shape1.Height};
+    };
+    AttesiValori({0, 101, 0, 41}, Rettangolo(), 0);
     // Without the left button nothing changes.
     mouse.PicGeo_MouseMove(0, 0, 120, 120);
-    EXPECT_DOUBLE_EQ(ed.shape1.Width, 101);
+    AttesiValori({0, 101, 0, 41}, Rettangolo(), 0);
 }
 
 TEST_F(Mouse, ClicksWithoutDraggingDoNotChangeTheView) {
