@@ -220,7 +220,7 @@ TEST_F(AnimatedEditor, AFourBarDrawnByClicksIsSolvedAndAnimatedByHand) {
     Salva("fermata");
 }
 
-TEST_F(AnimatedEditor, AutomaticStoppedMidTravelReturnsToRest) {
+TEST_F(AnimatedEditor, AutomaticStoppedMidTravelOrByAnotherWindowReturnsToRest) {
     const auto riposo = QuadrilateroCliccato();
     // Choosing the kind in the menu starts it at once and runs it to its end, at rest.
     ed->SimulazioneItem[2]->trigger();
@@ -244,10 +244,8 @@ TEST_F(AnimatedEditor, AutomaticStoppedMidTravelReturnsToRest) {
     EXPECT_EQ(ed->StatoSimula, 2);
     EXPECT_EQ(ModoEdit, 0);
     ARiposo(riposo, Maiuscola(13));
-}
 
-TEST_F(AnimatedEditor, ActivatingAnotherWindowStopsTheAnimation) {
-    const auto riposo = QuadrilateroCliccato();
+    // Activating another window stops it too.
     auto* altra = new FinestraFiglia;
     main->AggiungiFiglia(altra);
     main->AttivaFiglia(ed);
