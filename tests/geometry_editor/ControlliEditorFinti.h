@@ -117,4 +117,27 @@ inline void TestiProva() {
     for (int i = 40; i < 60; ++i) TestiToolbar[i] = "hint " + std::to_string(i);
 }
 
+// The stand-in controls on a new chain with 100 mm of travel and the texts above.
+class FixtureControlli : public FixtureEditor {
+  protected:
+    ControlliFinti ed;
+    Progetto& P() { return Progetti[NumeroProgetti]; }
+    void SetUp() override {
+        FixtureEditor::SetUp();
+        TestiProva();
+        ed.NuovaCatena();
+        ed.Scrivi(Casella::MaxEsc, "100");
+        ed.conferme.clear();
+    }
+    void TearDown() override {
+        TestiToolbar.clear();
+        FixtureEditor::TearDown();
+    }
+    // The colour of the drawing under a point of the picture, in millimetres.
+    long Colore(double x, double y) {
+        const QPointF px = ed.immagine.PixelDa(x, y);
+        return ed.immagine.ColorePixel(static_cast<int>(px.x()), static_cast<int>(px.y()));
+    }
+};
+
 } // namespace kelvra::test

@@ -3,6 +3,7 @@
 // confirm buttons that store into the last slot, redraw and, for the shock, check and solve.
 #pragma once
 
+#include "Attesi.h"
 #include "core/Cinematica.h"
 #include "core/Disegno.h"
 #include "core/Lingua.h"
@@ -149,9 +150,15 @@ class FixtureEditor : public TabelleAzzerate {
     }
 };
 
-inline void AttesoPunto(const Punto& atteso, const Punto& reale, float tolleranza = 1e-3f) {
-    EXPECT_NEAR(reale.X, atteso.X, tolleranza);
-    EXPECT_NEAR(reale.Y, atteso.Y, tolleranza);
-}
+// A new chain with the default swingarm in the stand-in editor.
+class FixtureCatena : public FixtureEditor {
+  protected:
+    EditorFinto ed;
+    Progetto& P() { return Progetti[NumeroProgetti]; }
+    void SetUp() override {
+        FixtureEditor::SetUp();
+        ed.NuovaCatena();
+    }
+};
 
 } // namespace kelvra::test

@@ -7,14 +7,8 @@ using namespace kelvra::test;
 
 namespace {
 
-class Undo : public FixtureEditor {
+class Undo : public FixtureCatena {
   protected:
-    EditorFinto ed;
-    Progetto& P() { return Progetti[NumeroProgetti]; }
-    void SetUp() override {
-        FixtureEditor::SetUp();
-        ed.NuovaCatena();
-    }
     // Moves the end of the link in the last slot, as a typed change confirmed.
     void SpostaAsta(const std::string& x, const std::string& y) {
         ed.Scrivi(Casella::AstaX, x);
@@ -30,8 +24,7 @@ TEST_F(Undo, PutsTheLinkBackWhereItWasEvenAfterAZoom) {
     SpostaAsta("400", "0");
     AttesoPunto({950, 400}, P().DatiAsta[1].P[1]);
     ProceduraUndo(ed, 0);
-    AttesoPunto({800, 300}, P().DatiAsta[1].P[1]);
-    AttesoPunto({750, 450}, P().DatiAsta[1].P[0]);
+    AttesiPunti({{800, 300}, {750, 450}}, {P().DatiAsta[1].P[1], P().DatiAsta[1].P[0]});
     // The record is not used up, and a zoom in between (the origin now relative to the
     // window corner) moves nothing.
     SpostaAsta("400", "0");
@@ -40,8 +33,7 @@ TEST_F(Undo, PutsTheLinkBackWhereItWasEvenAfterAZoom) {
     FinestraY1 = 120;
     ed.Ridisegna();
     ProceduraUndo(ed, 0);
-    AttesoPunto({800, 300}, P().DatiAsta[1].P[1]);
-    AttesoPunto({550, 400}, P().DatiForcellone.P[0]);
+    AttesiPunti({{800, 300}, {550, 400}}, {P().DatiAsta[1].P[1], P().DatiForcellone.P[0]});
 }
 
 TEST_F(Undo, AUnitChangeNeitherMovesNorRebases) {
@@ -55,8 +47,7 @@ TEST_F(Undo, AUnitChangeNeitherMovesNorRebases) {
     ProceduraUndo(ed, 0);
     EXPECT_EQ(ed.ribasamenti, ribasamenti);
     EXPECT_FLOAT_EQ(P().RaggioRuota, 350.0f);
-    AttesoPunto({1020, 350}, P().DatiForcellone.P[1], 1e-3f);
-    AttesoPunto({800, 300}, P().DatiAsta[1].P[1], 1e-3f);
+    AttesiPunti({{1020, 350}, {800, 300}}, {P().DatiForcellone.P[1], P().DatiAsta[1].P[1]});
 }
 
 TEST_F(Undo, AKindNeverSavedIsNotRestored) {
@@ -64,13 +55,11 @@ TEST_F(Undo, AKindNeverSavedIsNotRestored) {
     AzzeraUndo();
     P().UltimoElemento = 1;
     P().TipoElemento[1] = "A";
-    P().DatiAsta[1].P[0] = {750, 450};
-    P().DatiAsta[1].P[1] = {800, 300};
+    P().DatiAsta[1] = TrePunti{{Punto{750, 450}, Punto{800, 300}}};
     ed.Ridisegna();
     ed.conferme.clear();
     ProceduraUndo(ed, 0);
-    AttesoPunto({800, 300}, P().DatiAsta[1].P[1], 0);
-    AttesoPunto({750, 450}, P().DatiAsta[1].P[0], 0);
+    AttesiPunti({{800, 300}, {750, 450}}, {P().DatiAsta[1].P[1], P().DatiAsta[1].P[0]}, 0);
     EXPECT_TRUE(ed.conferme.empty());
 }
 
@@ -83,9 +72,8 @@ TEST_F(Undo, TwoLinksTheSnapshotGoesOnlyIntoTheLastSlot) {
     ProceduraUndo(ed, 0);
     // Swingarm, link, link: the link snapshot goes twice into the last slot.
     EXPECT_EQ(ed.conferme, (std::vector<int>{PANNELLO_FORCELLONE, PANNELLO_ASTA, PANNELLO_ASTA}));
-    AttesoPunto({800, 300}, P().DatiAsta[1].P[1]);
-    AttesoPunto({900, 250}, P().DatiAsta[2].P[1]);
-    AttesoPunto({800, 300}, P().DatiAsta[2].P[0]);
+    AttesiPunti({{800, 300}, {900, 250}, {800, 300}},
+                {P().DatiAsta[1].P[1], P().DatiAsta[2].P[1], P().DatiAsta[2].P[0]});
 }
 
 TEST_F(Undo, APanelNeverWritesIntoTheSlotOfAnotherKind) {
@@ -117,10 +105,9 @@ TEST_F(Undo, TheSwingarmAsSavedOrInItsCurrentShapeIfTheRadiusChanged) {
     ed.Conferma(PANNELLO_FORCELLONE);
     ProceduraUndo(ed, 0);
     EXPECT_FLOAT_EQ(P().RaggioRuota, 350.0f);
-    AttesoPunto({1020, 350}, P().DatiForcellone.P[1]);
-    AttesoPunto({550, 400}, P().DatiForcellone.P[0]);
-    // The current attachment, raised back, not the saved one.
-    AttesoPunto({700, 450}, P().DatiForcellone.P[2]);
+    // The attachment as it is now, raised back, not the saved one.
+    const auto& f = P().DatiForcellone.P;
+    AttesiPunti({{1020, 350}, {550, 400}, {700, 450}}, {f[1], f[0], f[2]});
 }
 
 TEST_F(Undo, TheRecordKeepsTheOptions) {
@@ -135,8 +122,7 @@ TEST_F(Undo, TheRecordKeepsTheOptions) {
     ed.ImpostaValore(Opzione::OptFix1, FALSO);
     ed.Conferma(PANNELLO_SQUADRETTA);
     ProceduraUndo(ed, 0);
-    EXPECT_EQ(P().OpzioneFix[2][0], FALSO);
-    EXPECT_EQ(P().OpzioneFix[2][1], VERO);
+    EXPECT_EQ(P().OpzioneFix[2][0] * 10 + P().OpzioneFix[2][1], FALSO * 10 + VERO);
     // Kinds outside 0..4 do nothing.
     const RecordUndo prima = DatiUndo;
     ProceduraUndo(ed, 5);

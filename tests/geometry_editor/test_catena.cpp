@@ -1,6 +1,5 @@
-// The chain grammar, the junction types and solver inputs written by the chain check, the
-// maximum-travel check with its message, and the removal of the last element. Chains are
-// typed relative to the default swingarm's pivot (550, 400).
+// The chain grammar, the junctions and solver inputs the chain check writes, the maximum
+// travel, the removal of the last element. Typed relative to the pivot (550, 400).
 #include "EditorFinto.h"
 
 #include "core/Servizi.h"
@@ -14,13 +13,6 @@ namespace {
 
 using S = StatoPulsante;
 constexpr S SI = S::Abilitato, NO = S::Disabilitato, INV = S::Invariato;
-
-void AttesaPulsantiera(int16_t s, S asta, S squadretta, S molla) {
-    const Pulsantiera reale = AttivaPulsantiera(s);
-    EXPECT_EQ(reale.Asta, asta) << "slot " << s;
-    EXPECT_EQ(reale.Squadretta, squadretta) << "slot " << s;
-    EXPECT_EQ(reale.Molla, molla) << "slot " << s;
-}
 
 TEST_F(FixtureEditor, TheGrammarAfterEveryKindInEverySlot) {
     const struct {
@@ -44,9 +36,11 @@ TEST_F(FixtureEditor, TheGrammarAfterEveryKindInEverySlot) {
     };
     for (const auto& c : casi) {
         for (int16_t s : c.slot) {
-            SCOPED_TRACE(c.lettera);
             Progetti[NumeroProgetti].TipoElemento[s] = c.lettera;
-            AttesaPulsantiera(s, c.asta, c.squadretta, c.molla);
+            const Pulsantiera r = AttivaPulsantiera(s);
+            EXPECT_EQ((std::array{r.Asta, r.Squadretta, r.Molla}),
+                      (std::array{c.asta, c.squadretta, c.molla}))
+                << c.lettera << " in slot " << s;
         }
     }
     const int16_t giunzioni[] = {0, 1, 1, 2, 2, 3, 3, 4, 4};
@@ -54,15 +48,12 @@ TEST_F(FixtureEditor, TheGrammarAfterEveryKindInEverySlot) {
 }
 
 // Chains typed into the editor's panels and checked.
-class Joints : public FixtureEditor {
+class Joints : public FixtureCatena {
   protected:
-    EditorFinto ed;
-    Progetto& P() { return Progetti[NumeroProgetti]; }
     Punto Fisso(int k) { return P().PuntiFissi[k]; }
     Punto G(int tipo, int k) { return P().PuntiGiunzione[tipo][k][0]; }
     void SetUp() override {
-        FixtureEditor::SetUp();
-        ed.NuovaCatena();
+        FixtureCatena::SetUp();
         ed.Scrivi(Casella::MaxEsc, "100");
     }
     bool Lettere(const std::vector<std::string>& lettere) {
@@ -86,14 +77,16 @@ TEST_F(Joints, LinkThenRockerTheChainGoesOnFromTheFreeVertex) {
         ASSERT_TRUE(dialoghi.mostrati.empty());
         EXPECT_EQ(P().NumeroGiunzioniProgetto, 1);
         EXPECT_EQ(P().TipoGiunzione[1], "ASTA_TRIANG");
-        AttesoPunto({550, 400}, Fisso(1));
-        AttesoPunto({1020, 350}, P().PosizioneRuota[0]);
-        AttesoPunto({750, 450}, G(2, 1));
-        AttesoPunto({800, 300}, G(3, 1));
-        AttesoPunto(c.fisso, Fisso(2));
-        AttesoPunto(c.libero, G(4, 1));
-        AttesoPunto(c.libero, P().DatiMolla[3].P[0]);
-        AttesoPunto({650, 600}, P().AttaccoAmmortizzatore[0]);
+        AttesiPunti({{550, 400},
+                     {1020, 350},
+                     {750, 450},
+                     {800, 300},
+                     c.fisso,
+                     c.libero,
+                     c.libero,
+                     {650, 600}},
+                    {Fisso(1), P().PosizioneRuota[0], G(2, 1), G(3, 1), Fisso(2), G(4, 1),
+                     P().DatiMolla[3].P[0], P().AttaccoAmmortizzatore[0]});
         EXPECT_EQ(AmmortizzatoreSuForcellone, FALSO);
         EXPECT_EQ(P().GeometriaInserita, VERO);
         EXPECT_EQ(P().StatoDatiProgetto, 1);
@@ -105,8 +98,7 @@ TEST_F(Joints, VerticesWithTheSameXDoNotSwapThePivotWithTheFreeVertex) {
     ed.Asta("250", "-100");
     ed.Squadretta("150", "-150", "150", "-200", VERO, FALSO);
     ed.Molla("100", "200");
-    AttesoPunto({700, 250}, Fisso(2));
-    AttesoPunto({700, 200}, G(4, 1));
+    AttesiPunti({{700, 250}, {700, 200}}, {Fisso(2), G(4, 1)});
     ASSERT_GE(P().NumPunti, 10);
     // The far vertex turns about the frame pivot, 50 mm from it, and moves the shock.
     for (int i = 0; i <= P().NumPunti; ++i)
@@ -120,11 +112,8 @@ TEST_F(Joints, RockerThenLink) {
     ed.Asta("350", "-200");                                 // from v2 to the frame (900, 200)
     ed.Molla("0", "250");                                   // from v3 to (550, 650)
     EXPECT_EQ(P().TipoGiunzione[1], "TRIANG_ASTA");
-    AttesoPunto({800, 300}, G(3, 1));
-    AttesoPunto({850, 400}, G(4, 1));
-    AttesoPunto({900, 200}, Fisso(2));
-    AttesoPunto({850, 400}, P().DatiMolla[3].P[0]);
-    AttesoPunto({550, 650}, P().AttaccoAmmortizzatore[0]);
+    AttesiPunti({{800, 300}, {850, 400}, {900, 200}, {850, 400}, {550, 650}},
+                {G(3, 1), G(4, 1), Fisso(2), P().DatiMolla[3].P[0], P().AttaccoAmmortizzatore[0]});
 }
 
 TEST_F(Joints, TwoLinksTheNodeAndTheFarVertex) {
@@ -132,9 +121,7 @@ TEST_F(Joints, TwoLinksTheNodeAndTheFarVertex) {
     ed.Asta("350", "-150"); // pinned at (900, 250)
     ed.Molla("300", "20", 1);
     EXPECT_EQ(P().TipoGiunzione[1], "ASTA_ASTA");
-    AttesoPunto({800, 300}, G(3, 1));
-    AttesoPunto({800, 300}, G(4, 1));
-    AttesoPunto({900, 250}, Fisso(2));
+    AttesiPunti({{800, 300}, {800, 300}, {900, 250}}, {G(3, 1), G(4, 1), Fisso(2)});
     // The shock's other mount rides on the swingarm.
     EXPECT_EQ(P().AmmortizzatoreFisso, 1);
     EXPECT_EQ(AmmortizzatoreSuForcellone, VERO);
@@ -147,8 +134,7 @@ TEST_F(Joints, DirectShockAbsorberFromTheSwingarm) {
     EXPECT_EQ(P().NumeroGiunzioniProgetto, 1);
     EXPECT_EQ(P().TipoGiunzione[1], "VECCHIO");
     EXPECT_EQ(NumeroElementiCatena, 2);
-    AttesoPunto({750, 450}, G(2, 1));
-    AttesoPunto({550, 650}, P().AttaccoAmmortizzatore[0]);
+    AttesiPunti({{750, 450}, {550, 650}}, {G(2, 1), P().AttaccoAmmortizzatore[0]});
     EXPECT_NEAR(P().LunghezzaAmmortizzatore[0], std::hypot(200.0, 200.0), 1e-3);
     EXPECT_EQ(P().AmmortizzatoreFisso, 0);
 }
@@ -161,10 +147,8 @@ TEST_F(Joints, TheSecondJointStartsFromTheNodeOfTheFirst) {
     ed.Molla("0", "250");
     EXPECT_EQ(P().NumeroGiunzioniProgetto, 2);
     EXPECT_EQ(P().TipoGiunzione[2], "ASTA_TRIANG");
-    AttesoPunto({800, 300}, G(2, 2));
-    AttesoPunto({750, 150}, G(3, 2));
-    AttesoPunto({650, 200}, Fisso(3));
-    AttesoPunto({700, 100}, G(4, 2));
+    AttesiPunti({{800, 300}, {750, 150}, {650, 200}, {700, 100}},
+                {G(2, 2), G(3, 2), Fisso(3), G(4, 2)});
     EXPECT_EQ(NumeroElementiCatena, 6);
     EXPECT_EQ(NumeroGiunzioni, 2);
 }
@@ -227,17 +211,9 @@ TEST_F(Joints, RemovingTheShockAbsorberMarksTheGeometryNotEntered) {
     EXPECT_EQ(P().TipoElemento[0], "F");
 }
 
-// The maximum wheel travel, with a shock straight on the swingarm.
-class MaxTravel : public Joints {
-  protected:
-    void SetUp() override {
-        Joints::SetUp();
-        ed.Aggiungi("M");
-        P().DatiMolla[1].P[1] = {550, 650};
-    }
-};
-
-TEST_F(MaxTravel, TheLimitsInMillimetresAndInInches) {
+TEST_F(Joints, MaxTravelTheLimitsInMillimetresAndInInches) {
+    ed.Aggiungi("M"); // a shock straight on the swingarm
+    P().DatiMolla[1].P[1] = {550, 650};
     // In inches the limit is 1000 mm as the editor shows it.
     const struct {
         int16_t sistema;
@@ -271,7 +247,9 @@ TEST_F(MaxTravel, TheLimitsInMillimetresAndInInches) {
     EXPECT_EQ(dialoghi.mostrati[0].stile, vbOKOnly);
 }
 
-TEST_F(MaxTravel, ProjectCheckedFlagAndUnsavedChanges) {
+TEST_F(Joints, MaxTravelProjectCheckedFlagAndUnsavedChanges) {
+    ed.Aggiungi("M");
+    P().DatiMolla[1].P[1] = {550, 650};
     // Two projects held, the selected one is the first: only the checked one is marked.
     NumeroProgetti = 2;
     ProgettoSelezionato = 1;
@@ -287,8 +265,8 @@ TEST_F(MaxTravel, ProjectCheckedFlagAndUnsavedChanges) {
 }
 
 TEST(Maiuscolo, LettersOfTheCodePage) {
-    EXPECT_EQ(Maiuscolo("Massima escursione [mm]"), "MASSIMA ESCURSIONE [MM]");
-    EXPECT_EQ(Maiuscolo("\xE8\xF6\xF7\x9A"), "\xC8\xD6\xF7\x8A");
+    EXPECT_EQ(Maiuscolo("Massima escursione [mm] \xE8\xF6\xF7\x9A"),
+              "MASSIMA ESCURSIONE [MM] \xC8\xD6\xF7\x8A");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// Default data, the conversion between model millimetres and the editor's boxes in both unit
-// systems, filling and storing panels, and the ground-line re-basing. The change of units is
-// driven on the real window (test_insgeo01).
+// Default data, model millimetres to and from the boxes in both units, filling the panels,
+// and the ground-line re-basing.
 #include "EditorFinto.h"
 
 #include "core/Formato.h"
@@ -10,33 +9,26 @@ using namespace kelvra::test;
 
 namespace {
 
-class Coordinates : public FixtureEditor {
+class Coordinates : public FixtureCatena {
   protected:
-    EditorFinto ed;
-    Progetto& P() { return Progetti[NumeroProgetti]; }
     std::string T(Casella c) { return ed.Testo(c); }
 };
 
 TEST_F(Coordinates, DefaultSwingarmAndThePreviousPointOfALink) {
-    ed.NuovaCatena();
-    AttesoPunto({550, 400}, P().DatiForcellone.P[0], 0);
-    AttesoPunto({1020, 350}, P().DatiForcellone.P[1], 0);
-    AttesoPunto({750, 450}, P().DatiForcellone.P[2], 0);
+    const auto& f = P().DatiForcellone.P;
+    AttesiPunti({{550, 400}, {1020, 350}, {750, 450}}, {f[0], f[1], f[2]}, 0);
     EXPECT_FLOAT_EQ(P().RaggioRuota, 350.0f);
     // Shown from the pivot; the radius equals the axle height, so the re-basing moved nothing.
-    EXPECT_EQ(T(Casella::ForcelloneX0), "0.00");
-    EXPECT_EQ(T(Casella::ForcelloneY2), "50.00");
-    EXPECT_EQ(T(Casella::MaxEsc), "0.00");
+    EXPECT_EQ(T(Casella::ForcelloneX0) + " " + T(Casella::ForcelloneY2) + " " + T(Casella::MaxEsc),
+              "0.00 50.00 0.00");
     EXPECT_FLOAT_EQ(P().QuotaSuolo, 0.0f);
 
     ed.Aggiungi("A");
     ed.PuntoPrecedente(Casella::AstaPrecX, Casella::AstaPrecY);
-    EXPECT_EQ(T(Casella::AstaPrecX), "200.00");
-    EXPECT_EQ(T(Casella::AstaPrecY), "50.00");
+    EXPECT_EQ(T(Casella::AstaPrecX) + " " + T(Casella::AstaPrecY), "200.00 50.00");
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     ed.PuntoPrecedente(Casella::AstaPrecX, Casella::AstaPrecY);
-    EXPECT_EQ(T(Casella::AstaPrecX), "7.8740157");
-    EXPECT_EQ(T(Casella::AstaPrecY), "1.9685039");
+    EXPECT_EQ(T(Casella::AstaPrecX) + " " + T(Casella::AstaPrecY), "7.8740157 1.9685039");
 }
 
 TEST_F(Coordinates, WritingAndReadingBackAPointGivesTheSameValue) {
@@ -62,26 +54,22 @@ TEST_F(Coordinates, WritingAndReadingBackAPointGivesTheSameValue) {
 TEST_F(Coordinates, NonNumericTextReadsTheOrigin) {
     OrigineX = 550;
     OrigineY = 400;
-    EXPECT_FLOAT_EQ(LeggiX(""), 550.0f);
-    EXPECT_FLOAT_EQ(LeggiX("abc"), 550.0f);
-    EXPECT_FLOAT_EQ(LeggiY("12abc"), 412.0f);
+    AttesiValori({550, 550, 412}, {LeggiX(""), LeggiX("abc"), LeggiY("12abc")}, 1e-4);
     ImpostaUnitaMisura(SISTEMA_IMPERIALE);
     EXPECT_FLOAT_EQ(LeggiX("1"), 575.4f);
 }
 
 TEST_F(Coordinates, InitDatiShowsTheLastElementOfEachKind) {
-    ed.NuovaCatena();
     ed.Asta("250", "-100");
     ed.Asta("350", "-150");
     P().MaxEscursioneRuota = 120;
     ed.testi = {};
     InitDati(ed);
-    EXPECT_EQ(T(Casella::AstaPrecX), "250.00");
-    EXPECT_EQ(T(Casella::AstaPrecY), "-100.00");
-    EXPECT_EQ(T(Casella::AstaX), "350.00");
-    EXPECT_EQ(T(Casella::ForcelloneX1), "470.00");
-    EXPECT_EQ(T(Casella::Raggio), "350.00");
-    EXPECT_EQ(T(Casella::MaxEsc), "120.00");
+    std::string testi;
+    for (Casella c : {Casella::AstaPrecX, Casella::AstaPrecY, Casella::AstaX, Casella::ForcelloneX1,
+                      Casella::Raggio, Casella::MaxEsc})
+        testi += T(c) + " ";
+    EXPECT_EQ(testi, "250.00 -100.00 350.00 470.00 350.00 120.00 ");
     EXPECT_TRUE(DatiUndo.Salvato[PANNELLO_ASTA]);
     EXPECT_FALSE(DatiUndo.Salvato[PANNELLO_SQUADRETTA]);
     EXPECT_EQ(DatiUndo.AstaX, "900.00");
@@ -109,12 +97,11 @@ TEST_F(Coordinates, TheRadiusRebasesTheChain) {
         ImpostaUnitaMisura(c.sistema);
         CambioCoordinate(ed, 1.0f);
         for (const std::string& t : c.testi) ed.Scrivi(Casella::Raggio, t);
-        EXPECT_NEAR(P().QuotaSuolo, c.quota, 1e-3);
-        EXPECT_NEAR(P().DatiForcellone.P[1].Y, c.asse, 1e-3);
-        EXPECT_NEAR(P().DatiForcellone.P[0].Y, 400 - 350 + c.asse, 1e-3);
-        EXPECT_NEAR(P().DatiAsta[1].P[1].Y, 300 - 350 + c.asse, 1e-3);
-        EXPECT_NEAR(P().DatiMolla[2].P[0].Y, 300 - 350 + c.asse, 1e-3);
-        EXPECT_NEAR(P().DatiMolla[2].P[1].Y, c.attacco, 1e-3);
+        const float basso = c.asse - 50; // 300 - 350: the link end, the shock's start
+        AttesiValori({c.quota, c.asse, c.asse + 50, basso, basso, c.attacco},
+                     {P().QuotaSuolo, P().DatiForcellone.P[1].Y, P().DatiForcellone.P[0].Y,
+                      P().DatiAsta[1].P[1].Y, P().DatiMolla[2].P[0].Y, P().DatiMolla[2].P[1].Y},
+                     1e-3);
         EXPECT_FLOAT_EQ(P().DatiMolla[2].P[1].X, 650);
         EXPECT_EQ(ModoEdit, 0);
     }

@@ -1,19 +1,65 @@
-// The geometry editor window driven as a user drives it: a linkage typed into its panels and
-// solved, modified and re-solved, undone, the units switched, the editor re-activated, printed.
+// The geometry editor window driven as a user drives it, by keys and clicks: a linkage typed
+// into its panels and solved, modified, undone, the units switched, the editor re-activated,
+// printed; refused input, access keys and tab order, hints, and the layout at any size.
+#include "Attesi.h"
 #include "support/FinestraReale.h"
 
 #include "core/Formato.h"
 #include "core/Unita.h"
+#include "platform/Messaggi.h"
+#include "shell/FrmMenu.h"
 #include "support/RisposteDialoghi.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QMenuBar>
+#include <QMouseEvent>
 #include <cmath>
 
 using namespace kelvra;
+using namespace kelvra::test;
 
 namespace {
 
-class GeometryEditorWindow : public test::FinestraReale {
+class GeometryEditorWindow : public FinestraReale {
   protected:
+    void Tasti(const QString& testo) { QTest::keyClicks(QApplication::focusWidget(), testo); }
+    void Tasto(Qt::Key k) { QTest::keyClick(QApplication::focusWidget(), k); }
+    Punto Relativo(int i) {
+        const TrePunti& f = P().DatiForcellone;
+        return {f.P[i].X - f.P[0].X, f.P[i].Y - f.P[0].Y};
+    }
+    // Every access key of the menu bar and of the buttons shown is unique.
+    void TastiUnici() {
+        QStringList tasti;
+        for (QAction* a : main->menuBar()->actions()) tasti << a->text();
+        for (QAbstractButton* b : ed->findChildren<QAbstractButton*>())
+            if (b->isVisible()) tasti << b->text();
+        for (QString& t : tasti) t = QKeySequence::mnemonic(t).toString();
+        tasti.removeAll(QString());
+        EXPECT_EQ(QSet<QString>(tasti.begin(), tasti.end()).size(), tasti.size())
+            << tasti.join(' ').toStdString();
+    }
+    // The four-bar by keyboard: each add command leaves the focus on its panel's first box,
+    // Enter in a box confirms the panel.
+    void QuadrilateroDaTastiera() {
+        QApplication::setActiveWindow(main);
+        Digita(ed->TxtMaxEsc, "100");
+        const char* valori[][2] = {{"250", "-100"}, {"350", "-150"}, {"0", "250"}};
+        for (const auto& v : valori) {
+            TastiUnici();
+            QPushButton* comando = v[0][0] == '0' ? ed->CmdMolla : ed->CmdAsta;
+            comando->setFocus();
+            QTest::keyClick(comando, Qt::Key_Space);
+            auto* x = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            ASSERT_TRUE(x == ed->TxtAstaX || x == ed->TxtMollaX);
+            Digita(x, v[0]);
+            QTest::keyClick(x, Qt::Key_Tab);
+            Digita(qobject_cast<QLineEdit*>(QApplication::focusWidget()), v[1]);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        ASSERT_EQ(P().StatoDatiProgetto, 1);
+    }
 };
 
 TEST_F(GeometryEditorWindow, StartUpOpensTheEditorOnTheDefaultSwingarm) {
@@ -28,9 +74,16 @@ TEST_F(GeometryEditorWindow, StartUpOpensTheEditorOnTheDefaultSwingarm) {
     EXPECT_EQ(ed->CmdAsta->text(), "&" + DaAnsi(Riga(TestiInsGeo01, 2)));
     EXPECT_FALSE(ed->MenuItem[0]->title().isEmpty());
     EXPECT_EQ(P().StatoDatiProgetto, 0);
+    EXPECT_EQ(TitoloApplicazione(), "KELVRATONE");
+    EXPECT_FALSE(ed->windowIcon().pixmap(16).isNull());
+    // The key filter stops the maximum travel at 1000.
+    Digita(ed->TxtMaxEsc, "1001");
+    EXPECT_EQ(T(ed->TxtMaxEsc), "100");
+    EXPECT_GE(dialoghi.beep, 1);
 }
 
-TEST_F(GeometryEditorWindow, ATypedFourBarIsSolved) {
+TEST_F(GeometryEditorWindow, ATypedFourBarIsSolvedAndPrinted) {
+    EXPECT_FALSE(ed->CmdStampa->isEnabled());
     QuadrilateroDigitato();
     EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(P().UltimoElemento, 3);
@@ -39,18 +92,34 @@ TEST_F(GeometryEditorWindow, ATypedFourBarIsSolved) {
     EXPECT_NEAR(P().LunghezzaAmmortizzatore[0], std::hypot(250.0, 350.0), 1e-3);
     EXPECT_FLOAT_EQ(P().MaxEscursioneRuota, 100.0f);
     // The chain is closed: nothing more can be added; the geometry commands are on.
-    EXPECT_FALSE(ed->CmdAsta->isEnabled());
-    EXPECT_FALSE(ed->CmdSquadretta->isEnabled());
-    EXPECT_FALSE(ed->CmdMolla->isEnabled());
-    EXPECT_TRUE(ed->CmdSimula->isEnabled());
+    EXPECT_EQ(Stati({ed->CmdAsta, ed->CmdSquadretta, ed->CmdMolla, ed->CmdSimula, ed->CmdStampa},
+                    &QWidget::isEnabled),
+              "00011");
     ASSERT_EQ(ed->CmbModifica->count(), 4);
     EXPECT_EQ(ed->CmbModifica->itemText(3), DaAnsi(Riga(TestiInsGeo01, 29)) + ",3");
     if (const char* file = std::getenv("KELVRA_SCREENSHOT")) main->grab().save(file);
+    // Printing sends the drawing, or warns when it fails or there is no printer.
+    RisposteDialoghi stampa;
+    ed->CmdStampa->click();
+    ASSERT_EQ(stampa.stampe.size(), 1u);
+    EXPECT_EQ(stampa.stampe[0].immagine, ed->PicGeo().Immagine());
+    EXPECT_EQ(stampa.stampe[0].titolo, ed->windowTitle().toStdString());
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    stampa.stampaRiuscita = false;
+    ed->CmdStampa->click();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 48));
+    stampa.stampantePresente = false;
+    ed->CmdStampa->click();
+    EXPECT_EQ(stampa.stampe.size(), 2u);
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 46) + ".");
+    EXPECT_EQ(dialoghi.mostrati[1].stile, vbCritical);
 }
 
 TEST_F(GeometryEditorWindow, ThePanelsFollowTheChain) {
     ed->CmdSquadretta->click();
-    // A rocker in slot 1: both options off and disabled; while entering, nothing is added.
+    // A rocker in slot 1: both options off and disabled; nothing is added meanwhile.
     EXPECT_FALSE(ed->OptFix[0]->isEnabled());
     EXPECT_FALSE(ed->OptFix[0]->isChecked());
     EXPECT_FALSE(ed->CmdAsta->isEnabled());
@@ -63,15 +132,13 @@ TEST_F(GeometryEditorWindow, ThePanelsFollowTheChain) {
     EXPECT_FALSE(ed->CmdSquadretta->isEnabled());
     ed->CmdAsta->click();
     // The link starts at the rocker's vertex 2, the shock at its vertex 3.
-    EXPECT_EQ(T(ed->LblAstaPrecX), "250.00");
-    EXPECT_EQ(T(ed->LblAstaPrecY), "-100.00");
+    EXPECT_EQ(T(ed->LblAstaPrecX) + " " + T(ed->LblAstaPrecY), "250.00 -100.00");
     Digita(ed->TxtAstaX, "350");
     Digita(ed->TxtAstaY, "-200");
     ed->CmdOKAsta->click();
     ed->CmdMolla->click();
     EXPECT_TRUE(ed->ChkFix->isEnabled());
-    EXPECT_EQ(T(ed->LblMollaPrecX), "300.00");
-    EXPECT_EQ(T(ed->LblMollaPrecY), "0.00");
+    EXPECT_EQ(T(ed->LblMollaPrecX) + " " + T(ed->LblMollaPrecY), "300.00 0.00");
 }
 
 TEST_F(GeometryEditorWindow, EditingAnElementSolvesAgainAndUndoPutsItBack) {
@@ -85,16 +152,14 @@ TEST_F(GeometryEditorWindow, EditingAnElementSolvesAgainAndUndoPutsItBack) {
     Digita(ed->TxtAstaX, "270");
     ed->CmdOKAsta->click();
     // The link's end moved, what follows moved with it, the chain was solved again.
-    EXPECT_FLOAT_EQ(P().DatiAsta[1].P[1].X, 820.0f);
-    EXPECT_FLOAT_EQ(P().DatiAsta[2].P[0].X, 820.0f);
-    EXPECT_FLOAT_EQ(P().DatiMolla[3].P[0].X, 820.0f);
+    AttesiValori({820, 820, 820},
+                 {P().DatiAsta[1].P[1].X, P().DatiAsta[2].P[0].X, P().DatiMolla[3].P[0].X}, 1e-4);
     EXPECT_NEAR(P().LunghezzaAmmortizzatore[0], std::hypot(270.0, 350.0), 1e-3);
     EXPECT_EQ(P().StatoDatiProgetto, 1);
     // Undo: back to the link as it was when it was chosen.
     int16_t zero = 0;
     ed->ProceduraUndo(zero);
-    EXPECT_FLOAT_EQ(P().DatiAsta[1].P[1].X, 800.0f);
-    EXPECT_FLOAT_EQ(P().DatiAsta[2].P[0].X, 800.0f);
+    AttesiValori({800, 800}, {P().DatiAsta[1].P[1].X, P().DatiAsta[2].P[0].X}, 1e-4);
     EXPECT_NEAR(P().LunghezzaAmmortizzatore[0], std::hypot(250.0, 350.0), 1e-3);
     EXPECT_EQ(P().NumPunti, prima);
     EXPECT_TRUE(dialoghi.mostrati.empty());
@@ -114,25 +179,15 @@ TEST_F(GeometryEditorWindow, AUnitChangeUnderAZoomKeepsTheChainAndTheMaximumTrav
     ed->UnitaItem_Click(SISTEMA_METRICO);
     EXPECT_EQ(T(ed->TxtMaxEsc), "100.00");
     EXPECT_EQ(T(ed->TxtMollaY), "250.00");
-    const Punto punti[][2] = {{prima.DatiForcellone.P[1], P().DatiForcellone.P[1]},
-                              {prima.DatiForcellone.P[2], P().DatiForcellone.P[2]},
-                              {prima.DatiAsta[1].P[1], P().DatiAsta[1].P[1]},
-                              {prima.DatiAsta[2].P[1], P().DatiAsta[2].P[1]},
-                              {prima.DatiMolla[3].P[1], P().DatiMolla[3].P[1]}};
-    for (const auto& [a, b] : punti) {
-        EXPECT_NEAR(b.X, a.X, 1e-4);
-        EXPECT_NEAR(b.Y, a.Y, 1e-4);
-    }
+    const auto Punti = [](const Progetto& p) {
+        return std::vector<Punto>{p.DatiForcellone.P[1], p.DatiForcellone.P[2], p.DatiAsta[1].P[1],
+                                  p.DatiAsta[2].P[1], p.DatiMolla[3].P[1]};
+    };
+    AttesiPunti(Punti(prima), Punti(P()), 1e-4f);
     EXPECT_FLOAT_EQ(P().MaxEscursioneRuota, 100.0f);
     EXPECT_EQ(P().NumPunti, prima.NumPunti);
     EXPECT_EQ(P().StatoDatiProgetto, 1);
     EXPECT_TRUE(dialoghi.mostrati.empty());
-}
-
-TEST_F(GeometryEditorWindow, TheKeyFilterStopsTheMaximumTravelAt1000) {
-    Digita(ed->TxtMaxEsc, "1001");
-    EXPECT_EQ(T(ed->TxtMaxEsc), "100");
-    EXPECT_GE(dialoghi.beep, 1);
 }
 
 TEST_F(GeometryEditorWindow, ReactivatingKeepsTheSwingarmAndAnUnfinishedChainGoesOn) {
@@ -147,9 +202,7 @@ TEST_F(GeometryEditorWindow, ReactivatingKeepsTheSwingarmAndAnUnfinishedChainGoe
     ed->Form_Activate();
     // F, A: a link or a rocker may follow, the link's panel shows the link.
     EXPECT_EQ(ed->CmbModifica->count(), 2);
-    EXPECT_TRUE(ed->CmdAsta->isEnabled());
-    EXPECT_TRUE(ed->CmdSquadretta->isEnabled());
-    EXPECT_FALSE(ed->CmdMolla->isEnabled());
+    EXPECT_EQ(Stati({ed->CmdAsta, ed->CmdSquadretta, ed->CmdMolla}, &QWidget::isEnabled), "110");
     EXPECT_EQ(T(ed->TxtAstaX), "250.00");
     ed->CmdSquadretta->click();
     EXPECT_EQ(P().UltimoElemento, 2);
@@ -164,7 +217,8 @@ TEST_F(GeometryEditorWindow, ExitingWithAnUnfinishedChainCutsItBackToTheSwingarm
 }
 
 TEST_F(GeometryEditorWindow, NoElementBeyondSlot10) {
-    // A damaged chain read from a file already fills every slot: the add commands refuse.
+    // A damaged chain read from a file already fills every slot: the add commands
+    // refuse.
     for (int16_t k = 1; k <= MAX_ELEMENTI; ++k) P().TipoElemento[k] = "A";
     P().UltimoElemento = MAX_ELEMENTI;
     ed->Form_Activate();
@@ -182,26 +236,185 @@ TEST_F(GeometryEditorWindow, NoElementBeyondSlot10) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(GeometryEditorWindow, PrintingSendsTheDrawingOrWarns) {
-    EXPECT_FALSE(ed->CmdStampa->isEnabled());
-    QuadrilateroDigitato();
-    ASSERT_TRUE(ed->CmdStampa->isEnabled());
-    RisposteDialoghi stampa;
-    ed->CmdStampa->click();
-    ASSERT_EQ(stampa.stampe.size(), 1u);
-    EXPECT_EQ(stampa.stampe[0].immagine, ed->PicGeo().Immagine());
-    EXPECT_EQ(stampa.stampe[0].titolo, ed->windowTitle().toStdString());
-    EXPECT_TRUE(dialoghi.mostrati.empty());
-    stampa.stampaRiuscita = false;
-    ed->CmdStampa->click();
+TEST_F(GeometryEditorWindow, TypingTheWheelRadiusKeepsTheSwingarmTyped) {
+    QApplication::setActiveWindow(main);
+    ed->TxtForcelloneX[1]->setFocus();
+    ed->TxtForcelloneX[1]->selectAll();
+    Tasti("400");
+    Tasto(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), ed->TxtForcelloneY[1]);
+    ed->TxtForcelloneY[1]->selectAll();
+    Tasti("-80");
+    QTest::mouseClick(ed->TxtRaggio, Qt::LeftButton);
+    ed->TxtRaggio->selectAll();
+    Tasti("300");
+    EXPECT_EQ(Val(T(ed->TxtForcelloneX[1])), 400);
+    EXPECT_EQ(Val(T(ed->TxtForcelloneY[1])), -80);
+    ed->CmdOKForcellone->click();
+    EXPECT_EQ(Relativo(1), (Punto{400, -80}));
+    EXPECT_NEAR(P().DatiForcellone.P[1].Y, 300, 1e-3); // on the ground line
+    EXPECT_EQ(Val(T(ed->TxtForcelloneX[1])), 400);
+}
+
+TEST_F(GeometryEditorWindow, RockerTabsThroughItsBoxesAndRefusesAnEmptyOne) {
+    QApplication::setActiveWindow(main);
+    DigitaAsta("250", "-100");
+    ed->CmdSquadretta->click();
+    ASSERT_EQ(QApplication::focusWidget(), ed->TxtSquadrettaX[0]);
+    for (const char* v : {"150", "-150", "150"}) {
+        Tasti(v);
+        Tasto(Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), ed->TxtSquadrettaY[1]);
+    Tasto(Qt::Key_Return); // the last box is still empty
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 48));
-    stampa.stampantePresente = false;
-    ed->CmdStampa->click();
-    EXPECT_EQ(stampa.stampe.size(), 2u);
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 46) + ".");
-    EXPECT_EQ(dialoghi.mostrati[1].stile, vbCritical);
+    EXPECT_EQ(dialoghi.mostrati[0].testo,
+              Riga(Messaggi, 94) + " " + Maiuscolo(Riga(TestiInsGeo01, 3)) + Riga(Messaggi, 2));
+    EXPECT_EQ(QApplication::focusWidget(), ed->TxtSquadrettaY[1]);
+    EXPECT_EQ(P().DatiSquadretta[2].P[2], Punto{});
+    Tasti("-200");
+    Tasto(Qt::Key_Return);
+    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_NEAR(P().DatiSquadretta[2].P[2].Y - P().DatiForcellone.P[0].Y, -200, 1e-3);
+    // After the boxes come the options.
+    ed->TxtSquadrettaY[1]->setFocus();
+    Tasto(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), ed->OptFix[0]);
+}
+
+TEST_F(GeometryEditorWindow, ARefusedMaximumTravelLeavesTheWindowUsable) {
+    QuadrilateroDigitato();
+    // A travel the check refuses can only come from a file: the box takes at most
+    // 1000 mm.
+    P().MaxEscursioneRuota = 1200;
+    ed->Form_Activate();
+    ed->CmdSimula->click();
+    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(ed->CmdSimula->text().remove('&'),
+              DaAnsi(Maiuscolo(Riga(TestiInsGeo01, 8))).remove('&'));
+    EXPECT_EQ(ed->StatoSimula, 0);
+    ASSERT_TRUE(ed->CmdOKMolla->isEnabled());
+    Digita(ed->TxtMaxEsc, "100");
+    ed->CmdOKMolla->click();
+    ed->CmdSimula->click();
+    EXPECT_EQ(ed->StatoSimula, 1);
+    EXPECT_TRUE(ed->VScroll->isVisible());
+}
+
+TEST_F(GeometryEditorWindow, TheStartScreensGeometryEntryOpensTheNewProject) {
+    RegistraFrmMenu();
+    FRMMENU& menu = FRMMENU::Crea();
+    menu.FileItem_Click(1);
+    ASSERT_EQ(NumeroProgetti, 2);
+    menu.SchemaItem_Click(1);
+    EXPECT_EQ(NumeroProgetti, 2);
+    ed = INSGEO01::Istanza();
+    ed->CmdEsci->click();
+    EXPECT_EQ(NumeroProgetti, 2);
+    delete &menu;
+}
+
+TEST_F(GeometryEditorWindow, UndoKeepsTheChainNothingIsAddedToItAndARefusedChainIsNotEntered) {
+    QuadrilateroDaTastiera();
+    const Progetto prima = P();
+    int16_t zero = 0;
+    ed->ProceduraUndo(zero); // no shock absorber was confirmed before this one
+    EXPECT_TRUE(P().DatiMolla[3].P[0] == prima.DatiMolla[3].P[0] &&
+                P().DatiMolla[3].P[1] == prima.DatiMolla[3].P[1]);
+    EXPECT_EQ(P().NumPunti, prima.NumPunti);
+    ed->Form_Activate(); // back from another window
+    EXPECT_FALSE(ed->ToolsItem[4]->isEnabled());
+    ed->ToolsItem_Click(4);
+    ed->CmdAsta_Click();
+    EXPECT_EQ(P().UltimoElemento, 3);
+    P().TipoElemento[3] = "A";
+    EXPECT_FALSE(ed->ControlloVariabili());
+    EXPECT_EQ(P().StatoDatiProgetto, 0);
+}
+
+TEST_F(GeometryEditorWindow, TheCloseBoxLeavesAnUnfinishedChainAsExitDoes) {
+    ed->CmdAsta->click(); // never confirmed
+    ed->SottoFinestra()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    main->FileItem_Click(1);
+    ASSERT_NE(ed = INSGEO01::Istanza(), nullptr);
+    ed->CmdAsta->click();
+    EXPECT_EQ(P().UltimoElemento, 1);
+    EXPECT_EQ(T(ed->LblAstaPrecX) + T(ed->LblAstaPrecY), "200.0050.00");
+}
+
+TEST_F(GeometryEditorWindow, NumbersBeyondTheFourByteRangeNeverReachTheRecords) {
+    for (QLineEdit* c : {ed->TxtForcelloneX[0], ed->TxtForcelloneY[1], ed->TxtRaggio}) {
+        for (const QString& testo : {QString("1e39"), QString("1e308"), QString(40, '9')}) {
+            const QString prima = c->text();
+            c->selectAll();
+            QApplication::clipboard()->setText(testo);
+            QTest::keyClick(c, Qt::Key_V, Qt::ControlModifier);
+            EXPECT_EQ(c->text(), prima) << testo.toStdString();
+        }
+        Digita(c, "1e39"); // the last key is refused
+        EXPECT_EQ(T(c), "1e3");
+    }
+    ed->CmdOKForcellone->click();
+    for (const Punto& punto : P().DatiForcellone.P) EXPECT_TRUE(std::isfinite(punto.X + punto.Y));
+    Digita(ed->TxtForcelloneX[2], "200");
+    ed->CmdOKForcellone->click();
+    EXPECT_NEAR(P().DatiForcellone.P[2].X - P().DatiForcellone.P[0].X, 200.0f, 1e-3f);
+}
+
+TEST_F(GeometryEditorWindow, EveryControlShowsItsHint) {
+    const std::pair<QWidget*, std::string> casi[] = {
+        {ed->CmdAsta, "Add a link"},
+        {ed->CmdEsci, "Leave this window"},
+        {ed->CmdSimula, "Start the simulation"},
+        {ed->LblModifica, "Choose an element to modify"},
+        {ed->ChkQuote, "Show the coordinates of the points"},
+        {ed->LblDati, "Maximum wheel travel"},
+        {ed->FrmTool, "Cursor coordinates, and length and angle from the last point"}};
+    for (const auto& [w, testo] : casi) {
+        ed->LblX->setText("1");
+        QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+        EXPECT_EQ(Suggerimento(), testo);
+        // Only the coordinate strip blanks the read-out.
+        EXPECT_EQ(ed->LblX->text(), w == ed->FrmTool ? "-" : "1") << testo;
+    }
+}
+
+TEST_F(GeometryEditorWindow, TheElementListIsQuietDuringManualSimulation) {
+    QuadrilateroDigitato();
+    ed->CmdSimula->click();
+    EXPECT_FALSE(ed->CmbModifica->isEnabled());
+    ed->VistaItem[6]->trigger(); // nor does a pan choose the listed element
+    Trascina(50, 40, 60, 40);
+    EXPECT_EQ(ModoEdit, 3);
+    ed->CmdSimula->click();
+    EXPECT_TRUE(ed->CmbModifica->isEnabled());
+}
+
+TEST_F(GeometryEditorWindow, TheStripNeitherMovesNorIsCutAndTheDrawingKeepsOneScale) {
+    for (int16_t unita : {SISTEMA_METRICO, SISTEMA_IMPERIALE}) {
+        ed->UnitaItem_Click(unita);
+        for (QSize misura : {QSize(1, 1), QSize(1400, 1050)}) {
+            main->resize(misura);
+            QCoreApplication::processEvents();
+            const QPoint lista = ed->LblModifica->mapTo(main, QPoint());
+            EXPECT_LE(ed->CmdEsci->mapTo(main, QPoint()).x() + ed->CmdEsci->width(), main->width());
+            for (double x : {1.0, 150.0}) {
+                emit ed->PicGeo().MouseMove(0, 0, x, x);
+                QCoreApplication::processEvents();
+                EXPECT_EQ(ed->LblModifica->mapTo(main, QPoint()), lista);
+                for (const QLabel* l : {ed->LblX, ed->LblY})
+                    EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()),
+                              l->contentsRect().width());
+            }
+            const QLineEdit* c = ed->TxtMaxEsc; // 150 mm: "5.9055118" in
+            EXPECT_LE(c->fontMetrics().horizontalAdvance(c->text()) + 8, c->width()) << unita;
+        }
+        // Back at full size the whole picture is drawn at one scale.
+        EXPECT_NEAR(ScalaSchemaY / ScalaSchemaX, 1, 0.01) << unita;
+    }
 }
 
 } // namespace

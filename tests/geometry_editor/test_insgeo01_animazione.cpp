@@ -1,9 +1,7 @@
-// The editor window with mouse, view tools and animation, driven as a user drives it: a
-// linkage drawn by clicking, the manual animation on the scroll bar, the automatic one stopped
-// by the button, by deactivation, by closing and by the end of the program, a window zoom, a
-// pan and the grid. A running animation yields to the event loop once per frame; the tests act
-// inside those yields through a queued call that posts itself again at every pass.
+// The real editor with mouse, view tools and animation. An animation yields to the event loop
+// once per frame; the tests act in those yields through a queued call that posts itself again.
 // KELVRA_SCREENSHOT_DIR names a folder for pictures at rest, mid-travel and after stopping.
+#include "Attesi.h"
 #include "support/FinestraReale.h"
 
 #include "core/Disegno.h"
@@ -17,6 +15,7 @@
 #include <memory>
 
 using namespace kelvra;
+using namespace kelvra::test;
 
 namespace {
 
@@ -37,42 +36,36 @@ std::vector<float> Records() {
 }
 
 // Counts the passes of the event loop (every yield of an animation is one) and runs
-// `azione` at each with the count so far.
+// `azione` at each with the count so far, until the next start or stop.
 class Passi {
   public:
     int conteggio = 0;
-
     void Avvia(std::function<void(int)> a) {
-        if (attivo_) *attivo_ = false;
         azione_ = std::move(a);
         conteggio = 0;
-        attivo_ = std::make_shared<bool>(true);
-        Posta();
+        Posta(++giro_);
     }
     void Ferma() {
-        if (attivo_) *attivo_ = false;
+        ++giro_;
         QCoreApplication::processEvents();
     }
 
   private:
-    void Posta() {
-        std::weak_ptr<bool> attivo = attivo_;
+    void Posta(int giro) {
         QMetaObject::invokeMethod(
             qApp,
-            [this, attivo] {
-                const auto a = attivo.lock();
-                if (!a || !*a) return;
-                ++conteggio;
-                if (azione_) azione_(conteggio);
-                if (*a) Posta();
+            [this, giro] {
+                if (giro != giro_) return;
+                azione_(++conteggio);
+                if (giro == giro_) Posta(giro);
             },
             Qt::QueuedConnection);
     }
-    std::shared_ptr<bool> attivo_;
+    int giro_ = 0;
     std::function<void(int)> azione_;
 };
 
-class AnimatedEditor : public test::FinestraReale {
+class AnimatedEditor : public FinestraReale {
   protected:
     void SetUp() override {
         FinestraReale::SetUp();
@@ -91,9 +84,7 @@ class AnimatedEditor : public test::FinestraReale {
         emit Pic().MouseDown(1, 0, x, y);
         emit Pic().MouseUp(1, 0, x, y);
     }
-    // The four-bar drawn with the mouse: a link from the swingarm's attachment to (800, 300),
-    // a link pinned to the frame at (900, 250), the shock from their joint to (550, 650);
-    // maximum travel 100 mm. Returns the records at rest.
+    // The four-bar of QuadrilateroDigitato drawn with the mouse; returns the records at rest.
     std::vector<float> QuadrilateroCliccato() {
         Digita(ed->TxtMaxEsc, "100");
         ed->CmdAsta->click();
@@ -112,12 +103,6 @@ class AnimatedEditor : public test::FinestraReale {
         ed->CmdSimula->click();
         EXPECT_EQ(passi.conteggio, ultima);
         passi.Ferma();
-    }
-    // The position of the travel whose linkage attachment the last drawing used.
-    int PosizioneDisegnata() {
-        for (int i = 0; i <= 30; ++i)
-            if (PuntiCatena[1] == P().PuntiGiunzione[2][1][i]) return i;
-        return -1;
     }
     QRgb ColoreA(const Punto& w) {
         const QPointF px = Pic().PixelDa(SchermoX(w.X), SchermoY(w.Y));
@@ -160,14 +145,12 @@ class AnimatedEditor : public test::FinestraReale {
     Passi passi;
 };
 
-TEST_F(AnimatedEditor, AFourBarDrawnByClicksIsSolved) {
-    QuadrilateroCliccato();
+TEST_F(AnimatedEditor, AFourBarDrawnByClicksIsSolvedAndAnimatedByHand) {
+    const auto riposo = QuadrilateroCliccato();
     EXPECT_TRUE(dialoghi.mostrati.empty());
     ASSERT_EQ(P().UltimoElemento, 3);
-    EXPECT_NEAR(P().DatiAsta[1].P[1].X, 800.0, 1e-3);
-    EXPECT_NEAR(P().DatiAsta[1].P[1].Y, 300.0, 1e-3);
-    EXPECT_NEAR(P().DatiAsta[2].P[1].X, 900.0, 1e-3);
-    EXPECT_NEAR(P().DatiMolla[3].P[1].Y, 650.0, 1e-3);
+    AttesiPunti({{800, 300}, {900, 250}, {550, 650}},
+                {P().DatiAsta[1].P[1], P().DatiAsta[2].P[1], P().DatiMolla[3].P[1]});
     EXPECT_EQ(P().StatoDatiProgetto, 1);
     EXPECT_GE(P().NumPunti, 30);
     EXPECT_NEAR(P().LunghezzaAmmortizzatore[0], std::hypot(250.0, 350.0), 1e-2);
@@ -176,10 +159,8 @@ TEST_F(AnimatedEditor, AFourBarDrawnByClicksIsSolved) {
     emit Pic().MouseMove(0, 0, SchermoX(800), SchermoY(400));
     EXPECT_EQ(ed->LblL->text(), "100.0");
     EXPECT_EQ(Pic().cursor().shape(), Qt::CrossCursor);
-}
 
-TEST_F(AnimatedEditor, ManualTheBarMovesTheSuspensionAndStoppingReturnsToRest) {
-    const auto riposo = QuadrilateroCliccato();
+    // The manual animation: the bar moves the suspension, stopping returns to rest.
     const int W = ed->width();
     Salva("riposo");
     ed->CmdSimula->click();
@@ -239,7 +220,7 @@ TEST_F(AnimatedEditor, ManualTheBarMovesTheSuspensionAndStoppingReturnsToRest) {
     Salva("fermata");
 }
 
-TEST_F(AnimatedEditor, AutomaticStoppedMidTravelReturnsToRest) {
+TEST_F(AnimatedEditor, AutomaticStoppedMidTravelOrByAnotherWindowReturnsToRest) {
     const auto riposo = QuadrilateroCliccato();
     // Choosing the kind in the menu starts it at once and runs it to its end, at rest.
     ed->SimulazioneItem[2]->trigger();
@@ -263,10 +244,8 @@ TEST_F(AnimatedEditor, AutomaticStoppedMidTravelReturnsToRest) {
     EXPECT_EQ(ed->StatoSimula, 2);
     EXPECT_EQ(ModoEdit, 0);
     ARiposo(riposo, Maiuscola(13));
-}
 
-TEST_F(AnimatedEditor, ActivatingAnotherWindowStopsTheAnimation) {
-    const auto riposo = QuadrilateroCliccato();
+    // Activating another window stops it too.
     auto* altra = new FinestraFiglia;
     main->AggiungiFiglia(altra);
     main->AttivaFiglia(ed);
@@ -385,9 +364,8 @@ TEST_F(AnimatedEditor, WindowZoomAndPanFollowTheTransforms) {
     EXPECT_FALSE(ed->Shape1->isVisible());
     EXPECT_EQ(ZoomUtente, VERO);
     // The dragged world rectangle now spans the drawing's width, its bottom at the bottom.
-    EXPECT_NEAR(MondoX(AreaSinistra), mondoL, 1e-2);
-    EXPECT_NEAR(MondoX(AreaDestra), mondoR, 1e-2);
-    EXPECT_NEAR(MondoY(AreaSotto), mondoB, 1e-2);
+    AttesiValori({mondoL, mondoR, mondoB},
+                 {MondoX(AreaSinistra), MondoX(AreaDestra), MondoY(AreaSotto)}, 1e-2);
     EXPECT_NEAR(ScalaSchemaX, (mondoR - mondoL) / AreaDestra, 1e-4);
     EXPECT_FLOAT_EQ(ScalaSchemaY, ScalaSchemaX);
     EXPECT_EQ(ColoreA(Punto{550, 400}), qRgb(0, 0, 0));
@@ -410,24 +388,21 @@ TEST_F(AnimatedEditor, WindowZoomAndPanFollowTheTransforms) {
     EXPECT_EQ(ed->Line1->Linea().X2, 80);
     emit Pic().MouseUp(1, 0, 80, 60);
     EXPECT_FALSE(ed->Line1->isVisible());
-    EXPECT_NEAR(FinestraX1, angoloX - 30 * scala, 1e-2);
-    EXPECT_NEAR(FinestraY1, angoloY + 20 * scala, 1e-2);
+    AttesoPunto({angoloX - 30 * scala, angoloY + 20 * scala}, {FinestraX1, FinestraY1}, 1e-2f);
     EXPECT_EQ(ColoreA(Punto{550, 400}), qRgb(0, 0, 0));
     // The pan ends with the listed element reloaded for modification.
     EXPECT_EQ(ModoEdit, 5);
     // A second pan replaces the first: the zoomed view less this drag alone.
     ed->VistaItem[6]->trigger();
     Trascina(50, 40, 40, 40);
-    EXPECT_NEAR(FinestraX1, angoloX + 10 * scala, 1e-2);
-    EXPECT_NEAR(FinestraY1, angoloY, 1e-2);
+    AttesoPunto({angoloX + 10 * scala, angoloY}, {FinestraX1, FinestraY1}, 1e-2f);
 
     // The right button resets the view.
     emit Pic().MouseDown(2, 0, 10, 10);
     emit Pic().MouseUp(2, 0, 10, 10);
     EXPECT_EQ(ModoEdit, 0);
     EXPECT_EQ(ZoomUtente, FALSO);
-    EXPECT_FLOAT_EQ(FinestraX1, 0);
-    EXPECT_FLOAT_EQ(FinestraY1, 0);
+    AttesoPunto({0, 0}, {FinestraX1, FinestraY1}, 0);
 }
 
 TEST_F(AnimatedEditor, TheGridSteps) {
@@ -460,18 +435,15 @@ TEST_F(AnimatedEditor, AfterAViewChangeAClickMovesTheElementBeingEdited) {
     ASSERT_EQ(ModoEdit, 4);
     Trascina(50, 50, 70, 40);
     ASSERT_EQ(ModoEdit, 5);
-    EXPECT_NEAR(Val(T(ed->TxtAstaX)), 250, 1e-3);
-    EXPECT_NEAR(Val(T(ed->TxtAstaY)), -100, 1e-3);
+    AttesiValori({250, -100}, {Val(T(ed->TxtAstaX)), Val(T(ed->TxtAstaY))}, 1e-3);
     ed->CmdOKAsta->click();
-    EXPECT_NEAR(P().DatiAsta[1].P[1].X, 800, 1e-2);
-    EXPECT_NEAR(P().DatiAsta[1].P[1].Y, 300, 1e-2);
+    AttesoPunto({800, 300}, P().DatiAsta[1].P[1], 1e-2f);
     // A click puts the end under the pointer, the next link follows, the chain is solved.
     for (const Punto& q : {Punto{820, 320}, Punto{780, 280}}) {
         Clic(q.X, q.Y);
-        EXPECT_NEAR(P().DatiAsta[1].P[1].X, q.X, 1e-2);
-        EXPECT_NEAR(P().DatiAsta[1].P[1].Y, q.Y, 1e-2);
-        EXPECT_NEAR(P().DatiAsta[2].P[0].X, q.X, 1e-2);
-        EXPECT_NEAR(P().PuntiGiunzione[3][1][0].Y, q.Y, 1e-2);
+        AttesiPunti({q, q, q},
+                    {P().DatiAsta[1].P[1], P().DatiAsta[2].P[0], P().PuntiGiunzione[3][1][0]},
+                    1e-2f);
         EXPECT_EQ(P().StatoDatiProgetto, 1);
     }
     EXPECT_EQ(ModoEdit, 5);

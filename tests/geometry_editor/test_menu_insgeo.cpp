@@ -1,6 +1,7 @@
 // The geometry editor's menu commands (File menu, Schema commands, add-project button,
 // annotation and option boxes), driven on the real windows with the file routines replaced by
 // fakes. The shared commands without an editor part are in tests/shell/test_comandi_menu.
+#include "Attesi.h"
 #include "core/Impostazioni.h"
 #include "core/Servizi.h"
 #include "core/Unita.h"
@@ -68,8 +69,7 @@ TEST_F(MenuInsGeo, NewAfterANeverComputedProjectAsksThenSetsUpSlotTwo) {
         EXPECT_EQ(P().DatiForcellone.P[1], ASSE_DEFAULT);
         EXPECT_EQ(T(ed->TxtRaggio), "350.00");
         EXPECT_EQ(ed->CmbModifica->count(), 1);
-        EXPECT_FALSE(ed->CmdAddProject->isEnabled());
-        EXPECT_TRUE(ed->CmdAsta->isEnabled());
+        EXPECT_EQ(Stati({ed->CmdAddProject, ed->CmdAsta}, &QWidget::isEnabled), "01");
     }
 }
 
@@ -100,11 +100,9 @@ TEST_F(MenuInsGeo, RemovingTheShockAbsorberReopensTheChainAndANewChainResetsIt) 
     EXPECT_EQ(P().UltimoElemento, 2);
     EXPECT_EQ(ed->CmbModifica->count(), 3);
     EXPECT_EQ(P().GeometriaInserita, FALSO);
-    EXPECT_TRUE(ed->CmdMolla->isEnabled());
-    EXPECT_FALSE(ed->CmdSimula->isEnabled());
+    EXPECT_EQ(Stati({ed->CmdMolla, ed->CmdSimula}, &QWidget::isEnabled), "10");
     // The last link's panel, with its end, takes the place of the shock's.
-    EXPECT_FALSE(ed->FRMMOLLA->isVisible());
-    EXPECT_TRUE(ed->FRMASTA->isVisible());
+    EXPECT_EQ(Stati<QWidget>({ed->FRMMOLLA, ed->FRMASTA}, &QWidget::isVisible), "01");
     EXPECT_EQ(T(ed->TxtAstaX) + T(ed->TxtAstaY), "350.00-150.00");
     std::string salvato; // the unsaved geometry is offered for saving first
     Ganci.SalvaSchema = [&](const std::string& nome, int16_t) {
@@ -144,8 +142,7 @@ TEST_F(MenuInsGeo, TheAnnotationChoiceIsKeptInTheSettingsForTheNextStart) {
 TEST_F(MenuInsGeo, UnitsSwitchedElsewhereShowOnTheNextActivation) {
     ImpostaUnita(2, nullptr); // from another window's Units menu
     ed->Form_Activate();
-    EXPECT_TRUE(ed->UnitaItem[2]->isChecked());
-    EXPECT_FALSE(ed->UnitaItem[1]->isChecked());
+    EXPECT_EQ(Stati({ed->UnitaItem[1], ed->UnitaItem[2]}, &QAction::isChecked), "01");
     EXPECT_TRUE(ed->FrmForcellone->title().endsWith("[in]"));
 }
 

@@ -1,8 +1,5 @@
-// The mouse and the view tools on the editor's drawing: readouts against hand-worked figures,
-// click entry into the swingarm and rocker panels, the right button, the View menu's modes,
-// the zoom rectangle clipped to the drawing, clicks that must not change the view, and the
-// change of point of view. Links and shock are clicked, an element modified by a click, a
-// window zoom, a pan and the grid driven on the real window (test_insgeo01_animazione).
+// The mouse and the view tools on the stand-in editor: readouts against hand-worked figures,
+// click entry, the right button, the View modes, the zoom rectangle, the point of view.
 #include "geometry_editor/ControlliEditorFinti.h"
 
 #include "core/Formato.h"
@@ -15,24 +12,11 @@ namespace {
 constexpr double LATO_MM = 600 * 25.4 / 96;
 constexpr double SCALA = 1600 / LATO_MM;
 
-class Mouse : public FixtureEditor {
+class Mouse : public FixtureControlli {
   protected:
-    ControlliFinti ed;
     StrumentiVista strumenti{ed};
     MouseGeo mouse{ed, strumenti};
 
-    void SetUp() override {
-        FixtureEditor::SetUp();
-        TestiProva();
-        ed.NuovaCatena();
-        ed.Scrivi(Casella::MaxEsc, "100");
-        ed.conferme.clear();
-    }
-    void TearDown() override {
-        TestiToolbar.clear();
-        FixtureEditor::TearDown();
-    }
-    Progetto& P() { return Progetti[NumeroProgetti]; }
     std::string L(Etichetta e) { return ed.TestoEtichetta(e); }
     void Muovi(double X, double Y) { mouse.PicGeo_MouseMove(0, 0, SchermoX(X), SchermoY(Y)); }
     void Clicca(double X, double Y, int pulsante = 1) {
@@ -45,10 +29,6 @@ class Mouse : public FixtureEditor {
         mouse.PicGeo_MouseDown(1, 0, x1, y1);
         mouse.PicGeo_MouseMove(1, 0, x2, y2);
         mouse.PicGeo_MouseUp(1, 0, x2, y2);
-    }
-    long Colore(double x, double y) {
-        const QPointF px = ed.immagine.PixelDa(x, y);
-        return ed.immagine.ColorePixel(static_cast<int>(px.x()), static_cast<int>(px.y()));
     }
     void Letture(const char* x, const char* y, const char* l, const char* ang) {
         EXPECT_EQ(L(Etichetta::LblX), x);
@@ -75,10 +55,8 @@ TEST_F(Mouse, ReadingsWithTheSwingarmAlone) {
     EXPECT_NEAR(Val(L(Etichetta::LblX)), 200 / 25.4, 1e-6);
     EXPECT_NEAR(Val(L(Etichetta::LblY)), 250 / 25.4, 1e-6);
     EXPECT_EQ(L(Etichetta::LblL), "7.9");
-}
-
-TEST_F(Mouse, TheAngleNeverExceedsOneHundredEightyDegrees) {
-    // Below the attachment reads as its mirror image above.
+    ImpostaUnitaMisura(SISTEMA_METRICO);
+    // The angle never exceeds 180 degrees: below the attachment reads as its mirror above.
     const struct {
         double X, Y;
         const char *ang, *l;
@@ -109,11 +87,10 @@ TEST_F(Mouse, AfterAZoomSameReadingsAndTheRightButtonRefitsWithoutEntering) {
     EXPECT_EQ(FinestraX1, 0);
     EXPECT_EQ(CorrezioneAltezza, 0);
     EXPECT_NEAR(ScalaSchemaX, SCALA, 1e-4);
-    EXPECT_FLOAT_EQ(OrigineX, 550);
-    EXPECT_FLOAT_EQ(OrigineY, 400);
+    AttesoPunto({550, 400}, {OrigineX, OrigineY}, 0);
 }
 
-TEST_F(Mouse, HintsByMode) {
+TEST_F(Mouse, HintsAndTheViewMenusMouseModes) {
     for (int16_t modo = 1; modo <= 5; ++modo) {
         ModoEdit = modo;
         Muovi(700, 500);
@@ -123,13 +100,19 @@ TEST_F(Mouse, HintsByMode) {
     ModoEdit = 6;
     Muovi(700, 500);
     EXPECT_EQ(Suggerimento(), "before");
+    const int attesi[8] = {-1, -1, -1, 1, 2, -1, 3, 4};
+    for (int indice = 1; indice <= 7; ++indice) {
+        ModoEdit = 5;
+        strumenti.VistaItem_Click(indice);
+        EXPECT_EQ(ModoEdit, attesi[indice] < 0 ? 5 : attesi[indice]) << indice;
+    }
 }
 
 TEST_F(Mouse, ClicksInTheSwingarmAndInTheRocker) {
     Clicca(700, 500);
     EXPECT_EQ(ed.conferme, std::vector<int>{PANNELLO_FORCELLONE});
-    AttesoPunto({700, 500}, P().DatiForcellone.P[2], 0.01f);
-    AttesoPunto({550, 400}, P().DatiForcellone.P[0], 0.01f);
+    AttesiPunti({{700, 500}, {550, 400}}, {P().DatiForcellone.P[2], P().DatiForcellone.P[0]},
+                0.01f);
     EXPECT_TRUE(DatiUndo.Salvato[PANNELLO_FORCELLONE]);
 
     ed.Asta("100", "-100"); // (650, 300)
@@ -137,11 +120,9 @@ TEST_F(Mouse, ClicksInTheSwingarmAndInTheRocker) {
     ed.PuntoPrecedente(Casella::ElemPrecX, Casella::ElemPrecY);
     Clicca(700, 250);
     // Vertex 3 goes 50 mm right of and above vertex 2.
-    AttesoPunto({650, 300}, P().DatiSquadretta[2].P[0], 0.01f);
-    AttesoPunto({700, 250}, P().DatiSquadretta[2].P[1], 0.01f);
-    AttesoPunto({750, 300}, P().DatiSquadretta[2].P[2], 0.01f);
-    EXPECT_EQ(ed.Testo(Casella::SquadrettaX1), "200.00");
-    EXPECT_EQ(ed.Testo(Casella::SquadrettaY1), "-100.00");
+    const auto& v = P().DatiSquadretta[2].P;
+    AttesiPunti({{650, 300}, {700, 250}, {750, 300}}, {v[0], v[1], v[2]}, 0.01f);
+    EXPECT_EQ(ed.Testo(Casella::SquadrettaX1) + ed.Testo(Casella::SquadrettaY1), "200.00-100.00");
     EXPECT_FALSE(DatiUndo.Salvato[PANNELLO_SQUADRETTA]) << "no rocker was confirmed before";
 }
 
@@ -152,14 +133,13 @@ TEST_F(Mouse, InInchesTheThirdVertexIsFiftyMillimetresAway) {
     ed.Aggiungi("S");
     ed.PuntoPrecedente(Casella::ElemPrecX, Casella::ElemPrecY);
     Clicca(700, 250);
-    EXPECT_NEAR(Val(ed.Testo(Casella::SquadrettaX1)) - Val(ed.Testo(Casella::SquadrettaX0)),
-                50 / 25.4, 1e-5);
-    EXPECT_NEAR(Val(ed.Testo(Casella::SquadrettaY1)) - Val(ed.Testo(Casella::SquadrettaY0)),
-                50 / 25.4, 1e-5);
+    for (auto [a, b] : {std::pair{Casella::SquadrettaX0, Casella::SquadrettaX1},
+                        std::pair{Casella::SquadrettaY0, Casella::SquadrettaY1}})
+        EXPECT_NEAR(Val(ed.Testo(b)) - Val(ed.Testo(a)), 50 / 25.4, 1e-5);
     AttesoPunto({750, 300}, P().DatiSquadretta[2].P[2], 0.01f);
 }
 
-TEST_F(Mouse, TheDragZoomRedrawsAndOtherButtonsReturnToModeZero) {
+TEST_F(Mouse, TheDragZoomRedrawsItsRectangleStaysInThePicture) {
     ModoEdit = 1;
     ed.immagine.Cancella();
     mouse.PicGeo_MouseDown(1, 0, 10, 10);
@@ -167,39 +147,27 @@ TEST_F(Mouse, TheDragZoomRedrawsAndOtherButtonsReturnToModeZero) {
     EXPECT_EQ(ModoEdit, 1);
     mouse.PicGeo_MouseDown(4, 0, 10, 10);
     EXPECT_EQ(ModoEdit, 0);
-}
-
-TEST_F(Mouse, TheViewMenuChoosesTheMouseMode) {
-    const int attesi[8] = {-1, -1, -1, 1, 2, -1, 3, 4};
-    for (int indice = 1; indice <= 7; ++indice) {
-        ModoEdit = 5;
-        strumenti.VistaItem_Click(indice);
-        EXPECT_EQ(ModoEdit, attesi[indice] < 0 ? 5 : attesi[indice]) << indice;
-    }
-}
-
-TEST_F(Mouse, TheRectangleStaysInThePicture) {
+    // The zoom rectangle stays in the picture.
     ModoEdit = 2;
     mouse.PicGeo_MouseDown(1, 0, 100, 40);
     EXPECT_TRUE(ed.shape1Visibile);
     // Right to left: the left edge goes 1 mm right of the pointer.
     mouse.PicGeo_MouseMove(1, 0, 60, 70);
-    EXPECT_DOUBLE_EQ(ed.shape1.Left, 61);
-    EXPECT_DOUBLE_EQ(ed.shape1.Width, 40);
+    AttesiValori({61, 40}, {ed.shape1.Left, ed.shape1.Width}, 0);
     // Beyond the right and bottom edges: stopped at the edges.
     mouse.PicGeo_MouseMove(1, 0, 200, 300);
     EXPECT_DOUBLE_EQ(ed.shape1.Left, 100);
-    EXPECT_NEAR(ed.shape1.Width, LATO_MM - 100, 1e-9);
-    EXPECT_NEAR(ed.shape1.Height, LATO_MM - 40, 1e-9);
+    AttesiValori({LATO_MM - 100, LATO_MM - 40}, {ed.shape1.Width, ed.shape1.Height}, 1e-9);
     // Beyond the left and top edges.
     mouse.PicGeo_MouseMove(1, 0, -5, -5);
-    EXPECT_DOUBLE_EQ(ed.shape1.Left, 0);
-    EXPECT_DOUBLE_EQ(ed.shape1.Width, 101);
-    EXPECT_DOUBLE_EQ(ed.shape1.Top, 0);
-    EXPECT_DOUBLE_EQ(ed.shape1.Height, 41);
+    const auto Rettangolo = [&] {
+        return std::vector<double>{ed.shape1.Left, ed.shape1.Width, ed.shape1.Top,
+                                   ed.shape1.Height};
+    };
+    AttesiValori({0, 101, 0, 41}, Rettangolo(), 0);
     // Without the left button nothing changes.
     mouse.PicGeo_MouseMove(0, 0, 120, 120);
-    EXPECT_DOUBLE_EQ(ed.shape1.Width, 101);
+    AttesiValori({0, 101, 0, 41}, Rettangolo(), 0);
 }
 
 TEST_F(Mouse, ClicksWithoutDraggingDoNotChangeTheView) {
@@ -232,18 +200,18 @@ TEST_F(Mouse, AViewChangeKeepsTheShownCoordinates) {
     EXPECT_EQ(ModoEdit, 5);
     EXPECT_EQ(ed.ricariche, 1);
     // The pivot still shows (0, 0) and the attachment (200, 50).
-    EXPECT_NEAR(CoordinataVisualizzataX(550), 0, 1e-3);
-    EXPECT_NEAR(CoordinataVisualizzataY(400), 0, 1e-3);
-    EXPECT_NEAR(CoordinataVisualizzataX(750), 200, 1e-3);
-    EXPECT_NEAR(CoordinataVisualizzataY(450), 50, 1e-3);
+    const auto Mostrati = [] {
+        return std::vector<double>{CoordinataVisualizzataX(550), CoordinataVisualizzataY(400),
+                                   CoordinataVisualizzataX(750), CoordinataVisualizzataY(450)};
+    };
+    AttesiValori({0, 0, 200, 50}, Mostrati(), 1e-3);
     // The pivot's mark moved 20 mm right and 10 mm up, the reference cross through it.
     EXPECT_EQ(Colore(550 / SCALA + 20, LATO_MM - 400 / SCALA - 10), COLORE_SEGNO_FISSO);
     EXPECT_EQ(Colore(150, LATO_MM - 400 / SCALA - 10), COLORE_NERO);
     EXPECT_EQ(Colore(550 / SCALA + 20, 150), COLORE_NERO);
     // A second change of view still keeps them.
     Trascina(4, 60, 60, 40, 90);
-    EXPECT_NEAR(CoordinataVisualizzataX(750), 200, 1e-3);
-    EXPECT_NEAR(CoordinataVisualizzataY(450), 50, 1e-3);
+    AttesiValori({0, 0, 200, 50}, Mostrati(), 1e-3);
 }
 
 } // namespace

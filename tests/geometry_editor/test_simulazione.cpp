@@ -1,7 +1,6 @@
-// The animation's fine points that the real window cannot show: the exact yields of the
-// automatic cycles, the trace, a kind chosen during a run, a window gone in a yield, and a linkage
-// that locks before the end of the travel. The stops are driven on the real window
-// (test_insgeo01_animazione).
+// The animation's fine points the real window cannot show: the exact yields of the cycles, the
+// trace, a kind chosen during a run, a window gone in a yield, a linkage that locks early, the
+// pace.
 #include "geometry_editor/ControlliEditorFinti.h"
 
 #include <algorithm>
@@ -10,23 +9,14 @@
 namespace kelvra::test {
 namespace {
 
-class Simulation : public FixtureEditor {
+class Simulation : public FixtureControlli {
   protected:
-    ControlliFinti ed;
     SimulazioneGeo sim{ed};
-    // Position drawn at each yield.
-    std::vector<int> visti;
+    std::vector<int> visti; // the position drawn at each yield
 
     void SetUp() override {
-        FixtureEditor::SetUp();
-        TestiProva();
-        ed.NuovaCatena();
-        ed.Scrivi(Casella::MaxEsc, "100");
+        FixtureControlli::SetUp();
         ed.allaCessione = [this](int) { visti.push_back(PosizioneDisegnata()); };
-    }
-    void TearDown() override {
-        TestiToolbar.clear();
-        FixtureEditor::TearDown();
     }
     // The four-bar of the other tests, solved over the whole 30 mm.
     void Quadrilatero() {
@@ -35,17 +25,9 @@ class Simulation : public FixtureEditor {
         ed.Molla("100", "200");
         ASSERT_GE(Progetti[1].NumPunti, 30);
     }
-    // The position whose linkage attachment the last drawing left as the first chain point.
-    static int PosizioneDisegnata() {
-        const Progetto& p = Progetti[NumeroProgetti];
-        for (int i = 0; i <= MAX_PUNTI; ++i)
-            if (PuntiCatena[1] == p.PuntiGiunzione[2][1][i]) return i;
-        return -1;
-    }
     long ColoreAsse(int i) {
         const Punto& w = Progetti[1].PosizioneRuota[i];
-        const QPointF px = ed.immagine.PixelDa(SchermoX(w.X), SchermoY(w.Y));
-        return ed.immagine.ColorePixel(static_cast<int>(px.x()), static_cast<int>(px.y()));
+        return Colore(SchermoX(w.X), SchermoY(w.Y));
     }
     void Avvia(int16_t tipo) {
         ed.TipoSimulazione = tipo;
@@ -75,13 +57,12 @@ TEST_F(Simulation, TraceThreeOverlaidPositionsThenRest) {
     Avvia(3);
     EXPECT_EQ(visti, (std::vector<int>{0, 15, 30}));
     EXPECT_EQ(ModoEdit, 0);
-    // Rest and end of the range stay visible together.
-    EXPECT_EQ(ColoreAsse(30), COLORE_FORCELLONE);
-    EXPECT_EQ(ColoreAsse(0), COLORE_FORCELLONE);
-    // Stopping clears the trace and draws the rest position alone.
+    // Rest and end of the range stay visible together; stopping leaves the rest alone.
+    EXPECT_EQ((std::pair{ColoreAsse(30), ColoreAsse(0)}),
+              (std::pair{COLORE_FORCELLONE, COLORE_FORCELLONE}));
     sim.CmdSimula_Click();
-    EXPECT_EQ(ColoreAsse(30), COLORE_BIANCO);
-    EXPECT_EQ(ColoreAsse(0), COLORE_FORCELLONE);
+    EXPECT_EQ((std::pair{ColoreAsse(30), ColoreAsse(0)}),
+              (std::pair{COLORE_BIANCO, COLORE_FORCELLONE}));
     EXPECT_EQ(ed.cmdSimula, "SIMULATE");
 
     // Stopped at its second position: the rest position alone.
@@ -93,8 +74,8 @@ TEST_F(Simulation, TraceThreeOverlaidPositionsThenRest) {
     Avvia(3);
     EXPECT_EQ(ed.cessioni, 2);
     EXPECT_EQ(ed.RichiestaStop, FALSO);
-    EXPECT_EQ(ColoreAsse(15), COLORE_BIANCO);
-    EXPECT_EQ(ColoreAsse(0), COLORE_FORCELLONE);
+    EXPECT_EQ((std::pair{ColoreAsse(15), ColoreAsse(0)}),
+              (std::pair{COLORE_BIANCO, COLORE_FORCELLONE}));
 }
 
 TEST_F(Simulation, AMenuChoiceDuringARunReplacesIt) {
@@ -116,16 +97,15 @@ TEST_F(Simulation, AMenuChoiceDuringARunReplacesIt) {
 }
 
 TEST_F(Simulation, TheButtonsHint) {
-    ed.cmdSimula = "&SIMULATE";
-    sim.CmdSimula_MouseMove();
-    EXPECT_EQ(Suggerimento(), "hint 44");
-    ed.cmdSimula = "STOP";
-    sim.CmdSimula_MouseMove();
-    EXPECT_EQ(Suggerimento(), "hint 43");
+    for (auto [didascalia, suggerimento] :
+         {std::pair{"&SIMULATE", "hint 44"}, {"STOP", "hint 43"}}) {
+        ed.cmdSimula = didascalia;
+        sim.CmdSimula_MouseMove();
+        EXPECT_EQ(Suggerimento(), suggerimento);
+    }
 }
 
-// A window that goes away during a yield of either loop is not touched again: no further
-// frame, yield, caption or stop step.
+// No further frame, yield, caption or stop step after the window went away.
 TEST_F(Simulation, AWindowGoneDuringAYieldIsLeftAlone) {
     Quadrilatero();
     for (int16_t tipo : {2, 3}) {
@@ -140,7 +120,6 @@ TEST_F(Simulation, AWindowGoneDuringAYieldIsLeftAlone) {
     }
 }
 
-// A linkage that locks before 30 mm of travel: the animation stays within what was solved.
 TEST_F(Simulation, AChainThatLocksStaysWithinTheSolvedPart) {
     // Two links nearly in line between the attachment and the frame: little slack.
     ed.Asta("230", "-50");
@@ -168,6 +147,50 @@ TEST_F(Simulation, AChainThatLocksStaysWithinTheSolvedPart) {
     ed.StatoSimula = 0;
     Avvia(3);
     EXPECT_EQ(visti, (std::vector<int>{0, ultimo / 2, ultimo}));
+}
+
+// The animation's pace, on a rocker whose pinned vertex 3 (700, 200) shares its x with vertex 2.
+class Pacing : public FixtureControlli {
+  protected:
+    SimulazioneGeo sim{ed};
+    void SetUp() override {
+        FixtureControlli::SetUp();
+        ed.Asta("250", "-100");
+        ed.Squadretta("150", "-150", "150", "-200", FALSO, VERO);
+        ed.Molla("100", "200");
+        ed.TipoSimulazione = 2;
+    }
+};
+
+TEST_F(Pacing, SixtyFramesPerSecondOnAnyMachine) {
+    std::vector<double> t; // a frame takes 3 ms to draw, the tenth 53
+    ed.allaCessione = [&](int n) {
+        t.push_back(orologio.adesso);
+        orologio.adesso += n == 10 ? 53 : 3;
+    };
+    sim.CmdSimula_Click();
+    ASSERT_EQ(t.size(), 15u * 63);
+    // The late frame is not made up for by hurried ones; the turn's extra yield does not wait.
+    EXPECT_NEAR(t[10] - t[9], 53, 1e-6);
+    for (int i = 11; i < 31; ++i) EXPECT_NEAR(t[i] - t[i - 1], PERIODO_FOTOGRAMMA, 1e-6) << i;
+    EXPECT_NEAR(t.back() - t.front(), 928 * PERIODO_FOTOGRAMMA + 53, 1e-6);
+}
+
+TEST_F(Pacing, ManualChosenDuringAutomaticStartsFromRest) {
+    ed.allaCessione = [&](int n) {
+        if (n == 6) sim.SimulazioneItem_Click(1);
+    };
+    sim.CmdSimula_Click();
+    EXPECT_EQ(ed.lblEscTesto, "0.0");
+    EXPECT_EQ(PuntiCatena[1], Progetti[1].PuntiGiunzione[2][1][0]);
+}
+
+TEST_F(Pacing, TheHeldVertexComesFromTheWholePointIndex) {
+    for (int16_t i : {0, 15, 30}) {
+        int16_t posizione = i;
+        sim.AssegnazioneSimula(posizione);
+        AttesoPunto(Progetti[1].PuntiGiunzione[4][1][i], PuntiCatena[3]); // the free vertex
+    }
 }
 
 } // namespace
