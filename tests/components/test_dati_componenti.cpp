@@ -1,14 +1,14 @@
 // What the component windows commit: flags, state code and compatibility on the chosen
 // project, the static shock curve that follows, the preload's limit and check, and the
-// test bench's parameters and acquisition.
+// test bench's parameters and acquisition. And the force table of the spring and the bump stop
+// without a window: block choice, fills by rate and by force worked by hand, row counts, length
+// checks and the imperial round trip.
 #include "components/Banco.h"
 #include "components/DatiComponenti.h"
+#include "components/TabellaComponente.h"
 #include "core/Lingua.h"
 #include "core/Unita.h"
 #include "support/Risposte.h"
-
-#include <gtest/gtest.h>
-#include <vector>
 
 using namespace kelvra;
 
@@ -18,46 +18,39 @@ class Commit : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
-        ImpostaUnitaMisura(SISTEMA_METRICO);
+        Azzera();
+    }
+    static void Azzera() {
+        AzzeraTabelle(), ImpostaUnitaMisura(SISTEMA_METRICO);
         NumeroProgetti = ProgettoSelezionato = 1;
     }
     // A shock absorber of seat distance 120 and stroke 50.
     static void Ammortizzatore(Progetto& p) {
-        p.AmmortizzatoreInserito = VERO;
-        p.QuotaA = 30;
-        p.QuotaB = 50;
-        p.InterasseAmmortizzatore = 200;
-        p.LungMollaAmmortizzatore = 120;
+        p.AmmortizzatoreInserito = VERO, p.QuotaA = 30, p.QuotaB = 50;
+        p.InterasseAmmortizzatore = 200, p.LungMollaAmmortizzatore = 120,
         p.CorsaAmmortizzatore = 50;
     }
     // A spring of 10 N/mm between the given lengths.
     static TabellaComponente Molla(double libera, double compressa) {
         TabellaComponente t(LeggeForza::Lineare);
-        t.LiberaMm = libera;
-        t.CompressaMm = compressa;
+        t.LiberaMm = libera, t.CompressaMm = compressa;
         t.RiempiCostante(0, t.UltimaRiga() + 1, 10);
         return t;
     }
 };
 
 TEST_F(Commit, TheSpringIsCheckedAgainstTheShockAbsorberAndTheStaticCurveFollows) {
-    struct Caso {
-        double libera;
-        int16_t compatibile;
-        double forzaStatica0;
-    };
     // Fitted preload |free - 120|: row 10 of a 10 N/mm spring gives 100 N at stroke 0.
-    for (const Caso c : {Caso{130, 1, 100}, Caso{110, 0, 0}}) {
-        AzzeraTabelle();
-        NumeroProgetti = ProgettoSelezionato = 1;
+    for (const auto& [libera, compatibile, forza0] : {std::tuple{130, 1, 100}, {110, 0, 0}}) {
+        Azzera();
         Progetto& p = Progetti[1];
         Ammortizzatore(p);
-        SalvaDatiMolla(Molla(c.libera, 60), MODO_COSTANTE, 1);
-        EXPECT_EQ(p.MollaCompatibile, c.compatibile) << c.libera;
-        EXPECT_EQ(p.ForzaStaticaAmmortizzatore[0], c.forzaStatica0) << c.libera;
-        EXPECT_EQ(p.StatoDatiProgetto, 6);
-        EXPECT_EQ(p.ModificatoFile[MOD_MOLLA], VERO);
-        EXPECT_EQ(p.ModificatoFile[MOD_PROGETTO], VERO);
+        SalvaDatiMolla(Molla(libera, 60), MODO_COSTANTE, 1);
+        EXPECT_EQ(
+            std::tuple(p.MollaCompatibile, p.ForzaStaticaAmmortizzatore[0], p.StatoDatiProgetto),
+            std::tuple(compatibile, forza0, 6))
+            << libera;
+        EXPECT_EQ(p.ModificatoFile[MOD_MOLLA] & p.ModificatoFile[MOD_PROGETTO], VERO);
     }
 }
 
@@ -82,9 +75,7 @@ TEST_F(Commit, TheBumpStopJoinsTheStaticCurveOnceTouched) {
     SalvaDatiMolla(Molla(130, 60), MODO_COSTANTE, 1); // fitted preload 10
     EXPECT_EQ(p.ForzaStaticaAmmortizzatore[40], 500);
     TabellaComponente tampone(LeggeForza::Quadratica); // 1 N/mm^2, touched at stroke 30
-    tampone.LiberaMm = 20;
-    tampone.CompressaMm = 8;
-    tampone.RiempiCostante(0, 13, 1);
+    tampone.LiberaMm = 20, tampone.CompressaMm = 8, tampone.RiempiCostante(0, 13, 1);
     SalvaDatiTampone(tampone, MODO_COSTANTE);
     EXPECT_EQ(p.TamponeCompatibile, 1);
     EXPECT_EQ(p.NumPuntiAmmortizzatore, 42); // min(120 - 60, 50 - 8)
@@ -93,17 +84,14 @@ TEST_F(Commit, TheBumpStopJoinsTheStaticCurveOnceTouched) {
 }
 
 TEST_F(Commit, EveryCommitActsOnTheChosenProjectOnly) {
-    NumeroProgetti = 3;
-    ProgettoSelezionato = 2;
+    NumeroProgetti = 3, ProgettoSelezionato = 2;
     TabellaComponente tampone(LeggeForza::Quadratica);
-    tampone.LiberaMm = 30;
-    SalvaDatiTampone(tampone, MODO_FORZA);
+    tampone.LiberaMm = 30, SalvaDatiTampone(tampone, MODO_FORZA);
     SalvaDatiMolla(Molla(130, 60), MODO_COSTANTE, 2);
-    EXPECT_EQ(Progetti[2].StatoDatiProgetto, 10);
-    EXPECT_EQ(Progetti[2].ModificatoFile[MOD_TAMPONE], VERO);
-    EXPECT_EQ(Progetti[3].StatoDatiProgetto, 0);
-    EXPECT_EQ(Progetti[3].MollaInserita, FALSO);
-    EXPECT_EQ(Progetti[3].ModificatoFile[MOD_PROGETTO], FALSO);
+    const Progetto &p = Progetti[2], &q = Progetti[3];
+    EXPECT_EQ(std::tuple(p.StatoDatiProgetto, p.ModificatoFile[MOD_TAMPONE]), std::tuple(10, VERO));
+    EXPECT_EQ(std::tuple(q.StatoDatiProgetto, q.MollaInserita, q.ModificatoFile[MOD_PROGETTO]),
+              std::tuple(0, FALSO, FALSO));
     EXPECT_EQ(NumeroProgetti, 3);
 }
 
@@ -114,35 +102,31 @@ TEST_F(Commit, TheShockAbsorberIsAlwaysStoredAndMarkedByItsCheck) {
     };
     for (const Caso& c : {Caso{{40, 60, 50, 150}, true}, Caso{{40, 60, 0, 150}, false},
                           Caso{{40, 60, 10, 100}, false}, Caso{{40, 60, 51, 150}, false}}) {
-        AzzeraTabelle();
-        NumeroProgetti = ProgettoSelezionato = 1;
+        Azzera();
         Progetto& p = Progetti[1];
         // A spring entered and fitting the shock absorber held before.
         SalvaDatiMolla(Molla(130, 40), MODO_COSTANTE, 1);
-        Ammortizzatore(p);
-        p.MollaCompatibile = 1;
+        Ammortizzatore(p), p.MollaCompatibile = 1;
         EXPECT_EQ(ConfermaAmmortizzatore(c.d), c.valido);
-        EXPECT_EQ(p.QuotaA, c.d.A);
-        EXPECT_EQ(p.CorsaAmmortizzatore, c.d.Corsa);
-        EXPECT_EQ(p.LungMollaAmmortizzatore, c.d.SedeMolla());
+        EXPECT_EQ(std::tuple(p.QuotaA, p.CorsaAmmortizzatore, p.LungMollaAmmortizzatore),
+                  std::tuple(c.d.A, c.d.Corsa, c.d.SedeMolla()));
         EXPECT_EQ(p.InterasseMinimo, static_cast<float>(c.d.Interasse - c.d.Corsa));
-        EXPECT_EQ(p.AmmortizzatoreInserito, c.valido ? VERO : FALSO);
-        EXPECT_EQ(p.StatoDatiProgetto, c.valido ? 6 : 2);
-        EXPECT_EQ(p.ModificatoFile[MOD_AMMORTIZZATORE], VERO);
+        EXPECT_EQ(std::tuple(p.AmmortizzatoreInserito, p.StatoDatiProgetto,
+                             p.ModificatoFile[MOD_AMMORTIZZATORE]),
+                  std::tuple(c.valido ? VERO : FALSO, c.valido ? 6 : 2, VERO));
     }
     // The last valid one: seat 50 against a free length of 130 fits; the static curve follows
     // the new seat distance (fitted preload 80, row 80 of the spring).
     ConfermaAmmortizzatore({40, 60, 50, 150});
-    EXPECT_EQ(Progetti[1].MollaCompatibile, 1);
-    EXPECT_EQ(Progetti[1].ForzaStaticaAmmortizzatore[0], 800);
+    EXPECT_EQ(std::tuple(Progetti[1].MollaCompatibile, Progetti[1].ForzaStaticaAmmortizzatore[0]),
+              std::tuple(1, 800));
 }
 
 TEST_F(Commit, TheShockAbsorberFitsTheGeometryByTheReadersTest) {
     Progetto& p = Progetti[1];
     SalvaDatiMolla(Molla(130, 40), MODO_COSTANTE, 1);
     p.GeometriaInserita = VERO;
-    for (const auto& [statica, compatibile] :
-         std::vector<std::pair<double, int16_t>>{{300, 1}, {350, 1}, {351, 0}}) {
+    for (const auto& [statica, compatibile] : {std::pair{300, 1}, {350, 1}, {351, 0}}) {
         p.LunghezzaStaticaAmmortizzatore = statica;
         ConfermaAmmortizzatore({100, 130, 50, 350}); // seat 120
         EXPECT_EQ(p.AmmortizzatoreCompatibile, compatibile) << statica;
@@ -151,26 +135,20 @@ TEST_F(Commit, TheShockAbsorberFitsTheGeometryByTheReadersTest) {
 
 TEST_F(Commit, PreloadLimitAndCheck) {
     Progetto& p = Progetti[1];
-    p.MollaInserita = VERO;
-    p.LungMollaLibera = 250;
-    p.LungMollaMaxCompressione = 200;
-    p.NumPuntiAmmortizzatore = 30;
-    p.InterasseAmmortizzatore = 355;
-    p.LunghezzaStaticaAmmortizzatore = 350;
-    p.PrecaricoMollaInserita = 10;
+    p.MollaInserita = VERO, p.LungMollaLibera = 250, p.LungMollaMaxCompressione = 200;
+    p.NumPuntiAmmortizzatore = 30, p.InterasseAmmortizzatore = 355;
+    p.LunghezzaStaticaAmmortizzatore = 350, p.PrecaricoMollaInserita = 10;
     EXPECT_DOUBLE_EQ(PrecaricoAlloggiamento(p), 5);
     EXPECT_DOUBLE_EQ(PrecaricoMassimoMm(p), 15); // 250 - 200 - 30 - |5 - 10|
     p.NumPuntiAmmortizzatore = 45;
     EXPECT_DOUBLE_EQ(PrecaricoMassimoMm(p), 1000);
-
     p.LungMollaMaxCompressione = 240;
     EXPECT_FALSE(ConfermaPrecarico(3)); // 250 - 10 is not above 240
     EXPECT_EQ(p.PrecaricoSetup, 0);
     p.PrecaricoMollaInserita = 9;
     for (int16_t modificato : {VERO, FALSO}) { // the same preload again is no change
         EXPECT_TRUE(ConfermaPrecarico(3));
-        EXPECT_EQ(p.PrecaricoSetup, 3);
-        EXPECT_EQ(p.PrecaricoImpostato, VERO);
+        EXPECT_EQ(std::tuple(p.PrecaricoSetup, p.PrecaricoImpostato), std::tuple(3, VERO));
         // The preload is kept with the project only: it marks its spring and the project.
         EXPECT_EQ(p.ModificatoFile[MOD_MOLLA] & p.ModificatoFile[MOD_PROGETTO], modificato);
         p.ModificatoFile.fill(FALSO);
@@ -185,14 +163,10 @@ TEST_F(Commit, PreloadLimitAndCheck) {
 class BancoSimulato : public BancoProva {
   public:
     bool Acquisisci(const ParametriAcquisizione& par, MisuraBanco& m) override {
-        ++corse;
-        for (double x = par.CorsaMinima; x <= par.CorsaMassima; x += 5) {
-            m.Corsa.push_back(x);
-            m.Carico.push_back(100 + 10 * x);
-        }
+        for (double x = par.CorsaMinima; x <= par.CorsaMassima; x += 5)
+            m.Corsa.push_back(x), m.Carico.push_back(100 + 10 * x);
         return true;
     }
-    int corse = 0;
 };
 
 TEST_F(Commit, BenchParametersAreCheckedInOrder) {
@@ -207,20 +181,15 @@ TEST_F(Commit, BenchParametersAreCheckedInOrder) {
           Caso{120, 20, 0, 0, 0}, Caso{0, 100, 3, 0, 74}, Caso{0, 100, 3, 50, 0},
           Caso{0, 100, 10, 500, 0}, Caso{0, 100, 10, 500.5f, 74}, Caso{-1, 100, 3, 0, 72}}) {
         ParametriAcquisizione par;
-        par.CorsaMinima = c.minimo;
-        par.CorsaMassima = c.massimo;
-        if (c.ciclo) {
-            par.CicloAttivo[c.ciclo] = true;
-            par.VelocitaCiclo[c.ciclo] = c.velocita;
-        }
+        par.CorsaMinima = c.minimo, par.CorsaMassima = c.massimo;
+        if (c.ciclo) par.CicloAttivo[c.ciclo] = true, par.VelocitaCiclo[c.ciclo] = c.velocita;
         EXPECT_EQ(ControllaParametri(par), c.riga) << c.minimo << " " << c.massimo;
     }
 }
 
 TEST_F(Commit, AnAcquisitionBecomesTheStaticCurveAndNoBenchLeavesTheFlagClear) {
     Progetto& p = Progetti[1];
-    ParametriBanco[1].CorsaMinima = 10;
-    ParametriBanco[1].CorsaMassima = 40;
+    ParametriBanco[1].CorsaMinima = 10, ParametriBanco[1].CorsaMassima = 40;
     p.AcquisizioneAttiva = VERO;
     EXPECT_FALSE(ConfermaAcquisizione(1));
     EXPECT_EQ(p.AcquisizioneAttiva, FALSO);
@@ -231,16 +200,127 @@ TEST_F(Commit, AnAcquisitionBecomesTheStaticCurveAndNoBenchLeavesTheFlagClear) {
     ImpostaBancoProva(&banco);
     EXPECT_TRUE(ConfermaAcquisizione(1));
     ImpostaBancoProva(nullptr);
-    EXPECT_EQ(p.AcquisizioneAttiva, VERO);
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, 30);
-    EXPECT_EQ(p.AsseCorsaAmmortizzatore[0], 10);
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[0], 200);
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[12], 320);
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[30], 500);
+    const auto& f = p.ForzaStaticaAmmortizzatore;
+    EXPECT_EQ(
+        std::tuple(p.AcquisizioneAttiva, p.NumPuntiAmmortizzatore, p.AsseCorsaAmmortizzatore[0]),
+        std::tuple(VERO, 30, 10));
+    EXPECT_EQ(std::tuple(f[0], f[12], f[30]), std::tuple(200, 320, 500));
     // A later commit leaves the measured curve alone.
     p.MollaCompatibile = 1;
     SalvaDatiMolla(Molla(130, 60), MODO_COSTANTE, 1);
     EXPECT_EQ(p.ForzaStaticaAmmortizzatore[0], 200);
+}
+
+using ForceTable = Commit;
+
+TEST_F(ForceTable, AClickFillsDownFromTheFirstEmptyRowNeverPastIt) {
+    // Rows 0..pieni-1 hold a rate; a click on `riga` starts the block at `inizio`.
+    for (const auto& [pieni, riga, inizio] :
+         {std::tuple{2, 3, 2}, {1, 3, 0}, {5, 3, 3}, {0, 3, 0}, {0, 0, 0}, {1001, 1000, 1000}}) {
+        TabellaComponente t(LeggeForza::Lineare);
+        for (int i = 0; i < pieni; ++i) t.TabellaCostanti[i] = 1;
+        EXPECT_EQ(t.InizioBlocco(riga), inizio) << pieni << " filled, click " << riga;
+    }
+}
+
+TEST_F(ForceTable, RateAndForceFillsFollowTheirLaw) {
+    struct Caso {
+        LeggeForza legge;
+        bool perForza;
+        int primo, righe;
+        double valore, forzaSopra, k;
+        std::vector<double> forze; // rows primo..
+        double ultima;             // at the block's last row
+    };
+    const double k21 = 60.0 / 21;
+    const std::vector<Caso> casi = {
+        {LeggeForza::Lineare, false, 0, 4, 20, 0, 20, {0, 20, 40, 60}, 60},
+        {LeggeForza::Quadratica, false, 0, 4, 2, 0, 2, {0, 2, 8, 18}, 18},
+        {LeggeForza::Lineare, true, 0, 5, 100, 0, 25, {0, 25, 50, 75, 100}, 100},
+        {LeggeForza::Quadratica, true, 0, 5, 100, 0, 6.25, {0, 6.25, 25, 56.25, 100}, 100},
+        {LeggeForza::Lineare, true, 3, 3, 100, 40, 20, {60, 80, 100}, 100},
+        {LeggeForza::Quadratica, true, 3, 3, 100, 40, k21, {40 + 5 * k21, 40 + 12 * k21, 100}, 100},
+        // A one-row block at row 0 keeps the force 0 and row 0's rate.
+        {LeggeForza::Lineare, true, 0, 1, 50, 0, 7, {0}, 0},
+        // The bump stop's sums reach a million over a thousand rows.
+        {LeggeForza::Quadratica, true, 1, 1000, 1e6, 0, 1, {1}, 1e6},
+    };
+    for (const Caso& c : casi) {
+        TabellaComponente t(c.legge);
+        t.TabellaCostanti[0] = 7;
+        if (c.primo > 0) t.TabellaForze[c.primo - 1] = c.forzaSopra;
+        const double k = c.perForza ? t.RiempiForza(c.primo, c.righe, c.valore)
+                                    : (t.RiempiCostante(c.primo, c.righe, c.valore), c.valore);
+        EXPECT_NEAR(k, c.k, 1e-12) << c.valore;
+        for (size_t i = 0; i < c.forze.size(); ++i)
+            EXPECT_NEAR(t.TabellaForze[c.primo + i], c.forze[i], 1e-9) << c.valore << " row " << i;
+        EXPECT_NEAR(t.TabellaForze[c.primo + c.righe - 1], c.ultima, 1e-6);
+        EXPECT_EQ(t.TabellaCostanti[c.primo + c.righe - 1], k);
+        EXPECT_EQ(t.TabellaForze[c.primo + c.righe], 0) << "nothing past the block";
+    }
+}
+
+TEST_F(ForceTable, LengthsAreCheckedAgainstEachOtherAndTheShockAbsorber) {
+    struct Caso {
+        LeggeForza legge;
+        double libera, compressa;
+        bool ammortizzatore;
+        double sede, precarico, corsa;
+        int messaggio;
+    };
+    const LeggeForza M = LeggeForza::Lineare, T = LeggeForza::Quadratica;
+    for (const Caso& c :
+         {Caso{M, 100, 60, false, 0, 0, 0, 0}, Caso{M, 100, 60, true, 95, 10, 0, 16},
+          Caso{M, 105, 60, true, 95, 10, 0, 0}, Caso{M, 100, 90, false, 0, 10, 0, 17},
+          Caso{M, 100, 100, false, 0, 0, 0, 58}, Caso{M, 60, 100, false, 0, 0, 0, 58},
+          Caso{M, 1100, 100, false, 0, 0, 0, 0}, Caso{M, 1101, 100, false, 0, 0, 0, 58},
+          Caso{T, 40, 10, true, 0, 0, 40, 25}, Caso{T, 39.5, 10, true, 0, 0, 40, 0},
+          Caso{T, 40, 10, false, 0, 0, 40, 0}, Caso{T, 10, 40, true, 0, 0, 80, 58}}) {
+        TabellaComponente t(c.legge);
+        t.LiberaMm = c.libera, t.CompressaMm = c.compressa;
+        Progetto p;
+        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO, p.CorsaAmmortizzatore = c.corsa;
+        p.PrecaricoMollaInserita = c.precarico, p.LungMollaAmmortizzatore = c.sede;
+        p.PrecaricoImpostato = VERO; // the preload stands as given
+        EXPECT_EQ(t.ControllaLunghezze(p), c.messaggio) << c.libera << " / " << c.compressa;
+    }
+}
+
+TEST_F(ForceTable, RowCountsAreWholeStepsWithoutLosingOneToRounding) {
+    TabellaComponente t(LeggeForza::Lineare);
+    for (const auto& [libera, compressa, righe] : std::vector<std::tuple<double, double, int>>{
+             {150.7, 100.7, 50}, {0.3 + 0.6, 0.9 - 1, 1}, {60.99, 10, 50}, {10, 40, -30}}) {
+        t.LiberaMm = libera, t.CompressaMm = compressa;
+        EXPECT_EQ(t.UltimaRiga(), righe) << libera << " - " << compressa;
+    }
+}
+
+TEST_F(ForceTable, ImperialTablesGoBackToTheSameMillimetresAndNewtons) {
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    Progetto origine;
+    origine.MollaInserita = VERO, origine.LungMollaLibera = 150.7;
+    origine.LungMollaMaxCompressione = 100.7;
+    for (int i = 0; i <= 50; ++i) origine.CostanteMolla[i] = 12.5, origine.ForzaMolla[i] = 12.5 * i;
+    TabellaComponente molla(LeggeForza::Lineare);
+    molla.CaricaMolla(origine);
+    Progetto copia;
+    copia.ForzaMolla[51] = 999; // a longer spring held before
+    molla.ScriviMolla(copia, MODO_COSTANTE, 2);
+    EXPECT_EQ(
+        std::tuple(copia.NumPuntiMolla, copia.LungMollaLibera, copia.LungMollaMaxCompressione),
+        std::tuple(50, ComeSingolo(150.7), ComeSingolo(100.7)));
+    EXPECT_NEAR(copia.ForzaMolla[50], 625, 1e-9);
+    EXPECT_NEAR(copia.CostanteMolla[50], 12.5, 1e-9);
+    EXPECT_EQ(copia.ForzaMolla[51], 0);
+
+    // A bump-stop coefficient of 1 Lb/in^2 is F0^2 / F1 N/mm^2, its force that times mm^2.
+    TabellaComponente tampone(LeggeForza::Quadratica);
+    tampone.LiberaMm = 40, tampone.RiempiCostante(0, 11, 1.0);
+    tampone.ScriviTampone(copia, MODO_COSTANTE);
+    const double f0 = FattoreUnita[UNITA_LUNGHEZZA], f1 = FattoreUnita[UNITA_FORZA];
+    EXPECT_NEAR(copia.CostanteTampone[10], f0 * f0 / f1, 1e-7);
+    EXPECT_NEAR(copia.ForzaTampone[10], 100 * f0 * f0 / f1, 1e-7);
+    EXPECT_NEAR(tampone.TabellaForze[10], 100 * f0 * f0, 1e-9); // Lb at 10 mm = (10 f0) in
 }
 
 } // namespace

@@ -1,15 +1,17 @@
 // The project and component files: byte layouts against files assembled here from the layout,
-// the old-format fallbacks, the fit checks, round trips, and what failures leave behind.
+// the old-format fallbacks, the fit checks, round trips, what failures leave behind, the
+// readers' judgement of what a file holds, and the encoding of the paths kept in records.
 #include "core/Progetti.h"
 #include "files/Assegna.h"
 #include "files/FileProgetto.h"
 #include "files/Record.h"
 #include "files/Slot.h"
-#include "platform/Messaggi.h"
 #include "shell/Ganci.h"
 #include "support/ProgettoProva.h"
 
+#include <cmath>
 #include <functional>
+#include <random>
 
 using namespace kelvra;
 using namespace kelvra::files;
@@ -39,18 +41,13 @@ TEST_F(ProjectFiles, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte
     Ganci.ApriSchema();
 
     const Progetto& p = Progetti[1];
-    EXPECT_EQ(CaricatoSchema, VERO);
-    EXPECT_EQ(p.NomeFileSchema, nome);
-    EXPECT_EQ(p.UltimoElemento, 3);
-    EXPECT_EQ(p.TipoGiunzione[1], "ASTA_TRIANG");
+    EXPECT_EQ(std::tuple(CaricatoSchema, p.NomeFileSchema, p.UltimoElemento, p.TipoGiunzione[1]),
+              std::tuple(VERO, nome, 3, "ASTA_TRIANG"));
     EXPECT_TRUE((p.DatiForcellone.P == std::array<Punto, 3>{{{-1, 2}, {500, 300}, {40, 60}}}));
-    EXPECT_EQ(p.DatiAsta[1].P[1].X, 77);
-    EXPECT_EQ(p.DatiSquadretta[2].P[3].X, 88);
-    EXPECT_EQ(p.DatiMolla[3].P[1].Y, 99);
-    EXPECT_EQ(p.OpzioneFix[2][1], -1);
-    EXPECT_EQ(p.AmmortizzatoreFisso, 1);
-    EXPECT_EQ(p.RaggioRuota, 305.5f);
-    EXPECT_EQ(ContaAste, 1);
+    EXPECT_EQ(std::tuple(p.DatiAsta[1].P[1].X, p.DatiSquadretta[2].P[3].X, p.DatiMolla[3].P[1].Y),
+              std::tuple(77, 88, 99));
+    EXPECT_EQ(std::tuple(p.OpzioneFix[2][1], p.AmmortizzatoreFisso, p.RaggioRuota, ContaAste),
+              std::tuple(-1, 1, 305.5f, 1));
 
     ASSERT_TRUE(SalvaSchema(Nome("back.kv3"), 1));
     EXPECT_TRUE(test::LeggiFile(Nome("back.kv3")) == b.d);
@@ -88,9 +85,9 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
         if (c.apri == ApriProgetto || c.apri == ApriAmmortizzatore) {
             EXPECT_EQ(Progetti[2].NomeFileMolla, Progetti[1].NomeFileMolla);
         }
-        if (std::string(c.nome) == "a.kvp") {
-            EXPECT_EQ(Progetti[2].TipoGiunzione[3], "ASTA_TRIANG");
-            EXPECT_EQ(Progetti[2].PrecaricoSetup, 12.5);
+        if (c.apri == ApriProgetto) {
+            EXPECT_EQ(std::tuple(Progetti[2].TipoGiunzione[3], Progetti[2].PrecaricoSetup),
+                      std::tuple("ASTA_TRIANG", 12.5));
         }
     }
     // The letters and junction texts need 41 characters: the record grew by the difference.
@@ -98,8 +95,7 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
     EXPECT_EQ(test::LeggiFile(Nome("a.kvp")).size(), 22486u + 32 + 41);
     RecordSchema r;
     ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kv3")), r));
-    EXPECT_EQ(r.Geometria.TipoElemento[9], ""); // never stale
-    EXPECT_EQ(r.Geometria.TipoGiunzione[4], "");
+    EXPECT_EQ(r.Geometria.TipoElemento[9] + r.Geometria.TipoGiunzione[4], ""); // never stale
     RecordProgetto rp;
     ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kvp")), rp));
     EXPECT_EQ(rp.NomeFileAmmortizzatore, std::string(100, '\0')); // an empty path: never filled
@@ -117,11 +113,9 @@ void VerificaCampi(const char* nome, const std::vector<CasoCampo>& campi, size_t
     Byte b(lunghezza);
     for (const auto& c : campi)
         c.intero ? b.i16(c.offset, int(c.valore)) : b.f32(c.offset, c.valore);
-    AzzeraTabelle();
-    test::ScriviFile(file, b.d);
+    AzzeraTabelle(), test::ScriviFile(file, b.d);
     RisposteDialoghi d;
-    d.fileDaAprire.push_back(file);
-    apri();
+    d.fileDaAprire.push_back(file), apri();
     for (const auto& c : campi)
         EXPECT_EQ(c.campo(Progetti[1]), c.valore) << nome << " @" << c.offset;
 }
@@ -182,11 +176,10 @@ TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
         {"n.kvp", progetto(251.5f, 24.5f), ApriProgetto, 251.5, 24.5},
     };
     for (const Caso& c : casi) {
-        AzzeraTabelle();
-        Offri(c.nome, c.dati);
-        c.apri();
-        EXPECT_EQ(Progetti[1].LungMollaLibera, c.libera) << c.nome;
-        EXPECT_EQ(Progetti[1].LungTamponeScarico, c.scarico) << c.nome;
+        AzzeraTabelle(), Offri(c.nome, c.dati), c.apri();
+        EXPECT_EQ(std::tuple(Progetti[1].LungMollaLibera, Progetti[1].LungTamponeScarico),
+                  std::tuple(c.libera, c.scarico))
+            << c.nome;
     }
     EXPECT_EQ(Progetti[1].PrecaricoSetup, 12); // no exact value in older files
 }
@@ -236,13 +229,11 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
             r.Inserito = c.inserito, r.Quote = {0, 0, 60, 200, c.a}, r.Lunghezze = {250, 100};
             avvisi = CaricaAmmortizzatore(r, 1);
         }
-        EXPECT_EQ(p.*c.flag, c.atteso) << c.tipo << c.a;
         const Avvisi attesi = c.messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, c.messaggio}};
-        EXPECT_EQ(avvisi, attesi) << c.tipo << c.a;
+        EXPECT_EQ(std::tuple(p.*c.flag, avvisi), std::tuple(c.atteso, attesi)) << c.tipo << c.a;
     }
     // Without a shock absorber a spring is judged with the preload as it stands.
-    AzzeraTabelle();
-    Progetti[1].PrecaricoMollaInserita = 10;
+    AzzeraTabelle(), Progetti[1].PrecaricoMollaInserita = 10;
     RecordMolla r;
     r.Molla.Inserito = VERO, r.LungLibera = 400, r.LungMaxCompressione = 250;
     EXPECT_EQ(CaricaMolla(r, 1), Avvisi{});
@@ -260,17 +251,13 @@ TEST_F(ProjectFiles, ProjectReaderTellsWhatTheFileLacks) {
         {"/x/a.kva", {"L35", "L37"}, 1},
     };
     for (const Caso& c : casi) {
-        AzzeraTabelle();
-        dialoghi.mostrati.clear();
+        AzzeraTabelle(), dialoghi.mostrati.clear();
         RecordProgetto r;
         r.GeometriaInserita = VERO, r.Inseriti[0] = VERO, r.MollaCompatibile = 1;
         r.AmmortizzatoreCompatibile = 1, r.NomeFileAmmortizzatore = c.percorsoAmmortizzatore;
-        r.Geometria.TipoElemento[0] = "F";
-        Offri("p.kvp", Codifica(r));
-        ApriProgetto();
-        EXPECT_EQ(Testi(), c.attesi);
-        EXPECT_EQ(Progetti[1].AmmortizzatoreCompatibile, c.compatibile);
-        EXPECT_EQ(CaricatoProgetto, VERO);
+        r.Geometria.TipoElemento[0] = "F", Offri("p.kvp", Codifica(r)), ApriProgetto();
+        EXPECT_EQ(std::tuple(Testi(), Progetti[1].AmmortizzatoreCompatibile, CaricatoProgetto),
+                  std::tuple(c.attesi, c.compatibile, VERO));
     }
 }
 
@@ -283,10 +270,9 @@ TEST_F(ProjectFiles, CountRuleStopsBeforeTheFirstZeroForce) {
         f[0] = 0; // row 0 never counts
         EXPECT_EQ(UltimaRigaForza(f), atteso);
         RecordTampone r;
-        r.Tampone.Inserito = VERO, r.Tampone.Forza = f;
-        CaricaTampone(r, 1);
-        EXPECT_EQ(Progetti[1].NumPuntiTampone, atteso);
-        EXPECT_EQ(Progetti[1].EscursioneTampone[1000], 1000);
+        r.Tampone.Inserito = VERO, r.Tampone.Forza = f, CaricaTampone(r, 1);
+        EXPECT_EQ(std::tuple(Progetti[1].NumPuntiTampone, Progetti[1].EscursioneTampone[1000]),
+                  std::tuple(atteso, 1000));
     }
 }
 
@@ -304,9 +290,7 @@ TEST_F(ProjectFiles, FailuresChangeNothing) {
                            [] { Ganci.ApriSchema(); }};
     for (const auto& [file, messaggio] : aperture) {
         for (auto apri : lettori) {
-            dialoghi.mostrati.clear();
-            scelte.fileDaAprire.push_back(file);
-            apri();
+            dialoghi.mostrati.clear(), scelte.fileDaAprire.push_back(file), apri();
             EXPECT_EQ(Testi(), messaggio.empty() ? std::vector<std::string>{}
                                                  : std::vector<std::string>{messaggio});
             EXPECT_TRUE(Codifica(RecordProgettoDa(1)) == prima);
@@ -322,9 +306,8 @@ TEST_F(ProjectFiles, FailuresChangeNothing) {
     std::filesystem::permissions(lungo, std::filesystem::perms::owner_read);
     Progetti[1].NomeFileMolla = "before";
     EXPECT_FALSE(SalvaMolla(lungo, 1));
-    EXPECT_EQ(test::LeggiFile(lungo), "old");
-    EXPECT_EQ(Progetti[1].NomeFileMolla, "before");
-    EXPECT_EQ(Testi().back(), "L65");
+    EXPECT_EQ(std::tuple(test::LeggiFile(lungo), Progetti[1].NomeFileMolla, Testi().back()),
+              std::tuple("old", "before", "L65"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.cartella), {}), 3);
 }
 
@@ -337,38 +320,120 @@ TEST_F(ProjectFiles, LoadsAndWritesClearTheUnsavedFlagsTheyCover) {
     ASSERT_TRUE(SalvaMolla(Nome("f.kvr"), 1));
     ASSERT_TRUE(SalvaAmmortizzatore(Nome("f.kva"), 1));
     EXPECT_EQ(m, (std::array<int16_t, 5>{}));
-    m[MOD_MOLLA] = VERO;
-    scelte.fileDaAprire.push_back(Nome("f.kvr"));
-    int attesa = -1;
+    m[MOD_MOLLA] = VERO, scelte.fileDaAprire.push_back(Nome("f.kvr"));
+    int attesa = -1; // the editor opens with the ordinary cursor
     Ganci.MostraInsMolla = [&] { attesa = LivelloCursoreAttesa(); };
     ApriMolla();
-    EXPECT_EQ(attesa, 0); // the editor opens with the ordinary cursor
-    EXPECT_EQ(m, (std::array<int16_t, 5>{}));
-    EXPECT_EQ(Progetti[1].NomeFileSchema, Nome("f.kv3"));
+    EXPECT_EQ(std::tuple(attesa, m, Progetti[1].NomeFileSchema),
+              std::tuple(0, std::array<int16_t, 5>{}, Nome("f.kv3")));
 }
 
 TEST_F(ProjectFiles, CopyHandsTheDestinationItsRestInputsAndGas) {
-    RiempiProgetto(Progetti[1]);
-    Progetti[1].PuntiFissi[3] = {7, 8};
-    Progetti[1].PuntiGiunzione[3][3][0] = {5, 6};
-    Progetti[1].TipoGiunzione[3] = "ASTA_ASTA";
+    Progetto& o = Progetti[1];
+    RiempiProgetto(o);
+    o.PuntiFissi[3] = {7, 8}, o.PuntiGiunzione[3][3][0] = {5, 6}, o.TipoGiunzione[3] = "ASTA_ASTA";
     Progetti[2].NomeFileProgetto = Progetti[2].NomeConfigurazione = "own";
     Ganci.CopiaProgetto(1, 2);
     const Progetto& d = Progetti[2];
-    EXPECT_EQ(d.ForzaGas, 200);
-    EXPECT_EQ(d.PuntiFissi[3], (Punto{7, 8}));
-    EXPECT_EQ(d.PuntiFissi[1], (Punto{1, 2}));
-    EXPECT_EQ(d.PosizioneRuota[0], (Punto{550, 310}));
+    EXPECT_EQ(std::tuple(d.ForzaGas, d.NomeConfigurazione, NumeroElementiCatena),
+              std::tuple(200, "own", 8));
+    EXPECT_EQ(std::tuple(d.PuntiFissi[3], d.PuntiFissi[1], d.PosizioneRuota[0]),
+              std::tuple(Punto{7, 8}, Punto{1, 2}, Punto{550, 310}));
     EXPECT_EQ(d.AttaccoAmmortizzatore[0], (Punto{7.5f, 3}));
     EXPECT_EQ(d.PuntiGiunzione[4][3][0], (Punto{5, 6})); // link-link end: the node
-    EXPECT_EQ(d.NomeConfigurazione, "own");
-    EXPECT_EQ(NumeroElementiCatena, 8);
     EXPECT_TRUE(Codifica(RecordProgettoDa(2)) == Codifica(RecordProgettoDa(1)));
 
-    Progetti[3].DescrizioneMolla = "kept";
-    Ganci.AggiungiProgetto(1, 3);
+    Progetti[3].DescrizioneMolla = "kept", Ganci.AggiungiProgetto(1, 3);
     EXPECT_EQ(Progetti[3].DescrizioneMolla, "kept");
     EXPECT_TRUE(Codifica(RecordSchemaDa(3)) == Codifica(RecordSchemaDa(1)));
+}
+
+TEST_F(ProjectFiles, PathsReadBackAsWrittenInTheCodePageOrAsUtf8) {
+    const std::string cirillico = "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB1\xD0\xB0";
+    const std::pair<std::string, std::string> casi[] = {
+        {"/tmp/a b/c.kvr", "/tmp/a b/c.kvr"},
+        // In the code page, as older files hold it.
+        {"/tmp/Pr\xC3\xB6ve \xC3\xB1.kvp", "/tmp/Pr\xF6ve \xF1.kvp"},
+        // Letters the code page lacks, and one whose code-page bytes would read as UTF-8.
+        {"/tmp/" + cirillico + "/c.kva", "/tmp/" + cirillico + "/c.kva"},
+        {"/tmp/\xE6\x9D\xB1\xE4\xBA\xAC.kvp", "/tmp/\xE6\x9D\xB1\xE4\xBA\xAC.kvp"},
+        {"/tmp/\xC3\x83\xC2\xA9.kvt", "/tmp/\xC3\x83\xC2\xA9.kvt"},
+    };
+    for (const auto& [percorso, campo] : casi)
+        EXPECT_EQ(std::pair(PercorsoInRecord(percorso), PercorsoDaRecord(campo + "   ")),
+                  std::pair(campo, percorso));
+    // Too long for the field: cut where a letter ends, so what is kept still reads as UTF-8.
+    std::string lungo = "/";
+    for (int i = 0; i < 60; ++i) lungo += "\xD0\xAF";
+    EXPECT_EQ(PercorsoInRecord(lungo), lungo.substr(0, 99));
+}
+
+TEST_F(ProjectFiles, RecordsAreJudgedBeforeAnythingLands) {
+    struct Genere {
+        std::string estensione;
+        bool (*salva)(const std::string&, int16_t);
+        void (*apri)();
+    };
+    const Genere generi[] = {{"kvp", SalvaProgetto, ApriProgetto},
+                             {"kv3", SalvaSchema, [] { Ganci.ApriSchema(); }},
+                             {"kva", SalvaAmmortizzatore, ApriAmmortizzatore},
+                             {"kvr", SalvaMolla, ApriMolla},
+                             {"kvt", SalvaTampone, ApriTampone}};
+    // What the writers leave loads again: an empty project, and one with values at the edges
+    // of what the program allows or derives (the last state stays in slot 1).
+    for (const bool pieno : {false, true}) {
+        for (const Genere& g : generi) {
+            AzzeraTabelle();
+            Progetto& p = Progetti[1];
+            if (pieno) {
+                RiempiProgetto(p);
+                p.LungMollaAmmortizzatore = -40, p.NumPunti = -2, p.NumPuntiAmmortizzatore = -1;
+                p.NumeroMolle = 100, p.ModoMolla = 0, p.CostanteTampone[1000] = 1e12;
+                p.DatiForcellone.P[0] = {-25000.5f, 1e-30f};
+            }
+            const std::string nome = Nome("v." + g.estensione);
+            ASSERT_TRUE(g.salva(nome, 1));
+            scelte.fileDaAprire.push_back(nome), p.NomeConfigurazione.clear(), g.apri();
+            EXPECT_EQ(p.NomeConfigurazione, nome) << pieno;
+        }
+    }
+    // Those files damaged in one field, or random bytes of the right length, are refused.
+    Progetti[1].NomeConfigurazione = "keep";
+    const std::string prima = Codifica(RecordProgettoDa(1));
+    int editori = 0;
+    for (auto* g : {&Ganci.MostraInsMolla, &Ganci.MostraInsTampone, &Ganci.MostraInsAmmortizzatore,
+                    &Ganci.AttivaInsGeo})
+        *g = [&] { ++editori; };
+    const size_t v = test::LeggiFile(Nome("v.kvp")).size() - 22486; // the variable texts' room
+    const float nan = std::nanf("");
+    const struct {
+        size_t genere, offset;
+        float valore;
+        bool intero;
+    } danni[] = {{4, 8014, 1680, true},      {4, 4020, 3e38f, false},
+                 {3, 9016, 15072, true},     {3, 9018, -5.8e8f, false},
+                 {3, 8012, 1, true},         {2, 19278, nan, false},
+                 {2, 22, -1, true},          {2, 10146, -INFINITY, false},
+                 {1, 0, 11, true},           {1, 2, 5, true},
+                 {1, 78, nan, false},        {1, 944, 7, true},
+                 {1, 967, 'Q' * 256, true},  {0, 22458 + v, 16, true},
+                 {0, 22464 + v, 1001, true}, {0, 22456 + v, 1, true},
+                 {0, 12200 + v, -1, false},  {4, 0, 0, false},
+                 {3, 0, 0, false},           {2, 0, 0, false}};
+    std::mt19937 caso(21);
+    for (const auto& d : danni) {
+        const Genere& g = generi[d.genere];
+        Byte b(0);
+        b.d = test::LeggiFile(Nome("v." + g.estensione));
+        if (d.offset == 0 && !d.intero) // random bytes
+            for (char& c : b.d) c = char(caso());
+        d.intero ? b.i16(d.offset, int(d.valore)) : b.f32(d.offset, d.valore);
+        dialoghi.mostrati.clear(), Offri("damaged." + g.estensione, b.d), g.apri();
+        EXPECT_EQ(Testi(), std::vector<std::string>{"L64"}) << g.estensione << " @" << d.offset;
+        EXPECT_TRUE(Codifica(RecordProgettoDa(1)) == prima);
+        EXPECT_EQ(Progetti[1].NomeConfigurazione, "keep");
+    }
+    EXPECT_EQ(editori, 0);
 }
 
 } // namespace
