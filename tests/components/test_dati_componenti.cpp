@@ -9,6 +9,7 @@
 #include "core/Lingua.h"
 #include "core/Unita.h"
 #include "support/Risposte.h"
+#include "support/Tsv.h"
 
 using namespace kelvra;
 
@@ -170,20 +171,14 @@ class BancoSimulato : public BancoProva {
 };
 
 TEST_F(Commit, BenchParametersAreCheckedInOrder) {
-    struct Caso {
-        float minimo, massimo;
-        int ciclo; // ticked cycle with `velocita`, 0 none
-        float velocita;
-        int riga;
-    };
-    for (const Caso c :
-         {Caso{0, 160, 0, 0, 0}, Caso{0, 160.5f, 0, 0, 73}, Caso{161, 170, 0, 0, 72},
-          Caso{120, 20, 0, 0, 0}, Caso{0, 100, 3, 0, 74}, Caso{0, 100, 3, 50, 0},
-          Caso{0, 100, 10, 500, 0}, Caso{0, 100, 10, 500.5f, 74}, Caso{-1, 100, 3, 0, 72}}) {
+    const auto casi = test::LeggiTsv(QT_TESTCASE_SOURCEDIR "/components/data/bench-parameters.tsv");
+    ASSERT_EQ(casi.size(), 9u);
+    for (const auto& c : casi) {
         ParametriAcquisizione par;
-        par.CorsaMinima = c.minimo, par.CorsaMassima = c.massimo;
-        if (c.ciclo) par.CicloAttivo[c.ciclo] = true, par.VelocitaCiclo[c.ciclo] = c.velocita;
-        EXPECT_EQ(ControllaParametri(par), c.riga) << c.minimo << " " << c.massimo;
+        par.CorsaMinima = std::stof(c[0]), par.CorsaMassima = std::stof(c[1]);
+        if (const int ciclo = std::stoi(c[2]))
+            par.CicloAttivo[ciclo] = true, par.VelocitaCiclo[ciclo] = std::stof(c[3]);
+        EXPECT_EQ(ControllaParametri(par), std::stoi(c[4])) << c[0] << " " << c[1];
     }
 }
 
@@ -261,28 +256,17 @@ TEST_F(ForceTable, RateAndForceFillsFollowTheirLaw) {
 }
 
 TEST_F(ForceTable, LengthsAreCheckedAgainstEachOtherAndTheShockAbsorber) {
-    struct Caso {
-        LeggeForza legge;
-        double libera, compressa;
-        bool ammortizzatore;
-        double sede, precarico, corsa;
-        int messaggio;
-    };
-    const LeggeForza M = LeggeForza::Lineare, T = LeggeForza::Quadratica;
-    for (const Caso& c :
-         {Caso{M, 100, 60, false, 0, 0, 0, 0}, Caso{M, 100, 60, true, 95, 10, 0, 16},
-          Caso{M, 105, 60, true, 95, 10, 0, 0}, Caso{M, 100, 90, false, 0, 10, 0, 17},
-          Caso{M, 100, 100, false, 0, 0, 0, 58}, Caso{M, 60, 100, false, 0, 0, 0, 58},
-          Caso{M, 1100, 100, false, 0, 0, 0, 0}, Caso{M, 1101, 100, false, 0, 0, 0, 58},
-          Caso{T, 40, 10, true, 0, 0, 40, 25}, Caso{T, 39.5, 10, true, 0, 0, 40, 0},
-          Caso{T, 40, 10, false, 0, 0, 40, 0}, Caso{T, 10, 40, true, 0, 0, 80, 58}}) {
-        TabellaComponente t(c.legge);
-        t.LiberaMm = c.libera, t.CompressaMm = c.compressa;
+    const auto casi = test::LeggiTsv(QT_TESTCASE_SOURCEDIR "/components/data/length-checks.tsv");
+    ASSERT_EQ(casi.size(), 12u);
+    for (const auto& c : casi) {
+        const auto n = [&c](size_t i) { return std::stod(c[i]); };
+        TabellaComponente t(c[0] == "spring" ? LeggeForza::Lineare : LeggeForza::Quadratica);
+        t.LiberaMm = n(1), t.CompressaMm = n(2);
         Progetto p;
-        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO, p.CorsaAmmortizzatore = c.corsa;
-        p.PrecaricoMollaInserita = c.precarico, p.LungMollaAmmortizzatore = c.sede;
+        p.AmmortizzatoreInserito = c[3] == "yes" ? VERO : FALSO, p.LungMollaAmmortizzatore = n(4);
+        p.PrecaricoMollaInserita = n(5), p.CorsaAmmortizzatore = n(6);
         p.PrecaricoImpostato = VERO; // the preload stands as given
-        EXPECT_EQ(t.ControllaLunghezze(p), c.messaggio) << c.libera << " / " << c.compressa;
+        EXPECT_EQ(t.ControllaLunghezze(p), std::stoi(c[7])) << c[1] << " / " << c[2];
     }
 }
 

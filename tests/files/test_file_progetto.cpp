@@ -8,8 +8,8 @@
 #include "files/Slot.h"
 #include "shell/Ganci.h"
 #include "support/ProgettoProva.h"
+#include "support/Tsv.h"
 
-#include <cmath>
 #include <functional>
 #include <random>
 
@@ -405,31 +405,20 @@ TEST_F(ProjectFiles, RecordsAreJudgedBeforeAnythingLands) {
                     &Ganci.AttivaInsGeo})
         *g = [&] { ++editori; };
     const size_t v = test::LeggiFile(Nome("v.kvp")).size() - 22486; // the variable texts' room
-    const float nan = std::nanf("");
-    const struct {
-        size_t genere, offset;
-        float valore;
-        bool intero;
-    } danni[] = {{4, 8014, 1680, true},      {4, 4020, 3e38f, false},
-                 {3, 9016, 15072, true},     {3, 9018, -5.8e8f, false},
-                 {3, 8012, 1, true},         {2, 19278, nan, false},
-                 {2, 22, -1, true},          {2, 10146, -INFINITY, false},
-                 {1, 0, 11, true},           {1, 2, 5, true},
-                 {1, 78, nan, false},        {1, 944, 7, true},
-                 {1, 967, 'Q' * 256, true},  {0, 22458 + v, 16, true},
-                 {0, 22464 + v, 1001, true}, {0, 22456 + v, 1, true},
-                 {0, 12200 + v, -1, false},  {4, 0, 0, false},
-                 {3, 0, 0, false},           {2, 0, 0, false}};
+    const auto danni = test::LeggiTsv(QT_TESTCASE_SOURCEDIR "/files/data/damaged-records.tsv");
+    ASSERT_EQ(danni.size(), 20u);
     std::mt19937 caso(21);
     for (const auto& d : danni) {
-        const Genere& g = generi[d.genere];
+        const Genere& g = *std::find_if(std::begin(generi), std::end(generi),
+                                        [&](const Genere& g) { return g.estensione == d[0]; });
         Byte b(0);
         b.d = test::LeggiFile(Nome("v." + g.estensione));
-        if (d.offset == 0 && !d.intero) // random bytes
+        if (d[2] == "random")
             for (char& c : b.d) c = char(caso());
-        d.intero ? b.i16(d.offset, int(d.valore)) : b.f32(d.offset, d.valore);
+        const size_t o = std::stoul(d[1]) + (d[1].back() == 'v' ? v : 0);
+        d[2] == "i16" ? b.i16(o, std::stoi(d[3])) : b.f32(o, std::stof(d[3]));
         dialoghi.mostrati.clear(), Offri("damaged." + g.estensione, b.d), g.apri();
-        EXPECT_EQ(Testi(), std::vector<std::string>{"L64"}) << g.estensione << " @" << d.offset;
+        EXPECT_EQ(Testi(), std::vector<std::string>{"L64"}) << g.estensione << " @" << d[1];
         EXPECT_TRUE(Codifica(RecordProgettoDa(1)) == prima);
         EXPECT_EQ(Progetti[1].NomeConfigurazione, "keep");
     }
