@@ -11,6 +11,8 @@
 #include "support/Risposte.h"
 #include "support/Tsv.h"
 
+#include <sstream>
+
 using namespace kelvra;
 
 namespace {
@@ -219,39 +221,26 @@ TEST_F(ForceTable, AClickFillsDownFromTheFirstEmptyRowNeverPastIt) {
 }
 
 TEST_F(ForceTable, RateAndForceFillsFollowTheirLaw) {
-    struct Caso {
-        LeggeForza legge;
-        bool perForza;
-        int primo, righe;
-        double valore, forzaSopra, k;
-        std::vector<double> forze; // rows primo..
-        double ultima;             // at the block's last row
-    };
-    const double k21 = 60.0 / 21;
-    const std::vector<Caso> casi = {
-        {LeggeForza::Lineare, false, 0, 4, 20, 0, 20, {0, 20, 40, 60}, 60},
-        {LeggeForza::Quadratica, false, 0, 4, 2, 0, 2, {0, 2, 8, 18}, 18},
-        {LeggeForza::Lineare, true, 0, 5, 100, 0, 25, {0, 25, 50, 75, 100}, 100},
-        {LeggeForza::Quadratica, true, 0, 5, 100, 0, 6.25, {0, 6.25, 25, 56.25, 100}, 100},
-        {LeggeForza::Lineare, true, 3, 3, 100, 40, 20, {60, 80, 100}, 100},
-        {LeggeForza::Quadratica, true, 3, 3, 100, 40, k21, {40 + 5 * k21, 40 + 12 * k21, 100}, 100},
-        // A one-row block at row 0 keeps the force 0 and row 0's rate.
-        {LeggeForza::Lineare, true, 0, 1, 50, 0, 7, {0}, 0},
-        // The bump stop's sums reach a million over a thousand rows.
-        {LeggeForza::Quadratica, true, 1, 1000, 1e6, 0, 1, {1}, 1e6},
-    };
-    for (const Caso& c : casi) {
-        TabellaComponente t(c.legge);
+    const auto casi = test::LeggiTsv(QT_TESTCASE_SOURCEDIR "/components/data/force-fills.tsv");
+    ASSERT_EQ(casi.size(), 8u);
+    for (const auto& c : casi) {
+        TabellaComponente t(c[0] == "spring" ? LeggeForza::Lineare : LeggeForza::Quadratica);
+        const size_t primo = std::stoul(c[2]), righe = std::stoul(c[3]);
+        const double valore = std::stod(c[4]);
         t.TabellaCostanti[0] = 7;
-        if (c.primo > 0) t.TabellaForze[c.primo - 1] = c.forzaSopra;
-        const double k = c.perForza ? t.RiempiForza(c.primo, c.righe, c.valore)
-                                    : (t.RiempiCostante(c.primo, c.righe, c.valore), c.valore);
-        EXPECT_NEAR(k, c.k, 1e-12) << c.valore;
-        for (size_t i = 0; i < c.forze.size(); ++i)
-            EXPECT_NEAR(t.TabellaForze[c.primo + i], c.forze[i], 1e-9) << c.valore << " row " << i;
-        EXPECT_NEAR(t.TabellaForze[c.primo + c.righe - 1], c.ultima, 1e-6);
-        EXPECT_EQ(t.TabellaCostanti[c.primo + c.righe - 1], k);
-        EXPECT_EQ(t.TabellaForze[c.primo + c.righe], 0) << "nothing past the block";
+        if (primo > 0) t.TabellaForze[primo - 1] = std::stod(c[5]);
+        const double k = c[1] == "force"
+                             ? t.RiempiForza(int(primo), int(righe), valore)
+                             : (t.RiempiCostante(int(primo), int(righe), valore), valore);
+        EXPECT_NEAR(k, std::stod(c[6]), 1e-12) << valore;
+        std::istringstream forze(c[7]);
+        size_t i = primo;
+        for (double f; forze >> f; ++i)
+            EXPECT_NEAR(t.TabellaForze[i], f, 1e-9) << valore << " row " << i;
+        EXPECT_GT(i, primo) << "forces listed";
+        EXPECT_NEAR(t.TabellaForze[primo + righe - 1], std::stod(c[8]), 1e-6);
+        EXPECT_EQ(t.TabellaCostanti[primo + righe - 1], k);
+        EXPECT_EQ(t.TabellaForze[primo + righe], 0) << "nothing past the block";
     }
 }
 

@@ -186,51 +186,39 @@ TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
 
 TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
     // The slot: stroke 40, seat distance 200, fitted preload 10 as set, a geometry demanding a
-    // shock of 320 mm; the compatibility flags start at 7 so that every verdict shows.
-    struct Caso {
-        char tipo;
-        bool ammortizzatore;
-        int16_t inserito;
-        float a, b; // bump stop length; spring free and coil-bound; shock eye-to-eye
-        int16_t Progetto::*flag;
-        int16_t atteso;
-        int messaggio; // -1: none
-    };
-    const auto amm = &Progetto::AmmortizzatoreCompatibile;
-    const Caso casi[] = {
-        {'t', true, 0, 20, 0, amm, 0, 40},
-        {'t', true, -1, 40, 0, &Progetto::TamponeCompatibile, 0, 39},
-        {'t', true, -1, 39.5f, 0, &Progetto::TamponeCompatibile, 1, -1},
-        {'m', true, -1, 210, 100, &Progetto::MollaCompatibile, 1, -1},
-        {'m', true, -1, 209, 100, &Progetto::MollaCompatibile, 0, 31},
-        {'m', true, 0, 210, 100, amm, 0, 33},
-        {'m', false, -1, 110, 100, &Progetto::MollaCompatibile, 7, 32}, // kept
-        {'a', false, -1, 320, 0, amm, 1, -1},
-        {'a', false, -1, 319, 0, amm, 0, 29},
-    };
-    for (const Caso& c : casi) {
+    // shock of 320 mm; the compatibility flags start at 7 so that every verdict shows. Lengths:
+    // the bump stop's; the spring's free and coil-bound; the shock absorber's eye to eye.
+    const auto casi = test::LeggiTsv(QT_TESTCASE_SOURCEDIR "/files/data/fit-checks.tsv");
+    ASSERT_EQ(casi.size(), 9u);
+    for (const auto& c : casi) {
+        const int16_t inserito = int16_t(std::stoi(c[2]));
+        const float a = std::stof(c[3]), b = std::stof(c[4]);
         AzzeraTabelle();
         Progetto& p = Progetti[1];
         p.CorsaAmmortizzatore = 40, p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
-        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO, p.PrecaricoImpostato = VERO;
+        p.AmmortizzatoreInserito = c[1] == "yes" ? VERO : FALSO, p.PrecaricoImpostato = VERO;
         p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
         p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
         Avvisi avvisi;
-        if (c.tipo == 't') {
+        if (c[0] == "bump stop") {
             RecordTampone r;
-            r.Tampone.Inserito = c.inserito, r.LungScarico = c.a;
+            r.Tampone.Inserito = inserito, r.LungScarico = a;
             avvisi = CaricaTampone(r, 1);
-        } else if (c.tipo == 'm') {
+        } else if (c[0] == "spring") {
             RecordMolla r;
-            r.Molla.Inserito = c.inserito, r.LungLibera = c.a, r.LungMaxCompressione = c.b;
+            r.Molla.Inserito = inserito, r.LungLibera = a, r.LungMaxCompressione = b;
             avvisi = CaricaMolla(r, 1);
         } else {
             RecordAmmortizzatore r;
-            r.Inserito = c.inserito, r.Quote = {0, 0, 60, 200, c.a}, r.Lunghezze = {250, 100};
+            r.Inserito = inserito, r.Quote = {0, 0, 60, 200, a}, r.Lunghezze = {250, 100};
             avvisi = CaricaAmmortizzatore(r, 1);
         }
-        const Avvisi attesi = c.messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, c.messaggio}};
-        EXPECT_EQ(std::tuple(p.*c.flag, avvisi), std::tuple(c.atteso, attesi)) << c.tipo << c.a;
+        const int16_t flag = c[5] == "spring"      ? p.MollaCompatibile
+                             : c[5] == "bump stop" ? p.TamponeCompatibile
+                                                   : p.AmmortizzatoreCompatibile;
+        const int messaggio = std::stoi(c[7]);
+        const Avvisi attesi = messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, messaggio}};
+        EXPECT_EQ(std::tuple(flag, avvisi), std::tuple(std::stoi(c[6]), attesi)) << c[0] << a;
     }
     // Without a shock absorber a spring is judged with the preload as it stands.
     AzzeraTabelle(), Progetti[1].PrecaricoMollaInserita = 10;
