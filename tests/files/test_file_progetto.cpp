@@ -61,26 +61,21 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
         void (*apri)();
         std::function<std::string(int16_t)> record;
     };
+#define RECORD(Da) [](int16_t p) { return Codifica(Da(p)); }
     const Caso casi[] = {
-        {"a.kv3", SalvaSchema, [] { Ganci.ApriSchema(); },
-         [](int16_t p) { return Codifica(RecordSchemaDa(p)); }},
-        {"a.kvp", SalvaProgetto, ApriProgetto,
-         [](int16_t p) { return Codifica(RecordProgettoDa(p)); }},
-        {"a.kva", SalvaAmmortizzatore, ApriAmmortizzatore,
-         [](int16_t p) { return Codifica(RecordAmmortizzatoreDa(p)); }},
-        {"a.kvr", SalvaMolla, ApriMolla, [](int16_t p) { return Codifica(RecordMollaDa(p)); }},
-        {"a.kvt", SalvaTampone, ApriTampone,
-         [](int16_t p) { return Codifica(RecordTamponeDa(p)); }},
+        {"a.kv3", SalvaSchema, [] { Ganci.ApriSchema(); }, RECORD(RecordSchemaDa)},
+        {"a.kvp", SalvaProgetto, ApriProgetto, RECORD(RecordProgettoDa)},
+        {"a.kva", SalvaAmmortizzatore, ApriAmmortizzatore, RECORD(RecordAmmortizzatoreDa)},
+        {"a.kvr", SalvaMolla, ApriMolla, RECORD(RecordMollaDa)},
+        {"a.kvt", SalvaTampone, ApriTampone, RECORD(RecordTamponeDa)},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         NumeroProgetti = ProgettoSelezionato = 1;
         ASSERT_TRUE(c.salva(Nome(c.nome), 1));
         const std::string scritto = test::LeggiFile(Nome(c.nome));
-        Progetti[2] = Progetto{};
-        NumeroProgetti = ProgettoSelezionato = 2;
-        scelte.fileDaAprire.push_back(Nome(c.nome));
-        c.apri();
+        Progetti[2] = Progetto{}, NumeroProgetti = ProgettoSelezionato = 2;
+        scelte.fileDaAprire.push_back(Nome(c.nome)), c.apri();
         EXPECT_TRUE(c.record(2) == scritto);
         if (c.apri == ApriProgetto || c.apri == ApriAmmortizzatore) {
             EXPECT_EQ(Progetti[2].NomeFileMolla, Progetti[1].NomeFileMolla);
@@ -253,9 +248,7 @@ TEST_F(ProjectFiles, CountRuleStopsBeforeTheFirstZeroForce) {
     const std::pair<size_t, int16_t> casi[] = {{61, 60}, {1, 0}, {0, 1000}, {1000, 999}};
     for (auto [zero, atteso] : casi) {
         Colonna f;
-        f.fill(5);
-        if (zero > 0) f[zero] = 0;
-        f[0] = 0; // row 0 never counts
+        f.fill(5), f[zero] = 0, f[0] = 0; // row 0 never counts
         EXPECT_EQ(UltimaRigaForza(f), atteso);
         RecordTampone r;
         r.Tampone.Inserito = VERO, r.Tampone.Forza = f, CaricaTampone(r, 1);
@@ -304,14 +297,12 @@ TEST_F(ProjectFiles, LoadsAndWritesClearTheUnsavedFlagsTheyCover) {
     m = {VERO, VERO, VERO, VERO, VERO};
     ASSERT_TRUE(SalvaTampone(Nome("f.kvt"), 1));
     EXPECT_EQ(m, (std::array<int16_t, 5>{VERO, VERO, VERO, VERO, FALSO}));
-    ASSERT_TRUE(SalvaSchema(Nome("f.kv3"), 1));
-    ASSERT_TRUE(SalvaMolla(Nome("f.kvr"), 1));
-    ASSERT_TRUE(SalvaAmmortizzatore(Nome("f.kva"), 1));
+    ASSERT_TRUE(SalvaSchema(Nome("f.kv3"), 1) && SalvaMolla(Nome("f.kvr"), 1) &&
+                SalvaAmmortizzatore(Nome("f.kva"), 1));
     EXPECT_EQ(m, (std::array<int16_t, 5>{}));
     m[MOD_MOLLA] = VERO, scelte.fileDaAprire.push_back(Nome("f.kvr"));
     int attesa = -1; // the editor opens with the ordinary cursor
-    Ganci.MostraInsMolla = [&] { attesa = LivelloCursoreAttesa(); };
-    ApriMolla();
+    Ganci.MostraInsMolla = [&] { attesa = LivelloCursoreAttesa(); }, ApriMolla();
     EXPECT_EQ(std::tuple(attesa, m, Progetti[1].NomeFileSchema),
               std::tuple(0, std::array<int16_t, 5>{}, Nome("f.kv3")));
 }
