@@ -66,9 +66,7 @@ std::string PrimaDifferenza(const Valori& a, const Valori& b) {
 class SavedAndReopened : public test::FinestraReale {
   protected:
     void SetUp() override {
-        FinestraReale::SetUp();
-        RegistraFileProgetto();
-        RegistraEditorComponenti();
+        FinestraReale::SetUp(), RegistraFileProgetto(), RegistraEditorComponenti();
         // The editors a component reader opens stay closed: the user cancels them.
         Ganci.MostraInsAmmortizzatore = Ganci.MostraInsMolla = Ganci.MostraInsTampone = [] {};
     }
@@ -160,13 +158,13 @@ class SavedAndReopened : public test::FinestraReale {
     void Costruisci(int tipo) {
         ImpostaUnitaMisura(SISTEMA_METRICO), Geometria(tipo);
         ImpostaUnitaMisura(caso() % 2 ? SISTEMA_METRICO : SISTEMA_IMPERIALE);
-        std::vector<void (SavedAndReopened::*)()> passi = {
-            &SavedAndReopened::Ammortizzatore, &SavedAndReopened::Tampone, &SavedAndReopened::Gas,
-            &SavedAndReopened::Precarico};
+        using S = SavedAndReopened;
+        std::vector<void (S::*)()> passi = {&S::Ammortizzatore, &S::Tampone, &S::Gas,
+                                            &S::Precarico};
         std::shuffle(passi.begin(), passi.end(), caso);
-        passi.insert(passi.begin() + long(caso() % 2), &SavedAndReopened::Ammortizzatore);
-        passi.insert(passi.begin() + long(caso() % passi.size()), &SavedAndReopened::Molla);
-        passi.push_back(&SavedAndReopened::Precarico);
+        passi.insert(passi.begin() + long(caso() % 2), &S::Ammortizzatore);
+        passi.insert(passi.begin() + long(caso() % passi.size()), &S::Molla);
+        passi.push_back(&S::Precarico);
         for (auto passo : passi) (this->*passo)();
         CalcolaCinematica();
     }
