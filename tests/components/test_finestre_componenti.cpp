@@ -340,8 +340,7 @@ TEST_F(Commit, ALongerShockAbsorberKeepsTheSpringAndMovesItsCurve) {
     SalvaDatiMolla(molla, MODO_COSTANTE, 1);
     EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 200); // 270 in a seat of 250
     ConfermaAmmortizzatore({40, 60, 80, 360});
-    EXPECT_EQ(p.MollaCompatibile, 1);
-    EXPECT_EQ(molla.ControllaLunghezze(p), 0);
+    EXPECT_EQ(std::tuple(p.MollaCompatibile, molla.ControllaLunghezze(p)), std::tuple(1, 0));
     EXPECT_DOUBLE_EQ(p.PrecaricoMollaInserita, 10);
     EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[0], 100); // 270 in a seat of 260
 }
@@ -354,10 +353,10 @@ TEST_F(Commit, TheBumpStopJoinsTheStaticCurveOnceTouched) {
     TabellaComponente tampone(LeggeForza::Quadratica); // 1 N/mm^2, touched at stroke 30
     tampone.LiberaMm = 20, tampone.CompressaMm = 8, tampone.RiempiCostante(0, 13, 1);
     SalvaDatiTampone(tampone, MODO_COSTANTE);
-    EXPECT_EQ(p.TamponeCompatibile, 1);
-    EXPECT_EQ(p.NumPuntiAmmortizzatore, 42); // min(120 - 60, 50 - 8)
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[29], 390);
-    EXPECT_EQ(p.ForzaStaticaAmmortizzatore[40], 600); // 10 x 50 + 10^2
+    // Points: min(120 - 60, 50 - 8); at stroke 40: 10 x 50 + 10^2.
+    EXPECT_EQ(std::tuple(p.TamponeCompatibile, p.NumPuntiAmmortizzatore), std::tuple(1, 42));
+    EXPECT_EQ(std::tuple(p.ForzaStaticaAmmortizzatore[29], p.ForzaStaticaAmmortizzatore[40]),
+              std::tuple(390, 600));
 }
 
 TEST_F(Commit, EveryCommitActsOnTheChosenProjectOnly) {
@@ -373,24 +372,22 @@ TEST_F(Commit, EveryCommitActsOnTheChosenProjectOnly) {
 }
 
 TEST_F(Commit, TheShockAbsorberIsAlwaysStoredAndMarkedByItsCheck) {
-    struct Caso {
-        DimensioniAmmortizzatore d;
-        bool valido;
-    };
-    for (const Caso& c : {Caso{{40, 60, 50, 150}, true}, Caso{{40, 60, 0, 150}, false},
-                          Caso{{40, 60, 10, 100}, false}, Caso{{40, 60, 51, 150}, false}}) {
+    using Caso = std::pair<DimensioniAmmortizzatore, bool>; // valid or not
+    for (const auto& [d, valido] :
+         {Caso{{40, 60, 50, 150}, true}, Caso{{40, 60, 0, 150}, false},
+          Caso{{40, 60, 10, 100}, false}, Caso{{40, 60, 51, 150}, false}}) {
         Azzera();
         Progetto& p = Progetti[1];
         // A spring entered and fitting the shock absorber held before.
         SalvaDatiMolla(Molla(130, 40), MODO_COSTANTE, 1);
         Ammortizzatore(p), p.MollaCompatibile = 1;
-        EXPECT_EQ(ConfermaAmmortizzatore(c.d), c.valido);
+        EXPECT_EQ(ConfermaAmmortizzatore(d), valido);
         EXPECT_EQ(std::tuple(p.QuotaA, p.CorsaAmmortizzatore, p.LungMollaAmmortizzatore),
-                  std::tuple(c.d.A, c.d.Corsa, c.d.SedeMolla()));
-        EXPECT_EQ(p.InterasseMinimo, static_cast<float>(c.d.Interasse - c.d.Corsa));
+                  std::tuple(d.A, d.Corsa, d.SedeMolla()));
+        EXPECT_EQ(p.InterasseMinimo, static_cast<float>(d.Interasse - d.Corsa));
         EXPECT_EQ(std::tuple(p.AmmortizzatoreInserito, p.StatoDatiProgetto,
                              p.ModificatoFile[MOD_AMMORTIZZATORE]),
-                  std::tuple(c.valido ? VERO : FALSO, c.valido ? 6 : 2, VERO));
+                  std::tuple(valido ? VERO : FALSO, valido ? 6 : 2, VERO));
     }
     // The last valid one: seat 50 against a free length of 130 fits; the static curve follows
     // the new seat distance (fitted preload 80, row 80 of the spring).
@@ -467,8 +464,7 @@ TEST_F(Commit, AnAcquisitionBecomesTheStaticCurveAndNoBenchLeavesTheFlagClear) {
         std::tuple(VERO, 30, 10));
     EXPECT_EQ(std::tuple(f[0], f[12], f[30]), std::tuple(200, 320, 500));
     // A later commit leaves the measured curve alone.
-    p.MollaCompatibile = 1;
-    SalvaDatiMolla(Molla(130, 60), MODO_COSTANTE, 1);
+    p.MollaCompatibile = 1, SalvaDatiMolla(Molla(130, 60), MODO_COSTANTE, 1);
     EXPECT_EQ(p.ForzaStaticaAmmortizzatore[0], 200);
 }
 
