@@ -160,8 +160,7 @@ TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
         std::string dati;
         void (*apri)();
         double libera, scarico;
-    };
-    const Caso casi[] = {
+    } casi[] = {
         {"o.kvt", Byte(LUNGHEZZA_TAMPONE).i16(0, 25).i16(2, 10).d, ApriTampone, 0, 25},
         {"n.kvt", Byte(LUNGHEZZA_TAMPONE).i16(0, 25).f32(9016, 26.5f).d, ApriTampone, 0, 26.5},
         {"o.kvr", Byte(LUNGHEZZA_MOLLA).i16(0, 250).i16(2, 120).d, ApriMolla, 250, 0},
@@ -223,24 +222,19 @@ TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
 }
 
 TEST_F(ProjectFiles, ProjectReaderTellsWhatTheFileLacks) {
-    struct Caso {
-        std::string percorsoAmmortizzatore;
-        std::vector<std::string> attesi;
-        int16_t compatibile;
-    };
-    const Caso casi[] = {
-        {std::string(100, '\0'), {"L36", "L37"}, 0},
-        {std::string(100, ' '), {"L36", "L37"}, 0}, // blank is absent
-        {"/x/a.kva", {"L35", "L37"}, 1},
-    };
-    for (const Caso& c : casi) {
+    // The shock absorber's path; the notices; the fit flag.
+    using Caso = std::tuple<std::string, std::vector<std::string>, int16_t>;
+    for (const auto& [percorso, attesi, compatibile] :
+         {Caso{std::string(100, '\0'), {"L36", "L37"}, 0},
+          Caso{std::string(100, ' '), {"L36", "L37"}, 0}, // blank is absent
+          Caso{"/x/a.kva", {"L35", "L37"}, 1}}) {
         AzzeraTabelle(), dialoghi.mostrati.clear();
         RecordProgetto r;
         r.GeometriaInserita = VERO, r.Inseriti[0] = VERO, r.MollaCompatibile = 1;
-        r.AmmortizzatoreCompatibile = 1, r.NomeFileAmmortizzatore = c.percorsoAmmortizzatore;
+        r.AmmortizzatoreCompatibile = 1, r.NomeFileAmmortizzatore = percorso;
         r.Geometria.TipoElemento[0] = "F", Offri("p.kvp", Codifica(r)), ApriProgetto();
         EXPECT_EQ(std::tuple(Testi(), Progetti[1].AmmortizzatoreCompatibile, CaricatoProgetto),
-                  std::tuple(c.attesi, c.compatibile, VERO));
+                  std::tuple(attesi, compatibile, VERO));
     }
 }
 
