@@ -1,15 +1,17 @@
 // The project and component files: byte layouts against files assembled here from the layout,
-// the old-format fallbacks, the fit checks, round trips, and what failures leave behind.
+// the old-format fallbacks, the fit checks, round trips, what failures leave behind, the
+// readers' judgement of what a file holds, and the encoding of the paths kept in records.
 #include "core/Progetti.h"
 #include "files/Assegna.h"
 #include "files/FileProgetto.h"
 #include "files/Record.h"
 #include "files/Slot.h"
-#include "platform/Messaggi.h"
 #include "shell/Ganci.h"
 #include "support/ProgettoProva.h"
+#include "support/Tsv.h"
 
 #include <functional>
+#include <random>
 
 using namespace kelvra;
 using namespace kelvra::files;
@@ -39,18 +41,13 @@ TEST_F(ProjectFiles, FourBarGeometryLandsAtItsOffsetsAndIsWrittenBackByteForByte
     Ganci.ApriSchema();
 
     const Progetto& p = Progetti[1];
-    EXPECT_EQ(CaricatoSchema, VERO);
-    EXPECT_EQ(p.NomeFileSchema, nome);
-    EXPECT_EQ(p.UltimoElemento, 3);
-    EXPECT_EQ(p.TipoGiunzione[1], "ASTA_TRIANG");
+    EXPECT_EQ(std::tuple(CaricatoSchema, p.NomeFileSchema, p.UltimoElemento, p.TipoGiunzione[1]),
+              std::tuple(VERO, nome, 3, "ASTA_TRIANG"));
     EXPECT_TRUE((p.DatiForcellone.P == std::array<Punto, 3>{{{-1, 2}, {500, 300}, {40, 60}}}));
-    EXPECT_EQ(p.DatiAsta[1].P[1].X, 77);
-    EXPECT_EQ(p.DatiSquadretta[2].P[3].X, 88);
-    EXPECT_EQ(p.DatiMolla[3].P[1].Y, 99);
-    EXPECT_EQ(p.OpzioneFix[2][1], -1);
-    EXPECT_EQ(p.AmmortizzatoreFisso, 1);
-    EXPECT_EQ(p.RaggioRuota, 305.5f);
-    EXPECT_EQ(ContaAste, 1);
+    EXPECT_EQ(std::tuple(p.DatiAsta[1].P[1].X, p.DatiSquadretta[2].P[3].X, p.DatiMolla[3].P[1].Y),
+              std::tuple(77, 88, 99));
+    EXPECT_EQ(std::tuple(p.OpzioneFix[2][1], p.AmmortizzatoreFisso, p.RaggioRuota, ContaAste),
+              std::tuple(-1, 1, 305.5f, 1));
 
     ASSERT_TRUE(SalvaSchema(Nome("back.kv3"), 1));
     EXPECT_TRUE(test::LeggiFile(Nome("back.kv3")) == b.d);
@@ -64,33 +61,28 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
         void (*apri)();
         std::function<std::string(int16_t)> record;
     };
+#define RECORD(Da) [](int16_t p) { return Codifica(Da(p)); }
     const Caso casi[] = {
-        {"a.kv3", SalvaSchema, [] { Ganci.ApriSchema(); },
-         [](int16_t p) { return Codifica(RecordSchemaDa(p)); }},
-        {"a.kvp", SalvaProgetto, ApriProgetto,
-         [](int16_t p) { return Codifica(RecordProgettoDa(p)); }},
-        {"a.kva", SalvaAmmortizzatore, ApriAmmortizzatore,
-         [](int16_t p) { return Codifica(RecordAmmortizzatoreDa(p)); }},
-        {"a.kvr", SalvaMolla, ApriMolla, [](int16_t p) { return Codifica(RecordMollaDa(p)); }},
-        {"a.kvt", SalvaTampone, ApriTampone,
-         [](int16_t p) { return Codifica(RecordTamponeDa(p)); }},
+        {"a.kv3", SalvaSchema, [] { Ganci.ApriSchema(); }, RECORD(RecordSchemaDa)},
+        {"a.kvp", SalvaProgetto, ApriProgetto, RECORD(RecordProgettoDa)},
+        {"a.kva", SalvaAmmortizzatore, ApriAmmortizzatore, RECORD(RecordAmmortizzatoreDa)},
+        {"a.kvr", SalvaMolla, ApriMolla, RECORD(RecordMollaDa)},
+        {"a.kvt", SalvaTampone, ApriTampone, RECORD(RecordTamponeDa)},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         NumeroProgetti = ProgettoSelezionato = 1;
         ASSERT_TRUE(c.salva(Nome(c.nome), 1));
         const std::string scritto = test::LeggiFile(Nome(c.nome));
-        Progetti[2] = Progetto{};
-        NumeroProgetti = ProgettoSelezionato = 2;
-        scelte.fileDaAprire.push_back(Nome(c.nome));
-        c.apri();
+        Progetti[2] = Progetto{}, NumeroProgetti = ProgettoSelezionato = 2;
+        scelte.fileDaAprire.push_back(Nome(c.nome)), c.apri();
         EXPECT_TRUE(c.record(2) == scritto);
         if (c.apri == ApriProgetto || c.apri == ApriAmmortizzatore) {
             EXPECT_EQ(Progetti[2].NomeFileMolla, Progetti[1].NomeFileMolla);
         }
-        if (std::string(c.nome) == "a.kvp") {
-            EXPECT_EQ(Progetti[2].TipoGiunzione[3], "ASTA_TRIANG");
-            EXPECT_EQ(Progetti[2].PrecaricoSetup, 12.5);
+        if (c.apri == ApriProgetto) {
+            EXPECT_EQ(std::tuple(Progetti[2].TipoGiunzione[3], Progetti[2].PrecaricoSetup),
+                      std::tuple("ASTA_TRIANG", 12.5));
         }
     }
     // The letters and junction texts need 41 characters: the record grew by the difference.
@@ -98,8 +90,7 @@ TEST_F(ProjectFiles, EveryKindReadsBackAsWrittenIncludingAThreeJunctionChain) {
     EXPECT_EQ(test::LeggiFile(Nome("a.kvp")).size(), 22486u + 32 + 41);
     RecordSchema r;
     ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kv3")), r));
-    EXPECT_EQ(r.Geometria.TipoElemento[9], ""); // never stale
-    EXPECT_EQ(r.Geometria.TipoGiunzione[4], "");
+    EXPECT_EQ(r.Geometria.TipoElemento[9] + r.Geometria.TipoGiunzione[4], ""); // never stale
     RecordProgetto rp;
     ASSERT_TRUE(Decodifica(test::LeggiFile(Nome("a.kvp")), rp));
     EXPECT_EQ(rp.NomeFileAmmortizzatore, std::string(100, '\0')); // an empty path: never filled
@@ -117,11 +108,9 @@ void VerificaCampi(const char* nome, const std::vector<CasoCampo>& campi, size_t
     Byte b(lunghezza);
     for (const auto& c : campi)
         c.intero ? b.i16(c.offset, int(c.valore)) : b.f32(c.offset, c.valore);
-    AzzeraTabelle();
-    test::ScriviFile(file, b.d);
+    AzzeraTabelle(), test::ScriviFile(file, b.d);
     RisposteDialoghi d;
-    d.fileDaAprire.push_back(file);
-    apri();
+    d.fileDaAprire.push_back(file), apri();
     for (const auto& c : campi)
         EXPECT_EQ(c.campo(Progetti[1]), c.valore) << nome << " @" << c.offset;
 }
@@ -171,8 +160,7 @@ TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
         std::string dati;
         void (*apri)();
         double libera, scarico;
-    };
-    const Caso casi[] = {
+    } casi[] = {
         {"o.kvt", Byte(LUNGHEZZA_TAMPONE).i16(0, 25).i16(2, 10).d, ApriTampone, 0, 25},
         {"n.kvt", Byte(LUNGHEZZA_TAMPONE).i16(0, 25).f32(9016, 26.5f).d, ApriTampone, 0, 26.5},
         {"o.kvr", Byte(LUNGHEZZA_MOLLA).i16(0, 250).i16(2, 120).d, ApriMolla, 250, 0},
@@ -182,95 +170,71 @@ TEST_F(ProjectFiles, OlderFilesTakeTheirLengthsFromTheWholeMillimetres) {
         {"n.kvp", progetto(251.5f, 24.5f), ApriProgetto, 251.5, 24.5},
     };
     for (const Caso& c : casi) {
-        AzzeraTabelle();
-        Offri(c.nome, c.dati);
-        c.apri();
-        EXPECT_EQ(Progetti[1].LungMollaLibera, c.libera) << c.nome;
-        EXPECT_EQ(Progetti[1].LungTamponeScarico, c.scarico) << c.nome;
+        AzzeraTabelle(), Offri(c.nome, c.dati), c.apri();
+        EXPECT_EQ(std::tuple(Progetti[1].LungMollaLibera, Progetti[1].LungTamponeScarico),
+                  std::tuple(c.libera, c.scarico))
+            << c.nome;
     }
     EXPECT_EQ(Progetti[1].PrecaricoSetup, 12); // no exact value in older files
 }
 
 TEST_F(ProjectFiles, ComponentFitChecksSetTheFlagsAndTellTheUser) {
     // The slot: stroke 40, seat distance 200, fitted preload 10 as set, a geometry demanding a
-    // shock of 320 mm; the compatibility flags start at 7 so that every verdict shows.
-    struct Caso {
-        char tipo;
-        bool ammortizzatore;
-        int16_t inserito;
-        float a, b; // bump stop length; spring free and coil-bound; shock eye-to-eye
-        int16_t Progetto::*flag;
-        int16_t atteso;
-        int messaggio; // -1: none
-    };
-    const auto amm = &Progetto::AmmortizzatoreCompatibile;
-    const Caso casi[] = {
-        {'t', true, 0, 20, 0, amm, 0, 40},
-        {'t', true, -1, 40, 0, &Progetto::TamponeCompatibile, 0, 39},
-        {'t', true, -1, 39.5f, 0, &Progetto::TamponeCompatibile, 1, -1},
-        {'m', true, -1, 210, 100, &Progetto::MollaCompatibile, 1, -1},
-        {'m', true, -1, 209, 100, &Progetto::MollaCompatibile, 0, 31},
-        {'m', true, 0, 210, 100, amm, 0, 33},
-        {'m', false, -1, 110, 100, &Progetto::MollaCompatibile, 7, 32}, // kept
-        {'a', false, -1, 320, 0, amm, 1, -1},
-        {'a', false, -1, 319, 0, amm, 0, 29},
-    };
-    for (const Caso& c : casi) {
+    // shock of 320 mm; the compatibility flags start at 7 so that every verdict shows. Lengths:
+    // the bump stop's; the spring's free and coil-bound; the shock absorber's eye to eye.
+    const auto casi = test::LeggiTsv(QT_TESTCASE_SOURCEDIR "/files/data/fit-checks.tsv");
+    ASSERT_EQ(casi.size(), 9u);
+    for (const auto& c : casi) {
+        const int16_t inserito = int16_t(std::stoi(c[2]));
+        const float a = std::stof(c[3]), b = std::stof(c[4]);
         AzzeraTabelle();
         Progetto& p = Progetti[1];
         p.CorsaAmmortizzatore = 40, p.LungMollaAmmortizzatore = 200, p.PrecaricoMollaInserita = 10;
-        p.AmmortizzatoreInserito = c.ammortizzatore ? VERO : FALSO, p.PrecaricoImpostato = VERO;
+        p.AmmortizzatoreInserito = c[1] == "yes" ? VERO : FALSO, p.PrecaricoImpostato = VERO;
         p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = 320;
         p.TamponeCompatibile = p.MollaCompatibile = p.AmmortizzatoreCompatibile = 7;
         Avvisi avvisi;
-        if (c.tipo == 't') {
+        if (c[0] == "bump stop") {
             RecordTampone r;
-            r.Tampone.Inserito = c.inserito, r.LungScarico = c.a;
+            r.Tampone.Inserito = inserito, r.LungScarico = a;
             avvisi = CaricaTampone(r, 1);
-        } else if (c.tipo == 'm') {
+        } else if (c[0] == "spring") {
             RecordMolla r;
-            r.Molla.Inserito = c.inserito, r.LungLibera = c.a, r.LungMaxCompressione = c.b;
+            r.Molla.Inserito = inserito, r.LungLibera = a, r.LungMaxCompressione = b;
             avvisi = CaricaMolla(r, 1);
         } else {
             RecordAmmortizzatore r;
-            r.Inserito = c.inserito, r.Quote = {0, 0, 60, 200, c.a}, r.Lunghezze = {250, 100};
+            r.Inserito = inserito, r.Quote = {0, 0, 60, 200, a}, r.Lunghezze = {250, 100};
             avvisi = CaricaAmmortizzatore(r, 1);
         }
-        EXPECT_EQ(p.*c.flag, c.atteso) << c.tipo << c.a;
-        const Avvisi attesi = c.messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, c.messaggio}};
-        EXPECT_EQ(avvisi, attesi) << c.tipo << c.a;
+        const int16_t flag = c[5] == "spring"      ? p.MollaCompatibile
+                             : c[5] == "bump stop" ? p.TamponeCompatibile
+                                                   : p.AmmortizzatoreCompatibile;
+        const int messaggio = std::stoi(c[7]);
+        const Avvisi attesi = messaggio < 0 ? Avvisi{} : Avvisi{{&Messaggi, messaggio}};
+        EXPECT_EQ(std::tuple(flag, avvisi), std::tuple(std::stoi(c[6]), attesi)) << c[0] << a;
     }
     // Without a shock absorber a spring is judged with the preload as it stands.
-    AzzeraTabelle();
-    Progetti[1].PrecaricoMollaInserita = 10;
+    AzzeraTabelle(), Progetti[1].PrecaricoMollaInserita = 10;
     RecordMolla r;
     r.Molla.Inserito = VERO, r.LungLibera = 400, r.LungMaxCompressione = 250;
     EXPECT_EQ(CaricaMolla(r, 1), Avvisi{});
 }
 
 TEST_F(ProjectFiles, ProjectReaderTellsWhatTheFileLacks) {
-    struct Caso {
-        std::string percorsoAmmortizzatore;
-        std::vector<std::string> attesi;
-        int16_t compatibile;
-    };
-    const Caso casi[] = {
-        {std::string(100, '\0'), {"L36", "L37"}, 0},
-        {std::string(100, ' '), {"L36", "L37"}, 0}, // blank is absent
-        {"/x/a.kva", {"L35", "L37"}, 1},
-    };
-    for (const Caso& c : casi) {
-        AzzeraTabelle();
-        dialoghi.mostrati.clear();
+    // The shock absorber's path; the notices; the fit flag.
+    using Caso = std::tuple<std::string, std::vector<std::string>, int16_t>;
+    for (const auto& [percorso, attesi, compatibile] :
+         {Caso{std::string(100, '\0'), {"L36", "L37"}, 0},
+          Caso{std::string(100, ' '), {"L36", "L37"}, 0}, // blank is absent
+          Caso{"/x/a.kva", {"L35", "L37"}, 1}}) {
+        AzzeraTabelle(), dialoghi.mostrati.clear();
         RecordProgetto r;
         r.GeometriaInserita = VERO, r.Inseriti[0] = VERO, r.MollaCompatibile = 1;
-        r.AmmortizzatoreCompatibile = 1, r.NomeFileAmmortizzatore = c.percorsoAmmortizzatore;
-        r.Geometria.TipoElemento[0] = "F";
-        Offri("p.kvp", Codifica(r));
-        ApriProgetto();
-        EXPECT_EQ(Testi(), c.attesi);
-        EXPECT_EQ(Progetti[1].AmmortizzatoreCompatibile, c.compatibile);
-        EXPECT_EQ(CaricatoProgetto, VERO);
+        r.AmmortizzatoreCompatibile = 1, r.NomeFileAmmortizzatore = percorso;
+        r.Geometria.TipoElemento[0] = "F", Offri("p.kvp", Codifica(r)), ApriProgetto();
+        EXPECT_EQ(std::tuple(Testi(), Progetti[1].AmmortizzatoreCompatibile, CaricatoProgetto),
+                  std::tuple(attesi, compatibile, VERO));
     }
 }
 
@@ -278,15 +242,12 @@ TEST_F(ProjectFiles, CountRuleStopsBeforeTheFirstZeroForce) {
     const std::pair<size_t, int16_t> casi[] = {{61, 60}, {1, 0}, {0, 1000}, {1000, 999}};
     for (auto [zero, atteso] : casi) {
         Colonna f;
-        f.fill(5);
-        if (zero > 0) f[zero] = 0;
-        f[0] = 0; // row 0 never counts
+        f.fill(5), f[zero] = 0, f[0] = 0; // row 0 never counts
         EXPECT_EQ(UltimaRigaForza(f), atteso);
         RecordTampone r;
-        r.Tampone.Inserito = VERO, r.Tampone.Forza = f;
-        CaricaTampone(r, 1);
-        EXPECT_EQ(Progetti[1].NumPuntiTampone, atteso);
-        EXPECT_EQ(Progetti[1].EscursioneTampone[1000], 1000);
+        r.Tampone.Inserito = VERO, r.Tampone.Forza = f, CaricaTampone(r, 1);
+        EXPECT_EQ(std::tuple(Progetti[1].NumPuntiTampone, Progetti[1].EscursioneTampone[1000]),
+                  std::tuple(atteso, 1000));
     }
 }
 
@@ -304,9 +265,7 @@ TEST_F(ProjectFiles, FailuresChangeNothing) {
                            [] { Ganci.ApriSchema(); }};
     for (const auto& [file, messaggio] : aperture) {
         for (auto apri : lettori) {
-            dialoghi.mostrati.clear();
-            scelte.fileDaAprire.push_back(file);
-            apri();
+            dialoghi.mostrati.clear(), scelte.fileDaAprire.push_back(file), apri();
             EXPECT_EQ(Testi(), messaggio.empty() ? std::vector<std::string>{}
                                                  : std::vector<std::string>{messaggio});
             EXPECT_TRUE(Codifica(RecordProgettoDa(1)) == prima);
@@ -322,9 +281,8 @@ TEST_F(ProjectFiles, FailuresChangeNothing) {
     std::filesystem::permissions(lungo, std::filesystem::perms::owner_read);
     Progetti[1].NomeFileMolla = "before";
     EXPECT_FALSE(SalvaMolla(lungo, 1));
-    EXPECT_EQ(test::LeggiFile(lungo), "old");
-    EXPECT_EQ(Progetti[1].NomeFileMolla, "before");
-    EXPECT_EQ(Testi().back(), "L65");
+    EXPECT_EQ(std::tuple(test::LeggiFile(lungo), Progetti[1].NomeFileMolla, Testi().back()),
+              std::tuple("old", "before", "L65"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella.cartella), {}), 3);
 }
 
@@ -333,42 +291,111 @@ TEST_F(ProjectFiles, LoadsAndWritesClearTheUnsavedFlagsTheyCover) {
     m = {VERO, VERO, VERO, VERO, VERO};
     ASSERT_TRUE(SalvaTampone(Nome("f.kvt"), 1));
     EXPECT_EQ(m, (std::array<int16_t, 5>{VERO, VERO, VERO, VERO, FALSO}));
-    ASSERT_TRUE(SalvaSchema(Nome("f.kv3"), 1));
-    ASSERT_TRUE(SalvaMolla(Nome("f.kvr"), 1));
-    ASSERT_TRUE(SalvaAmmortizzatore(Nome("f.kva"), 1));
+    ASSERT_TRUE(SalvaSchema(Nome("f.kv3"), 1) && SalvaMolla(Nome("f.kvr"), 1) &&
+                SalvaAmmortizzatore(Nome("f.kva"), 1));
     EXPECT_EQ(m, (std::array<int16_t, 5>{}));
-    m[MOD_MOLLA] = VERO;
-    scelte.fileDaAprire.push_back(Nome("f.kvr"));
-    int attesa = -1;
-    Ganci.MostraInsMolla = [&] { attesa = LivelloCursoreAttesa(); };
-    ApriMolla();
-    EXPECT_EQ(attesa, 0); // the editor opens with the ordinary cursor
-    EXPECT_EQ(m, (std::array<int16_t, 5>{}));
-    EXPECT_EQ(Progetti[1].NomeFileSchema, Nome("f.kv3"));
+    m[MOD_MOLLA] = VERO, scelte.fileDaAprire.push_back(Nome("f.kvr"));
+    int attesa = -1; // the editor opens with the ordinary cursor
+    Ganci.MostraInsMolla = [&] { attesa = LivelloCursoreAttesa(); }, ApriMolla();
+    EXPECT_EQ(std::tuple(attesa, m, Progetti[1].NomeFileSchema),
+              std::tuple(0, std::array<int16_t, 5>{}, Nome("f.kv3")));
 }
 
 TEST_F(ProjectFiles, CopyHandsTheDestinationItsRestInputsAndGas) {
-    RiempiProgetto(Progetti[1]);
-    Progetti[1].PuntiFissi[3] = {7, 8};
-    Progetti[1].PuntiGiunzione[3][3][0] = {5, 6};
-    Progetti[1].TipoGiunzione[3] = "ASTA_ASTA";
+    Progetto& o = Progetti[1];
+    RiempiProgetto(o);
+    o.PuntiFissi[3] = {7, 8}, o.PuntiGiunzione[3][3][0] = {5, 6}, o.TipoGiunzione[3] = "ASTA_ASTA";
     Progetti[2].NomeFileProgetto = Progetti[2].NomeConfigurazione = "own";
     Ganci.CopiaProgetto(1, 2);
     const Progetto& d = Progetti[2];
-    EXPECT_EQ(d.ForzaGas, 200);
-    EXPECT_EQ(d.PuntiFissi[3], (Punto{7, 8}));
-    EXPECT_EQ(d.PuntiFissi[1], (Punto{1, 2}));
-    EXPECT_EQ(d.PosizioneRuota[0], (Punto{550, 310}));
+    EXPECT_EQ(std::tuple(d.ForzaGas, d.NomeConfigurazione, NumeroElementiCatena),
+              std::tuple(200, "own", 8));
+    EXPECT_EQ(std::tuple(d.PuntiFissi[3], d.PuntiFissi[1], d.PosizioneRuota[0]),
+              std::tuple(Punto{7, 8}, Punto{1, 2}, Punto{550, 310}));
     EXPECT_EQ(d.AttaccoAmmortizzatore[0], (Punto{7.5f, 3}));
     EXPECT_EQ(d.PuntiGiunzione[4][3][0], (Punto{5, 6})); // link-link end: the node
-    EXPECT_EQ(d.NomeConfigurazione, "own");
-    EXPECT_EQ(NumeroElementiCatena, 8);
     EXPECT_TRUE(Codifica(RecordProgettoDa(2)) == Codifica(RecordProgettoDa(1)));
 
-    Progetti[3].DescrizioneMolla = "kept";
-    Ganci.AggiungiProgetto(1, 3);
+    Progetti[3].DescrizioneMolla = "kept", Ganci.AggiungiProgetto(1, 3);
     EXPECT_EQ(Progetti[3].DescrizioneMolla, "kept");
     EXPECT_TRUE(Codifica(RecordSchemaDa(3)) == Codifica(RecordSchemaDa(1)));
+}
+
+TEST_F(ProjectFiles, PathsReadBackAsWrittenInTheCodePageOrAsUtf8) {
+    const std::string cirillico = "\xD0\x9F\xD1\x80\xD0\xBE\xD0\xB1\xD0\xB0";
+    const std::pair<std::string, std::string> casi[] = {
+        {"/tmp/a b/c.kvr", "/tmp/a b/c.kvr"},
+        // In the code page, as older files hold it.
+        {"/tmp/Pr\xC3\xB6ve \xC3\xB1.kvp", "/tmp/Pr\xF6ve \xF1.kvp"},
+        // Letters the code page lacks, and one whose code-page bytes would read as UTF-8.
+        {"/tmp/" + cirillico + "/c.kva", "/tmp/" + cirillico + "/c.kva"},
+        {"/tmp/\xE6\x9D\xB1\xE4\xBA\xAC.kvp", "/tmp/\xE6\x9D\xB1\xE4\xBA\xAC.kvp"},
+        {"/tmp/\xC3\x83\xC2\xA9.kvt", "/tmp/\xC3\x83\xC2\xA9.kvt"},
+    };
+    for (const auto& [percorso, campo] : casi)
+        EXPECT_EQ(std::pair(PercorsoInRecord(percorso), PercorsoDaRecord(campo + "   ")),
+                  std::pair(campo, percorso));
+    // Too long for the field: cut where a letter ends, so what is kept still reads as UTF-8.
+    std::string lungo = "/";
+    for (int i = 0; i < 60; ++i) lungo += "\xD0\xAF";
+    EXPECT_EQ(PercorsoInRecord(lungo), lungo.substr(0, 99));
+}
+
+TEST_F(ProjectFiles, RecordsAreJudgedBeforeAnythingLands) {
+    struct Genere {
+        std::string estensione;
+        bool (*salva)(const std::string&, int16_t);
+        void (*apri)();
+    };
+    const Genere generi[] = {{"kvp", SalvaProgetto, ApriProgetto},
+                             {"kv3", SalvaSchema, [] { Ganci.ApriSchema(); }},
+                             {"kva", SalvaAmmortizzatore, ApriAmmortizzatore},
+                             {"kvr", SalvaMolla, ApriMolla},
+                             {"kvt", SalvaTampone, ApriTampone}};
+    // What the writers leave loads again: an empty project, and one with values at the edges
+    // of what the program allows or derives (the last state stays in slot 1).
+    for (const bool pieno : {false, true}) {
+        for (const Genere& g : generi) {
+            AzzeraTabelle();
+            Progetto& p = Progetti[1];
+            if (pieno) {
+                RiempiProgetto(p);
+                p.LungMollaAmmortizzatore = -40, p.NumPunti = -2, p.NumPuntiAmmortizzatore = -1;
+                p.NumeroMolle = 100, p.ModoMolla = 0, p.CostanteTampone[1000] = 1e12;
+                p.DatiForcellone.P[0] = {-25000.5f, 1e-30f};
+            }
+            const std::string nome = Nome("v." + g.estensione);
+            ASSERT_TRUE(g.salva(nome, 1));
+            scelte.fileDaAprire.push_back(nome), p.NomeConfigurazione.clear(), g.apri();
+            EXPECT_EQ(p.NomeConfigurazione, nome) << pieno;
+        }
+    }
+    // Those files damaged in one field, or random bytes of the right length, are refused.
+    Progetti[1].NomeConfigurazione = "keep";
+    const std::string prima = Codifica(RecordProgettoDa(1));
+    int editori = 0;
+    for (auto* g : {&Ganci.MostraInsMolla, &Ganci.MostraInsTampone, &Ganci.MostraInsAmmortizzatore,
+                    &Ganci.AttivaInsGeo})
+        *g = [&] { ++editori; };
+    const size_t v = test::LeggiFile(Nome("v.kvp")).size() - 22486; // the variable texts' room
+    const auto danni = test::LeggiTsv(QT_TESTCASE_SOURCEDIR "/files/data/damaged-records.tsv");
+    ASSERT_EQ(danni.size(), 20u);
+    std::mt19937 caso(21);
+    for (const auto& d : danni) {
+        const Genere& g = *std::find_if(std::begin(generi), std::end(generi),
+                                        [&](const Genere& g) { return g.estensione == d[0]; });
+        Byte b(0);
+        b.d = test::LeggiFile(Nome("v." + g.estensione));
+        if (d[2] == "random")
+            for (char& c : b.d) c = char(caso());
+        const size_t o = std::stoul(d[1]) + (d[1].back() == 'v' ? v : 0);
+        d[2] == "i16" ? b.i16(o, std::stoi(d[3])) : b.f32(o, std::stof(d[3]));
+        dialoghi.mostrati.clear(), Offri("damaged." + g.estensione, b.d), g.apri();
+        EXPECT_EQ(Testi(), std::vector<std::string>{"L64"}) << g.estensione << " @" << d[1];
+        EXPECT_TRUE(Codifica(RecordProgettoDa(1)) == prima);
+        EXPECT_EQ(Progetti[1].NomeConfigurazione, "keep");
+    }
+    EXPECT_EQ(editori, 0);
 }
 
 } // namespace

@@ -11,8 +11,6 @@
 #include "support/Risposte.h"
 #include "support/RisposteDialoghi.h"
 
-#include <filesystem>
-
 using namespace kelvra;
 namespace fs = std::filesystem;
 
@@ -26,28 +24,21 @@ class SaveWindows : public test::TabelleAzzerate {
             s->clear();
             for (int i = 0; i < 100; ++i) s->push_back("L" + std::to_string(i));
         }
-        ColoreCurva = ColoreCurvaPredefinito;
-        RegistraFileProgetto();
+        ColoreCurva = ColoreCurvaPredefinito, RegistraFileProgetto();
     }
     // The next modal window is handed to `azione` as a window of class F.
     template <class F> void Quando(std::function<void(F&)> azione) {
-        scelte.RispondiModale([azione](QWidget* w) {
-            azione(*qobject_cast<F*>(w));
-            return 0;
-        });
+        scelte.RispondiModale([azione](QWidget* w) { return azione(*qobject_cast<F*>(w)), 0; });
     }
     // Projects 1.. in the state codes given, their data-entered flags with them; n held.
     static void Tieni(int n, std::initializer_list<int16_t> stati) {
         NumeroProgetti = int16_t(n);
         Progetto* p = &Progetti[1];
         for (int16_t s : stati) {
-            p->StatoDatiProgetto = s;
-            for (auto [bit, flag] : {std::pair{1, &Progetto::GeometriaInserita},
-                                     {2, &Progetto::MollaInserita},
-                                     {4, &Progetto::AmmortizzatoreInserito},
-                                     {8, &Progetto::TamponeInserito}})
-                (p->*flag) = (s & bit) ? VERO : FALSO;
-            ++p;
+            p->StatoDatiProgetto = s, p->GeometriaInserita = s & 1 ? VERO : FALSO;
+            p->MollaInserita = s & 2 ? VERO : FALSO,
+            p->AmmortizzatoreInserito = s & 4 ? VERO : FALSO;
+            (p++)->TamponeInserito = s & 8 ? VERO : FALSO;
         }
     }
     bool Esiste(const std::string& nome) { return fs::exists(PercorsoApplicazione + nome); }
@@ -69,18 +60,18 @@ TEST_F(SaveWindows, RowsOfferedForHeldProjectsWithDataOrAChangeOfTheKind) {
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(&c - casi);
-        AzzeraTabelle();
-        Tieni(c.numero, c.stati);
+        AzzeraTabelle(), Tieni(c.numero, c.stati);
         if (c.modificato) Progetti[size_t(c.modificato)].ModificatoFile[c.tipo] = VERO;
         Quando<FrmSalva>([&](FrmSalva& f) {
             EXPECT_EQ(f.objectName(), QStringLiteral("FrmSalva0%1").arg(c.tipo + 1));
             for (int i = 1; i <= MAX_PROGETTI; ++i) {
-                const bool spuntata = c.spuntate[i - 1] == '1';
-                EXPECT_EQ(f.ChkSave[size_t(i)]->isChecked(), spuntata) << i;
-                EXPECT_EQ(f.ChkSave[size_t(i)]->isEnabled(), spuntata) << i;
-                EXPECT_EQ(f.RigaDaSalvare(i), spuntata ? VERO : FALSO) << i;
-                EXPECT_EQ(f.TxtSalva[size_t(i)]->isEnabled(), spuntata) << i;
-                EXPECT_EQ(f.TxtSalva[size_t(i)]->text().isEmpty(), i > c.numero) << i;
+                const bool v = c.spuntate[i - 1] == '1';
+                const size_t k = size_t(i);
+                EXPECT_EQ(std::tuple(f.ChkSave[k]->isChecked(), f.ChkSave[k]->isEnabled(),
+                                     f.RigaDaSalvare(i), f.TxtSalva[k]->isEnabled()),
+                          std::tuple(v, v, v ? VERO : FALSO, v))
+                    << i;
+                EXPECT_EQ(f.TxtSalva[k]->text().isEmpty(), i > c.numero) << i;
             }
             EXPECT_EQ(f.TxtSalva[6]->palette().color(QPalette::Active, QPalette::Text),
                       ColoreQt(0));
@@ -97,8 +88,7 @@ TEST_F(SaveWindows, RowNamesAreShownAndWrittenInTheProgramFolderWithEveryLetter)
         f.show();
         EXPECT_EQ(f.TxtSalva[1]->text(), QString::fromUtf8("Pröve ñ"));
         EXPECT_EQ(f.TxtSalva[2]->text(), QString::fromUtf8("Molé 02"));
-        f.ChkSave[1]->click(); // unticked: not saved
-        f.CmdSalva->click();
+        f.ChkSave[1]->click(), f.CmdSalva->click(); // unticked: not saved
         f.TxtSalva[2]->setText(QString::fromUtf8("東京")), f.CmdSalva->click();
         f.TxtSalva[2]->setText(QString::fromUtf8("大阪")), f.CmdSalva->click(); // not one "??"
         EXPECT_TRUE(f.isVisible()); // stays open for other names
@@ -128,14 +118,13 @@ TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
     TestiInsGeo01[4] = "L\3514"; // "Lé4" in the code page: the default name becomes UTF-8
     for (const Caso& c : casi) {
         SCOPED_TRACE(&c - casi);
-        AzzeraTabelle();
-        Tieni(c.numero, c.stati);
+        AzzeraTabelle(), Tieni(c.numero, c.stati);
         for (const auto& f : fs::directory_iterator(cartella.cartella)) fs::remove(f);
         Quando<SceltaSave>([&](SceltaSave& s) {
-            for (size_t k = 0; k < 4; ++k) {
-                EXPECT_EQ(s.ChkOption[k]->isEnabled(), c.abilitate[k] == '1') << k;
-                EXPECT_EQ(s.ChkOption[k]->isChecked(), c.abilitate[k] == '1') << k;
-            }
+            for (size_t k = 0; k < 4; ++k)
+                EXPECT_EQ(std::pair(s.ChkOption[k]->isEnabled(), s.ChkOption[k]->isChecked()),
+                          std::pair(c.abilitate[k] == '1', c.abilitate[k] == '1'))
+                    << k;
             for (int k : c.tolte) s.ChkOption[size_t(k)]->setChecked(false);
             s.CmdOK->click();
         });
@@ -143,8 +132,7 @@ TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
         for (int i = 0; i < 3; ++i)
             scelte.RispondiModale(
                 [&](QWidget* w) { return dialoghi.push_back(w->objectName()), 0; });
-        MostraSceltaSave();
-        scelte.modali.clear();
+        MostraSceltaSave(), scelte.modali.clear();
         EXPECT_EQ(dialoghi, c.dialoghi);
         for (const std::string& nome : c.scritti) EXPECT_TRUE(Esiste(nome)) << nome;
         EXPECT_EQ(size_t(std::distance(fs::directory_iterator(cartella.cartella), {})),
@@ -153,11 +141,9 @@ TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
 }
 
 TEST_F(SaveWindows, OpenChooserOpensOneKindAndACancelChangesNothing) {
-    Tieni(2, {2, 2});
-    Progetti[1].LungMollaLibera = 200;
+    Tieni(2, {2, 2}), Progetti[1].LungMollaLibera = 200;
     ASSERT_TRUE(SalvaMolla(PercorsoApplicazione + "m.kvr", 1));
-    ProgettoSelezionato = 5; // left over: not a project held
-    CaricatoMolla = VERO;
+    ProgettoSelezionato = 5, CaricatoMolla = VERO; // a slot left over: not a project held
     auto scegli = [this](size_t k) {
         Quando<SceltaOpen>([k](SceltaOpen& s) {
             EXPECT_TRUE(s.ChkOption[4]->isChecked()); // the whole project unless chosen
@@ -169,12 +155,10 @@ TEST_F(SaveWindows, OpenChooserOpensOneKindAndACancelChangesNothing) {
         MostraSceltaOpen();
     };
     scegli(2); // cancelled in the open dialog
-    EXPECT_EQ(CaricatoMolla, VERO);
-    EXPECT_EQ(ProgettoSelezionato, 5);
-    scelte.fileDaAprire.push_back(PercorsoApplicazione + "m.kvr");
-    scegli(2);
-    EXPECT_EQ(Progetti[2].NomeFileMolla, PercorsoApplicazione + "m.kvr");
-    EXPECT_EQ(Progetti[2].LungMollaLibera, 200);
+    EXPECT_EQ(std::tuple(CaricatoMolla, ProgettoSelezionato), std::tuple(VERO, 5));
+    scelte.fileDaAprire.push_back(PercorsoApplicazione + "m.kvr"), scegli(2);
+    EXPECT_EQ(std::tuple(Progetti[2].NomeFileMolla, Progetti[2].LungMollaLibera),
+              std::tuple(PercorsoApplicazione + "m.kvr", 200));
     scegli(0);
     EXPECT_NE(scelte.richiesteApri.back().filtro.find("Kv3"), std::string::npos);
 }

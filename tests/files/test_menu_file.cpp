@@ -1,5 +1,6 @@
 // The geometry editor's file items as a user runs them: save as, open after the save
-// question, compare, and a cancelled compare.
+// question, compare, and a cancelled compare; and its component menus.
+#include "components/EditorComponenti.h"
 #include "files/FileProgetto.h"
 #include "support/FinestraReale.h"
 #include "support/RisposteDialoghi.h"
@@ -10,10 +11,7 @@ namespace {
 
 class FileMenu : public test::FinestraReale {
   protected:
-    void SetUp() override {
-        FinestraReale::SetUp();
-        RegistraFileProgetto();
-    }
+    void SetUp() override { FinestraReale::SetUp(), RegistraFileProgetto(); }
     RisposteDialoghi scelte;
 };
 
@@ -34,17 +32,15 @@ TEST_F(FileMenu, SaveOpenAndCompareGeometryFiles) {
     P().RaggioRuota = 111;
     scelte.fileDaAprire.push_back(nome);
     ed->SchemaItem_Click(5);
-    EXPECT_EQ(CaricatoSchema, VERO);
-    EXPECT_EQ(EsitoConfronto, VERO);
-    EXPECT_EQ(NumeroProgetti, 1);
+    EXPECT_EQ(std::tuple(CaricatoSchema, EsitoConfronto, NumeroProgetti),
+              std::tuple(VERO, VERO, 1));
     EXPECT_NE(P().RaggioRuota, 111);
 
     // A spring compare whose first load is cancelled gives back the slot numbers.
     NumeroProgetti = ProgettoSelezionato = 2;
     ed->MollaItem_Click(4);
-    EXPECT_EQ(NumeroProgetti, 2);
-    EXPECT_EQ(ProgettoSelezionato, 2);
-    EXPECT_EQ(EsitoConfronto, FALSO);
+    EXPECT_EQ(std::tuple(NumeroProgetti, ProgettoSelezionato, EsitoConfronto),
+              std::tuple(2, 2, FALSO));
     EXPECT_EQ(scelte.richiesteApri.size(), 3u);
 }
 
@@ -69,14 +65,26 @@ TEST_F(FileMenu, FileMenuComparesProjectsIntoTheNextSlots) {
     dialoghi.Rispondi(vbYes);                            // load another
     scegli(3);
     EXPECT_EQ(scelte.richiesteApri.size(), 2u);
-    EXPECT_EQ(NumeroProgetti, 2); // the second load was cancelled: back to the first one
-    EXPECT_EQ(EsitoConfronto, VERO);
+    // The second load was cancelled: back to the first one.
+    EXPECT_EQ(std::tuple(NumeroProgetti, EsitoConfronto), std::tuple(2, VERO));
     EXPECT_EQ(Progetti[2].NomeFileProgetto, PercorsoApplicazione + "p.kvp");
     Progetti[2].ModificatoFile[MOD_MOLLA] = VERO;
     dialoghi.Rispondi(vbYes);
     ed->MollaItem_Click(1); // entering data asks first: Yes shows the spring's save dialog
     scegli(6);              // save as: the project's
     EXPECT_EQ(scelte.classiModali, std::vector<QString>(2, "kelvra::FrmSalva"));
+}
+
+TEST_F(FileMenu, EachComponentItemOpensItsWindowModalOnTheEditorsProject) {
+    RegistraEditorComponenti();
+    ProgettoSelezionato = 0;
+    ed->MollaItem_Click(1);
+    EXPECT_EQ(ProgettoSelezionato, NumeroProgetti);
+    ed->TamponeItem_Click(1), ed->AmmortizzatoreItem_Click(1), ed->AmmortizzatoreItem_Click(7);
+    ed->PrecaricoItem_Click(1);
+    EXPECT_EQ(scelte.classiModali, (std::vector<QString>{"kelvra::INSMOLLA", "kelvra::InsTampone",
+                                                         "kelvra::INSAMMORTIZZATORE",
+                                                         "kelvra::FRMACQ", "kelvra::FrmPLoad"}));
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 
 #include <bit>
 #include <random>
+#include <sstream>
 
 using namespace kelvra;
 
@@ -32,38 +33,24 @@ Valori Risultati(const Progetto& p) {
         v.emplace_back(std::string(nome) + "[" + std::to_string(i) + "]",
                        std::bit_cast<uint64_t>(x));
     };
-    const std::pair<const char*, const Curva Progetto::*> curve[] = {
-        {"AsseCorsaRuota", &Progetto::AsseCorsaRuota},
-        {"AngoloForcellone", &Progetto::AngoloForcellone},
-        {"LunghezzaAmmortizzatore", &Progetto::LunghezzaAmmortizzatore},
-        {"EscursioneAmmortizzatore", &Progetto::EscursioneAmmortizzatore},
-        {"Leveraggio", &Progetto::Leveraggio},
-        {"RapportoVelocita", &Progetto::RapportoVelocita},
-        {"Progressivita", &Progetto::Progressivita},
-        {"ProgressivitaCarico", &Progetto::ProgressivitaCarico},
-        {"ForzaAmmortizzatore", &Progetto::ForzaAmmortizzatore},
-        {"MomentoForcellone", &Progetto::MomentoForcellone},
-        {"CaricoRuota", &Progetto::CaricoRuota},
-        {"RigidezzaRuota", &Progetto::RigidezzaRuota}};
-    aggiungi("PrecaricoImpostato", p.PrecaricoImpostato); // how later steps treat the preload
-    aggiungi("NumPunti", p.NumPunti);
-    aggiungi("NumPuntiAmmortizzatore", p.NumPuntiAmmortizzatore);
-    aggiungi("NumPuntiMolla", p.NumPuntiMolla);
-    aggiungi("NumPuntiTampone", p.NumPuntiTampone);
-    aggiungi("PrecaricoTotale", p.PrecaricoTotale);
-    aggiungi("PrecaricoMollaInserita", p.PrecaricoMollaInserita);
-    for (const auto& [nome, curva] : curve)
-        for (int i = 0; i <= MAX_PUNTI; ++i) aggiungi(nome, (p.*curva)[size_t(i)], i);
-    for (int i = 0; i <= p.NumPuntiAmmortizzatore && i <= MAX_PUNTI; ++i) {
-        aggiungi("ForzaStaticaAmmortizzatore", p.ForzaStaticaAmmortizzatore[size_t(i)], i);
-        aggiungi("AsseCorsaAmmortizzatore", p.AsseCorsaAmmortizzatore[size_t(i)], i);
-    }
-    for (int i = 0; i <= p.NumPuntiMolla && i <= MAX_RIGHE; ++i) {
-        aggiungi("ForzaMolla", p.ForzaMolla[size_t(i)], i);
-        aggiungi("CostanteMolla", p.CostanteMolla[size_t(i)], i);
-    }
-    for (int i = 0; i <= p.NumPuntiTampone && i <= MAX_RIGHE; ++i)
-        aggiungi("ForzaTampone", p.ForzaTampone[size_t(i)], i);
+    auto serie = [&](const char* nome, const auto& a, int n) {
+        for (int i = 0; i <= n && i < int(a.size()); ++i) aggiungi(nome, a[size_t(i)], i);
+    };
+#define VALORE(x) aggiungi(#x, p.x)
+#define SERIE(x, n) serie(#x, p.x, n)
+    VALORE(PrecaricoImpostato); // how later steps treat the preload
+    VALORE(NumPunti), VALORE(NumPuntiAmmortizzatore), VALORE(NumPuntiMolla);
+    VALORE(NumPuntiTampone), VALORE(PrecaricoTotale), VALORE(PrecaricoMollaInserita);
+    SERIE(AsseCorsaRuota, MAX_PUNTI), SERIE(AngoloForcellone, MAX_PUNTI);
+    SERIE(LunghezzaAmmortizzatore, MAX_PUNTI), SERIE(EscursioneAmmortizzatore, MAX_PUNTI);
+    SERIE(Leveraggio, MAX_PUNTI), SERIE(RapportoVelocita, MAX_PUNTI);
+    SERIE(Progressivita, MAX_PUNTI), SERIE(ProgressivitaCarico, MAX_PUNTI);
+    SERIE(ForzaAmmortizzatore, MAX_PUNTI), SERIE(MomentoForcellone, MAX_PUNTI);
+    SERIE(CaricoRuota, MAX_PUNTI), SERIE(RigidezzaRuota, MAX_PUNTI);
+    SERIE(ForzaStaticaAmmortizzatore, p.NumPuntiAmmortizzatore);
+    SERIE(AsseCorsaAmmortizzatore, p.NumPuntiAmmortizzatore);
+    SERIE(ForzaMolla, p.NumPuntiMolla), SERIE(CostanteMolla, p.NumPuntiMolla);
+    SERIE(ForzaTampone, p.NumPuntiTampone);
     return v;
 }
 
@@ -79,9 +66,7 @@ std::string PrimaDifferenza(const Valori& a, const Valori& b) {
 class SavedAndReopened : public test::FinestraReale {
   protected:
     void SetUp() override {
-        FinestraReale::SetUp();
-        RegistraFileProgetto();
-        RegistraEditorComponenti();
+        FinestraReale::SetUp(), RegistraFileProgetto(), RegistraEditorComponenti();
         // The editors a component reader opens stay closed: the user cancels them.
         Ganci.MostraInsAmmortizzatore = Ganci.MostraInsMolla = Ganci.MostraInsTampone = [] {};
     }
@@ -98,45 +83,35 @@ class SavedAndReopened : public test::FinestraReale {
         return QString::number(mm * (1 + std::uniform_real_distribution<double>(-0.08, 0.08)(caso)),
                                'f', 2);
     }
-    // The linkages typed into the editor, one per junction kind: each element's letter (A link,
-    // S rocker, M shock absorber) and its points, relative to the point before, mm.
-    struct Pezzo {
-        char tipo;
-        std::vector<double> xy;
-    };
+    // The linkages typed into the editor, one per junction kind (the last has three junctions):
+    // each element's letter (A link, S rocker, M shock absorber) and its points, relative to the
+    // point before, mm.
     void Geometria(int tipo) {
-        static const std::vector<Pezzo> tipi[] = {
-            {{'M', {-150, 250}}},                                                 // swingarm-shock
-            {{'A', {200, -100}}, {'S', {100, -100, 150, -20}}, {'M', {50, 200}}}, // link-rocker
-            {{'S', {250, -100, 300, 0}}, {'A', {350, -200}}, {'M', {-100, 300}}}, // rocker-link
-            {{'A', {250, -100}}, {'A', {350, -150}}, {'M', {0, 250}}},            // two links
-            {{'A', {200, -100}},
-             {'S', {100, -100, 150, -20}},
-             {'A', {100, 50}}, // two junctions
-             {'A', {100, -80}},
-             {'M', {50, 200}}},
-            {{'A', {200, -100}}, // three junctions
-             {'S', {100, -100, 150, -20}},
-             {'A', {100, 50}},
-             {'A', {100, -80}},
-             {'A', {60, 60}},
-             {'A', {90, -40}},
-             {'M', {-100, 200}}}};
-        for (const Pezzo& e : tipi[tipo]) {
-            const bool asta = e.tipo == 'A', squadretta = e.tipo == 'S';
+        static const char* const tipi[] = {
+            "M -150 250",                                                // swingarm-shock
+            "A 200 -100 S 100 -100 150 -20 M 50 200",                    // link-rocker
+            "S 250 -100 300 0 A 350 -200 M -100 300",                    // rocker-link
+            "A 250 -100 A 350 -150 M 0 250",                             // two links
+            "A 200 -100 S 100 -100 150 -20 A 100 50 A 100 -80 M 50 200", // two junctions
+            "A 200 -100 S 100 -100 150 -20 A 100 50 A 100 -80 A 60 60 A 90 -40 M -100 200"};
+        std::istringstream in(tipi[tipo]);
+        for (char e; in >> e;) {
+            const bool asta = e == 'A', squadretta = e == 'S';
             (asta ? ed->CmdAsta : squadretta ? ed->CmdSquadretta : ed->CmdMolla)->click();
             const std::vector<QLineEdit*> caselle =
                 asta         ? std::vector<QLineEdit*>{ed->TxtAstaX, ed->TxtAstaY}
                 : squadretta ? std::vector<QLineEdit*>{ed->TxtSquadrettaX[0], ed->TxtSquadrettaY[0],
                                                        ed->TxtSquadrettaX[1], ed->TxtSquadrettaY[1]}
                              : std::vector<QLineEdit*>{ed->TxtMollaX, ed->TxtMollaY};
-            for (size_t i = 0; i < caselle.size(); ++i) Digita(caselle[i], Coordinata(e.xy[i]));
+            for (QLineEdit* c : caselle) {
+                double mm;
+                in >> mm, Digita(c, Coordinata(mm));
+            }
             if (asta) ed->CmdOKAsta->click();
             if (squadretta) ed->CmdOKSquadretta->click();
         }
         if (ed->ChkFix->isEnabled() && caso() % 3 == 0) ed->ChkFix->click();
-        Digita(ed->TxtMaxEsc, "150");
-        ed->CmdOKMolla->click();
+        Digita(ed->TxtMaxEsc, "150"), ed->CmdOKMolla->click();
     }
 
     void Molla() {
@@ -159,8 +134,7 @@ class SavedAndReopened : public test::FinestraReale {
     }
     void Tampone() {
         TabellaComponente t(LeggeForza::Quadratica);
-        t.LiberaMm = Digitato(12, 25);
-        t.CompressaMm = Digitato(3, 8);
+        t.LiberaMm = Digitato(12, 25), t.CompressaMm = Digitato(3, 8);
         t.RiempiCostante(0, t.UltimaRiga() + 1, Digitato(5, 60));
         SalvaDatiTampone(t, MODO_COSTANTE);
     }
@@ -182,21 +156,22 @@ class SavedAndReopened : public test::FinestraReale {
     // shock absorber twice (once before and once after the spring); the solver runs last, as
     // a new simulation would.
     void Costruisci(int tipo) {
-        ImpostaUnitaMisura(SISTEMA_METRICO);
-        Geometria(tipo);
+        ImpostaUnitaMisura(SISTEMA_METRICO), Geometria(tipo);
         ImpostaUnitaMisura(caso() % 2 ? SISTEMA_METRICO : SISTEMA_IMPERIALE);
-        std::vector<void (SavedAndReopened::*)()> passi = {
-            &SavedAndReopened::Ammortizzatore, &SavedAndReopened::Tampone, &SavedAndReopened::Gas,
-            &SavedAndReopened::Precarico};
+        using S = SavedAndReopened;
+        std::vector<void (S::*)()> passi = {&S::Ammortizzatore, &S::Tampone, &S::Gas,
+                                            &S::Precarico};
         std::shuffle(passi.begin(), passi.end(), caso);
-        passi.insert(passi.begin() + long(caso() % 2), &SavedAndReopened::Ammortizzatore);
-        passi.insert(passi.begin() + long(caso() % passi.size()), &SavedAndReopened::Molla);
-        passi.push_back(&SavedAndReopened::Precarico);
+        passi.insert(passi.begin() + long(caso() % 2), &S::Ammortizzatore);
+        passi.insert(passi.begin() + long(caso() % passi.size()), &S::Molla);
+        passi.push_back(&S::Precarico);
         for (auto passo : passi) (this->*passo)();
         CalcolaCinematica();
     }
 
     std::string Nome(const std::string& n) const { return PercorsoApplicazione + n; }
+    void Scegli(int n) { NumeroProgetti = ProgettoSelezionato = int16_t(n); }
+    void Offri(const std::string& file) { scelte.fileDaAprire.push_back(Nome(file)); }
 
     std::mt19937 caso;
     RisposteDialoghi scelte;
@@ -208,67 +183,47 @@ TEST_F(SavedAndReopened, EveryCurveComesBackBitForBit) {
         caso.seed(seme);
         const int tipo = int(seme % 6);
         SCOPED_TRACE("seed " + std::to_string(seme) + " kind " + std::to_string(tipo));
-        AzzeraTabelle();
-        NumeroProgetti = ProgettoSelezionato = 1;
-        ed->Form_Activate();
-        Costruisci(tipo);
+        AzzeraTabelle(), Scegli(1), ed->Form_Activate(), Costruisci(tipo);
         const Valori prima = Risultati(Progetti[1]);
-        solutore += Progetti[1].NumPunti >= 20;
-        statica += Progetti[1].NumPuntiAmmortizzatore >= 20;
+        const auto diverso = [&](size_t n) {
+            return PrimaDifferenza(prima, Risultati(Progetti[n]));
+        };
+        solutore += Progetti[1].NumPunti >= 20, statica += Progetti[1].NumPuntiAmmortizzatore >= 20;
         ASSERT_TRUE(SalvaProgetto(Nome("r.kvp"), 1));
 
         // The start screen's File, Open in a program started again.
-        AzzeraTabelle();
-        NumeroProgetti = ProgettoSelezionato = 1;
-        scelte.fileDaAprire.push_back(Nome("r.kvp"));
-        GestisciMenuFileFrmMenu(2);
-        EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[1])), "") << "open";
-
+        AzzeraTabelle(), Scegli(1), Offri("r.kvp"), GestisciMenuFileFrmMenu(2);
+        EXPECT_EQ(diverso(1), "") << "open";
         // The geometry editor's File, Open over the project it shows.
-        scelte.fileDaAprire.push_back(Nome("r.kvp"));
-        ed->FileItem_Click(2);
+        Offri("r.kvp"), ed->FileItem_Click(2);
         EXPECT_EQ(CaricatoProgetto, VERO);
-        EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[1])), "") << "editor open";
-
+        EXPECT_EQ(diverso(1), "") << "editor open";
         // Compared beside itself: the next slot.
-        scelte.fileDaAprire.push_back(Nome("r.kvp"));
-        dialoghi.Rispondi(vbNo);
-        ConfrontaProgetti();
+        Offri("r.kvp"), dialoghi.Rispondi(vbNo), ConfrontaProgetti();
         ASSERT_EQ(NumeroProgetti, 2);
-        EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[2])), "") << "compare";
+        EXPECT_EQ(diverso(2), "") << "compare";
 
         // Each component file read back into the project it came from.
-        NumeroProgetti = ProgettoSelezionato = 1;
-        const std::pair<bool (*)(const std::string&, int16_t), void (*)()> componenti[] = {
-            {SalvaAmmortizzatore, ApriAmmortizzatore},
-            {SalvaMolla, ApriMolla},
-            {SalvaTampone, ApriTampone}};
-        for (const auto& [salva, apri] : componenti) {
+        for (const auto& [salva, apri] : {std::pair{&SalvaAmmortizzatore, &ApriAmmortizzatore},
+                                          {SalvaMolla, ApriMolla},
+                                          {SalvaTampone, ApriTampone}}) {
+            Scegli(1);
             ASSERT_TRUE(salva(Nome("c"), 1));
-            scelte.fileDaAprire.push_back(Nome("c"));
-            apri();
-            CalcolaCinematica();
-            EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[1])), "") << "component";
+            Offri("c"), apri(), CalcolaCinematica();
+            EXPECT_EQ(diverso(1), "") << "component";
         }
-
         // A copy of the slot solves as the slot does.
-        Ganci.CopiaProgetto(1, 3);
-        NumeroProgetti = ProgettoSelezionato = 3;
-        CalcolaCinematica();
-        EXPECT_EQ(PrimaDifferenza(prima, Risultati(Progetti[3])), "") << "copy";
+        Ganci.CopiaProgetto(1, 3), Scegli(3), CalcolaCinematica();
+        EXPECT_EQ(diverso(3), "") << "copy";
 
         // The same file as an older program wrote it, without the mark of a preload set in the
         // preload window, opens with the preload it holds.
         files::RecordProgetto vecchio;
         ASSERT_TRUE(files::Decodifica(test::LeggiFile(Nome("r.kvp")), vecchio));
-        vecchio.PrecaricoImpostato = 0;
-        test::ScriviFile(Nome("v.kvp"), files::Codifica(vecchio));
-        NumeroProgetti = ProgettoSelezionato = 1;
-        scelte.fileDaAprire.push_back(Nome("v.kvp"));
-        ApriProgetto();
+        vecchio.PrecaricoImpostato = 0, test::ScriviFile(Nome("v.kvp"), files::Codifica(vecchio));
+        Scegli(1), Offri("v.kvp"), ApriProgetto();
         const Valori dopo = Risultati(Progetti[1]);
-        EXPECT_EQ(PrimaDifferenza(Valori(prima.begin() + 1, prima.end()),
-                                  Valori(dopo.begin() + 1, dopo.end())),
+        EXPECT_EQ(PrimaDifferenza({prima.begin() + 1, prima.end()}, {dopo.begin() + 1, dopo.end()}),
                   "")
             << "older file";
     }
@@ -276,10 +231,6 @@ TEST_F(SavedAndReopened, EveryCurveComesBackBitForBit) {
     EXPECT_GE(solutore, 15);
     EXPECT_GE(statica, 10);
 }
-
-} // namespace
-
-namespace {
 
 // The project reader's notices, each in its own sentence of the language file (not in the
 // start screen's tooltips that sit before them).
@@ -289,8 +240,7 @@ TEST_F(SavedAndReopened, TheReaderTellsWhatTheFileLacksInItsOwnWords) {
     r.NomeFileAmmortizzatore = std::string(100, '\0');
     r.NomeFileTampone = files::PercorsoInRecord("/x/t.kvt");
     test::ScriviFile(Nome("vuoto.kvp"), files::Codifica(r));
-    scelte.fileDaAprire.push_back(Nome("vuoto.kvp"));
-    ApriProgetto();
+    Offri("vuoto.kvp"), ApriProgetto();
     std::vector<std::string> testi;
     for (const auto& m : dialoghi.mostrati) testi.push_back(m.testo);
     EXPECT_EQ(testi,

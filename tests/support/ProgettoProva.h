@@ -21,14 +21,9 @@ namespace kelvra::test {
 struct Byte {
     std::string d;
     explicit Byte(size_t n) : d(n, '\0') {}
-    Byte& i16(size_t o, int v) {
-        d[o] = char(v & 0xFF), d[o + 1] = char((uint16_t(v) >> 8) & 0xFF);
-        return *this;
-    }
-    Byte& f32(size_t o, float v) {
-        std::memcpy(&d[o], &v, 4); // the test machine is little-endian, as the files are
-        return *this;
-    }
+    Byte& i16(size_t o, int v) { return d[o] = char(v), d[o + 1] = char(uint16_t(v) >> 8), *this; }
+    // The test machine is little-endian, as the files are.
+    Byte& f32(size_t o, float v) { return std::memcpy(&d[o], &v, 4), *this; }
     // Variable texts from `o`; answers where they end.
     size_t variabili(size_t o, const std::vector<std::string>& testi) {
         for (const auto& t : testi)
@@ -50,8 +45,7 @@ class ProjectFiles : public TabelleAzzerate {
     std::string Nome(const std::string& n) { return (cartella.cartella / n).string(); }
     // Writes `dati` as the file `n` and answers the open dialog with it.
     std::string Offri(const std::string& n, const std::string& dati) {
-        ScriviFile(Nome(n), dati);
-        scelte.fileDaAprire.push_back(Nome(n));
+        ScriviFile(Nome(n), dati), scelte.fileDaAprire.push_back(Nome(n));
         return Nome(n);
     }
     std::vector<std::string> Testi() const {
