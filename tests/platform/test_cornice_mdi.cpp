@@ -84,7 +84,7 @@ TEST_F(Frame, ActiveChildsMenusTakeTheBarAndFormActivateRunsOncePerActivation) {
     EXPECT_EQ(c->attivazioni - c0, 2);
 }
 
-TEST_F(Frame, FocusBackFromAMessageBoxOrAHiddenFrameRunsNoActivation) {
+TEST_F(Frame, FocusBackFromAMessageBoxOrAHiddenFrameRunsNoActivationAndRestoringKeepsTheBar) {
     cornice.AttivaFiglia(a);
     const int prima = a->attivazioni, disattivazioniPrima = a->disattivazioni;
     // A message box takes the focus and gives it back.
@@ -103,29 +103,18 @@ TEST_F(Frame, FocusBackFromAMessageBoxOrAHiddenFrameRunsNoActivation) {
     cornice.show();
     QApplication::setActiveWindow(&cornice);
     QApplication::processEvents();
-    EXPECT_EQ(a->attivazioni, prima);
-    EXPECT_EQ(a->disattivazioni, disattivazioniPrima);
+    EXPECT_EQ(std::pair(a->attivazioni, a->disattivazioni), std::pair(prima, disattivazioniPrima));
     EXPECT_EQ(cornice.FigliaAttiva(), a);
+    EXPECT_EQ(Barra(), BARRA_A);
+    // Restoring a maximised child hides and shows its sub-window; it keeps the bar.
+    a->SottoFinestra()->showMaximized();
+    QCoreApplication::processEvents();
+    a->SottoFinestra()->showNormal();
+    QCoreApplication::processEvents();
     EXPECT_EQ(Barra(), BARRA_A);
 }
 
-TEST_F(Frame, DestroyedChildrenLeaveTheBar) {
-    cornice.AttivaFiglia(c);
-    delete c;
-    c = nullptr;
-    QApplication::processEvents();
-    // Either another child became active (its menus) or none (the frame's); never the
-    // destroyed child's.
-    EXPECT_EQ(Barra(), cornice.FigliaAttiva() == a ? BARRA_A : BARRA_CORNICE);
-    delete a;
-    delete b;
-    a = b = nullptr;
-    QApplication::processEvents();
-    EXPECT_EQ(cornice.FigliaAttiva(), nullptr);
-    EXPECT_EQ(Barra(), BARRA_CORNICE);
-}
-
-TEST_F(Frame, ClosedSubWindowKeepsItsChildForTheNextShow) {
+TEST_F(Frame, ClosedSubWindowKeepsItsChildForTheNextShowADestroyedOneLeavesTheBar) {
     cornice.AttivaFiglia(c);
     QMdiSubWindow* sotto = c->SottoFinestra();
     ASSERT_NE(sotto, nullptr);
@@ -144,6 +133,16 @@ TEST_F(Frame, ClosedSubWindowKeepsItsChildForTheNextShow) {
     QSignalSpy clic(&cornice, &CorniceMdi::ClicSfondo);
     QTest::mousePress(cornice.AreaMdi()->viewport(), Qt::LeftButton, {}, QPoint(790, 590));
     EXPECT_EQ(clic.count(), 1);
+    // A destroyed child leaves the bar: either another child became active (its menus) or none
+    // (the frame's); never the destroyed child's.
+    delete c;
+    QApplication::processEvents();
+    EXPECT_EQ(Barra(), cornice.FigliaAttiva() == a ? BARRA_A : BARRA_CORNICE);
+    delete a;
+    delete b;
+    QApplication::processEvents();
+    EXPECT_EQ(cornice.FigliaAttiva(), nullptr);
+    EXPECT_EQ(Barra(), BARRA_CORNICE);
 }
 
 TEST(StatusPanel, HintsGoToTheFramesLabelInTheLanguagesCodePage) {
@@ -162,14 +161,4 @@ TEST(StatusPanel, HintsGoToTheFramesLabelInTheLanguagesCodePage) {
     ImpostaSuggerimento("dopo"); // no frame: remembered only, no crash
     EXPECT_EQ(Suggerimento(), "dopo");
     SeguiCodicePaginaLingua();
-}
-
-// Restoring a maximised child hides and shows its sub-window; it keeps the bar.
-TEST_F(Frame, RestoringAMaximisedChildKeepsItsMenus) {
-    cornice.AttivaFiglia(a);
-    a->SottoFinestra()->showMaximized();
-    QCoreApplication::processEvents();
-    a->SottoFinestra()->showNormal();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(Barra(), BARRA_A);
 }
