@@ -15,7 +15,6 @@
 #include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 

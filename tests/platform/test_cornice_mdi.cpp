@@ -3,7 +3,6 @@
 #include "platform/CorniceMdi.h"
 #include "platform/Testo.h"
 
-#include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>

@@ -10,14 +10,11 @@
 #include "platform/Testo.h"
 #include "support/RisposteDialoghi.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace kelvra;

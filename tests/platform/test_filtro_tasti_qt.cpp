@@ -3,17 +3,12 @@
 #include "platform/FiltroTasti.h"
 #include "support/Risposte.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-#include <QWidget>
-#include <gtest/gtest.h>
 
 using namespace kelvra;
 

@@ -6,9 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QWidget>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace kelvra;
 

@@ -1,19 +1,12 @@
 // Enabling by project state over every state code, against fake windows that record what
 // was set (and what was never touched), and through the Qt adapter on real actions/widgets.
-#include "core/Progetti.h"
 #include "core/Unita.h"
 #include "shell/Abilitazione.h"
 #include "shell/ControlliQt.h"
 #include "support/Risposte.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
-#include <QWidget>
-#include <gtest/gtest.h>
-#include <map>
-#include <optional>
-#include <tuple>
 
 using namespace kelvra;
 using C = Controllo;

@@ -3,7 +3,6 @@
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/MenuLingua.h"
-#include "core/Progetti.h"
 #include "core/Unita.h"
 #include "platform/Messaggi.h"
 #include "platform/Testo.h"
@@ -17,11 +16,6 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <optional>
-#include <string>
-#include <vector>
 
 using namespace kelvra;
 namespace fs = std::filesystem;

@@ -1,27 +1,13 @@
 // The start screen on the real window offscreen: enabling by state, thumbnails drawn to one
 // scale, thumbnail clicks, the compares' target slots, the buttons' commands and hints.
 #include "core/Lingua.h"
-#include "core/Progetti.h"
-#include "core/Unita.h"
 #include "core/Vista.h"
 #include "platform/Testo.h"
-#include "shell/Avvio.h"
-#include "shell/Comandi.h"
 #include "shell/FrmMenu.h"
-#include "shell/Main.h"
 #include "shell/Miniature.h"
 #include "support/ProgrammaAvviato.h"
 
-#include <QApplication>
-#include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
-#include <cmath>
-#include <deque>
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <limits>
-#include <tuple>
 
 using namespace kelvra;
 
