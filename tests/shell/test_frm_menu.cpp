@@ -214,15 +214,12 @@ TEST_F(StartScreen, ComparesAppendAfterTheHeldProjects) {
         f->CmdMenu[c.pulsante]->click();
         EXPECT_EQ(slot, c.slot);
         EXPECT_EQ(copie, c.copie);
-        EXPECT_EQ(NumeroProgetti, c.numero);
-        EXPECT_EQ(ProgettoSelezionato, c.selezionato);
-        EXPECT_EQ(int(dialoghi.mostrati.size()), c.domande);
-        EXPECT_EQ(dialoghi.beep, c.beep);
+        EXPECT_EQ(std::tuple(NumeroProgetti, ProgettoSelezionato, dialoghi.mostrati.size(),
+                             dialoghi.beep),
+                  std::tuple(c.numero, c.selezionato, size_t(c.domande), c.beep));
         EXPECT_EQ(Vero(EsitoConfronto),
                   NumeroProgetti != numeroPrima || c.slot == std::vector<int16_t>{1});
-        if (c.svuotato) {
-            EXPECT_EQ(Progetti[size_t(c.svuotato)].UltimoElemento, 0);
-        }
+        EXPECT_TRUE(!c.svuotato || Progetti[size_t(c.svuotato)].UltimoElemento == 0);
     }
 }
 
