@@ -96,7 +96,6 @@ TEST_F(Frame, FocusBackFromAMessageBoxOrAHiddenFrameRunsNoActivationAndRestoring
     // What the area reports on such a round trip: no active child, then the same child.
     emit cornice.AreaMdi()->subWindowActivated(nullptr);
     emit cornice.AreaMdi()->subWindowActivated(a->SottoFinestra());
-    // The frame hidden and shown again.
     cornice.hide();
     QApplication::processEvents();
     cornice.show();

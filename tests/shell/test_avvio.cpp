@@ -66,7 +66,6 @@ class StartUp : public test::TabelleAzzerate {
         for (int i = 0; i < 1000 && !logo.Avviato(); ++i) QCoreApplication::processEvents();
         ASSERT_TRUE(logo.Avviato());
     }
-    // Starts in the temporary folder and returns the main window.
     MAIN* AvviaProgramma() {
         FrmLogo logo(dir.string());
         Avvia(logo);
