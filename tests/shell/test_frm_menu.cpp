@@ -104,7 +104,7 @@ TEST_F(StartScreen, EnablingFollowsTheStateCode) {
 
 // All six thumbnails share the extent of the newest project: a second, longer swingarm
 // (pivot x 550, length 500, axle y 490: 1540 mm) shrinks the first by 1372.65 / 1540.
-TEST_F(StartScreen, ThumbnailsShareTheNewestProjectsScale) {
+TEST_F(StartScreen, ThumbnailsShareTheNewestProjectsScaleAndRefuseWhatCannotBeDrawn) {
     Held(1);
     EXPECT_NEAR(EstensioneMiniature(1), 1372.65, 0.01);
     f->Form_Activate();
@@ -121,11 +121,8 @@ TEST_F(StartScreen, ThumbnailsShareTheNewestProjectsScale) {
     EXPECT_NEAR((dopo - w) / (prima - w), 1372.65 / 1540.0, 0.015);
     EXPECT_FALSE(Bianca(f->CmdIcon[1]->Immagine()));
     EXPECT_TRUE(Bianca(f->CmdIcon[2]->Immagine()));
-}
-
-// Nothing is drawn, and nothing divides by zero, for pictures or extents that cannot hold a
-// drawing or a slot with no chain or more elements than it can hold.
-TEST_F(StartScreen, ThumbnailsRefuseWhatCannotBeDrawn) {
+    // Nothing is drawn, and nothing divides by zero, for pictures or extents that cannot hold a
+    // drawing or a slot with no chain or more elements than it can hold.
     const float inf = std::numeric_limits<float>::infinity(), e = 1372.65f;
     using Caso = std::tuple<int, float, int16_t>; // picture width, extent, last element
     for (auto [larghezza, estensione, ultimo] :
