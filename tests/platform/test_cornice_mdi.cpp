@@ -36,14 +36,10 @@ class Frame : public ::testing::Test {
   protected:
     void SetUp() override {
         cornice.resize(800, 600);
-        cornice.AggiungiMenu("&File");
-        cornice.AggiungiMenu("&?");
-        a->AggiungiMenu("A-File");
-        a->AggiungiMenu("A-Schema");
+        for (const QString& m : BARRA_CORNICE) cornice.AggiungiMenu(m);
+        for (const QString& m : BARRA_A) a->AggiungiMenu(m);
         c->AggiungiMenu("C-Grafici");
-        cornice.AggiungiFiglia(a);
-        cornice.AggiungiFiglia(b);
-        cornice.AggiungiFiglia(c);
+        for (FigliaContata* f : {a, b, c}) cornice.AggiungiFiglia(f);
         cornice.show();
         QApplication::setActiveWindow(&cornice);
     }
