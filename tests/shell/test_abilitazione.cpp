@@ -28,11 +28,8 @@ class FinestraFinta : public ControlliCurve {
     std::optional<bool> A(C c, int i = 0) const { return Leggi(abilitato, c, i); }
     std::optional<bool> V(C c, int i = 0) const { return Leggi(visibile, c, i); }
     std::optional<bool> S(C c, int i = 0) const { return Leggi(spuntato, c, i); }
-
-  private:
     static std::optional<bool> Leggi(const Mappa& m, C c, int i) {
-        auto it = m.find({c, i});
-        return it == m.end() ? std::nullopt : std::optional<bool>(it->second);
+        return m.count({c, i}) ? std::optional(m.at({c, i})) : std::nullopt;
     }
 };
 
