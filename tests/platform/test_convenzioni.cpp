@@ -6,54 +6,33 @@
 #include "components/InsAmmortizzatore.h"
 #include "components/InsMolla.h"
 #include "components/InsTampone.h"
-#include "core/Lingua.h"
-#include "core/Unita.h"
 #include "files/FileProgetto.h"
 #include "files/FinestraFile.h"
 #include "files/FrmSalva.h"
 #include "files/Scelte.h"
-#include "platform/CorniceMdi.h"
 #include "platform/Messaggi.h"
-#include "shell/Avvio.h"
 #include "shell/FrmMenu.h"
-#include "shell/Ganci.h"
-#include "shell/Main.h"
-#include "support/Risposte.h"
+#include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
-#include <gtest/gtest.h>
 
 using namespace kelvra;
 namespace fs = std::filesystem;
 
 namespace {
 
-class DesktopConventions : public test::TabelleAzzerate {
+class DesktopConventions : public test::ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
-        cwd = fs::current_path();
-        const fs::path dir(cartella.path().toStdString());
-        fs::copy_file(fs::path(QCoreApplication::applicationDirPath().toStdString()) /
-                          "Kelvra3.lng",
-                      dir / "Kelvra3.lng");
-        Ganci.TerminaProgramma = [](int) {};
-        Ganci.CreaEditorGeometria = [] { ImpostaUnitaMisura(SistemaUnita); };
+    void PrimaDellAvvio() override {
         RegistraFrmMenu();
-        ASSERT_TRUE(SequenzaAvvio(dir.string()));
         RegistraEditorComponenti();
         RegistraFileProgetto();
     }
     void TearDown() override {
-        delete MAIN::Istanza();
         delete FRMMENU::Istanza();
-        fs::current_path(cwd);
-        TabelleAzzerate::TearDown();
+        ProgrammaAvviato::TearDown();
     }
     // Shows the next modal window to `utente`, as it appears on the screen.
     void Quando(std::function<void(QWidget&)> utente) {
@@ -64,8 +43,6 @@ class DesktopConventions : public test::TabelleAzzerate {
         });
     }
 
-    QTemporaryDir cartella;
-    fs::path cwd;
     RisposteDialoghi modali;
 };
 
@@ -131,17 +108,14 @@ TEST_F(DesktopConventions, EnterAndSpacePressTheFocusedButton) {
 // The start screen's hints: over a button, then off it onto the panel (which writes none),
 // then onto the background, which writes its own.
 TEST_F(DesktopConventions, AHintGoesWhenThePointerLeavesItsControl) {
-    MAIN& main = MAIN::Mostra();
-    main.showNormal();
-    main.setGeometry(0, 0, 1280, 900);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&MostraMain()));
     FRMMENU* f = FRMMENU::Istanza();
     ASSERT_NE(f, nullptr);
     QToolButton* esci = f->CmdMenu[24];
     QTest::mouseMove(esci, esci->rect().center());
     EXPECT_EQ(Suggerimento(), Riga(TestiFrmMenu, 29));
     QTest::mouseMove(f->SSPanel, QPoint(f->SSPanel->width() - 5, 5));
-    EXPECT_EQ(main.Toolbar()->text(), "");
+    EXPECT_EQ(main->Toolbar()->text(), "");
     QTest::mouseMove(f, QPoint(5, f->height() - 5));
     EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, 0)); // the background's own hint
 }

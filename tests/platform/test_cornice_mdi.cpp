@@ -3,7 +3,6 @@
 #include "platform/CorniceMdi.h"
 #include "platform/Testo.h"
 
-#include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -37,14 +36,10 @@ class Frame : public ::testing::Test {
   protected:
     void SetUp() override {
         cornice.resize(800, 600);
-        cornice.AggiungiMenu("&File");
-        cornice.AggiungiMenu("&?");
-        a->AggiungiMenu("A-File");
-        a->AggiungiMenu("A-Schema");
+        for (const QString& m : BARRA_CORNICE) cornice.AggiungiMenu(m);
+        for (const QString& m : BARRA_A) a->AggiungiMenu(m);
         c->AggiungiMenu("C-Grafici");
-        cornice.AggiungiFiglia(a);
-        cornice.AggiungiFiglia(b);
-        cornice.AggiungiFiglia(c);
+        for (FigliaContata* f : {a, b, c}) cornice.AggiungiFiglia(f);
         cornice.show();
         QApplication::setActiveWindow(&cornice);
     }
@@ -84,7 +79,7 @@ TEST_F(Frame, ActiveChildsMenusTakeTheBarAndFormActivateRunsOncePerActivation) {
     EXPECT_EQ(c->attivazioni - c0, 2);
 }
 
-TEST_F(Frame, FocusBackFromAMessageBoxOrAHiddenFrameRunsNoActivation) {
+TEST_F(Frame, FocusBackFromAMessageBoxOrAHiddenFrameRunsNoActivationAndRestoringKeepsTheBar) {
     cornice.AttivaFiglia(a);
     const int prima = a->attivazioni, disattivazioniPrima = a->disattivazioni;
     // A message box takes the focus and gives it back.
@@ -97,35 +92,23 @@ TEST_F(Frame, FocusBackFromAMessageBoxOrAHiddenFrameRunsNoActivation) {
     // What the area reports on such a round trip: no active child, then the same child.
     emit cornice.AreaMdi()->subWindowActivated(nullptr);
     emit cornice.AreaMdi()->subWindowActivated(a->SottoFinestra());
-    // The frame hidden and shown again.
     cornice.hide();
     QApplication::processEvents();
     cornice.show();
     QApplication::setActiveWindow(&cornice);
     QApplication::processEvents();
-    EXPECT_EQ(a->attivazioni, prima);
-    EXPECT_EQ(a->disattivazioni, disattivazioniPrima);
+    EXPECT_EQ(std::pair(a->attivazioni, a->disattivazioni), std::pair(prima, disattivazioniPrima));
     EXPECT_EQ(cornice.FigliaAttiva(), a);
+    EXPECT_EQ(Barra(), BARRA_A);
+    // Restoring a maximised child hides and shows its sub-window; it keeps the bar.
+    a->SottoFinestra()->showMaximized();
+    QCoreApplication::processEvents();
+    a->SottoFinestra()->showNormal();
+    QCoreApplication::processEvents();
     EXPECT_EQ(Barra(), BARRA_A);
 }
 
-TEST_F(Frame, DestroyedChildrenLeaveTheBar) {
-    cornice.AttivaFiglia(c);
-    delete c;
-    c = nullptr;
-    QApplication::processEvents();
-    // Either another child became active (its menus) or none (the frame's); never the
-    // destroyed child's.
-    EXPECT_EQ(Barra(), cornice.FigliaAttiva() == a ? BARRA_A : BARRA_CORNICE);
-    delete a;
-    delete b;
-    a = b = nullptr;
-    QApplication::processEvents();
-    EXPECT_EQ(cornice.FigliaAttiva(), nullptr);
-    EXPECT_EQ(Barra(), BARRA_CORNICE);
-}
-
-TEST_F(Frame, ClosedSubWindowKeepsItsChildForTheNextShow) {
+TEST_F(Frame, ClosedSubWindowKeepsItsChildForTheNextShowADestroyedOneLeavesTheBar) {
     cornice.AttivaFiglia(c);
     QMdiSubWindow* sotto = c->SottoFinestra();
     ASSERT_NE(sotto, nullptr);
@@ -144,6 +127,16 @@ TEST_F(Frame, ClosedSubWindowKeepsItsChildForTheNextShow) {
     QSignalSpy clic(&cornice, &CorniceMdi::ClicSfondo);
     QTest::mousePress(cornice.AreaMdi()->viewport(), Qt::LeftButton, {}, QPoint(790, 590));
     EXPECT_EQ(clic.count(), 1);
+    // A destroyed child leaves the bar: either another child became active (its menus) or none
+    // (the frame's); never the destroyed child's.
+    delete c;
+    QApplication::processEvents();
+    EXPECT_EQ(Barra(), cornice.FigliaAttiva() == a ? BARRA_A : BARRA_CORNICE);
+    delete a;
+    delete b;
+    QApplication::processEvents();
+    EXPECT_EQ(cornice.FigliaAttiva(), nullptr);
+    EXPECT_EQ(Barra(), BARRA_CORNICE);
 }
 
 TEST(StatusPanel, HintsGoToTheFramesLabelInTheLanguagesCodePage) {
@@ -162,14 +155,4 @@ TEST(StatusPanel, HintsGoToTheFramesLabelInTheLanguagesCodePage) {
     ImpostaSuggerimento("dopo"); // no frame: remembered only, no crash
     EXPECT_EQ(Suggerimento(), "dopo");
     SeguiCodicePaginaLingua();
-}
-
-// Restoring a maximised child hides and shows its sub-window; it keeps the bar.
-TEST_F(Frame, RestoringAMaximisedChildKeepsItsMenus) {
-    cornice.AttivaFiglia(a);
-    a->SottoFinestra()->showMaximized();
-    QCoreApplication::processEvents();
-    a->SottoFinestra()->showNormal();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(Barra(), BARRA_A);
 }

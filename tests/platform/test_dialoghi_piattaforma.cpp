@@ -10,20 +10,17 @@
 #include "platform/Testo.h"
 #include "support/RisposteDialoghi.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace kelvra;
 
 // Every common dialog goes to the installed respondent; an inner one restores the outer.
-TEST(CommonDialogs, EveryDialogGoesToTheInstalledRespondentWhichNestsAndRestores) {
+TEST(CommonDialogs, EveryDialogGoesToTheInstalledRespondentWhichNestsAndRestoresFilters) {
     RisposteDialoghi risposte;
     risposte.fileDaAprire = {"/tmp/uno.kvp"};
     risposte.fileDaSalvare = {"/tmp/salvato.kva"};
@@ -47,9 +44,7 @@ TEST(CommonDialogs, EveryDialogGoesToTheInstalledRespondentWhichNestsAndRestores
     risposte.documentoApribile = false;
     EXPECT_FALSE(ApriDocumento("/prog/altro.pdf"));
     EXPECT_EQ(risposte.documentiAperti.size(), 1u);
-}
-
-TEST(CommonDialogs, FilterTakesTheToolkitsForm) {
+    // The filter in the toolkit's form.
     const std::pair<const char*, const char*> casi[] = {
         {"Progetto (*.kvp)|*.kvp", "Progetto (*.kvp) (*.kvp)"},
         {"Molla|*.kvr|Tutti|*.*", "Molla (*.kvr);;Tutti (*.*)"},
@@ -186,17 +181,7 @@ TEST(WaitCursor, NestsAndAMessageBoxShowsTheArrow) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST(Screen, WholePixelsFromTwips) {
-    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
-    const int fattore = static_cast<int>(std::lround(1440.0 / dpi));
-    // Integer division toward zero by the whole factor (15 at 96 dpi: 3014 -> 200).
-    EXPECT_EQ(PixelDaTwipsX(fattore * 200 + fattore - 1), 200);
-    EXPECT_EQ(PixelDaTwipsX(-(fattore * 200 + fattore - 1)), -200);
-    EXPECT_EQ(TwipsDaPixelX(640), std::lround(640 * 1440.0 / dpi));
-    EXPECT_EQ(PixelDaTwipsY(TwipsDaPixelY(480)), 480);
-}
-
-TEST(CodePages, BytesOfBothPagesAndThePageInForce) {
+TEST(CodePagesAndTwips, BytesOfBothPagesThePageInForceAndWholePixels) {
     // Checked against the code-page charts.
     EXPECT_EQ(DaAnsi("\x80\x8a\xe8", CodicePagina::Windows1252), QString::fromUtf8("€Šè"));
     EXPECT_EQ(DaAnsi("\x80\x8a\xe8\xa3", CodicePagina::Windows1250), QString::fromUtf8("€ŠčŁ"));
@@ -208,7 +193,6 @@ TEST(CodePages, BytesOfBothPagesAndThePageInForce) {
     for (int b = 1; b < 256; ++b) tutti.push_back(static_cast<char>(b));
     for (auto pagina : {CodicePagina::Windows1252, CodicePagina::Windows1250})
         EXPECT_EQ(AdAnsi(DaAnsi(tutti, pagina), pagina), tutti);
-
     // The page in force follows the language (western with none loaded) unless set.
     SeguiCodicePaginaLingua();
     EXPECT_EQ(DaAnsi("\xe8"), QString::fromUtf8("è"));
@@ -216,4 +200,12 @@ TEST(CodePages, BytesOfBothPagesAndThePageInForce) {
     EXPECT_EQ(AdAnsi(DaAnsi("\xe8") + QString::fromUtf8("č")), "\xe8\xe8");
     SeguiCodicePaginaLingua();
     EXPECT_EQ(CodicePaginaCorrente(), CodicePagina::Windows1252);
+    // Whole pixels from twips: integer division toward zero by the whole factor (15 at 96 dpi:
+    // 3014 -> 200).
+    const double dpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+    const int fattore = static_cast<int>(std::lround(1440.0 / dpi));
+    EXPECT_EQ(PixelDaTwipsX(fattore * 200 + fattore - 1), 200);
+    EXPECT_EQ(PixelDaTwipsX(-(fattore * 200 + fattore - 1)), -200);
+    EXPECT_EQ(TwipsDaPixelX(640), std::lround(640 * 1440.0 / dpi));
+    EXPECT_EQ(PixelDaTwipsY(TwipsDaPixelY(480)), 480);
 }

@@ -3,17 +3,12 @@
 #include "platform/FiltroTasti.h"
 #include "support/Risposte.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-#include <QWidget>
-#include <gtest/gtest.h>
 
 using namespace kelvra;
 
@@ -130,7 +125,7 @@ TEST_F(KeyFilterQt, NavigationTabAndEnterPass) {
     EXPECT_TRUE(fuoco == nullptr || fuoco == altra) << "Tab moves on to the next box";
 }
 
-TEST_F(KeyFilterQt, LimitsAreReadAtEveryKeyAndProgramTextIsNotFiltered) {
+TEST_F(KeyFilterQt, LimitsAreReadAtEveryKeyProgramTextIsNotFilteredCaretInCharacters) {
     double massimo = 10;
     FiltroTasti::Numerico(
         casella, [] { return 0.0; }, [&] { return massimo; }, [] { return int16_t{2}; });
@@ -143,9 +138,7 @@ TEST_F(KeyFilterQt, LimitsAreReadAtEveryKeyAndProgramTextIsNotFiltered) {
     EXPECT_TRUE(casella->hasAcceptableInput());
     EXPECT_EQ(FiltroTasti::Di(casella)->Casella(), casella);
     EXPECT_EQ(FiltroTasti::Di(altra), nullptr);
-}
-
-TEST_F(KeyFilterQt, CasellaDaReadsCaretAndSelectionInCharacters) {
+    // The box as the filter reads it: caret and selection in characters.
     const auto letta = [&] {
         const CasellaTesto b = CasellaDa(casella);
         return b.Text + "|" + std::to_string(b.SelStart) + "|" + std::to_string(b.SelLength);

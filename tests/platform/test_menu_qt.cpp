@@ -4,10 +4,7 @@
 #include "core/MenuLingua.h"
 #include "platform/MenuQt.h"
 
-#include <QAction>
-#include <QMenu>
 #include <gtest/gtest.h>
-#include <memory>
 
 using namespace kelvra;
 

@@ -6,9 +6,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QWidget>
 #include <gtest/gtest.h>
-#include <vector>
 
 using namespace kelvra;
 
@@ -72,7 +70,7 @@ TEST_F(Placement, CentredOverTheOwnerAndKeptOnTheScreen) {
     }
 }
 
-TEST_F(Placement, ComponentWindowSizeAndCentre) {
+TEST_F(Placement, ComponentWindowSizeAndCentreAndAChildOfTheFrame) {
     QWidget menu, form;
     menu.setGeometry(0, 0, 760, 560);
     DimensionaFormComponente(&form, &menu);
@@ -81,9 +79,7 @@ TEST_F(Placement, ComponentWindowSizeAndCentre) {
     const QPoint centro =
         form.frameGeometry().topLeft() + QPoint(form.width() / 2, form.height() / 2);
     EXPECT_LE((centro - menu.frameGeometry().topLeft() - QPoint(380, 280)).manhattanLength(), 2);
-}
-
-TEST_F(Placement, ChildOfTheMultiDocumentFrameMovesItsSubWindow) {
+    // A child of the multi-document frame moves its sub-window.
     QMdiArea area;
     area.setGeometry(0, 0, 800, 600);
     auto* figlia = new QWidget;

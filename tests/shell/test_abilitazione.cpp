@@ -1,19 +1,12 @@
 // Enabling by project state over every state code, against fake windows that record what
 // was set (and what was never touched), and through the Qt adapter on real actions/widgets.
-#include "core/Progetti.h"
 #include "core/Unita.h"
 #include "shell/Abilitazione.h"
 #include "shell/ControlliQt.h"
 #include "support/Risposte.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QPushButton>
-#include <QWidget>
-#include <gtest/gtest.h>
-#include <map>
-#include <optional>
-#include <tuple>
 
 using namespace kelvra;
 using C = Controllo;
@@ -35,11 +28,8 @@ class FinestraFinta : public ControlliCurve {
     std::optional<bool> A(C c, int i = 0) const { return Leggi(abilitato, c, i); }
     std::optional<bool> V(C c, int i = 0) const { return Leggi(visibile, c, i); }
     std::optional<bool> S(C c, int i = 0) const { return Leggi(spuntato, c, i); }
-
-  private:
     static std::optional<bool> Leggi(const Mappa& m, C c, int i) {
-        auto it = m.find({c, i});
-        return it == m.end() ? std::nullopt : std::optional<bool>(it->second);
+        return m.count({c, i}) ? std::optional(m.at({c, i})) : std::nullopt;
     }
 };
 
@@ -114,8 +104,8 @@ TEST_F(Enabling, EveryWindowFollowsEveryStateCode) {
                     EXPECT_EQ(menu.V(C::CmdMenu, i + 50), !on) << "button " << i;
                     EXPECT_FALSE(menu.A(C::CmdMenu, i).has_value());
                 }
-                EXPECT_EQ(menu.S(C::UnitaItem, 1), true);
-                EXPECT_EQ(menu.S(C::UnitaItem, 2), false);
+                EXPECT_EQ(std::pair(menu.S(C::UnitaItem, 1), menu.S(C::UnitaItem, 2)),
+                          std::pair(std::optional(true), std::optional(false)));
                 EXPECT_TRUE(geo.spuntato.empty()); // no units check in the editor
 
                 // Graph window: an acquisition can always be plotted, first, never saved.
@@ -125,8 +115,7 @@ TEST_F(Enabling, EveryWindowFollowsEveryStateCode) {
                     EXPECT_EQ(curve.A(C::GraficiItem, i), atteso) << "chart " << i;
                 }
                 EXPECT_EQ(curve.tipoGrafico, banco ? 8 : PrimoAtteso(c));
-                EXPECT_EQ(curve.A(C::FileItem, 6), completo && !banco);
-                EXPECT_EQ(curve.A(C::FileItem, 7), completo && !banco);
+                for (int i : {6, 7}) EXPECT_EQ(curve.A(C::FileItem, i), completo && !banco);
                 EXPECT_EQ(curve.V(C::MenuItem, 3), false);
                 EXPECT_EQ(curve.V(C::InfoItem, 2), false);
                 EXPECT_EQ(curve.S(C::UnitaItem, 1), true);
@@ -155,8 +144,8 @@ TEST_F(Enabling, BadStateOrCountRunsOnlyTheCommonPart) {
         on.ImpostaAbilitato(C::CmbModifica, 0, true);
         AttivaMenuInsGeo(on);
         AttivaMenuInsGeo(off);
-        EXPECT_EQ(on.A(C::CmdAddProject), true);
-        EXPECT_EQ(off.A(C::CmdAddProject), false);
+        EXPECT_EQ(std::pair(on.A(C::CmdAddProject), off.A(C::CmdAddProject)),
+                  std::pair(std::optional(true), std::optional(false)));
         EXPECT_EQ(on.A(C::SchemaItem, 8), true);
         EXPECT_FALSE(on.A(C::CmdSimula).has_value());
     }

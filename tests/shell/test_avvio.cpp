@@ -3,7 +3,6 @@
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/MenuLingua.h"
-#include "core/Progetti.h"
 #include "core/Unita.h"
 #include "platform/Messaggi.h"
 #include "platform/Testo.h"
@@ -17,42 +16,29 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <gtest/gtest.h>
-#include <optional>
-#include <string>
-#include <vector>
 
 using namespace kelvra;
 namespace fs = std::filesystem;
 
 namespace {
 
-// A settings record put together byte by byte: eleven little-endian doubles, two int16.
-std::string RecordAtteso(const std::vector<double>& colori, int16_t sistema, int16_t quote) {
-    std::string r;
-    for (double c : colori) {
-        uint64_t bit;
-        std::memcpy(&bit, &c, 8);
-        for (int i = 0; i < 8; ++i) r.push_back(static_cast<char>((bit >> (8 * i)) & 0xFF));
-    }
-    for (int16_t v : {sistema, quote})
-        r += {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+// The settings record: eleven colours as little-endian doubles (the test machine is
+// little-endian, as the file is), the unit system and the annotation as int16; `colore` of the
+// default colours replaced by `valore`.
+std::string Record(int16_t sistema, int16_t quote, size_t colore = 0, double valore = 0) {
+    std::vector<double> c{0,        255,      65280, 16776960, 33023,   16711680,
+                          16711935, 16777215, 65280, 16744576, 12632256};
+    if (valore) c[colore] = valore;
+    std::string r(reinterpret_cast<const char*>(c.data()), c.size() * 8);
+    for (int16_t v : {sistema, quote}) r.append(reinterpret_cast<const char*>(&v), 2);
     return r;
 }
-
-const std::vector<double> kColoriPredefiniti{0,        255,      65280, 16776960, 33023,   16711680,
-                                             16711935, 16777215, 65280, 16744576, 12632256};
 
 class StartUp : public test::TabelleAzzerate {
   protected:
     void SetUp() override {
         TabelleAzzerate::SetUp();
-        ASSERT_TRUE(cartella.isValid());
-        dir = fs::path(cartella.path().toStdString());
-        cwd = fs::current_path();
+        dir = cartella.path().toStdString();
         SistemaUnita = ModoQuote = 0;
         Ganci.TerminaProgramma = [this](int codice) { fine = codice; };
         Ganci.CreaEditorGeometria = [this] {
@@ -64,10 +50,8 @@ class StartUp : public test::TabelleAzzerate {
             eventi.push_back((centra ? "insgeo centred, flag " : "insgeo, flag ") +
                              std::to_string(EditorAperto));
         };
-        const fs::path lingua =
-            fs::path(QCoreApplication::applicationDirPath().toStdString()) / "Kelvra3.lng";
-        ASSERT_TRUE(fs::exists(lingua)) << lingua;
-        fs::copy_file(lingua, dir / "Kelvra3.lng");
+        fs::copy_file(QCoreApplication::applicationDirPath().toStdString() + "/Kelvra3.lng",
+                      dir / "Kelvra3.lng");
     }
     void TearDown() override {
         delete MAIN::Istanza();
@@ -75,7 +59,6 @@ class StartUp : public test::TabelleAzzerate {
         ImpostaCodicePagina(CodicePagina::Windows1252);
         TabelleAzzerate::TearDown();
     }
-
     // Runs the splash until its start-up has run, letting the (zero-interval) timer fire.
     void Avvia(FrmLogo& logo) {
         logo.TimerLogo->setInterval(0);
@@ -83,19 +66,19 @@ class StartUp : public test::TabelleAzzerate {
         for (int i = 0; i < 1000 && !logo.Avviato(); ++i) QCoreApplication::processEvents();
         ASSERT_TRUE(logo.Avviato());
     }
-
-    // Starts in the temporary folder and returns the main window.
     MAIN* AvviaProgramma() {
         FrmLogo logo(dir.string());
         Avvia(logo);
         QCoreApplication::processEvents();
-        return MAIN::Istanza();
+        return main = MAIN::Istanza();
     }
 
     QTemporaryDir cartella;
-    fs::path dir, cwd;
+    fs::path dir, cwd = fs::current_path();
+    MAIN* main = nullptr;
     std::optional<int> fine;
     std::vector<std::string> eventi;
+    const std::vector<std::string> avvioNormale{"editor, units 1", "frmmenu", "insgeo, flag 1"};
 };
 
 TEST_F(StartUp, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
@@ -108,37 +91,29 @@ TEST_F(StartUp, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
     ProgettoSelezionato = 2;
     test::ScriviFile(dir / "Kelvra3@@.lng", "left over from a crash\r\n");
 
-    MAIN* main = AvviaProgramma();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(AvviaProgramma(), nullptr);
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(fine.has_value());
     EXPECT_EQ(PercorsoApplicazione, dir.string() + "/");
     EXPECT_EQ(fs::current_path(), dir);
     EXPECT_NEAR(PiGreco, 3.14159265358979, 1e-14);
-    EXPECT_EQ(NumeroProgetti, 1);
-    EXPECT_EQ(ProgettoSelezionato, 1);
+    EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 11);
     for (int p = 1; p <= 6; ++p)
         for (int k = 0; k <= 4; ++k) EXPECT_EQ(Progetti[p].ModificatoFile[k], FALSO);
-    EXPECT_EQ(Progetti[1].GeometriaInserita, FALSO);
-    EXPECT_EQ(Progetti[1].TamponeInserito, FALSO);
-    EXPECT_EQ(Progetti[1].StatoDatiProgetto, 0);
-
+    const Progetto& p = Progetti[1];
+    EXPECT_EQ(std::tuple(p.GeometriaInserita, p.TamponeInserito, p.StatoDatiProgetto),
+              std::tuple(FALSO, FALSO, 0));
     // No settings file: metric, default colours and annotation.
-    EXPECT_EQ(SistemaUnita, 1);
-    EXPECT_EQ(ColoreGriglia, 0xC0C0C0);
-    EXPECT_EQ(ModoQuote, 1);
+    EXPECT_EQ(std::tuple(SistemaUnita, ColoreGriglia, ModoQuote), std::tuple(1, 0xC0C0C0, 1));
     EXPECT_FLOAT_EQ(FattoreUnita[UNITA_LUNGHEZZA], 1.0f);
-
     // The editor is created with the unit system already known; the main window's load
     // shows the start screen, then sets the editor flag and shows the editor.
-    const std::vector<std::string> ordine{"editor, units 1", "frmmenu", "insgeo, flag 1"};
-    EXPECT_EQ(eventi, ordine);
+    EXPECT_EQ(eventi, avvioNormale);
 
     EXPECT_FALSE(Riga(TestiMain, 0).empty());
     EXPECT_EQ(main->windowTitle().toStdString(), "KELVRATONE V. 3.0 - " + Riga(TestiMain, 0));
-    EXPECT_EQ(main->MenuItem[0]->title(), "&File");
-    EXPECT_EQ(main->FileItem[3]->text(), "E&xit");
-    EXPECT_EQ(main->GuidaItem[5]->text(), "&About");
+    EXPECT_EQ(main->MenuItem[0]->title() + main->FileItem[3]->text() + main->GuidaItem[5]->text(),
+              "&FileE&xit&About");
     ASSERT_EQ(main->menuBar()->actions().size(), 2);
     EXPECT_EQ(main->menuBar()->actions()[1]->text(), "&?");
     // A plain language file left by a crash is written anew.
@@ -146,17 +121,16 @@ TEST_F(StartUp, FirstStartIsMetricWithDefaultsAndEnglishMenus) {
     EXPECT_EQ(piano.find("left over"), std::string::npos);
     EXPECT_NE(piano.find("[MnuMain]"), std::string::npos);
     EXPECT_TRUE(dialoghi.mostrati.empty());
+    main->resize(800, 600); // and it can be drawn whole at a small size
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main->grab().size(), QSize(800, 600) * main->devicePixelRatio());
 }
 
 TEST_F(StartUp, SettingsFileIsReadBeforeTheUnitSystemIsApplied) {
-    std::vector<double> colori = kColoriPredefiniti;
-    colori[0] = 0x102030;
-    test::ScriviFile(dir / "Kelvra.INI", RecordAtteso(colori, 2, 2));
+    test::ScriviFile(dir / "Kelvra.INI", Record(2, 2, 0, 0x102030));
     ASSERT_NE(AvviaProgramma(), nullptr);
     EXPECT_EQ(eventi.at(0), "editor, units 2");
-    EXPECT_EQ(ModoQuote, 2);
-    EXPECT_EQ(ColoreSfondo, 0x102030);
-
+    EXPECT_EQ(std::tuple(ModoQuote, ColoreSfondo), std::tuple(2, 0x102030));
     // Without the editor the start-up still fills the unit table.
     delete MAIN::Istanza();
     AzzeraUnitaMisura();
@@ -201,12 +175,10 @@ TEST_F(StartUp, SplashInTheMiddleRunsTheStartUpOnce) {
     EXPECT_FALSE(logo.TimerLogo->isActive());
     for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
     logo.TimerLogo_Timer();
-    EXPECT_EQ((std::vector<std::string>{"editor, units 1", "frmmenu", "insgeo, flag 1"}), eventi);
+    EXPECT_EQ(eventi, avvioNormale);
     EXPECT_FALSE(logo.isVisible());
     EXPECT_NE(MAIN::Istanza(), nullptr);
-}
-
-TEST(SplashPosition, CentresByIntegerHalvingTowardZero) {
+    // Centred by integer halving toward zero.
     const std::pair<QSize, QPoint> casi[] = {{{1280, 1024}, {320, 272}},
                                              {{1281, 1025}, {320, 272}},
                                              {{600, 400}, {-20, -40}},
@@ -216,10 +188,8 @@ TEST(SplashPosition, CentresByIntegerHalvingTowardZero) {
 }
 
 TEST_F(StartUp, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFileAndEnds) {
-    const std::string prima = RecordAtteso(kColoriPredefiniti, 2, 1);
-    test::ScriviFile(dir / "Kelvra.INI", prima);
-    MAIN* main = AvviaProgramma();
-    ASSERT_NE(main, nullptr);
+    test::ScriviFile(dir / "Kelvra.INI", Record(2, 1));
+    ASSERT_NE(AvviaProgramma(), nullptr);
     SistemaUnita = 1;
     ModoQuote = 0;
     ColoreTitoli = 0x123456;
@@ -227,20 +197,16 @@ TEST_F(StartUp, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFil
     main->close();
     EXPECT_FALSE(fine.has_value());
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(test::LeggiFile(dir / "Kelvra.INI"), prima);
+    EXPECT_EQ(test::LeggiFile(dir / "Kelvra.INI"), Record(2, 1));
     EXPECT_TRUE(fs::exists(dir / "Kelvra3@@.lng"));
 
     dialoghi.Rispondi(vbYes);
     main->FileItem[3]->trigger();            // File/Exit
     ASSERT_EQ(dialoghi.mostrati.size(), 2u); // nothing modified: the exit question alone
-    for (const auto& m : dialoghi.mostrati) {
-        EXPECT_EQ(m.testo, Riga(Messaggi, 0));
-        EXPECT_EQ(m.stile, vbYesNo + vbQuestion);
-    }
+    for (const auto& m : dialoghi.mostrati)
+        EXPECT_EQ(std::pair(m.testo, m.stile), std::pair(Riga(Messaggi, 0), vbYesNo + vbQuestion));
     EXPECT_EQ(fine, 0);
-    std::vector<double> colori = kColoriPredefiniti;
-    colori[9] = 0x123456;
-    EXPECT_EQ(test::LeggiFile(dir / "Kelvra.INI"), RecordAtteso(colori, 1, 0)); // 92 bytes
+    EXPECT_EQ(test::LeggiFile(dir / "Kelvra.INI"), Record(1, 0, 9, 0x123456)); // 92 bytes
     EXPECT_FALSE(fs::exists(dir / "Kelvra3@@.lng"));
     EXPECT_TRUE(fs::exists(dir / "Kelvra3.lng"));
     EXPECT_FALSE(main->isVisible());
@@ -248,8 +214,7 @@ TEST_F(StartUp, ExitRefusedKeepsEverythingConfirmedWritesSettingsRemovesPlainFil
 
 // Neither settings that cannot be written (the user is told) nor a plain file gone stop the exit.
 TEST_F(StartUp, ExitWithUnwritableSettingsOrThePlainFileGoneStillEnds) {
-    MAIN* main = AvviaProgramma();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(AvviaProgramma(), nullptr);
     fs::remove(dir / "Kelvra3@@.lng");
     fs::create_directory(dir / "Kelvra.INI");
     dialoghi.Rispondi(vbYes);
@@ -261,66 +226,56 @@ TEST_F(StartUp, ExitWithUnwritableSettingsOrThePlainFileGoneStillEnds) {
     EXPECT_EQ(dialoghi.mostrati[1].stile, vbOKOnly + vbExclamation + TESTO_UTF8);
 }
 
-TEST_F(StartUp, UnsavedSingleProjectIsSavedUnderTheDefaultNameBeforeTheQuestion) {
-    MAIN* main = AvviaProgramma();
-    ASSERT_NE(main, nullptr);
-    std::vector<std::pair<std::string, int>> salvati;
+// Before the exit question: one unnamed project is saved under the default name, a named one
+// under its name, several through the save dialog.
+TEST_F(StartUp, UnsavedProjectsAreSavedBeforeTheExitQuestion) {
+    ASSERT_NE(AvviaProgramma(), nullptr);
+    std::vector<std::string> salvati;
+    int dialoghiSalva = 0;
+    bool riuscito = false;
     Ganci.SalvaProgetto = [&](const std::string& nome, int16_t p) {
-        salvati.push_back({nome, p});
-        EXPECT_EQ(dialoghi.mostrati.size(), 1u); // saved before the exit question
-        return false;
+        salvati.push_back(nome + " " + std::to_string(p));
+        EXPECT_EQ(dialoghi.mostrati.back().testo, Riga(Messaggi, 18)); // before the exit question
+        return riuscito;
     };
+    Ganci.MostraFrmSalvaTipo = [&](int16_t tipo) { dialoghiSalva += tipo == MOD_PROGETTO; };
     Progetti[1].ModificatoFile[MOD_PROGETTO] = VERO;
     dialoghi.Rispondi(vbYes); // save
     dialoghi.Rispondi(vbNo);  // do not exit
     main->close();
-
     ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 18));
-    EXPECT_EQ(dialoghi.mostrati[0].stile, vbYesNo);
+    EXPECT_EQ(std::pair(dialoghi.mostrati[0].testo, dialoghi.mostrati[0].stile),
+              std::pair(Riga(Messaggi, 18), int(vbYesNo)));
     EXPECT_EQ(dialoghi.mostrati[1].testo, Riga(Messaggi, 0));
-    const std::string atteso = dir.string() + "/" + Riga(TestiCommon, 12) + " 01.kvp";
-    ASSERT_EQ(salvati.size(), 1u);
-    EXPECT_EQ(salvati[0], std::make_pair(atteso, 1));
+    EXPECT_EQ(salvati, std::vector{dir.string() + "/" + Riga(TestiCommon, 12) + " 01.kvp 1"});
     // Only the writer names the project, once the file is written: a failed save leaves it
     // unnamed.
     EXPECT_TRUE(Progetti[1].NomeFileProgetto.empty());
     EXPECT_FALSE(fine.has_value());
-}
 
-TEST_F(StartUp, SaveStepKeepsANameAndUsesTheDialogForSeveralProjects) {
-    ASSERT_NE(AvviaProgramma(), nullptr);
-    std::vector<std::string> salvati;
-    int dialoghiSalva = 0;
-    Ganci.SalvaProgetto = [&](const std::string& nome, int16_t) {
-        salvati.push_back(nome);
-        return true;
-    };
-    Ganci.MostraFrmSalvaTipo = [&](int16_t tipo) { dialoghiSalva += tipo == MOD_PROGETTO; };
-    Progetti[1].ModificatoFile[MOD_PROGETTO] = VERO;
+    riuscito = true;
     Progetti[1].NomeFileProgetto = "/data/Link A.kvp";
     dialoghi.Rispondi(vbYes);
     PassoSalvataggio(); // one project with a name: saved under it, no dialog
-    EXPECT_EQ(salvati, std::vector<std::string>{"/data/Link A.kvp"});
     NumeroProgetti = 3;
     dialoghi.Rispondi(vbYes);
     PassoSalvataggio(); // several: the save dialog
     dialoghi.Rispondi(vbNo);
     PassoSalvataggio(); // refused: nothing
     EXPECT_EQ(dialoghiSalva, 1);
-    EXPECT_EQ(salvati.size(), 1u);
+    EXPECT_EQ(salvati.size(), 2u);
+    EXPECT_EQ(salvati.back(), "/data/Link A.kvp 1");
     // The default name is language text in the code page; the file's name is UTF-8.
     NumeroProgetti = 1;
     Progetti[1].NomeFileProgetto.clear();
     TestiCommon[12] = "Progr\xE8s";
     dialoghi.Rispondi(vbYes);
     PassoSalvataggio();
-    EXPECT_EQ(salvati.back(), dir.string() + "/Progr\xC3\xA8s 01.kvp");
+    EXPECT_EQ(salvati.back(), dir.string() + "/Progr\xC3\xA8s 01.kvp 1");
 }
 
 TEST_F(StartUp, FileNewOpenHelpAndActivation) {
-    MAIN* main = AvviaProgramma();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(AvviaProgramma(), nullptr);
     eventi.clear();
     Ganci.CaricaFrmMenu = [&](MAIN&) { eventi.push_back("load frmmenu"); };
     Ganci.MostraSceltaOpen = [&](MAIN&) { eventi.push_back("open"); };
@@ -335,7 +290,6 @@ TEST_F(StartUp, FileNewOpenHelpAndActivation) {
     EXPECT_EQ(NumeroProgetti, 1); // New here neither adds nor clears a project
     EXPECT_EQ(Progetti[1].StatoDatiProgetto, 3);
     EXPECT_TRUE(dialoghi.mostrati.empty());
-
     // Activation reads the captions again from the main window's own section.
     main->FileItem[2]->setText("x");
     main->setWindowTitle("y");
@@ -343,18 +297,6 @@ TEST_F(StartUp, FileNewOpenHelpAndActivation) {
     main->MDIForm_Activate();
     EXPECT_EQ(main->FileItem[2]->text(), "&Open");
     EXPECT_EQ(main->windowTitle().toStdString(), TitoloMain());
-}
-
-TEST_F(StartUp, ScreenshotOfTheMainWindow) {
-    // Kept for looking at: KELVRA_SCREENSHOT_DIR=/tmp ./test_avvio
-    const char* uscita = std::getenv("KELVRA_SCREENSHOT_DIR");
-    MAIN* main = AvviaProgramma();
-    ASSERT_NE(main, nullptr);
-    main->resize(800, 600);
-    QCoreApplication::processEvents();
-    const QImage immagine = main->grab().toImage();
-    EXPECT_EQ(immagine.size(), QSize(800, 600) * immagine.devicePixelRatio());
-    if (uscita) immagine.save(QString(uscita) + "/main_grab.png");
 }
 
 } // namespace

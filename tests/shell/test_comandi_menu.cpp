@@ -7,8 +7,6 @@
 #include "support/FinestraReale.h"
 #include "support/RisposteDialoghi.h"
 
-#include <deque>
-
 using namespace kelvra;
 using namespace kelvra::test;
 namespace fs = std::filesystem;

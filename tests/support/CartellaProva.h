@@ -17,9 +17,7 @@ namespace kelvra::test {
 
 inline std::string LeggiFile(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void ScriviFile(const std::filesystem::path& p, const std::string& dati) {

@@ -44,7 +44,6 @@ class RisposteDialoghi : public RispondenteDialoghi {
     std::vector<RichiestaFile> richiesteSalva;
     std::vector<long> coloriIniziali;
     int richiesteStampante = 0;
-    int verificheStampante = 0;
     std::vector<QPointer<QWidget>> finestreModali;
     std::vector<QString> classiModali; // class names of the modal windows, in order
     std::vector<std::string> documentiAperti;
@@ -79,10 +78,7 @@ class RisposteDialoghi : public RispondenteDialoghi {
         }
         return accettata;
     }
-    bool StampantePresente() override {
-        ++verificheStampante;
-        return stampantePresente;
-    }
+    bool StampantePresente() override { return stampantePresente; }
     bool Stampa(const QImage& immagine, const std::string& titolo) override {
         stampe.push_back({immagine, titolo});
         return stampaRiuscita;
