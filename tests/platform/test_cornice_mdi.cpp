@@ -27,8 +27,7 @@ class FigliaContata : public FinestraFiglia {
         for (QAction* a : c->menuBar()->actions()) t << a->text();
         return t;
     }
-    int attivazioni = 0;
-    int disattivazioni = 0;
+    int attivazioni = 0, disattivazioni = 0;
     QStringList titoliAllAttivazione;
 };
 
@@ -66,9 +65,8 @@ TEST_F(Frame, ActiveChildsMenusTakeTheBarAndFormActivateRunsOncePerActivation) {
     cornice.AttivaFiglia(c);
     EXPECT_EQ(Barra(), QStringList({"C-Grafici"}));
     cornice.AttivaFiglia(a);
-    EXPECT_EQ(a->attivazioni - a0, 2);
-    EXPECT_EQ(a->disattivazioni - ad0, 1);
-    EXPECT_EQ(c->disattivazioni, 1);
+    EXPECT_EQ(std::tuple(a->attivazioni - a0, a->disattivazioni - ad0, c->disattivazioni),
+              std::tuple(2, 1, 1));
     // A menu added to the active child shows at once.
     a->AggiungiMenu("A-Vista");
     EXPECT_EQ(Barra(), BARRA_A + QStringList({"A-Vista"}));

@@ -37,20 +37,17 @@ TEST_F(QtMenus, CaptionsSeparatorsAndAccessKeys) {
                                                {guida.get(), {nullptr, guida->addAction("x")}}}));
     EXPECT_EQ(file->title(), "&File");
     EXPECT_EQ(fileVoci[1]->text(), "&New");
-    EXPECT_FALSE(fileVoci[1]->isSeparator());
-    EXPECT_TRUE(fileVoci[2]->isSeparator());
+    EXPECT_TRUE(!fileVoci[1]->isSeparator() && fileVoci[2]->isSeparator());
     // Element 3 is missing from the window's array; item 4 is a submenu entry.
     EXPECT_EQ(fileVoci[4]->text(), "E&xit");
     EXPECT_EQ(fileVoci[4]->menu(), sotto.get());
     EXPECT_EQ(unita->title(), QString::fromUtf8("Unit\xC3\xA0")); // from its code-page byte
-    EXPECT_EQ(guida->title(), "&?");
-    EXPECT_EQ(guida->actions().at(0)->text(), "&Help");
+    EXPECT_EQ(guida->title() + guida->actions().at(0)->text(), "&?&Help");
 
     // A separator becomes an item again; rows with no menu are skipped.
     LineeLingua = {"[MnuProva]", "&File=&New,&Close"};
     ImpostaMenuLingua("MnuProva", {{file.get(), fileVoci}, {nullptr, {}}});
-    EXPECT_FALSE(fileVoci[2]->isSeparator());
-    EXPECT_EQ(fileVoci[2]->text(), "&Close");
+    EXPECT_TRUE(!fileVoci[2]->isSeparator() && fileVoci[2]->text() == "&Close");
     EXPECT_EQ(unita->title(), QString::fromUtf8("Unit\xC3\xA0"));
 
     // A missing section leaves the captions.

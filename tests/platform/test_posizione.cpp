@@ -18,8 +18,7 @@ QRect Schermo() {
 
 class Placement : public ::testing::Test {
   protected:
-    float tx = TwipsPerPixelX();
-    float ty = TwipsPerPixelY();
+    float tx = TwipsPerPixelX(), ty = TwipsPerPixelY();
 };
 
 // The screen in twips from the logical resolution (15 twips a pixel at 96 dpi).

@@ -182,8 +182,7 @@ TEST(PictureBoxTest, PaintShowsTheRetainedImageInsideTheBorder) {
     pb.resize(104, 84);
     const double dpi = pb.logicalDpiX();
     pb.ScalaMillimetri();
-    EXPECT_EQ(pb.LarghezzaPixel(), 100);
-    EXPECT_EQ(pb.AltezzaPixel(), 80);
+    EXPECT_EQ(std::pair(pb.LarghezzaPixel(), pb.AltezzaPixel()), std::pair(100, 80));
     EXPECT_NEAR(pb.LarghezzaEsterna(), 104 * 25.4 / dpi, 1e-9); // the border counts outside
     EXPECT_NEAR(pb.AltezzaEsterna(), 84 * 25.4 / dpi, 1e-9);
     pb.ImpostaColoreSfondo(BIANCO);
@@ -198,8 +197,8 @@ TEST(PictureBoxTest, PaintShowsTheRetainedImageInsideTheBorder) {
     pb.resize(300, 200);
     pb.update();
     vista = pb.grab().toImage();
-    EXPECT_EQ(vista.pixelColor(42, 32), QColor(255, 0, 0));
-    EXPECT_EQ(vista.pixelColor(250, 150), QColor(255, 255, 255));
+    EXPECT_EQ(std::pair(vista.pixelColor(42, 32), vista.pixelColor(250, 150)),
+              std::pair(QColor(255, 0, 0), QColor(255, 255, 255)));
 }
 
 TEST(PictureBoxTest, MouseSignalsCarryPictureMillimetresButtonsAndShift) {
