@@ -30,9 +30,8 @@ TEST_F(GraphWindow, EveryProjectInItsColourOverLabelledAxes) {
     }
     // Half way along the travel each curve stands at half its end value.
     const int x = Colonna(f, 0.5);
-    EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[1]), RigaPixel(f, 1172.5 / 3000)));
-    EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[2]), RigaPixel(f, 600.0 / 3000)));
-    EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[3]), RigaPixel(f, 1500.0 / 3000)));
+    for (auto [p, y] : {std::pair{1, 1172.5}, {2, 600.0}, {3, 1500.0}})
+        EXPECT_TRUE(VicinoA(Righe(f, x, ColoreCurva[p]), RigaPixel(f, y / 3000))) << p;
     // Axis lines on the left and bottom edges; dotted grid lines at the ticks.
     EXPECT_GT(Righe(f, Colonna(f, 0), ColoreAssi).size(), 100u);
     EXPECT_EQ(Colore(f, Colonna(f, 0.25), f.PicGrafico->AltezzaPixel() - 2), ColoreAssi);
