@@ -38,12 +38,6 @@ TEST_F(GraphWindow, EveryProjectInItsColourOverLabelledAxes) {
     // A tick's column is dotted all the way down; between ticks only the rows' lines cross.
     EXPECT_GT(Righe(f, Colonna(f, 0.7), ColoreGriglia).size(), 100u);
     EXPECT_LE(Righe(f, Colonna(f, 0.75), ColoreGriglia).size(), 10u);
-
-    // A hidden curve is not traced but still sets the axis.
-    Grafico.CurvaEsclusa[3] = VERO;
-    f.DisegnaGrafico();
-    EXPECT_TRUE(Righe(f, x, ColoreCurva[3]).empty());
-    EXPECT_EQ(T(f.LblY1[10]), "3000.0");
 }
 
 TEST_F(GraphWindow, LabelsFollowTheirTicksAtAnySize) {
