@@ -227,6 +227,7 @@ TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
     CURVE01& f = ApriCon(2);
     const StatoGrafico prima = Grafico;
     const int32_t sfondo = ColoreSfondo;
+    const auto curve = ColoreCurva;
     f.CmdPulsantiera[10]->click();
     ASSERT_EQ(modali.stampe.size(), 1u);
     const QImage& pagina = modali.stampe[0].immagine;
@@ -243,6 +244,7 @@ TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
     EXPECT_EQ(Grafico.BordoDestro, prima.BordoDestro);
     EXPECT_EQ(Grafico.ScalaY, prima.ScalaY);
     EXPECT_EQ(ColoreSfondo, sfondo);
+    EXPECT_EQ(ColoreCurva, curve);
 }
 
 TEST_F(GraphToolbar, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
