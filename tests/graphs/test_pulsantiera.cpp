@@ -109,6 +109,7 @@ TEST_F(GraphToolbar, CompareFromFiveLoadsOnceAndClosingTheLastOffersItAgain) {
     EXPECT_EQ(Titolo(f), "Suspension graphs - 6 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "3000.0");
 
+    Progetti[6].UltimoElemento = 5; // what a loaded geometry holds
     f.FileItem[4]->trigger();
     EXPECT_EQ(NumeroProgetti, 5);
     EXPECT_EQ(ProgettoSelezionato, 5);
