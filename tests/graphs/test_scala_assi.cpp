@@ -10,7 +10,6 @@
 #include "support/Risposte.h"
 
 #include <cmath>
-#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -116,86 +115,55 @@ TEST_F(Axes, EndsRoundDownAndSpansRoundUp) {
 }
 
 TEST_F(Axes, AutomaticAxesOfWholeChartsInBothUnitSystems) {
+    // Project 1's curve over `n` points from `da` to `a` (none when n is 0); the swingarm
+    // angle adds project 2 rising 0..4.5 over 60 points. Then X and Y: ends, count, step.
     struct Caso {
-        const char* nome;
         int16_t sistema, tipo;
-        std::function<void()> dati;
-        Asse x, y;
+        Curva Progetto::*curva;
+        int n;
+        double da, a, x0, x1;
+        int dx;
+        float px;
+        double y0, y1;
+        int dy;
+        float py;
     };
     const Caso casi[] = {
-        {"wheel load 2345 N",
-         SISTEMA_METRICO,
-         13,
-         [] { Rampa(1, &Progetto::CaricoRuota, 100, 0, 2345); },
-         {0, 100, 10, 10},
-         {0, 2400, 8, 300}},
+        {SISTEMA_METRICO, 13, &Progetto::CaricoRuota, 100, 0, 2345, 0, 100, 10, 10, 0, 2400, 8,
+         300},
         // 527.18 Lb: 5.3, 5.89, 6.63, 7.57, 8.83, 1.06 refused, 4 x 132.5 widened to 4 x 150;
         // 100 mm is 3.937 in: ten steps of 0.4.
-        {"wheel load in pounds",
-         SISTEMA_IMPERIALE,
-         13,
-         [] { Rampa(1, &Progetto::CaricoRuota, 100, 0, 2345); },
-         {0, 4, 10, 0.4f},
-         {0, 600, 4, 150}},
+        {SISTEMA_IMPERIALE, 13, &Progetto::CaricoRuota, 100, 0, 2345, 0, 4, 10, 0.4f, 0, 600, 4,
+         150},
         // -17 rounds to -25; the span 108 overflows 10 x 10, then 8 x 15 covers it.
-        {"moment below zero",
-         SISTEMA_METRICO,
-         12,
-         [] { Rampa(1, &Progetto::MomentoForcellone, 100, -17, 83); },
-         {0, 100, 10, 10},
-         {-25, 95, 8, 15}},
-        // Two projects: the axes cover both; the shorter travel does not shorten X.
-        {"two projects",
-         SISTEMA_METRICO,
-         1,
-         [] {
-             Rampa(1, &Progetto::AngoloForcellone, 120, 10, 0);
-             Rampa(2, &Progetto::AngoloForcellone, 60, 0, 4.5);
-         },
-         {0, 135, 9, 15},
-         {0, 10, 10, 1}},
+        {SISTEMA_METRICO, 12, &Progetto::MomentoForcellone, 100, -17, 83, 0, 100, 10, 10, -25, 95,
+         8, 15},
+        // The axes cover both projects; the shorter travel does not shorten X.
+        {SISTEMA_METRICO, 1, &Progetto::AngoloForcellone, 120, 10, 0, 0, 135, 9, 15, 0, 10, 10, 1},
         // 0.0004 of leverage: one division of 0.01.
-        {"tiny span",
-         SISTEMA_METRICO,
-         4,
-         [] { Rampa(1, &Progetto::Leveraggio, 100, 0, 0.0004); },
-         {0, 100, 10, 10},
-         {0, 0.01, 1, 0.01f}},
+        {SISTEMA_METRICO, 4, &Progetto::Leveraggio, 100, 0, 0.0004, 0, 100, 10, 10, 0, 0.01, 1,
+         0.01f},
         // All zero: ten nominal divisions of 1 on Y; no geometry at all: on X as well.
-        {"zero curve",
-         SISTEMA_METRICO,
-         13,
-         [] { Rampa(1, &Progetto::CaricoRuota, 100, 0, 0); },
-         {0, 100, 10, 10},
-         {0, 10, 10, 1}},
-        {"no geometry",
-         SISTEMA_METRICO,
-         1,
-         [] { NumeroProgetti = 1; },
-         {0, 10, 10, 1},
-         {0, 10, 10, 1}},
+        {SISTEMA_METRICO, 13, &Progetto::CaricoRuota, 100, 0, 0, 0, 100, 10, 10, 0, 10, 10, 1},
+        {SISTEMA_METRICO, 1, nullptr, 0, 0, 0, 0, 10, 10, 1, 0, 10, 10, 1},
     };
     for (const Caso& c : casi) {
-        SCOPED_TRACE(c.nome);
+        SCOPED_TRACE(&c - casi);
         AzzeraTabelle();
         ReimpostaGrafico();
         Unita(c.sistema);
-        c.dati();
+        NumeroProgetti = 1;
+        if (c.curva) Rampa(1, c.curva, c.n, c.da, c.a);
+        if (c.tipo == 1 && c.curva) Rampa(2, c.curva, 60, 0, 4.5);
         Disegna(c.tipo);
-        Controlla(c.x, c.y);
+        Controlla({c.x0, c.x1, c.dx, c.px}, {c.y0, c.y1, c.dy, c.py});
         EXPECT_GT(Grafico.ScalaX, 0.0f);
         EXPECT_GT(Grafico.ScalaY, 0.0f);
     }
 }
 
-TEST_F(Axes, ZoomedAndFixedRanges) {
+TEST_F(Axes, FixedRangeOfNoWidth) {
     StatoGrafico& g = Grafico;
-    // Equal zoom ends 50 and 50 become 49.5 and 50.5: ten steps of 0.15 from 49.
-    g.XMinRichiesto = g.XMaxRichiesto = 50;
-    ArrotondaRangeX();
-    EXPECT_DOUBLE_EQ(g.XMin, 49);
-    EXPECT_EQ(g.DivisioniX, 10);
-    EXPECT_FLOAT_EQ(g.PassoX, 0.15f);
     // A fixed range of no width keeps a nominal scale.
     Rampa(1, &Progetto::CaricoRuota, 100, 0, 2345);
     g.RangeYFisso = VERO;
