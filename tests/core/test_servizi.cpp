@@ -1,4 +1,4 @@
-// Common services: state code, titles, file names, the program folder, tolerance tests, and the
+// Common services: titles, file names, the program folder, tolerance tests, and the
 // unsaved-changes question, asked only when a held project holds VERO for the kind.
 #include "core/Lingua.h"
 #include "core/Progetti.h"
@@ -25,22 +25,6 @@ class Services : public test::TabelleAzzerate {
     }
 };
 
-TEST_F(Services, StateCodeSumsTheFlagsOfTheNewestProject) {
-    NumeroProgetti = 2;
-    Progetti[2].GeometriaInserita = VERO;
-    Progetti[2].TamponeInserito = VERO;
-    AggiornaStatoProgetto();
-    EXPECT_EQ(Progetti[2].StatoDatiProgetto, 9);
-    EXPECT_EQ(Progetti[1].StatoDatiProgetto, 0) << "only the newest project is recomputed";
-    Progetti[2].GeometriaInserita = 1; // a flag holding 1 is not true
-    Progetti[2].AmmortizzatoreInserito = VERO;
-    AggiornaStatoProgetto();
-    EXPECT_EQ(Progetti[2].StatoDatiProgetto, 12);
-    NumeroProgetti = 0; // no project: nothing to recompute, nothing touched
-    AggiornaStatoProgetto();
-    EXPECT_EQ(Progetti[0].StatoDatiProgetto, 0);
-}
-
 TEST_F(Services, TitleFromTheProjectsHeldWithTheFileNameAlone) {
     for (const char* nome :
          {"C:\\Data\\Link A.kvp", "/data/Link A.kvp", "/a\\b/Link A.kvr", "C:\\a.b\\Link A.kvt"}) {
@@ -51,8 +35,6 @@ TEST_F(Services, TitleFromTheProjectsHeldWithTheFileNameAlone) {
     EXPECT_EQ(EstraiNomeFile("/x/.kvp"), "");
     Progetti[1].NomeConfigurazione.clear();
     EXPECT_EQ(ComponiTitolo("Tables"), "Tables - Project: 01");
-    NumeroProgetti = 3;
-    EXPECT_EQ(ComponiTitolo("Graphs"), "Graphs - 3 configurations");
     NumeroProgetti = 0;
     EXPECT_EQ(ComponiTitolo("Graphs"), "");
 }
