@@ -50,19 +50,6 @@ TEST_F(Undo, AUnitChangeNeitherMovesNorRebases) {
     AttesiPunti({{1020, 350}, {800, 300}}, {P().DatiForcellone.P[1], P().DatiAsta[1].P[1]});
 }
 
-TEST_F(Undo, AKindNeverSavedIsNotRestored) {
-    // A chain read from a file: nothing of the link was ever saved.
-    AzzeraUndo();
-    P().UltimoElemento = 1;
-    P().TipoElemento[1] = "A";
-    P().DatiAsta[1] = TrePunti{{Punto{750, 450}, Punto{800, 300}}};
-    ed.Ridisegna();
-    ed.conferme.clear();
-    ProceduraUndo(ed, 0);
-    AttesiPunti({{800, 300}, {750, 450}}, {P().DatiAsta[1].P[1], P().DatiAsta[1].P[0]}, 0);
-    EXPECT_TRUE(ed.conferme.empty());
-}
-
 TEST_F(Undo, TwoLinksTheSnapshotGoesOnlyIntoTheLastSlot) {
     ed.Asta("250", "-100");
     ed.Asta("350", "-150");

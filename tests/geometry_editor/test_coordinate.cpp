@@ -62,17 +62,14 @@ TEST_F(Coordinates, NonNumericTextReadsTheOrigin) {
 TEST_F(Coordinates, InitDatiShowsTheLastElementOfEachKind) {
     ed.Asta("250", "-100");
     ed.Asta("350", "-150");
-    P().MaxEscursioneRuota = 120;
     ed.testi = {};
     InitDati(ed);
     std::string testi;
     for (Casella c : {Casella::AstaPrecX, Casella::AstaPrecY, Casella::AstaX, Casella::ForcelloneX1,
-                      Casella::Raggio, Casella::MaxEsc})
+                      Casella::Raggio})
         testi += T(c) + " ";
-    EXPECT_EQ(testi, "250.00 -100.00 350.00 470.00 350.00 120.00 ");
-    EXPECT_TRUE(DatiUndo.Salvato[PANNELLO_ASTA]);
+    EXPECT_EQ(testi, "250.00 -100.00 350.00 470.00 350.00 ");
     EXPECT_FALSE(DatiUndo.Salvato[PANNELLO_SQUADRETTA]);
-    EXPECT_EQ(DatiUndo.AstaX, "900.00");
 }
 
 // Ground-line re-basing: the radius text runs it at every change, so each typed character

@@ -35,12 +35,6 @@ class MenuInsGeo : public FinestraReale {
         if (!esiti.empty()) esiti.pop_front();
         return ok;
     }
-    // `n` projects held, each with a chain, the selected one `s`.
-    static void Progetti_(int n, int s) {
-        for (int p = 1; p <= n; ++p) Progetti[p].UltimoElemento = 2;
-        NumeroProgetti = static_cast<int16_t>(n);
-        ProgettoSelezionato = static_cast<int16_t>(s);
-    }
     std::string Titolo() const { return AdAnsi(ed->windowTitle()); }
 
     std::deque<bool> esiti;
@@ -173,7 +167,9 @@ TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
         [this] { ed->CmdAddProject->click(); }, [] { ConfrontaSchemi(); },
         [] { ConfrontaComponente(MOD_MOLLA); }};
     ed->CmdAddProject->setEnabled(true);
-    Progetti_(6, 3);
+    for (int p = 1; p <= 6; ++p) Progetti[p].UltimoElemento = 2; // six chains, the third chosen
+    NumeroProgetti = 6;
+    ProgettoSelezionato = 3;
     esiti = {true};
     for (const auto& comando : comandi) comando();
     EXPECT_EQ(dialoghi.beep, 7);

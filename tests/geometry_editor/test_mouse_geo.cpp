@@ -30,11 +30,10 @@ class Mouse : public FixtureControlli {
         mouse.PicGeo_MouseMove(1, 0, x2, y2);
         mouse.PicGeo_MouseUp(1, 0, x2, y2);
     }
-    void Letture(const char* x, const char* y, const char* l, const char* ang) {
-        EXPECT_EQ(L(Etichetta::LblX), x);
-        EXPECT_EQ(L(Etichetta::LblY), y);
-        EXPECT_EQ(L(Etichetta::LblL), l);
-        EXPECT_EQ(L(Etichetta::LblAng), ang);
+    // The x, y, length and angle read-outs, space separated.
+    std::string Letture() {
+        return L(Etichetta::LblX) + " " + L(Etichetta::LblY) + " " + L(Etichetta::LblL) + " " +
+               L(Etichetta::LblAng);
     }
 };
 
@@ -46,7 +45,7 @@ TEST_F(Mouse, ReadingsWithTheSwingarmAlone) {
     const double x = 750.0 / ScalaSchemaX;
     const double y = LATO_MM - 650.0 / ScalaSchemaY;
     mouse.PicGeo_MouseMove(0, 0, x, y);
-    Letture("200.00", "250.00", "200.0", "90.0");
+    EXPECT_EQ(Letture(), "200.00 250.00 200.0 90.0");
     EXPECT_TRUE(ed.croce);
     EXPECT_EQ(Suggerimento(), "hint 46");
     // In inches: 200 / 25.4 and 250 / 25.4.
@@ -75,7 +74,7 @@ TEST_F(Mouse, AfterAZoomSameReadingsAndTheRightButtonRefitsWithoutEntering) {
     ASSERT_EQ(ZoomUtente, VERO);
     ASSERT_NEAR(ScalaSchemaX, 50 * SCALA / LATO_MM, 1e-4);
     Muovi(750, 650);
-    Letture("200.00", "250.00", "200.0", "90.0");
+    EXPECT_EQ(Letture(), "200.00 250.00 200.0 90.0");
 
     CorrezioneAltezza = 500;
     ModoEdit = 0;
@@ -83,9 +82,7 @@ TEST_F(Mouse, AfterAZoomSameReadingsAndTheRightButtonRefitsWithoutEntering) {
     Clicca(700, 500, 2);
     EXPECT_TRUE(ed.conferme.empty());
     AttesoPunto(prima.P[2], P().DatiForcellone.P[2]);
-    EXPECT_EQ(ZoomUtente, FALSO);
-    EXPECT_EQ(FinestraX1, 0);
-    EXPECT_EQ(CorrezioneAltezza, 0);
+    AttesiValori({FALSO, 0, 0}, {double(ZoomUtente), FinestraX1, CorrezioneAltezza}, 0);
     EXPECT_NEAR(ScalaSchemaX, SCALA, 1e-4);
     AttesoPunto({550, 400}, {OrigineX, OrigineY}, 0);
 }
@@ -175,9 +172,7 @@ TEST_F(Mouse, ClicksWithoutDraggingDoNotChangeTheView) {
     Trascina(2, 50, 40, 50, 40);
     Trascina(2, 50, 40, 49, 60);
     EXPECT_NEAR(ScalaSchemaX, SCALA, 1e-5);
-    EXPECT_EQ(FinestraX1, 0);
-    EXPECT_EQ(ZoomUtente, FALSO);
-    EXPECT_FALSE(ed.shape1Visibile);
+    AttesiValori({0, FALSO, 0}, {FinestraX1, double(ZoomUtente), double(ed.shape1Visibile)}, 0);
     // A pan whose drag is cut by another button.
     ModoEdit = 3;
     mouse.PicGeo_MouseDown(1, 0, 30, 30);
@@ -185,9 +180,7 @@ TEST_F(Mouse, ClicksWithoutDraggingDoNotChangeTheView) {
     mouse.PicGeo_MouseMove(2, 0, 40, 40);
     EXPECT_FALSE(ed.line1Visibile);
     mouse.PicGeo_MouseUp(1, 0, 30, 30);
-    EXPECT_EQ(FinestraX1, 0);
-    EXPECT_EQ(ed.ricariche, 0);
-    EXPECT_EQ(ModoEdit, 3);
+    AttesiValori({0, 0, 3}, {FinestraX1, double(ed.ricariche), double(ModoEdit)}, 0);
 }
 
 TEST_F(Mouse, AViewChangeKeepsTheShownCoordinates) {
@@ -196,9 +189,7 @@ TEST_F(Mouse, AViewChangeKeepsTheShownCoordinates) {
     mouse.PicGeo_MouseDown(2, 0, 50, 50);
     EXPECT_FALSE(ed.line1Visibile);
     Trascina(4, 50, 50, 70, 40);
-    EXPECT_EQ(ZoomUtente, VERO);
-    EXPECT_EQ(ModoEdit, 5);
-    EXPECT_EQ(ed.ricariche, 1);
+    AttesiValori({VERO, 5, 1}, {double(ZoomUtente), double(ModoEdit), double(ed.ricariche)}, 0);
     // The pivot still shows (0, 0) and the attachment (200, 50).
     const auto Mostrati = [] {
         return std::vector<double>{CoordinataVisualizzataX(550), CoordinataVisualizzataY(400),
