@@ -190,7 +190,7 @@ TEST_F(GeometryEditorWindow, AUnitChangeUnderAZoomKeepsTheChainAndTheMaximumTrav
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
-TEST_F(GeometryEditorWindow, ReactivatingKeepsTheSwingarmAndAnUnfinishedChainGoesOn) {
+TEST_F(GeometryEditorWindow, ReactivatingKeepsTheSwingarmAnUnfinishedChainGoesOnExitCutsIt) {
     Digita(ed->TxtForcelloneX[2], "150");
     ed->CmdOKForcellone->click();
     ASSERT_FLOAT_EQ(P().DatiForcellone.P[2].X, 700.0f);
@@ -206,10 +206,7 @@ TEST_F(GeometryEditorWindow, ReactivatingKeepsTheSwingarmAndAnUnfinishedChainGoe
     EXPECT_EQ(T(ed->TxtAstaX), "250.00");
     ed->CmdSquadretta->click();
     EXPECT_EQ(P().UltimoElemento, 2);
-}
-
-TEST_F(GeometryEditorWindow, ExitingWithAnUnfinishedChainCutsItBackToTheSwingarm) {
-    DigitaAsta("250", "-100");
+    // Exiting with the chain unfinished cuts it back to the swingarm.
     ed->CmdEsci_Click();
     EXPECT_EQ(P().UltimoElemento, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

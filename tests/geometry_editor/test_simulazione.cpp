@@ -176,16 +176,14 @@ TEST_F(Pacing, SixtyFramesPerSecondOnAnyMachine) {
     EXPECT_NEAR(t.back() - t.front(), 928 * PERIODO_FOTOGRAMMA + 53, 1e-6);
 }
 
-TEST_F(Pacing, ManualChosenDuringAutomaticStartsFromRest) {
+TEST_F(Pacing, ManualChosenDuringAutomaticStartsFromRestAndHoldsTheFreeVertex) {
     ed.allaCessione = [&](int n) {
         if (n == 6) sim.SimulazioneItem_Click(1);
     };
     sim.CmdSimula_Click();
     EXPECT_EQ(ed.lblEscTesto, "0.0");
     EXPECT_EQ(PuntiCatena[1], Progetti[1].PuntiGiunzione[2][1][0]);
-}
-
-TEST_F(Pacing, TheHeldVertexComesFromTheWholePointIndex) {
+    // The held vertex comes from the whole point index.
     for (int16_t i : {0, 15, 30}) {
         int16_t posizione = i;
         sim.AssegnazioneSimula(posizione);
