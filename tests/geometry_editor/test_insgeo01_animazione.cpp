@@ -309,6 +309,16 @@ TEST_F(AnimatedEditor, ClosingDuringTheAnimationWaitsForTheCycleToEnd) {
     ed = nullptr;
 }
 
+TEST_F(AnimatedEditor, AnEditorDestroyedDuringAYieldEndsTheLoopUntouched) {
+    const auto riposo = QuadrilateroCliccato();
+    Anima(2, 3, [&](int i) {
+        if (i == 3) delete ed;
+    });
+    EXPECT_EQ(INSGEO01::Istanza(), nullptr);
+    EXPECT_EQ(Records(), riposo);
+    ed = nullptr;
+}
+
 TEST_F(AnimatedEditor, ExitingTheProgramDuringTheAnimation) {
     QuadrilateroCliccato();
     QPointer<INSGEO01> finestra = ed;
