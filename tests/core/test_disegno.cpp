@@ -36,7 +36,6 @@ class EditorFinto : public EditorDisegno {
     std::map<int, std::pair<std::string, std::string>> caselle;
     int chk[2] = {0, 0};
 };
-using Caselle = std::pair<std::string, std::string>;
 
 constexpr Punto PERNO{550, 400};
 constexpr Punto ASSE{1020, 350};
@@ -132,10 +131,7 @@ TEST_F(Drawing, TheDefaultSwingarmCallByCallBoxesCrossByMouseModeAndHeightCorrec
     AttesoPunto(PuntiCatena[1], ATTACCO);
     EXPECT_EQ((std::vector<float>{OrigineX, OrigineY, CorrezioneAltezza}),
               (std::vector<float>{550, 400, 0}));
-    // The boxes, relative to the pivot; the cross goes on the editor's own picture.
-    EXPECT_EQ(editor.caselle,
-              (std::map<int, Caselle>{
-                  {0, {"0.00", "0.00"}}, {1, {"470.00", "-50.00"}}, {2, {"200.00", "50.00"}}}));
+    // The cross goes on the editor's own picture.
     EXPECT_EQ(editor.picGeo.Conta('L'), 2);
     // Changing the point of view (4) leaves origin, cross and boxes alone; panning (3) moves
     // the origin and fills the boxes, no cross.
