@@ -86,6 +86,15 @@ void ComeLaGriglia(QTableView& vista) {
         vista.setColumnWidth(static_cast<int>(c), larghezze[c]);
 }
 
+// The bare view over a model of the given texts, shaped as the grid and painted once.
+void MostraVista(QTableView& vista, ModelloTesti& modello, const Testi& testi) {
+    modello.Imposta(&testi);
+    vista.setModel(&modello);
+    ComeLaGriglia(vista);
+    vista.show();
+    QCoreApplication::processEvents();
+}
+
 void ApriTabellaDettagliata(benchmark::State& state) {
     for (auto _ : state) {
         TAB01 tabella;
@@ -102,12 +111,8 @@ void ApriQTableView(benchmark::State& state) {
     const Testi testi = TestiTabella(1);
     for (auto _ : state) {
         ModelloTesti modello;
-        modello.Imposta(&testi);
         QTableView vista;
-        vista.setModel(&modello);
-        ComeLaGriglia(vista);
-        vista.show();
-        QCoreApplication::processEvents();
+        MostraVista(vista, modello, testi);
         benchmark::DoNotOptimize(modello.rowCount());
     }
 }
@@ -182,12 +187,8 @@ BENCHMARK(CambiaPassoTabella)->Unit(benchmark::kMillisecond);
 void CambiaModelloQTableView(benchmark::State& state) {
     const Testi passo1 = TestiTabella(1), passo5 = TestiTabella(5);
     ModelloTesti modello;
-    modello.Imposta(&passo1);
     QTableView vista;
-    vista.setModel(&modello);
-    ComeLaGriglia(vista);
-    vista.show();
-    QCoreApplication::processEvents();
+    MostraVista(vista, modello, passo1);
     for (auto _ : state) {
         for (const Testi* t : {&passo5, &passo1}) {
             modello.Imposta(t);

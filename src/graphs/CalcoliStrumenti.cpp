@@ -105,27 +105,27 @@ bool ModificaEstremoYValore(int indice, double valore) {
 
 // ---- rubber band ----
 
+namespace {
+// One axis of the band: from the press at `inizio` to the mouse at `v`, kept between the
+// plot's margin and its far edge.
+void EstendiBanda(float v, float inizio, float margine, float bordo, float& pos, float& ampiezza) {
+    pos = v < inizio ? v + 1 : inizio;
+    if (v > bordo) {
+        ampiezza = bordo - pos;
+    } else if (v < margine) {
+        ampiezza = (inizio - margine) + 1;
+        pos = margine;
+    } else {
+        ampiezza = std::fabs(v - inizio);
+    }
+}
+} // namespace
+
 Banda TrascinaBanda(Banda b, float x, float y, bool finestra) {
     const StatoGrafico& g = Grafico;
-    b.sinistra = x < g.ZoomInizioX ? x + 1 : g.ZoomInizioX;
-    if (x > g.BordoDestro) {
-        b.larghezza = g.BordoDestro - b.sinistra;
-    } else if (x < g.MargineSinistro) {
-        b.larghezza = (g.ZoomInizioX - g.MargineSinistro) + 1;
-        b.sinistra = g.MargineSinistro;
-    } else {
-        b.larghezza = std::fabs(x - g.ZoomInizioX);
-    }
-    if (!finestra) return b;
-    b.sopra = y < g.ZoomInizioY ? y + 1 : g.ZoomInizioY;
-    if (y > g.BordoInferiore) {
-        b.altezza = g.BordoInferiore - b.sopra;
-    } else if (y < g.MargineAlto) {
-        b.altezza = (g.ZoomInizioY - g.MargineAlto) + 1;
-        b.sopra = g.MargineAlto;
-    } else {
-        b.altezza = std::fabs(y - g.ZoomInizioY);
-    }
+    EstendiBanda(x, g.ZoomInizioX, g.MargineSinistro, g.BordoDestro, b.sinistra, b.larghezza);
+    if (finestra)
+        EstendiBanda(y, g.ZoomInizioY, g.MargineAlto, g.BordoInferiore, b.sopra, b.altezza);
     return b;
 }
 
