@@ -240,24 +240,25 @@ void GestioneScala(int Index, CURVE01& form) {
     if (Index == 2) ApriPannelloRange(RANGE_ASSE_Y, form, false);
 }
 
-void ModificaEstremoX(int Index, CURVE01& form) {
-    QLabel* l = form.LblX[static_cast<size_t>(Index)];
+namespace {
+// A click on an axis end label: the label lights up while its value is tried as the new end;
+// a value refused beeps.
+void ModificaEstremo(QLabel* l, bool (*modifica)(int, double), int Index, CURVE01& form) {
     Colora(l, GIALLO, QPalette::WindowText);
-    if (ModificaEstremoXValore(Index, Val(AdAnsi(l->text()))))
+    if (modifica(Index, Val(AdAnsi(l->text()))))
         Ridisegna(form);
     else
         Beep();
     Colora(l, ColoreEtichetteAssi, QPalette::WindowText);
 }
+} // namespace
+
+void ModificaEstremoX(int Index, CURVE01& form) {
+    ModificaEstremo(form.LblX[static_cast<size_t>(Index)], ModificaEstremoXValore, Index, form);
+}
 
 void ModificaEstremoY(int Index, CURVE01& form) {
-    QLabel* l = form.LblY1[static_cast<size_t>(Index)];
-    Colora(l, GIALLO, QPalette::WindowText);
-    if (ModificaEstremoYValore(Index, Val(AdAnsi(l->text()))))
-        Ridisegna(form);
-    else
-        Beep();
-    Colora(l, ColoreEtichetteAssi, QPalette::WindowText);
+    ModificaEstremo(form.LblY1[static_cast<size_t>(Index)], ModificaEstremoYValore, Index, form);
 }
 
 // ---- info modes -----------------------------------------------------------------------------
