@@ -98,33 +98,25 @@ class Foto : public test::ProgrammaAvviato {
         Digita(ed->TxtAstaY, y);
         ed->CmdOKAsta->click();
     }
-    RisposteDialoghi modali;
-    INSGEO01* ed = nullptr;
-};
-
-TEST_F(Foto, GuidePictures) {
-    ed->CmdMolla->click();
-    Digita(ed->TxtMollaX, "60");
-    Digita(ed->TxtMollaY, "360");
-    Digita(ed->TxtMaxEsc, "120");
-    ed->CmdOKMolla->click();
-    QCoreApplication::processEvents();
-    const double statica = Progetti[1].LunghezzaStaticaAmmortizzatore;
-    const int L = static_cast<int>(statica) + 10;
-    Apri<INSAMMORTIZZATORE>(Ganci.MostraInsAmmortizzatore, [&](INSAMMORTIZZATORE& f) {
-        Digita(f.TxtS, QString::number(L));
-        Digita(f.TxtA, "45");
-        Digita(f.TxtB, "55");
-        Digita(f.TxtR, "70");
-        f.CmdPressione->click();
-        Digita(f.TxtPressione, "12");
-        Digita(f.TxtDiametro, "46");
-        Salva(&f, "shock.png");
-        f.CmdOKPressione->click();
-        f.CmdOK->click();
-    });
-    const int sa = L - 100;
-    auto molla = [&](double k1, double k2, double k3, const char* foto) {
+    // The shock absorber, eye-to-eye 10 mm longer than the linkage asks for at rest, with its
+    // gas panel open.
+    void Ammortizzatore(int L) {
+        Apri<INSAMMORTIZZATORE>(Ganci.MostraInsAmmortizzatore, [&](INSAMMORTIZZATORE& f) {
+            Digita(f.TxtS, QString::number(L));
+            Digita(f.TxtA, "45");
+            Digita(f.TxtB, "55");
+            Digita(f.TxtR, "70");
+            f.CmdPressione->click();
+            Digita(f.TxtPressione, "12");
+            Digita(f.TxtDiametro, "46");
+            Salva(&f, "shock.png");
+            f.CmdOKPressione->click();
+            f.CmdOK->click();
+        });
+    }
+    // A spring 8 mm longer than the seats, filled by rate in three blocks; the picture, when
+    // asked for, shows the second block being typed.
+    void Molla(int sa, double k1, double k2, double k3, const char* foto) {
         Apri<INSMOLLA>(Ganci.MostraInsMolla, [&](INSMOLLA& f) {
             Digita(f.TxtLunghezza, QString::number(sa + 8));
             Digita(f.TxtLunghezzaCompressa, QString::number(sa + 8 - 90));
@@ -143,18 +135,91 @@ TEST_F(Foto, GuidePictures) {
             Digita(f.TxtCostanteElastica, QString::number(k3));
             f.CmdOK2->click();
         });
-    };
-    molla(85, 95, 110, "spring.png");
-    Apri<InsTampone>(Ganci.MostraInsTampone, [&](InsTampone& f) {
-        Digita(f.TxtLunghezza, "25");
-        Digita(f.TxtLunghezzaCompressa, "8");
-        f.CmdOK1->click();
-        f.OptCostModo[2]->click();
-        Seleziona(f.GrdTabella, 2, 19);
-        Digita(f.TxtForza, "3000");
-        Salva(&f, "bumpstop.png");
-        f.CmdOK2->click();
-    });
+    }
+    void Tampone() {
+        Apri<InsTampone>(Ganci.MostraInsTampone, [&](InsTampone& f) {
+            Digita(f.TxtLunghezza, "25");
+            Digita(f.TxtLunghezzaCompressa, "8");
+            f.CmdOK1->click();
+            f.OptCostModo[2]->click();
+            Seleziona(f.GrdTabella, 2, 19);
+            Digita(f.TxtForza, "3000");
+            Salva(&f, "bumpstop.png");
+            f.CmdOK2->click();
+        });
+    }
+    // A second project: the linkage copied, the shock absorber file loaded, a softer spring.
+    void SecondoProgetto(const std::string& kva, int sa) {
+        ed->CmdAddProject->click();
+        QCoreApplication::processEvents();
+        modali.fileDaAprire.push_back(kva);
+        modali.RispondiModale([](QWidget* w) {
+            if (auto* f = qobject_cast<INSAMMORTIZZATORE*>(w)) f->CmdOK->click();
+            return 0;
+        });
+        Ganci.ApriAmmortizzatore();
+        Molla(sa, 75, 80, 95, nullptr);
+        Ganci.AttivaInsGeo();
+        ed->CmdOKMolla->click();
+        QCoreApplication::processEvents();
+    }
+    // The save window of two projects and the editor's File menu as it drops down.
+    void SalvataggioEMenu() {
+        modali.RispondiModale([](QWidget* w) {
+            Salva(w, "save.png");
+            return 0;
+        });
+        Ganci.MostraFrmSalvaTipo(MOD_PROGETTO);
+        for (QMenu* m : ed->findChildren<QMenu*>()) {
+            if (m->title() != "&File") continue;
+            m->popup(QPoint(0, 0));
+            QCoreApplication::processEvents();
+            Salva(m, "menu_file.png");
+            m->hide();
+            break;
+        }
+    }
+    // The tables, the summary, and the graph window with its reader and legend.
+    void Risultati() {
+        Apri<TAB01>(Ganci.MostraTab01, [&](TAB01& f) {
+            f.resize(900, 520);
+            Salva(&f, "tables.png");
+        });
+        Apri<QWidget>(Ganci.MostraTabRiass, [&](QWidget& f) { Salva(&f, "summary.png"); });
+
+        MostraGrafici(1);
+        QCoreApplication::processEvents();
+        CURVE01* g = CURVE01::Istanza();
+        ASSERT_NE(g, nullptr);
+        g->CmdCurve_Click(13);
+        Salva(main, "graph.png");
+        g->CmdCurve_Click(13);
+        g->CmdPulsantiera_Click(2);
+        QCoreApplication::processEvents();
+        if (auto* l = LETTORE::Istanza()) Salva(l, "reader.png");
+        modali.RispondiModale([](QWidget* w) {
+            Salva(w, "legend.png");
+            return 0;
+        });
+        g->CmdPulsantiera_Click(5);
+    }
+    RisposteDialoghi modali;
+    INSGEO01* ed = nullptr;
+};
+
+TEST_F(Foto, GuidePictures) {
+    ed->CmdMolla->click();
+    Digita(ed->TxtMollaX, "60");
+    Digita(ed->TxtMollaY, "360");
+    Digita(ed->TxtMaxEsc, "120");
+    ed->CmdOKMolla->click();
+    QCoreApplication::processEvents();
+    const double statica = Progetti[1].LunghezzaStaticaAmmortizzatore;
+    const int L = static_cast<int>(statica) + 10;
+    Ammortizzatore(L);
+    const int sa = L - 100;
+    Molla(sa, 85, 95, 110, "spring.png");
+    Tampone();
     EXPECT_EQ(Progetti[1].StatoDatiProgetto, 15);
     EXPECT_TRUE(dialoghi.mostrati.empty());
     Ganci.AttivaInsGeo();
@@ -162,53 +227,8 @@ TEST_F(Foto, GuidePictures) {
     QCoreApplication::processEvents();
     const std::string kva = cartella.path().toStdString() + "/rear.kva";
     ASSERT_TRUE(Ganci.SalvaAmmortizzatore(kva, 1));
-    // A second project: the linkage copied, the shock absorber file loaded, a softer spring.
-    ed->CmdAddProject->click();
-    QCoreApplication::processEvents();
-    modali.fileDaAprire.push_back(kva);
-    modali.RispondiModale([](QWidget* w) {
-        if (auto* f = qobject_cast<INSAMMORTIZZATORE*>(w)) f->CmdOK->click();
-        return 0;
-    });
-    Ganci.ApriAmmortizzatore();
-    molla(75, 80, 95, nullptr);
-    Ganci.AttivaInsGeo();
-    ed->CmdOKMolla->click();
-    QCoreApplication::processEvents();
-
-    modali.RispondiModale([](QWidget* w) {
-        Salva(w, "save.png");
-        return 0;
-    });
-    Ganci.MostraFrmSalvaTipo(MOD_PROGETTO);
-    for (QMenu* m : ed->findChildren<QMenu*>()) {
-        if (m->title() != "&File") continue;
-        m->popup(QPoint(0, 0));
-        QCoreApplication::processEvents();
-        Salva(m, "menu_file.png");
-        m->hide();
-        break;
-    }
-    Apri<TAB01>(Ganci.MostraTab01, [&](TAB01& f) {
-        f.resize(900, 520);
-        Salva(&f, "tables.png");
-    });
-    Apri<QWidget>(Ganci.MostraTabRiass, [&](QWidget& f) { Salva(&f, "summary.png"); });
-
-    MostraGrafici(1);
-    QCoreApplication::processEvents();
-    CURVE01* g = CURVE01::Istanza();
-    ASSERT_NE(g, nullptr);
-    g->CmdCurve_Click(13);
-    Salva(main, "graph.png");
-    g->CmdCurve_Click(13);
-    g->CmdPulsantiera_Click(2);
-    QCoreApplication::processEvents();
-    if (auto* l = LETTORE::Istanza()) Salva(l, "reader.png");
-    modali.RispondiModale([](QWidget* w) {
-        Salva(w, "legend.png");
-        return 0;
-    });
-    g->CmdPulsantiera_Click(5);
+    SecondoProgetto(kva, sa);
+    SalvataggioEMenu();
+    Risultati();
 }
 } // namespace
