@@ -447,13 +447,15 @@ void SimulazioneGeo::VScroll_Change() {
 void SimulazioneGeo::TerminaSimulazione(bool ridisegna) {
     if (f_.CampoStatoSimula() != 1) return;
     // The request stays raised for a loop suspended in a yield: the loop lowers it when it
-    // has drawn the rest position.
+    // has drawn the rest position. When the caller draws the window afresh, the loop ends
+    // quietly instead, drawing nothing over it.
     f_.CampoRichiestaStop() = VERO;
+    if (!ridisegna) ++generazione_;
     f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_SIMULA));
     ChiudiManuale(ridisegna);
     // The button now offers a start, and the next press starts.
     f_.CampoStatoSimula() = 0;
-    if (!SimulazioneInCorso()) f_.CampoRichiestaStop() = FALSO;
+    if (!ridisegna || !SimulazioneInCorso()) f_.CampoRichiestaStop() = FALSO;
     f_.AbilitaConferme(true);
 }
 
