@@ -303,8 +303,9 @@ void INSGEO01::Form_Activate() {
     const bool soloForcellone = pr.UltimoElemento == 0;
 
     // The window is set up afresh, for a project that may have changed (loaded, closed): a
-    // simulation ends first. A loop running in a yield of the animation ends with its own
-    // stop step: the request to stop stays raised for it.
+    // running simulation ends first, drawing nothing. A loop already asked to stop (the window
+    // was deactivated during the same yield) takes its own stop step: the request stays
+    // raised for it.
     const bool inCorso = simulazione_.SimulazioneInCorso();
     simulazione_.TerminaSimulazione(false);
     AzzeraVista();
