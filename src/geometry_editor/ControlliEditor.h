@@ -112,7 +112,8 @@ class ControlliEditor {
     virtual void AbilitaConferme(bool abilitate) = 0;
     // The chain check (ControlloVariabili); false when it refused (its message was shown).
     virtual bool VerificaCatena() = 0;
-    // The enabling of the editor's menus and buttons (AttivaMenuInsGeo).
+    // The enabling of the editor's menus and buttons (AttivaMenuInsGeo); while a simulation
+    // runs (StatoSimula 1) the confirm buttons and the element list stay disabled.
     virtual void AggiornaAbilitazione() = 0;
     // Hands control to pending user input once, without waiting; the handlers that run here
     // may request a stop, deactivate, close or destroy the window. False when the window no

@@ -6,6 +6,9 @@
 #include "core/Vista.h"
 #include "geometry_editor/Annulla.h"
 
+#include <array>
+#include <iterator>
+
 namespace kelvra {
 
 namespace {
@@ -182,28 +185,69 @@ void InitDati(EditorGeometria& ed) {
     ed.Scrivi(Casella::MaxEsc, MostraLunghezza(Progetti[p].MaxEscursioneRuota));
 }
 
-void CambioCoordinate(EditorGeometria& ed, float fattorePrecedente) {
-    const int16_t p = NumeroProgetti;
-    // The maximum travel first, so that the shock absorber's check below reads it in the
-    // unit it is now shown in.
-    // The box holds a whole number or a value the program wrote with the format's decimals;
-    // a ten-thousandth of a millimetre takes back what those decimals lose, so that switching
-    // back and forth does not wear the value down (250 mm stays 250, not 249.999999).
-    const double maxEscMm =
-        fattorePrecedente != 0
-            ? ArrotondaDecimali(Val(ed.Testo(Casella::MaxEsc)) / fattorePrecedente, 1e4)
-            : 0.0;
-    ed.Scrivi(Casella::MaxEsc, MostraLunghezza(maxEscMm));
+namespace {
 
-    const int16_t u = std::min<int16_t>(Progetti[p].UltimoElemento, MAX_ELEMENTI);
-    for (int16_t k = 0; k <= u; ++k) {
-        const int tipo = TipoDaLettera(Progetti[p].TipoElemento[k]);
-        if (tipo == 0) continue;
-        RiempiCaselle(ed, p, k);
-        if (tipo == PANNELLO_FORCELLONE) RiempiRaggio(ed, p, false);
-        MemorizzaElemento(ed, tipo, p, k);
-        ed.Ridisegna();
-        if (tipo == PANNELLO_MOLLA && k == u) ed.RisolviCatena();
+// How a box's number is measured: a point's x or y from the display origin, or a plain length.
+enum class Misura { X, Y, Lunghezza };
+
+struct CasellaMisurata {
+    Casella casella;
+    Misura misura;
+};
+
+constexpr CasellaMisurata CASELLE_MISURATE[] = {
+    {Casella::ForcelloneX0, Misura::X},   {Casella::ForcelloneY0, Misura::Y},
+    {Casella::ForcelloneX1, Misura::X},   {Casella::ForcelloneY1, Misura::Y},
+    {Casella::ForcelloneX2, Misura::X},   {Casella::ForcelloneY2, Misura::Y},
+    {Casella::Raggio, Misura::Lunghezza}, {Casella::AstaPrecX, Misura::X},
+    {Casella::AstaPrecY, Misura::Y},      {Casella::AstaX, Misura::X},
+    {Casella::AstaY, Misura::Y},          {Casella::ElemPrecX, Misura::X},
+    {Casella::ElemPrecY, Misura::Y},      {Casella::SquadrettaX0, Misura::X},
+    {Casella::SquadrettaY0, Misura::Y},   {Casella::SquadrettaX1, Misura::X},
+    {Casella::SquadrettaY1, Misura::Y},   {Casella::MollaPrecX, Misura::X},
+    {Casella::MollaPrecY, Misura::Y},     {Casella::MollaX, Misura::X},
+    {Casella::MollaY, Misura::Y},         {Casella::MaxEsc, Misura::Lunghezza}};
+
+// The display origin of a measure, model mm.
+double Origine(Misura m) {
+    if (m == Misura::X) return static_cast<double>(OrigineX) + FinestraX1;
+    if (m == Misura::Y) return static_cast<double>(OrigineY) + FinestraY1;
+    return 0;
+}
+
+bool Vuota(const std::string& testo) {
+    return testo.find_first_not_of(" \t") == std::string::npos;
+}
+
+} // namespace
+
+void CambioCoordinate(EditorGeometria& ed, float fattorePrecedente) {
+    if (fattorePrecedente == 0 || Fattore() == 0) return;
+    // Every box read back in model mm with the factor it was written in. A box holds a value
+    // the program wrote with its format's decimals, or one typed: a ten-thousandth of a
+    // millimetre takes back what those decimals lose, so that switching back and forth does
+    // not wear a value down (250 mm stays 250, not 249.999999). An empty box stays empty.
+    constexpr size_t n = std::size(CASELLE_MISURATE);
+    std::array<double, n> mm{};
+    std::array<bool, n> vuota{};
+    for (size_t i = 0; i < n; ++i) {
+        const CasellaMisurata& c = CASELLE_MISURATE[i];
+        const std::string testo = ed.Testo(c.casella);
+        vuota[i] = Vuota(testo);
+        if (!vuota[i])
+            mm[i] = ArrotondaDecimali(Val(testo) / fattorePrecedente + Origine(c.misura), 1e4);
+    }
+    // The chain drawn in the new unit settles the display origin; every box is then written
+    // again from its value in mm. Nothing is stored: what a panel shows reaches the model only
+    // through its confirmation, as before the change.
+    ed.Ridisegna();
+    for (size_t i = 0; i < n; ++i) {
+        if (vuota[i]) continue;
+        const CasellaMisurata& c = CASELLE_MISURATE[i];
+        ed.Scrivi(
+            c.casella,
+            FormattaNumero((mm[i] - Origine(c.misura)) * Fattore(), FormatoUnita[UNITA_LUNGHEZZA]),
+            false);
     }
 }
 

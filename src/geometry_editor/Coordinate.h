@@ -65,11 +65,12 @@ bool MemorizzaElemento(EditorGeometria& ed, int tipo, int16_t p, int16_t k);
 // runs its change handler.
 void InitDati(EditorGeometria& ed);
 
-// Re-expresses every box in the unit system now in the unit table: each slot's boxes are
-// filled in the new unit and stored back into that slot (the shock absorber also re-checked
-// and solved). The maximum travel keeps its value: the text, read in the unit it was shown
-// in (`fattorePrecedente`), is written again in the new unit before anything is stored. The
-// radius box is re-expressed without re-basing: its value in mm does not change.
+// Re-expresses every box in the unit system now in the unit table: each box's text, read
+// in the unit it was shown in (`fattorePrecedente`), is written again in the new unit, so a
+// panel open with values typed and not yet confirmed shows them converted; empty boxes stay
+// empty. The chain is redrawn in between (which settles the display origin). Nothing is
+// stored: a change of units never moves the linkage, and a panel's values reach the model
+// only through its confirmation. The radius box is re-expressed without re-basing.
 void CambioCoordinate(EditorGeometria& ed, float fattorePrecedente);
 
 // The ground-line re-basing run by every change of the radius text: the view is reset, the

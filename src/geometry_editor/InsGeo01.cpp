@@ -262,13 +262,13 @@ void INSGEO01::CaricaCatena(bool soloForcellone, bool nuova) {
         }
         DisegnaSchema(this, *picGeo_, n, VisualizzaCoordinate, VisualizzaDimensioni);
         InitDati();
-        AttivaMenuInsGeo(controlli_);
+        AggiornaAbilitazione();
     } else {
         RiempiListaElementi();
         CmbModifica->setCurrentIndex(0); // the swingarm
         DisegnaSchema(this, *picGeo_, n, VisualizzaCoordinate, VisualizzaDimensioni);
         InitDati();
-        AttivaMenuInsGeo(controlli_);
+        AggiornaAbilitazione();
         AttivaControlli(1);
     }
 }
@@ -302,10 +302,12 @@ void INSGEO01::Form_Activate() {
                                                   pr.DatiForcellone.P[0] == pr.DatiForcellone.P[1]);
     const bool soloForcellone = pr.UltimoElemento == 0;
 
-    // A loop running in a yield of the animation ends with its own stop step: the request to
-    // stop is raised by the deactivation and stays raised for it.
+    // The window is set up afresh, for a project that may have changed (loaded, closed): a
+    // running simulation ends first, drawing nothing. A loop already asked to stop (the window
+    // was deactivated during the same yield) takes its own stop step: the request stays
+    // raised for it.
     const bool inCorso = simulazione_.SimulazioneInCorso();
-    if (inCorso) simulazione_.Form_Deactivate();
+    simulazione_.TerminaSimulazione(false);
     AzzeraVista();
     ApplicaModoQuote();
     OrigineX = 0;
@@ -344,14 +346,16 @@ bool INSGEO01::Form_Unload() {
 
 void INSGEO01::closeEvent(QCloseEvent* evento) {
     // The window stays while an animation's loop is on the stack; it closes when the loop
-    // has unwound. Closed by any way, it leaves the chain as the exit button does: a chain
-    // without its shock absorber shrinks to the swingarm.
-    if (Form_Unload()) {
-        if (!CatenaCompleta(NumeroProgetti)) Progetti[NumeroProgetti].UltimoElemento = 0;
-        evento->accept();
-    } else {
+    // has unwound. Closed by any way (its close box, the exit button), it leaves as the exit
+    // button does: a chain without its shock absorber shrinks to the swingarm, and the start
+    // screen comes back whole.
+    if (!Form_Unload()) {
         evento->ignore();
+        return;
     }
+    if (!CatenaCompleta(NumeroProgetti)) Progetti[NumeroProgetti].UltimoElemento = 0;
+    evento->accept();
+    if (MAIN* main = MAIN::Istanza(); main && Ganci.MostraFrmMenu) Ganci.MostraFrmMenu(*main);
 }
 
 void INSGEO01::resizeEvent(QResizeEvent* evento) {
@@ -433,7 +437,13 @@ void INSGEO01::InitDati() {
 }
 
 void INSGEO01::CambioCoordinate() {
+    // A box typed in and not yet confirmed stays so once converted: the drawing does not
+    // write the model's swingarm over it.
+    std::vector<std::pair<QLineEdit*, bool>> modificate;
+    for (QLineEdit* c : caselle_)
+        if (c) modificate.emplace_back(c, c->isModified());
     kelvra::CambioCoordinate(*this, fattoreCaselle_);
+    for (auto [c, modificata] : modificate) c->setModified(modificata);
     fattoreCaselle_ = FattoreUnita[UNITA_LUNGHEZZA];
 }
 
@@ -541,6 +551,9 @@ void INSGEO01::CmdOKMolla_Click() {
 // swingarm or the element in the last slot.
 void INSGEO01::ConfermaPannello(int tipo) {
     if (tipo < PANNELLO_FORCELLONE || tipo > PANNELLO_MOLLA) return;
+    // Nothing is stored while a simulation runs, by whatever route the confirmation comes
+    // (the option boxes, the program's own confirms): the confirm buttons are disabled then.
+    if (StatoSimula == 1) return;
     if (ModoEdit == 5) {
         Modifica();
         return;
@@ -577,11 +590,11 @@ void INSGEO01::ConfermaElementoCatena(int pannello) {
 
 void INSGEO01::RisolviCatena() {
     if (!ControlloVariabili()) {
-        AttivaMenuInsGeo(controlli_); // a refused chain is not entered
+        AggiornaAbilitazione(); // a refused chain is not entered
         return;
     }
     CalcolaCinematica();
-    AttivaMenuInsGeo(controlli_);
+    AggiornaAbilitazione();
     CmdAsta->setEnabled(false);
     CmdSquadretta->setEnabled(false);
     CmdMolla->setEnabled(false);
@@ -605,14 +618,9 @@ void INSGEO01::CmdEsci_Click() {
         simulazione_.Form_Unload();
         return;
     }
-    const int16_t n = NumeroProgetti;
-    close();
-    // A chain without its shock absorber shrinks to the swingarm; the records keep their
-    // contents.
-    if (!CatenaCompleta(n)) Progetti[n].UltimoElemento = 0;
-    if (MAIN* main = MAIN::Istanza(); main && Ganci.MostraFrmMenu) Ganci.MostraFrmMenu(*main);
-    if (QMdiSubWindow* sotto = SottoFinestra()) sotto->close();
-    deleteLater();
+    // Closing does what leaving asks (closeEvent); the window then goes for good.
+    QMdiSubWindow* sotto = SottoFinestra();
+    if (sotto ? sotto->close() : close()) deleteLater();
 }
 
 // ---- modifying an element ------------------------------------------------------------------
@@ -689,7 +697,7 @@ void INSGEO01::Modifica() {
         disegna(j);
     }
     if (ControlloVariabili()) CalcolaCinematica();
-    AttivaMenuInsGeo(controlli_);
+    AggiornaAbilitazione();
 }
 
 // ---- text input and the view reset ----------------------------------------------------------
@@ -699,6 +707,9 @@ void INSGEO01::TxtRaggio_Change() {
 }
 
 void INSGEO01::PicGeo_MouseDown(int Button, int Shift, double X, double Y) {
+    // While a simulation runs a click enters no point, even after the right button has set
+    // the entry mode again; the view tools still work.
+    if (StatoSimula == 1 && (ModoEdit == 0 || ModoEdit == 5)) return;
     mouse_.PicGeo_MouseDown(Button, Shift, X, Y);
 }
 
@@ -708,6 +719,9 @@ void INSGEO01::PicGeo_MouseMove(int Button, int Shift, double X, double Y) {
 
 void INSGEO01::PicGeo_MouseUp(int Button, int Shift, double X, double Y) {
     mouse_.PicGeo_MouseUp(Button, Shift, X, Y);
+    // The view reset of the right button drew the rest geometry: the manual simulation shows
+    // the bar's position again, fitted afresh.
+    if (Button == 2 && StatoSimula == 1 && VScroll->isVisibleTo(this)) VScroll_Change();
 }
 
 void INSGEO01::ReimpostaVista() {
@@ -743,6 +757,11 @@ void INSGEO01::ToolsItem_Click(int Index) {
 
 void INSGEO01::UnitaItem_Click(int Index) {
     if (Index != SISTEMA_METRICO && Index != SISTEMA_IMPERIALE) return;
+    // The simulation ends first, as for any other change of what the window shows: the bar's
+    // travel and the drawing would otherwise keep the old unit.
+    simulazione_.TerminaSimulazione(false);
+    // An element being modified keeps its panel open, converted, for its own confirmation.
+    const bool inModifica = ModoEdit == 5;
     SistemaUnita = static_cast<int16_t>(Index);
     ImpostaUnita(SistemaUnita);
     picGeo_->Cancella();
@@ -750,6 +769,10 @@ void INSGEO01::UnitaItem_Click(int Index) {
     CambioCoordinate();
     Ridisegna();
     CaptionPannelli();
+    if (inModifica) {
+        ModoEdit = 5;
+        return;
+    }
     CmbModifica->setCurrentIndex(0); // the swingarm
     if (CatenaCompleta(NumeroProgetti)) MostraPannello(FRMMOLLA);
 }

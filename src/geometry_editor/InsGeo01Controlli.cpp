@@ -320,15 +320,20 @@ void INSGEO01::ImpostaDidascaliaCmdSimula(const std::string& testo) {
 void INSGEO01::AbilitaConferme(bool abilitate) {
     for (auto* b : {CmdOKForcellone, CmdOKAsta, CmdOKSquadretta, CmdOKMolla})
         b->setEnabled(abilitate);
-    // Choosing an element would modify it while the drawing shows a position of the travel.
     if (abilitate)
-        AttivaMenuInsGeo(controlli_);
+        AggiornaAbilitazione();
     else
         CmbModifica->setEnabled(false);
 }
 
 void INSGEO01::AggiornaAbilitazione() {
     AttivaMenuInsGeo(controlli_);
+    if (StatoSimula != 1) return;
+    // While a simulation runs the drawing shows a position of the travel: no panel may be
+    // stored, and choosing an element (or adding a project from it) would modify it there.
+    for (auto* b : {CmdOKForcellone, CmdOKAsta, CmdOKSquadretta, CmdOKMolla}) b->setEnabled(false);
+    CmbModifica->setEnabled(false);
+    CmdAddProject->setEnabled(false);
 }
 
 bool INSGEO01::Cedi() {

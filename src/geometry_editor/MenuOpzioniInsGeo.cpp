@@ -105,19 +105,21 @@ void INSGEO01::RiportaAlForcellone(float lato) {
 }
 
 void INSGEO01::PreparaNuovoProgettoEditor() {
+    simulazione_.TerminaSimulazione(false); // the window shows the new project from here on
     RiportaAlForcellone(1500);
     AggiornaStatoProgetto();
-    AttivaMenuInsGeo(Controlli());
+    AggiornaAbilitazione();
     setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 }
 
 void INSGEO01::SchemaNuovaCatena() {
+    simulazione_.TerminaSimulazione(false); // the chain is drawn afresh below
     PassoSalvataggioTipo(MOD_SCHEMA, true);
     RiportaAlForcellone(1600);
     Progetti[NumeroProgetti].GeometriaInserita = FALSO;
     AggiornaStatoProgetto();
-    AttivaMenuInsGeo(Controlli());
+    AggiornaAbilitazione();
 }
 
 void INSGEO01::SchemaRimuoviUltimo() {
@@ -141,7 +143,7 @@ void INSGEO01::SchemaRimuoviUltimo() {
         pr.GeometriaInserita = FALSO;
         AggiornaStatoProgetto();
     }
-    AttivaMenuInsGeo(Controlli());
+    AggiornaAbilitazione();
     AttivaPulsantiera(u);
     // The panel of the element now last, showing its record, takes the place of the removed
     // element's: confirming it stores that element again.
@@ -215,9 +217,10 @@ void INSGEO01::ChkQuote_Click() {
 // ---- option boxes -------------------------------------------------------------------------------
 
 // A choice made before the panel's points are typed is kept for the panel's confirmation;
-// one made on a filled panel stores the element again at once.
+// one made on a filled panel stores the element again at once (not while a simulation runs:
+// the choice is then kept, and the drawing left to the simulation).
 void INSGEO01::ChkFix_Click() {
-    if (!CaselleRiempite({TxtMollaX, TxtMollaY})) return;
+    if (StatoSimula == 1 || !CaselleRiempite({TxtMollaX, TxtMollaY})) return;
     PicGeo().Cancella();
     CmdOKMolla_Click();
 }

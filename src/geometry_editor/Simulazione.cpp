@@ -331,13 +331,12 @@ void SimulazioneGeo::PosizionaManuale() {
 
 // ---- handlers -----------------------------------------------------------------------------------
 
-void SimulazioneGeo::ChiudiManuale() {
+void SimulazioneGeo::ChiudiManuale(bool ridisegna) {
     RettangoloTwips r = f_.PosizionePicGeo();
     r.Width = f_.LarghezzaInterna();
     f_.PosizionaPicGeo(r);
     f_.ImpostaValoreVScroll(0);
-    VScroll_Change();
-    f_.CampoRichiestaStop() = FALSO;
+    if (ridisegna) VScroll_Change();
     f_.MostraVScroll(false);
 }
 
@@ -382,6 +381,7 @@ void SimulazioneGeo::CmdSimula_Click() {
         switch (f_.CampoTipoSimulazione()) {
         case 1:
             ChiudiManuale();
+            f_.CampoRichiestaStop() = FALSO;
             break;
         case 2:
             RipristinaRiposo();
@@ -395,10 +395,9 @@ void SimulazioneGeo::CmdSimula_Click() {
             break;
         }
     }
+    // Still running (the manual kind, a loop that ran to its end), the enabling keeps the
+    // confirm buttons and the element list disabled until the press that stops it.
     f_.AggiornaAbilitazione();
-    // Still running (the manual kind, a loop that ran to its end): the enabling must not hand
-    // the confirm buttons and the element list back before the press that stops it.
-    if (stato == 1) f_.AbilitaConferme(false);
 }
 
 void SimulazioneGeo::CmdSimula_MouseMove() {
@@ -443,33 +442,29 @@ void SimulazioneGeo::VScroll_Change() {
     DisegnaGrigliaSchema(PassoGriglia, pic);
 }
 
-// ---- the window going away
-// ------------------------------------------------------------------------
+// ---- the end by any other route ------------------------------------------------------------
 
-void SimulazioneGeo::FermaPerFinestra() {
+void SimulazioneGeo::TerminaSimulazione(bool ridisegna) {
     if (f_.CampoStatoSimula() != 1) return;
     // The request stays raised for a loop suspended in a yield: the loop lowers it when it
-    // has drawn the rest position.
+    // has drawn the rest position. When the caller draws the window afresh, the loop ends
+    // quietly instead, drawing nothing over it.
     f_.CampoRichiestaStop() = VERO;
+    if (!ridisegna) ++generazione_;
     f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_SIMULA));
-    f_.AbilitaConferme(true);
-    RettangoloTwips r = f_.PosizionePicGeo();
-    r.Width = f_.LarghezzaInterna();
-    f_.PosizionaPicGeo(r);
-    f_.ImpostaValoreVScroll(0);
-    VScroll_Change();
-    f_.MostraVScroll(false);
+    ChiudiManuale(ridisegna);
     // The button now offers a start, and the next press starts.
-    f_.CampoStatoSimula() = 2;
-    if (!SimulazioneInCorso()) f_.CampoRichiestaStop() = FALSO;
+    f_.CampoStatoSimula() = 0;
+    if (!ridisegna || !SimulazioneInCorso()) f_.CampoRichiestaStop() = FALSO;
+    f_.AbilitaConferme(true);
 }
 
 void SimulazioneGeo::Form_Deactivate() {
-    FermaPerFinestra();
+    TerminaSimulazione(true);
 }
 
 bool SimulazioneGeo::Form_Unload() {
-    FermaPerFinestra();
+    TerminaSimulazione(true);
     if (!SimulazioneInCorso()) return true;
     chiusuraRichiesta_ = true;
     return false;

@@ -61,8 +61,15 @@ class SimulazioneGeo {
     void SimulazioneItem_Click(int Index);
     void VScroll_Change();
 
-    // Deactivation of the window: stops a running animation, puts the drawing and the
-    // button back and hides the scroll bar.
+    // Ends a running simulation, whatever the route (the window deactivated or unloaded, a
+    // project loaded or closed, a new project or chain, a change of units): the drawing gets
+    // its full width back, the scroll bar and its label go, the button offers a start, and the
+    // confirm buttons and the element list follow the project's state again. A loop suspended
+    // in a yield takes the stop request when it resumes and draws the rest position.
+    // `ridisegna`: the rest position is drawn now (false when the caller redraws the window
+    // itself, perhaps for another project). Nothing happens when no simulation runs.
+    void TerminaSimulazione(bool ridisegna);
+    // Deactivation of the window: the simulation ends, at rest.
     void Form_Deactivate();
     // Unloading: the same stop. True when the window may be destroyed now; false while a loop
     // is still running: the window must stay, and ChiudiFinestra is called once it unwinds.
@@ -84,11 +91,11 @@ class SimulazioneGeo {
     bool Interrotta(unsigned generazione) const;
     void AnimazioneAutomatica(unsigned generazione);
     void AnimazioneTraccia(unsigned generazione);
-    // Back from the manual kind: full-width drawing, position 0 drawn, scroll bar hidden.
-    void ChiudiManuale();
+    // Back from the manual kind: full-width drawing, position 0 drawn (when `ridisegna`),
+    // scroll bar hidden.
+    void ChiudiManuale(bool ridisegna = true);
     // Back from the trace: cleared and redrawn at rest.
     void RipristinaRiposo();
-    void FermaPerFinestra();
     std::string Didascalia(int riga) const;
 
     ControlliEditor& f_;

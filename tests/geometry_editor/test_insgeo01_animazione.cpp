@@ -276,6 +276,24 @@ TEST_F(AnimatedEditor, AutomaticStoppedMidTravelOrByAnotherWindowReturnsToRest) 
     ARiposo(riposo, Maiuscola(8));
 }
 
+TEST_F(AnimatedEditor, ClosingTheLastFileDuringTheAutomaticKindLeavesTheOtherProjectDrawn) {
+    ed->FileItem_Click(1); // project 1 stays without a linkage
+    ASSERT_EQ(NumeroProgetti, 2);
+    QuadrilateroCliccato();
+    Anima(2, 5, [&](int i) {
+        if (i == 5) ed->FileItem_Click(4);
+    });
+    ASSERT_EQ(NumeroProgetti, 1);
+    // The loop ended without drawing a frame over the project now shown, which has no travel.
+    EXPECT_TRUE(PuntiCatena[1] == P().DatiForcellone.P[2]);
+    const TrePunti& f = P().DatiForcellone;
+    EXPECT_EQ(ColoreA({(f.P[0].X + f.P[1].X) / 2, (f.P[0].Y + f.P[1].Y) / 2}), qRgb(255, 0, 0));
+    EXPECT_EQ(ed->StatoSimula, 0);
+    EXPECT_EQ(ed->RichiestaStop, FALSO);
+    EXPECT_EQ(Conferme(), 1);
+    EXPECT_TRUE(ed->CmdAsta->isEnabled());
+}
+
 TEST_F(AnimatedEditor, ClosingDuringTheAnimationWaitsForTheCycleToEnd) {
     const auto riposo = QuadrilateroCliccato();
     QPointer<INSGEO01> finestra = ed;
