@@ -66,7 +66,8 @@ void StrumentiVista::GrigliaItem_Click(int Index) {
 
 // ---- window zoom ------------------------------------------------------------------------------
 
-void StrumentiVista::ZoomFinestraMouseDown(int, int, double X, double Y) {
+void StrumentiVista::ZoomFinestraMouseDown(int Button, int, double X, double Y) {
+    if (Button != 1) return; // the other buttons never start a rectangle
     InizioTrascinamentoX = static_cast<float>(X);
     InizioTrascinamentoY = static_cast<float>(Y);
     f_.ImpostaRettangoloShape1({X, Y, 0, 0});
@@ -129,7 +130,8 @@ void StrumentiVista::ZoomFinestraMouseUp(int, int, double, double) {
 
 // ---- pan and change of point of view ----------------------------------------------------------
 
-void StrumentiVista::PanMouseDown(int, int, double X, double Y) {
+void StrumentiVista::PanMouseDown(int Button, int, double X, double Y) {
+    if (Button != 1) return; // the other buttons never start a pan
     InizioTrascinamentoX = static_cast<float>(X);
     InizioTrascinamentoY = static_cast<float>(Y);
     f_.ImpostaLineaLine1({X, Y, X, Y});

@@ -30,6 +30,7 @@ class StrumentiVista {
     // Grid submenu: 1 none, 2 50 mm, 3 100 mm, 4 250 mm, 5 500 mm; redraws and ticks the item.
     void GrigliaItem_Click(int Index);
 
+    // A zoom or a pan starts only with the left button (1).
     void ZoomFinestraMouseDown(int Button, int Shift, double X, double Y);
     void ZoomFinestraMouseMove(int Button, int Shift, double X, double Y);
     // Applies the rubber rectangle; a rectangle without width or height (a click) is refused

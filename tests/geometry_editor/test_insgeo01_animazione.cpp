@@ -433,3 +433,73 @@ TEST_F(AnimatedEditor, AfterAViewChangeAClickMovesTheElementBeingEdited) {
 }
 
 } // namespace
+
+namespace {
+
+// The editor's drawing driven by real mouse events at pixels of the picture widget.
+class ViewToolsWithTheMouse : public AnimatedEditor {
+  protected:
+    void Premi(Qt::MouseButton b, QPoint p) { QTest::mousePress(&Pic(), b, {}, p); }
+    void Rilascia(Qt::MouseButton b, QPoint p) { QTest::mouseRelease(&Pic(), b, {}, p); }
+    void Trascina(Qt::MouseButton b, QPoint da, QPoint a) {
+        Premi(b, da);
+        QTest::mouseMove(&Pic(), a);
+        Rilascia(b, a);
+    }
+};
+
+TEST_F(ViewToolsWithTheMouse, ZoomAndPanStartOnlyWithTheLeftButton) {
+    ASSERT_GT(Pic().width(), 500);
+    ASSERT_GT(Pic().height(), 400);
+    const float scala = ScalaSchemaX;
+    // Window zoom: neither the right nor the middle button draws a rectangle; the right
+    // release resets the view and leaves no rectangle behind.
+    ed->VistaItem[4]->trigger();
+    Premi(Qt::RightButton, {300, 200});
+    EXPECT_FALSE(ed->Shape1->isVisible());
+    Rilascia(Qt::RightButton, {300, 200});
+    EXPECT_FALSE(ed->Shape1->isVisible());
+    EXPECT_EQ(ModoEdit, 0);
+    ed->VistaItem[4]->trigger();
+    Trascina(Qt::MiddleButton, {300, 200}, {400, 300});
+    EXPECT_FALSE(ed->Shape1->isVisible());
+    EXPECT_EQ(ZoomUtente, FALSO);
+    EXPECT_FLOAT_EQ(ScalaSchemaX, scala);
+    // A right click in the middle of a left drag resets the view and takes the rectangle away.
+    Premi(Qt::LeftButton, {300, 200});
+    QTest::mouseMove(&Pic(), {400, 300});
+    ASSERT_TRUE(ed->Shape1->isVisible());
+    Premi(Qt::RightButton, {400, 300});
+    Rilascia(Qt::RightButton, {400, 300});
+    EXPECT_FALSE(ed->Shape1->isVisible());
+    Rilascia(Qt::LeftButton, {400, 300});
+    EXPECT_FALSE(ed->Shape1->isVisible());
+    EXPECT_FLOAT_EQ(ScalaSchemaX, scala);
+    // The left button still zooms.
+    ed->VistaItem[4]->trigger();
+    Trascina(Qt::LeftButton, {300, 200}, {400, 300});
+    EXPECT_EQ(ZoomUtente, VERO);
+    EXPECT_LT(ScalaSchemaX, scala);
+
+    // Pan: the middle button shows no line and moves nothing.
+    const float angoloX = FinestraX1, angoloY = FinestraY1;
+    ed->VistaItem[6]->trigger();
+    Premi(Qt::MiddleButton, {300, 200});
+    EXPECT_FALSE(ed->Line1->isVisible());
+    QTest::mouseMove(&Pic(), {350, 250});
+    Rilascia(Qt::MiddleButton, {350, 250});
+    EXPECT_FALSE(ed->Line1->isVisible());
+    AttesoPunto({angoloX, angoloY}, {FinestraX1, FinestraY1}, 0);
+    EXPECT_EQ(ModoEdit, 3);
+    // The right button resets the view, with no line left either.
+    Premi(Qt::LeftButton, {300, 200});
+    QTest::mouseMove(&Pic(), {350, 250});
+    ASSERT_TRUE(ed->Line1->isVisible());
+    Premi(Qt::RightButton, {350, 250});
+    Rilascia(Qt::RightButton, {350, 250});
+    EXPECT_FALSE(ed->Line1->isVisible());
+    EXPECT_EQ(ModoEdit, 0);
+    EXPECT_EQ(ZoomUtente, FALSO);
+}
+
+} // namespace
