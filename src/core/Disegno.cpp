@@ -161,8 +161,9 @@ void DisegnaForcellone(EditorDisegno* form, const TrePunti& dati, long colore, S
         OrigineX = perno.X;
         OrigineY = perno.Y;
     } else {
-        OrigineX = perno.X - FinestraX1;
-        OrigineY = perno.Y - FinestraY1;
+        // Taken in double, so that the pivot shows exactly as zero whatever the corner.
+        OrigineX = static_cast<double>(perno.X) - FinestraX1;
+        OrigineY = static_cast<double>(perno.Y) - FinestraY1;
     }
     if (form == nullptr) return;
     if (ModoEdit != 3) DisegnaLineeRiferimento(OrigineX, OrigineY, form->PicGeo());

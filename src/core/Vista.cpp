@@ -22,8 +22,8 @@ float AltezzaArea = 0;
 float CorrezioneLarghezza = 0;
 float CorrezioneAltezza = 0;
 
-float OrigineX = 0;
-float OrigineY = 0;
+double OrigineX = 0;
+double OrigineY = 0;
 int16_t ModoEdit = 0;
 int16_t ZoomUtente = FALSO;
 int16_t PassoGriglia = 0;

@@ -47,9 +47,11 @@ extern float CorrezioneLarghezza;
 extern float CorrezioneAltezza;
 
 // ---- display origin and editor modes -----------------------------------------------------
-// Origin of the displayed coordinates, relative to the window corner.
-extern float OrigineX;
-extern float OrigineY;
+// Origin of the displayed coordinates, relative to the window corner. Kept in double: the
+// window corner and the origin then add up exactly to the world point the origin stands on,
+// whatever the sign and size of the corner, and that point shows as exactly zero.
+extern double OrigineX;
+extern double OrigineY;
 // Mouse mode of the editor's picture: 0 enter points, 1 zoom dolly, 2 zoom window, 3 pan,
 // 4 change point of view, 5 modify an element, 6 simulation running.
 extern int16_t ModoEdit;

@@ -2,9 +2,12 @@
 // preload, the component editors) and the Schema and component menus' file commands, which
 // the shared commands carry out for the editor's project.
 #include "core/Progetti.h"
+#include "core/Servizi.h"
 #include "geometry_editor/InsGeo01.h"
 #include "shell/Comandi.h"
 #include "shell/Ganci.h"
+
+#include <QPointer>
 
 namespace kelvra {
 
@@ -75,23 +78,39 @@ void INSGEO01::RisultatiItem_Click(int Index) {
     MostraRiassunto(Index);
 }
 void INSGEO01::PrecaricoItem_Click(int Index) {
+    const QPointer<INSGEO01> finestra(this);
     MostraPrecarico(Index);
+    if (finestra) DopoFinestraComponente();
 }
 
 void INSGEO01::AmmortizzatoreItem_Click(int Index) {
     SelezionaProgettoEditor();
+    const QPointer<INSGEO01> finestra(this);
     if (Index == 7) Chiama(Ganci.MostraFrmAcq);
     ComandoFileComponente(MOD_AMMORTIZZATORE, Index, Ganci.MostraInsAmmortizzatore);
+    if (finestra) DopoFinestraComponente();
 }
 
 void INSGEO01::MollaItem_Click(int Index) {
     SelezionaProgettoEditor();
+    const QPointer<INSGEO01> finestra(this);
     ComandoFileComponente(MOD_MOLLA, Index, Ganci.MostraInsMolla);
+    if (finestra) DopoFinestraComponente();
 }
 
 void INSGEO01::TamponeItem_Click(int Index) {
     SelezionaProgettoEditor();
+    const QPointer<INSGEO01> finestra(this);
     ComandoFileComponente(MOD_TAMPONE, Index, Ganci.MostraInsTampone);
+    if (finestra) DopoFinestraComponente();
+}
+
+// The component windows are modal: once their command returns, the window has closed, with
+// its data committed or not. The editor stays the active window all the while and is not
+// activated again, so its menus and buttons follow the project's state here, at once.
+void INSGEO01::DopoFinestraComponente() {
+    AggiornaStatoProgetto();
+    AggiornaAbilitazione();
 }
 
 } // namespace kelvra

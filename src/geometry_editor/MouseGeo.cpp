@@ -148,7 +148,7 @@ void MouseGeo::PicGeo_MouseDown(int Button, int Shift, double X, double Y) {
         strumenti_.PanMouseDown(Button, Shift, X, Y);
         break;
     case 4:
-        if (Button == 1) strumenti_.PanMouseDown(Button, Shift, X, Y);
+        strumenti_.PanMouseDown(Button, Shift, X, Y);
         break;
     case 5:
         if (Button == 1) {
@@ -186,6 +186,9 @@ void MouseGeo::ReimpostaVista() {
     DisegnaSchema(&f_.Disegno(), pic, NumeroProgetti, VisualizzaCoordinate, VisualizzaDimensioni);
     DisegnaGrigliaSchema(PassoGriglia, pic);
     ZoomUtente = FALSO;
+    // A rectangle or line still being dragged belongs to the view just given up.
+    f_.MostraShape1(false);
+    f_.MostraLine1(false);
 }
 
 } // namespace kelvra

@@ -30,7 +30,7 @@ class MouseGeo {
     void PicGeo_MouseUp(int Button, int Shift, double X, double Y);
 
     // The right-button view reset: mode 0, corrections 0, fit 1600 x 1600 mm, chain and grid
-    // redrawn, no user zoom.
+    // redrawn, no user zoom, no rubber rectangle or line left on the drawing.
     void ReimpostaVista();
 
   private:

@@ -66,7 +66,8 @@ void StrumentiVista::GrigliaItem_Click(int Index) {
 
 // ---- window zoom ------------------------------------------------------------------------------
 
-void StrumentiVista::ZoomFinestraMouseDown(int, int, double X, double Y) {
+void StrumentiVista::ZoomFinestraMouseDown(int Button, int, double X, double Y) {
+    if (Button != 1) return; // the other buttons never start a rectangle
     InizioTrascinamentoX = static_cast<float>(X);
     InizioTrascinamentoY = static_cast<float>(Y);
     f_.ImpostaRettangoloShape1({X, Y, 0, 0});
@@ -129,7 +130,8 @@ void StrumentiVista::ZoomFinestraMouseUp(int, int, double, double) {
 
 // ---- pan and change of point of view ----------------------------------------------------------
 
-void StrumentiVista::PanMouseDown(int, int, double X, double Y) {
+void StrumentiVista::PanMouseDown(int Button, int, double X, double Y) {
+    if (Button != 1) return; // the other buttons never start a pan
     InizioTrascinamentoX = static_cast<float>(X);
     InizioTrascinamentoY = static_cast<float>(Y);
     f_.ImpostaLineaLine1({X, Y, X, Y});
@@ -177,12 +179,14 @@ void StrumentiVista::PanMouseUp(int, int, double, double) {
     angoloPanY_ = FinestraY1;
     panFatto_ = true;
     pic.Cancella();
-    // The origin stays on the same world point, so the shown coordinates do not change.
-    OrigineX = static_cast<float>(origineMondoX - FinestraX1);
-    OrigineY = static_cast<float>(origineMondoY - FinestraY1);
-    // A change of point of view is the user's own view: every later drawing, the one of a
-    // modification included, keeps the origin relative to this corner.
-    if (ModoEdit == 4) ZoomUtente = VERO;
+    // The origin follows the corner by its signed value and stays on the same world point,
+    // whichever way the drag went: the shown and the typed coordinates keep their meaning.
+    OrigineX = origineMondoX - FinestraX1;
+    OrigineY = origineMondoY - FinestraY1;
+    // The panned view is the user's own: every later drawing (the one below, the one of a
+    // modification, an animation's frames) keeps the origin relative to this corner instead
+    // of taking it as if the corner were still that of a fit.
+    ZoomUtente = VERO;
     DisegnaCatena(f_);
     DisegnaLineeRiferimento(OrigineX, OrigineY, pic);
     f_.MostraLine1(false);

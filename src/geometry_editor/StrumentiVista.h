@@ -5,11 +5,11 @@
 // A pan moves the view of the last fit or window zoom by the drag: the drawing follows the
 // mouse, and a second pan replaces the first rather than adding to it.
 //
-// A change of point of view (mode 4) keeps the displayed coordinates: the display origin stays
-// on the same world point while the drawing moves, and the view counts as the user's own
-// (ZoomUtente), so the drawing keeps the origin relative to the new window corner. An element
-// modified afterwards is read back in the same view it was shown in, and lands where the user
-// put it.
+// A pan (mode 3) and a change of point of view (mode 4) keep the displayed coordinates: the
+// display origin stays on the same world point while the drawing moves, in whichever
+// direction, and the view counts as the user's own (ZoomUtente), so the drawing keeps the
+// origin relative to the new window corner. A point typed or clicked afterwards, or an element
+// modified, is read back in the same view it was shown in, and lands where the user put it.
 #pragma once
 
 #include "geometry_editor/ControlliEditor.h"
@@ -30,6 +30,7 @@ class StrumentiVista {
     // Grid submenu: 1 none, 2 50 mm, 3 100 mm, 4 250 mm, 5 500 mm; redraws and ticks the item.
     void GrigliaItem_Click(int Index);
 
+    // A zoom or a pan starts only with the left button (1).
     void ZoomFinestraMouseDown(int Button, int Shift, double X, double Y);
     void ZoomFinestraMouseMove(int Button, int Shift, double X, double Y);
     // Applies the rubber rectangle; a rectangle without width or height (a click) is refused

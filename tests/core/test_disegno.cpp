@@ -129,8 +129,8 @@ TEST_F(Drawing, TheDefaultSwingarmCallByCallBoxesCrossByMouseModeAndHeightCorrec
     Attesa(c[5], 'P', ATTACCO, ATTACCO, VERDE, 10);
     EXPECT_EQ(pic.spessore, 1);
     AttesoPunto(PuntiCatena[1], ATTACCO);
-    EXPECT_EQ((std::vector<float>{OrigineX, OrigineY, CorrezioneAltezza}),
-              (std::vector<float>{550, 400, 0}));
+    EXPECT_EQ((std::vector<double>{OrigineX, OrigineY, CorrezioneAltezza}),
+              (std::vector<double>{550, 400, 0}));
     // The cross goes on the editor's own picture.
     EXPECT_EQ(editor.picGeo.Conta('L'), 2);
     // Changing the point of view (4) leaves origin, cross and boxes alone; panning (3) moves

@@ -2,12 +2,17 @@
 // annotation and option boxes), driven on the real windows with the file routines replaced by
 // fakes. The shared commands without an editor part are in tests/shell/test_comandi_menu.
 #include "Attesi.h"
+#include "components/EditorComponenti.h"
+#include "components/InsAmmortizzatore.h"
+#include "components/InsMolla.h"
+#include "components/InsTampone.h"
 #include "core/Impostazioni.h"
 #include "core/Servizi.h"
 #include "core/Unita.h"
 #include "geometry_editor/Coordinate.h"
 #include "shell/Comandi.h"
 #include "support/FinestraReale.h"
+#include "support/RisposteDialoghi.h"
 
 #include <deque>
 
@@ -176,6 +181,75 @@ TEST_F(MenuInsGeo, NoCommandUsesASeventhSlot) {
     EXPECT_TRUE(slotAperti.empty());
     EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(NumeroProgetti * 10 + ProgettoSelezionato, 63);
+}
+
+// The component windows opened from the editor's menus, the user's part played in them.
+class ComponentsFromTheEditor : public FinestraReale {
+  protected:
+    void SetUp() override {
+        FinestraReale::SetUp();
+        RegistraEditorComponenti();
+    }
+    template <class F> void Usa(QAction* voce, std::function<void(F&)> utente) {
+        finestre.RispondiModale([utente](QWidget* w) {
+            F* f = qobject_cast<F*>(w);
+            EXPECT_NE(f, nullptr);
+            if (f) utente(*f);
+            return 0;
+        });
+        voce->trigger();
+        EXPECT_TRUE(finestre.modali.empty()) << "the window was not opened";
+    }
+    // Lengths, then a constant rate typed for the selected rows, then the table confirmed.
+    template <class F> static void Tabella(F& f, const char* libera, const char* compressa) {
+        Digita(f.TxtLunghezza, libera);
+        Digita(f.TxtLunghezzaCompressa, compressa);
+        f.CmdOK1->click();
+        f.OptCostModo[1]->click();
+        Griglia* g = f.GrdTabella;
+        const int t = g->FixedRows();
+        g->selectionModel()->select(
+            QItemSelection(g->model()->index(2 - t, 0), g->model()->index(g->Rows() - 1 - t, 2)),
+            QItemSelectionModel::ClearAndSelect);
+        emit g->FineSelezione();
+        Digita(f.TxtCostanteElastica, "10");
+        f.CmdOK2->click();
+    }
+    // Save project as, save shock absorber, spring and bump stop as, enabled (1) or not (0).
+    std::string Salvataggi() {
+        return Stati(
+            {ed->FileItem[6], ed->AmmortizzatoreItem[5], ed->MollaItem[5], ed->TamponeItem[5]},
+            &QAction::isEnabled);
+    }
+
+    RisposteDialoghi finestre;
+};
+
+TEST_F(ComponentsFromTheEditor, TheMenusFollowTheStateAsSoonAsAComponentWindowCloses) {
+    QuadrilateroDigitato();
+    ASSERT_EQ(P().StatoDatiProgetto, 1);
+    EXPECT_EQ(Salvataggi(), "0000");
+    Usa<INSAMMORTIZZATORE>(ed->AmmortizzatoreItem[1], [](INSAMMORTIZZATORE& f) {
+        Digita(f.TxtA, "40"), Digita(f.TxtB, "60"), Digita(f.TxtS, "350"), Digita(f.TxtR, "80");
+        QTest::keyClick(f.TxtR, Qt::Key_Return);
+    });
+    EXPECT_EQ(Salvataggi(), "0100");
+    Usa<INSMOLLA>(ed->MollaItem[1], [](INSMOLLA& f) { Tabella(f, "260", "180"); });
+    EXPECT_EQ(P().StatoDatiProgetto, 7);
+    EXPECT_EQ(Salvataggi(), "1110");
+    Usa<InsTampone>(ed->TamponeItem[1], [](InsTampone& f) { Tabella(f, "50", "40"); });
+    EXPECT_EQ(P().StatoDatiProgetto, 15);
+    EXPECT_EQ(Salvataggi(), "1111");
+    // Leaving a window without confirming refreshes the menus as well: one that had missed
+    // a change of state is put right.
+    ed->MollaItem[5]->setEnabled(false);
+    ed->FileItem[6]->setEnabled(false);
+    dialoghi.Rispondi(vbNo); // the spring entered above is not saved first
+    Usa<INSMOLLA>(ed->MollaItem[1], [](INSMOLLA& f) { f.CmdEsci->click(); });
+    EXPECT_EQ(Salvataggi(), "1111");
+    EXPECT_EQ(P().StatoDatiProgetto, 15);
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, Riga(Messaggi, 18)); // save the changes first?
 }
 
 } // namespace

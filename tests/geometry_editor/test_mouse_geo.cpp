@@ -84,7 +84,7 @@ TEST_F(Mouse, AfterAZoomSameReadingsAndTheRightButtonRefitsWithoutEntering) {
     AttesoPunto(prima.P[2], P().DatiForcellone.P[2]);
     AttesiValori({FALSO, 0, 0}, {double(ZoomUtente), FinestraX1, CorrezioneAltezza}, 0);
     EXPECT_NEAR(ScalaSchemaX, SCALA, 1e-4);
-    AttesoPunto({550, 400}, {OrigineX, OrigineY}, 0);
+    AttesiValori({550, 400}, {OrigineX, OrigineY}, 0);
 }
 
 TEST_F(Mouse, HintsAndTheViewMenusMouseModes) {
