@@ -150,3 +150,15 @@ TEST_F(EnglishLanguageFile, AccessKeysDifferWithinEachMenu) {
     ASSERT_TRUE(LeggiMenuLingua("MnuFrmInsGeo"));
     EXPECT_EQ(VoceMenu(3, 7), "Shock absorber force from &test bench");
 }
+
+// The windows call a project a project: no text names it a configuration.
+TEST_F(EnglishLanguageFile, ProjectsAreCalledProjects) {
+    for (const auto& [nome, tabella] : TABELLE)
+        for (size_t k = 0; k < tabella->size(); ++k) {
+            std::string testo = (*tabella)[k];
+            for (char& c : testo)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            EXPECT_EQ(testo.find("configuration"), std::string::npos) << nome << " " << k;
+        }
+    EXPECT_EQ(Riga(TestiToolbar, 61), "Save the ticked projects");
+}
