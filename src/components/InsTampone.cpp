@@ -27,7 +27,7 @@ std::string InsTampone::EtichettaCoefficiente() const {
 
 void InsTampone::ImpostaTesto() {
     FinestraTabella::ImpostaTesto();
-    Scrivi(LblLunghezza, Riga(TestiInsTampone, 1) + ":");
+    Scrivi(LblLunghezza, Riga(TestiInsTampone, 1));
     Scrivi(Lbl_MaxComp, Riga(TestiInsTampone, 2));
     Scrivi(Lbl_Corsa, Riga(TestiInsTampone, 3));
     CmdOK1->setText(TastoSullaPrima(Riga(TestiCommon, 0)));

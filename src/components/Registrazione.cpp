@@ -20,13 +20,14 @@ enum class Misura { Componente, Naturale };
 template <class Finestra> void Mostra(Misura misura) {
     MAIN* main = MAIN::Istanza();
     Finestra finestra(main);
-    if (misura == Misura::Componente) {
-        DimensionaFormComponente(&finestra, main);
-    } else {
-        finestra.adjustSize();
+    if (misura == Misura::Componente) DimensionaFormComponente(&finestra, main);
+    finestra.Form_Activate();
+    // A window that takes the size of its texts is measured once they are written, and
+    // centred at the size it is shown at.
+    if (misura == Misura::Naturale) {
+        DimensionaAlContenuto(&finestra, main);
         CentraForm(main, &finestra);
     }
-    finestra.Form_Activate();
     MostraModale(&finestra);
 }
 

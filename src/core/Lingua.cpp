@@ -1,6 +1,7 @@
 #include "core/Lingua.h"
 
 #include "core/FileDisco.h"
+#include "core/MenuLingua.h"
 #include "core/Progetti.h"
 #include "core/Seams.h"
 
@@ -104,6 +105,23 @@ std::string TogliSpazi(const std::string& s) {
     if (inizio == std::string::npos) return {};
     size_t fine = s.find_last_not_of(' ');
     return s.substr(inizio, fine - inizio + 1);
+}
+
+// The first caption or item of a menu line (caption=item,item,...) that does not fit the
+// menu table's cell; empty when all fit. Access keys count: the cell holds the "&" too.
+std::string VoceMenuTroppoLunga(const std::string& riga) {
+    const size_t uguale = riga.find('=');
+    std::vector<std::string> pezzi{riga.substr(0, uguale)};
+    if (uguale != std::string::npos) {
+        size_t inizio = uguale + 1;
+        for (size_t virgola; (virgola = riga.find(',', inizio)) != std::string::npos;
+             inizio = virgola + 1)
+            pezzi.push_back(riga.substr(inizio, virgola - inizio));
+        pezzi.push_back(riga.substr(inizio));
+    }
+    for (const std::string& pezzo : pezzi)
+        if (pezzo.size() > static_cast<size_t>(LunghezzaCellaMenu)) return pezzo;
+    return {};
 }
 
 void MostraErrore(const std::string& testo) {
@@ -390,6 +408,7 @@ bool CodificaSorgenteLingua(const std::string& sorgente, std::string& codificato
     }
 
     const std::string& chiave = ChiaveLingua();
+    bool menu = false; // within the lines of a menu section
     for (size_t i = 0; i < righe.size(); ++i) {
         std::string byte;
         const std::string dove = "line " + std::to_string(i + 1);
@@ -405,6 +424,16 @@ bool CodificaSorgenteLingua(const std::string& sorgente, std::string& codificato
         if (byte.size() >= static_cast<size_t>(LunghezzaRecordLingua)) {
             errore =
                 dove + ": longer than " + std::to_string(LunghezzaRecordLingua - 1) + " characters";
+            return false;
+        }
+        // A menu section runs from its heading to its first empty line.
+        const std::string testo = TogliSpazi(byte);
+        if (testo.empty() || testo.front() == '[') {
+            menu = testo.rfind("[Mnu", 0) == 0;
+        } else if (const std::string lunga = menu ? VoceMenuTroppoLunga(testo) : "";
+                   !lunga.empty()) {
+            errore = dove + ": menu text longer than " + std::to_string(LunghezzaCellaMenu) +
+                     " characters: " + InUtf8(lunga, codicePagina);
             return false;
         }
         std::string record = byte;

@@ -5,13 +5,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QToolButton>
 
 namespace kelvra {
@@ -37,6 +42,35 @@ bool FinestraConTitolo(const QWidget* w) {
     if (tipo != Qt::Window && tipo != Qt::Dialog && tipo != Qt::Tool) return false;
     return !(w->windowFlags() & Qt::FramelessWindowHint) &&
            !(w->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+// Marks a window (or a sub-window of the frame) that was just shown and has not given the
+// focus to any of its controls yet.
+const char* const IN_APERTURA = "kelvraInApertura";
+
+bool FinestraPropria(const QWidget* w) {
+    return w->isWindow() || qobject_cast<const QMdiSubWindow*>(w);
+}
+
+// The first focus of a window that has just opened goes to `controllo`: a box it lands in has
+// its text selected, as when the box is reached with Tab, so typing replaces the value shown.
+// Only the focus the window gives by itself counts; a click places the cursor where it was
+// clicked.
+void PrimoFuoco(QWidget* controllo, Qt::FocusReason motivo) {
+    bool apertura = false;
+    for (QWidget* w = controllo; w; w = w->parentWidget()) {
+        if (!FinestraPropria(w) || !w->property(IN_APERTURA).toBool()) continue;
+        apertura = true;
+        w->setProperty(IN_APERTURA, QVariant());
+    }
+    if (!apertura || (motivo != Qt::ActiveWindowFocusReason && motivo != Qt::OtherFocusReason))
+        return;
+    if (auto* casella = qobject_cast<QLineEdit*>(controllo))
+        casella->selectAll();
+    else if (auto* numero = qobject_cast<QAbstractSpinBox*>(controllo))
+        numero->selectAll();
+    else if (auto* elenco = qobject_cast<QComboBox*>(controllo); elenco && elenco->lineEdit())
+        elenco->lineEdit()->selectAll();
 }
 
 class Convenzioni : public QObject {
@@ -70,7 +104,16 @@ class Convenzioni : public QObject {
         case QEvent::Hide:
             if (auto* w = qobject_cast<QWidget*>(oggetto)) PuntatoreUscito(w);
             break;
+        case QEvent::FocusIn:
+            if (auto* w = qobject_cast<QWidget*>(oggetto))
+                PrimoFuoco(w, static_cast<QFocusEvent*>(evento)->reason());
+            break;
         case QEvent::Show:
+            // Shown by the program, not brought back from the task bar.
+            if (auto* w = qobject_cast<QWidget*>(oggetto);
+                w && !evento->spontaneous() && FinestraPropria(w))
+                w->setProperty(IN_APERTURA, true);
+            [[fallthrough]];
         case QEvent::WindowTitleChange:
             if (auto* w = qobject_cast<QWidget*>(oggetto);
                 w && FinestraConTitolo(w) && (evento->type() == QEvent::Show || w->isVisible()))

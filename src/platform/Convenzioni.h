@@ -3,9 +3,10 @@
 // - A status hint goes when the pointer leaves the control that wrote it (or that control is
 //   hidden): the hint is tied to the control under the pointer when it is written.
 // - A top-level window is never narrower than its title.
+// - A box that gets the focus when its window opens has its text selected, as Tab selects it.
 // - Escape in a window presses the button named for it (its Cancel or Close), when nothing
 //   in the window used the key.
-// InstallaConvenzioniDesktop puts the first three in place for the whole application, once a
+// InstallaConvenzioniDesktop puts the first four in place for the whole application, once a
 // QApplication exists; EscPreme names a window's button.
 #pragma once
 

@@ -160,11 +160,19 @@ QString FiltroQt(const std::string& filtro) {
     const QStringList parti = DaAnsi(filtro).split(QLatin1Char('|'));
     QStringList voci;
     for (qsizetype i = 0; i < parti.size(); i += 2) {
-        const QString descrizione = parti[i].trimmed();
+        QString descrizione = parti[i].trimmed();
         QString modelli = i + 1 < parti.size() ? parti[i + 1].trimmed() : QString();
         if (modelli.isEmpty()) modelli = QStringLiteral("*");
-        modelli.replace(QLatin1Char(';'), QLatin1Char(' '));
-        voci.append(descrizione + QStringLiteral(" (") + modelli.simplified() + QLatin1Char(')'));
+        modelli = modelli.replace(QLatin1Char(';'), QLatin1Char(' ')).simplified();
+        // A description that already ends with its patterns ("Project (*.kvp)") shows them
+        // once: the toolkit's patterns take their place.
+        const qsizetype aperta = descrizione.lastIndexOf(QLatin1Char('('));
+        if (aperta >= 0 && descrizione.endsWith(QLatin1Char(')'))) {
+            QString dentro = descrizione.mid(aperta + 1, descrizione.size() - aperta - 2);
+            if (dentro.replace(QLatin1Char(';'), QLatin1Char(' ')).simplified() == modelli)
+                descrizione = descrizione.left(aperta).trimmed();
+        }
+        voci.append(descrizione + QStringLiteral(" (") + modelli + QLatin1Char(')'));
     }
     return voci.join(QStringLiteral(";;"));
 }

@@ -161,6 +161,17 @@ void CentraForm(const QWidget* proprietario, QWidget* form) {
     f->move(punto);
 }
 
+void DimensionaAlContenuto(QWidget* form, const QWidget* proprietario) {
+    if (form == nullptr) return;
+    // Not adjustSize: it holds a window to two thirds of the screen.
+    form->ensurePolished();
+    QSize spazio = Schermo(proprietario)->availableGeometry().size();
+    if (const QWidget* p = DaMuovere(proprietario); p != nullptr && p->isWindow())
+        spazio -= p->frameGeometry().size() - p->size();
+    const QSize minimo = form->minimumSizeHint().expandedTo(form->minimumSize());
+    form->resize(form->sizeHint().boundedTo(spazio).expandedTo(minimo));
+}
+
 void DimensionaFormComponente(QWidget* form, const QWidget* schermataIniziale) {
     if (form == nullptr) return;
     ImpostaAltezzaTwips(form, 6315);

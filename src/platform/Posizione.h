@@ -41,6 +41,11 @@ void PosizionaControllo(QWidget* controllo, float sopra, float sinistra, float a
 // nothing when either window is missing.
 void CentraForm(const QWidget* proprietario, QWidget* form);
 
+// Sizes a top-level window to what its contents ask for once they are filled in, but no
+// larger than the free area of the screen its owner is on, less the frame the owner's own
+// window gets; contents that need more than that keep what they need.
+void DimensionaAlContenuto(QWidget* form, const QWidget* proprietario);
+
 // The size of a component window (height 6315, width 9600 twips), centred over the start
 // screen window.
 void DimensionaFormComponente(QWidget* form, const QWidget* schermataIniziale);

@@ -327,8 +327,11 @@ void FRMMENU::CmdIcon_MouseMove(int Index) {
 void FRMMENU::CmdMenu_MouseMove(int Index) {
     auto pulsante = CmdMenu.find(Index);
     if (pulsante == CmdMenu.end()) return;
-    // A twin repeats the hint of the button last hovered.
-    if (Index >= 0 && Index < NUMERO_PULSANTI) ImpostaSuggerimento(Riga(TestiFrmMenu, Index + 5));
+    // A twin stands in for its button and shows that button's hint: the hint of the button
+    // the pointer came from was cleared when the pointer left it.
+    const int bottone = Index >= NUMERO_PULSANTI ? Index - SCARTO_GEMELLO : Index;
+    if (bottone >= 0 && bottone < NUMERO_PULSANTI)
+        ImpostaSuggerimento(Riga(TestiFrmMenu, bottone + 5));
     LblToolTip->setText(DaAnsi(Suggerimento()));
     LblToolTip->adjustSize();
     LblToolTip->move(pulsante->second->x(), LblToolTip->y());

@@ -31,9 +31,10 @@ void RegistraTabelle() {
     Ganci.MostraTabRiass = [] {
         MAIN* main = MAIN::Istanza();
         TABRIASS riassunto(main);
-        riassunto.adjustSize();
-        CentraForm(main, &riassunto);
+        // Measured once its texts are written, and centred at the size it is shown at.
         riassunto.Form_Activate();
+        DimensionaAlContenuto(&riassunto, main);
+        CentraForm(main, &riassunto);
         MostraModale(&riassunto);
     };
 }

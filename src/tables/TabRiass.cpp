@@ -38,6 +38,22 @@ QLabel* Pannello(QWidget* genitore) {
     return l;
 }
 
+// The picture of the linkage's dimensions: it asks for its design size, and gives some of
+// it up on a screen too narrow for the whole window.
+class PictureSchema : public PictureBox {
+  public:
+    explicit PictureSchema(QWidget* genitore) : PictureBox(genitore) {
+        setMinimumSize(static_cast<int>(MINIMO_SCHEMA / TwipsPerPixelX(this)),
+                       static_cast<int>(ALTEZZA_SCHEMA / TwipsPerPixelY(this)));
+    }
+    QSize sizeHint() const override {
+        return {static_cast<int>(LARGHEZZA_SCHEMA / TwipsPerPixelX(this)), minimumHeight()};
+    }
+
+  private:
+    static constexpr float LARGHEZZA_SCHEMA = 6000, ALTEZZA_SCHEMA = 3600, MINIMO_SCHEMA = 4500;
+};
+
 } // namespace
 
 TABRIASS::TABRIASS(QWidget* genitore) : QDialog(genitore) {
@@ -80,9 +96,7 @@ QWidget* TABRIASS::CostruisciRisultati() {
 void TABRIASS::CostruisciControlli() {
     QWidget* risultati = CostruisciRisultati();
     PanelSchema = Pannello(this);
-    PicSchema = new PictureBox(this);
-    PicSchema->setMinimumSize(static_cast<int>(6000 / TwipsPerPixelX(this)),
-                              static_cast<int>(3600 / TwipsPerPixelY(this)));
+    PicSchema = new PictureSchema(this);
     CmbSceltaConf = new QComboBox(this);
     CmbSceltaConf->setMinimumContentsLength(18);
     LblSceltaConfig = new QLabel(this);

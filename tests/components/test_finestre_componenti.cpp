@@ -189,6 +189,21 @@ TEST_F(ComponentWindows, BumpStopLengthsClicksAndHints) {
     EXPECT_DOUBLE_EQ(Progetti[1].ForzaTampone[3], 18);
 }
 
+// The bump stop's length captions read as the spring's do.
+TEST_F(ComponentWindows, BumpStopAndSpringCaptionTheirLengthsAlike) {
+    std::vector<std::string> molla, tampone;
+    Apri<INSMOLLA>(Ganci.MostraInsMolla, [&](INSMOLLA& f) {
+        molla = {T(f.LblLunghezza), T(f.Lbl_MaxComp)};
+        f.CmdEsci->click();
+    });
+    Apri<InsTampone>(Ganci.MostraInsTampone, [&](InsTampone& f) {
+        tampone = {T(f.LblLunghezza), T(f.Lbl_MaxComp)};
+        f.CmdEsci->click();
+    });
+    EXPECT_EQ(molla, (std::vector<std::string>{"Free length", "Fully compressed length"}));
+    EXPECT_EQ(tampone, molla);
+}
+
 TEST_F(ComponentWindows, OwnMessageBoxesNeverCloseTheWindow) {
     INSMOLLA f;
     f.Form_Activate(), f.show();

@@ -188,6 +188,32 @@ TEST_F(Language, ScramblerRefusesLinesThatDoNotFitARecordOrTooManyLines) {
     EXPECT_EQ(ApplicaXor(codificato, ChiaveLingua()).substr(0, 7), "[Main]\x91");
 }
 
+// A menu caption or item holds a 40-character cell, its access key's "&" included; other
+// sections, and the lines after a menu section's end, may be longer.
+TEST_F(Language, ScramblerRefusesMenuTextsLongerThanTheirCell) {
+    const std::string quaranta(40, 'm');
+    std::string codificato, errore;
+    const std::pair<std::string, bool> casi[] = {
+        {"[MnuFrmMenu]\n" + quaranta + "=" + quaranta + ",,x", true},
+        {"[MnuFrmMenu]\n&File=New,&" + quaranta + ",Exit", false},
+        {"[MnuFrmMenu]\nFile=New\nFile=," + quaranta + "m", false},
+        {"[MnuCurve]\n&" + quaranta + "=New", false},
+        {"[MnuMain]\n" + quaranta + "m", false},
+        {"[MnuMain]\nFile=New\n\n" + quaranta + "=" + quaranta + "mm", true},
+        {"[Toolbar]\n" + quaranta + quaranta + ",x", true},
+    };
+    for (const auto& [sorgente, accettata] : casi) {
+        EXPECT_EQ(CodificaSorgenteLingua(sorgente, codificato, errore), accettata) << sorgente;
+        if (!accettata) {
+            EXPECT_NE(errore.find("menu text longer than 40"), std::string::npos);
+        }
+    }
+    // The line is named with the text that does not fit.
+    EXPECT_FALSE(
+        CodificaSorgenteLingua("[Main]\nx\n[MnuMain]\nF=A," + quaranta + "!", codificato, errore));
+    EXPECT_EQ(errore, "line 4: menu text longer than 40 characters: " + quaranta + "!");
+}
+
 TEST(CodePageConversion, BothPagesBothWays) {
     EXPECT_EQ(InUtf8("\x80", 1252), "\xE2\x82\xAC");         // €
     EXPECT_EQ(InUtf8("\x9A\x8A", 1250), "\xC5\xA1\xC5\xA0"); // š Š

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -116,4 +117,48 @@ TEST_F(EnglishLanguageFile, MenuSectionsFollowTheWindowsMenus) {
     EXPECT_EQ(VoceMenu(11, 5), "&About");
     ASSERT_TRUE(LeggiMenuLingua("MnuCurve"));
     EXPECT_EQ(VoceMenu(6, 14), "Wheel rate");
+}
+
+// Each menu bar's captions, and the items of each menu, have access keys of their own; the
+// bench acquisition item is read whole.
+TEST_F(EnglishLanguageFile, AccessKeysDifferWithinEachMenu) {
+    auto tasto = [](const std::string& testo) {
+        for (size_t i = testo.find('&'); i != std::string::npos; i = testo.find('&', i + 2))
+            if (i + 1 < testo.size() && testo[i + 1] != '&')
+                return static_cast<char>(std::tolower(static_cast<unsigned char>(testo[i + 1])));
+        return '\0';
+    };
+    for (const char* sezione : {"MnuMain", "MnuFrmMenu", "MnuFrmInsGeo", "MnuCurve"}) {
+        ASSERT_TRUE(LeggiMenuLingua(sezione)) << sezione;
+        std::map<char, std::string> barra;
+        for (int r = 1; r <= NumeroMenu; ++r) {
+            const std::string titolo = VoceMenu(r, 0);
+            if (char t = tasto(titolo)) {
+                EXPECT_TRUE(barra.emplace(t, titolo).second)
+                    << sezione << ": " << titolo << " and " << barra[t];
+            }
+            std::map<char, std::string> voci;
+            for (int k = 1; k <= NumeroVociMenu[r]; ++k) {
+                const std::string voce = VoceMenu(r, k);
+                if (char t = tasto(voce)) {
+                    EXPECT_TRUE(voci.emplace(t, voce).second)
+                        << sezione << " " << titolo << ": " << voce << " and " << voci[t];
+                }
+            }
+        }
+    }
+    ASSERT_TRUE(LeggiMenuLingua("MnuFrmInsGeo"));
+    EXPECT_EQ(VoceMenu(3, 7), "Shock absorber force from &test bench");
+}
+
+// The windows call a project a project: no text names it a configuration.
+TEST_F(EnglishLanguageFile, ProjectsAreCalledProjects) {
+    for (const auto& [nome, tabella] : TABELLE)
+        for (size_t k = 0; k < tabella->size(); ++k) {
+            std::string testo = (*tabella)[k];
+            for (char& c : testo)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            EXPECT_EQ(testo.find("configuration"), std::string::npos) << nome << " " << k;
+        }
+    EXPECT_EQ(Riga(TestiToolbar, 61), "Save the ticked projects");
 }

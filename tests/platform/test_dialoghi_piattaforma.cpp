@@ -46,7 +46,9 @@ TEST(CommonDialogs, EveryDialogGoesToTheInstalledRespondentWhichNestsAndRestores
     EXPECT_EQ(risposte.documentiAperti.size(), 1u);
     // The filter in the toolkit's form.
     const std::pair<const char*, const char*> casi[] = {
-        {"Progetto (*.kvp)|*.kvp", "Progetto (*.kvp) (*.kvp)"},
+        {"Progetto (*.kvp)|*.kvp", "Progetto (*.kvp)"},
+        {"Componenti (*.kva; *.kvr)|*.kva;*.kvr", "Componenti (*.kva *.kvr)"},
+        {"Nota (bozza)|*.txt", "Nota (bozza) (*.txt)"},
         {"Molla|*.kvr|Tutti|*.*", "Molla (*.kvr);;Tutti (*.*)"},
         {"Componenti|*.kva;*.kvr", "Componenti (*.kva *.kvr)"},
         {"Solo descrizione", "Solo descrizione (*)"},
