@@ -18,21 +18,14 @@ void SulProgetto(int16_t p, const std::function<void()>& azione) {
 
 void AggiornaCompatibilita(Progetto& p) {
     if (!Vero(p.AmmortizzatoreInserito)) return;
-    // The preload the static step is about to give this spring in this seat.
-    const double precarico =
-        PrecaricoMollaPrevisto(p, p.LungMollaLibera, p.LungMollaAmmortizzatore);
-    if (Vero(p.MollaInserita))
-        p.MollaCompatibile = SuperaTolleranza(p.LungMollaLibera, precarico,
-                                              p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
-                                 ? 1
-                                 : 0;
+    // Judged with the preload the static step is about to give this spring in this seat.
+    const bool entra =
+        GiudicaMolla(p, p.LungMollaLibera, p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
+            .Entra();
+    if (Vero(p.MollaInserita)) p.MollaCompatibile = entra ? 1 : 0;
     if (Vero(p.GeometriaInserita))
         p.AmmortizzatoreCompatibile =
-            SuperaTolleranzaSeNonMaggiore(p.LunghezzaStaticaAmmortizzatore,
-                                          p.InterasseAmmortizzatore, p.LungMollaLibera, precarico,
-                                          p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
-                ? 1
-                : 0;
+            entra && p.LunghezzaStaticaAmmortizzatore <= p.InterasseAmmortizzatore ? 1 : 0;
     if (Vero(p.TamponeInserito))
         p.TamponeCompatibile =
             static_cast<float>(p.CorsaAmmortizzatore) > static_cast<float>(p.LungTamponeScarico)
@@ -118,6 +111,8 @@ double PrecaricoAlloggiamento(const Progetto& p) {
 }
 
 double PrecaricoMassimoMm(const Progetto& p) {
+    // No static curve (no spring, or one that does not fit): the spring sets no limit.
+    if (p.NumPuntiAmmortizzatore < 0) return 1000;
     const double massimo = p.LungMollaLibera - p.LungMollaMaxCompressione -
                            p.NumPuntiAmmortizzatore -
                            std::fabs(PrecaricoAlloggiamento(p) - p.PrecaricoMollaInserita);

@@ -4,12 +4,28 @@
 #include "core/Progetti.h"
 
 #include <cmath>
+#include <limits>
 
 namespace kelvra {
 
 double PrecaricoMollaPrevisto(const Progetto& p, double libera, double sede) {
     if (Vero(p.PrecaricoImpostato)) return p.PrecaricoMollaInserita;
-    return ComeSingolo(std::fabs(libera - sede) + p.PrecaricoSetup);
+    return ComeSingolo(std::fabs(libera - sede));
+}
+
+SistemazioneMolla GiudicaMolla(const Progetto& p, double libera, double compressa, double sede) {
+    if (!Vero(p.PrecaricoImpostato)) {
+        // Pressed by the gap between its free length and the seat: a spring that reaches the
+        // seat sits at the seat's length, a shorter one is left short by the gap once more.
+        const double resto = libera >= sede ? sede : libera - (sede - libera);
+        return {resto > compressa, libera >= sede};
+    }
+    const double precarico = p.PrecaricoMollaInserita;
+    const double resto = libera - precarico;
+    // Lengths that differ by no more than the Single rounding of the terms count as equal.
+    const double tolleranza =
+        (std::fabs(libera) + std::fabs(precarico)) * std::numeric_limits<float>::epsilon();
+    return {resto - compressa > tolleranza, resto - sede >= -tolleranza};
 }
 
 void AggiornaInterasseMinimo(Progetto& p) {
