@@ -3,18 +3,11 @@
 #include "core/Cinematica.h"
 #include "core/DatiStatici.h"
 #include "core/Servizi.h"
+#include "shell/Comandi.h"
 
 #include <cmath>
 
 namespace kelvra {
-
-void SulProgetto(int16_t p, const std::function<void()>& azione) {
-    if (!ProgettoValido(p)) return;
-    const int16_t salvato = NumeroProgetti;
-    NumeroProgetti = p;
-    azione();
-    NumeroProgetti = salvato;
-}
 
 void AggiornaCompatibilita(Progetto& p) {
     if (!Vero(p.AmmortizzatoreInserito)) return;
@@ -35,7 +28,8 @@ void AggiornaCompatibilita(Progetto& p) {
 
 namespace {
 
-// What every commit does after storing its component of kind `tipo`.
+// What every commit does after storing its component of kind `tipo`: the static curve and,
+// with a geometry, the results follow the component now held.
 void DopoCommit(int16_t q, TipoModifica tipo) {
     Progetto& p = Progetti[q];
     AggiornaCompatibilita(p);
@@ -43,6 +37,7 @@ void DopoCommit(int16_t q, TipoModifica tipo) {
     AggiornaModificatoProgetto(q);
     SulProgetto(q, AggiornaStatoProgetto);
     CalcolaDatiStaticiAmmortizzatore();
+    RisolviProgetto(q);
 }
 
 } // namespace
@@ -103,6 +98,7 @@ void ImpostaGas(double pressioneBar, double diametroMm) {
     p.ModificatoFile[MOD_AMMORTIZZATORE] = VERO;
     AggiornaModificatoProgetto(q);
     CalcolaDatiStaticiAmmortizzatore();
+    RisolviProgetto(q);
 }
 
 double PrecaricoAlloggiamento(const Progetto& p) {
@@ -142,8 +138,8 @@ bool ConfermaPrecarico(double setupMm) {
         p.ModificatoFile[MOD_MOLLA] = VERO;
         AggiornaModificatoProgetto(q);
     }
-    if (Vero(p.MollaInserita) && Vero(p.GeometriaInserita) && q == NumeroProgetti)
-        CalcolaCinematica();
+    // The total preload is a result even without a spring.
+    RisolviProgetto(q);
     return true;
 }
 
