@@ -3,7 +3,8 @@
 // project writer, read back by the reader (the start screen's and the editor's File, Open, and
 // a compare into the next slot) and solved again. Every result curve and count must come back
 // bit for bit; so must the curves after a component file is read back into its project and
-// after a slot copy.
+// after a slot copy. A component changed in a computed project (by its window's OK or from a
+// file) shows at once the curves a save and a reopen give.
 #include "components/DatiComponenti.h"
 #include "components/EditorComponenti.h"
 #include "components/InsMolla.h"
@@ -287,8 +288,8 @@ TEST_F(SavedAndReopened, EveryComponentChangeShowsAtOnceWhatAReopenGives) {
 // at once, and a save and a reopen read the same.
 TEST_F(SavedAndReopened, ADoubledSpringDoublesTheWheelRateAtOnce) {
     RegistraEditorComponenti(), RegistraGrafici();
-    caso.seed(2), ImpostaUnitaMisura(SISTEMA_METRICO),
-        Geometria(1); // a shock travel about 0.3 of the wheel's
+    // A link and rocker whose shock travels about 0.3 mm per mm of wheel travel.
+    caso.seed(2), ImpostaUnitaMisura(SISTEMA_METRICO), Geometria(1);
     ConfermaAmmortizzatore({40, 40, 60, std::ceil(Progetti[1].LunghezzaStaticaAmmortizzatore) + 5});
     TabellaComponente t(LeggeForza::Lineare);
     t.LiberaMm = Progetti[1].LungMollaAmmortizzatore + 5, t.CompressaMm = t.LiberaMm - 80;
