@@ -4,7 +4,6 @@
 #include "core/Progetti.h"
 
 #include <cmath>
-#include <limits>
 
 namespace kelvra {
 
@@ -20,12 +19,10 @@ SistemazioneMolla GiudicaMolla(const Progetto& p, double libera, double compress
         const double resto = libera >= sede ? sede : libera - (sede - libera);
         return {resto > compressa, libera >= sede};
     }
-    const double precarico = p.PrecaricoMollaInserita;
-    const double resto = libera - precarico;
-    // Lengths that differ by no more than the Single rounding of the terms count as equal.
-    const double tolleranza =
-        (std::fabs(libera) + std::fabs(precarico)) * std::numeric_limits<float>::epsilon();
-    return {resto - compressa > tolleranza, resto - sede >= -tolleranza};
+    // The preload as the window left it; lengths and preload are all held as Singles, so a
+    // preload taken from a spring in its seat leaves that spring exactly at the seat.
+    const double resto = libera - p.PrecaricoMollaInserita;
+    return {resto > compressa, resto >= sede};
 }
 
 void AggiornaInterasseMinimo(Progetto& p) {

@@ -18,8 +18,8 @@ double PrecaricoMollaPrevisto(const Progetto& p, double libera, double sede);
 // `sede` in project p, with the preload PrecaricoMollaPrevisto gives it: its free length less
 // that preload must stay above the coil-bound length (`sopraPacco`) and must not fall below
 // the seat (`nellaSede`). No rounding decides either: a preload rebuilt from the lengths
-// leaves a spring at least as long as its seat at exactly the seat's length, and a preload
-// the window set is allowed the Single rounding it is kept with.
+// leaves a spring at least as long as its seat at exactly the seat's length (the rounding of
+// the stored preload is not counted); a preload the window set is taken as it stands.
 struct SistemazioneMolla {
     bool sopraPacco = false, nellaSede = false;
     bool Entra() const { return sopraPacco && nellaSede; }
