@@ -3,36 +3,22 @@
 #include "core/Cinematica.h"
 #include "core/DatiStatici.h"
 #include "core/Servizi.h"
+#include "shell/Comandi.h"
 
 #include <cmath>
 
 namespace kelvra {
 
-void SulProgetto(int16_t p, const std::function<void()>& azione) {
-    if (!ProgettoValido(p)) return;
-    const int16_t salvato = NumeroProgetti;
-    NumeroProgetti = p;
-    azione();
-    NumeroProgetti = salvato;
-}
-
 void AggiornaCompatibilita(Progetto& p) {
     if (!Vero(p.AmmortizzatoreInserito)) return;
-    // The preload the static step is about to give this spring in this seat.
-    const double precarico =
-        PrecaricoMollaPrevisto(p, p.LungMollaLibera, p.LungMollaAmmortizzatore);
-    if (Vero(p.MollaInserita))
-        p.MollaCompatibile = SuperaTolleranza(p.LungMollaLibera, precarico,
-                                              p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
-                                 ? 1
-                                 : 0;
+    // Judged with the preload the static step is about to give this spring in this seat.
+    const bool entra =
+        GiudicaMolla(p, p.LungMollaLibera, p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
+            .Entra();
+    if (Vero(p.MollaInserita)) p.MollaCompatibile = entra ? 1 : 0;
     if (Vero(p.GeometriaInserita))
         p.AmmortizzatoreCompatibile =
-            SuperaTolleranzaSeNonMaggiore(p.LunghezzaStaticaAmmortizzatore,
-                                          p.InterasseAmmortizzatore, p.LungMollaLibera, precarico,
-                                          p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
-                ? 1
-                : 0;
+            entra && p.LunghezzaStaticaAmmortizzatore <= p.InterasseAmmortizzatore ? 1 : 0;
     if (Vero(p.TamponeInserito))
         p.TamponeCompatibile =
             static_cast<float>(p.CorsaAmmortizzatore) > static_cast<float>(p.LungTamponeScarico)
@@ -42,7 +28,8 @@ void AggiornaCompatibilita(Progetto& p) {
 
 namespace {
 
-// What every commit does after storing its component of kind `tipo`.
+// What every commit does after storing its component of kind `tipo`: the static curve and,
+// with a geometry, the results follow the component now held.
 void DopoCommit(int16_t q, TipoModifica tipo) {
     Progetto& p = Progetti[q];
     AggiornaCompatibilita(p);
@@ -50,6 +37,7 @@ void DopoCommit(int16_t q, TipoModifica tipo) {
     AggiornaModificatoProgetto(q);
     SulProgetto(q, AggiornaStatoProgetto);
     CalcolaDatiStaticiAmmortizzatore();
+    RisolviProgetto(q);
 }
 
 } // namespace
@@ -110,6 +98,7 @@ void ImpostaGas(double pressioneBar, double diametroMm) {
     p.ModificatoFile[MOD_AMMORTIZZATORE] = VERO;
     AggiornaModificatoProgetto(q);
     CalcolaDatiStaticiAmmortizzatore();
+    RisolviProgetto(q);
 }
 
 double PrecaricoAlloggiamento(const Progetto& p) {
@@ -118,6 +107,8 @@ double PrecaricoAlloggiamento(const Progetto& p) {
 }
 
 double PrecaricoMassimoMm(const Progetto& p) {
+    // No static curve (no spring, or one that does not fit): the spring sets no limit.
+    if (p.NumPuntiAmmortizzatore < 0) return 1000;
     const double massimo = p.LungMollaLibera - p.LungMollaMaxCompressione -
                            p.NumPuntiAmmortizzatore -
                            std::fabs(PrecaricoAlloggiamento(p) - p.PrecaricoMollaInserita);
@@ -147,8 +138,8 @@ bool ConfermaPrecarico(double setupMm) {
         p.ModificatoFile[MOD_MOLLA] = VERO;
         AggiornaModificatoProgetto(q);
     }
-    if (Vero(p.MollaInserita) && Vero(p.GeometriaInserita) && q == NumeroProgetti)
-        CalcolaCinematica();
+    // The total preload is a result even without a spring.
+    RisolviProgetto(q);
     return true;
 }
 

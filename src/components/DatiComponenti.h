@@ -9,13 +9,8 @@
 #include "core/Progetti.h"
 
 #include <cstdint>
-#include <functional>
 
 namespace kelvra {
-
-// Runs `azione` with NumeroProgetti set to p, for the core procedures that act on the
-// newest project (state code, gas force, solver), then puts it back.
-void SulProgetto(int16_t p, const std::function<void()>& azione);
 
 // The compatibility flags of project p from its entered components, by the tests the file
 // readers use: the spring against the shock absorber's seat distance (MollaCompatibile), the
@@ -25,7 +20,8 @@ void SulProgetto(int16_t p, const std::function<void()>& azione);
 void AggiornaCompatibilita(Progetto& p);
 
 // The commits of the force-table windows into ProgettoSelezionato: the table, the entered
-// and unsaved-changes flags, the compatibility, the state code and the static shock curve.
+// and unsaved-changes flags, the compatibility, the state code, the static shock curve and,
+// when the project's geometry is entered, its results (RisolviProgetto).
 void SalvaDatiMolla(const TabellaComponente& tabella, int16_t modo, int16_t numeroMolle);
 void SalvaDatiTampone(const TabellaComponente& tabella, int16_t modo);
 
@@ -41,12 +37,13 @@ bool VerificaAmmortizzatore(const DimensioniAmmortizzatore& d);
 // distance they give and the eye-to-eye length at full compression.
 void SalvaDatiAmmortizzatore(const DimensioniAmmortizzatore& d);
 // Stores the dimensions, marks the shock absorber entered when they pass the check,
-// sets the flags and the state code and recomputes the static shock curve. Returns the
-// verdict of the check.
+// sets the flags and the state code and recomputes the static shock curve and the results.
+// Returns the verdict of the check.
 bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d);
 
 // The gas charge of ProgettoSelezionato (bar, mm; 0 and 0 clear it): its force follows, the
-// shock absorber counts as changed and the static shock curve is brought up to date.
+// shock absorber counts as changed and the static shock curve and the results are brought up
+// to date.
 void ImpostaGas(double pressioneBar, double diametroMm);
 
 // The preload that the shock absorber's housing puts on the spring, mm: |L - static length|,
@@ -59,8 +56,8 @@ double PrecaricoMassimoMm(const Progetto& p);
 // The preload window's OK on ProgettoSelezionato with the setup preload in mm: false (and
 // nothing stored) when the fitted preload would bring the spring to coil-bound. Otherwise
 // stores it, judges the spring again, recomputes its static shock curve and reruns
-// the solver when the project's geometry is entered and it is the working project. A preload
-// that changes marks the spring, and so the project, unsaved.
+// the solver when the project's geometry is entered. A preload that changes marks the spring,
+// and so the project, unsaved.
 bool ConfermaPrecarico(double setupMm);
 
 } // namespace kelvra

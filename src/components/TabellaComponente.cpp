@@ -107,15 +107,16 @@ int TabellaComponente::ControllaLunghezze(const Progetto& p) const {
     const bool ammortizzatore = Vero(p.AmmortizzatoreInserito);
     if (legge_ == LeggeForza::Quadratica)
         return ammortizzatore && LiberaMm >= p.CorsaAmmortizzatore ? MSG_TAMPONE_CORSA : 0;
-    // Judged with the preload this spring will have in the seat, not the last spring's.
-    const double precarico = ammortizzatore
-                                 ? PrecaricoMollaPrevisto(p, LiberaMm, p.LungMollaAmmortizzatore)
-                                 : p.PrecaricoMollaInserita;
-    if (!VerificaDifferenzaMaggiore(LiberaMm, precarico, CompressaMm)) return MSG_MOLLA_COMPRESSA;
-    if (ammortizzatore &&
-        !SuperaTolleranza(LiberaMm, precarico, CompressaMm, p.LungMollaAmmortizzatore))
-        return MSG_MOLLA_SEDE;
-    return 0;
+    if (!ammortizzatore)
+        return VerificaDifferenzaMaggiore(LiberaMm, p.PrecaricoMollaInserita, CompressaMm)
+                   ? 0
+                   : MSG_MOLLA_COMPRESSA;
+    // Judged with the preload this spring will have in the seat, not the last spring's, and
+    // with the lengths as the commit will store them.
+    const SistemazioneMolla m =
+        GiudicaMolla(p, ComeSingolo(LiberaMm), ComeSingolo(CompressaMm), p.LungMollaAmmortizzatore);
+    if (!m.sopraPacco) return MSG_MOLLA_COMPRESSA;
+    return m.nellaSede ? 0 : MSG_MOLLA_SEDE;
 }
 
 void TabellaComponente::Scrivi(Tabella& costanti, Tabella& forze, double& libera,

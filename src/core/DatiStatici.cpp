@@ -9,7 +9,20 @@ namespace kelvra {
 
 double PrecaricoMollaPrevisto(const Progetto& p, double libera, double sede) {
     if (Vero(p.PrecaricoImpostato)) return p.PrecaricoMollaInserita;
-    return ComeSingolo(std::fabs(libera - sede) + p.PrecaricoSetup);
+    return ComeSingolo(std::fabs(libera - sede));
+}
+
+SistemazioneMolla GiudicaMolla(const Progetto& p, double libera, double compressa, double sede) {
+    if (!Vero(p.PrecaricoImpostato)) {
+        // Pressed by the gap between its free length and the seat: a spring that reaches the
+        // seat sits at the seat's length, a shorter one is left short by the gap once more.
+        const double resto = libera >= sede ? sede : libera - (sede - libera);
+        return {resto > compressa, libera >= sede};
+    }
+    // The preload as the window left it; lengths and preload are all held as Singles, so a
+    // preload taken from a spring in its seat leaves that spring exactly at the seat.
+    const double resto = libera - p.PrecaricoMollaInserita;
+    return {resto > compressa, resto >= sede};
 }
 
 void AggiornaInterasseMinimo(Progetto& p) {

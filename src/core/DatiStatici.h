@@ -9,10 +9,22 @@ struct Progetto;
 
 // The preload of the spring as fitted in the shock absorber that the static step gives a
 // spring of free length `libera` in a seat of `sede` in project p: the preload window's value
-// once it is in force, else |free length - seat distance| + setup preload. A spring is judged
-// against its shock absorber with this value, not with one left over from another spring or
-// seat.
+// once it is in force, else |free length - seat distance|. The setup preload is not part of
+// it: the static curve and the solver add it once, on top. A spring is judged against its
+// shock absorber with this value, not with one left over from another spring or seat.
 double PrecaricoMollaPrevisto(const Progetto& p, double libera, double sede);
+
+// How a spring of free length `libera` and coil-bound length `compressa` sits in a seat of
+// `sede` in project p, with the preload PrecaricoMollaPrevisto gives it: its free length less
+// that preload must stay above the coil-bound length (`sopraPacco`) and must not fall below
+// the seat (`nellaSede`). No rounding decides either: a preload rebuilt from the lengths
+// leaves a spring at least as long as its seat at exactly the seat's length (the rounding of
+// the stored preload is not counted); a preload the window set is taken as it stands.
+struct SistemazioneMolla {
+    bool sopraPacco = false, nellaSede = false;
+    bool Entra() const { return sopraPacco && nellaSede; }
+};
+SistemazioneMolla GiudicaMolla(const Progetto& p, double libera, double compressa, double sede);
 
 // The eye-to-eye length at full compression, from the stored length and stroke: wherever a
 // shock absorber's dimensions land (its window, a file, a slot copy), the solver's stroke

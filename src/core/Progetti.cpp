@@ -51,4 +51,12 @@ void AggiornaModificatoProgetto(int16_t p) {
     m[MOD_PROGETTO] = qualcuno ? VERO : FALSO;
 }
 
+void SulProgetto(int16_t p, const std::function<void()>& azione) {
+    if (!ProgettoValido(p)) return;
+    const int16_t salvato = NumeroProgetti;
+    NumeroProgetti = p;
+    azione();
+    NumeroProgetti = salvato;
+}
+
 } // namespace kelvra

@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 
@@ -227,5 +228,9 @@ inline bool ProgettoValido(int p) {
 
 // The whole-project unsaved flag: the Or of the four component kinds.
 void AggiornaModificatoProgetto(int16_t p);
+
+// Runs `azione` with NumeroProgetti set to p, for the procedures that act on the newest
+// project (state code, gas force, solver), then puts it back.
+void SulProgetto(int16_t p, const std::function<void()>& azione);
 
 } // namespace kelvra

@@ -504,20 +504,17 @@ Avvisi CaricaMolla(RecordMolla r, int16_t p) {
         r.LungMaxCompressione = r.Molla.VecchiaLunghezza2;
     }
     const double a = Valore(r.LungLibera), b = Valore(r.LungMaxCompressione);
-    // With a shock absorber, the preload the static step will give this spring in its seat.
-    const double sede = pr.LungMollaAmmortizzatore;
-    const double precarico = Vero(pr.AmmortizzatoreInserito) ? PrecaricoMollaPrevisto(pr, a, sede)
-                                                             : pr.PrecaricoMollaInserita;
     Avvisi avvisi;
     if (!Vero(r.Molla.Inserito)) {
         pr.MollaCompatibile = 0;
         pr.AmmortizzatoreCompatibile = 0;
         avvisi.push_back({&Messaggi, 33});
     } else if (Vero(pr.AmmortizzatoreInserito)) {
-        const bool entra = SuperaTolleranza(a, precarico, b, sede);
+        // With the preload the static step will give this spring in its seat.
+        const bool entra = GiudicaMolla(pr, a, b, pr.LungMollaAmmortizzatore).Entra();
         pr.MollaCompatibile = entra ? 1 : 0;
         if (!entra) avvisi.push_back({&Messaggi, 31});
-    } else if (!VerificaDifferenzaMaggiore(a, precarico, b)) {
+    } else if (!VerificaDifferenzaMaggiore(a, pr.PrecaricoMollaInserita, b)) {
         avvisi.push_back({&Messaggi, 32});
     }
     AssegnaDatiMolla(r, pr);
@@ -537,10 +534,10 @@ Avvisi CaricaAmmortizzatore(RecordAmmortizzatore r, int16_t p) {
         pr.AmmortizzatoreCompatibile = 0;
         avvisi.push_back({&Messaggi, 30});
     } else if (Vero(pr.GeometriaInserita)) {
-        const bool entra = SuperaTolleranzaSeNonMaggiore(
-            pr.LunghezzaStaticaAmmortizzatore, Valore(r.Quote[4]), Valore(r.Lunghezze[0]),
-            PrecaricoMollaPrevisto(pr, Valore(r.Lunghezze[0]), Valore(r.Quote[3])),
-            Valore(r.Lunghezze[1]), Valore(r.Quote[3]));
+        const bool entra =
+            pr.LunghezzaStaticaAmmortizzatore <= Valore(r.Quote[4]) &&
+            GiudicaMolla(pr, Valore(r.Lunghezze[0]), Valore(r.Lunghezze[1]), Valore(r.Quote[3]))
+                .Entra();
         pr.AmmortizzatoreCompatibile = entra ? 1 : 0;
         if (!entra) avvisi.push_back({&Messaggi, 29});
     }

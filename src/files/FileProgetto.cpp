@@ -1,6 +1,5 @@
 #include "files/FileProgetto.h"
 
-#include "core/Cinematica.h"
 #include "core/DatiStatici.h"
 #include "core/FileDisco.h"
 #include "core/Lingua.h"
@@ -14,6 +13,7 @@
 #include "files/Slot.h"
 #include "platform/Dialoghi.h"
 #include "platform/Messaggi.h"
+#include "shell/Comandi.h"
 #include "shell/Ganci.h"
 
 #include <initializer_list>
@@ -69,11 +69,11 @@ void Salvato(int16_t p, std::initializer_list<TipoModifica> tipi) {
 }
 
 // The geometry editor shows slot NumeroProgetti again; when its check accepts the linkage the
-// solver runs on it.
+// solver runs on it and the results are shown.
 void AggiornaGeometria() {
     Chiama(Ganci.AttivaInsGeo);
     if (Ganci.ControlloVariabiliInsGeo && Ganci.ControlloVariabiliInsGeo()) {
-        CalcolaCinematica();
+        RisolviProgetto(NumeroProgetti);
         Chiama(Ganci.AttivaInsGeo);
     }
 }
@@ -98,6 +98,8 @@ void ApriComponente(const TipoFile& t, size_t lunghezza, files::Avvisi (*carica)
     }
     MostraAvvisi(avvisi);
     *t.caricato = VERO;
+    // The results follow the component now held, whatever the user does in its editor.
+    RisolviProgetto(p);
     Chiama(editor);
 }
 

@@ -269,12 +269,14 @@ void CURVE01::Form_Activate() {
     Grafico.GraficoAttivo = VERO;
     AttivaMenuCurve(controlli_);
     AllineaPulsantiera(*this);
-    // Projects may have been added or computed while another window was in front: the
-    // caption and the chart follow them, with the kind, zoom and ranges kept.
-    if (GraficoImpostato) {
-        ImpostaTesto();
-        DisegnaGrafico();
-    }
+    // Projects may have been added or computed while another window was in front.
+    AggiornaRisultati();
+}
+
+void CURVE01::AggiornaRisultati() {
+    if (!GraficoImpostato) return;
+    ImpostaTesto();
+    DisegnaGrafico();
 }
 
 void CURVE01::Form_Deactivate() {

@@ -91,6 +91,9 @@ class CURVE01 : public FinestraFiglia {
     void ImpostaTesto();
     // The redraw of the chart kind in Grafico.TipoGrafico with the state as it stands.
     void DisegnaGrafico();
+    // Projects added or computed since the last redraw: the caption and the chart follow them,
+    // with the kind, zoom and ranges kept (nothing before the window's first set-up).
+    void AggiornaRisultati();
     // The grid option (OpzioniItem(1) ticked).
     bool Griglia() const;
     // The texts of the last redraw, as the labels show them.

@@ -70,6 +70,9 @@ void MostraGraficoModale() {
 
 void RegistraGrafici() {
     Ganci.MostraCurve01Modale = MostraGraficoModale;
+    Ganci.AggiornaCurve01 = [] {
+        if (CURVE01* finestra = CURVE01::Istanza()) finestra->AggiornaRisultati();
+    };
     Ganci.MostraCurve01 = [] {
         MAIN* main = MAIN::Istanza();
         if (!main) return;

@@ -71,11 +71,7 @@ struct TipoConfronto {
 const std::array<TipoConfronto, 4> TIPI_CONFRONTO{{
     // The reader checks and solves a geometry; the thumbnails show each one as it comes.
     {[](const Progetto& p) { return p.UltimoElemento != 0; }, [] { Chiama(Ganci.AttivaFrmMenu); }},
-    // A new shock absorber changes the curves of the linkage.
-    {[](const Progetto& p) { return Vero(p.AmmortizzatoreInserito); },
-     [] {
-         if (Vero(Progetti[NumeroProgetti].GeometriaInserita)) CalcolaCinematica();
-     }},
+    {[](const Progetto& p) { return Vero(p.AmmortizzatoreInserito); }, [] {}},
     // The editor, when open, shows the newest project again.
     {[](const Progetto& p) { return Vero(p.MollaInserita); }, [] { Chiama(Ganci.AttivaInsGeo); }},
     {[](const Progetto& p) { return Vero(p.TamponeInserito); }, [] {}},
@@ -342,6 +338,13 @@ bool AggiungiProgettoNuovo() {
     Ganci.AggiungiProgetto(da, a);
     NumeroProgetti = ProgettoSelezionato = a;
     return true;
+}
+
+void RisolviProgetto(int16_t q) {
+    if (!ProgettoValido(q) || !Vero(Progetti[q].GeometriaInserita)) return;
+    // The solver takes its inputs from the project it is given, whichever slot that is.
+    SulProgetto(q, CalcolaCinematica);
+    Chiama(Ganci.AggiornaCurve01);
 }
 
 void RegistraComandi() {

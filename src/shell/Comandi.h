@@ -90,8 +90,8 @@ void ConfrontaSchemi();
 // The compare of one kind (1 geometry, 2 shock absorber, 3 spring, 4 bump stop). The reader
 // checks and solves a geometry, and the start screen shows each one as it comes. A component
 // is tried on the newest linkage: its slot first takes a copy of the project before it when
-// that one has a geometry, and a load that fails there clears the copy again. A shock absorber
-// loaded onto a geometry has the curves computed again. The start screen is drawn again at
+// that one has a geometry, and a load that fails there clears the copy again (the reader
+// computes the curves of what it loads onto a geometry). The start screen is drawn again at
 // the end.
 void ConfrontaComponente(int16_t tipo);
 
@@ -99,6 +99,12 @@ void ConfrontaComponente(int16_t tipo);
 // working project into the next slot, emptied first, and makes it the working and selected
 // project. False when nothing was added.
 bool AggiungiProgettoNuovo();
+
+// The way every change of project q's data ends (a project, geometry or component file read
+// into it, a component window's OK): when its geometry is entered the solver runs on it again,
+// and the open windows that show results draw them afresh. Every window then shows what a
+// save and reopen of the project would give.
+void RisolviProgetto(int16_t q);
 
 // Fills the shell's own hooks (the Help menu).
 void RegistraComandi();

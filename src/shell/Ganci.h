@@ -76,6 +76,9 @@ struct GanciShell {
     // Loads the graph window afresh (one already open closes first), centred over the main
     // window, and shows it modal; it is closed when the modal show ends (a bench acquisition).
     std::function<void()> MostraCurve01Modale;
+    // The graph window, when open, draws its chart again from the results the projects now
+    // hold, with the chart kind, zoom and ranges kept.
+    std::function<void()> AggiornaCurve01;
     // File/New of the graph window: the geometry editor created if needed, and a new, empty
     // project set up in the next slot (the shared new-project step). Called only while
     // fewer than six projects are held.

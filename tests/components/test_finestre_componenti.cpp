@@ -16,6 +16,7 @@
 #include "core/Formato.h"
 #include "core/Lingua.h"
 #include "core/Unita.h"
+#include "files/Assegna.h"
 #include "platform/Posizione.h"
 #include "platform/Testo.h"
 #include "support/ProgrammaAvviato.h"
@@ -270,6 +271,20 @@ TEST_F(ComponentWindows, PreloadWithinItsLimitAndTheCoilBoundCheck) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
+// With a shock absorber and no spring there is no static curve and so no spring limit: the
+// preload window takes up to its own 1000 mm.
+TEST_F(ComponentWindows, PreloadWithoutASpringIsLimitedByTheWindowAlone) {
+    ConfermaAmmortizzatore({50, 50, 40, 250});
+    ASSERT_EQ(Progetti[1].NumPuntiAmmortizzatore, -1);
+    Apri<FrmPLoad>(Ganci.MostraFrmPLoad, [this](FrmPLoad& f) {
+        EXPECT_DOUBLE_EQ(f.PrecaricoMassimo, 1000);
+        Digita(f.TxtPrecarico, "25");
+        EXPECT_EQ(std::tuple(T(f.TxtPrecarico), dialoghi.beep), std::tuple("25", 0));
+        f.Cmd_Ok->click();
+    });
+    EXPECT_EQ(Progetti[1].PrecaricoSetup, 25);
+}
+
 // A bench whose load grows 10 N per mm from 100 N, measured every 5 mm over the stroke range.
 class BancoSimulato : public BancoProva {
   public:
@@ -361,6 +376,51 @@ TEST_F(Commit, TheSpringIsCheckedAgainstTheShockAbsorberAndTheStaticCurveFollows
             << libera;
         EXPECT_EQ(p.ModificatoFile[MOD_MOLLA] & p.ModificatoFile[MOD_PROGETTO], VERO);
     }
+}
+
+// A spring at least as long as its seat fits, whatever the rounding of the preload rebuilt from
+// the lengths and whatever setup preload came first (counted once, on top of the fitted one):
+// the window's check, the spring file's and the shock absorber file's agree. Free lengths run
+// from `da` to `a` in steps of 0.1 mm, coil-bound 60, shock absorber A 50, B 50, stroke 40.
+TEST_F(Commit, ASpringAsLongAsItsSeatFitsWhateverTheRoundingOrTheSetupPreload) {
+    struct Caso {
+        double interasse, setup, da, a;
+        bool entra;
+    };
+    for (const Caso& c : {Caso{195, 0, 95, 120, true},
+                          {195, 0, 94.9, 94.9, false},
+                          {250, 1, 150, 170, true},
+                          {250, 1, 149.9, 149.9, false}}) {
+        Azzera();
+        Progetto& p = Progetti[1];
+        ConfermaAmmortizzatore({50, 50, 40, c.interasse});
+        ASSERT_TRUE(ConfermaPrecarico(c.setup));
+        p.GeometriaInserita = VERO, p.LunghezzaStaticaAmmortizzatore = c.interasse - 10;
+        const auto dieci = [](double x) { return int(std::lround(x * 10)); };
+        for (int d = dieci(c.da); d <= dieci(c.a); ++d) {
+            const float libera = float(d / 10.0);
+            SCOPED_TRACE(libera);
+            EXPECT_EQ(Molla(libera, 60).ControllaLunghezze(p), c.entra ? 0 : MSG_MOLLA_SEDE);
+            files::RecordMolla m;
+            m.Molla.Inserito = VERO, m.LungLibera = libera, m.LungMaxCompressione = 60;
+            const files::Avvisi perMolla = files::CaricaMolla(m, 1);
+            const int16_t compatibile = p.MollaCompatibile;
+            files::RecordAmmortizzatore a;
+            a.Inserito = VERO, a.Lunghezze = {libera, 60};
+            a.Quote = {50, 50, 40, float(c.interasse - 100), float(c.interasse)};
+            const files::Avvisi perAmmortizzatore = files::CaricaAmmortizzatore(a, 1);
+            const auto avviso = [&c](int n) {
+                return c.entra ? files::Avvisi{} : files::Avvisi{{&Messaggi, n}};
+            };
+            EXPECT_EQ(std::tuple(perMolla, perAmmortizzatore, compatibile),
+                      std::tuple(avviso(31), avviso(29), c.entra ? 1 : 0));
+        }
+    }
+    // The last spring (170 in a seat of 150, setup 1): fitted 10, and row 11 at stroke 0.
+    const Progetto& p = Progetti[1];
+    SalvaDatiMolla(Molla(170, 100), MODO_COSTANTE, 1);
+    EXPECT_EQ(std::tuple(p.PrecaricoMollaInserita, p.ForzaStaticaAmmortizzatore[0]),
+              std::tuple(20.0, 210.0));
 }
 
 // A longer shock absorber gives the spring a new seat: the spring is judged with the preload

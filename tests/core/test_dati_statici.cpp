@@ -64,7 +64,7 @@ TEST_F(StaticCurve, SpringThatDoesNotFitChangesNothingAndASetPreloadIsKept) {
     Prepara(Progetti[2]);
     Progetti[2].PrecaricoMollaInserita = 3;
     CalcolaDatiStaticiAmmortizzatore();
-    EXPECT_DOUBLE_EQ(Progetti[2].PrecaricoMollaInserita, 15.0);
+    EXPECT_DOUBLE_EQ(Progetti[2].PrecaricoMollaInserita, 10.0);
 }
 
 // The selected project is computed with its own gas; one acquiring on the bench still gets
@@ -77,11 +77,11 @@ TEST_F(StaticCurve, SelectedProjectUsesItsOwnGasAndAcquisitionKeepsItsCurve) {
     Progetti[3].ForzaGas = 999;
     Progetti[3].AcquisizioneAttiva = VERO;
     CalcolaDatiStaticiAmmortizzatore();
-    EXPECT_DOUBLE_EQ(Progetti[2].ForzaStaticaAmmortizzatore[0], 350.0);
+    EXPECT_DOUBLE_EQ(Progetti[2].ForzaStaticaAmmortizzatore[0], 300.0);
     EXPECT_EQ(Progetti[3].NumPuntiAmmortizzatore + Progetti[1].NumPuntiAmmortizzatore, 2 * 999);
     NumeroProgetti = ProgettoSelezionato = 3;
     CalcolaDatiStaticiAmmortizzatore();
-    EXPECT_DOUBLE_EQ(Progetti[3].PrecaricoMollaInserita, 15.0);
+    EXPECT_DOUBLE_EQ(Progetti[3].PrecaricoMollaInserita, 10.0);
 }
 
 // The lengths as Prepara takes them, the count and some rows (SEGNO: not written).
@@ -94,19 +94,19 @@ TEST_F(StaticCurve, WorkedExamplesRowsStayWithinTheTablesAndLengthsAreCutDown) {
         // Touched from the start: bump-stop row 995 + i; usable travel min(60, 25) = 25.
         {{120, 120, 60, 0, 5, 1000, -20}, 5, {{5, 100007.0 + 50 + 150}, {6, SEGNO}}},
         {{120, 120, 60, -30, 50, 20, 8}, -1, {{0, SEGNO}}},
-        // Fitted preload 15.5: spring row floor(21 + i); contact at 30.4: bump stop from row 31;
-        // usable travel 42.7: rows 0..42.
+        // Fitted preload 10, setup 5.5 on top: spring row floor(15.5 + i); contact at 30.4:
+        // bump stop from row 31; usable travel 42.7: rows 0..42.
         {{120, 130, 60, 5.5, 50, 19.6, 7.3},
          42,
-         {{0, 360}, {30, 660}, {31, 7.0 + 520 + 150}, {43, SEGNO}}},
-        // The defaults, last: fitted preload |130 - 120| + 5 = 15; usable travel
-        // min(120 - 60, 50 - 8) = 42; spring row 5 + 15 + i; bump stop from row 30.
+         {{0, 300}, {30, 600}, {31, 7.0 + 460 + 150}, {43, SEGNO}}},
+        // The defaults, last: fitted preload |130 - 120| = 10, the setup preload counted once;
+        // usable travel min(120 - 60, 50 - 8) = 42; spring row 5 + 10 + i; bump stop from row 30.
         {{120, 130, 60, 5, 50, 20, 8},
          42,
-         {{0, 10 * 20 + 150},
-          {29, 10 * 49 + 150},
-          {30, 7 + 10 * 50 + 150},
-          {42, 1207 + 620 + 150},
+         {{0, 10 * 15 + 150},
+          {29, 10 * 44 + 150},
+          {30, 7 + 10 * 45 + 150},
+          {42, 1207 + 570 + 150},
           {43, SEGNO}}},
     };
     for (const auto& [lunghezze, conta, righe] : casi) {
@@ -116,7 +116,7 @@ TEST_F(StaticCurve, WorkedExamplesRowsStayWithinTheTablesAndLengthsAreCutDown) {
         EXPECT_EQ(p.NumPuntiAmmortizzatore, conta) << testing::PrintToString(lunghezze);
         for (auto [i, forza] : righe) EXPECT_DOUBLE_EQ(p.ForzaStaticaAmmortizzatore[i], forza) << i;
     }
-    EXPECT_DOUBLE_EQ(Progetti[1].PrecaricoMollaInserita, 15.0);
+    EXPECT_DOUBLE_EQ(Progetti[1].PrecaricoMollaInserita, 10.0);
     EXPECT_EQ(Progetti[1].AsseCorsaAmmortizzatore[42], 42);
     EXPECT_EQ(Progetti[1].AsseCorsaAmmortizzatore[43], SEGNO);
 }
