@@ -492,6 +492,11 @@ double IntersezioneCerchi(const Punto& C1, const Punto& C2, double r1, double r2
 }
 
 void CalcolaCinematica() {
+    RisolviCinematica();
+    VerificaCalcolo();
+}
+
+void RisolviCinematica() {
     const int16_t p = NumeroProgetti;
     if (!ProgettoValido(p)) return;
     Progetto& P = Progetti[p];
@@ -548,8 +553,6 @@ void CalcolaCinematica() {
     P.RigidezzaRuota[0] = P.RigidezzaRuota[1];
     P.Leveraggio[0] = P.Leveraggio[1];
     P.RapportoVelocita[0] = P.RapportoVelocita[1] - P.RapportoVelocita[1] / 1000;
-
-    VerificaCalcolo();
 }
 
 void CalcolaForzaGas() {

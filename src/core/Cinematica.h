@@ -21,6 +21,8 @@ extern int16_t CorsaRuota; // wheel travel of the point being solved, mm; the an
 
 // Solves project NumeroProgetti over the wheel travel; ends with VerificaCalcolo.
 void CalcolaCinematica();
+// The same solve without the warning: for a rerun the user did not ask for by name.
+void RisolviCinematica();
 
 // Direction of the vector (dx, dy), radians, in (-pi/2, 3pi/2].
 double CalcolaAngolo(double dy, double dx);

@@ -73,7 +73,7 @@ void Salvato(int16_t p, std::initializer_list<TipoModifica> tipi) {
 void AggiornaGeometria() {
     Chiama(Ganci.AttivaInsGeo);
     if (Ganci.ControlloVariabiliInsGeo && Ganci.ControlloVariabiliInsGeo()) {
-        RisolviProgetto(NumeroProgetti);
+        RisolviProgetto(NumeroProgetti, true);
         Chiama(Ganci.AttivaInsGeo);
     }
 }

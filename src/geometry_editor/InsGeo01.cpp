@@ -19,6 +19,7 @@
 #include "platform/Messaggi.h"
 #include "platform/Testo.h"
 #include "shell/Abilitazione.h"
+#include "shell/Comandi.h"
 #include "shell/Main.h"
 
 #include "platform/Posizione.h"
@@ -593,7 +594,7 @@ void INSGEO01::RisolviCatena() {
         AggiornaAbilitazione(); // a refused chain is not entered
         return;
     }
-    CalcolaCinematica();
+    RisolviProgetto(NumeroProgetti, true); // an open graph window follows at once
     AggiornaAbilitazione();
     CmdAsta->setEnabled(false);
     CmdSquadretta->setEnabled(false);
@@ -696,7 +697,7 @@ void INSGEO01::Modifica() {
         }
         disegna(j);
     }
-    if (ControlloVariabili()) CalcolaCinematica();
+    if (ControlloVariabili()) RisolviProgetto(NumeroProgetti, true);
     AggiornaAbilitazione();
 }
 

@@ -340,10 +340,10 @@ bool AggiungiProgettoNuovo() {
     return true;
 }
 
-void RisolviProgetto(int16_t q) {
+void RisolviProgetto(int16_t q, bool avvisa) {
     if (!ProgettoValido(q) || !Vero(Progetti[q].GeometriaInserita)) return;
     // The solver takes its inputs from the project it is given, whichever slot that is.
-    SulProgetto(q, CalcolaCinematica);
+    SulProgetto(q, avvisa ? CalcolaCinematica : RisolviCinematica);
     Chiama(Ganci.AggiornaCurve01);
 }
 
