@@ -107,6 +107,11 @@ void ComparaProgetti(CURVE01& form) {
     AggiornaComandi(form);
 }
 
+// Save as: the save chooser, where the user picks the kinds of file to write.
+void ScegliSalvataggio(CURVE01&) {
+    if (MAIN* main = Main()) Chiama(Ganci.MostraSceltaSave, *main);
+}
+
 void Chiudi(CURVE01& form) {
     form.close();
 }
@@ -120,7 +125,7 @@ constexpr std::array<VoceFile, 8> VOCI_FILE{{
     {2, ApriFile},
     {FILE_COMPARA, ComparaProgetti},
     {4, TogliUltimoProgetto},
-    {7, [](CURVE01&) { SalvaCome(MOD_PROGETTO); }},
+    {7, ScegliSalvataggio},
     {10, [](CURVE01&) { ImpostaStampanteGrafico(); }},
     {11, StampaGrafico},
     {22, Chiudi},

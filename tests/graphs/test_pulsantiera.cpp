@@ -1,15 +1,18 @@
 // The graph window's toolbar and File menu as a user drives them: each button's command, the
 // compare run up to six projects, open, new project, closing the last project, the printer
 // set-up and the printed page, and the hints the controls write into the status panel.
+#include "files/FileProgetto.h"
 #include "graphs/FinestraGrafici.h"
 #include "graphs/PaginaGrafico.h"
 #include "platform/CorniceMdi.h"
 #include "platform/Dialoghi.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <deque>
 #include <map>
@@ -23,12 +26,14 @@ class GraphToolbar : public GraphWindow {
   protected:
     void SetUp() override {
         GraphWindow::SetUp();
-        for (const char* nome : {"MostraInsGeo", "MostraTab01", "MostraSceltaOpen", "ApriProgetto",
-                                 "SalvaProgetto", "MostraFrmSalvaTipo", "NuovoProgettoGrafici"})
+        for (const char* nome :
+             {"MostraInsGeo", "MostraTab01", "MostraSceltaOpen", "ApriProgetto", "MostraSceltaSave",
+              "SalvaProgetto", "MostraFrmSalvaTipo", "NuovoProgettoGrafici"})
             chiamate[nome] = 0;
         Ganci.MostraInsGeo = [this](MAIN&, bool) { ++chiamate["MostraInsGeo"]; };
         Ganci.MostraTab01 = [this] { ++chiamate["MostraTab01"]; };
         Ganci.MostraSceltaOpen = [this](MAIN&) { ++chiamate["MostraSceltaOpen"]; };
+        Ganci.MostraSceltaSave = [this](MAIN&) { ++chiamate["MostraSceltaSave"]; };
         Ganci.MostraFrmSalvaTipo = [this](int16_t) { ++chiamate["MostraFrmSalvaTipo"]; };
         Ganci.SalvaProgetto = [this](const std::string&, int16_t) {
             ++chiamate["SalvaProgetto"];
@@ -76,7 +81,7 @@ TEST_F(GraphToolbar, EachButtonRunsItsCommand) {
                          {5, 1, nullptr, "FUNZIONI"},
                          {7, 1, "MostraSceltaOpen", nullptr},
                          {8, 1, "ApriProgetto", nullptr},
-                         {9, 1, "SalvaProgetto", nullptr}};
+                         {9, 1, "MostraSceltaSave", nullptr}};
     CURVE01& f = ApriCon(1);
     for (const Caso& c : casi) {
         SCOPED_TRACE("button " + std::to_string(c.pulsante));
@@ -188,6 +193,35 @@ TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
     EXPECT_EQ(chiamate["NuovoProgettoGrafici"], 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
+}
+
+// Save as opens the save chooser, which offers the kinds the projects held have data for and
+// hands the ticked ones to their save dialogs; the project file alone is not forced on the user.
+TEST_F(GraphToolbar, SaveAsOffersTheKindsHeldInTheSaveChooser) {
+    RegistraFileProgetto();
+    std::vector<int16_t> dialoghiSalva;
+    Ganci.MostraFrmSalvaTipo = [&dialoghiSalva](int16_t tipo) { dialoghiSalva.push_back(tipo); };
+    Ganci.SalvaProgetto = [this](const std::string&, int16_t) {
+        ++chiamate["SalvaProgetto"];
+        return true;
+    };
+    Progetti[2].MollaInserita = VERO;
+    CURVE01& f = ApriCon(2);
+    std::vector<bool> abilitate;
+    modali.RispondiModale([&abilitate](QWidget* w) {
+        for (QCheckBox* o : w->findChildren<QCheckBox*>())
+            abilitate.push_back(o->isEnabled() && o->isChecked());
+        for (QPushButton* b : w->findChildren<QPushButton*>())
+            if (b->isDefault()) b->click();
+        return 0;
+    });
+    f.FileItem[7]->trigger();
+    ASSERT_EQ(modali.classiModali.size(), 1u);
+    EXPECT_EQ(modali.classiModali[0], QStringLiteral("kelvra::SceltaSave"));
+    // Geometry and spring are held, shock absorber and bump stop by neither project.
+    EXPECT_EQ(abilitate, (std::vector<bool>{true, false, true, false}));
+    EXPECT_EQ(dialoghiSalva, (std::vector<int16_t>{MOD_SCHEMA, MOD_MOLLA}));
+    EXPECT_EQ(chiamate["SalvaProgetto"], 0);
 }
 
 // Without a printer, Print says so until the set-up (shown with no question first) names a PDF
