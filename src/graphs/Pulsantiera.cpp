@@ -10,7 +10,6 @@
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
 #include "platform/Testo.h"
-#include "shell/Abilitazione.h"
 #include "shell/Comandi.h"
 #include "shell/Ganci.h"
 #include "shell/Main.h"
@@ -46,10 +45,10 @@ void RidisegnaDopoCaricamento(CURVE01& form) {
     form.ImpostaTesto();
 }
 
-// The menus and buttons follow the projects now held.
+// The menus and buttons follow the projects now held; a chart the newest project has no data
+// for gives way to its first chart.
 void AggiornaComandi(CURVE01& form) {
-    AttivaMenuCurve(form.Controlli());
-    AllineaPulsantiera(form);
+    if (form.SeguiStatoProgetto(false)) form.DisegnaGrafico();
 }
 
 // New project: the save question, then a new project in the next slot and the window closes.

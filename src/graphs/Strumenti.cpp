@@ -422,8 +422,7 @@ void MostraChiusuraProgetti(FUNZIONI& f) {
 void ProgettiChiusi(CURVE01& form) {
     if (LETTORE* l = LETTORE::Istanza()) l->Scarica();
     AzzeraStatoGrafico(form);
-    AttivaMenuCurve(form.Controlli());
-    AllineaPulsantiera(form);
+    form.SeguiStatoProgetto(false);
     form.ImpostaTesto();
     form.DisegnaGrafico();
 }
