@@ -368,10 +368,11 @@ void RiempiTabellaPunti(FUNZIONI& f) {
 
 // ---- legend and closing projects ------------------------------------------------------------
 
-void MostraLegenda(FUNZIONI& f, bool mostra) {
-    const int n = N();
-    for (int i = 1; i <= MAX_PROGETTI; ++i) f.LblEscludiCurva[i]->hide();
-    const MisureLegenda m = MisureLegendaProgetti(n);
+namespace {
+
+// The legend's window, panel and buttons sized by the number of projects held.
+void DimensionaLegenda(FUNZIONI& f) {
+    const MisureLegenda m = MisureLegendaProgetti(N());
     // The button to the panel that drops projects, right of the close button, as wide as its
     // caption; the legend widens when the caption needs it.
     f.CmdProgetti->setText(Testo(Messaggi, 75));
@@ -379,10 +380,20 @@ void MostraLegenda(FUNZIONI& f, bool mostra) {
                                                 TwipsPerPixelX(&f));
     const float larghezza = std::max(2970.0f, 1920 + progetti + 120);
     PosizionaForm(&f, 2340, static_cast<float>(m.finestra), 1620, larghezza);
-    QWidget* pannello = f.PictFunzioni[PANNELLO_LEGENDA];
-    PosizionaControllo(pannello, 0, 15, static_cast<float>(m.pannello), larghezza);
+    PosizionaControllo(f.PictFunzioni[PANNELLO_LEGENDA], 0, 15, static_cast<float>(m.pannello),
+                       larghezza);
     PosizionaControllo(f.CommandChiudi[8], static_cast<float>(m.chiudi), 1140, 315, 730);
     PosizionaControllo(f.CmdProgetti, static_cast<float>(m.chiudi), 1920, 315, progetti);
+}
+
+} // namespace
+
+void MostraLegenda(FUNZIONI& f, bool mostra) {
+    const int n = N();
+    for (int i = 1; i <= MAX_PROGETTI; ++i) f.LblEscludiCurva[i]->hide();
+    // Brought up to date in place: a window the user sees stays where it is, under the mouse.
+    if (mostra) DimensionaLegenda(f);
+    QWidget* pannello = f.PictFunzioni[PANNELLO_LEGENDA];
     for (int i = 1; i <= n; ++i) {
         QLabel* l = f.LblEscludiCurva[i];
         const bool esclusa = Vero(Grafico.CurvaEsclusa[static_cast<size_t>(i)]);

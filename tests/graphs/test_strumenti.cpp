@@ -289,14 +289,22 @@ TEST_F(GraphTools, ImperialReaderOfOneProjectFollowsTheScrollBarInInches) {
 
 TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     CURVE01& f = TreProgetti();
-    modali.RispondiModale([](QWidget* w) {
+    modali.RispondiModale([this](QWidget* w) {
         auto* fz = static_cast<FUNZIONI*>(w);
         EXPECT_NEAR(AltezzaTwips(fz), 1605, 15);
         // The way to the panel that drops projects says so, and reads whole.
         EXPECT_EQ(AdAnsi(fz->CmdProgetti->text()), "&Remove projects...");
         EXPECT_GE(fz->CmdProgetti->width(), fz->CmdProgetti->sizeHint().width());
         EXPECT_TRUE(fz->rect().contains(fz->CmdProgetti->geometry()));
-        for (int i : {2, 3, 1}) fz->LblEscludiCurva_Click(i);
+        // Centred over the main window, where it stays as names are clicked: the next click
+        // lands on the legend, not on the chart behind it.
+        const QRect posto = fz->frameGeometry();
+        EXPECT_NEAR(posto.center().x(), main->frameGeometry().center().x(), 2);
+        EXPECT_NEAR(posto.center().y(), main->frameGeometry().center().y(), 2);
+        for (int i : {2, 3, 1}) {
+            fz->LblEscludiCurva_Click(i);
+            EXPECT_EQ(fz->frameGeometry(), posto) << i;
+        }
         return 0;
     });
     f.InfoItem[6]->trigger();
