@@ -231,8 +231,9 @@ std::pair<int16_t, int16_t> ConfrontoCurve::Coppia() const {
 
 // ---- tables and legend ----
 
-int LarghezzaTabellaMassimi(int n) {
-    return n * 855 + 1560;
+int LarghezzaTabellaMassimi(int n, int titoli, int valori) {
+    return SPAZIO_TABELLA_MASSIMI + titoli + n * (SPAZIO_TABELLA_MASSIMI + valori) +
+           SPAZIO_TABELLA_MASSIMI;
 }
 
 MisureLegenda MisureLegendaProgetti(int n) {

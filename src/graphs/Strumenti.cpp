@@ -24,11 +24,14 @@
 
 #include <QCheckBox>
 #include <QCursor>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 
 namespace kelvra {
 
@@ -321,6 +324,46 @@ void ChiudiPannelloFunzioni(int Index, CURVE01& form) {
     }
 }
 
+namespace {
+
+// The widest of the labels' texts in twips, with room round it.
+float LarghezzaTesti(std::initializer_list<const QLabel*> etichette) {
+    constexpr int MARGINE_PIXEL = 4;
+    float twips = 0;
+    for (const QLabel* l : etichette) {
+        const int pixel = l->fontMetrics().horizontalAdvance(l->text()) + MARGINE_PIXEL;
+        twips = std::max(twips, static_cast<float>(pixel) * TwipsPerPixelX(l));
+    }
+    return twips;
+}
+
+// The table laid out for the projects held: each column as wide as its longest text, never
+// narrower than designed, and the window as wide as the columns.
+void ImpaginaTabellaPunti(FUNZIONI& f) {
+    const int n = N();
+    float valori = COLONNA_VALORI_MASSIMI;
+    for (int p = 1; p <= n; ++p)
+        valori = std::max(valori, LarghezzaTesti({f.LblValueX[p], f.LblValueY[p]}));
+    const float titoli =
+        std::max<float>(COLONNA_TITOLI_MASSIMI, LarghezzaTesti({f.LblGrdX, f.LblGrdY}));
+    const int colonna = static_cast<int>(std::ceil(valori));
+    const int w = LarghezzaTabellaMassimi(n, static_cast<int>(std::ceil(titoli)), colonna);
+    constexpr float SPAZIO = SPAZIO_TABELLA_MASSIMI;
+    PosizionaForm(&f, 600, 1785, 240, static_cast<float>(w + 120));
+    PosizionaControllo(f.PictFunzioni[PANNELLO_MASSIMI], 60, 60, 1365, static_cast<float>(w));
+    PosizionaControllo(f.LblPunti3, 0, 0, 285, static_cast<float>(w));
+    PosizionaControllo(f.LblGrdX, 330, SPAZIO, 255, titoli);
+    PosizionaControllo(f.LblGrdY, 660, SPAZIO, 255, titoli);
+    for (int p = 1; p <= n; ++p) {
+        const float sinistra = SPAZIO + std::ceil(titoli) + SPAZIO +
+                               static_cast<float>((p - 1) * (colonna + SPAZIO_TABELLA_MASSIMI));
+        PosizionaControllo(f.LblValueX[p], 330, sinistra, 255, static_cast<float>(colonna));
+        PosizionaControllo(f.LblValueY[p], 660, sinistra, 255, static_cast<float>(colonna));
+    }
+}
+
+} // namespace
+
 void RiempiTabellaPunti(FUNZIONI& f) {
     const StatoGrafico& g = Grafico;
     for (int p = 1; p <= MAX_PROGETTI; ++p) {
@@ -340,13 +383,8 @@ void RiempiTabellaPunti(FUNZIONI& f) {
     f.LblGrdX->setText(DaAnsi(Riga(TestiQuantity, rigaX) + " " + EtichettaUnita[UNITA_LUNGHEZZA]));
     Grafico.ModoPannello = PANNELLO_MASSIMI;
     if (Vero(g.MassimiAttivi)) {
-        const int w = LarghezzaTabellaMassimi(N());
         f.LblPunti3->setText(Testo(TestiCurve, 2));
         Colora(f.PictFunzioni[PANNELLO_MASSIMI], GRIGIO_CHIARO, QPalette::Window);
-        PosizionaForm(&f, 600, 1785, 240, static_cast<float>(w + 120));
-        PosizionaControllo(f.PictFunzioni[PANNELLO_MASSIMI], 60, 120, 1365,
-                           static_cast<float>(w - 120));
-        PosizionaControllo(f.LblPunti3, 0, 0, 285, static_cast<float>(w - 120));
         f.LblPunti3->show();
         for (int p = 1; p <= N(); ++p) {
             const auto pi = static_cast<size_t>(p);
@@ -360,6 +398,7 @@ void RiempiTabellaPunti(FUNZIONI& f) {
             f.LblValueY[p]->setText(DaAnsi(
                 FormattaNumero(g.YMaxProgetto[pi], FormatoUnita[static_cast<size_t>(c.formato)])));
         }
+        ImpaginaTabellaPunti(f);
         f.MostraPannello(PANNELLO_MASSIMI);
     }
     f.CommandChiudi[7]->setDefault(true);
