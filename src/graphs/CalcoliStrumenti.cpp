@@ -236,6 +236,12 @@ int LarghezzaTabellaMassimi(int n, int titoli, int valori) {
            SPAZIO_TABELLA_MASSIMI;
 }
 
+Riquadro CollocaInBasso(const Riquadro& area, int larghezzaCornice, int altezzaCornice) {
+    const int sinistra = area.sinistra + std::max(0, (area.larghezza - larghezzaCornice) / 2);
+    const int sopra = area.sopra + std::max(0, area.altezza - altezzaCornice);
+    return {sinistra, sopra, larghezzaCornice, altezzaCornice};
+}
+
 MisureLegenda MisureLegendaProgetti(int n) {
     static constexpr std::array<MisureLegenda, MAX_PROGETTI> MISURE{{{1205, 735, 330},
                                                                      {1335, 1000, 660},

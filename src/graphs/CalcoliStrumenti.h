@@ -110,6 +110,15 @@ struct MisureLegenda {
 };
 MisureLegenda MisureLegendaProgetti(int n);
 
+// A rectangle of the desktop in pixels.
+struct Riquadro {
+    int sinistra, sopra, larghezza, altezza;
+};
+// Where a window's frame (the window with the title bar and borders the desktop adds) goes to
+// sit at the bottom of the screen's free area: centred across it, its bottom edge on the
+// area's bottom, never past the area's left or top edge. Returns the frame's rectangle.
+Riquadro CollocaInBasso(const Riquadro& area, int larghezzaCornice, int altezzaCornice);
+
 // Projects 1..NumeroProgetti whose curve is not hidden.
 int16_t ContaCurveVisibili(const std::array<int16_t, MAX_PROGETTI + 1>& escluse);
 // The colour a project's curve is shown in: the background while it is hidden. The curve's

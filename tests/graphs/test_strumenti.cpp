@@ -287,6 +287,45 @@ TEST_F(GraphTools, ImperialReaderOfOneProjectFollowsTheScrollBarInInches) {
     EXPECT_EQ(T(f.LblX[10]), "100.00");
 }
 
+// The reader sits at the bottom of the screen with its frame wholly on it: a 1600 x 1000 desktop
+// whose frames add a 20-pixel title bar and 1-pixel borders, and a screen narrower than it.
+TEST(CurveReader, FrameSitsOnTheScreensBottomEdge) {
+    const Riquadro r = CollocaInBasso({0, 0, 1600, 1000}, 802 + 2, 142 + 21);
+    EXPECT_EQ(r.sopra + r.altezza, 1000);
+    EXPECT_EQ(r.sinistra, 398);
+    const Riquadro stretto = CollocaInBasso({0, 24, 640, 456}, 804, 163);
+    EXPECT_EQ(stretto.sinistra, 0);
+    EXPECT_EQ(stretto.sopra + stretto.altezza, 480);
+    EXPECT_EQ(CollocaInBasso({0, 0, 800, 100}, 400, 163).sopra, 0);
+}
+
+TEST_F(GraphTools, ReaderOfSixProjectsIsWhollyOnTheScreen) {
+    for (int p = 1; p <= MAX_PROGETTI; ++p)
+        Progetto(p, &kelvra::Progetto::CaricoRuota, 0, 1000.0 * p);
+    CURVE01& f = Apri();
+    f.CmdCurve[13]->click();
+    modali.RispondiModale([](QWidget* w) {
+        // Shown, so that its frame is known: its bottom edge on the screen's, centred across
+        // (the test screen is a little narrower than the reader: then at its left edge).
+        w->show();
+        QCoreApplication::processEvents();
+        const QRect schermo = w->screen()->availableGeometry();
+        const QRect cornice = w->frameGeometry();
+        EXPECT_EQ(cornice.bottom(), schermo.bottom()) << cornice.top() << " + " << cornice.height();
+        EXPECT_GT(cornice.height(), w->height()) << "a frame round the window";
+        EXPECT_EQ(
+            cornice.left(),
+            std::max(schermo.left(), schermo.left() + (schermo.width() - cornice.width()) / 2));
+        // Every value shown, the sixth project's included.
+        for (auto* c : w->findChildren<QWidget*>())
+            EXPECT_TRUE(c->isHidden() || w->rect().contains(c->geometry()));
+        static_cast<LETTORE*>(w)->Scarica();
+        return 0;
+    });
+    f.InfoItem[4]->trigger();
+    EXPECT_EQ(modali.classiModali.size(), 1u);
+}
+
 TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     CURVE01& f = TreProgetti();
     modali.RispondiModale([this](QWidget* w) {
