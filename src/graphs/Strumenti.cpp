@@ -10,6 +10,7 @@
 #include "graphs/Curve01.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Lettore.h"
+#include "graphs/PaginaGrafico.h"
 #include "graphs/Pulsantiera.h"
 #include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
@@ -90,14 +91,6 @@ constexpr std::array<ColonnaMassimi, NUMERO_TIPI_GRAFICO> COLONNE_MASSIMI{{{34, 
                                                                            {64, 2, 2},
                                                                            {65, 1, 1},
                                                                            {66, 2, 2}}};
-
-// A project's name in the legend: its file's name as the file system spells it (UTF-8), or
-// "Configuration: 03".
-QString NomeLegenda(int i) {
-    const std::string& nome = Progetti[i].NomeConfigurazione;
-    if (!nome.empty()) return QString::fromStdString(EstraiNomeFile(nome));
-    return DaAnsi(Riga(TestiCommon, 17) + ": " + FormattaNumero(i, "00"));
-}
 
 } // namespace
 

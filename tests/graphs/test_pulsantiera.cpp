@@ -281,6 +281,30 @@ TEST_F(GraphToolbar, PrintDrawsTheChartAfreshOnAPageOfThePrinter) {
     EXPECT_EQ(ColoreCurva, curve);
 }
 
+// Under the chart the printed page names the projects whose curves it draws, each in its
+// curve's printed colour beside a stroke of it; a hidden curve's project is left out.
+TEST_F(GraphToolbar, ThePrintedChartCarriesItsLegend) {
+    Progetto(2, &kelvra::Progetto::CaricoRuota, 0, 2000);
+    Progetto(3, &kelvra::Progetto::CaricoRuota, 0, 3000);
+    CURVE01& f = ApriCon(3);
+    Grafico.CurvaEsclusa[2] = VERO;
+    f.DisegnaGrafico();
+    f.CmdPulsantiera[10]->click();
+    ASSERT_EQ(modali.stampe.size(), 1u);
+    const QImage& pagina = modali.stampe[0].immagine;
+    // The rows under the axis title, the lowest black text on the page.
+    std::map<long, int> colori;
+    for (int y = pagina.height() - 1; y >= 0; --y) {
+        std::map<long, int> riga;
+        for (int x = 0; x < pagina.width(); ++x) ++riga[NumeroColore(pagina.pixelColor(x, y))];
+        if (riga.count(0x000000) != 0) break;
+        for (const auto& [c, n] : riga) colori[c] += n;
+    }
+    for (int p : {1, 3}) EXPECT_GT(colori[ColoreSuCarta(ColoreCurva[p])], 20) << p;
+    EXPECT_EQ(colori.count(ColoreSuCarta(ColoreCurva[2])), 0u);
+    EXPECT_EQ(NomeLegenda(3), QStringLiteral("Project: 03"));
+}
+
 TEST_F(GraphToolbar, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
     CURVE01& f = ApriCon(1);
     const std::pair<QWidget*, const char*> casi[] = {
