@@ -293,9 +293,16 @@ void Griglia::AdattaLarghezzeIntestazioni() {
     if (blocchi_ == 0) AggiornaLarghezze();
 }
 
+int Griglia::AltezzaRigaImmagine() const {
+    return QFontMetrics(font()).height() + 4;
+}
+
+int Griglia::AltezzaIntestazioneImmagine() const {
+    return fisseRighe_ * AltezzaRigaImmagine() + 1;
+}
+
 QImage Griglia::Immagine() const {
-    const QFontMetrics misure(font());
-    const int altezzaRiga = misure.height() + 4;
+    const int altezzaRiga = AltezzaRigaImmagine();
     const float twipsPerPixel = TwipsPerPixelX(this);
     std::vector<std::pair<int, int>> colonne; // column, width in pixels
     int larghezza = 0;

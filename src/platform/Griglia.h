@@ -87,6 +87,10 @@ class Griglia : public QTableView {
     // Every cell of the shown columns drawn as a page would show it: the fixed rows on top,
     // a line under them, the columns at their widths.
     QImage Immagine() const;
+    // In that picture, in pixels: the height of one row, and that of the heading (the fixed
+    // rows and the line under them), where the other rows begin.
+    int AltezzaRigaImmagine() const;
+    int AltezzaIntestazioneImmagine() const;
 
     // Widens every shown column whose fixed text does not fit it.
     void AdattaLarghezzeIntestazioni();

@@ -221,8 +221,9 @@ void TAB01::CmdStampa_Click() {
     bool stampato = false;
     {
         CursoreAttesa attesa;
-        stampato = StampaImmagine(Grid->Immagine(), InUtf8(Riga(TestiTabelle, 0) + " - ") +
-                                                        VoceProgetto(progetto_).toStdString());
+        stampato = StampaTabella(
+            Grid->Immagine(), Grid->AltezzaIntestazioneImmagine(), Grid->AltezzaRigaImmagine(),
+            InUtf8(Riga(TestiTabelle, 0) + " - ") + VoceProgetto(progetto_).toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 79), vbExclamation);
 }
