@@ -144,8 +144,9 @@ TEST_F(TableWindows, TheWideDetailedTablePrintsOnLandscapePages) {
     stampante.setOutputFileName(QString());
     ApriTab01(finestre, [this](TAB01& t) {
         t.CmdStampa->click();
-        const QImage intestazione = t.Grid->Immagine().copy(0, 0, t.Grid->Immagine().width(),
-                                                            t.Grid->AltezzaIntestazioneImmagine());
+        int alta = 0;
+        const QImage tabella = t.Grid->Immagine(&alta);
+        const QImage intestazione = tabella.copy(0, 0, tabella.width(), alta);
         for (const auto& p : finestre.stampe)
             EXPECT_EQ(p.immagine.copy(intestazione.rect()), intestazione);
     });
