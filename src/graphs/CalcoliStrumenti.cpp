@@ -231,8 +231,15 @@ std::pair<int16_t, int16_t> ConfrontoCurve::Coppia() const {
 
 // ---- tables and legend ----
 
-int LarghezzaTabellaMassimi(int n) {
-    return n * 855 + 1560;
+int LarghezzaTabellaMassimi(int n, int titoli, int valori) {
+    return SPAZIO_TABELLA_MASSIMI + titoli + n * (SPAZIO_TABELLA_MASSIMI + valori) +
+           SPAZIO_TABELLA_MASSIMI;
+}
+
+Riquadro CollocaInBasso(const Riquadro& area, int larghezzaCornice, int altezzaCornice) {
+    const int sinistra = area.sinistra + std::max(0, (area.larghezza - larghezzaCornice) / 2);
+    const int sopra = area.sopra + std::max(0, area.altezza - altezzaCornice);
+    return {sinistra, sopra, larghezzaCornice, altezzaCornice};
 }
 
 MisureLegenda MisureLegendaProgetti(int n) {

@@ -95,13 +95,29 @@ struct ConfrontoCurve {
 };
 
 // ---- tables and legend ----
+// The maximum table's columns (twips): the headings' column, then one column of values per
+// project, each column 60 from the last and from the panel's edges. The designed widths hold
+// the usual figures; longer ones widen their column.
+inline constexpr int COLONNA_TITOLI_MASSIMI = 1440;
+inline constexpr int COLONNA_VALORI_MASSIMI = 795;
+inline constexpr int SPAZIO_TABELLA_MASSIMI = 60;
 // Width of the maximum table's panel for n projects (twips).
-int LarghezzaTabellaMassimi(int n);
+int LarghezzaTabellaMassimi(int n, int titoli = COLONNA_TITOLI_MASSIMI,
+                            int valori = COLONNA_VALORI_MASSIMI);
 // Window height, panel height and close button's top of the legend for n projects (twips).
 struct MisureLegenda {
     int finestra, pannello, chiudi;
 };
 MisureLegenda MisureLegendaProgetti(int n);
+
+// A rectangle of the desktop in pixels.
+struct Riquadro {
+    int sinistra, sopra, larghezza, altezza;
+};
+// Where a window's frame (the window with the title bar and borders the desktop adds) goes to
+// sit at the bottom of the screen's free area: centred across it, its bottom edge on the
+// area's bottom, never past the area's left or top edge. Returns the frame's rectangle.
+Riquadro CollocaInBasso(const Riquadro& area, int larghezzaCornice, int altezzaCornice);
 
 // Projects 1..NumeroProgetti whose curve is not hidden.
 int16_t ContaCurveVisibili(const std::array<int16_t, MAX_PROGETTI + 1>& escluse);

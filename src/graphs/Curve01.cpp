@@ -96,6 +96,7 @@ CURVE01::CURVE01(QWidget* genitore) : FinestraFiglia(genitore) {
     CreaCorniceColori();
     CollegaStrumenti();
     RegistraSuggerimenti();
+    controlli_.tipoGrafico = [this](int16_t tipo) { primoGrafico_ = tipo; };
     Form_Load();
 }
 
@@ -267,8 +268,8 @@ void CURVE01::Form_Activate() {
     ImpostaFileGuida(PercorsoApplicazione + "KELVRA.HLP");
     FinestraDisattivata = FALSO;
     Grafico.GraficoAttivo = VERO;
-    AttivaMenuCurve(controlli_);
-    AllineaPulsantiera(*this);
+    SeguiStatoProgetto(!attivata_);
+    attivata_ = true;
     // Projects may have been added or computed while another window was in front.
     AggiornaRisultati();
 }
@@ -277,6 +278,19 @@ void CURVE01::AggiornaRisultati() {
     if (!GraficoImpostato) return;
     ImpostaTesto();
     DisegnaGrafico();
+}
+
+bool CURVE01::SeguiStatoProgetto(bool primo) {
+    primoGrafico_ = 0;
+    AttivaMenuCurve(controlli_);
+    AllineaPulsantiera(*this);
+    const int16_t tipo = Grafico.TipoGrafico;
+    if (primoGrafico_ == 0 || primoGrafico_ == tipo) return false;
+    if (!primo && controlli_.Abilitato(Controllo::GraficiItem, tipo)) return false;
+    Grafico.TipoGrafico = primoGrafico_;
+    // Before the first set-up there is no chart yet: the set-up starts on this kind.
+    if (GraficoImpostato) AzzeraStatoGrafico(*this);
+    return true;
 }
 
 void CURVE01::Form_Deactivate() {
@@ -298,7 +312,9 @@ void CURVE01::Form_Resize() {
         w->hide();
     PosizionaPannelli();
     CursoreAttesa attesa;
-    RidimensionaGrafici(*this, PrimaCurva());
+    // The first chart the enabling named, when the window was activated before its first
+    // layout; else the first chart of the newest project's data.
+    RidimensionaGrafici(*this, primoGrafico_ > 0 ? primoGrafico_ : PrimaCurva());
 }
 
 void CURVE01::PosizionaPannelli() {

@@ -94,6 +94,13 @@ class CURVE01 : public FinestraFiglia {
     // Projects added or computed since the last redraw: the caption and the chart follow them,
     // with the kind, zoom and ranges kept (nothing before the window's first set-up).
     void AggiornaRisultati();
+    // The menus, chart buttons and toolbar follow the newest project's state, and so does the
+    // chart: it becomes the state's first chart when `primo` (the window's first activation)
+    // or when the chart shown has no data in that state (its button is disabled); otherwise
+    // it stays, zoom and all, as the window is restored, maximised or comes back to the
+    // front. A new kind starts without zoom, info modes or typed ranges, and the caller
+    // redraws; true when the kind changed.
+    bool SeguiStatoProgetto(bool primo);
     // The grid option (OpzioniItem(1) ticked).
     bool Griglia() const;
     // The texts of the last redraw, as the labels show them.
@@ -148,6 +155,10 @@ class CURVE01 : public FinestraFiglia {
     void PosizionaEtichetteY();
 
     ControlliQt controlli_;
+    // The first chart of the newest project's state, as the enabling last named it (0 before
+    // it ever ran).
+    int16_t primoGrafico_ = 0;
+    bool attivata_ = false; // activated at least once since it was loaded
     std::map<QObject*, int> suggerimenti_;
     TestiGrafico testi_;
     bool scaricata_ = false;

@@ -20,9 +20,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMargins>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -64,6 +66,14 @@ float AltezzaContenuto(const QWidget* w) {
     for (const QWidget* c : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!c->isHidden()) basso = std::max(basso, c->geometry().bottom() + 1);
     return static_cast<float>(basso) * TwipsPerPixelY(w) + MARGINE;
+}
+
+// What the desktop's title bar and borders add round a window: nothing known until the window
+// has been shown once.
+QMargins Cornice(const QWidget* w) {
+    const QRect finestra = w->geometry(), cornice = w->frameGeometry();
+    return {finestra.left() - cornice.left(), finestra.top() - cornice.top(),
+            cornice.right() - finestra.right(), cornice.bottom() - finestra.bottom()};
 }
 
 } // namespace
@@ -169,7 +179,24 @@ void LETTORE::Apri(CURVE01& grafico, double x) {
     const float altezza = std::max(N() < 2 ? 1335.0f : 2130.0f, AltezzaContenuto(this));
     PosizionaForm(this, AltezzaSchermo(this) - altezza, altezza,
                   (LarghezzaSchermo(this) - LARGHEZZA) / 2, LARGHEZZA);
+    CollocaSulloSchermo();
     MostraModale(this);
+}
+
+void LETTORE::CollocaSulloSchermo() {
+    const QScreen* schermo = screen();
+    if (!schermo) return;
+    // Before it is first shown the reader's own frame is unknown; the main window's, framed by
+    // the same desktop, stands in for it.
+    QMargins cornice = Cornice(this);
+    if (cornice.isNull())
+        if (const MAIN* main = MAIN::Istanza(); main && main->isVisible()) cornice = Cornice(main);
+    const QRect area = schermo->availableGeometry();
+    const Riquadro r = CollocaInBasso({area.x(), area.y(), area.width(), area.height()},
+                                      width() + cornice.left() + cornice.right(),
+                                      height() + cornice.top() + cornice.bottom());
+    // A window is moved by the top-left corner of its frame.
+    move(r.sinistra, r.sopra);
 }
 
 void LETTORE::LeggiValoriCurve() {

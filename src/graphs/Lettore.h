@@ -66,6 +66,8 @@ class LETTORE : public QDialog {
     void ImpostaTesto();
     void ImpostaFinestra();
     void MostraConfronto();
+    // The whole window, its frame included, at the bottom of the screen and on it.
+    void CollocaSulloSchermo();
     CURVE01* grafico_ = nullptr;
     QPointer<QWidget> vivo_; // the graph window, null once it is gone
     float scala_ = 1;        // the scroll bar's units per display unit (its Tag)

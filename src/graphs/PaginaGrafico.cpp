@@ -1,6 +1,10 @@
 #include "graphs/PaginaGrafico.h"
 
+#include "core/Formato.h"
 #include "core/Impostazioni.h"
+#include "core/Lingua.h"
+#include "core/Progetti.h"
+#include "core/Servizi.h"
 #include "graphs/DisegnoGrafico.h"
 #include "graphs/StatoGrafico.h"
 #include "platform/SuperficieQt.h"
@@ -8,8 +12,10 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace kelvra {
 
@@ -83,7 +89,62 @@ int LarghezzaMassima(const QFontMetrics& m, const std::array<std::string, MASSIM
     return l;
 }
 
+// One project of the printed legend: a stroke of its curve's colour and its name beside it.
+struct VoceLegenda {
+    QString nome;
+    QColor colore;
+    int larghezza; // stroke, gap and name, in pixels
+};
+
+// The legend's entries in rows no wider than `larghezza`: the projects whose curve is drawn,
+// in their order, in the colours the page draws them in.
+std::vector<std::vector<VoceLegenda>> RigheLegenda(const QFontMetrics& m, int mm, int larghezza) {
+    std::vector<std::vector<VoceLegenda>> righe;
+    int occupata = 0;
+    const int n = std::clamp<int>(NumeroProgetti, 0, MAX_PROGETTI);
+    for (int p = 1; p <= n; ++p) {
+        const auto i = static_cast<size_t>(p);
+        if (Vero(Grafico.CurvaEsclusa[i])) continue;
+        const QString nome = NomeLegenda(p);
+        VoceLegenda v{nome, ColoreQt(ColoreCurva[i]), 10 * mm + m.horizontalAdvance(nome)};
+        if (righe.empty() || occupata + 6 * mm + v.larghezza > larghezza) {
+            righe.emplace_back();
+            occupata = -6 * mm;
+        }
+        occupata += 6 * mm + v.larghezza;
+        righe.back().push_back(v);
+    }
+    return righe;
+}
+
+// The legend's rows centred across the page from `sopra` down, one text line each.
+void DisegnaLegenda(QPainter& p, const std::vector<std::vector<VoceLegenda>>& righe, int sopra,
+                    int larghezzaPagina, int mm) {
+    const int riga = p.fontMetrics().height() * 3 / 2;
+    for (const auto& voci : righe) {
+        int totale = -6 * mm;
+        for (const VoceLegenda& v : voci) totale += 6 * mm + v.larghezza;
+        int x = (larghezzaPagina - totale) / 2;
+        const int centro = sopra + riga / 2;
+        for (const VoceLegenda& v : voci) {
+            p.setPen(QPen(v.colore, std::max(1, mm / 2)));
+            p.drawLine(x, centro, x + 8 * mm, centro);
+            p.drawText(QRect(x + 10 * mm, sopra, v.larghezza, riga),
+                       Qt::AlignLeft | Qt::AlignVCenter, v.nome);
+            x += v.larghezza + 6 * mm;
+        }
+        sopra += riga;
+    }
+}
+
 } // namespace
+
+QString NomeLegenda(int progetto) {
+    if (progetto < 1 || progetto > MAX_PROGETTI) return {};
+    const std::string& nome = Progetti[static_cast<size_t>(progetto)].NomeConfigurazione;
+    if (!nome.empty()) return QString::fromStdString(EstraiNomeFile(nome));
+    return DaAnsi(Riga(TestiCommon, 17) + ": " + FormattaNumero(progetto, "00"));
+}
 
 int32_t ColoreSuCarta(int32_t colore) {
     const double l = Luminosita(colore);
@@ -116,17 +177,21 @@ QImage PaginaGrafico(int larghezza, int altezza, double dpi, bool griglia,
     QFont titolo(faceTitoli, 14, QFont::Bold);
     QFont basso(faceTitoli, 12, QFont::Bold);
     QFont etichette(QStringLiteral("Arial"), 9);
+    QFont legenda(QStringLiteral("Arial"), 10);
     const QFontMetrics mTitolo(titolo, &pagina), mBasso(basso, &pagina),
-        mEtichette(etichette, &pagina);
+        mEtichette(etichette, &pagina), mLegenda(legenda, &pagina);
     const int mm = static_cast<int>(std::lround(dpi / POLLICE_MM));
     const int margine = 5 * mm;
     const int altezzaTitolo = mTitolo.height() * 3 / 2;
     const int altezzaEtichetta = mEtichette.height() * 3 / 2;
     const int altezzaBasso = mBasso.height() * 3 / 2;
+    const auto righeLegenda = RigheLegenda(mLegenda, mm, larghezza - 2 * margine);
+    const int altezzaLegenda = static_cast<int>(righeLegenda.size()) * (mLegenda.height() * 3 / 2);
     const int sinistra = margine + LarghezzaMassima(mEtichette, testi.Y, testi.NumeroY) + 2 * mm;
     const int destra = margine + LarghezzaMassima(mEtichette, testi.X, testi.NumeroX) / 2;
     const QRect area(sinistra, margine + altezzaTitolo, larghezza - sinistra - destra,
-                     altezza - 2 * margine - altezzaTitolo - altezzaEtichetta - altezzaBasso);
+                     altezza - 2 * margine - altezzaTitolo - altezzaEtichetta - altezzaBasso -
+                         altezzaLegenda);
     if (area.width() < 10 * mm || area.height() < 10 * mm) return pagina;
 
     SuperficiePagina plot(area.width(), area.height(), dpi);
@@ -158,6 +223,8 @@ QImage PaginaGrafico(int larghezza, int altezza, double dpi, bool griglia,
     p.setFont(basso);
     p.drawText(QRect(0, area.bottom() + altezzaEtichetta, larghezza, altezzaBasso), Qt::AlignCenter,
                DaAnsi(testi.TitoloBasso));
+    p.setFont(legenda);
+    DisegnaLegenda(p, righeLegenda, area.bottom() + altezzaEtichetta + altezzaBasso, larghezza, mm);
     p.end();
     return pagina;
 }

@@ -10,7 +10,6 @@
 #include "platform/Messaggi.h"
 #include "platform/Stampante.h"
 #include "platform/Testo.h"
-#include "shell/Abilitazione.h"
 #include "shell/Comandi.h"
 #include "shell/Ganci.h"
 #include "shell/Main.h"
@@ -46,10 +45,10 @@ void RidisegnaDopoCaricamento(CURVE01& form) {
     form.ImpostaTesto();
 }
 
-// The menus and buttons follow the projects now held.
+// The menus and buttons follow the projects now held; a chart the newest project has no data
+// for gives way to its first chart.
 void AggiornaComandi(CURVE01& form) {
-    AttivaMenuCurve(form.Controlli());
-    AllineaPulsantiera(form);
+    if (form.SeguiStatoProgetto(false)) form.DisegnaGrafico();
 }
 
 // New project: the save question, then a new project in the next slot and the window closes.
@@ -107,6 +106,11 @@ void ComparaProgetti(CURVE01& form) {
     AggiornaComandi(form);
 }
 
+// Save as: the save chooser, where the user picks the kinds of file to write.
+void ScegliSalvataggio(CURVE01&) {
+    if (MAIN* main = Main()) Chiama(Ganci.MostraSceltaSave, *main);
+}
+
 void Chiudi(CURVE01& form) {
     form.close();
 }
@@ -120,7 +124,7 @@ constexpr std::array<VoceFile, 8> VOCI_FILE{{
     {2, ApriFile},
     {FILE_COMPARA, ComparaProgetti},
     {4, TogliUltimoProgetto},
-    {7, [](CURVE01&) { SalvaCome(MOD_PROGETTO); }},
+    {7, ScegliSalvataggio},
     {10, [](CURVE01&) { ImpostaStampanteGrafico(); }},
     {11, StampaGrafico},
     {22, Chiudi},

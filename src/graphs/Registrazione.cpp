@@ -71,7 +71,11 @@ void MostraGraficoModale() {
 void RegistraGrafici() {
     Ganci.MostraCurve01Modale = MostraGraficoModale;
     Ganci.AggiornaCurve01 = [] {
-        if (CURVE01* finestra = CURVE01::Istanza()) finestra->AggiornaRisultati();
+        // A change of data may also change which charts the newest project can draw.
+        if (CURVE01* finestra = CURVE01::Istanza()) {
+            finestra->SeguiStatoProgetto(false);
+            finestra->AggiornaRisultati();
+        }
     };
     Ganci.MostraCurve01 = [] {
         MAIN* main = MAIN::Istanza();

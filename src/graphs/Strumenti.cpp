@@ -10,6 +10,7 @@
 #include "graphs/Curve01.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Lettore.h"
+#include "graphs/PaginaGrafico.h"
 #include "graphs/Pulsantiera.h"
 #include "graphs/Sovrapposizione.h"
 #include "graphs/StatoGrafico.h"
@@ -24,11 +25,14 @@
 
 #include <QCheckBox>
 #include <QCursor>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
+#include <initializer_list>
 
 namespace kelvra {
 
@@ -87,14 +91,6 @@ constexpr std::array<ColonnaMassimi, NUMERO_TIPI_GRAFICO> COLONNE_MASSIMI{{{34, 
                                                                            {64, 2, 2},
                                                                            {65, 1, 1},
                                                                            {66, 2, 2}}};
-
-// A project's name in the legend: its file's name as the file system spells it (UTF-8), or
-// "Configuration: 03".
-QString NomeLegenda(int i) {
-    const std::string& nome = Progetti[i].NomeConfigurazione;
-    if (!nome.empty()) return QString::fromStdString(EstraiNomeFile(nome));
-    return DaAnsi(Riga(TestiCommon, 17) + ": " + FormattaNumero(i, "00"));
-}
 
 } // namespace
 
@@ -321,6 +317,46 @@ void ChiudiPannelloFunzioni(int Index, CURVE01& form) {
     }
 }
 
+namespace {
+
+// The widest of the labels' texts in twips, with room round it.
+float LarghezzaTesti(std::initializer_list<const QLabel*> etichette) {
+    constexpr int MARGINE_PIXEL = 4;
+    float twips = 0;
+    for (const QLabel* l : etichette) {
+        const int pixel = l->fontMetrics().horizontalAdvance(l->text()) + MARGINE_PIXEL;
+        twips = std::max(twips, static_cast<float>(pixel) * TwipsPerPixelX(l));
+    }
+    return twips;
+}
+
+// The table laid out for the projects held: each column as wide as its longest text, never
+// narrower than designed, and the window as wide as the columns.
+void ImpaginaTabellaPunti(FUNZIONI& f) {
+    const int n = N();
+    float valori = COLONNA_VALORI_MASSIMI;
+    for (int p = 1; p <= n; ++p)
+        valori = std::max(valori, LarghezzaTesti({f.LblValueX[p], f.LblValueY[p]}));
+    const float titoli =
+        std::max<float>(COLONNA_TITOLI_MASSIMI, LarghezzaTesti({f.LblGrdX, f.LblGrdY}));
+    const int colonna = static_cast<int>(std::ceil(valori));
+    const int w = LarghezzaTabellaMassimi(n, static_cast<int>(std::ceil(titoli)), colonna);
+    constexpr float SPAZIO = SPAZIO_TABELLA_MASSIMI;
+    PosizionaForm(&f, 600, 1785, 240, static_cast<float>(w + 120));
+    PosizionaControllo(f.PictFunzioni[PANNELLO_MASSIMI], 60, 60, 1365, static_cast<float>(w));
+    PosizionaControllo(f.LblPunti3, 0, 0, 285, static_cast<float>(w));
+    PosizionaControllo(f.LblGrdX, 330, SPAZIO, 255, titoli);
+    PosizionaControllo(f.LblGrdY, 660, SPAZIO, 255, titoli);
+    for (int p = 1; p <= n; ++p) {
+        const float sinistra = SPAZIO + std::ceil(titoli) + SPAZIO +
+                               static_cast<float>((p - 1) * (colonna + SPAZIO_TABELLA_MASSIMI));
+        PosizionaControllo(f.LblValueX[p], 330, sinistra, 255, static_cast<float>(colonna));
+        PosizionaControllo(f.LblValueY[p], 660, sinistra, 255, static_cast<float>(colonna));
+    }
+}
+
+} // namespace
+
 void RiempiTabellaPunti(FUNZIONI& f) {
     const StatoGrafico& g = Grafico;
     for (int p = 1; p <= MAX_PROGETTI; ++p) {
@@ -340,13 +376,8 @@ void RiempiTabellaPunti(FUNZIONI& f) {
     f.LblGrdX->setText(DaAnsi(Riga(TestiQuantity, rigaX) + " " + EtichettaUnita[UNITA_LUNGHEZZA]));
     Grafico.ModoPannello = PANNELLO_MASSIMI;
     if (Vero(g.MassimiAttivi)) {
-        const int w = LarghezzaTabellaMassimi(N());
         f.LblPunti3->setText(Testo(TestiCurve, 2));
         Colora(f.PictFunzioni[PANNELLO_MASSIMI], GRIGIO_CHIARO, QPalette::Window);
-        PosizionaForm(&f, 600, 1785, 240, static_cast<float>(w + 120));
-        PosizionaControllo(f.PictFunzioni[PANNELLO_MASSIMI], 60, 120, 1365,
-                           static_cast<float>(w - 120));
-        PosizionaControllo(f.LblPunti3, 0, 0, 285, static_cast<float>(w - 120));
         f.LblPunti3->show();
         for (int p = 1; p <= N(); ++p) {
             const auto pi = static_cast<size_t>(p);
@@ -360,6 +391,7 @@ void RiempiTabellaPunti(FUNZIONI& f) {
             f.LblValueY[p]->setText(DaAnsi(
                 FormattaNumero(g.YMaxProgetto[pi], FormatoUnita[static_cast<size_t>(c.formato)])));
         }
+        ImpaginaTabellaPunti(f);
         f.MostraPannello(PANNELLO_MASSIMI);
     }
     f.CommandChiudi[7]->setDefault(true);
@@ -368,10 +400,11 @@ void RiempiTabellaPunti(FUNZIONI& f) {
 
 // ---- legend and closing projects ------------------------------------------------------------
 
-void MostraLegenda(FUNZIONI& f, bool mostra) {
-    const int n = N();
-    for (int i = 1; i <= MAX_PROGETTI; ++i) f.LblEscludiCurva[i]->hide();
-    const MisureLegenda m = MisureLegendaProgetti(n);
+namespace {
+
+// The legend's window, panel and buttons sized by the number of projects held.
+void DimensionaLegenda(FUNZIONI& f) {
+    const MisureLegenda m = MisureLegendaProgetti(N());
     // The button to the panel that drops projects, right of the close button, as wide as its
     // caption; the legend widens when the caption needs it.
     f.CmdProgetti->setText(Testo(Messaggi, 75));
@@ -379,10 +412,20 @@ void MostraLegenda(FUNZIONI& f, bool mostra) {
                                                 TwipsPerPixelX(&f));
     const float larghezza = std::max(2970.0f, 1920 + progetti + 120);
     PosizionaForm(&f, 2340, static_cast<float>(m.finestra), 1620, larghezza);
-    QWidget* pannello = f.PictFunzioni[PANNELLO_LEGENDA];
-    PosizionaControllo(pannello, 0, 15, static_cast<float>(m.pannello), larghezza);
+    PosizionaControllo(f.PictFunzioni[PANNELLO_LEGENDA], 0, 15, static_cast<float>(m.pannello),
+                       larghezza);
     PosizionaControllo(f.CommandChiudi[8], static_cast<float>(m.chiudi), 1140, 315, 730);
     PosizionaControllo(f.CmdProgetti, static_cast<float>(m.chiudi), 1920, 315, progetti);
+}
+
+} // namespace
+
+void MostraLegenda(FUNZIONI& f, bool mostra) {
+    const int n = N();
+    for (int i = 1; i <= MAX_PROGETTI; ++i) f.LblEscludiCurva[i]->hide();
+    // Brought up to date in place: a window the user sees stays where it is, under the mouse.
+    if (mostra) DimensionaLegenda(f);
+    QWidget* pannello = f.PictFunzioni[PANNELLO_LEGENDA];
     for (int i = 1; i <= n; ++i) {
         QLabel* l = f.LblEscludiCurva[i];
         const bool esclusa = Vero(Grafico.CurvaEsclusa[static_cast<size_t>(i)]);
@@ -422,8 +465,7 @@ void MostraChiusuraProgetti(FUNZIONI& f) {
 void ProgettiChiusi(CURVE01& form) {
     if (LETTORE* l = LETTORE::Istanza()) l->Scarica();
     AzzeraStatoGrafico(form);
-    AttivaMenuCurve(form.Controlli());
-    AllineaPulsantiera(form);
+    form.SeguiStatoProgetto(false);
     form.ImpostaTesto();
     form.DisegnaGrafico();
 }

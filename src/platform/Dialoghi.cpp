@@ -83,6 +83,9 @@ class DialoghiReali : public RispondenteDialoghi {
     bool Stampa(const QImage& immagine, const std::string& titolo) override {
         return DisegnaPagina(StampanteImpostata(), immagine, titolo);
     }
+    bool StampaPagine(const std::vector<QImage>& pagine, const std::string& titolo) override {
+        return DisegnaPagine(StampanteImpostata(), pagine, titolo);
+    }
     int MostraModale(QWidget* finestra) override {
         if (!finestra) return 0;
         if (auto* dialogo = qobject_cast<QDialog*>(finestra)) return dialogo->exec();
@@ -110,6 +113,13 @@ RispondenteDialoghi* rispondente = &dialoghiReali;
 
 } // namespace
 
+bool RispondenteDialoghi::StampaPagine(const std::vector<QImage>& pagine,
+                                       const std::string& titolo) {
+    bool stampate = true;
+    for (const QImage& pagina : pagine) stampate = Stampa(pagina, titolo) && stampate;
+    return stampate;
+}
+
 RispondenteDialoghi* ImpostaRispondenteDialoghi(RispondenteDialoghi* nuovo) {
     RispondenteDialoghi* vecchio = rispondente == &dialoghiReali ? nullptr : rispondente;
     rispondente = nuovo ? nuovo : &dialoghiReali;
@@ -136,6 +146,10 @@ bool StampaImmagine(const QImage& immagine, const std::string& titolo) {
     // dialogs; only a page for a printer goes to the respondent.
     if (!FileStampa().isEmpty()) return StampaSuFile(immagine, titolo);
     return rispondente->Stampa(immagine, titolo);
+}
+bool StampaDocumento(const std::vector<QImage>& pagine, const std::string& titolo) {
+    if (!FileStampa().isEmpty()) return StampaSuFile(pagine, titolo);
+    return rispondente->StampaPagine(pagine, titolo);
 }
 int MostraModale(QWidget* finestra) {
     return rispondente->MostraModale(finestra);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class QImage;
 class QPrinter;
@@ -46,6 +47,9 @@ class RispondenteDialoghi {
     // picture under it scaled to the page; false when printing failed. (A PDF file chosen in the
     // set-up is written by StampaImmagine itself, whoever answers.)
     virtual bool Stampa(const QImage& immagine, const std::string& titolo) = 0;
+    // Prints the pages of one document, each with the title on top and its picture scaled to
+    // the page; by default each page through Stampa.
+    virtual bool StampaPagine(const std::vector<QImage>& pagine, const std::string& titolo);
     // Shows a window modal and returns when it is closed, with the dialog's result code
     // (0 for a window that is not a dialog).
     virtual int MostraModale(QWidget* finestra) = 0;
@@ -65,6 +69,8 @@ bool DialogoImpostaStampante();
 bool StampantePresente();
 // `titolo` is UTF-8: language texts converted from their code page, file names as named.
 bool StampaImmagine(const QImage& immagine, const std::string& titolo);
+// Several pages, printed as one document.
+bool StampaDocumento(const std::vector<QImage>& pagine, const std::string& titolo);
 int MostraModale(QWidget* finestra);
 bool ApriDocumento(const std::string& percorso);
 

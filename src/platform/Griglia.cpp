@@ -293,34 +293,65 @@ void Griglia::AdattaLarghezzeIntestazioni() {
     if (blocchi_ == 0) AggiornaLarghezze();
 }
 
-QImage Griglia::Immagine() const {
-    const QFontMetrics misure(font());
-    const int altezzaRiga = misure.height() + 4;
-    const float twipsPerPixel = TwipsPerPixelX(this);
-    std::vector<std::pair<int, int>> colonne; // column, width in pixels
-    int larghezza = 0;
+std::vector<std::pair<int, int>> Griglia::ColonneImmagine(const QFontMetrics& misure) const {
+    std::vector<std::pair<int, int>> colonne;
     for (int c = 0; c < colonne_; ++c) {
-        const int pixel = static_cast<int>(std::lround(ColWidth(c) / twipsPerPixel));
-        if (pixel <= 0) continue;
-        colonne.emplace_back(c, pixel);
-        larghezza += pixel;
+        if (ColWidth(c) <= 0) continue;
+        int pixel = 0;
+        for (int r = 0; r < Rows(); ++r) {
+            const QString& testo = Cella(r, c);
+            if (r >= fisseRighe_) {
+                pixel = std::max(pixel, misure.horizontalAdvance(testo));
+                continue;
+            }
+            // A heading may wrap between its words, not within one.
+            for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                pixel = std::max(pixel, misure.horizontalAdvance(parola));
+        }
+        colonne.emplace_back(c, pixel + 2 * MARGINE_CELLA_IMMAGINE);
     }
-    QImage immagine(std::max(larghezza, 1), std::max(Rows() * altezzaRiga + 2, 1),
+    return colonne;
+}
+
+QImage Griglia::Immagine(int* intestazione, int* altezzaRiga) const {
+    const QFontMetrics misure(font());
+    const int riga = misure.height() + 4;
+    const std::vector<std::pair<int, int>> colonne = ColonneImmagine(misure);
+    int larghezza = 0;
+    for (const auto& colonna : colonne) larghezza += colonna.second;
+    // Each heading row as tall as its most wrapped text.
+    constexpr int FLAG_TESTATA = Qt::TextWordWrap;
+    std::vector<int> alte(static_cast<size_t>(fisseRighe_), riga);
+    for (int r = 0; r < fisseRighe_; ++r)
+        for (const auto& [c, pixel] : colonne) {
+            const QRect spazio(0, 0, pixel - 2 * MARGINE_CELLA_IMMAGINE, 100 * riga);
+            const int alta = misure.boundingRect(spazio, FLAG_TESTATA, Cella(r, c)).height() + 4;
+            alte[Z(r)] = std::max(alte[Z(r)], alta);
+        }
+    int testa = 0;
+    for (int alta : alte) testa += alta;
+    const int inizio = testa + 1; // under the line below the headings
+    QImage immagine(std::max(larghezza, 1), std::max(inizio + (Rows() - fisseRighe_) * riga + 1, 1),
                     QImage::Format_RGB32);
     immagine.fill(Qt::white);
     QPainter pittore(&immagine);
     pittore.setFont(font());
     pittore.setPen(Qt::black);
-    for (int r = 0; r < Rows(); ++r) {
+    for (int r = 0, y = 0; r < Rows(); ++r) {
+        const int alta = r < fisseRighe_ ? alte[Z(r)] : riga;
+        const int bandiere = r < fisseRighe_ ? FLAG_TESTATA : 0;
         int x = 0;
         for (const auto& [c, pixel] : colonne) {
-            pittore.drawText(QRect(x + 2, r * altezzaRiga, pixel - 4, altezzaRiga),
-                             Allineamento(Allineamento(r, c)), Cella(r, c));
+            pittore.drawText(
+                QRect(x + MARGINE_CELLA_IMMAGINE, y, pixel - 2 * MARGINE_CELLA_IMMAGINE, alta),
+                static_cast<int>(Allineamento(Allineamento(r, c))) | bandiere, Cella(r, c));
             x += pixel;
         }
+        y += alta + (r + 1 == fisseRighe_ ? 1 : 0);
     }
-    if (fisseRighe_ > 0)
-        pittore.drawLine(0, fisseRighe_ * altezzaRiga, larghezza, fisseRighe_ * altezzaRiga);
+    if (fisseRighe_ > 0) pittore.drawLine(0, testa, larghezza, testa);
+    if (intestazione) *intestazione = inizio;
+    if (altezzaRiga) *altezzaRiga = riga;
     return immagine;
 }
 

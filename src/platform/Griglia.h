@@ -21,7 +21,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
+
+class QFontMetrics;
 
 namespace kelvra {
 
@@ -84,9 +87,12 @@ class Griglia : public QTableView {
     int SelEndCol() const { return selFineColonna_; }
     void Seleziona(int primaRiga, int primaColonna, int ultimaRiga, int ultimaColonna);
 
-    // Every cell of the shown columns drawn as a page would show it: the fixed rows on top,
-    // a line under them, the columns at their widths.
-    QImage Immagine() const;
+    // Every cell of the shown columns drawn as a printed page shows it: the fixed rows on top,
+    // a line under them; each column as wide as its longest figure or heading word, the
+    // headings wrapped between words onto the lines they need. When given, `intestazione`
+    // takes the heading's height with its line (where the other rows begin) and `altezzaRiga`
+    // one row's, in pixels.
+    QImage Immagine(int* intestazione = nullptr, int* altezzaRiga = nullptr) const;
 
     // Widens every shown column whose fixed text does not fit it.
     void AdattaLarghezzeIntestazioni();
@@ -133,6 +139,9 @@ class Griglia : public QTableView {
     int Allineamento(int riga, int colonna) const;
     static Qt::Alignment Allineamento(int valore);
     QString IntestazioneColonna(int colonna) const; // the fixed rows' texts, one per line
+    // The shown columns of Immagine() and their widths in pixels.
+    static constexpr int MARGINE_CELLA_IMMAGINE = 4;
+    std::vector<std::pair<int, int>> ColonneImmagine(const QFontMetrics& misure) const;
     QString IntestazioneRiga(int riga) const;
 
     void Aggiorna();

@@ -221,8 +221,11 @@ void TAB01::CmdStampa_Click() {
     bool stampato = false;
     {
         CursoreAttesa attesa;
-        stampato = StampaImmagine(Grid->Immagine(), InUtf8(Riga(TestiTabelle, 0) + " - ") +
-                                                        VoceProgetto(progetto_).toStdString());
+        int intestazione = 0, riga = 0;
+        const QImage tabella = Grid->Immagine(&intestazione, &riga);
+        stampato = StampaTabella(tabella, intestazione, riga,
+                                 InUtf8(Riga(TestiTabelle, 0) + " - ") +
+                                     VoceProgetto(progetto_).toStdString());
     }
     if (!stampato) MsgBox(Riga(Messaggi, 79), vbExclamation);
 }

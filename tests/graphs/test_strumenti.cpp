@@ -287,16 +287,63 @@ TEST_F(GraphTools, ImperialReaderOfOneProjectFollowsTheScrollBarInInches) {
     EXPECT_EQ(T(f.LblX[10]), "100.00");
 }
 
+// The reader sits at the bottom of the screen with its frame wholly on it: a 1600 x 1000 desktop
+// whose frames add a 20-pixel title bar and 1-pixel borders, and a screen narrower than it.
+TEST(CurveReader, FrameSitsOnTheScreensBottomEdge) {
+    const Riquadro r = CollocaInBasso({0, 0, 1600, 1000}, 802 + 2, 142 + 21);
+    EXPECT_EQ(r.sopra + r.altezza, 1000);
+    EXPECT_EQ(r.sinistra, 398);
+    const Riquadro stretto = CollocaInBasso({0, 24, 640, 456}, 804, 163);
+    EXPECT_EQ(stretto.sinistra, 0);
+    EXPECT_EQ(stretto.sopra + stretto.altezza, 480);
+    EXPECT_EQ(CollocaInBasso({0, 0, 800, 100}, 400, 163).sopra, 0);
+}
+
+TEST_F(GraphTools, ReaderOfSixProjectsIsWhollyOnTheScreen) {
+    for (int p = 1; p <= MAX_PROGETTI; ++p)
+        Progetto(p, &kelvra::Progetto::CaricoRuota, 0, 1000.0 * p);
+    CURVE01& f = Apri();
+    f.CmdCurve[13]->click();
+    modali.RispondiModale([](QWidget* w) {
+        // Shown, so that its frame is known: its bottom edge on the screen's, centred across
+        // (the test screen is a little narrower than the reader: then at its left edge).
+        w->show();
+        QCoreApplication::processEvents();
+        const QRect schermo = w->screen()->availableGeometry();
+        const QRect cornice = w->frameGeometry();
+        EXPECT_EQ(cornice.bottom(), schermo.bottom()) << cornice.top() << " + " << cornice.height();
+        EXPECT_GT(cornice.height(), w->height()) << "a frame round the window";
+        EXPECT_EQ(
+            cornice.left(),
+            std::max(schermo.left(), schermo.left() + (schermo.width() - cornice.width()) / 2));
+        // Every value shown, the sixth project's included.
+        for (auto* c : w->findChildren<QWidget*>())
+            EXPECT_TRUE(c->isHidden() || w->rect().contains(c->geometry()));
+        static_cast<LETTORE*>(w)->Scarica();
+        return 0;
+    });
+    f.InfoItem[4]->trigger();
+    EXPECT_EQ(modali.classiModali.size(), 1u);
+}
+
 TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     CURVE01& f = TreProgetti();
-    modali.RispondiModale([](QWidget* w) {
+    modali.RispondiModale([this](QWidget* w) {
         auto* fz = static_cast<FUNZIONI*>(w);
         EXPECT_NEAR(AltezzaTwips(fz), 1605, 15);
         // The way to the panel that drops projects says so, and reads whole.
         EXPECT_EQ(AdAnsi(fz->CmdProgetti->text()), "&Remove projects...");
         EXPECT_GE(fz->CmdProgetti->width(), fz->CmdProgetti->sizeHint().width());
         EXPECT_TRUE(fz->rect().contains(fz->CmdProgetti->geometry()));
-        for (int i : {2, 3, 1}) fz->LblEscludiCurva_Click(i);
+        // Centred over the main window, where it stays as names are clicked: the next click
+        // lands on the legend, not on the chart behind it.
+        const QRect posto = fz->frameGeometry();
+        EXPECT_NEAR(posto.center().x(), main->frameGeometry().center().x(), 2);
+        EXPECT_NEAR(posto.center().y(), main->frameGeometry().center().y(), 2);
+        for (int i : {2, 3, 1}) {
+            fz->LblEscludiCurva_Click(i);
+            EXPECT_EQ(fz->frameGeometry(), posto) << i;
+        }
         return 0;
     });
     f.InfoItem[6]->trigger();
@@ -327,6 +374,26 @@ TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {
     EXPECT_EQ(c3, 0x123456);
 }
 
+namespace {
+// Every text of the maximum table reads whole in its cell, the cells side by side within the
+// window.
+void TabellaLeggibile(FUNZIONI& fz, int n) {
+    std::vector<const QLabel*> celle{fz.LblGrdX, fz.LblGrdY};
+    for (int p = 1; p <= n; ++p) {
+        celle.push_back(fz.LblValueX[p]);
+        celle.push_back(fz.LblValueY[p]);
+    }
+    for (const QLabel* l : celle) {
+        SCOPED_TRACE(AdAnsi(l->text()));
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->width());
+        EXPECT_TRUE(l->parentWidget()->rect().contains(l->geometry()));
+        EXPECT_TRUE(fz.rect().contains(QRect(l->mapTo(&fz, QPoint(0, 0)), l->size())));
+    }
+    for (int p = 2; p <= n; ++p)
+        EXPECT_GT(fz.LblValueX[p]->x(), fz.LblValueX[p - 1]->geometry().right());
+}
+} // namespace
+
 TEST_F(GraphTools, MaximumTableWidensWithTheProjects) {
     for (int n : {1, 3}) {
         Progetto(n, &kelvra::Progetto::CaricoRuota, 0, 1000.0 * n);
@@ -334,7 +401,10 @@ TEST_F(GraphTools, MaximumTableWidensWithTheProjects) {
         f.CmdCurve[13]->click();
         modali.RispondiModale([n](QWidget* w) {
             auto* fz = static_cast<FUNZIONI*>(w);
-            EXPECT_NEAR(LarghezzaTwips(fz), n * 855 + 1680, 15);
+            // The designed width, or a little more where a heading needs it.
+            EXPECT_GE(LarghezzaTwips(fz), n * 855 + 1680 - 15);
+            EXPECT_LE(LarghezzaTwips(fz), n * 855 + 1680 + 300);
+            TabellaLeggibile(*fz, n);
             EXPECT_EQ(AdAnsi(fz->LblValueY[n]->text()), std::to_string(1000 * n) + ".0");
             EXPECT_EQ(AdAnsi(fz->LblValueX[n]->text()), "100.00");
             return 0;
@@ -373,4 +443,23 @@ TEST_F(GraphTools, ClosingProjectsShowsTheEmptiedSlotsAgain) {
     EXPECT_FALSE(Vero(Grafico.CurvaEsclusa[3]));
     EXPECT_EQ(AdAnsi(f.windowTitle()), "Suspension graphs - 2 projects");
     EXPECT_EQ(T(f.LblY1[f.Testi().NumeroY]), "3000.0");
+}
+
+// Six projects in inches and pounds: long figures widen their columns rather than lose digits.
+TEST_F(GraphTools, MaximumTableShowsLongFiguresWhole) {
+    SistemaUnita = SISTEMA_IMPERIALE;
+    ImpostaUnitaMisura(SISTEMA_IMPERIALE);
+    for (int p = 1; p <= MAX_PROGETTI; ++p)
+        Progetto(p, &kelvra::Progetto::CaricoRuota, 0, 123456.789 * p);
+    CURVE01& f = Apri();
+    f.CmdCurve[13]->click();
+    modali.RispondiModale([](QWidget* w) {
+        auto* fz = static_cast<FUNZIONI*>(w);
+        EXPECT_EQ(AdAnsi(fz->LblValueX[6]->text()), "3.9370079"); // 100 mm
+        EXPECT_EQ(AdAnsi(fz->LblValueY[6]->text()), "166525.13");
+        TabellaLeggibile(*fz, MAX_PROGETTI);
+        return 0;
+    });
+    f.InfoItem[1]->trigger();
+    EXPECT_EQ(modali.classiModali.size(), 1u);
 }

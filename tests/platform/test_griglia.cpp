@@ -59,3 +59,30 @@ TEST(Griglia, TheGridsNumbersRowsMadeWhenShownAndTheEndOfASelection) {
     QTest::keyClick(&g, Qt::Key_Up); // a plain moving key ends the selection at once
     EXPECT_EQ(std::tuple(fine.count(), g.SelStartRow(), g.SelEndRow()), std::tuple(4, 501, 501));
 }
+
+// The printed picture: each shown column as wide as its longest figure or heading word, the
+// heading wrapped between words, a line under it where the rows begin.
+TEST(Griglia, ThePrintedPictureWrapsHeadingsAndFitsColumnsToTheirFigures) {
+    Griglia g;
+    {
+        Griglia::Blocco blocco(g);
+        g.SetFixedCols(0), g.SetRows(1), g.SetCols(3);
+        g.SetTextMatrix(0, 0, "Static shock absorber force");
+        g.SetTextMatrix(0, 1, "Hidden");
+        g.SetTextMatrix(0, 2, "Wheel");
+        for (int r = 0; r < 20; ++r) g.AddItem("12.5\tx\t" + std::to_string(1000 * r));
+        g.SetColWidth(0, 6000), g.SetColWidth(1, 0), g.SetColWidth(2, 6000);
+    }
+    int intestazione = 0, riga = 0;
+    const QImage immagine = g.Immagine(&intestazione, &riga);
+    const QFontMetrics m(g.font());
+    const int parola = m.horizontalAdvance(QStringLiteral("absorber"));
+    const int cifre = m.horizontalAdvance(QStringLiteral("19000"));
+    EXPECT_EQ(immagine.width(), parola + cifre + 4 * 4); // two columns, 4 pixels each side
+    EXPECT_GE(intestazione, 3 * m.height());             // "Static shock / absorber / force"
+    EXPECT_EQ(riga, m.height() + 4);
+    EXPECT_EQ(immagine.height(), intestazione + 20 * riga + 1);
+    // The line under the heading, and nothing but white in the row under it to the left.
+    EXPECT_EQ(qRed(immagine.pixel(immagine.width() / 2, intestazione - 1)), 0);
+    EXPECT_EQ(qRed(immagine.pixel(0, intestazione + 1)), 255);
+}

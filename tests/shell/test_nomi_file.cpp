@@ -5,6 +5,7 @@
 // items that have no command.
 #include "components/EditorComponenti.h"
 #include "files/FileProgetto.h"
+#include "files/Scelte.h"
 #include "graphs/Curve01.h"
 #include "graphs/Funzioni.h"
 #include "graphs/Pulsantiera.h"
@@ -123,6 +124,14 @@ TEST_F(FileNames, DefaultNamesOfEverySaveAsCommandAreUtf8) {
     SalvaCome(MOD_PROGETTO);
     PassoSalvataggioTipo(MOD_MOLLA, false);
     ComandoMolla(5, *FRMMENU::Istanza());
+    // The graph window's Save as goes through the save chooser: with geometry, shock absorber
+    // and spring held, its OK saves the whole project.
+    Progetti[1].GeometriaInserita = Progetti[1].AmmortizzatoreInserito = VERO;
+    Progetti[1].MollaInserita = VERO;
+    scelte.RispondiModale([](QWidget* w) {
+        qobject_cast<SceltaSave*>(w)->CmdOK->click();
+        return 0;
+    });
     ComandoFileGrafici(7, *CURVE01::Istanza());
     const std::string progetto = PercorsoApplicazione + "Projét 01.kvp",
                       molla = PercorsoApplicazione + "Molé 01.kvr";

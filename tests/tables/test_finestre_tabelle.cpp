@@ -9,7 +9,11 @@
 #include "shell/Comandi.h"
 #include "tables/TabRiass.h"
 
+#include <QFile>
+#include <QPageLayout>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace kelvra;
@@ -112,6 +116,41 @@ TEST_F(TableWindows, PrintingAndLeavingForTheGraphs) {
     ASSERT_EQ(finestre.stampe.size(), 1u);
     EXPECT_GT(finestre.stampe[0].immagine.height(), 20 * 10);
     EXPECT_EQ(grafici, 1);
+}
+
+// The detailed table, wider than a portrait page, prints on landscape pages, its rows running
+// on from page to page under the heading.
+TEST_F(TableWindows, TheWideDetailedTablePrintsOnLandscapePages) {
+    Calcolato(1, 15, 120);
+    QTemporaryDir cartella;
+    const QString pdf = cartella.filePath(QStringLiteral("tabella.pdf"));
+    QPrinter& stampante = StampanteImpostata();
+    stampante.setOutputFormat(QPrinter::PdfFormat);
+    stampante.setPageOrientation(QPageLayout::Portrait);
+    stampante.setOutputFileName(pdf);
+    ApriTab01(finestre, [](TAB01& t) { t.CmdStampa->click(); });
+    QFile scritto(pdf);
+    ASSERT_TRUE(scritto.open(QIODevice::ReadOnly));
+    const QString documento = QString::fromLatin1(scritto.readAll());
+    static const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    int pagine = 0;
+    for (auto it = box.globalMatch(documento); it.hasNext(); ++pagine) {
+        const auto m = it.next();
+        EXPECT_GT(m.captured(1).toDouble(), m.captured(2).toDouble()) << "page " << pagine;
+    }
+    EXPECT_GE(pagine, 2);
+    EXPECT_EQ(stampante.pageLayout().orientation(), QPageLayout::Portrait);
+    // To the printer: the same pages, each opening with the table's heading.
+    stampante.setOutputFileName(QString());
+    ApriTab01(finestre, [this](TAB01& t) {
+        t.CmdStampa->click();
+        int alta = 0;
+        const QImage tabella = t.Grid->Immagine(&alta);
+        const QImage intestazione = tabella.copy(0, 0, tabella.width(), alta);
+        for (const auto& p : finestre.stampe)
+            EXPECT_EQ(p.immagine.copy(intestazione.rect()), intestazione);
+    });
+    EXPECT_EQ(finestre.stampe.size(), static_cast<size_t>(pagine));
 }
 
 TEST_F(TableWindows, SummaryFollowsTheShownProjectAndTheTypedTravel) {

@@ -1,0 +1,107 @@
+// A table printed over pages: cut between rows under its heading repeated, at its own size or
+// made smaller to fit across, and on landscape pages when it is wider than a portrait page.
+#include "platform/Dialoghi.h"
+#include "platform/Stampante.h"
+#include "support/RisposteDialoghi.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kelvra;
+
+namespace {
+
+constexpr int INTESTAZIONE = 30, RIGA = 10;
+
+// A table `larghezza` pixels wide at 96 dpi: a black heading, then `righe` rows, row r in the
+// grey r (0..255), so that a page tells which rows it holds.
+QImage Tabella(int larghezza, int righe) {
+    QImage t(larghezza, INTESTAZIONE + righe * RIGA, QImage::Format_RGB32);
+    t.setDotsPerMeterX(3780);
+    t.setDotsPerMeterY(3780);
+    QPainter p(&t);
+    p.fillRect(0, 0, larghezza, INTESTAZIONE, Qt::black);
+    for (int r = 0; r < righe; ++r)
+        p.fillRect(0, INTESTAZIONE + r * RIGA, larghezza, RIGA, QColor(r, r, r));
+    return t;
+}
+
+int Grigio(const QImage& pagina, int riga) {
+    return qRed(pagina.pixel(1, INTESTAZIONE + riga * RIGA + RIGA / 2));
+}
+
+// The page boxes of a PDF document, as "width x height" in points.
+std::vector<QSizeF> Pagine(const QString& nome) {
+    QFile f(nome);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString testo = QString::fromLatin1(f.readAll());
+    std::vector<QSizeF> pagine;
+    static const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    for (auto it = box.globalMatch(testo); it.hasNext();) {
+        const auto m = it.next();
+        pagine.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
+    }
+    return pagine;
+}
+
+} // namespace
+
+TEST(TablePrint, RowsRunOnUnderTheHeadingRepeated) {
+    // A page area of 1000 x 700 printer pixels at 192 dpi: the 300-pixel table keeps its size
+    // (600 printer pixels), so a page holds 350 table pixels: the heading and 32 rows.
+    const std::vector<QImage> pagine =
+        PagineTabella(Tabella(300, 80), INTESTAZIONE, RIGA, QSize(1000, 700), 192);
+    ASSERT_EQ(pagine.size(), 3u);
+    int prossima = 0;
+    for (const QImage& pagina : pagine) {
+        EXPECT_EQ(pagina.width(), 500);
+        EXPECT_EQ(qRed(pagina.pixel(1, 1)), 0) << "the heading on top";
+        EXPECT_EQ(qRed(pagina.pixel(400, 100)), 255) << "white beside the table";
+        EXPECT_EQ(Grigio(pagina, 0), prossima);
+        prossima += 32;
+    }
+    EXPECT_EQ(Grigio(pagine[2], 80 - 64 - 1), 79); // the last row, on the last page
+    // Twice as wide as the area: made smaller, the page as wide as the table.
+    const std::vector<QImage> strette =
+        PagineTabella(Tabella(2000, 80), INTESTAZIONE, RIGA, QSize(1000, 700), 192);
+    ASSERT_EQ(strette.size(), 1u);
+    EXPECT_EQ(strette[0].width(), 2000);
+    EXPECT_EQ(strette[0].height(), 1400);
+}
+
+TEST(TablePrint, ATableWiderThanAPortraitPageTurnsThePage) {
+    RisposteDialoghi risposte;
+    QTemporaryDir cartella;
+    QPrinter& stampante = StampanteImpostata();
+    stampante.setOutputFormat(QPrinter::PdfFormat);
+    stampante.setPageSize(QPageSize(QPageSize::A4));
+    stampante.setPageOrientation(QPageLayout::Portrait);
+    struct Caso {
+        int larghezza; // pixels at 96 dpi: A4 portrait takes about 740 across
+        bool orizzontale;
+    };
+    for (const Caso c : {Caso{1800, true}, Caso{600, false}}) {
+        const QString pdf = cartella.filePath(QString::number(c.larghezza) + ".pdf");
+        stampante.setOutputFileName(pdf);
+        ASSERT_TRUE(StampaTabella(Tabella(c.larghezza, 150), INTESTAZIONE, RIGA, "Table"));
+        const std::vector<QSizeF> pagine = Pagine(pdf);
+        ASSERT_FALSE(pagine.empty()) << c.larghezza;
+        for (const QSizeF& p : pagine)
+            EXPECT_EQ(p.width() > p.height(), c.orizzontale) << c.larghezza;
+        // The set-up's own orientation is kept for what is printed next.
+        EXPECT_EQ(stampante.pageLayout().orientation(), QPageLayout::Portrait);
+    }
+    stampante.setOutputFileName(QString());
+    // Without an output file the pages go to the printer, one document of several pages.
+    ASSERT_TRUE(StampaTabella(Tabella(1800, 150), INTESTAZIONE, RIGA, "Table"));
+    ASSERT_GE(risposte.stampe.size(), 1u);
+    for (const auto& p : risposte.stampe) {
+        EXPECT_GT(p.immagine.width(), p.immagine.height());
+        EXPECT_EQ(p.titolo, "Table");
+    }
+}
