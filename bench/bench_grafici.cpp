@@ -5,8 +5,12 @@
 // abscissa, the zoom band dragged a step further), with the paint of the picture box and of
 // the layer over it. The frames compare with bare Qt doing the same visible work in the same
 // run: a plain widget of the plot's size that blits the retained picture and draws one line.
+// The full redraw compares in the same way with bare Qt drawing the six curves as one
+// polyline each, with the plot's pens, into an image of the plot's size, and painting it in
+// a widget of the window's size; the run prints the ratio of the two.
 #include "core/Impostazioni.h"
 #include "core/Progetti.h"
+#include "core/Superficie.h"
 #include "core/Unita.h"
 #include "graphs/Curve01.h"
 #include "graphs/DisegnoGrafico.h"
@@ -20,10 +24,15 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPolygonF>
 #include <QWidget>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <string>
 
 using namespace kelvra;
 
@@ -70,6 +79,72 @@ void RidisegnoGrafico(benchmark::State& stato) {
     for (auto _ : stato) {
         DisegnaGraficoSu(pic, true, testi);
         benchmark::DoNotOptimize(pic.Immagine().constBits());
+    }
+}
+
+// Bare Qt's redraw: the six curves cleared and drawn as one polyline each into the retained
+// image of the plot's size, with the plot's pens and colours, then the window-sized widget
+// painted with it.
+class CurveNude : public QWidget {
+  public:
+    CurveNude(QSize finestra, QSize grafico, int spessore)
+        : immagine_(grafico, QImage::Format_RGB32), spessore_(spessore) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        resize(finestra);
+    }
+    void Disegna() {
+        immagine_.fill(Qt::black);
+        QPainter p(&immagine_);
+        QPen penna;
+        penna.setWidth(spessore_);
+        penna.setCapStyle(Qt::RoundCap);
+        penna.setJoinStyle(Qt::RoundJoin);
+        double minimo = 1e300, massimo = -1e300;
+        for (int k = 1; k <= MAX_PROGETTI; ++k)
+            for (int i = 0; i <= Progetti[k].NumPunti; ++i) {
+                minimo = std::min(minimo, Progetti[k].CaricoRuota[i]);
+                massimo = std::max(massimo, Progetti[k].CaricoRuota[i]);
+            }
+        const double sx = (immagine_.width() - 1) / static_cast<double>(MAX_PUNTI);
+        const double sy = (immagine_.height() - 1) / (massimo - minimo);
+        QPolygonF curva(MAX_PUNTI + 1);
+        for (int k = 1; k <= MAX_PROGETTI; ++k) {
+            const Progetto& pr = Progetti[k];
+            for (int i = 0; i <= pr.NumPunti; ++i)
+                curva[i] = QPointF(std::floor(pr.AsseCorsaRuota[i] * sx) + 0.5,
+                                   std::floor((massimo - pr.CaricoRuota[i]) * sy) + 0.5);
+            const long c = ColoreCurva[static_cast<size_t>(k)];
+            penna.setColor(QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+            p.setPen(penna);
+            p.drawPolyline(curva);
+        }
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().window());
+        p.drawImage(0, 0, immagine_);
+    }
+
+  private:
+    QImage immagine_;
+    int spessore_;
+};
+
+void RidisegnoNudo(benchmark::State& stato) {
+    SeiProgetti();
+    CURVE01 finestra;
+    finestra.resize(1600, 1000);
+    finestra.show();
+    QCoreApplication::processEvents();
+    CurveNude nudo(finestra.size(), finestra.PicGrafico->Immagine().size(),
+                   static_cast<int>(stato.range(0)));
+    nudo.show();
+    QCoreApplication::processEvents();
+    for (auto _ : stato) {
+        nudo.Disegna();
+        nudo.repaint();
     }
 }
 
@@ -177,12 +252,53 @@ BENCHMARK(FotogrammaLettore)->Unit(benchmark::kMillisecond);
 BENCHMARK(FotogrammaBanda)->Unit(benchmark::kMillisecond);
 BENCHMARK(RidisegnoFinestra)->Unit(benchmark::kMillisecond);
 BENCHMARK(RidisegnoGrafico)->Unit(benchmark::kMillisecond);
+BENCHMARK(RidisegnoNudo)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// The console's report, keeping each benchmark's CPU times per iteration: the median of the
+// repetitions when the run has them, else the run's own figure.
+class ReportTempi : public benchmark::ConsoleReporter {
+  public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            const double t = r.GetAdjustedCPUTime();
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                mediane_[r.run_name.function_name] = t;
+            else if (r.run_type == Run::RT_Iteration)
+                tempi_[r.run_name.function_name].push_back(t);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    // The median CPU time of a benchmark, 0 when it did not run.
+    double Mediana(const std::string& nome) const {
+        if (const auto m = mediane_.find(nome); m != mediane_.end()) return m->second;
+        const auto t = tempi_.find(nome);
+        if (t == tempi_.end() || t->second.empty()) return 0;
+        std::vector<double> v = t->second;
+        std::sort(v.begin(), v.end());
+        const size_t n = v.size();
+        return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    }
+
+  private:
+    std::map<std::string, std::vector<double>> tempi_;
+    std::map<std::string, double> mediane_;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    ReportTempi report;
+    benchmark::RunSpecifiedBenchmarks(&report);
+    const double finestra = report.Mediana("RidisegnoFinestra");
+    const double nudo = report.Mediana("RidisegnoNudo");
+    if (finestra > 0 && nudo > 0)
+        std::printf("Full redraw / bare polylines (CPU, median): %.3f / %.3f ms = %.2f\n", finestra,
+                    nudo, finestra / nudo);
     benchmark::Shutdown();
     return 0;
 }
