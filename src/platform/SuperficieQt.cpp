@@ -191,7 +191,10 @@ QPen SuperficieQt::Penna(long colore) const {
     } else {
         penna.setWidth(spessore_);
         penna.setCapStyle(Qt::RoundCap);
-        penna.setJoinStyle(Qt::RoundJoin);
+        // Joins matter only to runs of joined lines, which must cover what the lines' round
+        // ends would. Between pixel centres, the join of a pen up to 2 pixels wide reaches no
+        // pixel centre but on its very edge, whatever its shape; a bevel costs far less.
+        penna.setJoinStyle(spessore_ <= 2 ? Qt::BevelJoin : Qt::RoundJoin);
     }
     return penna;
 }
