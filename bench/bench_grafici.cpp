@@ -5,6 +5,11 @@
 // abscissa, the zoom band dragged a step further), with the paint of the picture box and of
 // the layer over it. The frames compare with bare Qt doing the same visible work in the same
 // run: a plain widget of the plot's size that blits the retained picture and draws one line.
+// The full redraw and the plot alone compare in the same way with bare Qt drawing the six
+// curves, all their points, as one polyline each into an image of the plot's size (and, for
+// the full redraw, painting it in a widget of the window's size): with the plot's own pen,
+// 2 pixels with round ends, and with the rasteriser's cheapest, a 1-pixel pen. The run ends
+// with the ratios of the medians (run with --benchmark_repetitions=N for N of them).
 #include "core/Impostazioni.h"
 #include "core/Progetti.h"
 #include "core/Unita.h"
@@ -20,10 +25,17 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPolygonF>
 #include <QWidget>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <unistd.h>
 
 using namespace kelvra;
 
@@ -70,6 +82,89 @@ void RidisegnoGrafico(benchmark::State& stato) {
     for (auto _ : stato) {
         DisegnaGraficoSu(pic, true, testi);
         benchmark::DoNotOptimize(pic.Immagine().constBits());
+    }
+}
+
+// Bare Qt's redraw: the six curves cleared and drawn as one polyline each into the retained
+// image of the plot's size, in the plot's colours, then the window-sized widget painted with
+// it. The pen is the plot's, 2 pixels with round ends, or 1 pixel.
+class CurveNude : public QWidget {
+  public:
+    CurveNude(QSize finestra, QSize grafico, int spessore)
+        : immagine_(grafico, QImage::Format_RGB32), spessore_(spessore) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        resize(finestra);
+    }
+    void Disegna() {
+        immagine_.fill(Qt::black);
+        QPainter p(&immagine_);
+        QPen penna;
+        penna.setWidth(spessore_);
+        penna.setCapStyle(Qt::RoundCap);
+        penna.setJoinStyle(Qt::BevelJoin); // as the plot's runs of lines join
+        double minimo = 1e300, massimo = -1e300;
+        for (int k = 1; k <= MAX_PROGETTI; ++k)
+            for (int i = 0; i <= Progetti[k].NumPunti; ++i) {
+                minimo = std::min(minimo, Progetti[k].CaricoRuota[i]);
+                massimo = std::max(massimo, Progetti[k].CaricoRuota[i]);
+            }
+        const double sx = (immagine_.width() - 1) / static_cast<double>(MAX_PUNTI);
+        const double sy = (immagine_.height() - 1) / (massimo - minimo);
+        QPolygonF curva(MAX_PUNTI + 1);
+        for (int k = 1; k <= MAX_PROGETTI; ++k) {
+            const Progetto& pr = Progetti[k];
+            for (int i = 0; i <= pr.NumPunti; ++i)
+                curva[i] = QPointF(std::floor(pr.AsseCorsaRuota[i] * sx) + 0.5,
+                                   std::floor((massimo - pr.CaricoRuota[i]) * sy) + 0.5);
+            const long c = ColoreCurva[static_cast<size_t>(k)];
+            penna.setColor(QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF));
+            p.setPen(penna);
+            p.drawPolyline(curva);
+        }
+    }
+    const QImage& Immagine() const { return immagine_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), palette().window());
+        p.drawImage(0, 0, immagine_);
+    }
+
+  private:
+    QImage immagine_;
+    int spessore_;
+};
+
+// The window and the bare widget of its size, side by side; the argument is the bare pen.
+struct NudoPronto {
+    CURVE01 finestra;
+    std::unique_ptr<CurveNude> nudo;
+    explicit NudoPronto(const benchmark::State& stato) {
+        SeiProgetti();
+        finestra.resize(1600, 1000);
+        finestra.show();
+        QCoreApplication::processEvents();
+        nudo = std::make_unique<CurveNude>(finestra.size(), finestra.PicGrafico->Immagine().size(),
+                                           static_cast<int>(stato.range(0)));
+        nudo->show();
+        QCoreApplication::processEvents();
+    }
+};
+
+void RidisegnoNudo(benchmark::State& stato) {
+    NudoPronto pronto(stato);
+    for (auto _ : stato) {
+        pronto.nudo->Disegna();
+        pronto.nudo->repaint();
+    }
+}
+
+void DisegnoNudo(benchmark::State& stato) {
+    NudoPronto pronto(stato);
+    for (auto _ : stato) {
+        pronto.nudo->Disegna();
+        benchmark::DoNotOptimize(pronto.nudo->Immagine().constBits());
     }
 }
 
@@ -177,12 +272,65 @@ BENCHMARK(FotogrammaLettore)->Unit(benchmark::kMillisecond);
 BENCHMARK(FotogrammaBanda)->Unit(benchmark::kMillisecond);
 BENCHMARK(RidisegnoFinestra)->Unit(benchmark::kMillisecond);
 BENCHMARK(RidisegnoGrafico)->Unit(benchmark::kMillisecond);
+BENCHMARK(RidisegnoNudo)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(DisegnoNudo)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// The console's report, keeping each benchmark's CPU times per iteration by its name with
+// arguments: the median of the repetitions when the run has them, else the run's own figure.
+class ReportTempi : public benchmark::ConsoleReporter {
+  public:
+    explicit ReportTempi(OutputOptions opzioni) : ConsoleReporter(opzioni) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            const benchmark::BenchmarkName& n = r.run_name;
+            const std::string nome = n.function_name + (n.args.empty() ? "" : "/" + n.args);
+            const double t = r.GetAdjustedCPUTime();
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name == "median")
+                mediane_[nome] = t;
+            else if (r.run_type == Run::RT_Iteration)
+                tempi_[nome].push_back(t);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    // The median CPU time of a benchmark, 0 when it did not run.
+    double Mediana(const std::string& nome) const {
+        if (const auto m = mediane_.find(nome); m != mediane_.end()) return m->second;
+        const auto t = tempi_.find(nome);
+        if (t == tempi_.end() || t->second.empty()) return 0;
+        std::vector<double> v = t->second;
+        std::sort(v.begin(), v.end());
+        const size_t n = v.size();
+        return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    }
+    // One line of the summary: the program's time against bare Qt's, when both ran.
+    void Rapporto(const char* cosa, const std::string& nostro, const std::string& nudo) const {
+        const double a = Mediana(nostro), b = Mediana(nudo);
+        if (a > 0 && b > 0) std::printf("%-44s %8.3f / %8.3f ms = %5.2f\n", cosa, a, b, a / b);
+    }
+
+  private:
+    std::map<std::string, std::vector<double>> tempi_;
+    std::map<std::string, double> mediane_;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    ReportTempi report(isatty(fileno(stdout)) ? benchmark::ConsoleReporter::OO_Defaults
+                                              : benchmark::ConsoleReporter::OO_Tabular);
+    benchmark::RunSpecifiedBenchmarks(&report);
+    std::printf("\nCPU medians, the program against bare Qt's polylines:\n");
+    report.Rapporto("Full redraw, bare with the plot's 2 px pen", "RidisegnoFinestra",
+                    "RidisegnoNudo/2");
+    report.Rapporto("Full redraw, bare with a 1 px pen", "RidisegnoFinestra", "RidisegnoNudo/1");
+    report.Rapporto("Plot alone, bare with the plot's 2 px pen", "RidisegnoGrafico",
+                    "DisegnoNudo/2");
+    report.Rapporto("Plot alone, bare with a 1 px pen", "RidisegnoGrafico", "DisegnoNudo/1");
     benchmark::Shutdown();
     return 0;
 }

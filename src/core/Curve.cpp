@@ -22,18 +22,21 @@ float Estremo(std::span<const double> curva, float fattore, float offset, double
     // below 0 and stops at the first past the end.
     double k = primo;
     if (k + offset < -0.5) k += std::ceil(-0.5 - offset - k);
+    // Whole positions (no offset and a whole first point, as a graph's redraw asks) name
+    // their points as they are, without rounding each one.
+    const bool interi = offset == 0.0f && primo == std::floor(primo) && std::fabs(primo) < 1e9;
     bool trovato = false;
     float m = 0.0f;
     for (; k == primo || k <= ultimo; k += 1.0) {
         double posizione = k + offset;
         if (posizione > ultimoPunto + 0.5) break;
-        int32_t punto = CLng(posizione);
+        int32_t punto = interi ? static_cast<int32_t>(posizione) : CLng(posizione);
         if (punto < 0) continue;
         if (punto > static_cast<int32_t>(ultimoPunto)) break;
         float v = static_cast<float>(fattore * curva[static_cast<size_t>(punto)]);
         if (!trovato || migliore(v, m)) {
             m = v;
-            indice = CInt(k);
+            indice = interi ? static_cast<int16_t>(std::clamp(k, -32768.0, 32767.0)) : CInt(k);
             trovato = true;
         }
     }

@@ -4,6 +4,8 @@
 // Colours are 24-bit numbers with red in the low byte and blue in the high byte.
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
 
 namespace kelvra {
@@ -21,6 +23,11 @@ constexpr long RGB(int r, int g, int b) {
 }
 
 enum class StileLinea { Continua, Punteggiata };
+
+// A point in the surface's scale.
+struct PuntoScala {
+    double x, y;
+};
 
 class Superficie {
   public:
@@ -49,6 +56,12 @@ class Superficie {
 
     // A line from (x1, y1) to (x2, y2) in the given colour; colore < 0 uses the fore colour.
     virtual void Linea(double x1, double y1, double x2, double y2, long colore = -1) = 0;
+    // The lines joining the points in turn, each as Linea would draw it. A surface that can
+    // draw a run of joined lines in one go draws it so; this one draws them one at a time.
+    virtual void Polilinea(std::span<const PuntoScala> punti, long colore = -1) {
+        for (size_t i = 1; i < punti.size(); ++i)
+            Linea(punti[i - 1].x, punti[i - 1].y, punti[i].x, punti[i].y, colore);
+    }
     // A dot of the current pen width.
     virtual void Punto(double x, double y, long colore = -1) = 0;
     // A circle about (x, y) with radius r in the horizontal scale unit.

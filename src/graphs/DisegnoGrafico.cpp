@@ -111,21 +111,30 @@ bool Taglia(double& ax, double& ay, double& bx, double& by) {
 // fraction of a pixel) add nothing to the drawing and are left out of its lines.
 constexpr double TOLLERANZA_TRATTO = 0.03;
 
-struct PuntoPiano {
-    double x, y;
-};
-
-// Distance of p from the line through a and b (from a when they coincide).
-double DistanzaDallaCorda(const PuntoPiano& p, const PuntoPiano& a, const PuntoPiano& b) {
-    const double dx = b.x - a.x, dy = b.y - a.y;
+// The point between tratto[i] and tratto[j] farthest from the line through those two (from
+// tratto[i] when they coincide), with its distance; i itself when none lies off the line. The
+// chord's length divides every point's distance alike, so it is taken once.
+std::pair<size_t, double> PiuLontanoDallaCorda(const std::vector<PuntoScala>& tratto, size_t i,
+                                               size_t j) {
+    const PuntoScala a = tratto[i];
+    const double dx = tratto[j].x - a.x, dy = tratto[j].y - a.y;
     const double l = std::hypot(dx, dy);
-    if (l == 0) return std::hypot(p.x - a.x, p.y - a.y);
-    return std::fabs(dy * (p.x - a.x) - dx * (p.y - a.y)) / l;
+    double massima = 0;
+    size_t k = i;
+    for (size_t m = i + 1; m < j; ++m) {
+        const double px = tratto[m].x - a.x, py = tratto[m].y - a.y;
+        const double d = l == 0 ? px * px + py * py : std::fabs(dy * px - dx * py);
+        if (d > massima) {
+            massima = d;
+            k = m;
+        }
+    }
+    return {k, l == 0 ? std::sqrt(massima) : massima / l};
 }
 
-// Draws a run of joined points as lines, leaving out the points that lie on the chords
+// Draws a run of joined points as one polyline, leaving out the points that lie on the chords
 // (Douglas-Peucker within TOLLERANZA_TRATTO).
-void DisegnaTratto(Superficie& pic, const std::vector<PuntoPiano>& tratto, long colore) {
+void DisegnaTratto(Superficie& pic, const std::vector<PuntoScala>& tratto, long colore) {
     if (tratto.size() < 2) return;
     std::vector<char> tenuto(tratto.size(), 0);
     tenuto.front() = tenuto.back() = 1;
@@ -133,27 +142,17 @@ void DisegnaTratto(Superficie& pic, const std::vector<PuntoPiano>& tratto, long 
     while (!pila.empty()) {
         const auto [i, j] = pila.back();
         pila.pop_back();
-        double massima = 0;
-        size_t k = i;
-        for (size_t m = i + 1; m < j; ++m) {
-            const double d = DistanzaDallaCorda(tratto[m], tratto[i], tratto[j]);
-            if (d > massima) {
-                massima = d;
-                k = m;
-            }
-        }
+        const auto [k, massima] = PiuLontanoDallaCorda(tratto, i, j);
         if (massima > TOLLERANZA_TRATTO) {
             tenuto[k] = 1;
             pila.push_back({i, k});
             pila.push_back({k, j});
         }
     }
-    size_t da = 0;
-    for (size_t m = 1; m < tratto.size(); ++m) {
-        if (!tenuto[m]) continue;
-        pic.Linea(tratto[da].x, tratto[da].y, tratto[m].x, tratto[m].y, colore);
-        da = m;
-    }
+    std::vector<PuntoScala> linea;
+    for (size_t m = 0; m < tratto.size(); ++m)
+        if (tenuto[m]) linea.push_back(tratto[m]);
+    pic.Polilinea(linea, colore);
 }
 
 // One project's curve: a dot where it enters the window (point 0 included), lines inside;
@@ -169,32 +168,38 @@ void TracciaCurva(Superficie& pic, const TipoGrafico& tipo, int p) {
     auto dentro = [&g](double x, double y) {
         return g.XMin <= x && x <= g.XMax && g.YMin <= y && y <= g.YMax;
     };
-    std::vector<PuntoPiano> tratto;
+    std::vector<PuntoScala> tratto;
     tratto.reserve(static_cast<size_t>(ultimo) + 1);
     double xp = fx * X[0], yp = g.FattoreY * Y[0];
-    if (dentro(xp, yp)) {
+    bool dentroP = dentro(xp, yp);
+    if (dentroP) {
         pic.Punto(PlotX(xp), PlotY(yp), colore);
         tratto.push_back({PlotX(xp), PlotY(yp)});
     }
     for (int k = 1; k <= ultimo; ++k) {
         const double x = fx * X[static_cast<size_t>(k)];
         const double y = g.FattoreY * Y[static_cast<size_t>(k)];
+        const bool dentroK = dentro(x, y);
         double ax = xp, ay = yp, bx = x, by = y;
-        if (Taglia(ax, ay, bx, by)) {
-            if (!dentro(xp, yp)) {
+        // A segment with both ends inside needs no clipping: by far the commonest case.
+        if (dentroP && dentroK) {
+            tratto.push_back({PlotX(x), PlotY(y)});
+        } else if (Taglia(ax, ay, bx, by)) {
+            if (!dentroP) {
                 DisegnaTratto(pic, tratto, colore);
                 tratto.clear();
                 pic.Punto(PlotX(ax), PlotY(ay), colore);
                 tratto.push_back({PlotX(ax), PlotY(ay)});
             }
             tratto.push_back({PlotX(bx), PlotY(by)});
-            if (!dentro(x, y)) {
+            if (!dentroK) {
                 DisegnaTratto(pic, tratto, colore);
                 tratto.clear();
             }
         }
         xp = x;
         yp = y;
+        dentroP = dentroK;
     }
     DisegnaTratto(pic, tratto, colore);
 }

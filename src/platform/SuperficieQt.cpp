@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
+#include <QPolygonF>
 #include <algorithm>
 #include <cmath>
 
@@ -181,16 +182,7 @@ void SuperficieQt::ImpostaColoreSfondo(long colore) {
     Cancella();
 }
 
-void SuperficieQt::Linea(double x1, double y1, double x2, double y2, long colore) {
-    AllineaDimensioni();
-    if (immagine_.isNull() || !Finito(x1) || !Finito(y1) || !Finito(x2) || !Finito(y2)) return;
-    QPointF a = PixelDa(x1, y1), b = PixelDa(x2, y2);
-    const double m = MARGINE_TAGLIO;
-    if (!TagliaSegmento(a, b, -m, -m, immagine_.width() + m, immagine_.height() + m)) return;
-    // Pixel centres, so that a line between two points covers the pixels the points name.
-    a = QPointF(std::floor(a.x()) + 0.5, std::floor(a.y()) + 0.5);
-    b = QPointF(std::floor(b.x()) + 0.5, std::floor(b.y()) + 0.5);
-    QPainter p(&immagine_);
+QPen SuperficieQt::Penna(long colore) const {
     QPen penna(ColoreQt(Colore(colore)));
     if (spessore_ <= 1) {
         penna.setWidth(1);
@@ -199,15 +191,101 @@ void SuperficieQt::Linea(double x1, double y1, double x2, double y2, long colore
     } else {
         penna.setWidth(spessore_);
         penna.setCapStyle(Qt::RoundCap);
-        penna.setJoinStyle(Qt::RoundJoin);
+        // Joins matter only to runs of joined lines, which must cover what the lines' round
+        // ends would. Between pixel centres, the join of a pen up to 2 pixels wide reaches no
+        // pixel centre but on its very edge, whatever its shape; a bevel costs far less.
+        penna.setJoinStyle(spessore_ <= 2 ? Qt::BevelJoin : Qt::RoundJoin);
     }
-    p.setPen(penna);
+    return penna;
+}
+
+bool SuperficieQt::SegmentoInPixel(double x1, double y1, double x2, double y2, QPointF& a,
+                                   QPointF& b) const {
+    if (!Finito(x1) || !Finito(y1) || !Finito(x2) || !Finito(y2)) return false;
+    a = PixelDa(x1, y1);
+    b = PixelDa(x2, y2);
+    const double m = MARGINE_TAGLIO;
+    if (!TagliaSegmento(a, b, -m, -m, immagine_.width() + m, immagine_.height() + m)) return false;
+    // Pixel centres, so that a line between two points covers the pixels the points name.
+    a = QPointF(std::floor(a.x()) + 0.5, std::floor(a.y()) + 0.5);
+    b = QPointF(std::floor(b.x()) + 0.5, std::floor(b.y()) + 0.5);
+    return true;
+}
+
+void SuperficieQt::Linea(double x1, double y1, double x2, double y2, long colore) {
+    AllineaDimensioni();
+    QPointF a, b;
+    if (immagine_.isNull() || !SegmentoInPixel(x1, y1, x2, y2, a, b)) return;
+    QPainter p(&immagine_);
+    p.setPen(Penna(colore));
     if (a == b)
         p.drawPoint(a);
     else
         p.drawLine(a, b);
     p.end();
     ImmagineCambiata();
+}
+
+void SuperficieQt::Polilinea(std::span<const PuntoScala> punti, long colore) {
+    AllineaDimensioni();
+    if (immagine_.isNull() || punti.size() < 2) return;
+    QPainter p(&immagine_);
+    p.setPen(Penna(colore));
+    if (spessore_ <= 1)
+        LineeSottili(p, punti);
+    else
+        TrattiLarghi(p, punti);
+    p.end();
+    ImmagineCambiata();
+}
+
+void SuperficieQt::LineeSottili(QPainter& p, std::span<const PuntoScala> punti) const {
+    // A thin pen's lines are cheap; each goes out on its own, so that a dotted pen starts its
+    // pattern afresh on every line and every line ends on the pixel Linea ends it on.
+    for (size_t i = 1; i < punti.size(); ++i) {
+        QPointF a, b;
+        if (!SegmentoInPixel(punti[i - 1].x, punti[i - 1].y, punti[i].x, punti[i].y, a, b))
+            continue;
+        if (a == b)
+            p.drawPoint(a);
+        else
+            p.drawLine(a, b);
+    }
+}
+
+void SuperficieQt::TrattiLarghi(QPainter& p, std::span<const PuntoScala> punti) const {
+    // The lines go out in runs that share their ends: a line that is clipped, left out or
+    // does not start where the last one ended begins a new run. A run that is one pixel
+    // long is a dot, as Linea draws it. A run also breaks where the lines turn back by more
+    // than a right angle: the pen's outline folds over itself there and would leave holes
+    // that lines drawn one at a time, each with its round ends, do not.
+    QPolygonF tratto;
+    tratto.reserve(static_cast<qsizetype>(punti.size()));
+    auto chiudi = [&] {
+        if (tratto.size() == 1)
+            p.drawPoint(tratto.front());
+        else if (tratto.size() > 1)
+            p.drawPolyline(tratto);
+        tratto.clear();
+    };
+    for (size_t i = 1; i < punti.size(); ++i) {
+        QPointF a, b;
+        if (!SegmentoInPixel(punti[i - 1].x, punti[i - 1].y, punti[i].x, punti[i].y, a, b)) {
+            chiudi();
+            continue;
+        }
+        if (tratto.isEmpty() || tratto.back() != a) {
+            chiudi();
+            tratto.append(a);
+        }
+        if (b == a) continue;
+        if (tratto.size() > 1 && QPointF::dotProduct(a - tratto[tratto.size() - 2], b - a) < 0) {
+            chiudi();
+            tratto.append(a);
+        }
+        tratto.append(b);
+    }
+    chiudi();
 }
 
 void SuperficieQt::Punto(double x, double y, long colore) {

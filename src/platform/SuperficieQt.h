@@ -22,8 +22,11 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QPen>
 #include <QPoint>
 #include <QPointF>
+
+class QPainter;
 
 namespace kelvra {
 
@@ -56,6 +59,10 @@ class SuperficieQt : public Superficie {
     long ColoreSfondo() const override { return sfondo_; }
 
     void Linea(double x1, double y1, double x2, double y2, long colore = -1) override;
+    // One painter for the whole run; a wide pen draws one polyline for each stretch of it that
+    // joins up. The same pixels as its lines drawn one at a time, at a fraction of the cost
+    // (a wide pen's joins may put an edge pixel apart).
+    void Polilinea(std::span<const PuntoScala> punti, long colore = -1) override;
     void Punto(double x, double y, long colore = -1) override;
     void Cerchio(double x, double y, double r, long colore = -1) override;
 
@@ -103,6 +110,15 @@ class SuperficieQt : public Superficie {
 
   private:
     long Colore(long colore) const { return colore < 0 ? primoPiano_ : colore; }
+    // The pen a line is drawn with: the width, style and caps the pen settings stand for.
+    QPen Penna(long colore) const;
+    // A line's ends in pixel centres, clipped to a wide margin about the image; false when
+    // the line has a non-finite end or lies wholly outside the margin.
+    bool SegmentoInPixel(double x1, double y1, double x2, double y2, QPointF& a, QPointF& b) const;
+    // The two ways Polilinea draws, with the painter and pen set: a thin pen's lines one by
+    // one, a wide pen's in joined runs.
+    void LineeSottili(QPainter& p, std::span<const PuntoScala> punti) const;
+    void TrattiLarghi(QPainter& p, std::span<const PuntoScala> punti) const;
     void AggiornaScalaMillimetri();
 
     QImage immagine_;

@@ -3,6 +3,7 @@
 // repaints, the picture box's mouse signals in millimetres.
 #include "platform/Immagine.h"
 #include "platform/PictureBox.h"
+#include "support/ConfrontoImmagini.h"
 
 #include <QPixmap>
 #include <QSignalSpy>
@@ -10,8 +11,10 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <vector>
 
 using namespace kelvra;
+using kelvra::test::Confronto;
 
 namespace {
 
@@ -173,6 +176,74 @@ TEST_F(Renderer, InvalidCoordinatesDrawNothingAndHugeOnesAreClipped) {
     vuota.Cerchio(1, 1, 1);
     vuota.Scrivi("x");
     EXPECT_EQ(vuota.LarghezzaScala(), 0.0);
+}
+
+// ---- runs of joined lines ---------------------------------------------------------------
+
+namespace {
+
+// Runs that try the joins: a smooth wave, a zigzag over lines a few pixels long, repeated
+// points and a run of one point, a run that leaves the picture by far and comes back, and
+// one broken by a point that is not a number.
+std::vector<std::vector<PuntoScala>> Tratti() {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    std::vector<std::vector<PuntoScala>> t(6);
+    for (int i = 0; i <= 40; ++i) t[0].push_back({0.1 + i * 0.6, 6.0 + 4.0 * std::sin(i / 3.0)});
+    for (int i = 0; i <= 40; ++i)
+        t[1].push_back({2.0 + i * 0.05 + (i % 3) * 0.13, 2.0 + (i % 2) * (0.3 + 0.1 * (i % 5))});
+    t[2] = {{5, 11}, {5, 11}, {7, 11.5}, {7, 11.5}, {7.02, 11.52}, {9, 11}};
+    t[3] = {{14, 11.8}};
+    t[4] = {{15, 2}, {1e7, 3}, {1e7, -1e7}, {20, 9}, {22, 3}, {-1e6, 5}};
+    t[5] = {{3, 9}, {6, 8}, {nan, 8}, {8, 9}, {10, 7}, {12, 10}};
+    return t;
+}
+
+// Teeth: every line turns back on the last by more than a right angle.
+std::vector<std::vector<PuntoScala>> Denti() {
+    std::vector<std::vector<PuntoScala>> t(2);
+    for (int i = 0; i <= 40; ++i) {
+        t[0].push_back({1.0 + i * 0.5, i % 2 ? 1.0 : 5.0});
+        t[1].push_back({1.0 + i * 0.3 + (i % 2) * 0.2, i % 2 ? 7.0 : 7.4});
+    }
+    return t;
+}
+
+// The runs drawn both ways with the given pen.
+Confronto DisegnaEConfronta(const std::vector<std::vector<PuntoScala>>& tratti, int spessore,
+                            StileLinea stile) {
+    ImmagineSuperficie runs(254, 127, 254.0);
+    test::LineaPerLinea linee(254, 127, 254.0);
+    const long colori[] = {ROSSO, NERO, COLORE_BLU, ROSSO, COLORE_VERDE, NERO};
+    for (Superficie* s : std::initializer_list<Superficie*>{&runs, &linee}) {
+        s->ImpostaSpessore(spessore);
+        s->ImpostaStile(stile);
+        for (size_t i = 0; i < tratti.size(); ++i) s->Polilinea(tratti[i], colori[i % 6]);
+    }
+    return test::Confronta(linee, runs);
+}
+
+} // namespace
+
+TEST(Polylines, DrawWhatTheirLinesDrawOneAtATime) {
+    // Thin pens, solid or dotted, land on the very same pixels.
+    for (StileLinea stile : {StileLinea::Continua, StileLinea::Punteggiata}) {
+        const Confronto c = DisegnaEConfronta(Tratti(), 1, stile);
+        EXPECT_GT(c.disegnati, stile == StileLinea::Continua ? 1000 : 300);
+        EXPECT_EQ(c.diversi, 0) << "dotted " << (stile == StileLinea::Punteggiata);
+        EXPECT_EQ(DisegnaEConfronta(Denti(), 1, stile).diversi, 0);
+    }
+    for (int spessore : {2, 3, 6}) {
+        // Wide pens: a join's edge may fall a pixel apart from where two round ends fall,
+        // never a piece of line more or less.
+        const Confronto c = DisegnaEConfronta(Tratti(), spessore, StileLinea::Continua);
+        EXPECT_GT(c.disegnati, 1000 * spessore) << spessore;
+        EXPECT_EQ(c.staccati, 0) << spessore;
+        EXPECT_LE(c.diversi, c.disegnati / 50) << spessore;
+        // Where the lines turn back, each keeps its own round ends, tip and all.
+        const Confronto d = DisegnaEConfronta(Denti(), spessore, StileLinea::Continua);
+        EXPECT_GT(d.disegnati, 1000 * spessore) << spessore;
+        EXPECT_EQ(d.diversi, 0) << spessore;
+    }
 }
 
 // ---- the picture box -----------------------------------------------------------------
