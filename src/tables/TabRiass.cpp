@@ -87,6 +87,7 @@ QWidget* TABRIASS::CostruisciRisultati() {
     }
     TxtEsc = new QLineEdit(risultati);
     TxtEsc->setAlignment(Qt::AlignRight);
+    TxtEsc->setMaximumWidth(90); // a travel of a few figures: the room goes to the dimensions
     griglia->addWidget(TxtEsc, RIGHE_RIASSUNTO, 3);
     suggerimenti_[TxtEsc] = SUGGERIMENTO_TXT_ESC;
     griglia->setColumnStretch(0, 1);
@@ -107,9 +108,9 @@ void TABRIASS::CostruisciControlli() {
     schema->addWidget(PanelSchema);
     schema->addWidget(PicSchema, 1);
     auto* centro = new QHBoxLayout;
-    centro->addWidget(risultati, 3);
+    centro->addWidget(risultati, 0);
     centro->addSpacing(8);
-    centro->addLayout(schema, 2);
+    centro->addLayout(schema, 1);
     auto* comandi = new QHBoxLayout;
     comandi->addWidget(LblSceltaConfig);
     comandi->addWidget(CmbSceltaConf);
@@ -204,6 +205,11 @@ void TABRIASS::ImpostaFinestra() {
     if (TxtEsc->text() == QLatin1String("0")) TxtEsc_Change();
     TxtEsc->setText(QStringLiteral("0"));
     AggiornaDimensioniSchema();
+}
+
+void TABRIASS::resizeEvent(QResizeEvent* evento) {
+    QDialog::resizeEvent(evento);
+    if (Configurazione > 0) AggiornaDimensioniSchema();
 }
 
 void TABRIASS::AggiornaDimensioniSchema() {

@@ -72,6 +72,28 @@ TEST_F(CentredWindows, SummaryTable) {
     MostraRiassunto(1);
     ASSERT_FALSE(finestra.isNull());
     Centrata("summary");
+    // The dimensions are drawn at the size the picture is shown at, not cut at the size it
+    // had before the window was measured.
+    Progetto& P = Progetti[1];
+    P.UltimoElemento = 3;
+    P.TipoElemento = {"F", "A", "S", "M"};
+    P.DatiForcellone.P = {Punto{0, 350}, Punto{300, -50}, Punto{60, 270}};
+    P.DatiAsta[1].P = {Punto{60, 270}, Punto{90, 310}, Punto{}};
+    P.DatiSquadretta[2].P = {Punto{90, 310}, Punto{150, 310}, Punto{90, 390}, Punto{}};
+    P.DatiMolla[3].P = {Punto{150, 310}, Punto{0, 510}, Punto{}};
+    modali.RispondiModale([](QWidget* w) {
+        auto* r = qobject_cast<TABRIASS*>(w);
+        EXPECT_NE(r, nullptr);
+        if (!r) return 0;
+        w->show();
+        QCoreApplication::processEvents();
+        const QImage mostrata = r->PicSchema->grab().toImage();
+        r->AggiornaDimensioniSchema();
+        EXPECT_EQ(mostrata, r->PicSchema->grab().toImage());
+        w->close();
+        return 0;
+    });
+    MostraRiassunto(1);
 }
 
 } // namespace
