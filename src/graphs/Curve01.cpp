@@ -439,9 +439,6 @@ bool CURVE01::Griglia() const {
 }
 
 void CURVE01::DisegnaGrafico() {
-    if (!Vero(Grafico.InfoAttivo)) {
-        for (QWidget* w : {PicAsseY[0], PicAsseX, PicTitleGrafico, PicTitleBottom}) w->hide();
-    }
     ImpostaSfondo(PicUnit, ColoreSfondo);
     ImpostaSfondo(PicAsseY[1], ColoreSfondo);
     PicAsseY[1]->hide();
@@ -462,8 +459,14 @@ void CURVE01::DisegnaGrafico() {
     LblTitleBottom->setText(DaAnsi(testi_.TitoloBasso));
     PosizionaEtichetteX();
     PosizionaEtichetteY();
-    if (testi_.tipoValido) {
-        for (QWidget* w : {PicTitleGrafico, PicTitleBottom, PicAsseX, PicAsseY[0]}) w->show();
+    // The axis and title panels show with a valid kind; without one they go, unless an info
+    // mode keeps them. Each is shown or hidden only when that changes it: a hide and show on
+    // every redraw would only repaint them for nothing.
+    for (QWidget* w : {PicTitleGrafico, PicTitleBottom, PicAsseX, PicAsseY[0]}) {
+        if (testi_.tipoValido)
+            w->show();
+        else if (!Vero(Grafico.InfoAttivo))
+            w->hide();
     }
     PicUnit->hide();
 }
