@@ -70,6 +70,23 @@ TEST_F(GraphWindow, LabelsFollowTheirTicksAtAnySize) {
     EXPECT_TRUE(VicinoA(Righe(f, Colonna(f, 0.8), ColoreAssi), 0, 2));
 }
 
+TEST_F(GraphWindow, TickLabelsAndTitlesStayShownThroughRedrawsAndResizes) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
+    CURVE01& f = Apri();
+    auto mostrati = [&f](const char* quando) {
+        for (const QLabel* l : {f.LblX[0], f.LblX[10], f.LblY1[0], f.LblY1[f.Testi().NumeroY],
+                                f.LblTitleGrafico, f.LblTitleBottom})
+            EXPECT_TRUE(l->isVisible()) << quando << ": " << T(l);
+    };
+    f.CmdCurve[13]->click();
+    mostrati("chart chosen");
+    f.DisegnaGrafico();
+    f.DisegnaGrafico();
+    mostrati("drawn again");
+    Ridimensiona(f, 900, 600);
+    mostrati("resized");
+}
+
 TEST_F(GraphWindow, XLabelsTakeTheWidthOfTheirTextAsItChanges) {
     Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
     CURVE01& f = Apri();
