@@ -381,12 +381,20 @@ void CURVE01::PosizionaEtichetteX() {
         const double mm = g.MargineSinistro + j * static_cast<double>(g.LarghezzaGrafico) /
                                                   std::max<int16_t>(g.DivisioniX, 1);
         const int centro = origine + static_cast<int>(std::lround(PicGrafico->PixelDa(mm, 0).x()));
-        const int larghezza = l->fontMetrics().horizontalAdvance(l->text()) + 6;
+        const int larghezza = LarghezzaEtichettaX(j);
         const int sinistra =
             std::clamp(centro - larghezza / 2, 0, std::max(0, width() - larghezza));
         l->setGeometry(sinistra, 0, larghezza, PicAsseX->height());
         l->show();
     }
+}
+
+int CURVE01::LarghezzaEtichettaX(int j) {
+    const QLabel* l = LblX[static_cast<size_t>(j)];
+    MisuraEtichetta& m = misureX_[static_cast<size_t>(j)];
+    if (m.larghezza < 0 || m.testo != l->text() || m.carattere != l->font())
+        m = {l->text(), l->font(), l->fontMetrics().horizontalAdvance(l->text()) + 6};
+    return m.larghezza;
 }
 
 void CURVE01::PosizionaEtichetteY() {
@@ -439,9 +447,6 @@ bool CURVE01::Griglia() const {
 }
 
 void CURVE01::DisegnaGrafico() {
-    if (!Vero(Grafico.InfoAttivo)) {
-        for (QWidget* w : {PicAsseY[0], PicAsseX, PicTitleGrafico, PicTitleBottom}) w->hide();
-    }
     ImpostaSfondo(PicUnit, ColoreSfondo);
     ImpostaSfondo(PicAsseY[1], ColoreSfondo);
     PicAsseY[1]->hide();
@@ -462,8 +467,14 @@ void CURVE01::DisegnaGrafico() {
     LblTitleBottom->setText(DaAnsi(testi_.TitoloBasso));
     PosizionaEtichetteX();
     PosizionaEtichetteY();
-    if (testi_.tipoValido) {
-        for (QWidget* w : {PicTitleGrafico, PicTitleBottom, PicAsseX, PicAsseY[0]}) w->show();
+    // The axis and title panels show with a valid kind; without one they go, unless an info
+    // mode keeps them. Each is shown or hidden only when that changes it: a hide and show on
+    // every redraw would only repaint them for nothing.
+    for (QWidget* w : {PicTitleGrafico, PicTitleBottom, PicAsseX, PicAsseY[0]}) {
+        if (testi_.tipoValido)
+            w->show();
+        else if (!Vero(Grafico.InfoAttivo))
+            w->hide();
     }
     PicUnit->hide();
 }

@@ -154,6 +154,16 @@ class CURVE01 : public FinestraFiglia {
     void PosizionaEtichetteX();
     void PosizionaEtichetteY();
 
+    // The width of an X tick label, with the text and face it was measured for: a redraw
+    // that leaves a label as it was takes the width kept rather than measuring again.
+    struct MisuraEtichetta {
+        QString testo;
+        QFont carattere;
+        int larghezza = -1;
+    };
+    int LarghezzaEtichettaX(int j);
+    std::array<MisuraEtichetta, MASSIMO_ETICHETTE + 1> misureX_{};
+
     ControlliQt controlli_;
     // The first chart of the newest project's state, as the enabling last named it (0 before
     // it ever ran).

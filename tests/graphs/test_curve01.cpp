@@ -70,6 +70,50 @@ TEST_F(GraphWindow, LabelsFollowTheirTicksAtAnySize) {
     EXPECT_TRUE(VicinoA(Righe(f, Colonna(f, 0.8), ColoreAssi), 0, 2));
 }
 
+TEST_F(GraphWindow, TickLabelsAndTitlesStayShownThroughRedrawsAndResizes) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
+    CURVE01& f = Apri();
+    auto mostrati = [&f](const char* quando) {
+        for (const QLabel* l : {f.LblX[0], f.LblX[10], f.LblY1[0], f.LblY1[f.Testi().NumeroY],
+                                f.LblTitleGrafico, f.LblTitleBottom})
+            EXPECT_TRUE(l->isVisible()) << quando << ": " << T(l);
+    };
+    f.CmdCurve[13]->click();
+    mostrati("chart chosen");
+    f.DisegnaGrafico();
+    f.DisegnaGrafico();
+    mostrati("drawn again");
+    Ridimensiona(f, 900, 600);
+    mostrati("resized");
+}
+
+TEST_F(GraphWindow, XLabelsTakeTheWidthOfTheirTextAsItChanges) {
+    Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
+    CURVE01& f = Apri();
+    f.CmdCurve[13]->click();
+    auto aMisura = [&f](const char* quando) {
+        for (int j = 0; j <= f.Testi().NumeroX; ++j) {
+            const QLabel* l = f.LblX[j];
+            EXPECT_EQ(l->width(), l->fontMetrics().horizontalAdvance(l->text()) + 6)
+                << quando << ", label " << j << " " << T(l);
+        }
+    };
+    aMisura("0..100 mm");
+    // Zoomed to 20..60 mm: "0.00" becomes "20.00", "100.00" becomes "60.00".
+    Grafico.ZoomIndietro = VERO;
+    Grafico.XMinRichiesto = 20;
+    Grafico.XMaxRichiesto = 60;
+    f.DisegnaGrafico();
+    EXPECT_EQ(T(f.LblX[0]), "20.00");
+    aMisura("20..60 mm");
+    // The same texts in a larger face.
+    QFont grande = f.PicAsseX->font();
+    grande.setPointSizeF(grande.pointSizeF() * 2);
+    f.PicAsseX->setFont(grande);
+    f.DisegnaGrafico();
+    aMisura("larger face");
+}
+
 TEST_F(GraphWindow, ResizeKeepsTheChartAndZoomReopeningStartsAfresh) {
     Progetto(1, &kelvra::Progetto::CaricoRuota, 0, 2345);
     CURVE01& f = Apri();
