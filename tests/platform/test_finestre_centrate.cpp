@@ -34,6 +34,7 @@ class CentredWindows : public test::ProgrammaAvviato {
     }
     // Shows the next modal window as it appears on the screen and notes where it lands.
     void Misura() {
+        finestra = {};
         modali.RispondiModale([this](QWidget* w) {
             w->show();
             QCoreApplication::processEvents();
@@ -46,6 +47,7 @@ class CentredWindows : public test::ProgrammaAvviato {
     void Centrata(const char* quale) const {
         const QRect schermo = main->screen()->geometry();
         SCOPED_TRACE(quale);
+        ASSERT_FALSE(finestra.isNull());
         EXPECT_TRUE(schermo.contains(finestra)) << finestra.x() << "," << finestra.y() << " "
                                                 << finestra.width() << "x" << finestra.height();
         const QPoint scarto = finestra.center() - main->frameGeometry().center();
@@ -57,20 +59,14 @@ class CentredWindows : public test::ProgrammaAvviato {
     QRect finestra;
 };
 
-TEST_F(CentredWindows, PreloadWindow) {
-    ASSERT_GE(main->screen()->geometry().width(), 800);
-    Misura();
-    Ganci.MostraFrmPLoad();
-    ASSERT_FALSE(finestra.isNull());
-    Centrata("preload");
-}
-
-TEST_F(CentredWindows, SummaryTable) {
+TEST_F(CentredWindows, PreloadWindowAndSummaryTable) {
     test::ProgettoRisolto(1, 15, 120);
     NumeroProgetti = ProgettoSelezionato = 1;
     Misura();
+    Ganci.MostraFrmPLoad();
+    Centrata("preload");
+    Misura();
     MostraRiassunto(1);
-    ASSERT_FALSE(finestra.isNull());
     Centrata("summary");
 }
 
