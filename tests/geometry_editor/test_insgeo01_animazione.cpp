@@ -472,8 +472,8 @@ TEST_F(ViewToolsWithTheMouse, ZoomAndPanStartOnlyWithTheLeftButton) {
             SCOPED_TRACE(testing::Message() << voce << " " << b);
             ed->VistaItem[voce]->trigger();
             Premi(b, {300, 200});
-            QTest::mouseMove(&Pic(), {400, 300});
             EXPECT_FALSE(forma->isVisible());
+            QTest::mouseMove(&Pic(), {400, 300});
             Rilascia(b, {400, 300});
             EXPECT_FALSE(forma->isVisible());
             EXPECT_EQ(std::tuple(ZoomUtente, ScalaSchemaX, FinestraX1, FinestraY1),
