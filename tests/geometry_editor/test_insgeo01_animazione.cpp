@@ -445,10 +445,6 @@ TEST_F(AnimatedEditor, AfterAViewChangeAClickMovesTheElementBeingEdited) {
     EXPECT_NEAR(P().DatiAsta[1].P[1].X, 780, 1e-2);
 }
 
-} // namespace
-
-namespace {
-
 // The editor's drawing driven by real mouse events at pixels of the picture widget.
 class ViewToolsWithTheMouse : public AnimatedEditor {
   protected:
