@@ -5,10 +5,8 @@
 #include "support/FinestraReale.h"
 
 #include "core/Formato.h"
-#include "core/Unita.h"
 #include "shell/FrmMenu.h"
 
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 
