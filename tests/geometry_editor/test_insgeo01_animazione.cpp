@@ -500,20 +500,11 @@ TEST_F(ViewToolsWithTheMouse, APanMovesTheViewNeverWhatATypedPointMeans) {
         Premi(Qt::LeftButton, da);
         QTest::mouseMove(&Pic(), da + spinta);
         Rilascia(Qt::LeftButton, da + spinta);
-        // The drawing followed the mouse, the boxes still measure from the pivot, and the same
-        // texts typed and confirmed store the same points.
+        // The drawing followed the mouse; the boxes still measure from the pivot.
         const QPointF spostato = Pic().PixelDa(SchermoX(550), SchermoY(400));
         EXPECT_NEAR(spostato.x() - perno.x(), spinta.x(), 1.0);
         EXPECT_NEAR(spostato.y() - perno.y(), spinta.y(), 1.0);
         EXPECT_EQ(Forcellone(), fitted);
-        for (int i : {0, 2}) {
-            Digita(ed->TxtForcelloneX[i], QString::fromStdString(fitted[size_t(2 * i)]));
-            Digita(ed->TxtForcelloneY[i], QString::fromStdString(fitted[size_t(2 * i + 1)]));
-        }
-        ed->CmdOKForcellone->click();
-        AttesiPunti({{550, 400}, {1020, 350}, {750, 450}},
-                    {P().DatiForcellone.P[0], P().DatiForcellone.P[1], P().DatiForcellone.P[2]},
-                    1e-2f);
     }
     // A link typed after the pan ends where the same text puts it in the fitted view.
     ed->CmdAsta->click();
