@@ -383,7 +383,7 @@ TEST_F(GraphTools, MaximumTableWidensWithTheProjects) {
         modali.RispondiModale([n](QWidget* w) {
             auto* fz = static_cast<FUNZIONI*>(w);
             // The designed width, or a little more where a heading needs it.
-            EXPECT_NEAR(LarghezzaTwips(fz), n * 855 + 1680 + 140, 160);
+            EXPECT_NEAR(LarghezzaTwips(fz), n * 855 + 1680 + 142.5, 157.5);
             TabellaLeggibile(*fz, n);
             EXPECT_EQ(AdAnsi(fz->LblValueY[n]->text()), std::to_string(1000 * n) + ".0");
             EXPECT_EQ(AdAnsi(fz->LblValueX[n]->text()), "100.00");
