@@ -1,18 +1,15 @@
 // The graph window's toolbar and File menu as a user drives them: each button's command, the
 // compare run up to six projects, open, new project, closing the last project, the printer
 // set-up and the printed page, and the hints the controls write into the status panel.
-#include "files/FileProgetto.h"
 #include "graphs/FinestraGrafici.h"
 #include "graphs/PaginaGrafico.h"
 #include "platform/CorniceMdi.h"
 #include "platform/Dialoghi.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <deque>
 #include <map>
@@ -195,35 +192,6 @@ TEST_F(GraphToolbar, NewProjectNeedsAFreeSlotAndThenClosesTheWindow) {
     EXPECT_EQ(CURVE01::Istanza(), nullptr);
 }
 
-// Save as opens the save chooser, which offers the kinds the projects held have data for and
-// hands the ticked ones to their save dialogs; the project file alone is not forced on the user.
-TEST_F(GraphToolbar, SaveAsOffersTheKindsHeldInTheSaveChooser) {
-    RegistraFileProgetto();
-    std::vector<int16_t> dialoghiSalva;
-    Ganci.MostraFrmSalvaTipo = [&dialoghiSalva](int16_t tipo) { dialoghiSalva.push_back(tipo); };
-    Ganci.SalvaProgetto = [this](const std::string&, int16_t) {
-        ++chiamate["SalvaProgetto"];
-        return true;
-    };
-    Progetti[2].MollaInserita = VERO;
-    CURVE01& f = ApriCon(2);
-    std::vector<bool> abilitate;
-    modali.RispondiModale([&abilitate](QWidget* w) {
-        for (QCheckBox* o : w->findChildren<QCheckBox*>())
-            abilitate.push_back(o->isEnabled() && o->isChecked());
-        for (QPushButton* b : w->findChildren<QPushButton*>())
-            if (b->isDefault()) b->click();
-        return 0;
-    });
-    f.FileItem[7]->trigger();
-    ASSERT_EQ(modali.classiModali.size(), 1u);
-    EXPECT_EQ(modali.classiModali[0], QStringLiteral("kelvra::SceltaSave"));
-    // Geometry and spring are held, shock absorber and bump stop by neither project.
-    EXPECT_EQ(abilitate, (std::vector<bool>{true, false, true, false}));
-    EXPECT_EQ(dialoghiSalva, (std::vector<int16_t>{MOD_SCHEMA, MOD_MOLLA}));
-    EXPECT_EQ(chiamate["SalvaProgetto"], 0);
-}
-
 // Without a printer, Print says so until the set-up (shown with no question first) names a PDF
 // file; Print then writes the chart there. A file that cannot take the page (a full disc, a
 // folder that is a file) is the chart's failure.
@@ -292,14 +260,13 @@ TEST_F(GraphToolbar, ThePrintedChartCarriesItsLegend) {
     f.CmdPulsantiera[10]->click();
     ASSERT_EQ(modali.stampe.size(), 1u);
     const QImage& pagina = modali.stampe[0].immagine;
-    // The rows under the axis title, the lowest black text on the page.
-    std::map<long, int> colori;
-    for (int y = pagina.height() - 1; y >= 0; --y) {
-        std::map<long, int> riga;
-        for (int x = 0; x < pagina.width(); ++x) ++riga[NumeroColore(pagina.pixelColor(x, y))];
-        if (riga.count(0x000000) != 0) break;
-        for (const auto& [c, n] : riga) colori[c] += n;
-    }
+    std::map<long, int> colori; // of the rows under the axis title, the lowest black on the page
+    for (int y = pagina.height() - 1, nero = 0; y >= 0 && !nero; --y)
+        for (int x = 0; x < pagina.width(); ++x) {
+            const long c = NumeroColore(pagina.pixelColor(x, y));
+            nero |= c == 0;
+            ++colori[c];
+        }
     for (int p : {1, 3}) EXPECT_GT(colori[ColoreSuCarta(ColoreCurva[p])], 20) << p;
     EXPECT_EQ(colori.count(ColoreSuCarta(ColoreCurva[2])), 0u);
     EXPECT_EQ(NomeLegenda(3), QStringLiteral("Project: 03"));

@@ -25,33 +25,27 @@ struct Confronto {
     int staccati = 0;  // differing pixels whose colour the other drawing lacks all around
 };
 
-namespace dettaglio {
-
-// Whether the image has a pixel of colour c in the 3 x 3 square about (x, y).
-inline bool ColoreVicino(const QImage& im, int x, int y, QRgb c) {
-    for (int dy = -1; dy <= 1; ++dy)
-        for (int dx = -1; dx <= 1; ++dx)
-            if (im.valid(x + dx, y + dy) && (im.pixel(x + dx, y + dy) | 0xFF000000u) == c)
-                return true;
-    return false;
-}
-
-} // namespace dettaglio
-
 inline Confronto Confronta(const ImmagineSuperficie& attesa, const ImmagineSuperficie& ottenuta) {
     const QImage& a = attesa.Immagine();
     const QImage& b = ottenuta.Immagine();
     const QRgb sfondo = ColoreQt(attesa.ColoreSfondo()).rgb();
+    const auto pixel = [](const QImage& im, int x, int y) { return im.pixel(x, y) | 0xFF000000u; };
+    // Whether the image has a pixel of colour c in the 3 x 3 square about (x, y).
+    const auto vicino = [&pixel](const QImage& im, int x, int y, QRgb c) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (im.valid(x + dx, y + dy) && pixel(im, x + dx, y + dy) == c) return true;
+        return false;
+    };
     Confronto r;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
-            const QRgb pa = a.pixel(x, y) | 0xFF000000u, pb = b.pixel(x, y) | 0xFF000000u;
+            const QRgb pa = pixel(a, x, y), pb = pixel(b, x, y);
             r.disegnati += pa != sfondo;
             if (pa == pb) continue;
             ++r.diversi;
-            const bool staccato = (pa != sfondo && !dettaglio::ColoreVicino(b, x, y, pa)) ||
-                                  (pb != sfondo && !dettaglio::ColoreVicino(a, x, y, pb));
-            r.staccati += staccato;
+            r.staccati +=
+                (pa != sfondo && !vicino(b, x, y, pa)) || (pb != sfondo && !vicino(a, x, y, pb));
         }
     return r;
 }
