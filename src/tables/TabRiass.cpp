@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace kelvra {
 
@@ -48,6 +49,15 @@ class PictureSchema : public PictureBox {
     }
     QSize sizeHint() const override {
         return {static_cast<int>(LARGHEZZA_SCHEMA / TwipsPerPixelX(this)), minimumHeight()};
+    }
+    // Drawn again whenever its size changes: the window takes its final size only after its
+    // texts, and so the dimensions, are written.
+    std::function<void()> Ridisegna;
+
+  protected:
+    void resizeEvent(QResizeEvent* evento) override {
+        PictureBox::resizeEvent(evento);
+        if (Ridisegna) Ridisegna();
     }
 
   private:
@@ -96,7 +106,9 @@ QWidget* TABRIASS::CostruisciRisultati() {
 void TABRIASS::CostruisciControlli() {
     QWidget* risultati = CostruisciRisultati();
     PanelSchema = Pannello(this);
-    PicSchema = new PictureSchema(this);
+    auto* figura = new PictureSchema(this);
+    figura->Ridisegna = [this] { AggiornaDimensioniSchema(); };
+    PicSchema = figura;
     CmbSceltaConf = new QComboBox(this);
     CmbSceltaConf->setMinimumContentsLength(18);
     LblSceltaConfig = new QLabel(this);

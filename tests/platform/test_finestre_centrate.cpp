@@ -8,6 +8,7 @@
 #include "support/ProgettoRisolto.h"
 #include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
+#include "tables/Riassunto.h"
 #include "tables/Tab01.h"
 #include "tables/TabRiass.h"
 
@@ -72,6 +73,36 @@ TEST_F(CentredWindows, SummaryTable) {
     MostraRiassunto(1);
     ASSERT_FALSE(finestra.isNull());
     Centrata("summary");
+}
+
+// The dimensions of the linkage are drawn for the picture's size as the window is shown, not
+// for the smaller size it had before the window took the size of its texts: every value reads.
+TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
+    test::ProgettoRisolto(1, 15, 120);
+    Progetto& P = Progetti[1];
+    P.UltimoElemento = 1, P.TipoElemento = {"F", "M"};
+    P.DatiForcellone.P = {Punto{0, 350}, Punto{300, -50}, Punto{60, 270}};
+    P.DatiMolla[1].P = {Punto{60, 270}, Punto{0, 510}, Punto{}};
+    NumeroProgetti = ProgettoSelezionato = 1;
+    ASSERT_EQ(DimensioniSchema(1).size(), 7u);
+    QImage mostrata, attesa;
+    modali.RispondiModale([&](QWidget* w) {
+        w->show();
+        QCoreApplication::processEvents();
+        const PictureBox& figura = *static_cast<TABRIASS*>(w)->PicSchema;
+        mostrata = figura.Immagine();
+        PictureBox rifatta;
+        rifatta.resize(figura.size()), rifatta.show();
+        QCoreApplication::processEvents();
+        DisegnaDimensioni(rifatta, DimensioniSchema(1));
+        attesa = rifatta.Immagine();
+        w->close();
+        return 0;
+    });
+    MostraRiassunto(1);
+    ASSERT_FALSE(attesa.isNull());
+    EXPECT_EQ(mostrata.size(), attesa.size());
+    EXPECT_TRUE(mostrata == attesa);
 }
 
 } // namespace
