@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <cmath>
 #include <functional>
 
 namespace kelvra {
@@ -48,7 +49,18 @@ class PictureSchema : public PictureBox {
                        static_cast<int>(ALTEZZA_SCHEMA / TwipsPerPixelY(this)));
     }
     QSize sizeHint() const override {
-        return {static_cast<int>(LARGHEZZA_SCHEMA / TwipsPerPixelX(this)), minimumHeight()};
+        const int disegno = static_cast<int>(LARGHEZZA_SCHEMA / TwipsPerPixelX(this));
+        return {std::max(disegno, contenuto_), minimumHeight()};
+    }
+    // The width in mm that the list drawn last needs: the picture asks for that much room.
+    void Contenuto(double mm) {
+        const double scala = LarghezzaScala();
+        if (!(scala > 0)) return;
+        const int pixel =
+            static_cast<int>(std::ceil(mm * LarghezzaPixel() / scala)) + 2 * BORDO_PICTURE + 2;
+        if (pixel == contenuto_) return;
+        contenuto_ = pixel;
+        updateGeometry();
     }
     // Drawn again whenever its size changes: the window takes its final size only after its
     // texts, and so the dimensions, are written.
@@ -62,6 +74,7 @@ class PictureSchema : public PictureBox {
 
   private:
     static constexpr float LARGHEZZA_SCHEMA = 6000, ALTEZZA_SCHEMA = 3600, MINIMO_SCHEMA = 4500;
+    int contenuto_ = 0;
 };
 
 } // namespace
@@ -119,9 +132,11 @@ void TABRIASS::CostruisciControlli() {
     schema->addWidget(PanelSchema);
     schema->addWidget(PicSchema, 1);
     auto* centro = new QHBoxLayout;
-    centro->addWidget(risultati, 3);
+    // The results keep the width they ask for; the picture takes the rest, and what a wider
+    // window adds.
+    centro->addWidget(risultati);
     centro->addSpacing(8);
-    centro->addLayout(schema, 2);
+    centro->addLayout(schema, 1);
     auto* comandi = new QHBoxLayout;
     comandi->addWidget(LblSceltaConfig);
     comandi->addWidget(CmbSceltaConf);
@@ -219,7 +234,8 @@ void TABRIASS::ImpostaFinestra() {
 }
 
 void TABRIASS::AggiornaDimensioniSchema() {
-    DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
+    const double fine = DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
+    if (auto* figura = dynamic_cast<PictureSchema*>(PicSchema)) figura->Contenuto(fine);
 }
 
 void TABRIASS::ColoreRisultato(int k, bool massimo) {

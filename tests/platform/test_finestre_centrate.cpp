@@ -76,7 +76,8 @@ TEST_F(CentredWindows, SummaryTable) {
 }
 
 // The dimensions of the linkage are drawn for the picture's size as the window is shown, not
-// for the smaller size it had before the window took the size of its texts: every value reads.
+// for the smaller size it had before the window took the size of its texts, and where the
+// screen has room the picture is as wide as the list: every value reads whole.
 TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     test::ProgettoRisolto(1, 15, 120);
     Progetto& P = Progetti[1];
@@ -103,6 +104,20 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     ASSERT_FALSE(attesa.isNull());
     EXPECT_EQ(mostrata.size(), attesa.size());
     EXPECT_TRUE(mostrata == attesa);
+    // Where the drawing ends, on a picture wide enough for anything: the shown one is wider.
+    PictureBox larga;
+    larga.resize(2 * mostrata.width(), mostrata.height()), larga.show();
+    QCoreApplication::processEvents();
+    DisegnaDimensioni(larga, DimensioniSchema(1));
+    const QImage tutta = larga.Immagine();
+    int fine = 0;
+    for (int x = 0; x < tutta.width(); ++x)
+        for (int y = 0; y < tutta.height(); ++y)
+            if (tutta.pixel(x, y) != tutta.pixel(tutta.width() - 1, 0)) fine = x;
+    // An 800-pixel screen has no room for the whole list beside the results.
+    if (main->screen()->geometry().width() >= 1024) {
+        EXPECT_LT(fine, mostrata.width());
+    }
 }
 
 } // namespace
