@@ -57,6 +57,9 @@ bool FinestraPropria(const QWidget* w) {
 // Only the focus the window gives by itself counts; a click places the cursor where it was
 // clicked.
 void PrimoFuoco(QWidget* controllo, Qt::FocusReason motivo) {
+    // A dialog being shown sends a focus event to itself before its first control has the
+    // focus: the window is not the control it opens on.
+    if (FinestraPropria(controllo)) return;
     bool apertura = false;
     for (QWidget* w = controllo; w; w = w->parentWidget()) {
         if (!FinestraPropria(w) || !w->property(IN_APERTURA).toBool()) continue;

@@ -169,7 +169,7 @@ std::vector<RigaDimensione> DimensioniSchema(int16_t progetto) {
     return righe;
 }
 
-void DisegnaDimensioni(Superficie& s, const std::vector<RigaDimensione>& righe) {
+double DisegnaDimensioni(Superficie& s, const std::vector<RigaDimensione>& righe) {
     constexpr double MARGINE = 0.5;
     constexpr double COLONNA_VALORI = 53;
     constexpr double INTERLINEA = 0.8;
@@ -178,14 +178,17 @@ void DisegnaDimensioni(Superficie& s, const std::vector<RigaDimensione>& righe) 
         colonna = std::max(colonna, MARGINE + s.LarghezzaTesto(r.etichetta) + 1.5);
     s.Cancella();
     s.ImpostaPosizione(MARGINE, MARGINE);
+    double fine = 0;
     for (const RigaDimensione& r : righe) {
         const double y = s.PosizioneY();
         s.ImpostaPosizione(MARGINE, y);
         s.Scrivi(r.etichetta);
         s.ImpostaPosizione(colonna, y);
         s.Scrivi(r.valore);
+        fine = std::max(fine, colonna + s.LarghezzaTesto(r.valore));
         s.ImpostaPosizione(MARGINE, s.PosizioneY() + INTERLINEA);
     }
+    return fine;
 }
 
 } // namespace kelvra

@@ -54,6 +54,7 @@ std::vector<RigaDimensione> DimensioniSchema(int16_t progetto);
 
 // Writes the list from the top-left corner (0.5 mm in), one line under the other 0.8 mm
 // apart, the values in a column at 53 mm, or further right when a label would reach it.
-void DisegnaDimensioni(Superficie& superficie, const std::vector<RigaDimensione>& righe);
+// Returns where the widest line ends, mm from the left edge.
+double DisegnaDimensioni(Superficie& superficie, const std::vector<RigaDimensione>& righe);
 
 } // namespace kelvra

@@ -17,6 +17,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <cmath>
+#include <functional>
 
 namespace kelvra {
 
@@ -47,11 +49,32 @@ class PictureSchema : public PictureBox {
                        static_cast<int>(ALTEZZA_SCHEMA / TwipsPerPixelY(this)));
     }
     QSize sizeHint() const override {
-        return {static_cast<int>(LARGHEZZA_SCHEMA / TwipsPerPixelX(this)), minimumHeight()};
+        const int disegno = static_cast<int>(LARGHEZZA_SCHEMA / TwipsPerPixelX(this));
+        return {std::max(disegno, contenuto_), minimumHeight()};
+    }
+    // The width in mm that the list drawn last needs: the picture asks for that much room.
+    void Contenuto(double mm) {
+        const double scala = LarghezzaScala();
+        if (!(scala > 0)) return;
+        const int pixel =
+            static_cast<int>(std::ceil(mm * LarghezzaPixel() / scala)) + 2 * BORDO_PICTURE + 2;
+        if (pixel == contenuto_) return;
+        contenuto_ = pixel;
+        updateGeometry();
+    }
+    // Drawn again whenever its size changes: the window takes its final size only after its
+    // texts, and so the dimensions, are written.
+    std::function<void()> Ridisegna;
+
+  protected:
+    void resizeEvent(QResizeEvent* evento) override {
+        PictureBox::resizeEvent(evento);
+        if (Ridisegna) Ridisegna();
     }
 
   private:
     static constexpr float LARGHEZZA_SCHEMA = 6000, ALTEZZA_SCHEMA = 3600, MINIMO_SCHEMA = 4500;
+    int contenuto_ = 0;
 };
 
 } // namespace
@@ -97,7 +120,9 @@ QWidget* TABRIASS::CostruisciRisultati() {
 void TABRIASS::CostruisciControlli() {
     QWidget* risultati = CostruisciRisultati();
     PanelSchema = Pannello(this);
-    PicSchema = new PictureSchema(this);
+    auto* figura = new PictureSchema(this);
+    figura->Ridisegna = [this] { AggiornaDimensioniSchema(); };
+    PicSchema = figura;
     CmbSceltaConf = new QComboBox(this);
     CmbSceltaConf->setMinimumContentsLength(18);
     LblSceltaConfig = new QLabel(this);
@@ -108,7 +133,9 @@ void TABRIASS::CostruisciControlli() {
     schema->addWidget(PanelSchema);
     schema->addWidget(PicSchema, 1);
     auto* centro = new QHBoxLayout;
-    centro->addWidget(risultati, 0);
+    // The results keep the width they ask for; the picture takes the rest, and what a wider
+    // window adds.
+    centro->addWidget(risultati);
     centro->addSpacing(8);
     centro->addLayout(schema, 1);
     auto* comandi = new QHBoxLayout;
@@ -207,13 +234,9 @@ void TABRIASS::ImpostaFinestra() {
     AggiornaDimensioniSchema();
 }
 
-void TABRIASS::resizeEvent(QResizeEvent* evento) {
-    QDialog::resizeEvent(evento);
-    if (Configurazione > 0) AggiornaDimensioniSchema();
-}
-
 void TABRIASS::AggiornaDimensioniSchema() {
-    DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
+    const double fine = DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
+    if (auto* figura = dynamic_cast<PictureSchema*>(PicSchema)) figura->Contenuto(fine);
 }
 
 void TABRIASS::ColoreRisultato(int k, bool massimo) {

@@ -52,8 +52,6 @@ class TABRIASS : public QDialog {
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
-    // The dimensions are drawn again at the picture's new size.
-    void resizeEvent(QResizeEvent* evento) override;
 
   private:
     void CostruisciControlli();

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTest>
 #include <cstring>
 
 using namespace kelvra;
@@ -314,6 +315,27 @@ TEST_F(GraphTools, ReaderOfSixProjectsIsWhollyOnTheScreen) {
     });
     f.InfoItem[4]->trigger();
     EXPECT_EQ(modali.classiModali.size(), 1u);
+}
+
+// The reader, a dialog, opens on its travel box with the travel selected, as Tab leaves it, so
+// a typed travel replaces the one shown instead of running on from it.
+TEST_F(GraphTools, ReaderOpensWithItsTravelSelected) {
+    CURVE01& f = TreProgetti();
+    std::string letto, digitato;
+    modali.RispondiModale([&](QWidget* w) {
+        w->show();
+        QCoreApplication::processEvents(); // the desktop makes it the active window
+        auto* l = static_cast<LETTORE*>(w);
+        EXPECT_EQ(QApplication::focusWidget(), l->TxTInfoCurva);
+        letto = l->TxTInfoCurva->selectedText().toStdString();
+        QTest::keyClicks(l->TxTInfoCurva, "25");
+        digitato = l->TxTInfoCurva->text().toStdString();
+        l->Scarica();
+        return 0;
+    });
+    f.InfoItem[4]->trigger();
+    EXPECT_EQ(letto, "0");
+    EXPECT_EQ(digitato, "25");
 }
 
 TEST_F(GraphTools, LegendNeverHidesTheLastCurveAndColoursAreSavedWhole) {

@@ -3,11 +3,14 @@
 // platform's small screen and once on a large one (see tests/CMakeLists.txt).
 #include "components/EditorComponenti.h"
 #include "core/Unita.h"
+#include "platform/PictureBox.h"
 #include "shell/Comandi.h"
 #include "support/ProgettoRisolto.h"
 #include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
+#include "tables/Riassunto.h"
 #include "tables/Tab01.h"
+#include "tables/TabRiass.h"
 
 #include <QScreen>
 #include <functional>
@@ -59,6 +62,48 @@ TEST_F(CentredWindows, PreloadWindowAndSummaryTable) {
     NumeroProgetti = ProgettoSelezionato = 1;
     Centrata("preload", [] { Ganci.MostraFrmPLoad(); });
     Centrata("summary", [] { MostraRiassunto(1); });
+}
+
+// The dimensions of the linkage are drawn for the picture's size as the window is shown, not
+// for the smaller size it had before the window took the size of its texts, and where the
+// screen has room the picture is as wide as the list: every value reads whole.
+TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
+    test::ProgettoRisolto(1, 15, 120);
+    Progetto& P = Progetti[1];
+    P.UltimoElemento = 1, P.TipoElemento = {"F", "M"};
+    P.DatiForcellone.P = {Punto{0, 350}, Punto{300, -50}, Punto{60, 270}};
+    P.DatiMolla[1].P = {Punto{60, 270}, Punto{0, 510}, Punto{}};
+    NumeroProgetti = ProgettoSelezionato = 1;
+    ASSERT_EQ(DimensioniSchema(1).size(), 7u);
+    QImage mostrata, attesa;
+    modali.RispondiModale([&](QWidget* w) {
+        w->show();
+        QCoreApplication::processEvents();
+        const PictureBox& figura = *static_cast<TABRIASS*>(w)->PicSchema;
+        mostrata = figura.Immagine();
+        PictureBox rifatta;
+        rifatta.resize(figura.size()), rifatta.show();
+        QCoreApplication::processEvents();
+        DisegnaDimensioni(rifatta, DimensioniSchema(1));
+        attesa = rifatta.Immagine();
+        w->close();
+        return 0;
+    });
+    MostraRiassunto(1);
+    ASSERT_FALSE(attesa.isNull());
+    EXPECT_EQ(mostrata.size(), attesa.size());
+    EXPECT_TRUE(mostrata == attesa);
+    // Where the drawing ends, on a picture wide enough for anything: the shown one is wider.
+    PictureBox larga;
+    larga.resize(2 * mostrata.width(), mostrata.height()), larga.show();
+    QCoreApplication::processEvents();
+    DisegnaDimensioni(larga, DimensioniSchema(1));
+    const QImage tutta = larga.Immagine();
+    int fine = 0;
+    for (int x = 0; x < tutta.width(); ++x)
+        for (int y = 0; y < tutta.height(); ++y)
+            if (tutta.pixel(x, y) != tutta.pixel(tutta.width() - 1, 0)) fine = x;
+    EXPECT_LT(fine, mostrata.width());
 }
 
 } // namespace
