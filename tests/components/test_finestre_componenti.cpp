@@ -390,7 +390,8 @@ TEST_F(Commit, ASpringAsLongAsItsSeatFitsWhateverTheRoundingOrTheSetupPreload) {
         for (int d = dieci(c.da); d <= dieci(c.a); ++d) {
             const float libera = float(d / 10.0);
             SCOPED_TRACE(libera);
-            EXPECT_EQ(Molla(libera, 60).ControllaLunghezze(p), c.entra ? 0 : MSG_MOLLA_SEDE);
+            // The window judges the length as typed (a double), the files as stored.
+            EXPECT_EQ(Molla(d / 10.0, 60).ControllaLunghezze(p), c.entra ? 0 : MSG_MOLLA_SEDE);
             files::RecordMolla m;
             m.Molla.Inserito = VERO, m.LungLibera = libera, m.LungMaxCompressione = 60;
             const files::Avvisi perMolla = files::CaricaMolla(m, 1);
