@@ -104,12 +104,27 @@ TEST_F(Plot, LinesKeepThePointsOffTheChords) {
     ASSERT_EQ(linee.size(), 2u);
     EXPECT_DOUBLE_EQ(linee[0].x2, linee[1].x1);
     EXPECT_DOUBLE_EQ(linee[0].y2, linee[1].y1);
-    // A bump of one point on a flat line keeps the bump and its foot on either side.
-    Progetti1N(1, 300, [](int, int i) { return 100.0 + (i == 150 ? 3.0 : 0.0); });
+    // A bump of one point on a flat line keeps the bump and its foot on either side, in the
+    // middle or next to the end.
+    for (int gobba : {150, 298}) {
+        Progetti1N(1, 300, [gobba](int, int i) { return 100.0 + (i == gobba ? 3.0 : 0.0); });
+        linee = Linee(colore);
+        ASSERT_EQ(linee.size(), 4u) << gobba;
+        EXPECT_DOUBLE_EQ(linee[1].x2, linee[2].x1);
+        EXPECT_LT(linee[1].y2, linee[1].y1); // up to the bump (y grows downwards)
+    }
+    // A curve that goes out and comes back to where it started: out and back, one line each.
+    // (The X axis would end at the last point; it is set to hold the curve.)
+    Progetti1N(1, 300, [](int, int i) { return 100.0 + (i <= 150 ? i : 300 - i); });
+    for (int i = 0; i <= 300; ++i) Progetti[1].AsseCorsaRuota[i] = i <= 150 ? i : 300 - i;
+    Grafico.RangeXFisso = VERO;
+    Grafico.XMinRichiesto = 0;
+    Grafico.XMaxRichiesto = 2 * 200; // held doubled
     linee = Linee(colore);
-    ASSERT_EQ(linee.size(), 4u);
-    EXPECT_DOUBLE_EQ(linee[1].x2, linee[2].x1);
-    EXPECT_LT(linee[1].y2, linee[1].y1); // up to the bump (y grows downwards)
+    ASSERT_EQ(linee.size(), 2u);
+    EXPECT_DOUBLE_EQ(linee[0].x1, linee[1].x2);
+    EXPECT_DOUBLE_EQ(linee[0].y1, linee[1].y2);
+    EXPECT_GT(linee[0].x2, linee[0].x1 + 100);
 }
 
 TEST_F(Plot, AWaveKeepsEveryPointWithinAFractionOfAPixel) {
