@@ -9,6 +9,31 @@ namespace kelvra {
 
 namespace {
 
+// Estremo for whole positions: no offset and a whole first point, as a graph's redraw asks.
+// The points named are then a plain run of the table, walked without any rounding.
+template <class Migliore>
+float EstremoInteri(std::span<const double> curva, float fattore, double primo, double ultimo,
+                    int16_t& indice, Migliore migliore) {
+    const double ultimoPunto = static_cast<double>(curva.size() - 1);
+    const double inizio = std::max(primo, 0.0);
+    double fine = std::isnan(ultimo) ? -1.0 : std::min(std::floor(ultimo), ultimoPunto);
+    if (inizio == primo) fine = std::max(fine, inizio); // the first point is always taken
+    fine = std::min(fine, ultimoPunto);
+    if (fine < inizio) return 0.0f;
+    const size_t a = static_cast<size_t>(inizio), b = static_cast<size_t>(fine);
+    float m = static_cast<float>(fattore * curva[a]);
+    size_t dove = a;
+    for (size_t i = a + 1; i <= b; ++i) {
+        const float v = static_cast<float>(fattore * curva[i]);
+        if (migliore(v, m)) {
+            m = v;
+            dove = i;
+        }
+    }
+    indice = static_cast<int16_t>(std::min<size_t>(dove, 32767));
+    return m;
+}
+
 // The extreme of fattore * curva(k + offset) for k = primo, primo + 1, .. ultimo (the first
 // point always taken), leaving out points outside the table. `migliore(v, m)` says whether v
 // replaces m.
@@ -17,26 +42,25 @@ float Estremo(std::span<const double> curva, float fattore, float offset, double
               double ultimo, int16_t& indice, Migliore migliore) {
     indice = CInt(primo);
     if (curva.empty() || std::isnan(primo) || std::isnan(offset)) return 0.0f;
+    if (offset == 0.0f && primo == std::floor(primo) && std::fabs(primo) < 1e9)
+        return EstremoInteri(curva, fattore, primo, ultimo, indice, migliore);
     const double ultimoPunto = static_cast<double>(curva.size() - 1);
     // Later points only lie further on, so the walk starts at the first k whose point is not
     // below 0 and stops at the first past the end.
     double k = primo;
     if (k + offset < -0.5) k += std::ceil(-0.5 - offset - k);
-    // Whole positions (no offset and a whole first point, as a graph's redraw asks) name
-    // their points as they are, without rounding each one.
-    const bool interi = offset == 0.0f && primo == std::floor(primo) && std::fabs(primo) < 1e9;
     bool trovato = false;
     float m = 0.0f;
     for (; k == primo || k <= ultimo; k += 1.0) {
         double posizione = k + offset;
         if (posizione > ultimoPunto + 0.5) break;
-        int32_t punto = interi ? static_cast<int32_t>(posizione) : CLng(posizione);
+        int32_t punto = CLng(posizione);
         if (punto < 0) continue;
         if (punto > static_cast<int32_t>(ultimoPunto)) break;
         float v = static_cast<float>(fattore * curva[static_cast<size_t>(punto)]);
         if (!trovato || migliore(v, m)) {
             m = v;
-            indice = interi ? static_cast<int16_t>(std::clamp(k, -32768.0, 32767.0)) : CInt(k);
+            indice = CInt(k);
             trovato = true;
         }
     }

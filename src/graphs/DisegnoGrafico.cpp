@@ -7,6 +7,7 @@
 #include "graphs/StatoGrafico.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -112,24 +113,47 @@ bool Taglia(double& ax, double& ay, double& bx, double& by) {
 constexpr double TOLLERANZA_TRATTO = 0.03;
 
 // The point between tratto[i] and tratto[j] farthest from the line through those two (from
-// tratto[i] when they coincide), with its distance; i itself when none lies off the line. The
-// chord's length divides every point's distance alike, so it is taken once.
-std::pair<size_t, double> PiuLontanoDallaCorda(const std::vector<PuntoScala>& tratto, size_t i,
-                                               size_t j) {
+// tratto[i] when they coincide), the first of equals, and whether it lies farther than
+// TOLLERANZA_TRATTO; i itself when none lies off the line. Distances are compared squared and
+// times the chord's length, which divides every point's distance alike; four points are
+// measured at a time, each of the four keeping its own farthest, so that no point waits on the
+// comparison of the one before.
+std::pair<size_t, bool> PiuLontanoDallaCorda(const std::vector<PuntoScala>& tratto, size_t i,
+                                             size_t j) {
     const PuntoScala a = tratto[i];
     const double dx = tratto[j].x - a.x, dy = tratto[j].y - a.y;
-    const double l = std::hypot(dx, dy);
-    double massima = 0;
-    size_t k = i;
-    for (size_t m = i + 1; m < j; ++m) {
+    const bool corda = dx != 0 || dy != 0;
+    // A point's distance from the chord times its length, or from tratto[i] squared.
+    auto distanza = [&](size_t m) {
         const double px = tratto[m].x - a.x, py = tratto[m].y - a.y;
-        const double d = l == 0 ? px * px + py * py : std::fabs(dy * px - dx * py);
-        if (d > massima) {
-            massima = d;
-            k = m;
+        return corda ? std::fabs(dy * px - dx * py) : px * px + py * py;
+    };
+    std::array<double, 4> massima{};
+    std::array<size_t, 4> dove{i, i, i, i};
+    size_t m = i + 1;
+    for (; m + 4 <= j; m += 4)
+        for (size_t q = 0; q < 4; ++q) {
+            const double d = distanza(m + q);
+            if (d > massima[q]) {
+                massima[q] = d;
+                dove[q] = m + q;
+            }
+        }
+    for (; m < j; ++m) {
+        const double d = distanza(m);
+        if (d > massima[0]) {
+            massima[0] = d;
+            dove[0] = m;
         }
     }
-    return {k, l == 0 ? std::sqrt(massima) : massima / l};
+    size_t migliore = 0;
+    for (size_t q = 1; q < 4; ++q)
+        if (massima[q] > massima[migliore] ||
+            (massima[q] == massima[migliore] && dove[q] < dove[migliore]))
+            migliore = q;
+    const double d = massima[migliore];
+    const double soglia = TOLLERANZA_TRATTO * TOLLERANZA_TRATTO;
+    return {dove[migliore], corda ? d * d > soglia * (dx * dx + dy * dy) : d > soglia};
 }
 
 // Draws a run of joined points as one polyline, leaving out the points that lie on the chords
@@ -142,8 +166,8 @@ void DisegnaTratto(Superficie& pic, const std::vector<PuntoScala>& tratto, long 
     while (!pila.empty()) {
         const auto [i, j] = pila.back();
         pila.pop_back();
-        const auto [k, massima] = PiuLontanoDallaCorda(tratto, i, j);
-        if (massima > TOLLERANZA_TRATTO) {
+        const auto [k, lontano] = PiuLontanoDallaCorda(tratto, i, j);
+        if (lontano) {
             tenuto[k] = 1;
             pila.push_back({i, k});
             pila.push_back({k, j});

@@ -212,10 +212,36 @@ bool SuperficieQt::SegmentoInPixel(double x1, double y1, double x2, double y2, Q
     return true;
 }
 
+bool SuperficieQt::PuntiniDiritti(QPointF a, QPointF b, long colore) {
+    if (spessore_ > 1 || stile_ != StileLinea::Punteggiata || a == b) return false;
+    if (a.x() != b.x() && a.y() != b.y()) return false;
+    const QRectF dentro(0, 0, immagine_.width(), immagine_.height());
+    if (!dentro.contains(a) || !dentro.contains(b)) return false;
+    // The painter dots a thin line one pixel in three from its first pixel up to its last,
+    // both included, whichever way it runs; it steps through a dotted line a pixel at a time,
+    // where a line across or down the image can have its dots set directly.
+    const int xa = static_cast<int>(a.x()), ya = static_cast<int>(a.y());
+    const int xb = static_cast<int>(b.x()), yb = static_cast<int>(b.y());
+    const int passoX = (xb > xa) - (xb < xa), passoY = (yb > ya) - (yb < ya);
+    const int lunghezza = std::abs(xb - xa) + std::abs(yb - ya);
+    const QRgb pixel = ColoreQt(Colore(colore)).rgb();
+    uchar* bit = immagine_.bits();
+    const qsizetype riga = immagine_.bytesPerLine();
+    for (int i = 0; i <= lunghezza; i += 3) {
+        auto* r = reinterpret_cast<QRgb*>(bit + (ya + i * passoY) * riga);
+        r[xa + i * passoX] = pixel;
+    }
+    return true;
+}
+
 void SuperficieQt::Linea(double x1, double y1, double x2, double y2, long colore) {
     AllineaDimensioni();
     QPointF a, b;
     if (immagine_.isNull() || !SegmentoInPixel(x1, y1, x2, y2, a, b)) return;
+    if (PuntiniDiritti(a, b, colore)) {
+        ImmagineCambiata();
+        return;
+    }
     QPainter p(&immagine_);
     p.setPen(Penna(colore));
     if (a == b)

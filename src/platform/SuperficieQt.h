@@ -115,6 +115,10 @@ class SuperficieQt : public Superficie {
     // A line's ends in pixel centres, clipped to a wide margin about the image; false when
     // the line has a non-finite end or lies wholly outside the margin.
     bool SegmentoInPixel(double x1, double y1, double x2, double y2, QPointF& a, QPointF& b) const;
+    // A thin dotted line straight across or down, both ends in the image (pixel centres), set
+    // dot by dot in the image's pixels as the painter would dot it; false, with nothing drawn,
+    // for any other line or pen.
+    bool PuntiniDiritti(QPointF a, QPointF b, long colore);
     // The two ways Polilinea draws, with the painter and pen set: a thin pen's lines one by
     // one, a wide pen's in joined runs.
     void LineeSottili(QPainter& p, std::span<const PuntoScala> punti) const;

@@ -4,6 +4,7 @@
 #include "support/Risposte.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -42,6 +43,38 @@ TEST(CurveExtremes, SmallestAndLargestWithTheirPointNeverReadingOutsideTheTable)
     const std::vector<double> c = {25.4, 50.8};
     const float pollici = 0.03937008f;
     EXPECT_EQ(MassimoCurva(c, pollici, 0.0f, 0, 1), static_cast<float>(pollici * 50.8));
+}
+
+TEST(CurveExtremes, WholeStretchesTakeEveryPointFromTheFirstToTheLast) {
+    // Whole first points, the way a graph's redraw asks, over a curve with repeated extremes:
+    // the extreme of the points first..last that lie in the table, the first of equals, the
+    // first point even when last comes before it.
+    const std::vector<double> curva = {4, -2, 7, 7, -2, 0, 7, -2, 3};
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double primo = -3; primo <= 10; ++primo)
+        for (double ultimo :
+             {-4.0, -1.0, 0.0, 1.5, 2.0, 3.0, 5.9, 6.0, 8.0, 9.0, 40.0, inf, -inf, nan}) {
+            for (bool massimo : {false, true}) {
+                float atteso = 0;
+                int16_t punto = IGNOTO;
+                for (double k = std::max(primo, 0.0); k == primo || k <= ultimo; ++k) {
+                    if (k >= static_cast<double>(curva.size())) break;
+                    const float v = static_cast<float>(-1.5f * curva[static_cast<size_t>(k)]);
+                    if (punto == IGNOTO || (massimo ? v > atteso : v < atteso)) {
+                        atteso = v;
+                        punto = static_cast<int16_t>(k);
+                    }
+                }
+                int16_t k = IGNOTO;
+                const float trovato =
+                    massimo ? MassimoCurvaTabella(curva, -1.5f, 0.0f, primo, ultimo, k)
+                            : MinimoCurvaTabella(curva, -1.5f, 0.0f, primo, ultimo, k);
+                EXPECT_EQ(trovato, atteso) << primo << ".." << ultimo << " " << massimo;
+                EXPECT_EQ(k, punto == IGNOTO ? static_cast<int16_t>(primo) : punto)
+                    << primo << ".." << ultimo << " " << massimo;
+            }
+        }
 }
 
 TEST(LinearInterpolation, StraightLineThroughTwoPoints) {

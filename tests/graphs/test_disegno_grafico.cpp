@@ -63,6 +63,7 @@ TEST_F(Plot, LinesKeepEveryPointWithinAFractionOfAPixel) {
         {"slope", 300, [](int i) { return 100.0 + 2.0 * i; }, 1, 1},
         {"two slopes", 300, [](int i) { return i <= 100 ? 100.0 + 2.0 * i : 400.0 - i; }, 2, 2},
         {"a bump and its feet", 300, [](int i) { return 100.0 + (i == 150 ? 3.0 : 0.0); }, 4, 4},
+        {"a bump next to the end", 300, [](int i) { return 100.0 + (i == 298 ? 3.0 : 0.0); }, 4, 4},
         {"wave", MAX_PUNTI, [](int i) { return 1000.0 + 300.0 * std::sin(i / 50.0); }, 11, 299}};
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -83,4 +84,18 @@ TEST_F(Plot, LinesKeepEveryPointWithinAFractionOfAPixel) {
                 << "point " << i;
         }
     }
+}
+
+// A curve that goes out and comes back to where it started: out and back, one line each.
+TEST_F(Plot, ACurveThatComesBackIsTwoLines) {
+    Progetto1(300, [](int i) { return 100.0 + (i <= 150 ? i : 300 - i); });
+    for (int i = 0; i <= 300; ++i) Progetti[1].AsseCorsaRuota[i] = i <= 150 ? i : 300 - i;
+    Grafico.RangeXFisso = VERO; // the X axis would end at the last point
+    Grafico.XMinRichiesto = 0;
+    Grafico.XMaxRichiesto = 2 * 200; // held doubled
+    const auto linee = Linee(ColoreCurva[1]);
+    ASSERT_EQ(linee.size(), 2u);
+    EXPECT_DOUBLE_EQ(linee[0].x1, linee[1].x2);
+    EXPECT_DOUBLE_EQ(linee[0].y1, linee[1].y2);
+    EXPECT_GT(linee[0].x2, linee[0].x1 + 100);
 }

@@ -5,6 +5,7 @@
 #include "platform/PictureBox.h"
 #include "support/ConfrontoImmagini.h"
 
+#include <QPainter>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
@@ -90,6 +91,57 @@ TEST_F(Renderer, DottedStyleOnlyForThinPens) {
     s.ImpostaSpessore(3);
     s.Linea(0.0, 6.0, 25.0, 6.0, NERO);
     for (int x = 5; x < 245; ++x) ASSERT_EQ(s.ColorePixel(x, 60), NERO) << x;
+}
+
+namespace {
+
+// A thin dotted line from pixel (x1, y1) to pixel (x2, y2), drawn by the surface and by a bare
+// painter with the same pen, on images of the given size; the number of pixels that differ.
+int DottedLineDiffersFromPainter(QSize dim, int x1, int y1, int x2, int y2) {
+    ImmagineSuperficie s(dim.width(), dim.height(), 25.4); // a millimetre to the pixel
+    s.ImpostaStile(StileLinea::Punteggiata);
+    s.Linea(x1 + 0.3, y1 + 0.6, x2 + 0.7, y2 + 0.2, ROSSO);
+    QImage atteso(dim, QImage::Format_RGB32);
+    atteso.fill(Qt::white);
+    QPainter p(&atteso);
+    QPen penna(Qt::red);
+    penna.setWidth(1);
+    penna.setStyle(Qt::DotLine);
+    penna.setCapStyle(Qt::SquareCap);
+    p.setPen(penna);
+    p.drawLine(QPointF(x1 + 0.5, y1 + 0.5), QPointF(x2 + 0.5, y2 + 0.5));
+    p.end();
+    int diversi = 0;
+    for (int y = 0; y < dim.height(); ++y)
+        for (int x = 0; x < dim.width(); ++x)
+            diversi += s.Immagine().pixel(x, y) != atteso.pixel(x, y);
+    return diversi;
+}
+
+} // namespace
+
+TEST(DottedLines, StraightOnesLandOnThePaintersDotsEitherWay) {
+    // Across and down, each way, every length from a pixel to past the pattern's repeat many
+    // times over, starting anywhere in it, out to the image's edges.
+    const QSize larga(1300, 3), alta(3, 1300);
+    for (int n = 1; n <= 40; ++n)
+        for (int da = 0; da < 3; ++da) {
+            ASSERT_EQ(DottedLineDiffersFromPainter(larga, da, 1, da + n, 1), 0) << n << " " << da;
+            ASSERT_EQ(DottedLineDiffersFromPainter(larga, da + n, 1, da, 1), 0) << n << " " << da;
+            ASSERT_EQ(DottedLineDiffersFromPainter(alta, 1, da, 1, da + n), 0) << n << " " << da;
+            ASSERT_EQ(DottedLineDiffersFromPainter(alta, 1, da + n, 1, da), 0) << n << " " << da;
+        }
+    for (int n : {299, 300, 301, 1297, 1298, 1299}) {
+        ASSERT_EQ(DottedLineDiffersFromPainter(larga, 0, 2, n, 2), 0) << n;
+        ASSERT_EQ(DottedLineDiffersFromPainter(larga, n, 0, 0, 0), 0) << n;
+        ASSERT_EQ(DottedLineDiffersFromPainter(alta, 0, 0, 0, n), 0) << n;
+        ASSERT_EQ(DottedLineDiffersFromPainter(alta, 2, n, 2, 1299 - n), 0) << n;
+    }
+    // Slanted, a single pixel, and running off the image: as the painter draws them too.
+    EXPECT_EQ(DottedLineDiffersFromPainter(QSize(60, 40), 2, 3, 50, 30), 0);
+    EXPECT_EQ(DottedLineDiffersFromPainter(QSize(60, 40), 7, 7, 7, 7), 0);
+    EXPECT_EQ(DottedLineDiffersFromPainter(QSize(60, 40), -5, 9, 70, 9), 0);
+    EXPECT_EQ(DottedLineDiffersFromPainter(QSize(60, 40), 9, 45, 9, 2), 0);
 }
 
 TEST_F(Renderer, TextIsWrittenBelowAndRightOfThePosition) {
