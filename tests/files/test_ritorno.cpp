@@ -268,8 +268,8 @@ TEST_F(SavedAndReopened, EveryComponentChangeShowsAtOnceWhatAReopenGives) {
             (this->*cambia)();
             const Valori dopo = Risultati(Progetti[1]);
             cambiati += PrimaDifferenza(prima, dopo) != "";
-            ASSERT_TRUE(SalvaProgetto(Nome("r.kvp"), 1));
-            AzzeraTabelle(), Scegli(1), Offri("r.kvp"), GestisciMenuFileFrmMenu(2);
+            ASSERT_TRUE(SalvaProgetto(Nome("Prüfung ñ.kvp"), 1));
+            AzzeraTabelle(), Scegli(1), Offri("Prüfung ñ.kvp"), GestisciMenuFileFrmMenu(2);
             ASSERT_EQ(PrimaDifferenza(dopo, Risultati(Progetti[1])), "");
         }
     }
