@@ -34,6 +34,7 @@
 #include <QScrollBar>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -198,9 +199,9 @@ class INSGEO01 : public FinestraFiglia,
     void AmmortizzatoreItem_Click(int Index);
     void MollaItem_Click(int Index);
     void TamponeItem_Click(int Index);
-    // After the preload, shock absorber, spring or bump-stop window has closed: the menus
-    // and buttons follow the project's state.
-    void DopoFinestraComponente();
+    // Runs a command that shows the preload, shock absorber, spring or bump-stop window; once
+    // it has closed, the menus and buttons follow the project's state.
+    void ConFinestraComponente(const std::function<void()>& comando);
     // The Schema menu's file items 4 open, 5 compare, 6 save as (MenuInsGeo.cpp).
     void SchemaItem_Click(int Index);
     // The File and Help menus, the Schema commands, the annotation and option boxes and the

@@ -78,37 +78,36 @@ void INSGEO01::RisultatiItem_Click(int Index) {
     MostraRiassunto(Index);
 }
 void INSGEO01::PrecaricoItem_Click(int Index) {
-    const QPointer<INSGEO01> finestra(this);
-    MostraPrecarico(Index);
-    if (finestra) DopoFinestraComponente();
+    ConFinestraComponente([Index] { MostraPrecarico(Index); });
 }
 
 void INSGEO01::AmmortizzatoreItem_Click(int Index) {
     SelezionaProgettoEditor();
-    const QPointer<INSGEO01> finestra(this);
-    if (Index == 7) Chiama(Ganci.MostraFrmAcq);
-    ComandoFileComponente(MOD_AMMORTIZZATORE, Index, Ganci.MostraInsAmmortizzatore);
-    if (finestra) DopoFinestraComponente();
+    ConFinestraComponente([Index] {
+        if (Index == 7) Chiama(Ganci.MostraFrmAcq);
+        ComandoFileComponente(MOD_AMMORTIZZATORE, Index, Ganci.MostraInsAmmortizzatore);
+    });
 }
 
 void INSGEO01::MollaItem_Click(int Index) {
     SelezionaProgettoEditor();
-    const QPointer<INSGEO01> finestra(this);
-    ComandoFileComponente(MOD_MOLLA, Index, Ganci.MostraInsMolla);
-    if (finestra) DopoFinestraComponente();
+    ConFinestraComponente(
+        [Index] { ComandoFileComponente(MOD_MOLLA, Index, Ganci.MostraInsMolla); });
 }
 
 void INSGEO01::TamponeItem_Click(int Index) {
     SelezionaProgettoEditor();
-    const QPointer<INSGEO01> finestra(this);
-    ComandoFileComponente(MOD_TAMPONE, Index, Ganci.MostraInsTampone);
-    if (finestra) DopoFinestraComponente();
+    ConFinestraComponente(
+        [Index] { ComandoFileComponente(MOD_TAMPONE, Index, Ganci.MostraInsTampone); });
 }
 
 // The component windows are modal: once their command returns, the window has closed, with
 // its data committed or not. The editor stays the active window all the while and is not
 // activated again, so its menus and buttons follow the project's state here, at once.
-void INSGEO01::DopoFinestraComponente() {
+void INSGEO01::ConFinestraComponente(const std::function<void()>& comando) {
+    const QPointer<INSGEO01> finestra(this);
+    comando();
+    if (!finestra) return;
     AggiornaStatoProgetto();
     AggiornaAbilitazione();
 }
