@@ -8,7 +8,8 @@
 
 namespace kelvra {
 
-// Message box styles: one button set plus one icon.
+// Message box styles: one button set plus one icon, and the default button when it is not the
+// first of the set.
 enum StileMessaggio : int {
     vbOKOnly = 0,
     vbOKCancel = 1,
@@ -20,6 +21,9 @@ enum StileMessaggio : int {
     vbQuestion = 32,
     vbExclamation = 48,
     vbInformation = 64,
+    vbDefaultButton1 = 0,
+    vbDefaultButton2 = 256,
+    vbDefaultButton3 = 512,
 };
 
 // Added to a style when the text is UTF-8 rather than the language's code page: a message

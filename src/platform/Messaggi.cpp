@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <optional>
+#include <vector>
 
 namespace kelvra {
 
@@ -45,19 +46,33 @@ QMessageBox::StandardButtons Pulsanti(int stile) {
     }
 }
 
-// The buttons in the order the style names them; the first is the default.
-QMessageBox::StandardButton PrimoPulsante(int stile) {
+// The buttons in the order the style names them; the style's default-button bits choose among
+// them (the first when they name a button the set lacks).
+QMessageBox::StandardButton PulsantePredefinito(int stile) {
+    using B = QMessageBox;
+    std::vector<QMessageBox::StandardButton> ordine;
     switch (stile & 7) {
+    case vbOKCancel:
+        ordine = {B::Ok, B::Cancel};
+        break;
     case vbAbortRetryIgnore:
-        return QMessageBox::Abort;
+        ordine = {B::Abort, B::Retry, B::Ignore};
+        break;
     case vbYesNoCancel:
+        ordine = {B::Yes, B::No, B::Cancel};
+        break;
     case vbYesNo:
-        return QMessageBox::Yes;
+        ordine = {B::Yes, B::No};
+        break;
     case vbRetryCancel:
-        return QMessageBox::Retry;
+        ordine = {B::Retry, B::Cancel};
+        break;
     default:
-        return QMessageBox::Ok;
+        ordine = {B::Ok};
+        break;
     }
+    const size_t n = size_t((stile >> 8) & 3);
+    return n < ordine.size() ? ordine[n] : ordine.front();
 }
 
 QMessageBox::StandardButton PulsanteEsc(int stile) {
@@ -132,7 +147,7 @@ std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, int stile,
     box->setTextFormat(Qt::PlainText);
     box->setIcon(Icona(stile));
     box->setStandardButtons(Pulsanti(stile));
-    box->setDefaultButton(PrimoPulsante(stile));
+    box->setDefaultButton(PulsantePredefinito(stile));
     if (QMessageBox::StandardButton esc = PulsanteEsc(stile); esc != QMessageBox::NoButton)
         box->setEscapeButton(esc);
     // The box sizes itself to its contents when shown; a row as wide as the title needs keeps

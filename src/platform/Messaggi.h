@@ -19,8 +19,9 @@ void ImpostaTitoloApplicazione(const std::string& titolo);
 std::string TitoloApplicazione();
 
 // The box for a text, a style (buttons + icon, as MsgBox takes them) and a title, not yet
-// shown. The first button is the default one; Escape gives Cancel, or No when there is no
-// Cancel, or OK for a box with OK alone.
+// shown. The default button is the first one, or the one the style's vbDefaultButton2 or
+// vbDefaultButton3 names; Escape gives Cancel, or No when there is no Cancel, or OK for a box
+// with OK alone.
 std::unique_ptr<QMessageBox> CreaMessaggio(const std::string& testo, int stile,
                                            const std::string& titolo);
 // The answer number (vbOK, vbYes, ...) of a box that was closed: its pressed button, or its

@@ -101,7 +101,14 @@ TEST(QtMessageBox, StyleGivesButtonsIconDefaultEscapeAndTitle) {
          B::NoButton},
         {vbRetryCancel | vbInformation, B::Retry | B::Cancel, B::Information, B::Retry, B::Cancel},
         {vbOKOnly, B::Ok, B::NoIcon, B::Ok, B::Ok},
-        {vbOKCancel, B::Ok | B::Cancel, B::NoIcon, B::Ok, B::Cancel}};
+        {vbOKCancel, B::Ok | B::Cancel, B::NoIcon, B::Ok, B::Cancel},
+        // A default named by the style: a question whose safe answer is the second button.
+        {vbYesNo | vbQuestion | vbDefaultButton2, B::Yes | B::No, B::Question, B::No, B::No},
+        {vbYesNoCancel | vbDefaultButton3, B::Yes | B::No | B::Cancel, B::NoIcon, B::Cancel,
+         B::Cancel},
+        {vbAbortRetryIgnore | vbDefaultButton2, B::Abort | B::Retry | B::Ignore, B::NoIcon,
+         B::Retry, B::NoButton},
+        {vbOKOnly | vbDefaultButton3, B::Ok, B::NoIcon, B::Ok, B::Ok}}; // no third: the first
     QCoreApplication::setApplicationName("Kelvra");
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.stile);
