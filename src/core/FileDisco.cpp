@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -232,6 +233,26 @@ bool ScriviFileAtomico(const std::string& nome, const std::string& dati) {
         ::close(fdCartella);
     }
     return true;
+}
+
+bool FileEsiste(const std::string& nome) {
+    struct stat s {};
+    return !nome.empty() && ::lstat(nome.c_str(), &s) == 0;
+}
+
+bool StessoFile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) return false;
+    struct stat sa {
+    }, sb{};
+    const bool esisteA = ::stat(a.c_str(), &sa) == 0, esisteB = ::stat(b.c_str(), &sb) == 0;
+    if (esisteA || esisteB)
+        return esisteA && esisteB && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+    // Names are bytes to the file system: UTF-8 goes through unchanged.
+    std::error_code errA, errB;
+    const std::filesystem::path ca = std::filesystem::weakly_canonical(a, errA);
+    const std::filesystem::path cb = std::filesystem::weakly_canonical(b, errB);
+    if (errA || errB) return a == b;
+    return ca == cb;
 }
 
 } // namespace kelvra

@@ -36,6 +36,15 @@ EsitoLettura LeggiFileRegolare(const std::string& nome, size_t massimo, std::str
 // when it cannot: the old file is then as it was and no temporary file is left.
 bool ScriviFileAtomico(const std::string& nome, const std::string& dati);
 
+// True when something (a file, a folder, a link) holds the name `nome` (UTF-8, as every
+// file name of the program).
+bool FileEsiste(const std::string& nome);
+
+// True when the names `a` and `b` lead to one file: when both exist, the same file however
+// it is reached (a link, a second name, a folder named with "." or ".."); when neither does,
+// the same path once its folders are resolved. An empty name is no file.
+bool StessoFile(const std::string& a, const std::string& b);
+
 // Run once at start-up: a write past the file-size limit of the process then fails with an
 // error, which the writers report, instead of ending the program with the signal.
 void PreparaScrittureFile();

@@ -1,5 +1,7 @@
 #include "core/TipiFile.h"
 
+#include "core/FileDisco.h"
+
 #include <array>
 #include <cstdio>
 
@@ -98,6 +100,11 @@ std::string PercorsoProgettoUnico(const TipoFile& t) {
     const std::string& percorso = Progetti[1].*t.percorso;
     // The default name is language text in the code page; file names are UTF-8.
     return percorso.empty() ? PercorsoDaTesto(t, InUtf8(TestoPredefinito(t, 1))) : percorso;
+}
+
+bool FileAltrui(const TipoFile& t, int p, const std::string& percorso) {
+    if (!FileEsiste(percorso)) return false;
+    return !ProgettoValido(p) || !StessoFile(percorso, Progetti[size_t(p)].*t.percorso);
 }
 
 } // namespace kelvra

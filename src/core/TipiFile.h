@@ -55,4 +55,9 @@ std::string PercorsoDaTesto(const TipoFile& t, const std::string& testo);
 // language text turned into UTF-8).
 std::string PercorsoProgettoUnico(const TipoFile& t);
 
+// True when writing project p's file of the kind under `percorso` would replace a file that
+// is not the project's own of that kind (the one it was opened from or last saved to): a
+// file of that name exists and is another.
+bool FileAltrui(const TipoFile& t, int p, const std::string& percorso);
+
 } // namespace kelvra

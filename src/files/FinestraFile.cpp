@@ -11,6 +11,7 @@
 #include "shell/Main.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 namespace kelvra {
 
@@ -34,6 +35,22 @@ bool FinestraFile::eventFilter(QObject* oggetto, QEvent* evento) {
         if (it != suggerimenti_.constEnd()) ImpostaSuggerimento(Riga(TestiToolbar, *it));
     }
     return QWidget::eventFilter(oggetto, evento);
+}
+
+void FinestraFile::PulsantePredefinito(QPushButton* pulsante) {
+    predefinito_ = pulsante;
+    pulsante->setDefault(true);
+}
+
+void FinestraFile::keyPressEvent(QKeyEvent* evento) {
+    const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    const bool senzaModificatori = (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (invio && senzaModificatori && predefinito_ && predefinito_->isEnabled() &&
+        predefinito_->isVisibleTo(this)) {
+        predefinito_->click();
+        return;
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 namespace {

@@ -1,17 +1,20 @@
 #include "files/FrmSalva.h"
 
 #include "core/Impostazioni.h"
+#include "core/Seams.h"
 #include "core/Servizi.h"
 #include "platform/Convenzioni.h"
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
-#include "shell/Ganci.h"
+#include "shell/Comandi.h"
 
 #include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPalette>
 #include <QVBoxLayout>
+#include <string>
+#include <vector>
 
 namespace kelvra {
 
@@ -107,13 +110,21 @@ void FrmSalva::ChkSave_Click(int Index) {
 }
 
 void FrmSalva::CmdSalva_Click() {
+    std::vector<files::RigaSalvataggio> righe;
     for (int i = 1; i <= MAX_PROGETTI; ++i) {
         if (!Vero(righe_[size_t(i)])) continue;
         // The name as typed, in the file system's UTF-8: no letter is lost to the code page.
         const std::string testo = TxtSalva[size_t(i)]->text().trimmed().toStdString();
         if (testo.empty()) continue; // no file named by its extension alone
-        Chiama(GancioSalva(tipo_.tipo), PercorsoDaTesto(tipo_, testo), int16_t(i));
+        righe.push_back({i, PercorsoDaTesto(tipo_, testo)});
     }
+    // One file never holds two projects: a save that names a file twice writes nothing.
+    if (const std::string doppi = files::TestoNomiDoppi(righe); !doppi.empty()) {
+        MsgBox(doppi, vbExclamation + TESTO_UTF8);
+        return;
+    }
+    for (const files::RigaSalvataggio& r : righe)
+        SalvaFileTipo(tipo_.tipo, r.percorso, int16_t(r.riga));
 }
 
 } // namespace kelvra

@@ -1,5 +1,7 @@
 #include "files/TipiFile.h"
 
+#include "core/FileDisco.h"
+#include "core/Lingua.h"
 #include "shell/Comandi.h"
 #include "shell/Ganci.h"
 
@@ -8,6 +10,9 @@
 namespace kelvra::files {
 
 namespace {
+
+// Lines of MsgBox: "Rows", "and", "name the same file; nothing was saved:".
+constexpr int MSG_RIGHE = 86, MSG_E = 87, MSG_STESSO_FILE = 88;
 
 bool Tenuto(int p) {
     return ProgettoValido(NumeroProgetti) && p >= 1 && p <= NumeroProgetti;
@@ -24,6 +29,32 @@ bool RigaSalvabile(const TipoFile& t, int p) {
     if (!Tenuto(p)) return false;
     const Progetto& pr = Progetti[size_t(p)];
     return (pr.StatoDatiProgetto & t.bitStato) == t.bitStato || Vero(pr.ModificatoFile[t.tipo]);
+}
+
+std::string TestoNomiDoppi(const std::vector<RigaSalvataggio>& righe) {
+    std::string testo;
+    std::vector<bool> contata(righe.size(), false);
+    for (size_t a = 0; a < righe.size(); ++a) {
+        if (contata[a]) continue;
+        std::vector<int> gruppo{righe[a].riga};
+        for (size_t b = a + 1; b < righe.size(); ++b) {
+            if (contata[b] || !StessoFile(righe[a].percorso, righe[b].percorso)) continue;
+            contata[b] = true;
+            gruppo.push_back(righe[b].riga);
+        }
+        if (gruppo.size() < 2) continue;
+        if (!testo.empty()) testo += "\n\n";
+        testo += InUtf8(Riga(Messaggi, MSG_RIGHE));
+        for (size_t k = 0; k < gruppo.size(); ++k) {
+            if (k + 1 == gruppo.size())
+                testo += " " + InUtf8(Riga(Messaggi, MSG_E));
+            else if (k > 0)
+                testo += ",";
+            testo += " " + std::to_string(gruppo[k]);
+        }
+        testo += " " + InUtf8(Riga(Messaggi, MSG_STESSO_FILE)) + "\n" + righe[a].percorso;
+    }
+    return testo;
 }
 
 std::array<bool, 4> OpzioniSalvabili() {

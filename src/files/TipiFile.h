@@ -6,12 +6,24 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace kelvra::files {
 
 // A row of the kind's save dialog is offered for a held project (1..NumeroProgetti) whose
 // data make a file of the kind, or that holds an unsaved change of the kind.
 bool RigaSalvabile(const TipoFile& t, int p);
+
+// A ticked row of a save dialog: its row (the project's number) and the file its name stands
+// for.
+struct RigaSalvataggio {
+    int riga;
+    std::string percorso;
+};
+// Empty when every row names a file of its own; otherwise the message that refuses the save,
+// in UTF-8: for each file named by two rows or more, "Rows 1, 2 and 3" and lines 86..88 of
+// MsgBox, then the file on a line of its own.
+std::string TestoNomiDoppi(const std::vector<RigaSalvataggio>& righe);
 
 // The save chooser's options, 0 geometry .. 3 bump stop: which of them a held project has
 // data for.

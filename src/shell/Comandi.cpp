@@ -27,6 +27,7 @@ constexpr int MSG_SALVARE = 18;
 constexpr int MSG_NON_CALCOLATO = 19;
 constexpr int MSG_MANUALE_SENZA_VISORE = 82;
 constexpr int MSG_MANUALE_MANCANTE = 83;
+constexpr int MSG_SOSTITUIRE = 89;
 
 constexpr const char* NOME_MANUALE = "Kelvra.Pdf";
 
@@ -280,8 +281,17 @@ bool SalvaCome(int tipo) {
     }
     // The writer keeps the name as the project's file only once the file is written, so a
     // failed save leaves the project unnamed as it was.
+    return SalvaFileTipo(tipo, PercorsoProgettoUnico(TipoDiFile(tipo)), 1);
+}
+
+bool SalvaFileTipo(int tipo, const std::string& percorso, int16_t p) {
     const auto& salva = GancioSalva(tipo);
-    return salva && salva(PercorsoProgettoUnico(TipoDiFile(tipo)), 1);
+    if (!salva) return false;
+    if (FileAltrui(TipoDiFile(tipo), p, percorso) &&
+        MsgBox(TestoConPercorso(Riga(Messaggi, MSG_SOSTITUIRE), percorso),
+               vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8) != vbYes)
+        return false;
+    return salva(percorso, p);
 }
 
 void PassoSalvataggioTipo(int16_t tipo, bool chiedi) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace kelvra {
 
@@ -63,9 +64,15 @@ bool ChiudiUltimoProgetto();
 
 // Save as, the one command of every window for a file kind (MOD_PROGETTO .. MOD_TAMPONE):
 // several projects, the kind's save dialog; one project, its file of that kind (given the
-// default name <program folder><kind word> 01<extension> when it has none). True when a file
-// was written.
+// default name <program folder><kind word> 01<extension> when it has none), through
+// SalvaFileTipo. True when a file was written.
 bool SalvaCome(int tipo);
+
+// Writes project p's file of kind `tipo` (MOD_PROGETTO .. MOD_TAMPONE) under `percorso` with
+// the kind's writer. A file of that name that is not the project's own of the kind is replaced
+// only when the user answers Yes to line 89 of MsgBox, whose default is No; No writes nothing.
+// True when the file was written.
+bool SalvaFileTipo(int tipo, const std::string& percorso, int16_t p);
 
 // The save step of one file kind: with `chiedi`, only when some project holds unsaved changes
 // of that kind and the user answers Yes to line 18 of MsgBox; then save as.
