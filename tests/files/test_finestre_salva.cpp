@@ -11,6 +11,8 @@
 #include "support/Risposte.h"
 #include "support/RisposteDialoghi.h"
 
+#include <QTest>
+
 using namespace kelvra;
 namespace fs = std::filesystem;
 
@@ -163,6 +165,26 @@ TEST_F(SaveWindows, EveryDialogRefusesOneFileTwiceAndAsksBeforeReplacingAnotherF
         EXPECT_TRUE(dialoghi.mostrati.empty());
         EXPECT_FALSE(test::LeggiFile(file("A")) == di2);
     }
+}
+
+// Enter in a name box, or on a row's box, presses Save; Escape closes the dialog.
+TEST_F(SaveWindows, EnterInTheDialogSavesAndEscapeCloses) {
+    Tieni(2, {2, 2});
+    bool aperta = true;
+    Quando<FrmSalva>([&](FrmSalva& f) {
+        f.show();
+        f.ChkSave[1]->setChecked(false);
+        f.TxtSalva[2]->setText("invio"), QTest::keyClick(f.TxtSalva[2], Qt::Key_Return);
+        EXPECT_TRUE(Esiste("invio.kvr"));
+        f.TxtSalva[2]->setText("tastierino"), QTest::keyClick(f.TxtSalva[2], Qt::Key_Enter);
+        f.TxtSalva[2]->setText("casella"), QTest::keyClick(f.ChkSave[2], Qt::Key_Return);
+        EXPECT_TRUE(f.CmdSalva->isDefault());
+        QTest::keyClick(f.TxtSalva[2], Qt::Key_Escape);
+        aperta = f.isVisible();
+    });
+    MostraFrmSalva(MOD_MOLLA);
+    EXPECT_TRUE(Esiste("tastierino.kvr") && Esiste("casella.kvr"));
+    EXPECT_FALSE(aperta);
 }
 
 TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {
