@@ -128,9 +128,8 @@ TEST_F(FileMenu, SaveAsRefusesTwoRowsNamingOneFile) {
 }
 
 // One project held: Save project as, the exit save step, a component's Save as and the save
-// chooser write the
-// project's own file without a question, but replace another file of the default name only
-// on Yes to a question whose default is No; No leaves that file byte for byte.
+// chooser write the project's own file without a question, but replace another file of the
+// default name only on Yes to a question whose default is No; No leaves it byte for byte.
 TEST_F(FileMenu, OneProjectSaveAsAsksBeforeReplacingAFileNotItsOwn) {
     struct Caso {
         int tipo;
