@@ -242,8 +242,8 @@ bool FileEsiste(const std::string& nome) {
 
 bool StessoFile(const std::string& a, const std::string& b) {
     if (a.empty() || b.empty()) return false;
-    struct stat sa {
-    }, sb{};
+    struct stat sa = {};
+    struct stat sb = {};
     const bool esisteA = ::stat(a.c_str(), &sa) == 0, esisteB = ::stat(b.c_str(), &sb) == 0;
     if (esisteA || esisteB)
         return esisteA && esisteB && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
