@@ -18,6 +18,7 @@
 #include "tables/Riassunto.h"
 
 #include <QItemSelectionModel>
+#include <map>
 
 using namespace kelvra;
 
@@ -96,42 +97,28 @@ class OrdersOfEntry : public test::FinestraReale {
         apri();
     }
 
-    // One order of entry from a fresh program state: G geometry typed, C CALCULATE, A M T the
-    // shock absorber, spring and bump stop typed, a m t the same read from their files.
+    // One order of entry from a fresh program state, one letter a step.
     Esito Inserisci(const std::string& ordine) {
+        const std::map<char, std::function<void()>> passi = {
+            {'G', [this] { Geometria(); }},      // the geometry typed
+            {'C', [this] { Calcola(); }},        // CALCULATE
+            {'A', [this] { Ammortizzatore(); }}, // the components typed in their windows
+            {'M', [this] { Molla(); }},
+            {'T', [this] { Tampone(); }},
+            {'g',
+             [this] {
+                 DaFile("o.kvg", [] {
+                     int16_t annullato = 0;
+                     ApriSchema(annullato);
+                 });
+             }},
+            {'a', [this] { DaFile("o.kva", ApriAmmortizzatore); }}, // the same from their files
+            {'m', [this] { DaFile("o.kvr", ApriMolla); }},
+            {'t', [this] { DaFile("o.kvt", ApriTampone); }}};
         AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1;
         ImpostaUnitaMisura(SistemaUnita = SISTEMA_METRICO), ed->Form_Activate();
         dialoghi.mostrati.clear();
-        for (const char passo : ordine) {
-            switch (passo) {
-            case 'G':
-                Geometria();
-                break;
-            case 'C':
-                Calcola();
-                break;
-            case 'A':
-                Ammortizzatore();
-                break;
-            case 'M':
-                Molla();
-                break;
-            case 'T':
-                Tampone();
-                break;
-            case 'a':
-                DaFile("o.kva", ApriAmmortizzatore);
-                break;
-            case 'm':
-                DaFile("o.kvr", ApriMolla);
-                break;
-            case 't':
-                DaFile("o.kvt", ApriTampone);
-                break;
-            default:
-                ADD_FAILURE() << passo;
-            }
-        }
+        for (const char passo : ordine) passi.at(passo)();
         return Leggi();
     }
     Esito Leggi() {
@@ -160,13 +147,14 @@ class OrdersOfEntry : public test::FinestraReale {
 };
 
 TEST_F(OrdersOfEntry, EveryOrderGivesWhatEnteringTheGeometryFirstGives) {
-    // The component files, written from the components typed after the geometry.
+    // The geometry and component files, written from a project entered geometry first.
     Inserisci("GCAMT");
     ASSERT_EQ(Progetti[1].NumPuntiMolla, 70);
     ASSERT_DOUBLE_EQ(Progetti[1].ForzaMolla[70], 6300);
     ASSERT_TRUE(SalvaAmmortizzatore(PercorsoApplicazione + "o.kva", 1));
     ASSERT_TRUE(SalvaMolla(PercorsoApplicazione + "o.kvr", 1));
     ASSERT_TRUE(SalvaTampone(PercorsoApplicazione + "o.kvt", 1));
+    ASSERT_TRUE(SalvaSchema(PercorsoApplicazione + "o.kvg", 1));
 
     struct Caso {
         const char* interasse; // the shock absorber's typed length, mm
@@ -178,7 +166,8 @@ TEST_F(OrdersOfEntry, EveryOrderGivesWhatEnteringTheGeometryFirstGives) {
         {"330", "GCAM", {"AMGC", "MAGC", "AGMC", "GAMC", "AGCM", "MGCA"}, "110"},
         {"330", "GCAMT", {"TMAGC", "ATGCM", "GTAMC", "GCTMA"}, "111"},
         {"330", "GCamt", {"amtGC", "aGCmt", "mtaGC", "GamtC", "tGCma"}, "111"},
-        {"330", "GCAm", {"mAGC", "AGmC"}, "110"},
+        {"330", "GCAm", {"mAGC", "AGmC", "Amg"}, "110"},
+        {"330", "GCamt", {"amtg", "tgam"}, "111"},
         // 320 mm is shorter than the shock absorber at rest: it never fits, and nothing moves.
         {"320", "GCAM", {"AMGC", "GAMC", "MGCA"}, "100"},
     };
