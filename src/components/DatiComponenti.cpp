@@ -9,23 +9,6 @@
 
 namespace kelvra {
 
-void AggiornaCompatibilita(Progetto& p) {
-    if (!Vero(p.AmmortizzatoreInserito)) return;
-    // Judged with the preload the static step is about to give this spring in this seat.
-    const bool entra =
-        GiudicaMolla(p, p.LungMollaLibera, p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
-            .Entra();
-    if (Vero(p.MollaInserita)) p.MollaCompatibile = entra ? 1 : 0;
-    if (Vero(p.GeometriaInserita))
-        p.AmmortizzatoreCompatibile =
-            entra && p.LunghezzaStaticaAmmortizzatore <= p.InterasseAmmortizzatore ? 1 : 0;
-    if (Vero(p.TamponeInserito))
-        p.TamponeCompatibile =
-            static_cast<float>(p.CorsaAmmortizzatore) > static_cast<float>(p.LungTamponeScarico)
-                ? 1
-                : 0;
-}
-
 namespace {
 
 // What every commit does after storing its component of kind `tipo`: the static curve and,

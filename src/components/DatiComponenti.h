@@ -1,23 +1,17 @@
 // What the component windows commit into the project tables, without any window: the
-// spring, bump-stop and shock-absorber commits, the compatibility verdicts they share with
-// the file readers, the static shock curve that follows, and the preload's limit and
-// commit. Every procedure acts on one project throughout, the slot ProgettoSelezionato
-// that the calling menu chose.
+// spring, bump-stop and shock-absorber commits, judged by the core's compatibility rule that
+// the file readers and the solve of the geometry share, the static shock curve that follows,
+// and the preload's limit and commit. Every procedure acts on one project throughout, the
+// slot ProgettoSelezionato that the calling menu chose.
 #pragma once
 
 #include "components/TabellaComponente.h"
+#include "core/DatiStatici.h"
 #include "core/Progetti.h"
 
 #include <cstdint>
 
 namespace kelvra {
-
-// The compatibility flags of project p from its entered components, by the tests the file
-// readers use: the spring against the shock absorber's seat distance (MollaCompatibile), the
-// shock absorber against the geometry and the spring (AmmortizzatoreCompatibile), the bump
-// stop against the stroke (TamponeCompatibile). A flag whose components are not all entered
-// keeps its value.
-void AggiornaCompatibilita(Progetto& p);
 
 // The commits of the force-table windows into ProgettoSelezionato: the table, the entered
 // and unsaved-changes flags, the compatibility, the state code, the static shock curve and,

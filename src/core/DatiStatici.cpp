@@ -25,6 +25,32 @@ SistemazioneMolla GiudicaMolla(const Progetto& p, double libera, double compress
     return {resto > compressa, resto >= sede};
 }
 
+bool EntraAmmortizzatore(const Progetto& p, double libera, double compressa, double sede,
+                         double interasse) {
+    return p.LunghezzaStaticaAmmortizzatore <= interasse &&
+           GiudicaMolla(p, libera, compressa, sede).Entra();
+}
+
+void AggiornaCompatibilita(Progetto& p) {
+    if (!Vero(p.AmmortizzatoreInserito)) return;
+    // Judged with the preload the static step is about to give this spring in this seat.
+    const bool entra =
+        GiudicaMolla(p, p.LungMollaLibera, p.LungMollaMaxCompressione, p.LungMollaAmmortizzatore)
+            .Entra();
+    if (Vero(p.MollaInserita)) p.MollaCompatibile = entra ? 1 : 0;
+    if (Vero(p.GeometriaInserita))
+        p.AmmortizzatoreCompatibile =
+            EntraAmmortizzatore(p, p.LungMollaLibera, p.LungMollaMaxCompressione,
+                                p.LungMollaAmmortizzatore, p.InterasseAmmortizzatore)
+                ? 1
+                : 0;
+    if (Vero(p.TamponeInserito))
+        p.TamponeCompatibile =
+            static_cast<float>(p.CorsaAmmortizzatore) > static_cast<float>(p.LungTamponeScarico)
+                ? 1
+                : 0;
+}
+
 void AggiornaInterasseMinimo(Progetto& p) {
     p.InterasseMinimo = static_cast<float>(p.InterasseAmmortizzatore - p.CorsaAmmortizzatore);
 }

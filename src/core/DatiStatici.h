@@ -26,6 +26,20 @@ struct SistemazioneMolla {
 };
 SistemazioneMolla GiudicaMolla(const Progetto& p, double libera, double compressa, double sede);
 
+// Whether a shock absorber of eye-to-eye length `interasse`, holding a spring of free length
+// `libera` and coil-bound length `compressa` in a seat of `sede`, fits the geometry of project
+// p: its length at rest (LunghezzaStaticaAmmortizzatore, from the last solve of that geometry)
+// is within the eye-to-eye length and the spring sits as GiudicaMolla says.
+bool EntraAmmortizzatore(const Progetto& p, double libera, double compressa, double sede,
+                         double interasse);
+
+// The compatibility flags of project p from its entered components: the spring against the
+// shock absorber's seat (MollaCompatibile), the shock absorber against the geometry and the
+// spring (AmmortizzatoreCompatibile), the bump stop against the stroke (TamponeCompatibile).
+// A flag whose components are not all entered keeps its value. The component windows, the
+// file readers and every solve of an entered geometry judge by this one rule.
+void AggiornaCompatibilita(Progetto& p);
+
 // The eye-to-eye length at full compression, from the stored length and stroke: wherever a
 // shock absorber's dimensions land (its window, a file, a slot copy), the solver's stroke
 // limit follows them.

@@ -362,9 +362,15 @@ Avvisi ControllaProgetto(const RecordProgetto& r, bool& senzaAmmortizzatore) {
     if (r.MollaInserita == 0) avvisi.push_back({&Messaggi, 37});
     if (!PercorsoDaRecord(r.NomeFileTampone).empty() && r.TamponeInserito == 0)
         avvisi.push_back({&TestiFrmMenu, MSG_TAMPONE_NON_INSERITO});
-    if (r.AmmortizzatoreCompatibile == 0)
-        avvisi.push_back({&TestiFrmMenu, MSG_AMMORTIZZATORE_INCOMPATIBILE});
     return avvisi;
+}
+
+Avvisi ControllaCompatibilita(int16_t p) {
+    const Progetto& pr = Progetti[size_t(p)];
+    if (Vero(pr.GeometriaInserita) && Vero(pr.AmmortizzatoreInserito) &&
+        pr.AmmortizzatoreCompatibile != 1)
+        return {{&TestiFrmMenu, MSG_AMMORTIZZATORE_INCOMPATIBILE}};
+    return {};
 }
 
 void CaricaProgetto(const RecordProgetto& r, int16_t p) {
@@ -534,10 +540,8 @@ Avvisi CaricaAmmortizzatore(RecordAmmortizzatore r, int16_t p) {
         pr.AmmortizzatoreCompatibile = 0;
         avvisi.push_back({&Messaggi, 30});
     } else if (Vero(pr.GeometriaInserita)) {
-        const bool entra =
-            pr.LunghezzaStaticaAmmortizzatore <= Valore(r.Quote[4]) &&
-            GiudicaMolla(pr, Valore(r.Lunghezze[0]), Valore(r.Lunghezze[1]), Valore(r.Quote[3]))
-                .Entra();
+        const bool entra = EntraAmmortizzatore(pr, Valore(r.Lunghezze[0]), Valore(r.Lunghezze[1]),
+                                               Valore(r.Quote[3]), Valore(r.Quote[4]));
         pr.AmmortizzatoreCompatibile = entra ? 1 : 0;
         if (!entra) avvisi.push_back({&Messaggi, 29});
     }

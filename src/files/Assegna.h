@@ -43,6 +43,10 @@ RecordProgetto RecordProgettoDa(int16_t p);
 Avvisi ControllaProgetto(const RecordProgetto& r, bool& senzaAmmortizzatore);
 // Spreads the record into slot p and rebuilds the component axes.
 void CaricaProgetto(const RecordProgetto& r, int16_t p);
+// Told once the project read into slot p is solved: its shock absorber does not fit the
+// geometry, as judged against that geometry (a file's own verdict is not repeated: a shock
+// absorber typed before its geometry was saved unjudged).
+Avvisi ControllaCompatibilita(int16_t p);
 
 // ---- components, into slot p = ProgettoSelezionato; each answers with its messages.
 RecordTampone RecordTamponeDa(int16_t p);

@@ -154,17 +154,19 @@ void ApriProgetto() {
     pr.NomeConfigurazione = nome;
     files::CaricaProgetto(r, n);
     CaricatoProgetto = VERO;
-    // The static step keeps the fitted preload the file holds, so that the project opens as
-    // it was saved (an older file does not say whether the preload window set it).
+    // The static step, and the judgement of the components against the geometry when it is
+    // solved, keep the fitted preload the file holds, so that the project opens as it was saved
+    // (an older file does not say whether the preload window set it).
     const int16_t impostato = pr.PrecaricoImpostato;
     pr.PrecaricoImpostato = VERO;
     CalcolaDatiStaticiAmmortizzatore();
-    pr.PrecaricoImpostato = impostato;
     if (Vero(pr.GeometriaInserita) && senzaAmmortizzatore) pr.AmmortizzatoreCompatibile = 0;
     if (Vero(pr.GeometriaInserita))
         AggiornaGeometria();
     else
         Chiama(Ganci.AttivaInsGeo);
+    pr.PrecaricoImpostato = impostato;
+    MostraAvvisi(files::ControllaCompatibilita(n));
     if (Vero(pr.AmmortizzatoreInserito)) Chiama(Ganci.AttivaInsAmmortizzatore);
     if (Vero(pr.MollaInserita)) Chiama(Ganci.AttivaInsMolla);
     if (Vero(pr.TamponeInserito)) Chiama(Ganci.AttivaInsTampone);

@@ -704,6 +704,9 @@ void INSGEO01::Modifica() {
 // ---- text input and the view reset ----------------------------------------------------------
 
 void INSGEO01::TxtRaggio_Change() {
+    // The simulation ends first, as for a change of units: the linkage is lowered from its
+    // rest position, never from a frame of the travel.
+    simulazione_.TerminaSimulazione(false);
     RibasaSuolo(*this);
 }
 

@@ -1,6 +1,7 @@
 #include "shell/Comandi.h"
 
 #include "core/Cinematica.h"
+#include "core/DatiStatici.h"
 #include "core/Lingua.h"
 #include "core/Progetti.h"
 #include "core/Salvataggio.h"
@@ -122,7 +123,8 @@ void CalcolaProgettoDiLavoro() {
     const Progetto& p = Progetti[NumeroProgetti];
     const int16_t u = p.UltimoElemento;
     if (u <= 0 || u > MAX_ELEMENTI || p.TipoElemento[u] != "M") return;
-    if (Ganci.ControlloVariabiliInsGeo && Ganci.ControlloVariabiliInsGeo()) CalcolaCinematica();
+    if (Ganci.ControlloVariabiliInsGeo && Ganci.ControlloVariabiliInsGeo())
+        RisolviProgetto(NumeroProgetti, true);
 }
 
 } // namespace
@@ -352,8 +354,23 @@ bool AggiungiProgettoNuovo() {
 
 void RisolviProgetto(int16_t q, bool avvisa) {
     if (!ProgettoValido(q) || !Vero(Progetti[q].GeometriaInserita)) return;
+    Progetto& p = Progetti[q];
     // The solver takes its inputs from the project it is given, whichever slot that is.
-    SulProgetto(q, avvisa ? CalcolaCinematica : RisolviCinematica);
+    SulProgetto(q, RisolviCinematica);
+    // The rest length of this geometry is known now. The components are judged against it as
+    // they are when entered after the geometry, whatever came first; a verdict that changes
+    // brings the static curve and the results in line with it.
+    const int16_t molla = p.MollaCompatibile, ammortizzatore = p.AmmortizzatoreCompatibile;
+    AggiornaCompatibilita(p);
+    if (p.MollaCompatibile != molla) {
+        const int16_t selezionato = ProgettoSelezionato;
+        ProgettoSelezionato = q;
+        CalcolaDatiStaticiAmmortizzatore();
+        ProgettoSelezionato = selezionato;
+    }
+    if (p.MollaCompatibile != molla || p.AmmortizzatoreCompatibile != ammortizzatore)
+        SulProgetto(q, RisolviCinematica);
+    if (avvisa) SulProgetto(q, [] { VerificaCalcolo(); });
     Chiama(Ganci.AggiornaCurve01);
 }
 

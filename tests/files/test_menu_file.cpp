@@ -70,7 +70,7 @@ TEST_F(FileMenu, FileMenuComparesProjectsIntoTheNextSlots) {
         ed->FileItem.at(indice)->trigger();
     };
     scelte.fileDaAprire = {PercorsoApplicazione + "p.kvp", ""};
-    for (int i = 0; i < 4; ++i) dialoghi.Rispondi(vbOK); // what the file lacks
+    for (int i = 0; i < 3; ++i) dialoghi.Rispondi(vbOK); // what the file lacks
     dialoghi.Rispondi(vbYes);                            // load another
     scegli(3);
     EXPECT_EQ(scelte.richiesteApri.size(), 2u);
