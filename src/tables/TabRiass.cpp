@@ -62,6 +62,16 @@ class PictureSchema : public PictureBox {
         contenuto_ = pixel;
         updateGeometry();
     }
+    // Writes the list in the picture's type, and in a smaller one, down to PUNTI_MINIMI, when
+    // the picture is narrower than the list (a small screen), so that every line reads whole.
+    void Disegna(const std::vector<RigaDimensione>& righe) {
+        double punti = PUNTI_SCHEMA;
+        ImpostaCarattere("", punti, false);
+        Contenuto(LarghezzaDimensioni(*this, righe));
+        while (punti > PUNTI_MINIMI && LarghezzaDimensioni(*this, righe) > LarghezzaScala())
+            ImpostaCarattere("", punti -= 0.25, false);
+        DisegnaDimensioni(*this, righe);
+    }
     // Drawn again whenever its size changes: the window takes its final size only after its
     // texts, and so the dimensions, are written.
     std::function<void()> Ridisegna;
@@ -73,7 +83,8 @@ class PictureSchema : public PictureBox {
     }
 
   private:
-    static constexpr float LARGHEZZA_SCHEMA = 6000, ALTEZZA_SCHEMA = 3600, MINIMO_SCHEMA = 4500;
+    static constexpr float LARGHEZZA_SCHEMA = 6000, ALTEZZA_SCHEMA = 3600, MINIMO_SCHEMA = 3600;
+    static constexpr double PUNTI_SCHEMA = 8, PUNTI_MINIMI = 6;
     int contenuto_ = 0;
 };
 
@@ -98,10 +109,13 @@ QWidget* TABRIASS::CostruisciRisultati() {
         ChkMAX[i] = new QCheckBox(QStringLiteral("MAX"), risultati);
         LblRisultatiX[i] = new QLabel(risultati);
         LblRisultatiY[i] = new QLabel(risultati);
-        for (QLabel* l : {LblRisultatiX[i], LblRisultatiY[i]}) {
-            l->setMinimumWidth(100);
+        for (QLabel* l : {LblRisultatiX[i], LblRisultatiY[i]})
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        }
+        // The travel of a maximum keeps its room while it is hidden: ticking a row takes
+        // none from the dimensions.
+        QSizePolicy regola = LblRisultatiX[i]->sizePolicy();
+        regola.setRetainSizeWhenHidden(true);
+        LblRisultatiX[i]->setSizePolicy(regola);
         griglia->addWidget(ChkMAX[i], k, 1);
         griglia->addWidget(LblRisultatiX[i], k, 2);
         griglia->addWidget(LblRisultatiY[i], k, 3);
@@ -198,6 +212,7 @@ void TABRIASS::ImpostaTesto() {
     LblSceltaConfig->setText(DaAnsi(Riga(TestiTabelle, 1)));
     CmdStampa->setText(Comando(4));
     CmdChiudi->setText(Comando(1));
+    LarghezzeRisultati();
 }
 
 // The rows follow the state code of the project shown: a row its data do not compute is
@@ -235,8 +250,27 @@ void TABRIASS::ImpostaFinestra() {
 }
 
 void TABRIASS::AggiornaDimensioniSchema() {
-    const double fine = DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
-    if (auto* figura = dynamic_cast<PictureSchema*>(PicSchema)) figura->Contenuto(fine);
+    if (auto* figura = dynamic_cast<PictureSchema*>(PicSchema))
+        figura->Disegna(DimensioniSchema(Configurazione));
+    else
+        DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
+}
+
+// The result labels keep the room of the widest text they show in the unit system in use.
+void TABRIASS::LarghezzeRisultati() {
+    const auto larghezza = [this](const std::vector<std::string>& testi) {
+        const QLabel& l = *LblRisultatiY[0];
+        int massima = 0;
+        for (const std::string& t : testi)
+            massima = std::max(massima, l.fontMetrics().horizontalAdvance(DaAnsi(t)));
+        const QMargins m = l.contentsMargins();
+        return massima + m.left() + m.right() + 2 * l.margin() + 2;
+    };
+    const int x = larghezza(CampioniX()), y = larghezza(CampioniY());
+    for (int k = 0; k < RIGHE_RIASSUNTO; ++k) {
+        LblRisultatiX[static_cast<std::size_t>(k)]->setMinimumWidth(x);
+        LblRisultatiY[static_cast<std::size_t>(k)]->setMinimumWidth(y);
+    }
 }
 
 void TABRIASS::ColoreRisultato(int k, bool massimo) {

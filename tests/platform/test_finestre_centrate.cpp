@@ -65,8 +65,9 @@ TEST_F(CentredWindows, PreloadWindowAndSummaryTable) {
 }
 
 // The dimensions of the linkage are drawn for the picture's size as the window is shown, not
-// for the smaller size it had before the window took the size of its texts, and where the
-// screen has room the picture is as wide as the list: every value reads whole.
+// for the smaller size it had before the window took the size of its texts, and the picture
+// is as wide as the list, in a smaller type where the screen has no room for it at its own:
+// every value reads whole.
 TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     test::ProgettoRisolto(1, 15, 120);
     Progetto& P = Progetti[1];
@@ -76,14 +77,17 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     NumeroProgetti = ProgettoSelezionato = 1;
     ASSERT_EQ(DimensioniSchema(1).size(), 7u);
     QImage mostrata, attesa;
+    double punti = 0; // the type the list is shown in
     modali.RispondiModale([&](QWidget* w) {
         w->show();
         QCoreApplication::processEvents();
         const PictureBox& figura = *static_cast<TABRIASS*>(w)->PicSchema;
         mostrata = figura.Immagine();
+        punti = figura.Carattere().pixelSize() * 72.0 / figura.Dpi();
         PictureBox rifatta;
         rifatta.resize(figura.size()), rifatta.show();
         QCoreApplication::processEvents();
+        rifatta.ImpostaCarattere("", punti, false);
         DisegnaDimensioni(rifatta, DimensioniSchema(1));
         attesa = rifatta.Immagine();
         w->close();
@@ -97,6 +101,7 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     PictureBox larga;
     larga.resize(2 * mostrata.width(), mostrata.height()), larga.show();
     QCoreApplication::processEvents();
+    larga.ImpostaCarattere("", punti, false);
     DisegnaDimensioni(larga, DimensioniSchema(1));
     const QImage tutta = larga.Immagine();
     int fine = 0;
@@ -104,6 +109,53 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
         for (int y = 0; y < tutta.height(); ++y)
             if (tutta.pixel(x, y) != tutta.pixel(tutta.width() - 1, 0)) fine = x;
     EXPECT_LT(fine, mostrata.width());
+}
+
+// Ticking MAX on any row shows where the maximum lies in a column the window keeps for it, so
+// the dimension list loses no room: every value reads whole in the window, in the type of the
+// picture measured against its inner width, and on the printed page, which holds the picture
+// as it is shown. In both unit systems, whose travels and values differ in width.
+TEST_F(CentredWindows, TickingMaxCutsNoDimension) {
+    test::ProgettoRisolto(1, 15, 120);
+    Progetto& P = Progetti[1];
+    P.UltimoElemento = 3, P.TipoElemento = {"F", "S", "A", "M"};
+    P.DatiForcellone.P = {Punto{0, 350}, Punto{600, -50}, Punto{60, 270}};
+    P.DatiSquadretta[1].P = {Punto{60, 270}, Punto{120, 200}, Punto{80, 150}, Punto{}};
+    P.DatiAsta[2].P = {Punto{80, 150}, Punto{10, 100}, Punto{}};
+    P.DatiMolla[3].P = {Punto{120, 200}, Punto{0, 510}, Punto{}};
+    P.RaggioRuota = 310;
+    NumeroProgetti = ProgettoSelezionato = 1;
+    for (int16_t sistema : {SISTEMA_METRICO, SISTEMA_IMPERIALE}) {
+        ImpostaUnitaMisura(SistemaUnita = sistema);
+        const std::vector<RigaDimensione> righe = DimensioniSchema(1);
+        ASSERT_EQ(righe.size(), 11u);
+        for (int k = 0; k < RIGHE_RIASSUNTO; ++k) {
+            SCOPED_TRACE(testing::Message() << "units " << sistema << ", row " << k);
+            modali.RispondiModale([&](QWidget* w) {
+                auto& r = *static_cast<TABRIASS*>(w);
+                w->show();
+                QCoreApplication::processEvents();
+                r.ChkMAX[static_cast<size_t>(k)]->click();
+                QCoreApplication::processEvents();
+                EXPECT_TRUE(r.LblRisultatiX[static_cast<size_t>(k)]->isVisible());
+                EXPECT_TRUE(main->screen()->geometry().contains(w->frameGeometry()));
+                PictureBox& figura = *r.PicSchema;
+                EXPECT_LE(LarghezzaDimensioni(figura, righe), figura.LarghezzaScala());
+                EXPECT_GE(figura.Carattere().pixelSize(), 8) << "6 points at 96 dpi";
+                modali.stampe.clear();
+                r.CmdStampa->click();
+                if (modali.stampe.size() == 1) {
+                    const QRect dove(figura.mapTo(w, QPoint(0, 0)), figura.size());
+                    EXPECT_TRUE(modali.stampe[0].immagine.copy(dove) == figura.grab().toImage());
+                } else {
+                    ADD_FAILURE() << modali.stampe.size() << " pages printed";
+                }
+                w->close();
+                return 0;
+            });
+            MostraRiassunto(1);
+        }
+    }
 }
 
 } // namespace
