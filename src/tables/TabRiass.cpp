@@ -28,6 +28,7 @@ constexpr int SUGGERIMENTO_MAX = 67;
 constexpr int SUGGERIMENTO_FINESTRA = 66;
 constexpr int SUGGERIMENTO_TXT_ESC = -1; // built from the limits
 constexpr QColor BLU(0, 0, 255);
+constexpr int SPAZIO_RISULTATI = 6; // pixels between the columns of the results
 
 QString Comando(int riga) {
     return ConTastoAccesso(Riga(TestiCommon, riga));
@@ -48,9 +49,17 @@ class PictureSchema : public PictureBox {
         setMinimumSize(static_cast<int>(MINIMO_SCHEMA / TwipsPerPixelX(this)),
                        static_cast<int>(ALTEZZA_SCHEMA / TwipsPerPixelY(this)));
     }
+    // The picture also asks for the room the travels of the maxima take when a row is
+    // ticked: the window is made wide enough for both, and while no row shows its maximum
+    // that room is the picture's.
     QSize sizeHint() const override {
         const int disegno = static_cast<int>(LARGHEZZA_SCHEMA / TwipsPerPixelX(this));
-        return {std::max(disegno, contenuto_), minimumHeight()};
+        return {std::max(disegno, contenuto_) + riserva_, minimumHeight()};
+    }
+    void Riserva(int pixel) {
+        if (pixel == riserva_) return;
+        riserva_ = pixel;
+        updateGeometry();
     }
     // The width in mm that the list drawn last needs: the picture asks for that much room.
     void Contenuto(double mm) {
@@ -86,6 +95,7 @@ class PictureSchema : public PictureBox {
     static constexpr float LARGHEZZA_SCHEMA = 6000, ALTEZZA_SCHEMA = 3600, MINIMO_SCHEMA = 3600;
     static constexpr double PUNTI_SCHEMA = 8, PUNTI_MINIMI = 6;
     int contenuto_ = 0;
+    int riserva_ = 0;
 };
 
 } // namespace
@@ -99,7 +109,7 @@ QWidget* TABRIASS::CostruisciRisultati() {
     auto* risultati = new QWidget(this);
     auto* griglia = new QGridLayout(risultati);
     griglia->setContentsMargins(0, 0, 0, 0);
-    griglia->setHorizontalSpacing(6);
+    griglia->setHorizontalSpacing(SPAZIO_RISULTATI);
     for (int k = 0; k <= RIGHE_RIASSUNTO; ++k) {
         const auto i = static_cast<std::size_t>(k);
         PanelDati[i] = Pannello(risultati);
@@ -111,11 +121,6 @@ QWidget* TABRIASS::CostruisciRisultati() {
         LblRisultatiY[i] = new QLabel(risultati);
         for (QLabel* l : {LblRisultatiX[i], LblRisultatiY[i]})
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // The travel of a maximum keeps its room while it is hidden: ticking a row takes
-        // none from the dimensions.
-        QSizePolicy regola = LblRisultatiX[i]->sizePolicy();
-        regola.setRetainSizeWhenHidden(true);
-        LblRisultatiX[i]->setSizePolicy(regola);
         griglia->addWidget(ChkMAX[i], k, 1);
         griglia->addWidget(LblRisultatiX[i], k, 2);
         griglia->addWidget(LblRisultatiY[i], k, 3);
@@ -256,7 +261,8 @@ void TABRIASS::AggiornaDimensioniSchema() {
         DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
 }
 
-// The result labels keep the room of the widest text they show in the unit system in use.
+// The result labels keep the room of the widest text they show in the unit system in use; the
+// dimension picture asks for the travels' column besides its own width.
 void TABRIASS::LarghezzeRisultati() {
     const auto larghezza = [this](const std::vector<std::string>& testi) {
         const QLabel& l = *LblRisultatiY[0];
@@ -271,6 +277,8 @@ void TABRIASS::LarghezzeRisultati() {
         LblRisultatiX[static_cast<std::size_t>(k)]->setMinimumWidth(x);
         LblRisultatiY[static_cast<std::size_t>(k)]->setMinimumWidth(y);
     }
+    if (auto* figura = dynamic_cast<PictureSchema*>(PicSchema))
+        figura->Riserva(x + SPAZIO_RISULTATI);
 }
 
 void TABRIASS::ColoreRisultato(int k, bool massimo) {
