@@ -65,9 +65,8 @@ TEST_F(CentredWindows, PreloadWindowAndSummaryTable) {
 }
 
 // The dimensions of the linkage are drawn for the picture's size as the window is shown, not
-// for the smaller size it had before the window took the size of its texts, and the picture
-// is as wide as the list, in a smaller type where the screen has no room for it at its own:
-// every value reads whole.
+// for the smaller size it had before the window took the size of its texts, and where the
+// screen has room the picture is as wide as the list: every value reads whole.
 TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     test::ProgettoRisolto(1, 15, 120);
     Progetto& P = Progetti[1];
@@ -77,17 +76,14 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     NumeroProgetti = ProgettoSelezionato = 1;
     ASSERT_EQ(DimensioniSchema(1).size(), 7u);
     QImage mostrata, attesa;
-    double punti = 0; // the type the list is shown in
     modali.RispondiModale([&](QWidget* w) {
         w->show();
         QCoreApplication::processEvents();
         const PictureBox& figura = *static_cast<TABRIASS*>(w)->PicSchema;
         mostrata = figura.Immagine();
-        punti = figura.Carattere().pixelSize() * 72.0 / figura.Dpi();
         PictureBox rifatta;
         rifatta.resize(figura.size()), rifatta.show();
         QCoreApplication::processEvents();
-        rifatta.ImpostaCarattere("", punti, false);
         DisegnaDimensioni(rifatta, DimensioniSchema(1));
         attesa = rifatta.Immagine();
         w->close();
@@ -101,7 +97,6 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     PictureBox larga;
     larga.resize(2 * mostrata.width(), mostrata.height()), larga.show();
     QCoreApplication::processEvents();
-    larga.ImpostaCarattere("", punti, false);
     DisegnaDimensioni(larga, DimensioniSchema(1));
     const QImage tutta = larga.Immagine();
     int fine = 0;
@@ -111,11 +106,11 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     EXPECT_LT(fine, mostrata.width());
 }
 
-// Ticking MAX on any row shows where the maximum lies in a column the window keeps for it, so
-// the dimension list loses no room: every value reads whole in the window, in the type of the
-// picture measured against its inner width, and on the printed page, which holds the picture
-// as it is shown. In both unit systems, whose travels and values differ in width. Where the
-// screen has room, the list keeps its type; on a small one it may be written smaller.
+// Ticking MAX on any row shows where the maximum lies in a column the window was made wide
+// enough for, so the dimension list loses no room it needs: every value reads whole in the window,
+// in the type of the picture measured against its inner width, and on the printed page, which holds
+// the picture as it is shown. In both unit systems, whose travels and values differ in width. Where
+// the screen has room, the list keeps its type; on a small one it may be written smaller.
 TEST_F(CentredWindows, TickingMaxCutsNoDimension) {
     test::ProgettoRisolto(1, 15, 120);
     Progetto& P = Progetti[1];
