@@ -277,11 +277,15 @@ BENCHMARK(DisegnoNudo)->Arg(2)->Arg(1)->Unit(benchmark::kMillisecond);
 
 namespace {
 
-// The console's report, keeping each benchmark's CPU times per iteration by its name with
-// arguments: the median of the repetitions when the run has them, else the run's own figure.
-class ReportTempi : public benchmark::ConsoleReporter {
+// The library's own report, the one its flags choose (--benchmark_format and the rest),
+// watched on its way: each benchmark's CPU times per iteration are kept by its name with
+// arguments, the median of the repetitions when the run has them, else the run's own figure.
+class ReportTempi : public benchmark::BenchmarkReporter {
   public:
-    explicit ReportTempi(OutputOptions opzioni) : ConsoleReporter(opzioni) {}
+    explicit ReportTempi(benchmark::BenchmarkReporter& libreria) : libreria_(libreria) {}
+    bool ReportContext(const Context& contesto) override {
+        return libreria_.ReportContext(contesto);
+    }
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs) {
             const benchmark::BenchmarkName& n = r.run_name;
@@ -292,7 +296,12 @@ class ReportTempi : public benchmark::ConsoleReporter {
             else if (r.run_type == Run::RT_Iteration)
                 tempi_[nome].push_back(t);
         }
-        ConsoleReporter::ReportRuns(runs);
+        libreria_.ReportRuns(runs);
+    }
+    void Finalize() override { libreria_.Finalize(); }
+    // True when the library writes its console table: only then may lines of ours follow.
+    bool Console() const {
+        return dynamic_cast<const benchmark::ConsoleReporter*>(&libreria_) != nullptr;
     }
     // The median CPU time of a benchmark, 0 when it did not run.
     double Mediana(const std::string& nome) const {
@@ -311,6 +320,7 @@ class ReportTempi : public benchmark::ConsoleReporter {
     }
 
   private:
+    benchmark::BenchmarkReporter& libreria_;
     std::map<std::string, std::vector<double>> tempi_;
     std::map<std::string, double> mediane_;
 };
@@ -321,16 +331,19 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    ReportTempi report(isatty(fileno(stdout)) ? benchmark::ConsoleReporter::OO_Defaults
-                                              : benchmark::ConsoleReporter::OO_Tabular);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    ReportTempi report(*benchmark::CreateDefaultDisplayReporter());
     benchmark::RunSpecifiedBenchmarks(&report);
-    std::printf("\nCPU medians, the program against bare Qt's polylines:\n");
-    report.Rapporto("Full redraw, bare with the plot's 2 px pen", "RidisegnoFinestra",
-                    "RidisegnoNudo/2");
-    report.Rapporto("Full redraw, bare with a 1 px pen", "RidisegnoFinestra", "RidisegnoNudo/1");
-    report.Rapporto("Plot alone, bare with the plot's 2 px pen", "RidisegnoGrafico",
-                    "DisegnoNudo/2");
-    report.Rapporto("Plot alone, bare with a 1 px pen", "RidisegnoGrafico", "DisegnoNudo/1");
+    if (report.Console()) {
+        std::printf("\nCPU medians, the program against bare Qt's polylines:\n");
+        report.Rapporto("Full redraw, bare with the plot's 2 px pen", "RidisegnoFinestra",
+                        "RidisegnoNudo/2");
+        report.Rapporto("Full redraw, bare with a 1 px pen", "RidisegnoFinestra",
+                        "RidisegnoNudo/1");
+        report.Rapporto("Plot alone, bare with the plot's 2 px pen", "RidisegnoGrafico",
+                        "DisegnoNudo/2");
+        report.Rapporto("Plot alone, bare with a 1 px pen", "RidisegnoGrafico", "DisegnoNudo/1");
+    }
     benchmark::Shutdown();
     return 0;
 }

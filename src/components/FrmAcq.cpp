@@ -118,6 +118,7 @@ FRMACQ::FRMACQ(QWidget* genitore) : FinestraComponente(genitore) {
     connect(CmdOK, &QPushButton::clicked, this, &FRMACQ::CmdOK_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &FRMACQ::CmdChiudi_Click);
     EscPreme(this, CmdChiudi);
+    InvioPredefinito(this, CmdOK);
 
     Suggerimenti();
     ImpostaTesto();

@@ -129,15 +129,18 @@ class Convenzioni : public QObject {
     }
 };
 
-// Escape that nothing in the window used presses the window's button.
-class TastoEsc : public QObject {
+// A key that nothing in the window used presses the window's button: Escape its Cancel or
+// Close, Enter its default one.
+class TastoPreme : public QObject {
   public:
-    TastoEsc(QWidget* finestra, QAbstractButton* pulsante)
-        : QObject(finestra), finestra_(finestra), pulsante_(pulsante) {}
+    TastoPreme(QWidget* finestra, QAbstractButton* pulsante, bool invio)
+        : QObject(finestra), finestra_(finestra), pulsante_(pulsante), invio_(invio) {}
     bool eventFilter(QObject* oggetto, QEvent* evento) override {
         if (oggetto != finestra_ || evento->type() != QEvent::KeyPress) return false;
         const auto* tasto = static_cast<QKeyEvent*>(evento);
-        if (tasto->key() != Qt::Key_Escape || tasto->modifiers() != Qt::NoModifier) return false;
+        const bool giusto = invio_ ? tasto->key() == Qt::Key_Return || tasto->key() == Qt::Key_Enter
+                                   : tasto->key() == Qt::Key_Escape;
+        if (!giusto || (tasto->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
         if (!pulsante_ || !pulsante_->isEnabled() || !pulsante_->isVisibleTo(finestra_))
             return false;
         pulsante_->click();
@@ -147,6 +150,7 @@ class TastoEsc : public QObject {
   private:
     QWidget* finestra_;
     QPointer<QAbstractButton> pulsante_;
+    bool invio_;
 };
 
 } // namespace
@@ -160,7 +164,13 @@ void InstallaConvenzioniDesktop() {
 
 void EscPreme(QWidget* finestra, QAbstractButton* pulsante) {
     if (!finestra || !pulsante) return;
-    finestra->installEventFilter(new TastoEsc(finestra, pulsante));
+    finestra->installEventFilter(new TastoPreme(finestra, pulsante, false));
+}
+
+void InvioPredefinito(QWidget* finestra, QAbstractButton* pulsante) {
+    if (!finestra || !pulsante) return;
+    if (auto* premere = qobject_cast<QPushButton*>(pulsante)) premere->setDefault(true);
+    finestra->installEventFilter(new TastoPreme(finestra, pulsante, true));
 }
 
 QWidget* ControlloSottoPuntatore() {

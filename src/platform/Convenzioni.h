@@ -6,8 +6,10 @@
 // - A box that gets the focus when its window opens has its text selected, as Tab selects it.
 // - Escape in a window presses the button named for it (its Cancel or Close), when nothing
 //   in the window used the key.
+// - Enter in a window presses its default button (its OK), when nothing in the window used
+//   the key: a box or a check box with the focus leaves it to the window.
 // InstallaConvenzioniDesktop puts the first four in place for the whole application, once a
-// QApplication exists; EscPreme names a window's button.
+// QApplication exists; EscPreme and InvioPredefinito name a window's buttons.
 #pragma once
 
 #include <QString>
@@ -21,6 +23,9 @@ void InstallaConvenzioniDesktop();
 
 // Escape in `finestra` presses `pulsante` when it is enabled and shown.
 void EscPreme(QWidget* finestra, QAbstractButton* pulsante);
+// Enter (also the keypad's) in `finestra` presses `pulsante`, its default button, when it is
+// enabled and shown; the button is drawn as the default.
+void InvioPredefinito(QWidget* finestra, QAbstractButton* pulsante);
 
 // The control the pointer is over as far as the enter and leave events say; null when the
 // pointer is over no window of the program.

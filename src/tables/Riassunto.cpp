@@ -127,6 +127,25 @@ MassimoRiassunto MassimoRigaRiassunto(int k, int16_t progetto) {
             "Y:" + FormattaNumero(y, FormatoRiga(r.formatoMassimo))};
 }
 
+std::vector<std::string> CampioniX() {
+    std::vector<std::string> testi;
+    for (int i = 0; i <= MAX_PUNTI; ++i)
+        testi.push_back("X:" + FormattaNumero(static_cast<float>(i * Fattore(UNITA_LUNGHEZZA)),
+                                              FormatoRiga(UNITA_LUNGHEZZA)));
+    return testi;
+}
+
+std::vector<std::string> CampioniY() {
+    constexpr double CAMPIONE = 987.6543219;
+    std::vector<std::string> testi;
+    for (const RigaRiassunto& r : RIGHE) {
+        const auto valore = static_cast<float>(Fattore(r.rigaFattore) * CAMPIONE);
+        for (int formato : {r.formatoValore, r.formatoMassimo})
+            testi.push_back("Y:" + FormattaNumero(valore, FormatoRiga(formato)));
+    }
+    return testi;
+}
+
 double LimiteCorsa(int16_t progetto) {
     return static_cast<float>(std::max(UltimoPunto(progetto), 0) * Fattore(UNITA_LUNGHEZZA));
 }
@@ -169,26 +188,42 @@ std::vector<RigaDimensione> DimensioniSchema(int16_t progetto) {
     return righe;
 }
 
-double DisegnaDimensioni(Superficie& s, const std::vector<RigaDimensione>& righe) {
-    constexpr double MARGINE = 0.5;
-    constexpr double COLONNA_VALORI = 53;
-    constexpr double INTERLINEA = 0.8;
-    double colonna = COLONNA_VALORI;
+namespace {
+
+constexpr double MARGINE_DIMENSIONI = 0.5;
+
+// The x of the values' column: 53 mm, or further right when a label would reach it.
+double ColonnaValori(const Superficie& s, const std::vector<RigaDimensione>& righe) {
+    double colonna = 53;
     for (const RigaDimensione& r : righe)
-        colonna = std::max(colonna, MARGINE + s.LarghezzaTesto(r.etichetta) + 1.5);
-    s.Cancella();
-    s.ImpostaPosizione(MARGINE, MARGINE);
+        colonna = std::max(colonna, MARGINE_DIMENSIONI + s.LarghezzaTesto(r.etichetta) + 1.5);
+    return colonna;
+}
+
+} // namespace
+
+double LarghezzaDimensioni(const Superficie& s, const std::vector<RigaDimensione>& righe) {
+    const double colonna = ColonnaValori(s, righe);
     double fine = 0;
+    for (const RigaDimensione& r : righe)
+        fine = std::max(fine, colonna + s.LarghezzaTesto(r.valore));
+    return fine;
+}
+
+double DisegnaDimensioni(Superficie& s, const std::vector<RigaDimensione>& righe) {
+    constexpr double INTERLINEA = 0.8;
+    const double colonna = ColonnaValori(s, righe);
+    s.Cancella();
+    s.ImpostaPosizione(MARGINE_DIMENSIONI, MARGINE_DIMENSIONI);
     for (const RigaDimensione& r : righe) {
         const double y = s.PosizioneY();
-        s.ImpostaPosizione(MARGINE, y);
+        s.ImpostaPosizione(MARGINE_DIMENSIONI, y);
         s.Scrivi(r.etichetta);
         s.ImpostaPosizione(colonna, y);
         s.Scrivi(r.valore);
-        fine = std::max(fine, colonna + s.LarghezzaTesto(r.valore));
-        s.ImpostaPosizione(MARGINE, s.PosizioneY() + INTERLINEA);
+        s.ImpostaPosizione(MARGINE_DIMENSIONI, s.PosizioneY() + INTERLINEA);
     }
-    return fine;
+    return LarghezzaDimensioni(s, righe);
 }
 
 } // namespace kelvra

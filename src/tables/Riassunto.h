@@ -40,6 +40,12 @@ struct MassimoRiassunto {
 };
 MassimoRiassunto MassimoRigaRiassunto(int k, int16_t progetto);
 
+// Texts as wide as the result labels show, for the room the window keeps them: the travel
+// of a maximum at each point of a full curve, and a value of three whole figures with every
+// decimal written, of each row in its formats at the travel and of the maximum.
+std::vector<std::string> CampioniX();
+std::vector<std::string> CampioniY();
+
 // The largest travel the entry takes for the project, in the shown length unit.
 double LimiteCorsa(int16_t progetto);
 // The entry's hover hint: "<LIMITS>: (0; <limit>) <unit>".
@@ -51,6 +57,10 @@ struct RigaDimensione {
     std::string valore; // ": " and the length in the shown unit
 };
 std::vector<RigaDimensione> DimensioniSchema(int16_t progetto);
+
+// Where the list would end when written on `superficie` in its present type, mm from the
+// left edge: the widest line's end.
+double LarghezzaDimensioni(const Superficie& superficie, const std::vector<RigaDimensione>& righe);
 
 // Writes the list from the top-left corner (0.5 mm in), one line under the other 0.8 mm
 // apart, the values in a column at 53 mm, or further right when a label would reach it.

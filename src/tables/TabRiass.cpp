@@ -28,6 +28,7 @@ constexpr int SUGGERIMENTO_MAX = 67;
 constexpr int SUGGERIMENTO_FINESTRA = 66;
 constexpr int SUGGERIMENTO_TXT_ESC = -1; // built from the limits
 constexpr QColor BLU(0, 0, 255);
+constexpr int SPAZIO_RISULTATI = 6; // pixels between the columns of the results
 
 QString Comando(int riga) {
     return ConTastoAccesso(Riga(TestiCommon, riga));
@@ -48,9 +49,17 @@ class PictureSchema : public PictureBox {
         setMinimumSize(static_cast<int>(MINIMO_SCHEMA / TwipsPerPixelX(this)),
                        static_cast<int>(ALTEZZA_SCHEMA / TwipsPerPixelY(this)));
     }
+    // The picture also asks for the room the travels of the maxima take when a row is
+    // ticked: the window is made wide enough for both, and while no row shows its maximum
+    // that room is the picture's.
     QSize sizeHint() const override {
         const int disegno = static_cast<int>(LARGHEZZA_SCHEMA / TwipsPerPixelX(this));
-        return {std::max(disegno, contenuto_), minimumHeight()};
+        return {std::max(disegno, contenuto_) + riserva_, minimumHeight()};
+    }
+    void Riserva(int pixel) {
+        if (pixel == riserva_) return;
+        riserva_ = pixel;
+        updateGeometry();
     }
     // The width in mm that the list drawn last needs: the picture asks for that much room.
     void Contenuto(double mm) {
@@ -61,6 +70,16 @@ class PictureSchema : public PictureBox {
         if (pixel == contenuto_) return;
         contenuto_ = pixel;
         updateGeometry();
+    }
+    // Writes the list in the picture's type, and in a smaller one, down to PUNTI_MINIMI, when
+    // the picture is narrower than the list (a small screen), so that every line reads whole.
+    void Disegna(const std::vector<RigaDimensione>& righe) {
+        double punti = PUNTI_SCHEMA;
+        ImpostaCarattere("", punti, false);
+        Contenuto(LarghezzaDimensioni(*this, righe));
+        while (punti > PUNTI_MINIMI && LarghezzaDimensioni(*this, righe) > LarghezzaScala())
+            ImpostaCarattere("", punti -= 0.25, false);
+        DisegnaDimensioni(*this, righe);
     }
     // Drawn again whenever its size changes: the window takes its final size only after its
     // texts, and so the dimensions, are written.
@@ -73,8 +92,10 @@ class PictureSchema : public PictureBox {
     }
 
   private:
-    static constexpr float LARGHEZZA_SCHEMA = 6000, ALTEZZA_SCHEMA = 3600, MINIMO_SCHEMA = 4500;
+    static constexpr float LARGHEZZA_SCHEMA = 6000, ALTEZZA_SCHEMA = 3600, MINIMO_SCHEMA = 3600;
+    static constexpr double PUNTI_SCHEMA = 8, PUNTI_MINIMI = 6;
     int contenuto_ = 0;
+    int riserva_ = 0;
 };
 
 } // namespace
@@ -88,7 +109,7 @@ QWidget* TABRIASS::CostruisciRisultati() {
     auto* risultati = new QWidget(this);
     auto* griglia = new QGridLayout(risultati);
     griglia->setContentsMargins(0, 0, 0, 0);
-    griglia->setHorizontalSpacing(6);
+    griglia->setHorizontalSpacing(SPAZIO_RISULTATI);
     for (int k = 0; k <= RIGHE_RIASSUNTO; ++k) {
         const auto i = static_cast<std::size_t>(k);
         PanelDati[i] = Pannello(risultati);
@@ -98,10 +119,8 @@ QWidget* TABRIASS::CostruisciRisultati() {
         ChkMAX[i] = new QCheckBox(QStringLiteral("MAX"), risultati);
         LblRisultatiX[i] = new QLabel(risultati);
         LblRisultatiY[i] = new QLabel(risultati);
-        for (QLabel* l : {LblRisultatiX[i], LblRisultatiY[i]}) {
-            l->setMinimumWidth(100);
+        for (QLabel* l : {LblRisultatiX[i], LblRisultatiY[i]})
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        }
         griglia->addWidget(ChkMAX[i], k, 1);
         griglia->addWidget(LblRisultatiX[i], k, 2);
         griglia->addWidget(LblRisultatiY[i], k, 3);
@@ -198,6 +217,7 @@ void TABRIASS::ImpostaTesto() {
     LblSceltaConfig->setText(DaAnsi(Riga(TestiTabelle, 1)));
     CmdStampa->setText(Comando(4));
     CmdChiudi->setText(Comando(1));
+    LarghezzeRisultati();
 }
 
 // The rows follow the state code of the project shown: a row its data do not compute is
@@ -235,8 +255,30 @@ void TABRIASS::ImpostaFinestra() {
 }
 
 void TABRIASS::AggiornaDimensioniSchema() {
-    const double fine = DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
-    if (auto* figura = dynamic_cast<PictureSchema*>(PicSchema)) figura->Contenuto(fine);
+    if (auto* figura = dynamic_cast<PictureSchema*>(PicSchema))
+        figura->Disegna(DimensioniSchema(Configurazione));
+    else
+        DisegnaDimensioni(*PicSchema, DimensioniSchema(Configurazione));
+}
+
+// The result labels keep the room of the widest text they show in the unit system in use; the
+// dimension picture asks for the travels' column besides its own width.
+void TABRIASS::LarghezzeRisultati() {
+    const auto larghezza = [this](const std::vector<std::string>& testi) {
+        const QLabel& l = *LblRisultatiY[0];
+        int massima = 0;
+        for (const std::string& t : testi)
+            massima = std::max(massima, l.fontMetrics().horizontalAdvance(DaAnsi(t)));
+        const QMargins m = l.contentsMargins();
+        return massima + m.left() + m.right() + 2 * l.margin() + 2;
+    };
+    const int x = larghezza(CampioniX()), y = larghezza(CampioniY());
+    for (int k = 0; k < RIGHE_RIASSUNTO; ++k) {
+        LblRisultatiX[static_cast<std::size_t>(k)]->setMinimumWidth(x);
+        LblRisultatiY[static_cast<std::size_t>(k)]->setMinimumWidth(y);
+    }
+    if (auto* figura = dynamic_cast<PictureSchema*>(PicSchema))
+        figura->Riserva(x + SPAZIO_RISULTATI);
 }
 
 void TABRIASS::ColoreRisultato(int k, bool massimo) {

@@ -57,6 +57,7 @@ class TABRIASS : public QDialog {
     void CostruisciControlli();
     QWidget* CostruisciRisultati();
     void ColoreRisultato(int k, bool massimo);
+    void LarghezzeRisultati();
 
     std::map<QObject*, int> suggerimenti_;
 };

@@ -55,6 +55,26 @@ TEST_F(Summary, ValuesMaximaAndLimitsInBothUnitSystems) {
     EXPECT_EQ(SuggerimentoLimiti(1), "ALLOWED RANGE: (0; 4.7244096) in");
 }
 
+// The room the window keeps for a row's value and maximum is that of a text at least as long
+// as any a computed project shows, at every point and in both unit systems (the figures of
+// the program's faces are all as wide).
+TEST_F(Summary, TheRoomKeptForResultsTakesEveryValueShown) {
+    Calcolato(1, 15, MAX_PUNTI);
+    for (int16_t sistema : {SISTEMA_METRICO, SISTEMA_IMPERIALE}) {
+        Unita(sistema);
+        size_t y = 0, x = 0;
+        for (const std::string& t : CampioniY()) y = std::max(y, t.size());
+        for (const std::string& t : CampioniX()) x = std::max(x, t.size());
+        for (int k = 0; k < RIGHE_RIASSUNTO; ++k) {
+            const MassimoRiassunto m = MassimoRigaRiassunto(k, 1);
+            EXPECT_LE(m.y.size(), y) << m.y;
+            EXPECT_LE(m.x.size(), x) << m.x;
+            for (int i = 0; i <= MAX_PUNTI; i += 7)
+                EXPECT_LE(ValoreRiassunto(k, 1, i).size(), y) << k << " " << i;
+        }
+    }
+}
+
 // A linkage worked by hand: swingarm pivot (0, 350), axle (300, -50), attachment (60, 270),
 // radius 300; link 01 to (90, 310); rocker 02 with vertices (150, 310) and (90, 390); shock
 // 03 from (150, 310) to (0, 510).
