@@ -66,6 +66,7 @@ bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d) {
     SalvaDatiAmmortizzatore(d);
     const bool valido = VerificaAmmortizzatore(d);
     p.AmmortizzatoreInserito = valido ? VERO : FALSO;
+    p.AmmortizzatoreDaGiudicare = FALSO; // a typed shock absorber is judged without a word
     if (!valido) p.AmmortizzatoreCompatibile = 0;
     DopoCommit(q, MOD_AMMORTIZZATORE);
     return valido;

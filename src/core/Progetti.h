@@ -175,6 +175,9 @@ struct Progetto {
     int16_t AmmortizzatoreCompatibile = 0;
     int16_t MollaCompatibile = 0;
     int16_t TamponeCompatibile = 0;
+    // A shock absorber read from its file while no geometry was entered: it is judged, and a
+    // misfit told, at the first solve of a geometry, as the reader tells it with the geometry in.
+    int16_t AmmortizzatoreDaGiudicare = FALSO;
     int16_t ValoreRiservatoProgetto = 0;
     std::array<int16_t, 5> ModificatoFile{}; // by TipoModifica
     std::string NomeFileProgetto;

@@ -376,6 +376,7 @@ Avvisi ControllaCompatibilita(int16_t p) {
 void CaricaProgetto(const RecordProgetto& r, int16_t p) {
     Progetto& pr = Progetti[size_t(p)];
     CaricaGeometria(r.Geometria, pr);
+    pr.AmmortizzatoreDaGiudicare = FALSO; // the project reader tells a misfit once it is solved
     // Older files kept the spring and bump-stop lengths in whole millimetres only.
     const bool mollaVecchia = r.Lunghezze[0] == 0;
     pr.LungMollaLibera = mollaVecchia ? r.VecchieLunghezzeMolla[0] : Valore(r.Lunghezze[0]);
@@ -545,6 +546,7 @@ Avvisi CaricaAmmortizzatore(RecordAmmortizzatore r, int16_t p) {
         pr.AmmortizzatoreCompatibile = entra ? 1 : 0;
         if (!entra) avvisi.push_back({&Messaggi, 29});
     }
+    pr.AmmortizzatoreDaGiudicare = Vero(r.Inserito) && !Vero(pr.GeometriaInserita) ? VERO : FALSO;
     AssegnaDatiAmmortizzatore(r, pr);
     return avvisi;
 }

@@ -26,6 +26,7 @@ namespace {
 constexpr int MSG_ALTRO_FILE = 14;
 constexpr int MSG_SALVARE = 18;
 constexpr int MSG_NON_CALCOLATO = 19;
+constexpr int MSG_AMMORTIZZATORE_NON_ENTRA = 29;
 constexpr int MSG_MANUALE_SENZA_VISORE = 82;
 constexpr int MSG_MANUALE_MANCANTE = 83;
 constexpr int MSG_SOSTITUIRE = 89;
@@ -370,6 +371,13 @@ void RisolviProgetto(int16_t q, bool avvisa) {
     }
     if (p.MollaCompatibile != molla || p.AmmortizzatoreCompatibile != ammortizzatore)
         SulProgetto(q, RisolviCinematica);
+    // A shock absorber read from its file before this geometry is told not to fit now, as its
+    // reader tells it when the geometry comes first.
+    if (Vero(p.AmmortizzatoreDaGiudicare)) {
+        p.AmmortizzatoreDaGiudicare = FALSO;
+        if (Vero(p.AmmortizzatoreInserito) && p.AmmortizzatoreCompatibile != 1)
+            MsgBox(Riga(Messaggi, MSG_AMMORTIZZATORE_NON_ENTRA), vbInformation);
+    }
     if (avvisa) SulProgetto(q, [] { VerificaCalcolo(); });
     Chiama(Ganci.AggiornaCurve01);
 }

@@ -113,6 +113,7 @@ class OrdersOfEntry : public test::FinestraReale {
                  });
              }},
             {'a', [this] { DaFile("o.kva", ApriAmmortizzatore); }}, // the same from their files
+            {'c', [this] { DaFile("c.kva", ApriAmmortizzatore); }}, // one too short to fit
             {'m', [this] { DaFile("o.kvr", ApriMolla); }},
             {'t', [this] { DaFile("o.kvt", ApriTampone); }}};
         AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1;
@@ -155,6 +156,9 @@ TEST_F(OrdersOfEntry, EveryOrderGivesWhatEnteringTheGeometryFirstGives) {
     ASSERT_TRUE(SalvaMolla(PercorsoApplicazione + "o.kvr", 1));
     ASSERT_TRUE(SalvaTampone(PercorsoApplicazione + "o.kvt", 1));
     ASSERT_TRUE(SalvaSchema(PercorsoApplicazione + "o.kvg", 1));
+    interasse = "320";
+    Inserisci("GCAM");
+    ASSERT_TRUE(SalvaAmmortizzatore(PercorsoApplicazione + "c.kva", 1));
 
     struct Caso {
         const char* interasse; // the shock absorber's typed length, mm
@@ -170,6 +174,8 @@ TEST_F(OrdersOfEntry, EveryOrderGivesWhatEnteringTheGeometryFirstGives) {
         {"330", "GCamt", {"amtg", "tgam"}, "111"},
         // 320 mm is shorter than the shock absorber at rest: it never fits, and nothing moves.
         {"320", "GCAM", {"AMGC", "GAMC", "MGCA"}, "100"},
+        // Read from its file, it is told not to fit as soon as it meets the geometry.
+        {"320", "GCcM", {"cMGC", "McGC", "GcCM", "cgM", "MGCc"}, "100"},
     };
     for (const Caso& c : casi) {
         interasse = c.interasse;
@@ -179,7 +185,8 @@ TEST_F(OrdersOfEntry, EveryOrderGivesWhatEnteringTheGeometryFirstGives) {
             ASSERT_GE(Progetti[1].NumPunti, 60);
         }
         EXPECT_EQ(atteso.flag, c.flag);
-        EXPECT_EQ(atteso.messaggi, std::vector<std::string>{});
+        EXPECT_EQ(atteso.messaggi.size(),
+                  std::string(c.primaGeometria).find('c') == std::string::npos ? 0u : 1u);
         for (const char* ordine : c.ordini) {
             SCOPED_TRACE(ordine);
             const Esito e = Inserisci(ordine);
