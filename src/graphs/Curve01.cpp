@@ -494,6 +494,10 @@ void CURVE01::GraficiItem_Click(int Index) {
 }
 
 void CURVE01::OpzioniItem_Click(int Index) {
+    if (Index == OPZIONE_FUNZIONE_INVERSA) {
+        ComandoPulsantiera(PULSANTE_FUNZIONE_INVERSA, *this);
+        return;
+    }
     // The grid item ticks itself when chosen; the redraw follows the tick.
     GestisciOpzioni(Index, *this);
 }

@@ -214,6 +214,8 @@ void AllineaPulsantiera(CURVE01& form) {
         else
             b->setEnabled(p.comando != nullptr);
     }
+    form.OpzioniItem[OPZIONE_FUNZIONE_INVERSA]->setEnabled(
+        form.CmdPulsantiera[PULSANTE_FUNZIONE_INVERSA]->isEnabled());
 }
 
 } // namespace kelvra
