@@ -294,8 +294,7 @@ void INSGEO01::Form_Activate() {
     AssociaMenuLingua();
     ImpostaLarghezzeEditor();
     MostraUnitaInUso();
-    setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiInsGeo01, 0))));
-    if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
+    ImpostaTitolo();
 
     // A chain is new when it holds only the swingarm and no usable swingarm was ever given
     // (a project never edited): a swingarm already entered is kept.

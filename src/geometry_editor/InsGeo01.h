@@ -220,6 +220,8 @@ class INSGEO01 : public FinestraFiglia,
     void ChkModify_Click(int Index);
     // The editor's part of a new project (the shell has appended the empty project).
     void PreparaNuovoProgettoEditor();
+    // The caption, on the window and its frame: the projects held now.
+    void ImpostaTitolo();
 
     // ---- EditorGeometria ----------------------------------------------------------------
     std::string Testo(Casella c) const override;

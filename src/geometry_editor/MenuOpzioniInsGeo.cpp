@@ -109,6 +109,10 @@ void INSGEO01::PreparaNuovoProgettoEditor() {
     RiportaAlForcellone(1500);
     AggiornaStatoProgetto();
     AggiornaAbilitazione();
+    ImpostaTitolo();
+}
+
+void INSGEO01::ImpostaTitolo() {
     setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiInsGeo01, 0))));
     if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
 }
@@ -167,8 +171,7 @@ void INSGEO01::CmdAddProject_Click() {
         std::clamp<int16_t>(ElementoInModifica, 0, Progetti[NumeroProgetti].UltimoElemento);
     RiempiCaselle(*this, NumeroProgetti, ElementoInModifica);
     Modifica();
-    setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiInsGeo01, 0))));
-    if (QMdiSubWindow* sotto = SottoFinestra()) sotto->setWindowTitle(windowTitle());
+    ImpostaTitolo();
 }
 
 void INSGEO01::MostraUnitaInUso() {

@@ -27,6 +27,9 @@ void RegistraEditorGeometria() {
     };
     Ganci.ControlloVariabiliInsGeo = [] { return INSGEO01::Crea().ControlloVariabili(); };
     Ganci.PreparaNuovoProgettoInsGeo = [] { INSGEO01::Crea().PreparaNuovoProgettoEditor(); };
+    Ganci.TitoloInsGeo = [] {
+        if (INSGEO01* editor = INSGEO01::Istanza()) editor->ImpostaTitolo();
+    };
 }
 
 } // namespace kelvra

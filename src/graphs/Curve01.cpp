@@ -236,10 +236,14 @@ void CURVE01::Form_Load() {
     FinestraInChiusura = FALSO;
 }
 
-void CURVE01::ImpostaTesto() {
+void CURVE01::ImpostaTitolo() {
     setWindowTitle(QString::fromStdString(ComponiTitolo(Riga(TestiCurve, 0))));
     // The sub-window of the frame, or the modal dialog, that holds the window.
     if (QWidget* cornice = parentWidget()) cornice->setWindowTitle(windowTitle());
+}
+
+void CURVE01::ImpostaTesto() {
+    ImpostaTitolo();
     for (int i = 1; i <= NUMERO_TIPI_GRAFICO; ++i)
         CmdCurve[i]->setText(DaAnsi(Riga(TestiQuantity, CAPTION_PULSANTI[i - 1])));
     ImpostaTestoPulsantiera();
@@ -490,6 +494,10 @@ void CURVE01::GraficiItem_Click(int Index) {
 }
 
 void CURVE01::OpzioniItem_Click(int Index) {
+    if (Index == OPZIONE_FUNZIONE_INVERSA) {
+        ComandoPulsantiera(PULSANTE_FUNZIONE_INVERSA, *this);
+        return;
+    }
     // The grid item ticks itself when chosen; the redraw follows the tick.
     GestisciOpzioni(Index, *this);
 }

@@ -87,6 +87,8 @@ class CURVE01 : public FinestraFiglia {
     void Form_Deactivate() override;
     void Form_Resize();
     void Form_Unload();
+    // The window caption (and its frame's): the projects held now.
+    void ImpostaTitolo();
     // The window caption and the chart buttons' captions.
     void ImpostaTesto();
     // The redraw of the chart kind in Grafico.TipoGrafico with the state as it stands.

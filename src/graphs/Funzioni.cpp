@@ -11,6 +11,7 @@
 #include "platform/Guida.h"
 #include "platform/Posizione.h"
 #include "platform/Testo.h"
+#include "shell/Comandi.h"
 #include "shell/Main.h"
 
 #include <QCheckBox>
@@ -232,6 +233,8 @@ void FUNZIONI::CmdOff_Click() {
         MsgBox(Riga(Messaggi, 44), vbOKOnly);
         return;
     }
+    // A project with changes not saved goes only as the user says; Cancel keeps the panel.
+    if (!ChiusuraConsentita(sel)) return;
     ChiudiProgettiGrafico(sel);
     Scarica();
     if (CURVE01* grafico = CURVE01::Istanza()) ProgettiChiusi(*grafico);

@@ -43,6 +43,7 @@ void RidisegnaDopoCaricamento(CURVE01& form) {
     ImpostaRangeFissi();
     form.DisegnaGrafico();
     form.ImpostaTesto();
+    AggiornaTitoli();
 }
 
 // The menus and buttons follow the projects now held; a chart the newest project has no data
@@ -169,12 +170,8 @@ void CambiaDati(int16_t editorAperto) {
 }
 
 void TogliUltimoProgetto(CURVE01& form) {
-    const int16_t n = NumeroProgetti;
-    if (n <= 1 || n > MAX_PROGETTI) return;
-    Progetti[n].UltimoElemento = 0;
-    Progetti[n].NumeroGiunzioniProgetto = 0;
-    NumeroProgetti = ProgettoSelezionato = static_cast<int16_t>(n - 1);
-    ProgettiChiusi(form);
+    // The shared command: it asks before a project with changes not saved goes.
+    if (ChiudiUltimoProgetto()) ProgettiChiusi(form);
 }
 
 // The same set-up as every other window's: it is where a PDF file is chosen when the
@@ -217,6 +214,8 @@ void AllineaPulsantiera(CURVE01& form) {
         else
             b->setEnabled(p.comando != nullptr);
     }
+    form.OpzioniItem[OPZIONE_FUNZIONE_INVERSA]->setEnabled(
+        form.CmdPulsantiera[PULSANTE_FUNZIONE_INVERSA]->isEnabled());
 }
 
 } // namespace kelvra

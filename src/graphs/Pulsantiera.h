@@ -45,8 +45,12 @@ bool ImpostaStampanteGrafico();
 // Prints the chart on one page, drawn afresh at the printer's resolution.
 void StampaGrafico(CURVE01& form);
 
+// The Options menu's Reverse function item runs the toolbar's Reverse function button.
+inline constexpr int PULSANTE_FUNZIONE_INVERSA = 4;
+inline constexpr int OPZIONE_FUNZIONE_INVERSA = 5;
+
 // Compare is offered while fewer than six projects are held; the buttons that run a File
-// item are enabled as that item is.
+// item are enabled as that item is, and the Reverse function item as its button is.
 void AllineaPulsantiera(CURVE01& form);
 
 } // namespace kelvra

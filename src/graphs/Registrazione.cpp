@@ -77,6 +77,9 @@ void RegistraGrafici() {
             finestra->AggiornaRisultati();
         }
     };
+    Ganci.TitoloCurve01 = [] {
+        if (CURVE01* finestra = CURVE01::Istanza()) finestra->ImpostaTitolo();
+    };
     Ganci.MostraCurve01 = [] {
         MAIN* main = MAIN::Istanza();
         if (!main) return;

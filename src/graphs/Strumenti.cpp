@@ -21,6 +21,7 @@
 #include "platform/SuperficieQt.h"
 #include "platform/Testo.h"
 #include "shell/Abilitazione.h"
+#include "shell/Comandi.h"
 #include "shell/Ganci.h"
 
 #include <QCheckBox>
@@ -467,6 +468,8 @@ void ProgettiChiusi(CURVE01& form) {
     AzzeraStatoGrafico(form);
     form.SeguiStatoProgetto(false);
     form.ImpostaTesto();
+    // Every other window that names the projects held says so now, not when next activated.
+    AggiornaTitoli();
     form.DisegnaGrafico();
 }
 

@@ -38,7 +38,7 @@ void RiempiTabellaPunti(FUNZIONI& f);
 // The panel that closes projects: one box per project held, all ticked (kept).
 void MostraChiusuraProgetti(FUNZIONI& f);
 // After projects were closed: the graph state reset, the newest project selected, the chart
-// redrawn and the caption retitled.
+// redrawn, and its caption and every other window's retitled.
 void ProgettiChiusi(CURVE01& form);
 
 // The Options menu: 1 the grid, 3 the colour frame.

@@ -15,6 +15,7 @@
 #include "shell/Ganci.h"
 #include "shell/Main.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -30,6 +31,8 @@ constexpr int MSG_AMMORTIZZATORE_NON_ENTRA = 29;
 constexpr int MSG_MANUALE_SENZA_VISORE = 82;
 constexpr int MSG_MANUALE_MANCANTE = 83;
 constexpr int MSG_SOSTITUIRE = 89;
+constexpr int MSG_CHIUDERE_MODIFICATO = 90;
+constexpr int MSG_CHIUDERE_MODIFICATI = 91;
 
 constexpr const char* NOME_MANUALE = "Kelvra.Pdf";
 
@@ -266,14 +269,47 @@ void PreparaNuovoProgetto() {
     p.TipoElemento[0] = "F";
     AggiornaStatoProgetto();
     Chiama(Ganci.PreparaNuovoProgettoInsGeo);
+    AggiornaTitoli();
+}
+
+bool ChiusuraConsentita(const TabellaProgetti& mantieni) {
+    if (!ProgettoValido(NumeroProgetti)) return true;
+    // The projects to close that hold a change of any kind not saved.
+    auto nonSalvati = [&mantieni] {
+        int n = 0;
+        for (int p = 1; p <= NumeroProgetti; ++p) {
+            const auto& m = Progetti[p].ModificatoFile;
+            if (mantieni[size_t(p)] != 1 && std::any_of(m.begin(), m.end(), Vero)) ++n;
+        }
+        return n;
+    };
+    const int n = nonSalvati();
+    if (n == 0) return true;
+    const int risposta =
+        MsgBox(Riga(Messaggi, n == 1 ? MSG_CHIUDERE_MODIFICATO : MSG_CHIUDERE_MODIFICATI),
+               vbYesNoCancel + vbQuestion);
+    if (risposta == vbNo) return true;
+    if (risposta != vbYes) return false;
+    SalvaCome(MOD_PROGETTO);
+    return nonSalvati() == 0;
 }
 
 bool ChiudiUltimoProgetto() {
     if (NumeroProgetti < 2 || NumeroProgetti > MAX_PROGETTI) return false;
+    TabellaProgetti mantieni{};
+    for (int p = 1; p < NumeroProgetti; ++p) mantieni[size_t(p)] = 1;
+    if (!ChiusuraConsentita(mantieni)) return false;
     Progetti[NumeroProgetti].UltimoElemento = 0;
     Progetti[NumeroProgetti].NumeroGiunzioniProgetto = 0;
     NumeroProgetti = ProgettoSelezionato = static_cast<int16_t>(NumeroProgetti - 1);
+    AggiornaTitoli();
     return true;
+}
+
+void AggiornaTitoli() {
+    Chiama(Ganci.TitoloFrmMenu);
+    Chiama(Ganci.TitoloInsGeo);
+    Chiama(Ganci.TitoloCurve01);
 }
 
 bool SalvaCome(int tipo) {
@@ -321,6 +357,7 @@ void ConfrontaProgetti() {
         Chiama(Ganci.ApriProgetto);
         return Vero(CaricatoProgetto);
     });
+    AggiornaTitoli();
 }
 
 void ConfrontaSchemi() {
@@ -341,6 +378,7 @@ void ConfrontaComponente(int16_t tipo) {
     });
     // The start screen shows the projects the run left.
     Chiama(Ganci.AttivaFrmMenu);
+    AggiornaTitoli();
 }
 
 bool AggiungiProgettoNuovo() {
@@ -350,6 +388,7 @@ bool AggiungiProgettoNuovo() {
     Progetti[a] = ProgettoVuoto();
     Ganci.AggiungiProgetto(da, a);
     NumeroProgetti = ProgettoSelezionato = a;
+    AggiornaTitoli();
     return true;
 }
 

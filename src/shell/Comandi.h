@@ -4,6 +4,8 @@
 // the number of projects held goes through here, so no command ever uses a seventh slot.
 #pragma once
 
+#include "core/Riordino.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -58,9 +60,22 @@ bool SlotLibero();
 // the swingarm alone in the next slot and lets the geometry editor set it up.
 void PreparaNuovoProgetto();
 
-// Close last file: with two projects or more the newest is dropped and the one before it
-// becomes the working and selected project. False (nothing done) with one project.
+// Whether projects may be closed: `mantieni` flags 1 the projects kept among slots
+// 1..NumeroProgetti, the others are to close. When none of those holds a change not saved
+// they go without a question. Otherwise the user is asked (line 90 of MsgBox for one project,
+// 91 for several) with Yes, No and Cancel: No lets them go unsaved, Cancel keeps them, Yes
+// shows the project save dialog and lets them go only once every one of them has been saved
+// (a save closed unused or failed keeps them all).
+bool ChiusuraConsentita(const TabellaProgetti& mantieni);
+
+// Close last file: with two projects or more the newest is dropped, once ChiusuraConsentita
+// lets it go, and the one before it becomes the working and selected project; the windows'
+// captions follow. False (nothing done) with one project or when the user keeps it.
 bool ChiudiUltimoProgetto();
+
+// The captions of the windows that name the number of projects held (the start screen, the
+// geometry editor, the graph window) follow it at once, whichever window is in front.
+void AggiornaTitoli();
 
 // Save as, the one command of every window for a file kind (MOD_PROGETTO .. MOD_TAMPONE):
 // several projects, the kind's save dialog; one project, its file of that kind (given the

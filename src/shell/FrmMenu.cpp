@@ -440,6 +440,9 @@ void RegistraFrmMenu() {
     Ganci.AttivaFrmMenu = [] {
         if (FRMMENU* f = FRMMENU::Istanza()) f->Form_Activate();
     };
+    Ganci.TitoloFrmMenu = [] {
+        if (FRMMENU* f = FRMMENU::Istanza()) f->ImpostaTitolo();
+    };
 }
 
 } // namespace kelvra

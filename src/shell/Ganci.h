@@ -27,6 +27,8 @@ struct GanciShell {
     // Runs the start screen's activation when it exists (thumbnails drawn again, menus
     // enabled), without bringing it forward.
     std::function<void()> AttivaFrmMenu;
+    // The start screen's caption, when it exists, names the projects held now.
+    std::function<void()> TitoloFrmMenu;
 
     // ---- geometry editor
     // Start-up: create the geometry editor when it does not exist yet and apply the unit
@@ -46,6 +48,8 @@ struct GanciShell {
     // NumeroProgetti: the element list and panels reset, the default swingarm set, drawn and
     // written into the boxes, the menus enabled. Creates the editor when needed.
     std::function<void()> PreparaNuovoProgettoInsGeo;
+    // The editor's caption, when it exists, names the projects held now.
+    std::function<void()> TitoloInsGeo;
     // (end of the geometry editor's hooks)
 
     // ---- component editors
@@ -83,6 +87,8 @@ struct GanciShell {
     // project set up in the next slot (the shared new-project step). Called only while
     // fewer than six projects are held.
     std::function<void()> NuovoProgettoGrafici;
+    // The graph window's caption, when it is open, names the projects held now.
+    std::function<void()> TitoloCurve01;
     // (end of the graphs' hooks)
 
     // ---- project files

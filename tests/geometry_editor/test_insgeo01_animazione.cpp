@@ -280,7 +280,9 @@ TEST_F(AnimatedEditor, ClosingTheLastFileDuringTheAutomaticKindLeavesTheOtherPro
     ed->FileItem_Click(1); // project 1 stays without a linkage
     QuadrilateroCliccato();
     Anima(2, 5, [&](int i) {
-        if (i == 5) ed->FileItem_Click(4);
+        if (i != 5) return;
+        dialoghi.Rispondi(vbNo); // the linkage was never saved: closed without saving
+        ed->FileItem_Click(4);
     });
     ASSERT_EQ(NumeroProgetti, 1);
     // No frame of the travel drawn over the project now shown, which has none.

@@ -49,7 +49,8 @@ TEST_F(EditorFineSimulazione, ClosingTheLastFileOrANewProjectEndsTheManualSimula
     ed->FileItem_Click(1); // at once: project 1 holds nothing
     QuadrilateroDigitato();
     AvviaManuale(18);
-    ed->FileItem_Click(4); // close the last file
+    dialoghi.Rispondi(vbNo); // the linkage was never saved: closed without saving
+    ed->FileItem_Click(4);   // close the last file
     ASSERT_EQ(NumeroProgetti, 1);
     Ripristinato(false);
     // The project shown now takes a linkage and simulates it; a new project ends that.
@@ -62,6 +63,7 @@ TEST_F(EditorFineSimulazione, ClosingTheLastFileOrANewProjectEndsTheManualSimula
     // Closing the last file back onto a project with a linkage.
     QuadrilateroDigitato();
     AvviaManuale(18);
+    dialoghi.Rispondi(vbNo);
     ed->FileItem_Click(4);
     Ripristinato(true);
 }

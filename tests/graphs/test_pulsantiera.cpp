@@ -295,4 +295,15 @@ TEST_F(GraphToolbar, HintsAndTheSaveButtonFollowTheControlsAndTheState) {
     EXPECT_FALSE(f.CmdPulsantiera[9]->isEnabled());
 }
 
+// Options, Reverse function runs what the toolbar's Reverse function button runs, and is offered
+// exactly when the button is: the window has no reverse function, so both are greyed.
+TEST_F(GraphToolbar, TheReverseFunctionItemIsOfferedAsItsButtonIs) {
+    for (int progetti : {1, 5}) {
+        CURVE01& f = ApriCon(progetti);
+        f.Form_Activate();
+        EXPECT_FALSE(f.CmdPulsantiera[4]->isEnabled());
+        EXPECT_EQ(f.OpzioniItem[5]->isEnabled(), f.CmdPulsantiera[4]->isEnabled()) << progetti;
+    }
+}
+
 } // namespace
