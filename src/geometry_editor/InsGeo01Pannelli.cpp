@@ -87,6 +87,13 @@ void PannelloDuePunti(QGroupBox* f, QLineEdit*& precX, QLineEdit*& precY, QLineE
     g->addWidget(conferma, 2, 3);
 }
 
+// The add-shock button's caption: its access key is one the running simulation's STOP and
+// the menu titles leave free.
+constexpr int RIGA_PULSANTE_AMMORTIZZATORE = 17;
+// Positions of the manual simulation's travel that Page Up and Page Down, or a click beside
+// the slider, move it by.
+constexpr int PASSO_PAGINA_VSCROLL = 5;
+
 } // namespace
 
 using insgeo01::ConTastoAccesso;
@@ -125,7 +132,12 @@ void INSGEO01::CreaDisegno(QVBoxLayout* principale) {
     // The scroll bar and its label are placed by the animation, over the window.
     VScroll = new QScrollBar(Qt::Vertical, this);
     VScroll->setRange(0, 0);
-    VScroll->setPageStep(1);
+    // Driven from the keyboard too: a Tab stop while it is shown (it is hidden unless the
+    // manual simulation runs, which keeps it out of the Tab order otherwise); the arrows step
+    // 1 mm, Page Up and Page Down a sixth of the travel, Home and End go to its ends.
+    VScroll->setFocusPolicy(Qt::StrongFocus);
+    VScroll->setSingleStep(1);
+    VScroll->setPageStep(PASSO_PAGINA_VSCROLL);
     VScroll->resize(VScroll->sizeHint().width(), VScroll->height());
     VScroll->hide();
 }
@@ -421,7 +433,7 @@ void INSGEO01::CaptionPannelli() {
 void INSGEO01::ImpostaTesto() {
     CmdAsta->setText(ConTastoAccesso(Testo01(2)));
     CmdSquadretta->setText(ConTastoAccesso(Testo01(3)));
-    CmdMolla->setText(ConTastoAccesso(Testo01(15)));
+    CmdMolla->setText(ConTastoAccesso(Testo01(RIGA_PULSANTE_AMMORTIZZATORE)));
     CmdOKMolla->setText(ConTastoAccesso(DaAnsi(Maiuscolo(Riga(TestiCommon, 13)))));
     const QString ok = ConTastoAccesso(DaAnsi(Riga(TestiCommon, 0)));
     CmdOKForcellone->setText(ok);
