@@ -6,8 +6,9 @@
 // - A box that gets the focus when its window opens has its text selected, as Tab selects it.
 // - Escape in a window presses the button named for it (its Cancel or Close), when nothing
 //   in the window used the key.
-// InstallaConvenzioniDesktop puts the first four in place for the whole application, once a
-// QApplication exists; EscPreme names a window's button.
+// - Alt and a letter that no access key of the window took types nothing into a box; it beeps.
+// InstallaConvenzioniDesktop puts all but the Escape key in place for the whole application,
+// once a QApplication exists; EscPreme names a window's button.
 #pragma once
 
 #include <QString>

@@ -188,8 +188,7 @@ enum class TipoAccordo { Nessuno, Comando, SenzaTasto };
 // What a key with Ctrl, Alt or the system key held means to a box. Ctrl and Alt together are
 // the AltGr of some desktops and type the character they give, like a plain key. Ctrl alone
 // (or with Shift) is one of the line edit's commands, which types nothing. Alt or the system
-// key with a character is an access key: when it reaches the box no control took it, and the
-// character must not be typed.
+// key with a character is an access key that no control took (see AccessoSenzaControllo).
 TipoAccordo Accordo(const QKeyEvent* tasto) {
     const Qt::KeyboardModifiers comandi =
         tasto->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
@@ -201,6 +200,10 @@ TipoAccordo Accordo(const QKeyEvent* tasto) {
     return TipoAccordo::SenzaTasto;
 }
 } // namespace
+
+bool AccessoSenzaControllo(const QKeyEvent* tasto) {
+    return tasto != nullptr && Accordo(tasto) == TipoAccordo::SenzaTasto;
+}
 
 bool FiltroTasti::eventFilter(QObject* oggetto, QEvent* evento) {
     if (casella_.isNull() || oggetto != casella_.data()) return false;

@@ -21,6 +21,7 @@
 
 class QLineEdit;
 class QEvent;
+class QKeyEvent;
 
 namespace kelvra {
 
@@ -28,6 +29,10 @@ namespace kelvra {
 // the selection) and the selection length, counted in characters (a pair of UTF-16 units is
 // one character, as it is one byte of the text).
 CasellaTesto CasellaDa(const QLineEdit* casella);
+
+// Alt (or the system key) and a character: when such a key reaches a box, no access key of the
+// window took it, and it must type nothing (Ctrl and Alt together, AltGr, are not such keys).
+bool AccessoSenzaControllo(const QKeyEvent* tasto);
 
 class FiltroTasti : public QObject {
     Q_OBJECT
