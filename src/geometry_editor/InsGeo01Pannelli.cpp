@@ -34,6 +34,7 @@ constexpr int SUGGERIMENTO_MODIFICA = 45;
 constexpr int SUGGERIMENTO_QUOTE = 57;
 constexpr int SUGGERIMENTO_AGGIUNGI = 79;
 constexpr int SUGGERIMENTO_MAX_ESC = 80;
+constexpr int SUGGERIMENTO_VSCROLL = 86;
 
 // The travel label under the animation's scroll bar: wide enough for "000.00".
 constexpr int LARGHEZZA_LBL_ESC = 48;
@@ -377,7 +378,8 @@ void INSGEO01::RegistraSuggerimenti() {
         {CmdStampa, SUGGERIMENTO_STAMPA},       {FrmTool, SUGGERIMENTO_TOOL},
         {LblModifica, SUGGERIMENTO_MODIFICA},   {ChkQuote, SUGGERIMENTO_QUOTE},
         {CmdAddProject, SUGGERIMENTO_AGGIUNGI}, {LblDati, SUGGERIMENTO_MAX_ESC},
-        {TxtMaxEsc, SUGGERIMENTO_MAX_ESC}};
+        {TxtMaxEsc, SUGGERIMENTO_MAX_ESC},      {VScroll, SUGGERIMENTO_VSCROLL},
+        {LblEsc, SUGGERIMENTO_VSCROLL}};
     for (auto& [oggetto, riga] : suggerimenti_) {
         static_cast<QWidget*>(oggetto)->setMouseTracking(true);
         oggetto->installEventFilter(this);

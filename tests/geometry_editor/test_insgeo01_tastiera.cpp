@@ -6,10 +6,12 @@
 
 #include "core/Formato.h"
 #include "core/Unita.h"
+#include "platform/CorniceMdi.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <vector>
 
@@ -175,6 +177,11 @@ TEST_F(EditorKeyboard, TheManualSimulationIsDrivenByTheScrollBarKeys) {
         EXPECT_TRUE(Fotogramma() == fotogrammi[static_cast<size_t>(p.posizione)]);
         EXPECT_EQ(AdAnsi(ed->LblEsc->text()), FormattaNumero(p.posizione, "##0.0#"));
     }
+    // The bar says what it does.
+    QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), barra->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(barra, &e);
+    EXPECT_EQ(Suggerimento(), Riga(TestiToolbar, 86));
     // The mouse's page step on the bar lands where Page Down does.
     barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
     EXPECT_TRUE(Fotogramma() == fotogrammi[static_cast<size_t>(pagina)]);
