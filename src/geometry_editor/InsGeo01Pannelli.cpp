@@ -88,8 +88,9 @@ void PannelloDuePunti(QGroupBox* f, QLineEdit*& precX, QLineEdit*& precY, QLineE
     g->addWidget(conferma, 2, 3);
 }
 
-// The add-shock button's caption: its access key is one the running simulation's STOP and
-// the menu titles leave free.
+// The add-rocker and add-shock buttons' captions: their access keys are ones the Results menu
+// (R, as in every window), the running simulation's STOP and the other captions leave free.
+constexpr int RIGA_PULSANTE_SQUADRETTA = 5;
 constexpr int RIGA_PULSANTE_AMMORTIZZATORE = 17;
 // Positions of the manual simulation's travel that Page Up and Page Down, or a click beside
 // the slider, move it by.
@@ -434,7 +435,7 @@ void INSGEO01::CaptionPannelli() {
 
 void INSGEO01::ImpostaTesto() {
     CmdAsta->setText(ConTastoAccesso(Testo01(2)));
-    CmdSquadretta->setText(ConTastoAccesso(Testo01(3)));
+    CmdSquadretta->setText(ConTastoAccesso(Testo01(RIGA_PULSANTE_SQUADRETTA)));
     CmdMolla->setText(ConTastoAccesso(Testo01(RIGA_PULSANTE_AMMORTIZZATORE)));
     CmdOKMolla->setText(ConTastoAccesso(DaAnsi(Maiuscolo(Riga(TestiCommon, 13)))));
     const QString ok = ConTastoAccesso(DaAnsi(Riga(TestiCommon, 0)));

@@ -85,27 +85,32 @@ TEST_F(EditorKeyboard, AccessKeysAreUniqueInEveryPanelAndState) {
     unici("simulation stopped");
 }
 
-// With the chain closed the rocker button is greyed; its key still belongs to nothing else:
-// the Results menu opens from the keyboard and the box with the focus keeps its text.
-TEST_F(EditorKeyboard, TheResultsMenuOpensByItsKeyWithTheRockerGreyed) {
+// Alt+R opens the Results menu, as it does in the graph window, whether the rocker button is
+// greyed or not; the box with the focus keeps its text. The rocker takes a key of its own.
+TEST_F(EditorKeyboard, AltROpensTheResultsMenuWithTheRockerGreyed) {
     QuadrilateroDigitato();
     ASSERT_FALSE(ed->CmdSquadretta->isEnabled());
     QMenu* risultati = ed->MenuItem[12];
     ASSERT_TRUE(risultati->menuAction()->isEnabled());
-    const QKeySequence tasto = QKeySequence::mnemonic(risultati->title());
-    ASSERT_FALSE(tasto.isEmpty());
-    EXPECT_NE(tasto, QKeySequence::mnemonic(ed->CmdSquadretta->text()));
     ed->TxtMollaX->setFocus();
     const QString prima = ed->TxtMollaX->text();
-    QTest::keyClick(ed->TxtMollaX, tasto[0].key(), tasto[0].keyboardModifiers());
+    QTest::keyClick(ed->TxtMollaX, Qt::Key_R, Qt::AltModifier);
     EXPECT_TRUE(risultati->isVisible());
     EXPECT_EQ(ed->TxtMollaX->text(), prima);
     risultati->hide();
     // The greyed rocker's own key does nothing at all.
     const QKeySequence rocker = QKeySequence::mnemonic(ed->CmdSquadretta->text());
+    ASSERT_FALSE(rocker.isEmpty());
+    EXPECT_NE(rocker, QKeySequence(Qt::ALT | Qt::Key_R));
     QTest::keyClick(ed->TxtMollaX, rocker[0].key(), rocker[0].keyboardModifiers());
     EXPECT_EQ(ed->TxtMollaX->text(), prima);
     EXPECT_FALSE(ed->FrmSquadretta->isVisible());
+    // Once the chain is opened again, the rocker's key adds a rocker.
+    ed->SchemaItem[8]->trigger();
+    ASSERT_TRUE(ed->CmdSquadretta->isEnabled());
+    ed->TxtMaxEsc->setFocus();
+    QTest::keyClick(ed->TxtMaxEsc, rocker[0].key(), rocker[0].keyboardModifiers());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return ed->FrmSquadretta->isVisible(); }, 2000));
 }
 
 // A chord of Alt, Ctrl or the system key types nothing into a box, whether or not the key is
