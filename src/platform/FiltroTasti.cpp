@@ -183,6 +183,7 @@ bool ScorciatoiaDiModifica(const QKeyEvent* tasto) {
         if (tasto->matches(m)) return true;
     return false;
 }
+
 enum class TipoAccordo { Nessuno, Comando, SenzaTasto };
 
 // What a key with Ctrl, Alt or the system key held means to a box. Ctrl and Alt together are
