@@ -34,6 +34,7 @@ constexpr int SUGGERIMENTO_MODIFICA = 45;
 constexpr int SUGGERIMENTO_QUOTE = 57;
 constexpr int SUGGERIMENTO_AGGIUNGI = 79;
 constexpr int SUGGERIMENTO_MAX_ESC = 80;
+constexpr int SUGGERIMENTO_VSCROLL = 86;
 
 // The travel label under the animation's scroll bar: wide enough for "000.00".
 constexpr int LARGHEZZA_LBL_ESC = 48;
@@ -87,6 +88,14 @@ void PannelloDuePunti(QGroupBox* f, QLineEdit*& precX, QLineEdit*& precY, QLineE
     g->addWidget(conferma, 2, 3);
 }
 
+// The add-rocker and add-shock buttons' captions: their access keys are ones the Results menu
+// (R, as in every window), the running simulation's STOP and the other captions leave free.
+constexpr int RIGA_PULSANTE_SQUADRETTA = 5;
+constexpr int RIGA_PULSANTE_AMMORTIZZATORE = 17;
+// Positions of the manual simulation's travel that Page Up and Page Down, or a click beside
+// the slider, move it by.
+constexpr int PASSO_PAGINA_VSCROLL = 5;
+
 } // namespace
 
 using insgeo01::ConTastoAccesso;
@@ -125,7 +134,12 @@ void INSGEO01::CreaDisegno(QVBoxLayout* principale) {
     // The scroll bar and its label are placed by the animation, over the window.
     VScroll = new QScrollBar(Qt::Vertical, this);
     VScroll->setRange(0, 0);
-    VScroll->setPageStep(1);
+    // Driven from the keyboard too: a Tab stop while it is shown (it is hidden unless the
+    // manual simulation runs, which keeps it out of the Tab order otherwise); the arrows step
+    // 1 mm, Page Up and Page Down a sixth of the travel, Home and End go to its ends.
+    VScroll->setFocusPolicy(Qt::StrongFocus);
+    VScroll->setSingleStep(1);
+    VScroll->setPageStep(PASSO_PAGINA_VSCROLL);
     VScroll->resize(VScroll->sizeHint().width(), VScroll->height());
     VScroll->hide();
 }
@@ -365,7 +379,8 @@ void INSGEO01::RegistraSuggerimenti() {
         {CmdStampa, SUGGERIMENTO_STAMPA},       {FrmTool, SUGGERIMENTO_TOOL},
         {LblModifica, SUGGERIMENTO_MODIFICA},   {ChkQuote, SUGGERIMENTO_QUOTE},
         {CmdAddProject, SUGGERIMENTO_AGGIUNGI}, {LblDati, SUGGERIMENTO_MAX_ESC},
-        {TxtMaxEsc, SUGGERIMENTO_MAX_ESC}};
+        {TxtMaxEsc, SUGGERIMENTO_MAX_ESC},      {VScroll, SUGGERIMENTO_VSCROLL},
+        {LblEsc, SUGGERIMENTO_VSCROLL}};
     for (auto& [oggetto, riga] : suggerimenti_) {
         static_cast<QWidget*>(oggetto)->setMouseTracking(true);
         oggetto->installEventFilter(this);
@@ -420,8 +435,8 @@ void INSGEO01::CaptionPannelli() {
 
 void INSGEO01::ImpostaTesto() {
     CmdAsta->setText(ConTastoAccesso(Testo01(2)));
-    CmdSquadretta->setText(ConTastoAccesso(Testo01(3)));
-    CmdMolla->setText(ConTastoAccesso(Testo01(15)));
+    CmdSquadretta->setText(ConTastoAccesso(Testo01(RIGA_PULSANTE_SQUADRETTA)));
+    CmdMolla->setText(ConTastoAccesso(Testo01(RIGA_PULSANTE_AMMORTIZZATORE)));
     CmdOKMolla->setText(ConTastoAccesso(DaAnsi(Maiuscolo(Riga(TestiCommon, 13)))));
     const QString ok = ConTastoAccesso(DaAnsi(Riga(TestiCommon, 0)));
     CmdOKForcellone->setText(ok);

@@ -1,6 +1,8 @@
 #include "platform/Convenzioni.h"
 
+#include "core/Seams.h"
 #include "platform/CorniceMdi.h"
+#include "platform/FiltroTasti.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,6 +35,13 @@ bool PulsanteDaPremere(QObject* oggetto) {
         return false;
     return pulsante->isEnabled() && pulsante->isVisible() &&
            (pulsante->focusPolicy() & Qt::TabFocus);
+}
+
+// A control that types keys into a text: a box, a number box, a list one may type in.
+bool CasellaDiTesto(QObject* oggetto) {
+    if (qobject_cast<QLineEdit*>(oggetto) || qobject_cast<QAbstractSpinBox*>(oggetto)) return true;
+    auto* elenco = qobject_cast<QComboBox*>(oggetto);
+    return elenco && elenco->isEditable();
 }
 
 // Windows a title bar belongs to: no pop-up, tooltip or splash; a message box sizes itself.
@@ -88,6 +97,11 @@ class Convenzioni : public QObject {
             const auto modificatori = tasto->modifiers() & ~Qt::KeypadModifier;
             if (invio && modificatori == Qt::NoModifier && PulsanteDaPremere(oggetto)) {
                 static_cast<QAbstractButton*>(oggetto)->click();
+                return true;
+            }
+            // Alt and a letter that reaches a box was no access key: it types nothing.
+            if (CasellaDiTesto(oggetto) && AccessoSenzaControllo(tasto)) {
+                Beep();
                 return true;
             }
             break;

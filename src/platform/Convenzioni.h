@@ -8,8 +8,10 @@
 //   in the window used the key.
 // - Enter in a window presses its default button (its OK), when nothing in the window used
 //   the key: a box or a check box with the focus leaves it to the window.
-// InstallaConvenzioniDesktop puts the first four in place for the whole application, once a
-// QApplication exists; EscPreme and InvioPredefinito name a window's buttons.
+// - Alt and a letter that no access key of the window took types nothing into a box; it beeps.
+// InstallaConvenzioniDesktop puts in place for the whole application, once a QApplication
+// exists, all but the window's own Escape and Enter buttons, which EscPreme and
+// InvioPredefinito name.
 #pragma once
 
 #include <QString>

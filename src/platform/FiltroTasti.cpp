@@ -183,7 +183,28 @@ bool ScorciatoiaDiModifica(const QKeyEvent* tasto) {
         if (tasto->matches(m)) return true;
     return false;
 }
+
+enum class TipoAccordo { Nessuno, Comando, SenzaTasto };
+
+// What a key with Ctrl, Alt or the system key held means to a box. Ctrl and Alt together are
+// the AltGr of some desktops and type the character they give, like a plain key. Ctrl alone
+// (or with Shift) is one of the line edit's commands, which types nothing. Alt or the system
+// key with a character is an access key that no control took (see AccessoSenzaControllo).
+TipoAccordo Accordo(const QKeyEvent* tasto) {
+    const Qt::KeyboardModifiers comandi =
+        tasto->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (comandi == 0 || comandi == (Qt::ControlModifier | Qt::AltModifier))
+        return TipoAccordo::Nessuno;
+    if (comandi == Qt::ControlModifier) return TipoAccordo::Comando;
+    const QString testo = tasto->text();
+    if (testo.isEmpty() || !testo.at(0).isPrint()) return TipoAccordo::Comando;
+    return TipoAccordo::SenzaTasto;
+}
 } // namespace
+
+bool AccessoSenzaControllo(const QKeyEvent* tasto) {
+    return tasto != nullptr && Accordo(tasto) == TipoAccordo::SenzaTasto;
+}
 
 bool FiltroTasti::eventFilter(QObject* oggetto, QEvent* evento) {
     if (casella_.isNull() || oggetto != casella_.data()) return false;
@@ -195,9 +216,17 @@ bool FiltroTasti::eventFilter(QObject* oggetto, QEvent* evento) {
         if (tasto->matches(QKeySequence::Undo) || tasto->matches(QKeySequence::Redo))
             return false; // back to texts already accepted
         if (ScorciatoiaDiModifica(tasto)) return Consegna(evento, Modo::Utente);
-        const Qt::KeyboardModifiers comandi =
-            tasto->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-        if (comandi != 0) return false;
+        switch (Accordo(tasto)) {
+        case TipoAccordo::Nessuno:
+            break;
+        case TipoAccordo::Comando:
+            return false; // the line edit's own commands (select all, copy, word moves)
+        case TipoAccordo::SenzaTasto:
+            // Alt and a letter that no control of the window took: nothing is typed.
+            Beep();
+            evento->accept();
+            return true;
+        }
         int16_t codice = 0;
         bool rifiutato = false;
         if (tasto->key() == Qt::Key_Delete) {

@@ -3,6 +3,8 @@
 // Every key that would change the text is put to the box's verdict first: a rejected key
 // beeps and is dropped. Delete reaches the verdict as -8, Backspace as 8, Enter as 13, a
 // typed character as its code. Navigation keys, Tab and shortcuts that change nothing pass.
+// Alt (or the system key) and a character that no access key of the window took types
+// nothing: it beeps and is dropped. Ctrl and Alt together (AltGr) type like a plain key.
 // A key's character is judged whatever its length (one of two UTF-16 units, such as an emoji,
 // included). Text that arrives at once (pasted by key or menu, dropped, composed by an input
 // method) is judged once, on the text it would leave; a refused one beeps and the box keeps
@@ -19,6 +21,7 @@
 
 class QLineEdit;
 class QEvent;
+class QKeyEvent;
 
 namespace kelvra {
 
@@ -26,6 +29,10 @@ namespace kelvra {
 // the selection) and the selection length, counted in characters (a pair of UTF-16 units is
 // one character, as it is one byte of the text).
 CasellaTesto CasellaDa(const QLineEdit* casella);
+
+// Alt (or the system key) and a character: when such a key reaches a box, no access key of the
+// window took it, and it must type nothing (Ctrl and Alt together, AltGr, are not such keys).
+bool AccessoSenzaControllo(const QKeyEvent* tasto);
 
 class FiltroTasti : public QObject {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "platform/Messaggi.h"
 #include "shell/FrmMenu.h"
 #include "support/RisposteDialoghi.h"
+#include "support/TastiAccesso.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -29,16 +30,10 @@ class GeometryEditorWindow : public FinestraReale {
         const TrePunti& f = P().DatiForcellone;
         return {f.P[i].X - f.P[0].X, f.P[i].Y - f.P[0].Y};
     }
-    // Every access key of the menu bar and of the buttons shown is unique.
+    // Every access key of the menu bar and of the controls shown is unique.
     void TastiUnici() {
-        QStringList tasti;
-        for (QAction* a : main->menuBar()->actions()) tasti << a->text();
-        for (QAbstractButton* b : ed->findChildren<QAbstractButton*>())
-            if (b->isVisible()) tasti << b->text();
-        for (QString& t : tasti) t = QKeySequence::mnemonic(t).toString();
-        tasti.removeAll(QString());
-        EXPECT_EQ(QSet<QString>(tasti.begin(), tasti.end()).size(), tasti.size())
-            << tasti.join(' ').toStdString();
+        const QStringList doppi = TastiDoppi(DidascalieConTasto(ed, main->menuBar()->actions()));
+        EXPECT_TRUE(doppi.isEmpty()) << doppi.join(", ").toStdString();
     }
     // The four-bar by keyboard: each add command leaves the focus on its panel's first box,
     // Enter in a box confirms the panel.

@@ -15,7 +15,9 @@
 #include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 
+#include <QComboBox>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QTest>
 
 using namespace kelvra;
@@ -103,6 +105,48 @@ TEST_F(DesktopConventions, EnterAndSpacePressTheFocusedButton) {
     Ganci.MostraInsMolla();
     EXPECT_TRUE(chiusa);
     EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+// Alt and a letter that no access key of the window takes types nothing into a box of any
+// kind, the save dialog's name boxes included; the window's access keys still work there.
+TEST_F(DesktopConventions, AnAltChordTypesNothingIntoAnyBox) {
+    NumeroProgetti = 2;
+    Progetti[1].StatoDatiProgetto = Progetti[2].StatoDatiProgetto = 15;
+    Quando([&](QWidget& w) {
+        QApplication::setActiveWindow(&w);
+        auto& f = static_cast<FrmSalva&>(w);
+        QLineEdit* nome = f.TxtSalva[1];
+        ASSERT_TRUE(nome->isEnabled());
+        nome->setFocus();
+        nome->setText("rear");
+        const int prima = dialoghi.beep;
+        for (Qt::Key k : {Qt::Key_I, Qt::Key_Q, Qt::Key_5})
+            QTest::keyClick(nome, k, Qt::AltModifier);
+        EXPECT_EQ(nome->text(), "rear");
+        EXPECT_EQ(dialoghi.beep, prima + 3);
+        QTest::keyClick(nome, Qt::Key_X);
+        EXPECT_EQ(nome->text(), "rearx");
+        const QKeySequence chiudi = QKeySequence::mnemonic(f.CmdChiudi->text());
+        ASSERT_FALSE(chiudi.isEmpty());
+        QTest::keyClick(nome, chiudi[0].key(), chiudi[0].keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return !w.isVisible(); }, 2000));
+    });
+    MostraFrmSalva(MOD_PROGETTO);
+    // A number box and a list one types in, outside the program's windows.
+    QWidget finestra;
+    auto* numero = new QSpinBox(&finestra);
+    auto* elenco = new QComboBox(&finestra);
+    elenco->setEditable(true);
+    numero->move(0, 40);
+    finestra.show();
+    QApplication::setActiveWindow(&finestra);
+    for (QWidget* w : std::initializer_list<QWidget*>{numero, elenco}) {
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_I, Qt::AltModifier);
+        QTest::keyClick(w, Qt::Key_7, Qt::AltModifier);
+    }
+    EXPECT_EQ(numero->value(), 0);
+    EXPECT_EQ(elenco->currentText(), "");
 }
 
 // The start screen's hints: over a button, then off it onto the panel (which writes none),
