@@ -136,7 +136,7 @@ void INSGEO01::CreaDisegno(QVBoxLayout* principale) {
     VScroll->setRange(0, 0);
     // Driven from the keyboard too: a Tab stop while it is shown (it is hidden unless the
     // manual simulation runs, which keeps it out of the Tab order otherwise); the arrows step
-    // 1 mm, Page Up and Page Down a sixth of the travel, Home and End go to its ends.
+    // 1 mm, Page Up and Page Down 5 mm, Home and End go to its ends.
     VScroll->setFocusPolicy(Qt::StrongFocus);
     VScroll->setSingleStep(1);
     VScroll->setPageStep(PASSO_PAGINA_VSCROLL);
