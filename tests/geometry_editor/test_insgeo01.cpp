@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <cmath>
 
 using namespace kelvra;
@@ -31,10 +32,7 @@ class GeometryEditorWindow : public FinestraReale {
         return {f.P[i].X - f.P[0].X, f.P[i].Y - f.P[0].Y};
     }
     // Every access key of the menu bar and of the controls shown is unique.
-    void TastiUnici() {
-        const QStringList doppi = TastiDoppi(DidascalieConTasto(ed, main->menuBar()->actions()));
-        EXPECT_TRUE(doppi.isEmpty()) << doppi.join(", ").toStdString();
-    }
+    void TastiUnici() { test::TastiUnici("editor", ed, main->menuBar()->actions()); }
     // The four-bar by keyboard: each add command leaves the focus on its panel's first box,
     // Enter in a box confirms the panel.
     void QuadrilateroDaTastiera() {
@@ -54,6 +52,13 @@ class GeometryEditorWindow : public FinestraReale {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         ASSERT_EQ(P().StatoDatiProgetto, 1);
+    }
+    // Whether Tab, from the simulate button, comes to the manual simulation's scroll bar.
+    bool TabVaAllaBarra() {
+        ed->CmdSimula->setFocus(Qt::TabFocusReason);
+        for (int i = 0; i < 100 && QApplication::focusWidget() != ed->VScroll; ++i)
+            Tasto(Qt::Key_Tab);
+        return QApplication::focusWidget() == ed->VScroll;
     }
 };
 
@@ -114,6 +119,7 @@ TEST_F(GeometryEditorWindow, ATypedFourBarIsSolvedAndPrinted) {
 
 TEST_F(GeometryEditorWindow, ThePanelsFollowTheChain) {
     ed->CmdSquadretta->click();
+    TastiUnici();
     // A rocker in slot 1: both options off and disabled; nothing is added meanwhile.
     EXPECT_FALSE(ed->OptFix[0]->isEnabled());
     EXPECT_FALSE(ed->OptFix[0]->isChecked());
@@ -126,12 +132,14 @@ TEST_F(GeometryEditorWindow, ThePanelsFollowTheChain) {
     ed->CmdOKSquadretta->click();
     EXPECT_FALSE(ed->CmdSquadretta->isEnabled());
     ed->CmdAsta->click();
+    TastiUnici();
     // The link starts at the rocker's vertex 2, the shock at its vertex 3.
     EXPECT_EQ(T(ed->LblAstaPrecX) + " " + T(ed->LblAstaPrecY), "250.00 -100.00");
     Digita(ed->TxtAstaX, "350");
     Digita(ed->TxtAstaY, "-200");
     ed->CmdOKAsta->click();
     ed->CmdMolla->click();
+    TastiUnici();
     EXPECT_TRUE(ed->ChkFix->isEnabled());
     EXPECT_EQ(T(ed->LblMollaPrecX) + " " + T(ed->LblMollaPrecY), "300.00 0.00");
 }
@@ -362,7 +370,9 @@ TEST_F(GeometryEditorWindow, EveryControlShowsItsHint) {
         {ed->LblModifica, "Choose an element to modify"},
         {ed->ChkQuote, "Show the coordinates of the points"},
         {ed->LblDati, "Maximum wheel travel"},
-        {ed->FrmTool, "Cursor coordinates, and length and angle from the last point"}};
+        {ed->FrmTool, "Cursor coordinates, and length and angle from the last point"},
+        {ed->VScroll,
+         "Wheel travel shown: drag the bar, or use the arrow, Page, Home and End keys"}};
     for (const auto& [w, testo] : casi) {
         ed->LblX->setText("1");
         QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
@@ -372,6 +382,48 @@ TEST_F(GeometryEditorWindow, EveryControlShowsItsHint) {
         // Only the coordinate strip blanks the read-out.
         EXPECT_EQ(ed->LblX->text(), w == ed->FrmTool ? "-" : "1") << testo;
     }
+}
+
+// In a box, Alt+R opens the Results menu while the rocker button is greyed, and the greyed
+// rocker's own access key types nothing.
+TEST_F(GeometryEditorWindow, AltRInABoxOpensTheResultsMenuBesideTheGreyedRocker) {
+    QApplication::setActiveWindow(main);
+    QuadrilateroDigitato();
+    ASSERT_FALSE(ed->CmdSquadretta->isEnabled());
+    QLineEdit* x = ed->TxtMollaX;
+    const QString prima = x->text();
+    QTest::keyClick(x, Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(ed->MenuItem[12]->isVisible());
+    ed->MenuItem[12]->hide();
+    const QKeyCombination rocker = QKeySequence::mnemonic(ed->CmdSquadretta->text())[0];
+    QTest::keyClick(x, rocker.key(), rocker.keyboardModifiers());
+    EXPECT_EQ(x->text(), prima);
+}
+
+// While the manual simulation runs its scroll bar is a Tab stop, and the arrow, Page, Home and
+// End keys move the travel, Page by more than an arrow. Each state keeps its access keys apart.
+TEST_F(GeometryEditorWindow, TheManualSimulationIsDrivenByTheScrollBarKeys) {
+    QApplication::setActiveWindow(main);
+    QuadrilateroDigitato();
+    TastiUnici();
+    ed->CmdSimula->click();
+    TastiUnici();
+    QScrollBar* barra = ed->VScroll;
+    ASSERT_TRUE(TabVaAllaBarra());
+    ASSERT_EQ(barra->maximum(), 30);
+    const int pagina = barra->pageStep();
+    EXPECT_GT(pagina, barra->singleStep());
+    const std::pair<Qt::Key, int> passi[] = {
+        {Qt::Key_Down, 1},  {Qt::Key_PageDown, 1 + pagina}, {Qt::Key_Up, pagina}, {Qt::Key_End, 30},
+        {Qt::Key_Down, 30}, {Qt::Key_PageUp, 30 - pagina},  {Qt::Key_Home, 0},    {Qt::Key_Up, 0}};
+    for (const auto& [tasto, posizione] : passi) {
+        QTest::keyClick(barra, tasto);
+        EXPECT_EQ(barra->value(), posizione) << QKeySequence(tasto).toString().toStdString();
+        EXPECT_EQ(AdAnsi(ed->LblEsc->text()), FormattaNumero(posizione, "##0.0#"));
+    }
+    ed->CmdSimula->click();
+    TastiUnici();
+    EXPECT_FALSE(TabVaAllaBarra());
 }
 
 TEST_F(GeometryEditorWindow, TheElementListIsQuietDuringManualSimulation) {
