@@ -106,10 +106,9 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     EXPECT_LT(fine, mostrata.width());
 }
 
-// Ticking MAX shows where the maxima lie in a column the window was made wide enough for: in
-// both unit systems every dimension reads whole in the picture and on the printed page, which
-// holds the picture as shown. Where the screen has room the list keeps its type; on a small one
-// it may be written smaller.
+// Ticking MAX shows the maxima's travels in a column the window was made wide enough for: in both
+// unit systems every dimension reads whole, in the picture and on the printed page, and in the
+// list's own type where the screen has room (on a small one it may be written smaller).
 TEST_F(CentredWindows, TickingMaxCutsNoDimension) {
     test::ProgettoRisolto(1, 15, 120);
     Progetto& P = Progetti[1];
