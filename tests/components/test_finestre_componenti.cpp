@@ -333,55 +333,35 @@ TEST_F(ComponentWindows, ImperialBenchSpeedsAreCheckedInMillimetresPerSecond) {
     EXPECT_NEAR(ParametriBanco[1].VelocitaCiclo[1], 76.2, 1e-4);
 }
 
-// Enter in any box of the bench window, or on a cycle's tick, presses OK, its default button:
-// the entries are checked and stored and the window closes; a value out of range keeps it open
-// on its message. Escape still closes it without storing.
+// Enter in a box of the bench window or on a tick presses OK, its default button: the entries
+// are stored and the window closes. A speed out of range keeps it open on its message, and
+// Escape still closes it without storing.
 TEST_F(ComponentWindows, EnterInTheBenchWindowPressesOkAndEscapeCloses) {
-    const std::vector<std::pair<const char*, std::function<QWidget*(FRMACQ&)>>> caselle = {
-        {"stroke min", [](FRMACQ& f) { return f.TxtCorsaMin; }},
-        {"stroke max", [](FRMACQ& f) { return f.TxtCorsaMax; }},
-        {"speed 3", [](FRMACQ& f) { return f.TxtFreq[3]; }},
-        {"tick 3", [](FRMACQ& f) { return f.ChkFreq[3]; }},
-        {"temperature", [](FRMACQ& f) { return f.ChkTemperatura; }},
-    };
-    float minimo = 1;
-    for (const auto& [nome, casella] : caselle) {
-        SCOPED_TRACE(nome);
-        for (Qt::Key tasto : {Qt::Key_Return, Qt::Key_Enter}) {
-            minimo += 1;
-            bool chiusa = false;
-            Apri<FRMACQ>(Ganci.MostraFrmAcq, [&, casella = casella](FRMACQ& f) {
-                f.show(), QCoreApplication::processEvents();
-                Digita(f.TxtCorsaMin, QString::number(minimo)), Digita(f.TxtCorsaMax, "40");
-                f.CmdUnselect->click(), f.ChkFreq[3]->click(), Digita(f.TxtFreq[3], "120");
-                QWidget* w = casella(f);
-                w->setFocus(Qt::TabFocusReason);
-                QTest::keyClick(w, tasto,
-                                tasto == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-                chiusa = !f.isVisible();
-                if (!chiusa) f.CmdChiudi->click();
-            });
-            EXPECT_TRUE(chiusa);
-            EXPECT_EQ(ParametriBanco[1].CorsaMinima, minimo);
-            EXPECT_EQ(ParametriBanco[1].NumeroCicli(), 1);
-        }
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        const bool valida = k < 3; // the last speed is under the slowest
+        const size_t messaggi = dialoghi.mostrati.size();
+        bool aperta = true;
+        Apri<FRMACQ>(Ganci.MostraFrmAcq, [&](FRMACQ& f) {
+            f.show(), QCoreApplication::processEvents();
+            Digita(f.TxtCorsaMin, QString::number(k + 2)), Digita(f.TxtCorsaMax, "40");
+            f.CmdUnselect->click(), f.ChkFreq[3]->click();
+            Digita(f.TxtFreq[3], valida ? "120" : "20");
+            QWidget* caselle[] = {f.TxtCorsaMin, f.TxtFreq[3], f.ChkFreq[3], f.TxtFreq[3]};
+            QWidget* w = caselle[k];
+            w->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(w, k == 1 ? Qt::Key_Enter : Qt::Key_Return, // from the keypad once
+                            k == 1 ? Qt::KeypadModifier : Qt::NoModifier);
+            if ((aperta = f.isVisible())) QTest::keyClick(w, Qt::Key_Escape);
+            EXPECT_FALSE(f.isVisible());
+        });
+        EXPECT_EQ(aperta, !valida);
+        // OK stores and tells no bench is connected; a speed out of range is told instead.
+        ASSERT_EQ(dialoghi.mostrati.size(), messaggi + 1);
+        EXPECT_EQ(dialoghi.mostrati.back().testo == Riga(Messaggi, 57), valida);
+        EXPECT_EQ(ParametriBanco[1].CorsaMinima, valida ? k + 2 : k + 1);
+        EXPECT_EQ(ParametriBanco[1].NumeroCicli(), 1);
     }
-    const size_t messaggi = dialoghi.mostrati.size();
-    bool aperta = false, chiusa = false;
-    Apri<FRMACQ>(Ganci.MostraFrmAcq, [&](FRMACQ& f) {
-        f.show(), QCoreApplication::processEvents();
-        Digita(f.TxtCorsaMin, "5"), Digita(f.TxtCorsaMax, "40"), Digita(f.TxtFreq[1], "20");
-        QTest::keyClick(f.TxtFreq[1], Qt::Key_Return); // 20 is under the slowest speed
-        aperta = f.isVisible();
-        QTest::keyClick(f.TxtFreq[1], Qt::Key_Escape);
-        chiusa = !f.isVisible();
-    });
-    EXPECT_TRUE(aperta && chiusa);
-    ASSERT_EQ(dialoghi.mostrati.size(), messaggi + 1);
-    EXPECT_EQ(dialoghi.mostrati.back().testo,
-              Riga(Messaggi, 1) + " " + AdAnsi(DaAnsi(Riga(TestiQuantity, 74)).toUpper()) +
-                  Riga(Messaggi, 2));
-    EXPECT_EQ(ParametriBanco[1].CorsaMinima, minimo) << "nothing stored";
 }
 
 // Without a window: what the component windows commit, and their force table.

