@@ -112,34 +112,29 @@ TEST_F(DiskFiles, TheNextWriteOfAFileClearsWhatKilledWritesLeftAndNothingElse) {
     EXPECT_EQ(Nomi(), attesi);
 }
 
-// Two names are one file when they reach the same file (through a link, a second name, "." or
-// ".."), or, neither existing, the same place; a name held by anything exists.
+// Two names are one file when they reach it (through a link, a second name, "." or ".."), or,
+// neither existing, the same place; a name held by anything, a broken link too, exists.
 TEST_F(DiskFiles, NamesOfOneFileAreToldApartFromOthers) {
-    test::ScriviFile(P("Prüfung.kvp"), "x"), test::ScriviFile(P("altro.kvp"), "y");
-    fs::create_symlink(P("Prüfung.kvp"), P("legame.kvp"));
-    fs::create_hard_link(P("Prüfung.kvp"), P("secondo.kvp"));
-    fs::create_symlink(P("nessuno.kvp"), P("rotto.kvp"));
-    fs::create_directory(P("sotto"));
-    const std::string dentro = prova.cartella.string() + "/sotto/../";
-    const std::tuple<std::string, std::string, bool> casi[] = {
-        {P("Prüfung.kvp"), P("Prüfung.kvp"), true},
-        {P("Prüfung.kvp"), P("legame.kvp"), true},
-        {P("Prüfung.kvp"), P("secondo.kvp"), true},
-        {P("Prüfung.kvp"), dentro + "./Prüfung.kvp", true},
-        {P("Prüfung.kvp"), P("altro.kvp"), false},
-        {P("Prüfung.kvp"), P("Prufung.kvp"), false},
-        {P("nuovo.kvp"), dentro + "nuovo.kvp", true}, // neither exists
-        {P("nuovo.kvp"), P("Nuovo.kvp"), false},
-        {P("nuovo.kvp"), P("altro.kvp"), false},
-        {"", "", false},
-    };
-    for (const auto& [a, b, stesso] : casi) {
-        EXPECT_EQ(StessoFile(a, b), stesso) << a << " " << b;
-        EXPECT_EQ(StessoFile(b, a), stesso) << b << " " << a;
-    }
-    EXPECT_EQ(std::tuple(FileEsiste(P("Prüfung.kvp")), FileEsiste(P("rotto.kvp")),
-                         FileEsiste(P("sotto")), FileEsiste(P("nuovo.kvp")), FileEsiste("")),
-              std::tuple(true, true, true, false, false));
+    test::ScriviFile(P("Prüfung"), "x"), test::ScriviFile(P("altro"), "y");
+    fs::create_symlink(P("Prüfung"), P("legame")), fs::create_symlink(P("via"), P("rotto"));
+    fs::create_hard_link(P("Prüfung"), P("secondo")), fs::create_directory(P("sotto"));
+    // "nuovo" exists nowhere.
+    const std::tuple<const char*, const char*, bool> casi[] = {
+        {"Prüfung", "legame", true},
+        {"Prüfung", "secondo", true},
+        {"Prüfung", "sotto/.././Prüfung", true},
+        {"Prüfung", "Prufung", false},
+        {"Prüfung", "altro", false},
+        {"nuovo", "sotto/../nuovo", true},
+        {"nuovo", "Nuovo", false},
+        {"nuovo", "altro", false}};
+    for (const auto& [a, b, stesso] : casi)
+        EXPECT_EQ(std::pair(StessoFile(P(a), P(b)), StessoFile(P(b), P(a))),
+                  std::pair(stesso, stesso))
+            << a << " " << b;
+    EXPECT_EQ(std::tuple(StessoFile("", ""), FileEsiste(P("rotto")), FileEsiste(P("sotto")),
+                         FileEsiste(P("nuovo")), FileEsiste("")),
+              std::tuple(false, true, true, false, false));
 }
 
 TEST_F(DiskFiles, AWritePastTheFileSizeLimitFailsInsteadOfEndingTheProgram) {

@@ -104,87 +104,53 @@ TEST_F(SaveWindows, RowNamesAreShownAndWrittenInTheProgramFolderWithEveryLetter)
 }
 
 // Every save dialog: two ticked rows naming one file, however spelt, write nothing and the
-// message names the rows; a name that is a file not the row's own is replaced only on Yes to
-// a question whose default is No, and No skips that row alone; the row's own file is written
-// without a question.
+// message names the rows; a file not the row's own is replaced only on Yes to a question whose
+// default is No, and No skips that row alone; the row's own file goes without a question. Enter
+// in a name box or on a row's box presses Save.
 TEST_F(SaveWindows, EveryDialogRefusesOneFileTwiceAndAsksBeforeReplacingAnotherFile) {
-    const int domanda = vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8;
     for (int tipo = MOD_PROGETTO; tipo <= MOD_TAMPONE; ++tipo) {
         SCOPED_TRACE(tipo);
         AzzeraTabelle(), Tieni(3, {15, 15, 15});
-        for (const auto& f : fs::directory_iterator(cartella.cartella)) fs::remove(f);
         const TipoFile& t = TipoDiFile(tipo);
         auto file = [&t](const char* nome) { return PercorsoDaTesto(t, nome); };
-        for (int p = 1; p <= 3; ++p) {
-            Progetto& pr = Progetti[size_t(p)];
-            pr.RaggioRuota = float(300 + p), pr.LungMollaLibera = 200 + p;
-            pr.QuotaA = 10 + p, pr.LungTamponeScarico = 50 + p;
-        }
-        // Project 1 came from A; what project 2 writes, as its writer writes it.
-        ASSERT_TRUE(GancioSalva(tipo)(file("A"), 1) && GancioSalva(tipo)(file("ref"), 2));
-        Progetti[2].*t.percorso = "";
-        const std::string di1 = test::LeggiFile(file("A")), di2 = test::LeggiFile(file("ref"));
-        ASSERT_FALSE(di1 == di2);
-        // Rows 1..3 ticked where named; the answers to the questions queued.
-        auto salva = [&](std::array<const char*, 3> nomi, std::initializer_list<int> risposte) {
-            dialoghi.mostrati.clear();
-            for (int r : risposte) dialoghi.Rispondi(r);
-            Quando<FrmSalva>([&nomi](FrmSalva& f) {
+        Progetto& p1 = Progetti[1]; // projects 2 and 3 alike, 1 not
+        p1.LungMollaLibera = p1.QuotaA = p1.LungTamponeScarico = p1.RaggioRuota = 200.f;
+        ASSERT_TRUE(GancioSalva(tipo)(file("A"), 1)); // project 1's own file
+        const std::string di1 = test::LeggiFile(file("A"));
+        // Rows 1..3 ticked where named; Save pressed by Return in row 2's name box or by Enter
+        // on its box.
+        auto salva = [&](std::array<const char*, 3> nomi, int risposta, Qt::Key tasto) {
+            dialoghi.mostrati.clear(), dialoghi.Rispondi(risposta);
+            Quando<FrmSalva>([&](FrmSalva& f) {
                 f.show();
                 for (size_t i = 1; i <= nomi.size(); ++i) {
                     f.ChkSave[i]->setChecked(nomi[i - 1] != nullptr);
                     if (nomi[i - 1]) f.TxtSalva[i]->setText(QString::fromUtf8(nomi[i - 1]));
                 }
-                f.CmdSalva->click();
+                QTest::keyClick(tasto == Qt::Key_Return ? (QWidget*)f.TxtSalva[2] : f.ChkSave[2],
+                                tasto);
             });
             MostraFrmSalva(tipo);
         };
-        salva({"Doppel", "B", " ./Doppel"}, {});
-        ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-        EXPECT_EQ(dialoghi.mostrati[0].testo, "L86 1 L87 3 L88\n" + file("Doppel"));
-        EXPECT_EQ(dialoghi.mostrati[0].stile, vbExclamation + TESTO_UTF8);
-        EXPECT_FALSE(Esiste("Doppel" + std::string(t.estensione)));
-        EXPECT_FALSE(Esiste("B" + std::string(t.estensione)));
-
-        salva({nullptr, "A", "C"}, {vbNo}); // No keeps A; C is written all the same
+        salva({"Doppel", "B", " ./Doppel"}, vbOK, Qt::Key_Return);
         ASSERT_EQ(dialoghi.mostrati.size(), 1u);
         EXPECT_EQ(std::tuple(dialoghi.mostrati[0].testo, dialoghi.mostrati[0].stile),
-                  std::tuple("L89\n" + file("A"), domanda));
+                  std::tuple("L86 1 L87 3 L88\n" + file("Doppel"), vbExclamation + TESTO_UTF8));
+        EXPECT_FALSE(fs::exists(file("Doppel")) || fs::exists(file("B")));
+
+        salva({nullptr, "A", "C"}, vbNo, Qt::Key_Enter); // No keeps A; C is written all the same
+        ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+        EXPECT_EQ(
+            std::tuple(dialoghi.mostrati[0].testo, dialoghi.mostrati[0].stile),
+            std::tuple("L89\n" + file("A"), vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8));
         EXPECT_TRUE(test::LeggiFile(file("A")) == di1); // byte for byte
-        EXPECT_EQ(std::tuple(Progetti[2].*t.percorso, Progetti[3].*t.percorso),
-                  std::tuple(std::string(), file("C")));
+        EXPECT_EQ(Progetti[3].*t.percorso, file("C"));
 
-        salva({nullptr, "A", nullptr}, {vbYes});
+        salva({nullptr, "A", "C"}, vbYes, Qt::Key_Return); // C is row 3's own now: not asked
         EXPECT_EQ(dialoghi.mostrati.size(), 1u);
-        EXPECT_TRUE(test::LeggiFile(file("A")) == di2);
-        EXPECT_EQ(Progetti[2].*t.percorso, file("A"));
-
-        Progetti[2].LungMollaLibera = Progetti[2].QuotaA = Progetti[2].LungTamponeScarico = 7;
-        Progetti[2].RaggioRuota = 7;
-        salva({nullptr, "A", nullptr}, {}); // now its own file: no question
-        EXPECT_TRUE(dialoghi.mostrati.empty());
-        EXPECT_FALSE(test::LeggiFile(file("A")) == di2);
+        const std::string diA = test::LeggiFile(file("A"));
+        EXPECT_TRUE(diA == test::LeggiFile(file("C")) && diA != di1);
     }
-}
-
-// Enter in a name box, or on a row's box, presses Save; Escape closes the dialog.
-TEST_F(SaveWindows, EnterInTheDialogSavesAndEscapeCloses) {
-    Tieni(2, {2, 2});
-    bool aperta = true;
-    Quando<FrmSalva>([&](FrmSalva& f) {
-        f.show();
-        f.ChkSave[1]->setChecked(false);
-        f.TxtSalva[2]->setText("invio"), QTest::keyClick(f.TxtSalva[2], Qt::Key_Return);
-        EXPECT_TRUE(Esiste("invio.kvr"));
-        f.TxtSalva[2]->setText("tastierino"), QTest::keyClick(f.TxtSalva[2], Qt::Key_Enter);
-        f.TxtSalva[2]->setText("casella"), QTest::keyClick(f.ChkSave[2], Qt::Key_Return);
-        EXPECT_TRUE(f.CmdSalva->isDefault());
-        QTest::keyClick(f.TxtSalva[2], Qt::Key_Escape);
-        aperta = f.isVisible();
-    });
-    MostraFrmSalva(MOD_MOLLA);
-    EXPECT_TRUE(Esiste("tastierino.kvr") && Esiste("casella.kvr"));
-    EXPECT_FALSE(aperta);
 }
 
 TEST_F(SaveWindows, SaveChooserSavesTheChosenKindsOfTheHeldProjects) {

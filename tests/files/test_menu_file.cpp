@@ -2,8 +2,6 @@
 // question, compare, and a cancelled compare; and its component menus.
 #include "components/EditorComponenti.h"
 #include "files/FileProgetto.h"
-#include "files/FrmSalva.h"
-#include "files/Scelte.h"
 #include "support/CartellaProva.h"
 #include "support/FinestraReale.h"
 #include "support/RisposteDialoghi.h"
@@ -15,12 +13,6 @@ namespace {
 class FileMenu : public test::FinestraReale {
   protected:
     void SetUp() override { FinestraReale::SetUp(), RegistraFileProgetto(); }
-    void Scegli(int indice) {
-        ed->FileItem.at(indice)->setEnabled(true);
-        ed->FileItem.at(indice)->trigger();
-    }
-    // A message as the user reads it: language lines in UTF-8.
-    static std::string Testo(int riga) { return InUtf8(Riga(Messaggi, riga)); }
     RisposteDialoghi scelte;
 };
 
@@ -84,94 +76,30 @@ TEST_F(FileMenu, FileMenuComparesProjectsIntoTheNextSlots) {
     EXPECT_EQ(scelte.classiModali, std::vector<QString>(2, "kelvra::FrmSalva"));
 }
 
-// Two projects from one file (the file compared twice), then Save project as: two rows
-// naming one file, as shown or as typed, write nothing and the message names them; a new
-// name for one row saves both, the other row to its own file without a question.
-TEST_F(FileMenu, SaveAsRefusesTwoRowsNamingOneFile) {
-    const std::string p = PercorsoApplicazione + "p.kvp",
-                      doppel = PercorsoApplicazione + "Doppel.kvp";
-    Progetti[1].UltimoElemento = 1;
-    ASSERT_TRUE(SalvaProgetto(p, 1));
-    scelte.fileDaAprire = {p, ""};
-    for (int i = 0; i < 4; ++i) dialoghi.Rispondi(vbOK); // what the file lacks
-    dialoghi.Rispondi(vbYes);                            // load another
-    Scegli(3);
-    ASSERT_EQ(NumeroProgetti, 2);
-    Progetti[2].LungMollaLibera = 123;
-    for (int q : {1, 2}) Progetti[q].ModificatoFile[MOD_PROGETTO] = VERO;
-    dialoghi.mostrati.clear();
-    bool doppelScritto = false;
-    scelte.RispondiModale([&](QWidget* w) {
-        auto& f = *qobject_cast<FrmSalva*>(w);
-        f.show();
-        f.CmdSalva->click(); // both rows show "p"
-        for (int i : {1, 2}) f.TxtSalva[size_t(i)]->setText("Doppel");
-        f.CmdSalva->click();
-        doppelScritto = std::filesystem::exists(doppel);
-        f.TxtSalva[1]->setText("p"), f.CmdSalva->click();
-        return 0;
-    });
-    Scegli(6);
-    const std::string righe = Testo(86) + " 1 " + Testo(87) + " 2 " + Testo(88) + "\n";
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    EXPECT_EQ(dialoghi.mostrati[0].testo, righe + p);
-    EXPECT_EQ(dialoghi.mostrati[1].testo, righe + doppel);
-    EXPECT_EQ(righe, "Rows 1 and 2 name the same file; nothing was saved:\n");
-    EXPECT_FALSE(doppelScritto);
-    // Project 1 went to its own file without a question, project 2 to Doppel.
-    EXPECT_EQ(std::tuple(Progetti[1].ModificatoFile[MOD_PROGETTO],
-                         Progetti[2].ModificatoFile[MOD_PROGETTO]),
-              std::tuple(FALSO, FALSO));
-    EXPECT_FALSE(test::LeggiFile(doppel) == test::LeggiFile(p));
-    EXPECT_EQ(std::tuple(Progetti[1].NomeFileProgetto, Progetti[2].NomeFileProgetto),
-              std::tuple(p, doppel));
-}
-
-// One project held: Save project as, the exit save step, a component's Save as and the save
-// chooser write the project's own file without a question, but replace another file of the
-// default name only on Yes to a question whose default is No; No leaves it byte for byte.
+// One project held: Save project as, the exit save step and a component's Save as replace a file of
+// the default name that is not the project's own only on Yes to a question whose default is No; No
+// leaves it byte for byte.
 TEST_F(FileMenu, OneProjectSaveAsAsksBeforeReplacingAFileNotItsOwn) {
-    struct Caso {
-        int tipo;
-        std::function<void()> salva;
-    } casi[] = {{MOD_PROGETTO, [this] { Scegli(6); }},
-                {MOD_PROGETTO, [] { PassoSalvataggio(); }},
-                {MOD_MOLLA, [this] { ed->MollaItem_Click(5); }},
-                {MOD_MOLLA, [this] { // the graph window's save chooser, the spring alone
-                     P().MollaInserita = VERO;
-                     scelte.RispondiModale([](QWidget* w) {
-                         auto& s = *qobject_cast<SceltaSave*>(w);
-                         for (size_t k = 0; k < 4; ++k) s.ChkOption[k]->setChecked(k == 2);
-                         return s.CmdOK->click(), 0;
-                     });
-                     MostraSceltaSave();
-                 }}};
-    const int domanda = vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8;
-    for (const Caso& c : casi) {
-        SCOPED_TRACE(&c - casi);
-        const TipoFile& t = TipoDiFile(c.tipo);
-        const std::string nome = PercorsoProgettoUnico(t), ieri = "yesterday's file";
-        test::ScriviFile(nome, ieri);
-        auto salva = [&](std::initializer_list<int> risposte) {
-            P().ModificatoFile[MOD_PROGETTO] = VERO; // the exit step's question: Yes
-            dialoghi.mostrati.clear(), dialoghi.risposte.clear();
-            if (&c == &casi[1]) dialoghi.Rispondi(vbYes);
-            for (int r : risposte) dialoghi.Rispondi(r);
-            c.salva();
-            return dialoghi.mostrati.empty() ? test::MessaggioMostrato{} : dialoghi.mostrati.back();
-        };
-        const test::MessaggioMostrato chiesto = salva({vbNo});
-        EXPECT_EQ(std::tuple(chiesto.testo, chiesto.stile),
-                  std::tuple(Testo(89) + "\n" + nome, domanda));
-        EXPECT_TRUE(test::LeggiFile(nome) == ieri); // byte for byte
-        EXPECT_EQ(P().*t.percorso, "");
-        salva({vbYes});
-        EXPECT_FALSE(test::LeggiFile(nome) == ieri);
-        EXPECT_EQ(P().*t.percorso, nome);
-        test::ScriviFile(nome, ieri); // its own file now: written again without a question
-        EXPECT_EQ(salva({}).stile & vbDefaultButton2, 0);
-        EXPECT_FALSE(test::LeggiFile(nome) == ieri);
-        P().*t.percorso = "";
+    const std::pair<const char*, std::function<void()>> casi[] = {
+        {"Project 01.kvp",
+         [this] { ed->FileItem.at(6)->setEnabled(true), ed->FileItem.at(6)->trigger(); }},
+        {"Project 01.kvp", [] { PassoSalvataggio(); }},
+        {"Spring 01.kvr", [this] { ed->MollaItem_Click(5); }}};
+    for (const auto& [nome, salva] : casi) {
+        SCOPED_TRACE(&salva - &casi[0].second);
+        const std::string file = PercorsoApplicazione + nome, ieri = "yesterday's file";
+        test::ScriviFile(file, ieri);
+        for (int risposta : {vbNo, vbYes}) {
+            P().ModificatoFile[MOD_PROGETTO] = VERO, dialoghi.mostrati.clear();
+            if (&salva == &casi[1].second) dialoghi.Rispondi(vbYes); // the exit step's question
+            dialoghi.Rispondi(risposta), salva();
+            ASSERT_FALSE(dialoghi.mostrati.empty());
+            EXPECT_EQ(std::tuple(dialoghi.mostrati.back().testo, dialoghi.mostrati.back().stile),
+                      std::tuple(InUtf8(Riga(Messaggi, 89)) + "\n" + file,
+                                 vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8));
+            EXPECT_EQ(test::LeggiFile(file) == ieri, risposta == vbNo);
+        }
+        P().NomeFileProgetto = P().NomeFileMolla = ""; // the next case's file is not its own
     }
 }
 

@@ -106,8 +106,6 @@ TEST(QtMessageBox, StyleGivesButtonsIconDefaultEscapeAndTitle) {
         {vbYesNo | vbQuestion | vbDefaultButton2, B::Yes | B::No, B::Question, B::No, B::No},
         {vbYesNoCancel | vbDefaultButton3, B::Yes | B::No | B::Cancel, B::NoIcon, B::Cancel,
          B::Cancel},
-        {vbAbortRetryIgnore | vbDefaultButton2, B::Abort | B::Retry | B::Ignore, B::NoIcon,
-         B::Retry, B::NoButton},
         {vbOKOnly | vbDefaultButton3, B::Ok, B::NoIcon, B::Ok, B::Ok}}; // no third: the first
     QCoreApplication::setApplicationName("Kelvra");
     for (const Caso& c : casi) {
