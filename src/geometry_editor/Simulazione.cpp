@@ -229,7 +229,7 @@ bool SimulazioneGeo::Animazione(int16_t& tipo) {
         f_.PosizionaPicGeo(r);
         if (!f_.VerificaCatena()) return false;
         PassoCorsa = 1.0f;
-        ModoEdit = 6;
+        IniziaModo();
         CalcolaCinematica();
 
         PosizionaManuale();
@@ -245,7 +245,7 @@ bool SimulazioneGeo::Animazione(int16_t& tipo) {
     f_.CampoRichiestaStop() = FALSO;
     if (!f_.VerificaCatena()) return false;
     CalcolaCinematica();
-    ModoEdit = 6;
+    IniziaModo();
     if (tipo == 2)
         AnimazioneAutomatica(generazione);
     else
@@ -302,14 +302,15 @@ void SimulazioneGeo::AnimazioneTraccia(unsigned generazione) {
     }
     if (generazione != generazione_) return; // a newer animation took over
     if (fermata) {
+        // Whatever stopped it has set the mode already.
         Ferma();
-    } else {
-        CorrezioneLarghezza = 0;
-        CorrezioneAltezza = 0;
-        int16_t riposo = 0;
-        AssegnazioneSimula(riposo);
-        DisegnaGrigliaSchema(PassoGriglia, pic);
+        return;
     }
+    CorrezioneLarghezza = 0;
+    CorrezioneAltezza = 0;
+    int16_t riposo = 0;
+    AssegnazioneSimula(riposo);
+    DisegnaGrigliaSchema(PassoGriglia, pic);
     ModoEdit = 0;
 }
 
@@ -390,10 +391,12 @@ void SimulazioneGeo::CmdSimula_Click() {
             break;
         case 3:
             RipristinaRiposo();
+            ModoEdit = 0;
             break;
         default:
             break;
         }
+        RendiModifica();
     }
     // Still running (the manual kind, a loop that ran to its end), the enabling keeps the
     // confirm buttons and the element list disabled until the press that stops it.
@@ -422,6 +425,7 @@ void SimulazioneGeo::SimulazioneItem_Click(int Index) {
     default:
         break;
     }
+    RendiModifica();
     f_.CampoStatoSimula() = 0;
     f_.CampoRichiestaStop() = FALSO;
     if (Index >= 1 && Index <= 3) {
@@ -442,6 +446,16 @@ void SimulazioneGeo::VScroll_Change() {
     DisegnaGrigliaSchema(PassoGriglia, pic);
 }
 
+void SimulazioneGeo::IniziaModo() {
+    modificaInterrotta_ = ModoEdit == 5;
+    ModoEdit = 6;
+}
+
+void SimulazioneGeo::RendiModifica() {
+    if (modificaInterrotta_) ModoEdit = 5;
+    modificaInterrotta_ = false;
+}
+
 // ---- the end by any other route ------------------------------------------------------------
 
 void SimulazioneGeo::TerminaSimulazione(bool ridisegna) {
@@ -453,6 +467,7 @@ void SimulazioneGeo::TerminaSimulazione(bool ridisegna) {
     if (!ridisegna) ++generazione_;
     f_.ImpostaDidascaliaCmdSimula(Didascalia(RIGA_SIMULA));
     ChiudiManuale(ridisegna);
+    RendiModifica();
     // The button now offers a start, and the next press starts.
     f_.CampoStatoSimula() = 0;
     if (!ridisegna || !SimulazioneInCorso()) f_.CampoRichiestaStop() = FALSO;

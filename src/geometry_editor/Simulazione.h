@@ -15,6 +15,11 @@
 // closing the window) is honoured after the current frame, and the loop then draws the rest
 // position. A window asked to close while a loop runs is closed once the loop has unwound; a
 // window destroyed during a yield all the same ends the loop there, with nothing of it touched.
+//
+// While a run lasts the drawing ignores presses (mode 6). A run started while an element was
+// being modified gives the window back in modify mode when it ends, by whatever route, so
+// that the element's panel confirms into it and solves the linkage again, as it does without
+// the run; otherwise the run leaves mode 6, or 0 after a trace or a stopped automatic run.
 #pragma once
 
 #include "geometry_editor/ControlliEditor.h"
@@ -97,6 +102,10 @@ class SimulazioneGeo {
     // Back from the trace: cleared and redrawn at rest.
     void RipristinaRiposo();
     std::string Didascalia(int riga) const;
+    // The start of a run (mode 6, noting an element being modified) and its end (modify mode
+    // back when it was noted).
+    void IniziaModo();
+    void RendiModifica();
 
     ControlliEditor& f_;
     // Lowered when this goes with its window: a handler suspended in a yield reads it through
@@ -105,6 +114,7 @@ class SimulazioneGeo {
     int ingressi_ = 0;
     unsigned generazione_ = 0;
     bool chiusuraRichiesta_ = false;
+    bool modificaInterrotta_ = false;
 };
 
 } // namespace kelvra

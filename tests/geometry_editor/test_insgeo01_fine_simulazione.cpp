@@ -1,14 +1,17 @@
 // The real editor around the end of a simulation: every route that ends it gives the window
 // back whole, nothing is stored while it runs, a change of units converts the open panel
-// without storing it, and every way of closing the editor brings the start screen back.
+// without storing it, a modification confirmed after a simulation is solved as without one,
+// and every way of closing the editor brings the start screen back.
 #include "Attesi.h"
 #include "support/FinestraReale.h"
+#include "support/ValoriRisultati.h"
 
 #include "core/Formato.h"
 #include "shell/FrmMenu.h"
 
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <functional>
 
 using namespace kelvra;
 using namespace kelvra::test;
@@ -39,6 +42,26 @@ class EditorFineSimulazione : public FinestraReale {
         EXPECT_EQ(Conferme(), "1111");
         EXPECT_EQ(ed->CmdSimula->isEnabled(), geometria);
         EXPECT_EQ(ed->CmbModifica->isEnabled(), geometria);
+    }
+    // A new geometry: default swingarm, shock absorber 120/290, calculated; the swingarm's
+    // attachment modified to y -30, then `tra`, then to -40. The results of the last change,
+    // which differ from those of the first.
+    Valori DueModifiche(const std::function<void()>& tra) {
+        AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1, ed->Form_Activate();
+        QCoreApplication::processEvents(); // what the set-up left pending, before any yield
+        ed->CmdOKForcellone->click();
+        ed->CmdMolla->click();
+        Digita(ed->TxtMollaX, "120"), Digita(ed->TxtMollaY, "290");
+        ed->CmdOKMolla->click();
+        emit ed->CmbModifica->activated(0); // the swingarm
+        Digita(ed->TxtForcelloneY[2], "-30");
+        ed->CmdOKForcellone->click();
+        const Valori prima = Risultati(P());
+        tra();
+        Digita(ed->TxtForcelloneY[2], "-40");
+        ed->CmdOKForcellone->click();
+        EXPECT_NE(PrimaDifferenza(prima, Risultati(P())), "");
+        return Risultati(P());
     }
     QString Maiuscola(int riga) const {
         return DaAnsi(Maiuscolo(Riga(TestiInsGeo01, riga))).remove('&');
@@ -141,6 +164,30 @@ TEST_F(EditorFineSimulazione, AnElementBeingModifiedKeepsItsTypedValuesThroughAC
     ed->UnitaItem[1]->trigger();
     ed->CmdOKAsta->click();
     AttesiValori({820, 820}, {P().DatiAsta[1].P[1].X, P().DatiAsta[2].P[0].X}, 1e-3);
+}
+
+// The same steps with a simulation between two modifications, and without: the second
+// modification is solved the same, whatever kind ran and however it ended.
+TEST_F(EditorFineSimulazione, AModificationAfterASimulationIsSolvedAsWithoutOne) {
+    const auto simula = [this] { ed->CmdSimula->click(); };
+    const auto tipo = [this](int t) { ed->SimulazioneItem[t]->trigger(); };
+    const auto unita = [this] { ed->UnitaItem[2]->trigger(), ed->UnitaItem[1]->trigger(); };
+    const Valori senza = DueModifiche([] {}), senzaUnita = DueModifiche(unita);
+    const std::vector<std::pair<std::function<void()>, const Valori*>> casi = {
+        {[&] { simula(), simula(); }, &senza},
+        {[&] { tipo(2), simula(); }, &senza}, // stopped after its fifteen cycles
+        {[&] {
+             QMetaObject::invokeMethod(ed, simula, Qt::QueuedConnection); // in the first yield
+             tipo(2);
+         },
+         &senza},
+        {[&] { tipo(3), simula(); }, &senza},
+        {[&] { simula(), unita(); }, &senzaUnita},
+    };
+    for (size_t i = 0; i < casi.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(PrimaDifferenza(*casi[i].second, DueModifiche(casi[i].first)), "");
+    }
 }
 
 TEST_F(EditorFineSimulazione, TheCloseBoxBringsTheStartScreenBackAsExitDoes) {
