@@ -135,6 +135,13 @@ void RiempiRaggio(EditorGeometria& ed, int16_t p, bool eventi) {
     ed.Scrivi(Casella::Raggio, MostraLunghezza(Progetti[p].RaggioRuota), eventi);
 }
 
+bool RuotaStaccata(const EditorGeometria& ed) {
+    const double scarto = static_cast<double>(LeggiY(ed.Testo(Casella::ForcelloneY1))) -
+                          LeggiLunghezza(ed.Testo(Casella::Raggio));
+    return Fattore() != 0 &&
+           Val(FormattaNumero(scarto * Fattore(), FormatoUnita[UNITA_LUNGHEZZA])) != 0;
+}
+
 bool MemorizzaElemento(EditorGeometria& ed, int tipo, int16_t p, int16_t k) {
     if (!ProgettoValido(p) || k < 0 || k > MAX_ELEMENTI) return false;
     Progetto& pr = Progetti[p];
@@ -177,7 +184,8 @@ void InitDati(EditorGeometria& ed) {
         if (tipo == 0) continue;
         RiempiCaselle(ed, p, k);
         if (tipo == PANNELLO_FORCELLONE) {
-            RiempiRaggio(ed, p, true);
+            // The chain is shown as stored: filling the radius moves nothing.
+            RiempiRaggio(ed, p, false);
             NotaConfermato(ed, PANNELLO_FORCELLONE);
         }
         ProceduraUndo(ed, static_cast<int16_t>(tipo));

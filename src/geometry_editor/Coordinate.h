@@ -61,8 +61,8 @@ void RiempiRaggio(EditorGeometria& ed, int16_t p, bool eventi);
 bool MemorizzaElemento(EditorGeometria& ed, int tipo, int16_t p, int16_t k);
 
 // Fills every panel from the chain of project NumeroProgetti, slot after slot, taking the
-// undo snapshot of each slot's kind, then the maximum-travel box. Writing the radius box
-// runs its change handler.
+// undo snapshot of each slot's kind, then the maximum-travel box. The radius box is written
+// without re-basing: the chain keeps the heights it was stored (or read from a file) with.
 void InitDati(EditorGeometria& ed);
 
 // Re-expresses every box in the unit system now in the unit table: each box's text, read
@@ -72,6 +72,10 @@ void InitDati(EditorGeometria& ed);
 // stored: a change of units never moves the linkage, and a panel's values reach the model
 // only through its confirmation. The radius box is re-expressed without re-basing.
 void CambioCoordinate(EditorGeometria& ed, float fattorePrecedente);
+
+// True when the swingarm's boxes leave the tyre off the ground line: the axle's height
+// differs from the wheel radius in its box by an amount the boxes show.
+bool RuotaStaccata(const EditorGeometria& ed);
 
 // The ground-line re-basing run by every change of the radius text: the view is reset, the
 // chain lowered (or raised) so that the axle stands at the radius above y = 0, each element

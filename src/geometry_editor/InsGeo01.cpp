@@ -554,6 +554,7 @@ void INSGEO01::ConfermaPannello(int tipo) {
     // Nothing is stored while a simulation runs, by whatever route the confirmation comes
     // (the option boxes, the program's own confirms): the confirm buttons are disabled then.
     if (StatoSimula == 1) return;
+    if (tipo == PANNELLO_FORCELLONE) PortaRuotaASuolo();
     if (ModoEdit == 5) {
         Modifica();
         return;
@@ -576,6 +577,19 @@ void INSGEO01::ConfermaPannello(int tipo) {
     Ridisegna();
     RisolviCatena();
     SchemaItem[8]->setEnabled(true);
+}
+
+void INSGEO01::PortaRuotaASuolo() {
+    if (ribasando_ || (ModoEdit == 5 && ElementoInModifica != 0) || !RuotaStaccata(*this)) return;
+    const int16_t modo = ModoEdit;
+    MemorizzaElemento(*this, PANNELLO_FORCELLONE, NumeroProgetti, 0);
+    CaselleForcelloneConfermate();
+    ribasando_ = true;
+    RibasaSuolo(*this);
+    ribasando_ = false;
+    // A swingarm being modified goes on to its modification: what follows it joins it again
+    // and the chain is solved on the ground.
+    ModoEdit = modo;
 }
 
 // Confirms a link or a rocker panel into the last slot.
@@ -706,7 +720,10 @@ void INSGEO01::TxtRaggio_Change() {
     // The simulation ends first, as for a change of units: the linkage is lowered from its
     // rest position, never from a frame of the travel.
     simulazione_.TerminaSimulazione(false);
+    const bool prima = ribasando_;
+    ribasando_ = true;
     RibasaSuolo(*this);
+    ribasando_ = prima;
 }
 
 void INSGEO01::PicGeo_MouseDown(int Button, int Shift, double X, double Y) {

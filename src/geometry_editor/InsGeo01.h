@@ -313,6 +313,9 @@ class INSGEO01 : public FinestraFiglia,
     // (a click on the drawing, the undo replay, the ground-line re-basing) run it directly.
     void ConfermaPannello(int tipo);
     void ConfermaElementoCatena(int pannello);
+    // A swingarm confirmed with its tyre off the ground line (an axle's Y typed after the
+    // radius) is stored and the whole chain re-based onto the ground, as a radius change does.
+    void PortaRuotaASuolo();
     // A panel with an empty entry box is not stored: the user is told which panel, and the
     // box gets the focus. True when the panel was refused.
     bool CasellaVuota(int tipo);
@@ -375,6 +378,8 @@ class INSGEO01 : public FinestraFiglia,
     RettangoloZoom shape1_;
     // Leaving was asked while an animation ran: it is carried out once the loop unwinds.
     bool esciDopo_ = false;
+    // A ground-line re-basing is running: its own confirmation of the swingarm re-bases nothing.
+    bool ribasando_ = false;
 
     // The mouse on the drawing, the view tools and the animation, over this window.
     StrumentiVista strumenti_{*this};

@@ -88,6 +88,16 @@ class OrdersOfEntry : public test::FinestraReale {
         return detto;
     }
 
+    // The heights of the swingarm's points and the shock's, and the wheel radius, mm.
+    static std::vector<float> Quote() {
+        const Progetto& p = Progetti[1];
+        std::vector<float> quote;
+        for (const Punto& q : p.DatiForcellone.P) quote.push_back(q.Y);
+        for (const Punto& q : p.DatiMolla[1].P) quote.push_back(q.Y);
+        quote.push_back(p.RaggioRuota);
+        return quote;
+    }
+
     RisposteDialoghi scelte;
 };
 
@@ -147,3 +157,64 @@ TEST_F(OrdersOfEntry, AShockAbsorberTypedBeforeTheGeometryFitsAndSaysSoWhenOpene
 }
 
 } // namespace
+
+// The tyre stands on the ground line y = 0, the axle at the wheel radius: the swingarm's OK
+// takes the whole chain there whether the radius or the axle's Y was typed last, and what is
+// typed is what a save and an open give, every height and result to the bit.
+TEST_F(OrdersOfEntry, TheTyreStandsOnTheGroundTypedAndReopened) {
+    const auto comeRiaperto = [this](float asse, float perno) {
+        const std::vector<float> scritte = Quote();
+        EXPECT_EQ(std::pair(scritte[1], scritte[0]), std::pair(asse, perno));
+        const test::Valori risultati = test::Risultati(Progetti[1]);
+        const std::string mostrato = DimensioniSchema(1).at(3).valore; // the pivot height
+        ASSERT_TRUE(SalvaProgetto(PercorsoApplicazione + "suolo.kvp", 1));
+        // Opened in a program started again, its editor showing a new project.
+        AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1, ed->Form_Activate();
+        scelte.fileDaAprire.push_back(PercorsoApplicazione + "suolo.kvp");
+        GestisciMenuFileFrmMenu(2);
+        EXPECT_EQ(Quote(), scritte);
+        EXPECT_EQ(DimensioniSchema(1).at(3).valore, mostrato);
+        EXPECT_EQ(test::PrimaDifferenza(risultati, test::Risultati(Progetti[1])), "");
+    };
+    // Pivot 0/0, axle 500/-40, attachment 180/-30, the radius 320 typed before or after them,
+    // OK; the shock and its components, CALCULATE: the pivot stands 40 above the axle.
+    for (const bool raggioPrima : {true, false}) {
+        SCOPED_TRACE(raggioPrima ? "radius first" : "radius last");
+        Inserisci("");
+        if (raggioPrima) Digita(ed->TxtRaggio, "320");
+        const char* v[] = {"0", "0", "500", "-40", "180", "-30"};
+        for (int k = 0; k < 6; ++k)
+            Digita(k % 2 ? ed->TxtForcelloneY[k / 2] : ed->TxtForcelloneX[k / 2], v[k]);
+        if (!raggioPrima) Digita(ed->TxtRaggio, "320");
+        ed->CmdOKForcellone->click(), ed->CmdMolla->click();
+        Digita(ed->TxtMollaX, "120"), Digita(ed->TxtMollaY, "290"), Digita(ed->TxtMaxEsc, "100");
+        for (const char passo : std::string("CAMT")) Passo(passo);
+        comeRiaperto(320, 360);
+    }
+    // The axle's Y changed on that chain, the swingarm chosen for modification or not, OK,
+    // CALCULATE: the pivot stands at the radius less that Y.
+    for (const bool modifica : {true, false}) {
+        for (const char* y : {"-10", "-75"}) {
+            SCOPED_TRACE(std::string(y) + (modifica ? " modified" : " confirmed"));
+            Inserisci("GCAMT");
+            if (modifica) emit ed->CmbModifica->activated(0);
+            Digita(ed->TxtForcelloneY[1], y), ed->CmdOKForcellone->click(), Passo('C');
+            comeRiaperto(320, 320 - std::stof(y));
+        }
+    }
+}
+
+// A geometry file an older version wrote with the tyre off the ground (the axle's Y typed after
+// the radius) opens as it was saved, whatever radius the editor showed before.
+TEST_F(OrdersOfEntry, AGeometryFileOffTheGroundOpensAsItWasSaved) {
+    Inserisci("GC");
+    Progetto& p = Progetti[1];
+    for (Punto& q : p.DatiForcellone.P) q.Y += 10;
+    for (Punto& q : p.DatiMolla[1].P) q.Y += 10;
+    ASSERT_TRUE(SalvaSchema(PercorsoApplicazione + "g.kvg", 1));
+    const std::vector<float> salvate = Quote();
+    for (const char* prima : {"", "GC"}) { // shown before: the default radius, the one typed
+        Inserisci(std::string(prima) + "g");
+        EXPECT_EQ(Quote(), salvate) << prima;
+    }
+}
