@@ -146,7 +146,7 @@ struct Progetto {
     // --- static shock curves ---------------------------------------------------------
     Tabella AsseCorsaAmmortizzatore{};
     Curva ForzaStaticaAmmortizzatore{};
-    int16_t NumPuntiAmmortizzatore = 0;
+    int16_t NumPuntiAmmortizzatore = -1; // last row of the static curve; -1 while there is none
     int16_t AcquisizioneAttiva = FALSO;
 
     // --- results ---------------------------------------------------------------------

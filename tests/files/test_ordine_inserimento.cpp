@@ -156,6 +156,18 @@ TEST_F(OrdersOfEntry, AShockAbsorberTypedBeforeTheGeometryFitsAndSaysSoWhenOpene
     EXPECT_EQ(Detto(), "100 " + Riga(TestiFrmMenu, 30));
 }
 
+// A linkage without components has no static curve, typed or opened.
+TEST_F(OrdersOfEntry, ALinkageAloneReopensAsTyped) {
+    Inserisci("GC");
+    const test::Valori prima = test::Risultati(Progetti[1]);
+    ASSERT_TRUE(SalvaProgetto(PercorsoApplicazione + "g.kvp", 1));
+    AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1;
+    scelte.fileDaAprire.push_back(PercorsoApplicazione + "g.kvp");
+    GestisciMenuFileFrmMenu(2);
+    ASSERT_EQ(CaricatoProgetto, VERO);
+    EXPECT_EQ(test::PrimaDifferenza(prima, test::Risultati(Progetti[1])), "");
+}
+
 } // namespace
 
 // The tyre stands on the ground line y = 0, the axle at the wheel radius: the swingarm's OK
