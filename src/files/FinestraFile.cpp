@@ -42,6 +42,12 @@ void FinestraFile::PulsantePredefinito(QPushButton* pulsante) {
     pulsante->setDefault(true);
 }
 
+void FinestraFile::FuocoIniziale(const std::vector<QWidget*>& scelte, QWidget* riserva) {
+    for (QWidget* w : scelte)
+        if (w->isEnabled()) return w->setFocus();
+    riserva->setFocus();
+}
+
 void FinestraFile::keyPressEvent(QKeyEvent* evento) {
     const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
     const bool senzaModificatori = (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 namespace kelvra {
 
@@ -24,6 +25,9 @@ class FinestraFile : public QWidget {
     // The window's default button: Enter pressed in the window (in a name box, on a check
     // box) and used by no control presses it, when it is enabled and shown.
     void PulsantePredefinito(QPushButton* pulsante);
+    // The window opens with the keyboard on the first enabled control of `scelte` (a box then
+    // has its text selected), or on `riserva` when none is enabled.
+    void FuocoIniziale(const std::vector<QWidget*>& scelte, QWidget* riserva);
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 

@@ -101,6 +101,8 @@ void FrmSalva::Form_Activate() {
         TxtSalva[size_t(i)]->setText(tenuto ? TestoRiga(i) : QString());
         ColoraRiga(i, tenuto ? ColoreCurva[size_t(i)] : NERO, tenuto);
     }
+    // The name of the first row offered can be typed at once.
+    FuocoIniziale({TxtSalva.begin() + 1, TxtSalva.end()}, CmdChiudi);
 }
 
 void FrmSalva::ChkSave_Click(int Index) {

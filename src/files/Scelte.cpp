@@ -55,6 +55,7 @@ SceltaOpen::SceltaOpen(QWidget* genitore) : FinestraFile(genitore) {
     Disponi(this, ChkOption, {&CmdOK, &CmdChiudi});
     // Radio buttons of one frame exclude each other; the whole project is the usual choice.
     ChkOption[4]->setChecked(true);
+    FuocoIniziale({ChkOption[4]}, CmdOK); // the keyboard starts on the kind ticked
     connect(CmdOK, &QPushButton::clicked, this, &SceltaOpen::CmdOK_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &SceltaOpen::CmdChiudi_Click);
     EscPreme(this, CmdChiudi);
@@ -106,6 +107,7 @@ void SceltaSave::Form_Activate() {
         ChkOption[k]->setEnabled(salvabili[k]);
         ChkOption[k]->setChecked(salvabili[k]);
     }
+    FuocoIniziale({ChkOption.begin(), ChkOption.end()}, CmdChiudi);
 }
 
 void SceltaSave::CmdSelectAll_Click() {

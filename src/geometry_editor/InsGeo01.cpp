@@ -183,7 +183,10 @@ void INSGEO01::RiempiListaElementi() {
     const int16_t u = std::min<int16_t>(pr.UltimoElemento, MAX_ELEMENTI);
     for (int16_t k = 0; k <= u; ++k) {
         const std::string nome = NomeElemento(pr.TipoElemento[k]);
-        if (!nome.empty()) CmbModifica->addItem(DaAnsi(nome + "," + std::to_string(k)));
+        if (nome.empty()) continue;
+        // As the chain's entry lists it: the swingarm, which starts every chain, by its name
+        // alone, each element added after it by its name and its slot.
+        CmbModifica->addItem(DaAnsi(k == 0 ? nome : nome + "," + std::to_string(k)));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "graphs/Lettore.h"
 
+#include "core/Azzeramento.h"
 #include "core/Formato.h"
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
@@ -76,6 +77,10 @@ QMargins Cornice(const QWidget* w) {
             cornice.right() - finestra.right(), cornice.bottom() - finestra.bottom()};
 }
 
+// The frame the desktop last drew round the reader; none known at start-up.
+QMargins corniceNota;
+[[maybe_unused]] const bool CorniceAzzerabile = RegistraAzzeramento([] { corniceNota = {}; });
+
 } // namespace
 
 LETTORE::LETTORE(QWidget* genitore) : QDialog(genitore) {
@@ -116,6 +121,13 @@ LETTORE::LETTORE(QWidget* genitore) : QDialog(genitore) {
         TxTInfoCurva, [] { return 0.0; }, [] { return Grafico.XMax; },
         [] { return DecimaliUnita[UNITA_LUNGHEZZA]; });
     connect(TxTInfoCurva, &QLineEdit::textChanged, this, [this] { LeggiValoriCurve(); });
+    // Enter in the travel box takes the travel typed, selected so that the next one replaces
+    // it; only the close button itself closes the reader, which has no default button.
+    CommandChiudi4->setAutoDefault(false);
+    connect(TxTInfoCurva, &QLineEdit::returnPressed, this, [this] {
+        LeggiValoriCurve();
+        TxTInfoCurva->selectAll();
+    });
     auto testo = [this] {
         if (LettoreAttivo) TxTInfoCurva->setText(QString::number(HScroll1->value()));
     };
@@ -186,9 +198,13 @@ void LETTORE::Apri(CURVE01& grafico, double x) {
 void LETTORE::CollocaSulloSchermo() {
     const QScreen* schermo = screen();
     if (!schermo) return;
-    // Before it is first shown the reader's own frame is unknown; the main window's, framed by
-    // the same desktop, stands in for it.
+    // Before it is shown the reader's own frame is unknown; the frame the desktop drew round it
+    // last time stands in for it, or else the main window's. Either may differ from the one it
+    // gets (a maximized main window has no bottom border), so the first frame the desktop
+    // reports places it again (event).
     QMargins cornice = Cornice(this);
+    collocatoConCornice_ = !cornice.isNull();
+    if (cornice.isNull()) cornice = corniceNota;
     if (cornice.isNull())
         if (const MAIN* main = MAIN::Istanza(); main && main->isVisible()) cornice = Cornice(main);
     const QRect area = schermo->availableGeometry();
@@ -301,6 +317,21 @@ void LETTORE::MostraConfronto() {
         LblDifference->setText(DaAnsi(FormattaNumero(*d, "##0.000###")));
     if (const auto r = RapportoLettore(y1, y2))
         LblRatio->setText(DaAnsi(FormattaNumero(*r, "###.##")));
+}
+
+bool LETTORE::event(QEvent* evento) {
+    const bool fatto = QDialog::event(evento);
+    // The desktop frames a window after showing it, and says so by moving or resizing it: the
+    // first frame it reports puts the reader back on the bottom edge. Later moves are the user's.
+    const QEvent::Type tipo = evento->type();
+    if (!collocatoConCornice_ && isVisible() &&
+        (tipo == QEvent::Show || tipo == QEvent::Move || tipo == QEvent::Resize)) {
+        if (const QMargins cornice = Cornice(this); !cornice.isNull()) {
+            corniceNota = cornice;
+            CollocaSulloSchermo();
+        }
+    }
+    return fatto;
 }
 
 bool LETTORE::eventFilter(QObject* oggetto, QEvent* evento) {

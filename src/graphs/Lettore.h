@@ -57,6 +57,7 @@ class LETTORE : public QDialog {
     void Scarica();
 
   protected:
+    bool event(QEvent* evento) override;
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     // Escape unloads the window as its close button does.
@@ -73,6 +74,7 @@ class LETTORE : public QDialog {
     float scala_ = 1;        // the scroll bar's units per display unit (its Tag)
     std::array<double, MAX_PROGETTI + 1> valori_{};
     bool scaricato_ = false;
+    bool collocatoConCornice_ = false; // placed by its own frame, as the desktop drew it
 };
 
 } // namespace kelvra

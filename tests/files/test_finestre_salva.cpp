@@ -11,6 +11,7 @@
 #include "support/Risposte.h"
 #include "support/RisposteDialoghi.h"
 
+#include <QApplication>
 #include <QTest>
 
 using namespace kelvra;
@@ -213,6 +214,36 @@ TEST_F(SaveWindows, OpenChooserOpensOneKindAndACancelChangesNothing) {
               std::tuple(PercorsoApplicazione + "m.kvr", 200));
     scegli(0);
     EXPECT_NE(scelte.richiesteApri.back().filtro.find("Kv3"), std::string::npos);
+}
+
+// Each file window opens with the keyboard on its first choice: a save dialog in the name box
+// of its first row offered, the name selected so that typing replaces it (on Close when no row
+// is offered); the open chooser on the kind it opens, the save chooser on its first kind offered.
+TEST_F(SaveWindows, EveryFileWindowOpensWithTheKeyboardOnItsFirstChoice) {
+    const auto primo = [this](std::function<void()> mostra) {
+        std::string fuoco;
+        scelte.RispondiModale([&fuoco](QWidget* w) {
+            w->show();
+            QCoreApplication::processEvents();
+            QWidget* f = QApplication::focusWidget();
+            fuoco = f ? f->property("text").toString().toStdString() : "none";
+            if (auto* casella = qobject_cast<QLineEdit*>(f))
+                QTest::keyClicks(casella, "x"), fuoco += ">" + casella->text().toStdString();
+            return 0;
+        });
+        mostra();
+        return fuoco;
+    };
+    Tieni(2, {0, 15}); // row 1 holds nothing to save
+    for (int tipo = MOD_PROGETTO; tipo <= MOD_TAMPONE; ++tipo) {
+        const std::string nome = TestoPredefinito(TipoDiFile(tipo), 2);
+        EXPECT_EQ(primo([tipo] { MostraFrmSalva(tipo); }), nome + ">x") << tipo;
+    }
+    EXPECT_EQ(primo([] { MostraSceltaOpen(); }), "L25");
+    EXPECT_EQ(primo([] { MostraSceltaSave(); }), "L21");
+    Tieni(1, {0});
+    EXPECT_EQ(primo([] { MostraFrmSalva(MOD_PROGETTO); }), "&L1");
+    EXPECT_EQ(primo([] { MostraSceltaSave(); }), "&L1");
 }
 
 } // namespace

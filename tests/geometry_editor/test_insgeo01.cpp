@@ -117,6 +117,20 @@ TEST_F(GeometryEditorWindow, ATypedFourBarIsSolvedAndPrinted) {
     EXPECT_EQ(dialoghi.mostrati[1].stile, vbCritical);
 }
 
+// The graph window's Data button and the file readers refresh the editor through its hook: the
+// element list then reads as it did while the chain was typed, the swingarm by its bare name.
+TEST_F(GeometryEditorWindow, ARefreshedElementListReadsAsTyped) {
+    QuadrilateroDigitato();
+    const auto voci = [this] {
+        QStringList v;
+        for (int i = 0; i < ed->CmbModifica->count(); ++i) v << ed->CmbModifica->itemText(i);
+        return v.join('|').toStdString();
+    };
+    const std::string digitate = voci();
+    Chiama(Ganci.AttivaInsGeo);
+    EXPECT_EQ(voci(), digitate);
+}
+
 TEST_F(GeometryEditorWindow, ThePanelsFollowTheChain) {
     ed->CmdSquadretta->click();
     TastiUnici();
