@@ -315,7 +315,7 @@ void INSGEO01::Form_Activate() {
     CaricaCatena(soloForcellone, nuova);
     RiprendiCatenaIncompleta();
 
-    ModoEdit = 0;
+    LasciaModifica();
     if (!inCorso) RichiestaStop = FALSO;
     SimulazioneItem[1]->setChecked(true);
     SimulazioneItem[2]->setChecked(false);
@@ -488,7 +488,7 @@ void INSGEO01::AggiungiElemento(int tipo) {
     PreparaPannelloNuovo(tipo, k);
     pr.TipoElemento[k] = pannello.lettera;
     CmbModifica->addItem(DaAnsi(NomeElemento(pannello.lettera) + "," + std::to_string(k)));
-    ModoEdit = 0;
+    LasciaModifica();
     // The add button just went disabled: the entry starts on the panel's first box.
     pannello.caselle.front()->setFocus();
 }
@@ -547,14 +547,14 @@ void INSGEO01::CmdOKMolla_Click() {
     if (!CasellaVuota(PANNELLO_MOLLA)) ConfermaPannello(PANNELLO_MOLLA);
 }
 
-// Stores the panel of kind `tipo`: in modify mode the element being modified, otherwise the
-// swingarm or the element in the last slot.
+// Stores the panel of kind `tipo`: while an element is being modified that element (even when
+// a view tool holds the mouse), otherwise the swingarm or the element in the last slot.
 void INSGEO01::ConfermaPannello(int tipo) {
     if (tipo < PANNELLO_FORCELLONE || tipo > PANNELLO_MOLLA) return;
     // Nothing is stored while a simulation runs, by whatever route the confirmation comes
     // (the option boxes, the program's own confirms): the confirm buttons are disabled then.
     if (StatoSimula == 1) return;
-    if (ModoEdit == 5) {
+    if (inModifica_) {
         Modifica();
         return;
     }
@@ -632,6 +632,7 @@ void INSGEO01::CmbModifica_Click() {
         virgola < 0 ? 0 : static_cast<int16_t>(Val(AdAnsi(testo.mid(virgola + 1))));
     if (ElementoInModifica < 0 || ElementoInModifica > MAX_ELEMENTI) ElementoInModifica = 0;
     ModoEdit = 5;
+    inModifica_ = true;
     const int16_t p = NumeroProgetti;
     const int tipo = TipoDaLettera(Progetti[p].TipoElemento[ElementoInModifica]);
     if (tipo != 0) {
@@ -644,6 +645,11 @@ void INSGEO01::CmbModifica_Click() {
     ChkModify[1]->setEnabled(false);
     OptFix[0]->setEnabled(false);
     OptFix[1]->setEnabled(false);
+}
+
+void INSGEO01::LasciaModifica() {
+    ModoEdit = 0;
+    inModifica_ = false;
 }
 
 void INSGEO01::Modifica() {
@@ -706,6 +712,8 @@ void INSGEO01::TxtRaggio_Change() {
     // The simulation ends first, as for a change of units: the linkage is lowered from its
     // rest position, never from a frame of the travel.
     simulazione_.TerminaSimulazione(false);
+    // The whole chain is lowered through the entry confirms.
+    LasciaModifica();
     RibasaSuolo(*this);
 }
 
@@ -764,7 +772,7 @@ void INSGEO01::UnitaItem_Click(int Index) {
     // travel and the drawing would otherwise keep the old unit.
     simulazione_.TerminaSimulazione(false);
     // An element being modified keeps its panel open, converted, for its own confirmation.
-    const bool inModifica = ModoEdit == 5;
+    const bool inModifica = inModifica_;
     SistemaUnita = static_cast<int16_t>(Index);
     ImpostaUnita(SistemaUnita);
     picGeo_->Cancella();

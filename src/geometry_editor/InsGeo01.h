@@ -252,6 +252,8 @@ class INSGEO01 : public FinestraFiglia,
     void RicaricaElementoInModifica() override {
         if (StatoSimula != 1) CmbModifica_Click();
     }
+    bool InModifica() const override { return inModifica_; }
+    void LasciaModifica() override;
     RettangoloZoom RettangoloShape1() const override { return shape1_; }
     void ImpostaRettangoloShape1(const RettangoloZoom& r) override;
     bool Shape1Visibile() const override;
@@ -375,6 +377,9 @@ class INSGEO01 : public FinestraFiglia,
     RettangoloZoom shape1_;
     // Leaving was asked while an animation ran: it is carried out once the loop unwinds.
     bool esciDopo_ = false;
+    // An element is being modified (InModifica): set by its choice in the list, kept through
+    // the view tools and the simulation, which only borrow the mouse.
+    bool inModifica_ = false;
 
     // The mouse on the drawing, the view tools and the animation, over this window.
     StrumentiVista strumenti_{*this};
