@@ -208,7 +208,6 @@ TEST_F(EditorFineSimulazione, AModificationAfterAViewToolIsSolvedAsWithoutOne) {
         {[&] { voce(7), trascina(); }, 5}, // change of point of view
         {[&] { voce(4), clic(2); }, 5},    // a right click resets the view
         {[&] { voce(3), clic(2); }, 5},    // the same from the dolly
-        {[&] { ed->GrigliaItem[3]->trigger(); }, 5},
     };
     for (size_t i = 0; i < casi.size(); ++i) {
         SCOPED_TRACE(i);
