@@ -68,6 +68,11 @@ class ControlliEditor {
     virtual void ImpostaTestoCmbModifica(const std::string& testo) = 0;
     // CmbModifica_Click: reloads the listed element into its panel (modify mode).
     virtual void RicaricaElementoInModifica() = 0;
+    // An element chosen in CmbModifica is being modified: its panel confirms into it and
+    // solves the linkage, whatever tool holds the mouse meanwhile, until modify mode is left.
+    virtual bool InModifica() const = 0;
+    // Leaves modify mode for entry (mode 0): the panels confirm into the last slot again.
+    virtual void LasciaModifica() = 0;
 
     // ---- overlays of the drawing ------------------------------------------------------------
     virtual RettangoloZoom RettangoloShape1() const = 0;

@@ -318,7 +318,7 @@ void INSGEO01::Form_Activate() {
     CaricaCatena(soloForcellone, nuova);
     RiprendiCatenaIncompleta();
 
-    ModoEdit = 0;
+    LasciaModifica();
     if (!inCorso) RichiestaStop = FALSO;
     SimulazioneItem[1]->setChecked(true);
     SimulazioneItem[2]->setChecked(false);
@@ -491,7 +491,7 @@ void INSGEO01::AggiungiElemento(int tipo) {
     PreparaPannelloNuovo(tipo, k);
     pr.TipoElemento[k] = pannello.lettera;
     CmbModifica->addItem(DaAnsi(NomeElemento(pannello.lettera) + "," + std::to_string(k)));
-    ModoEdit = 0;
+    LasciaModifica();
     // The add button just went disabled: the entry starts on the panel's first box.
     pannello.caselle.front()->setFocus();
 }
@@ -550,15 +550,15 @@ void INSGEO01::CmdOKMolla_Click() {
     if (!CasellaVuota(PANNELLO_MOLLA)) ConfermaPannello(PANNELLO_MOLLA);
 }
 
-// Stores the panel of kind `tipo`: in modify mode the element being modified, otherwise the
-// swingarm or the element in the last slot.
+// Stores the panel of kind `tipo`: while an element is being modified that element (even when
+// a view tool holds the mouse), otherwise the swingarm or the element in the last slot.
 void INSGEO01::ConfermaPannello(int tipo) {
     if (tipo < PANNELLO_FORCELLONE || tipo > PANNELLO_MOLLA) return;
     // Nothing is stored while a simulation runs, by whatever route the confirmation comes
     // (the option boxes, the program's own confirms): the confirm buttons are disabled then.
     if (StatoSimula == 1) return;
     if (tipo == PANNELLO_FORCELLONE) PortaRuotaASuolo();
-    if (ModoEdit == 5) {
+    if (inModifica_) {
         Modifica();
         return;
     }
@@ -583,7 +583,7 @@ void INSGEO01::ConfermaPannello(int tipo) {
 }
 
 void INSGEO01::PortaRuotaASuolo() {
-    if (ribasando_ || (ModoEdit == 5 && ElementoInModifica != 0) || !RuotaStaccata(*this)) return;
+    if (ribasando_ || (inModifica_ && ElementoInModifica != 0) || !RuotaStaccata(*this)) return;
     const int16_t modo = ModoEdit;
     MemorizzaElemento(*this, PANNELLO_FORCELLONE, NumeroProgetti, 0);
     CaselleForcelloneConfermate();
@@ -649,6 +649,7 @@ void INSGEO01::CmbModifica_Click() {
         virgola < 0 ? 0 : static_cast<int16_t>(Val(AdAnsi(testo.mid(virgola + 1))));
     if (ElementoInModifica < 0 || ElementoInModifica > MAX_ELEMENTI) ElementoInModifica = 0;
     ModoEdit = 5;
+    inModifica_ = true;
     const int16_t p = NumeroProgetti;
     const int tipo = TipoDaLettera(Progetti[p].TipoElemento[ElementoInModifica]);
     if (tipo != 0) {
@@ -661,6 +662,11 @@ void INSGEO01::CmbModifica_Click() {
     ChkModify[1]->setEnabled(false);
     OptFix[0]->setEnabled(false);
     OptFix[1]->setEnabled(false);
+}
+
+void INSGEO01::LasciaModifica() {
+    ModoEdit = 0;
+    inModifica_ = false;
 }
 
 void INSGEO01::Modifica() {
@@ -725,6 +731,8 @@ void INSGEO01::TxtRaggio_Change() {
     simulazione_.TerminaSimulazione(false);
     const bool prima = ribasando_;
     ribasando_ = true;
+    // The whole chain is lowered through the entry confirms.
+    LasciaModifica();
     RibasaSuolo(*this);
     ribasando_ = prima;
 }
@@ -784,7 +792,7 @@ void INSGEO01::UnitaItem_Click(int Index) {
     // travel and the drawing would otherwise keep the old unit.
     simulazione_.TerminaSimulazione(false);
     // An element being modified keeps its panel open, converted, for its own confirmation.
-    const bool inModifica = ModoEdit == 5;
+    const bool inModifica = inModifica_;
     SistemaUnita = static_cast<int16_t>(Index);
     ImpostaUnita(SistemaUnita);
     picGeo_->Cancella();

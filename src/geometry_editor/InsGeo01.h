@@ -252,6 +252,8 @@ class INSGEO01 : public FinestraFiglia,
     void RicaricaElementoInModifica() override {
         if (StatoSimula != 1) CmbModifica_Click();
     }
+    bool InModifica() const override { return inModifica_; }
+    void LasciaModifica() override;
     RettangoloZoom RettangoloShape1() const override { return shape1_; }
     void ImpostaRettangoloShape1(const RettangoloZoom& r) override;
     bool Shape1Visibile() const override;
@@ -380,6 +382,9 @@ class INSGEO01 : public FinestraFiglia,
     bool esciDopo_ = false;
     // A ground-line re-basing is running: its own confirmation of the swingarm re-bases nothing.
     bool ribasando_ = false;
+    // An element is being modified (InModifica): set by its choice in the list, kept through
+    // the view tools and the simulation, which only borrow the mouse.
+    bool inModifica_ = false;
 
     // The mouse on the drawing, the view tools and the animation, over this window.
     StrumentiVista strumenti_{*this};

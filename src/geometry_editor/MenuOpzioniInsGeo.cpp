@@ -83,7 +83,7 @@ void INSGEO01::RiportaAlForcellone(float lato) {
     Progetto& pr = Progetti[NumeroProgetti];
     CmbModifica->setCurrentText(VoceForcellone());
     AttivaControlli(0);
-    ModoEdit = 0;
+    LasciaModifica();
     const int16_t u = std::clamp<int16_t>(pr.UltimoElemento, 0, MAX_ELEMENTI);
     for (int16_t k = 0; k <= u; ++k) pr.TipoElemento[k].clear();
     pr.UltimoElemento = 0;
@@ -139,7 +139,7 @@ void INSGEO01::SchemaRimuoviUltimo() {
     pr.TipoElemento[u].clear();
     if (u < CmbModifica->count()) CmbModifica->removeItem(u);
     pr.UltimoElemento = --u;
-    ModoEdit = 0;
+    LasciaModifica();
     if (ElementoInModifica > u) ElementoInModifica = 0;
     Ridisegna();
     // Without its shock absorber the chain is no longer a solved linkage.

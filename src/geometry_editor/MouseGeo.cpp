@@ -138,7 +138,7 @@ void MouseGeo::PicGeo_MouseDown(int Button, int Shift, double X, double Y) {
             DisegnaSchema(&f_.Disegno(), f_.Disegno().PicGeo(), NumeroProgetti,
                           VisualizzaCoordinate, VisualizzaDimensioni);
         } else {
-            ModoEdit = 0;
+            LasciaStrumento();
         }
         break;
     case 2:
@@ -155,7 +155,7 @@ void MouseGeo::PicGeo_MouseDown(int Button, int Shift, double X, double Y) {
             const int16_t s = std::clamp<int16_t>(f_.ElementoSelezionato(), 0, MAX_ELEMENTI);
             InserisciPunto(TipoDaLettera(pr.TipoElemento[s]), cx, cy, false);
         } else {
-            ModoEdit = 0;
+            f_.LasciaModifica();
             f_.MostraPannelloTipo(PANNELLO_MOLLA);
             f_.ImpostaTestoCmbModifica(Riga(TestiInsGeo01, 1));
         }
@@ -176,10 +176,15 @@ void MouseGeo::PicGeo_MouseUp(int Button, int Shift, double X, double Y) {
     }
 }
 
+void MouseGeo::LasciaStrumento() {
+    // The panel still shows the element being modified: clicks move its point again.
+    ModoEdit = f_.InModifica() ? 5 : 0;
+}
+
 void MouseGeo::ReimpostaVista() {
     Superficie& pic = f_.Disegno().PicGeo();
     pic.Cancella();
-    ModoEdit = 0;
+    LasciaStrumento();
     CorrezioneLarghezza = 0;
     CorrezioneAltezza = 0;
     ImpostaScalaDisegno(pic, 1600, 1600);

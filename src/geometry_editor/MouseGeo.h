@@ -29,13 +29,16 @@ class MouseGeo {
     void PicGeo_MouseMove(int Button, int Shift, double X, double Y);
     void PicGeo_MouseUp(int Button, int Shift, double X, double Y);
 
-    // The right-button view reset: mode 0, corrections 0, fit 1600 x 1600 mm, chain and grid
-    // redrawn, no user zoom, no rubber rectangle or line left on the drawing.
+    // The right-button view reset: mode 0 (5 while an element is being modified), corrections
+    // 0, fit 1600 x 1600 mm, chain and grid redrawn, no user zoom, no rubber rectangle or line
+    // left on the drawing.
     void ReimpostaVista();
 
   private:
     // Fills the panel of element kind `tipo` with the clicked point and confirms it.
     void InserisciPunto(int tipo, double cx, double cy, bool conUndo);
+    // A view tool given up: entry mode, or modify mode while an element is being modified.
+    void LasciaStrumento();
 
     ControlliEditor& f_;
     StrumentiVista& strumenti_;

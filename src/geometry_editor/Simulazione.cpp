@@ -447,7 +447,7 @@ void SimulazioneGeo::VScroll_Change() {
 }
 
 void SimulazioneGeo::IniziaModo() {
-    modificaInterrotta_ = ModoEdit == 5;
+    modificaInterrotta_ = f_.InModifica();
     ModoEdit = 6;
 }
 

@@ -26,6 +26,7 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     std::map<Etichetta, std::string> etichette;
     bool croce = false;
     int ricariche = 0;
+    bool inModifica = false;
     RettangoloZoom shape1;
     bool shape1Visibile = false;
     LineaPan line1;
@@ -58,8 +59,11 @@ class ControlliFinti : public EditorFinto, public ControlliEditor {
     void RicaricaElementoInModifica() override {
         ++ricariche;
         ModoEdit = 5;
+        inModifica = true;
         RiempiCaselle(*this, NumeroProgetti, 0);
     }
+    bool InModifica() const override { return inModifica; }
+    void LasciaModifica() override { ModoEdit = 0, inModifica = false; }
     RettangoloZoom RettangoloShape1() const override { return shape1; }
     void ImpostaRettangoloShape1(const RettangoloZoom& r) override { shape1 = r; }
     bool Shape1Visibile() const override { return shape1Visibile; }

@@ -1,7 +1,7 @@
 // The real editor around the end of a simulation: every route that ends it gives the window
 // back whole, nothing is stored while it runs, a change of units converts the open panel
-// without storing it, a modification confirmed after a simulation is solved as without one,
-// and every way of closing the editor brings the start screen back.
+// without storing it, a modification confirmed after a simulation or a view tool is solved as
+// without one, and every way of closing the editor brings the start screen back.
 #include "Attesi.h"
 #include "support/FinestraReale.h"
 #include "support/ValoriRisultati.h"
@@ -187,6 +187,32 @@ TEST_F(EditorFineSimulazione, AModificationAfterASimulationIsSolvedAsWithoutOne)
     for (size_t i = 0; i < casi.size(); ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(PrimaDifferenza(*casi[i].second, DueModifiche(casi[i].first)), "");
+    }
+}
+
+// The same with a view tool used between the two modifications: the panel still shows the
+// swingarm, and its OK modifies it as without the tool, whichever tool holds the mouse; a
+// tool given up leaves the mouse moving the swingarm's point (mode 5).
+TEST_F(EditorFineSimulazione, AModificationAfterAViewToolIsSolvedAsWithoutOne) {
+    const auto voce = [this](int k) { ed->VistaItem[k]->trigger(); };
+    const auto clic = [this](int tasto) {
+        emit ed->PicGeo().MouseDown(tasto, 0, 60, 60), emit ed->PicGeo().MouseUp(tasto, 0, 60, 60);
+    };
+    const auto trascina = [this] { Trascina(40, 30, 90, 70); };
+    const Valori senza = DueModifiche([] {});
+    const std::vector<std::pair<std::function<void()>, int>> casi = {
+        {[&] { voce(3), clic(1); }, 1},    // dolly: a click redraws
+        {[&] { voce(3), clic(4); }, 5},    // dolly left with another button
+        {[&] { voce(4), trascina(); }, 2}, // window zoom
+        {[&] { voce(6), trascina(); }, 5}, // pan
+        {[&] { voce(7), trascina(); }, 5}, // change of point of view
+        {[&] { voce(4), clic(2); }, 5},    // a right click resets the view
+        {[&] { voce(3), clic(2); }, 5},    // the same from the dolly
+    };
+    for (size_t i = 0; i < casi.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(PrimaDifferenza(senza, DueModifiche(casi[i].first)), "");
+        EXPECT_EQ(ModoEdit, casi[i].second);
     }
 }
 
