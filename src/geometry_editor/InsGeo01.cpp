@@ -731,10 +731,17 @@ void INSGEO01::TxtRaggio_Change() {
     simulazione_.TerminaSimulazione(false);
     const bool prima = ribasando_;
     ribasando_ = true;
-    // The whole chain is lowered through the entry confirms.
+    // The whole chain is lowered through the entry confirms; an element being modified is
+    // modified on, its panel showing it lowered, so that its next OK joins and solves the chain.
+    const bool modificava = inModifica_;
     LasciaModifica();
     RibasaSuolo(*this);
     ribasando_ = prima;
+    if (modificava && ElementoInModifica <= Progetti[NumeroProgetti].UltimoElemento) {
+        ModoEdit = 5;
+        inModifica_ = true;
+        RiempiCaselle(*this, NumeroProgetti, ElementoInModifica);
+    }
 }
 
 void INSGEO01::PicGeo_MouseDown(int Button, int Shift, double X, double Y) {

@@ -7,6 +7,7 @@
 #include "support/ValoriRisultati.h"
 
 #include "core/Formato.h"
+#include "shell/Comandi.h"
 #include "shell/FrmMenu.h"
 
 #include <QMdiSubWindow>
@@ -214,6 +215,15 @@ TEST_F(EditorFineSimulazione, AModificationAfterAViewToolIsSolvedAsWithoutOne) {
         EXPECT_EQ(PrimaDifferenza(senza, DueModifiche(casi[i].first)), "");
         EXPECT_EQ(ModoEdit, casi[i].second);
     }
+}
+
+// A wheel radius typed while the swingarm is modified lowers the whole linkage and leaves the
+// swingarm being modified: its next OK is solved, as a new calculation of the same linkage is.
+TEST_F(EditorFineSimulazione, AModificationAfterATypedRadiusIsSolved) {
+    const Valori mostrati = DueModifiche([this] { Digita(ed->TxtRaggio, "330"); });
+    EXPECT_EQ(ModoEdit, 5);
+    RisolviProgetto(NumeroProgetti);
+    EXPECT_EQ(PrimaDifferenza(mostrati, Risultati(P())), "");
 }
 
 TEST_F(EditorFineSimulazione, TheCloseBoxBringsTheStartScreenBackAsExitDoes) {
