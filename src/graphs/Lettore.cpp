@@ -320,12 +320,13 @@ void LETTORE::MostraConfronto() {
 }
 
 bool LETTORE::event(QEvent* evento) {
+    const QEvent::Type tipo = evento->type();
     const bool fatto = QDialog::event(evento);
+    // Only these three are looked at: after any other (a deferred delete) the reader may be gone.
+    if (tipo != QEvent::Show && tipo != QEvent::Move && tipo != QEvent::Resize) return fatto;
     // The desktop frames a window after showing it, and says so by moving or resizing it: the
     // first frame it reports puts the reader back on the bottom edge. Later moves are the user's.
-    const QEvent::Type tipo = evento->type();
-    if (!collocatoConCornice_ && isVisible() &&
-        (tipo == QEvent::Show || tipo == QEvent::Move || tipo == QEvent::Resize)) {
+    if (!collocatoConCornice_ && isVisible()) {
         if (const QMargins cornice = Cornice(this); !cornice.isNull()) {
             corniceNota = cornice;
             CollocaSulloSchermo();
