@@ -7,6 +7,7 @@
 #include "geometry_editor/Catena.h"
 #include "geometry_editor/InsGeo01.h"
 #include "geometry_editor/InsGeo01Comune.h"
+#include "platform/Convenzioni.h"
 #include "platform/Posizione.h"
 #include "platform/Testo.h"
 #include "shell/Abilitazione.h"
@@ -315,6 +316,8 @@ std::string INSGEO01::DidascaliaCmdSimula() const {
 
 void INSGEO01::ImpostaDidascaliaCmdSimula(const std::string& testo) {
     CmdSimula->setText(ConTastoAccesso(DaAnsi(testo)));
+    // A pointer resting on the button reads the hint of its new caption at once.
+    if (ControlloSottoPuntatore() == CmdSimula) simulazione_.CmdSimula_MouseMove();
 }
 
 void INSGEO01::AbilitaConferme(bool abilitate) {

@@ -398,6 +398,17 @@ TEST_F(GeometryEditorWindow, EveryControlShowsItsHint) {
     }
 }
 
+// The simulate button's hint follows its caption while the pointer rests on it.
+TEST_F(GeometryEditorWindow, TheSimulateHintFollowsTheButtonUnderThePointer) {
+    QuadrilateroDigitato();
+    QEnterEvent entra(QPointF(2, 2), QPointF(2, 2), ed->CmdSimula->mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(ed->CmdSimula, &entra);
+    ed->CmdSimula->click();
+    EXPECT_EQ(Suggerimento(), "Stop the simulation");
+    ed->CmdSimula->click();
+    EXPECT_EQ(Suggerimento(), "Start the simulation");
+}
+
 // In a box, Alt+R opens the Results menu while the rocker button is greyed, and the greyed
 // rocker's own access key types nothing.
 TEST_F(GeometryEditorWindow, AltRInABoxOpensTheResultsMenuBesideTheGreyedRocker) {
