@@ -11,7 +11,6 @@
 #include "shell/Main.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 
 namespace kelvra {
 
@@ -37,26 +36,10 @@ bool FinestraFile::eventFilter(QObject* oggetto, QEvent* evento) {
     return QWidget::eventFilter(oggetto, evento);
 }
 
-void FinestraFile::PulsantePredefinito(QPushButton* pulsante) {
-    predefinito_ = pulsante;
-    pulsante->setDefault(true);
-}
-
 void FinestraFile::FuocoIniziale(const std::vector<QWidget*>& scelte, QWidget* riserva) {
     for (QWidget* w : scelte)
         if (w->isEnabled()) return w->setFocus();
     riserva->setFocus();
-}
-
-void FinestraFile::keyPressEvent(QKeyEvent* evento) {
-    const bool invio = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
-    const bool senzaModificatori = (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (invio && senzaModificatori && predefinito_ && predefinito_->isEnabled() &&
-        predefinito_->isVisibleTo(this)) {
-        predefinito_->click();
-        return;
-    }
-    QWidget::keyPressEvent(evento);
 }
 
 namespace {

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <QMap>
-#include <QPointer>
-#include <QPushButton>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -22,18 +20,13 @@ class FinestraFile : public QWidget {
     void Suggerimento(QWidget* controllo, int riga);
     // A caption with an access key: the text's own "&", or one before its first letter.
     static QString ConTasto(const std::string& testo);
-    // The window's default button: Enter pressed in the window (in a name box, on a check
-    // box) and used by no control presses it, when it is enabled and shown.
-    void PulsantePredefinito(QPushButton* pulsante);
     // The window opens with the keyboard on the first enabled control of `scelte` (a box then
     // has its text selected), or on `riserva` when none is enabled.
     void FuocoIniziale(const std::vector<QWidget*>& scelte, QWidget* riserva);
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
-    void keyPressEvent(QKeyEvent* evento) override;
 
   private:
     QMap<QObject*, int> suggerimenti_;
-    QPointer<QPushButton> predefinito_;
 };
 
 // Shows the save dialog of a kind (0 whole project, 1 geometry, 2 shock absorber, 3 spring,

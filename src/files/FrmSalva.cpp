@@ -52,7 +52,7 @@ FrmSalva::FrmSalva(int tipo, QWidget* genitore) : FinestraFile(genitore), tipo_(
     connect(CmdSalva, &QPushButton::clicked, this, &FrmSalva::CmdSalva_Click);
     connect(CmdChiudi, &QPushButton::clicked, this, &FrmSalva::CmdChiudi_Click);
     EscPreme(this, CmdChiudi);
-    PulsantePredefinito(CmdSalva);
+    InvioPredefinito(this, CmdSalva);
     Suggerimento(this, HINT_FINESTRA);
     Suggerimento(CmdSalva, HINT_SALVA);
     Suggerimento(CmdChiudi, HINT_CHIUDI);
