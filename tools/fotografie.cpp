@@ -27,6 +27,7 @@
 #include "shell/Ganci.h"
 #include "shell/Main.h"
 #include "support/ProgrammaAvviato.h"
+#include "support/ProgrammaIntero.h"
 #include "support/RisposteDialoghi.h"
 #include "tables/Tab01.h"
 
@@ -66,15 +67,7 @@ void Seleziona(Griglia* g, int prima, int ultima) {
 
 class Foto : public test::ProgrammaAvviato {
   protected:
-    void PrimaDellAvvio() override {
-        RegistraFrmMenu();
-        RegistraEditorGeometria();
-        RegistraTabelle();
-        RegistraGrafici();
-        RegistraFileProgetto();
-        RegistraEditorComponenti();
-        RegistraComandi();
-    }
+    void PrimaDellAvvio() override { test::RegistraProgrammaIntero(); }
     void SetUp() override {
         ProgrammaAvviato::SetUp();
         if (HasFatalFailure()) return;

@@ -10,6 +10,7 @@
 #include "shell/FrmMenu.h"
 #include "support/ProgettoRisolto.h"
 #include "support/ProgrammaAvviato.h"
+#include "support/ProgrammaIntero.h"
 #include "support/RisposteDialoghi.h"
 #include "support/TastiAccesso.h"
 #include "tables/Tab01.h"
@@ -25,13 +26,7 @@ class AccessKeys : public test::ProgrammaAvviato {
   protected:
     void PrimaDellAvvio() override {
         ReimpostaGrafico();
-        RegistraFrmMenu();
-        RegistraEditorGeometria();
-        RegistraTabelle();
-        RegistraGrafici();
-        RegistraFileProgetto();
-        RegistraEditorComponenti();
-        RegistraComandi();
+        test::RegistraProgrammaIntero();
     }
     void TearDown() override {
         delete CURVE01::Istanza();
