@@ -229,7 +229,7 @@ bool SimulazioneGeo::Animazione(int16_t& tipo) {
         f_.PosizionaPicGeo(r);
         if (!f_.VerificaCatena()) return false;
         PassoCorsa = 1.0f;
-        IniziaModo();
+        ModoEdit = 6;
         CalcolaCinematica();
 
         PosizionaManuale();
@@ -245,7 +245,7 @@ bool SimulazioneGeo::Animazione(int16_t& tipo) {
     f_.CampoRichiestaStop() = FALSO;
     if (!f_.VerificaCatena()) return false;
     CalcolaCinematica();
-    IniziaModo();
+    ModoEdit = 6;
     if (tipo == 2)
         AnimazioneAutomatica(generazione);
     else
@@ -446,14 +446,8 @@ void SimulazioneGeo::VScroll_Change() {
     DisegnaGrigliaSchema(PassoGriglia, pic);
 }
 
-void SimulazioneGeo::IniziaModo() {
-    modificaInterrotta_ = f_.InModifica();
-    ModoEdit = 6;
-}
-
 void SimulazioneGeo::RendiModifica() {
-    if (modificaInterrotta_) ModoEdit = 5;
-    modificaInterrotta_ = false;
+    if (f_.InModifica()) ModoEdit = 5;
 }
 
 // ---- the end by any other route ------------------------------------------------------------

@@ -102,9 +102,7 @@ class SimulazioneGeo {
     // Back from the trace: cleared and redrawn at rest.
     void RipristinaRiposo();
     std::string Didascalia(int riga) const;
-    // The start of a run (mode 6, noting an element being modified) and its end (modify mode
-    // back when it was noted).
-    void IniziaModo();
+    // The end of a run: modify mode back while the editor is modifying an element.
     void RendiModifica();
 
     ControlliEditor& f_;
@@ -114,7 +112,6 @@ class SimulazioneGeo {
     int ingressi_ = 0;
     unsigned generazione_ = 0;
     bool chiusuraRichiesta_ = false;
-    bool modificaInterrotta_ = false;
 };
 
 } // namespace kelvra
