@@ -68,6 +68,15 @@ void PreparaNuovoProgetto();
 // (a save closed unused or failed keeps them all).
 bool ChiusuraConsentita(const TabellaProgetti& mantieni);
 
+// ChiusuraConsentita for projects da..NumeroProgetti, the ones below kept: every command that
+// drops the newest projects or reads a file over a project held asks through here first.
+bool ProgettiLasciati(int16_t da);
+
+// The question before a project file is read over project NumeroProgetti: the closing check
+// when that project holds changes not saved (its Yes saves, so nothing more is asked), else
+// the save step as ever. False when the user keeps the project (Cancel).
+bool PassoApertura();
+
 // Close last file: with two projects or more the newest is dropped, once ChiusuraConsentita
 // lets it go, and the one before it becomes the working and selected project; the windows'
 // captions follow. False (nothing done) with one project or when the user keeps it.
