@@ -56,6 +56,23 @@ bool ProgettoInserito(const Progetto& p) {
            Vero(p.AmmortizzatoreInserito) || Vero(p.TamponeInserito);
 }
 
+// Projects 1..da-1 kept, the others held to close.
+TabellaProgetti TenutiSotto(int da) {
+    TabellaProgetti mantieni{};
+    for (int p = 1; p < da && p <= MAX_PROGETTI; ++p) mantieni[size_t(p)] = 1;
+    return mantieni;
+}
+
+// The projects held to close that hold a change of any kind not saved.
+int NonSalvati(const TabellaProgetti& mantieni) {
+    int n = 0;
+    for (int p = 1; p <= NumeroProgetti; ++p) {
+        const auto& m = Progetti[p].ModificatoFile;
+        if (mantieni[size_t(p)] != 1 && std::any_of(m.begin(), m.end(), Vero)) ++n;
+    }
+    return n;
+}
+
 // The reader and writer hooks of the file kinds, in the order of the kinds.
 constexpr std::array<std::function<void()> GanciShell::*, 5> APRI{
     &GanciShell::ApriProgetto, &GanciShell::ApriSchema, &GanciShell::ApriAmmortizzatore,
@@ -203,7 +220,7 @@ void GestisciMenuFileInsGeo(int Index, const FinestraChiamante& form) {
         PreparaNuovoProgetto();
         break;
     case 2:
-        PassoSalvataggio();
+        if (!PassoApertura()) return;
         CaricatoProgetto = FALSO;
         Chiama(Ganci.ApriProgetto);
         if (Vero(CaricatoProgetto)) Chiama(form.Form_Activate);
@@ -274,15 +291,7 @@ void PreparaNuovoProgetto() {
 
 bool ChiusuraConsentita(const TabellaProgetti& mantieni) {
     if (!ProgettoValido(NumeroProgetti)) return true;
-    // The projects to close that hold a change of any kind not saved.
-    auto nonSalvati = [&mantieni] {
-        int n = 0;
-        for (int p = 1; p <= NumeroProgetti; ++p) {
-            const auto& m = Progetti[p].ModificatoFile;
-            if (mantieni[size_t(p)] != 1 && std::any_of(m.begin(), m.end(), Vero)) ++n;
-        }
-        return n;
-    };
+    auto nonSalvati = [&mantieni] { return NonSalvati(mantieni); };
     const int n = nonSalvati();
     if (n == 0) return true;
     const int risposta =
@@ -294,11 +303,21 @@ bool ChiusuraConsentita(const TabellaProgetti& mantieni) {
     return nonSalvati() == 0;
 }
 
+bool ProgettiLasciati(int16_t da) {
+    return ChiusuraConsentita(TenutiSotto(da));
+}
+
+bool PassoApertura() {
+    const TabellaProgetti mantieni = TenutiSotto(NumeroProgetti);
+    if (ProgettoValido(NumeroProgetti) && NonSalvati(mantieni) > 0)
+        return ChiusuraConsentita(mantieni);
+    PassoSalvataggio();
+    return true;
+}
+
 bool ChiudiUltimoProgetto() {
     if (NumeroProgetti < 2 || NumeroProgetti > MAX_PROGETTI) return false;
-    TabellaProgetti mantieni{};
-    for (int p = 1; p < NumeroProgetti; ++p) mantieni[size_t(p)] = 1;
-    if (!ChiusuraConsentita(mantieni)) return false;
+    if (!ProgettiLasciati(NumeroProgetti)) return false;
     Progetti[NumeroProgetti].UltimoElemento = 0;
     Progetti[NumeroProgetti].NumeroGiunzioniProgetto = 0;
     NumeroProgetti = ProgettoSelezionato = static_cast<int16_t>(NumeroProgetti - 1);
@@ -351,8 +370,11 @@ void ComandoFileComponente(int16_t tipo, int Index, const std::function<void()>&
 
 void ConfrontaProgetti() {
     if (!SlotLibero()) return;
+    // Slot 1 is read over only while its project holds nothing entered.
+    const int16_t primo = PrimoSlotConfronto(ProgettoInserito);
+    if (!ProgettiLasciati(primo)) return;
     CaricatoProgetto = CaricatoSchema = FALSO;
-    CicloConfronto(PrimoSlotConfronto(ProgettoInserito), false, [] {
+    CicloConfronto(primo, false, [] {
         CaricatoProgetto = FALSO;
         Chiama(Ganci.ApriProgetto);
         return Vero(CaricatoProgetto);

@@ -46,7 +46,8 @@ struct FinestraChiamante {
 
 // The File menus. Editor: 1 new, 2 open, 3 compare, 4 close last, 6 save as, 9 printer
 // set-up, 10 print, 14 exit; the calling window is activated again once a project was
-// loaded or closed. Start screen: the same numbers, 13 exit, and 11 (its exit-door button)
+// loaded or closed. Open reads over the newest project: PassoApertura asks first, and Cancel
+// opens nothing. Start screen: the same numbers, 13 exit, and 11 (its exit-door button)
 // exit too. Other indexes do nothing.
 void GestisciMenuFileInsGeo(int Index, const FinestraChiamante& form);
 void GestisciMenuFileFrmMenu(int Index);
@@ -67,6 +68,15 @@ void PreparaNuovoProgetto();
 // shows the project save dialog and lets them go only once every one of them has been saved
 // (a save closed unused or failed keeps them all).
 bool ChiusuraConsentita(const TabellaProgetti& mantieni);
+
+// ChiusuraConsentita for projects da..NumeroProgetti, the ones below kept: every command that
+// drops the newest projects or reads a file over a project held asks through here first.
+bool ProgettiLasciati(int16_t da);
+
+// The question before a project file is read over project NumeroProgetti: the closing check
+// when that project holds changes not saved (its Yes saves, so nothing more is asked), else
+// the save step as ever. False when the user keeps the project (Cancel).
+bool PassoApertura();
 
 // Close last file: with two projects or more the newest is dropped, once ChiusuraConsentita
 // lets it go, and the one before it becomes the working and selected project; the windows'
@@ -102,7 +112,8 @@ void ComandoFileComponente(int16_t tipo, int Index, const std::function<void()>&
 // pass loads one file into the next slot and asks (line 14 of MsgBox) before the next; a run
 // stops by itself once slot 6 is filled. While the one project held lacks what is compared
 // (for whole projects: holds nothing) the first file goes into slot 1, otherwise the files
-// are appended after the projects held; with six held the run beeps and does nothing. A
+// are appended after the projects held; with six held the run beeps and does nothing. A whole
+// project read over slot 1 goes through the closing check first. A
 // failed or cancelled load ends the run: the count goes back to the last file loaded, and
 // the selected project follows it when a file was loaded (back to where it was otherwise).
 void ConfrontaProgetti();

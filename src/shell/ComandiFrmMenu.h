@@ -41,7 +41,8 @@ class SchermataIniziale {
     virtual ~SchermataIniziale() = default;
     // Menus, title, thumbnails and enabling from the project tables.
     virtual void Form_Activate() = 0;
-    // Opens the geometry editor on a thumbnail's project.
+    // Opens the geometry editor on a thumbnail's project; the projects after it are no longer
+    // held, so they go through the closing check first (Cancel opens nothing).
     virtual void CmdIcon_Click(int Index) = 0;
 };
 

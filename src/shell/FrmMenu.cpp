@@ -301,7 +301,8 @@ void FRMMENU::paintEvent(QPaintEvent*) {
 
 void FRMMENU::CmdIcon_Click(int Index) {
     const int16_t p = ProgettoMiniatura(Index);
-    if (p == 0) return;
+    // The projects after the one opened are no longer held: they go only as closing lets them.
+    if (p == 0 || !ProgettiLasciati(static_cast<int16_t>(p + 1))) return;
     EditorAperto = 1;
     NumeroProgetti = ProgettoSelezionato = p;
     if (MAIN* main = MAIN::Istanza(); main && Ganci.MostraInsGeo) Ganci.MostraInsGeo(*main, false);
