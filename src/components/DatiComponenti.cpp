@@ -23,6 +23,10 @@ void DopoCommit(int16_t q, TipoModifica tipo) {
     RisolviProgetto(q);
 }
 
+bool StesseDimensioni(const DimensioniAmmortizzatore& a, const DimensioniAmmortizzatore& b) {
+    return a.A == b.A && a.B == b.B && a.Corsa == b.Corsa && a.Interasse == b.Interasse;
+}
+
 } // namespace
 
 void SalvaDatiMolla(const TabellaComponente& tabella, int16_t modo, int16_t numeroMolle) {
@@ -63,10 +67,13 @@ bool ConfermaAmmortizzatore(const DimensioniAmmortizzatore& d) {
     const int16_t q = ProgettoSelezionato;
     if (!ProgettoValido(q)) return false;
     Progetto& p = Progetti[q];
+    const DimensioniAmmortizzatore prima = DimensioniDi(p);
     SalvaDatiAmmortizzatore(d);
     const bool valido = VerificaAmmortizzatore(d);
     p.AmmortizzatoreInserito = valido ? VERO : FALSO;
-    p.AmmortizzatoreDaGiudicare = FALSO; // a typed shock absorber is judged without a word
+    // A typed shock absorber is judged without a word; one read from its file and confirmed as
+    // it was read is still the file's, and is told not to fit once it meets the geometry.
+    if (!valido || !StesseDimensioni(DimensioniDi(p), prima)) p.AmmortizzatoreDaGiudicare = FALSO;
     if (!valido) p.AmmortizzatoreCompatibile = 0;
     DopoCommit(q, MOD_AMMORTIZZATORE);
     return valido;

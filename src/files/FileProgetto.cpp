@@ -1,5 +1,6 @@
 #include "files/FileProgetto.h"
 
+#include "core/Cinematica.h"
 #include "core/DatiStatici.h"
 #include "core/FileDisco.h"
 #include "core/Lingua.h"
@@ -69,13 +70,14 @@ void Salvato(int16_t p, std::initializer_list<TipoModifica> tipi) {
 }
 
 // The geometry editor shows slot NumeroProgetti again; when its check accepts the linkage the
-// solver runs on it and the results are shown.
-void AggiornaGeometria() {
+// solver runs on it and the results are shown, a project left without any said so when
+// `avvisa`. True when the solver ran.
+bool AggiornaGeometria(bool avvisa = true) {
     Chiama(Ganci.AttivaInsGeo);
-    if (Ganci.ControlloVariabiliInsGeo && Ganci.ControlloVariabiliInsGeo()) {
-        RisolviProgetto(NumeroProgetti, true);
-        Chiama(Ganci.AttivaInsGeo);
-    }
+    if (!Ganci.ControlloVariabiliInsGeo || !Ganci.ControlloVariabiliInsGeo()) return false;
+    RisolviProgetto(NumeroProgetti, avvisa);
+    Chiama(Ganci.AttivaInsGeo);
+    return true;
 }
 
 // The frame of the component readers: dialog, read, load and checks, editor.
@@ -161,12 +163,14 @@ void ApriProgetto() {
     pr.PrecaricoImpostato = VERO;
     CalcolaDatiStaticiAmmortizzatore();
     if (Vero(pr.GeometriaInserita) && senzaAmmortizzatore) pr.AmmortizzatoreCompatibile = 0;
-    if (Vero(pr.GeometriaInserita))
-        AggiornaGeometria();
-    else
-        Chiama(Ganci.AttivaInsGeo);
+    const bool risolto = Vero(pr.GeometriaInserita) && AggiornaGeometria(false);
+    if (!Vero(pr.GeometriaInserita)) Chiama(Ganci.AttivaInsGeo);
     pr.PrecaricoImpostato = impostato;
-    MostraAvvisi(files::ControllaCompatibilita(n));
+    // A shock absorber that does not fit its geometry leaves the project without results; its
+    // misfit alone tells the user so.
+    const files::Avvisi disaccordo = files::ControllaCompatibilita(n);
+    MostraAvvisi(disaccordo);
+    if (risolto && disaccordo.empty()) VerificaCalcolo();
     if (Vero(pr.AmmortizzatoreInserito)) Chiama(Ganci.AttivaInsAmmortizzatore);
     if (Vero(pr.MollaInserita)) Chiama(Ganci.AttivaInsMolla);
     if (Vero(pr.TamponeInserito)) Chiama(Ganci.AttivaInsTampone);

@@ -14,12 +14,33 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QVBoxLayout>
 #include <vector>
 
 namespace kelvra {
 
 namespace {
+
+// The animation's scroll bar. The style draws no focus mark on a scroll bar, so a keyboard
+// user could not see Tab reach it; while it holds the focus it draws the style's own focus
+// frame round itself, shown as the style shows it on the buttons (after a keyboard move).
+class BarraConFuoco : public QScrollBar {
+  public:
+    using QScrollBar::QScrollBar;
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override {
+        QScrollBar::paintEvent(evento);
+        if (!hasFocus()) return;
+        QStylePainter pittore(this);
+        QStyleOptionFocusRect cornice;
+        cornice.initFrom(this);
+        cornice.backgroundColor = palette().color(backgroundRole());
+        pittore.drawPrimitive(QStyle::PE_FrameFocusRect, cornice);
+    }
+};
 
 // Hover hints: the status panel line of each control.
 constexpr int SUGGERIMENTO_CMD_ASTA = 4;
@@ -132,7 +153,7 @@ void INSGEO01::CreaDisegno(QVBoxLayout* principale) {
     Shape1->hide();
     Line1 = new LineaGomma(picGeo_);
     // The scroll bar and its label are placed by the animation, over the window.
-    VScroll = new QScrollBar(Qt::Vertical, this);
+    VScroll = new BarraConFuoco(Qt::Vertical, this);
     VScroll->setRange(0, 0);
     // Driven from the keyboard too: a Tab stop while it is shown (it is hidden unless the
     // manual simulation runs, which keeps it out of the Tab order otherwise); the arrows step

@@ -434,12 +434,15 @@ void RisolviProgetto(int16_t q, bool avvisa) {
         SulProgetto(q, RisolviCinematica);
     // A shock absorber read from its file before this geometry is told not to fit now, as its
     // reader tells it when the geometry comes first.
+    bool detto = false;
     if (Vero(p.AmmortizzatoreDaGiudicare)) {
         p.AmmortizzatoreDaGiudicare = FALSO;
-        if (Vero(p.AmmortizzatoreInserito) && p.AmmortizzatoreCompatibile != 1)
-            MsgBox(Riga(Messaggi, MSG_AMMORTIZZATORE_NON_ENTRA), vbInformation);
+        detto = Vero(p.AmmortizzatoreInserito) && p.AmmortizzatoreCompatibile != 1;
+        if (detto) MsgBox(Riga(Messaggi, MSG_AMMORTIZZATORE_NON_ENTRA), vbInformation);
     }
-    if (avvisa) SulProgetto(q, [] { VerificaCalcolo(); });
+    // A shock absorber longer than the linkage leaves no results: its misfit, just told, is the
+    // one word the user gets.
+    if (avvisa && !detto) SulProgetto(q, [] { VerificaCalcolo(); });
     Chiama(Ganci.AggiornaCurve01);
 }
 

@@ -136,10 +136,12 @@ bool AggiungiProgettoNuovo();
 // The way every change of project q's data ends (a project, geometry or component file read
 // into it, a component window's OK): when its geometry is entered the solver runs on it again,
 // the fits of its spring, shock absorber and bump stop are judged against that geometry's rest
-// length (silently: the reader or window that took a component reports its misfit), and the
-// open windows that show results draw them afresh. Every window then shows what a
-// save and reopen of the project would give. With `avvisa` a linkage that gives no usable
-// result is reported (message 41), as CALCULATE reports it; a component change is silent.
+// length (silently: the reader or window that took a component reports its misfit; a shock
+// absorber read before any geometry and still as read is told here, once), and the open
+// windows that show results draw them afresh. Every window then shows what a save and reopen
+// of the project would give. With `avvisa` a linkage that gives no usable result is reported
+// (message 41), as CALCULATE reports it, unless the misfit just told says why; a component
+// change is silent.
 void RisolviProgetto(int16_t q, bool avvisa = false);
 
 // Fills the shell's own hooks (the Help menu).

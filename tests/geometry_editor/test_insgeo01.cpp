@@ -425,8 +425,9 @@ TEST_F(GeometryEditorWindow, AltRInABoxOpensTheResultsMenuBesideTheGreyedRocker)
     EXPECT_EQ(x->text(), prima);
 }
 
-// While the manual simulation runs its scroll bar is a Tab stop, and the arrow, Page, Home and
-// End keys move the travel, Page by more than an arrow. Each state keeps its access keys apart.
+// While the manual simulation runs its scroll bar is a Tab stop, framed while it holds the
+// focus as the other controls are, and the arrow, Page, Home and End keys move the travel, Page
+// by more than an arrow. Each state keeps its access keys apart.
 TEST_F(GeometryEditorWindow, TheManualSimulationIsDrivenByTheScrollBarKeys) {
     QApplication::setActiveWindow(main);
     QuadrilateroDigitato();
@@ -434,7 +435,25 @@ TEST_F(GeometryEditorWindow, TheManualSimulationIsDrivenByTheScrollBarKeys) {
     ed->CmdSimula->click();
     TastiUnici();
     QScrollBar* barra = ed->VScroll;
+    // The pixels of the bar's outer two-pixel ring, and how many of them differ between two.
+    const auto Bordo = [barra] {
+        const QImage im = barra->grab().toImage();
+        std::vector<QRgb> bordo;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                if (std::min({x, y, im.width() - 1 - x, im.height() - 1 - y}) < 2)
+                    bordo.push_back(im.pixel(x, y));
+        return bordo;
+    };
+    const auto Diversi = [](const std::vector<QRgb>& a, const std::vector<QRgb>& b) {
+        size_t n = 0;
+        for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) n += a[i] != b[i];
+        return n;
+    };
+    const std::vector<QRgb> senzaFuoco = Bordo();
     ASSERT_TRUE(TabVaAllaBarra());
+    // Framed down both long sides at least.
+    EXPECT_GT(Diversi(Bordo(), senzaFuoco), 2u * static_cast<size_t>(barra->height()));
     ASSERT_EQ(barra->maximum(), 30);
     const int pagina = barra->pageStep();
     EXPECT_GT(pagina, barra->singleStep());
@@ -446,6 +465,9 @@ TEST_F(GeometryEditorWindow, TheManualSimulationIsDrivenByTheScrollBarKeys) {
         EXPECT_EQ(barra->value(), posizione) << QKeySequence(tasto).toString().toStdString();
         EXPECT_EQ(AdAnsi(ed->LblEsc->text()), FormattaNumero(posizione, "##0.0#"));
     }
+    Tasto(Qt::Key_Tab);
+    ASSERT_NE(QApplication::focusWidget(), barra);
+    EXPECT_EQ(Diversi(Bordo(), senzaFuoco), 0u) << "the frame goes with the focus";
     ed->CmdSimula->click();
     TastiUnici();
     EXPECT_FALSE(TabVaAllaBarra());
