@@ -259,6 +259,11 @@ void FinestraTabella::ScriviRiga(int i, const std::string& formatoForza,
                                  const std::string& formatoCostante) {
     const auto r = static_cast<size_t>(i);
     const int g = i + RIGHE_FISSE;
+    if (!Tabella.ConValore(i)) {
+        GrdTabella->SetTextMatrix(g, COL_COSTANTE, "");
+        GrdTabella->SetTextMatrix(g, COL_FORZA, "");
+        return;
+    }
     GrdTabella->SetTextMatrix(g, COL_COSTANTE,
                               FormattaNumero(Tabella.TabellaCostanti[r], formatoCostante));
     GrdTabella->SetTextMatrix(g, COL_FORZA,
@@ -423,11 +428,16 @@ void FinestraTabella::TxtCostanteElastica_Change() {
     CursoreAttesa attesa;
     GrdTabella->setEnabled(false);
     const int f = GrdTabella->SelStartRow(), l = UltimaRigaBlocco();
-    Tabella.RiempiCostante(f - RIGHE_FISSE, RigheBlocco, Val(T(TxtCostanteElastica)));
+    // An emptied box takes the block's values back: its rows hold none until a number is typed.
+    const bool vuota = TxtCostanteElastica->text().trimmed().isEmpty();
+    if (vuota)
+        Tabella.Svuota(f - RIGHE_FISSE, RigheBlocco);
+    else
+        Tabella.RiempiCostante(f - RIGHE_FISSE, RigheBlocco, Val(T(TxtCostanteElastica)));
     for (int r = f; r <= l; ++r)
         ScriviRiga(r - RIGHE_FISSE, FormatoCostante(COL_FORZA), FormatoCostante(COL_COSTANTE));
     std::string forza = GrdTabella->TextMatrix(f, COL_FORZA);
-    if (RigheBlocco != 1) forza += DIVISO + GrdTabella->TextMatrix(l, COL_FORZA);
+    if (RigheBlocco != 1 && !vuota) forza += DIVISO + GrdTabella->TextMatrix(l, COL_FORZA);
     Scrivi(TxtForza, forza);
     ControllaTabella(COL_COSTANTE);
     GrdTabella->setEnabled(true);
@@ -438,8 +448,13 @@ void FinestraTabella::TxtForza_Change() {
     CursoreAttesa attesa;
     GrdTabella->setEnabled(false);
     const int f = GrdTabella->SelStartRow(), l = UltimaRigaBlocco();
-    const double k = Tabella.RiempiForza(f - RIGHE_FISSE, RigheBlocco, Val(T(TxtForza)));
-    Scrivi(TxtCostanteElastica, FormattaNumero(k, FORMATO_FORZA));
+    if (TxtForza->text().trimmed().isEmpty()) {
+        Tabella.Svuota(f - RIGHE_FISSE, RigheBlocco);
+        Scrivi(TxtCostanteElastica, "");
+    } else {
+        const double k = Tabella.RiempiForza(f - RIGHE_FISSE, RigheBlocco, Val(T(TxtForza)));
+        Scrivi(TxtCostanteElastica, FormattaNumero(k, FORMATO_FORZA));
+    }
     for (int r = f; r <= l; ++r) ScriviRiga(r - RIGHE_FISSE, FORMATO_FORZA, FORMATO_FORZA);
     ControllaTabella(COL_FORZA);
     GrdTabella->setEnabled(true);
@@ -475,8 +490,30 @@ void FinestraTabella::CmdOK2_Click() {
         Messaggio(Riga(Messaggi, MSG_RIGHE_TABELLA), vbCritical);
         return;
     }
+    // A row never filled would read 0 N, as if the component stopped pushing there.
+    if (const int vuota = Tabella.PrimaRigaVuota(); vuota != 0) {
+        RigaSenzaValore(vuota);
+        return;
+    }
     Salva();
     Chiudi();
+}
+
+void FinestraTabella::RigaSenzaValore(int i) {
+    const int g = i + RIGHE_FISSE;
+    GrdTabella->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{Lbl_Corsa, TxtEscursione, Lbl_Forza, TxtForza,
+                                                      Lbl_CostEl, TxtCostanteElastica})
+        w->setEnabled(false);
+    GrdTabella->Seleziona(g, 0, g, 2);
+    GrdTabella->SetCol(COL_COSTANTE);
+    GrdTabella->scrollTo(GrdTabella->model()->index(g - GrdTabella->FixedRows(), 0));
+    GrdTabella->setEnabled(true);
+    // The row is named by its deflection, the figure the grid shows on it.
+    Messaggio(Riga(Messaggi, MSG_RIGA_VUOTA) + " " + GrdTabella->TextMatrix(g, COL_CORSA) + " " +
+                  SiglaUnita[UNITA_LUNGHEZZA] + ".\n" + Riga(Messaggi, MSG_RIEMPI_RIGHE),
+              vbExclamation);
+    GrdTabella->setFocus();
 }
 
 int FinestraTabella::PassoStampa() const {

@@ -95,7 +95,11 @@ class FinestraTabella : public FinestraComponente {
     QGroupBox* CreaBlocco();
     void ImpostaGriglia();
     std::string CellaCorsa(int i, const std::string& formato) const;
+    // The force and rate cells of table row i, blank while the row holds no value.
     void ScriviRiga(int i, const std::string& formatoForza, const std::string& formatoCostante);
+    // The refusal of a table whose row i holds no value: the open block is closed and the row
+    // selected, so that a click or a key makes the block that fills it.
+    void RigaSenzaValore(int i);
     void VisualizzaIntervallo();
     void VisualizzaIntervalloForza();
     int UltimaRigaBlocco() const { return GrdTabella->SelStartRow() + RigheBlocco - 1; }

@@ -21,6 +21,7 @@ bool TabellaComponente::RigheValide() const {
 void TabellaComponente::Azzera() {
     TabellaCostanti.fill(0);
     TabellaForze.fill(0);
+    conValore_.fill(false);
 }
 
 double TabellaComponente::FattoreCoefficiente() const {
@@ -53,6 +54,7 @@ void TabellaComponente::RiempiCostante(int primo, int righe, double k) {
         const auto r = static_cast<size_t>(i);
         TabellaForze[r] = i == 0 ? 0 : TabellaForze[r - 1] + kInterno * f1 * Incremento(i);
         TabellaCostanti[r] = k;
+        conValore_[r] = true;
     }
 }
 
@@ -72,11 +74,28 @@ double TabellaComponente::RiempiForza(int primo, int righe, double F) {
     return k;
 }
 
+void TabellaComponente::Svuota(int primo, int righe) {
+    for (int i = std::max(primo, 0); i < primo + righe && i <= MAX_RIGHE; ++i) {
+        const auto r = static_cast<size_t>(i);
+        TabellaCostanti[r] = TabellaForze[r] = 0;
+        conValore_[r] = false;
+    }
+}
+
+int TabellaComponente::PrimaRigaVuota() const {
+    const int n = std::min(UltimaRiga(), MAX_RIGHE);
+    for (int i = 1; i <= n; ++i)
+        if (!ConValore(i)) return i;
+    return 0;
+}
+
 void TabellaComponente::Carica(const Tabella& costanti, const Tabella& forze, double libera,
                                double compressa) {
     Azzera();
     LiberaMm = libera;
     CompressaMm = compressa;
+    // Whatever the component holds stands as given, up to any length typed later.
+    conValore_.fill(true);
     const int n = std::min(UltimaRiga(), MAX_RIGHE);
     const double fc = FattoreCoefficiente();
     const double f1 = FattoreUnita[UNITA_FORZA];
@@ -91,7 +110,7 @@ void TabellaComponente::CaricaMolla(const Progetto& p) {
     if (Vero(p.MollaInserita))
         Carica(p.CostanteMolla, p.ForzaMolla, p.LungMollaLibera, p.LungMollaMaxCompressione);
     else
-        Carica({}, {}, 0, 0);
+        Azzera(), LiberaMm = CompressaMm = 0;
 }
 
 void TabellaComponente::CaricaTampone(const Progetto& p) {
@@ -99,7 +118,7 @@ void TabellaComponente::CaricaTampone(const Progetto& p) {
         Carica(p.CostanteTampone, p.ForzaTampone, p.LungTamponeScarico,
                p.LungTamponeMaxCompressione);
     else
-        Carica({}, {}, 0, 0);
+        Azzera(), LiberaMm = CompressaMm = 0;
 }
 
 int TabellaComponente::ControllaLunghezze(const Progetto& p) const {

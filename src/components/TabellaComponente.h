@@ -6,6 +6,10 @@
 // grows with the square of the deflection (coefficient x step^2 x (2i - 1) at row i). Rates,
 // coefficients and forces are held in the units shown to the user; the two lengths are held
 // in millimetres, so that a length the user did not retype keeps its stored value exactly.
+//
+// Each row also knows whether it holds a value: rows loaded with a component do, a rebuilt
+// table starts with none, and a row gains one when a block over it is filled (a 0 typed on
+// purpose included) and loses it when the block's box is emptied.
 #pragma once
 
 #include "core/Progetti.h"
@@ -26,6 +30,8 @@ constexpr int MSG_MOLLA_SEDE = 16;      // spring against the shock's seat dista
 constexpr int MSG_MOLLA_COMPRESSA = 17; // free length less preload not above coil-bound
 constexpr int MSG_TAMPONE_CORSA = 25;   // bump stop not shorter than the stroke
 constexpr int MSG_RIGHE_TABELLA = 58;   // the lengths give no table of 1..1000 steps
+constexpr int MSG_RIGA_VUOTA = 95;      // a row up to full compression holds no value
+constexpr int MSG_RIEMPI_RIGHE = 96;    // what the user must do about it
 
 class TabellaComponente {
   public:
@@ -45,7 +51,7 @@ class TabellaComponente {
     // 1 <= rows <= 1000.
     bool RigheValide() const;
 
-    // Both working tables back to 0.
+    // Both working tables back to 0, and no row holding a value.
     void Azzera();
 
     // The factor from the stored coefficient (N/mm for the spring, N/mm^2 for the bump stop)
@@ -61,6 +67,11 @@ class TabellaComponente {
     // Fills the block so that its last row reaches the shown force F; returns the shown rate
     // or coefficient that does it.
     double RiempiForza(int primo, int righe, double F);
+    // Rows primo..primo+righe-1 back to 0 and holding no value (the block's box was emptied).
+    void Svuota(int primo, int righe);
+    bool ConValore(int i) const { return i >= 0 && i <= MAX_RIGHE && conValore_[size_t(i)]; }
+    // The first row from 1 to the last row that holds no value, or 0 when every one does.
+    int PrimaRigaVuota() const;
 
     // Loads the lengths and rows 0..n of project p's spring or bump stop, or clears
     // everything when the component is not entered.
@@ -84,6 +95,7 @@ class TabellaComponente {
     void Scrivi(Tabella& costanti, Tabella& forze, double& libera, double& compressa) const;
 
     LeggeForza legge_;
+    std::array<bool, MAX_RIGHE + 1> conValore_{};
 };
 
 } // namespace kelvra
