@@ -96,6 +96,23 @@ constexpr int RIGA_PULSANTE_AMMORTIZZATORE = 17;
 // the slider, move it by.
 constexpr int PASSO_PAGINA_VSCROLL = 5;
 
+// A scroll bar that takes the keyboard focus only while it is shown. Being hidden keeps a
+// widget out of the Tab walk, but not out of the search for a first focus: a sub-window
+// brought forward hands the focus to the first widget of its chain that takes it, shown or
+// not, and the frame, finding that focus widget hidden when it becomes the active window,
+// gives the focus, and with it the active state, to the first child window that can take it
+// instead. The bar is the first widget of the editor's chain, so while hidden it takes no
+// focus at all, and the editor's first entry box gets it.
+class BarraTastiera : public QScrollBar {
+  public:
+    using QScrollBar::QScrollBar;
+    void setVisible(bool visibile) override {
+        if (visibile) setFocusPolicy(Qt::StrongFocus);
+        QScrollBar::setVisible(visibile);
+        if (!visibile) setFocusPolicy(Qt::NoFocus);
+    }
+};
+
 } // namespace
 
 using insgeo01::ConTastoAccesso;
@@ -132,12 +149,11 @@ void INSGEO01::CreaDisegno(QVBoxLayout* principale) {
     Shape1->hide();
     Line1 = new LineaGomma(picGeo_);
     // The scroll bar and its label are placed by the animation, over the window.
-    VScroll = new QScrollBar(Qt::Vertical, this);
+    VScroll = new BarraTastiera(Qt::Vertical, this);
     VScroll->setRange(0, 0);
-    // Driven from the keyboard too: a Tab stop while it is shown (it is hidden unless the
-    // manual simulation runs, which keeps it out of the Tab order otherwise); the arrows step
-    // 1 mm, Page Up and Page Down 5 mm, Home and End go to its ends.
-    VScroll->setFocusPolicy(Qt::StrongFocus);
+    // Driven from the keyboard too: a Tab stop while it is shown, that is while the manual
+    // simulation runs; the arrows step 1 mm, Page Up and Page Down 5 mm, Home and End go to
+    // its ends.
     VScroll->setSingleStep(1);
     VScroll->setPageStep(PASSO_PAGINA_VSCROLL);
     VScroll->resize(VScroll->sizeHint().width(), VScroll->height());
