@@ -131,7 +131,10 @@ class ActiveWindows : public test::TabelleAzzerate {
         Tasti(QStringLiteral("7"));
         EXPECT_TRUE(QTest::qWaitFor([&] { return prima->text() == "7"; }, ATTESA_MS))
             << "the first box holds \"" << prima->text().toStdString() << "\"";
-        EXPECT_EQ(QApplication::focusWidget(), prima);
+        const QWidget* fuoco = QApplication::focusWidget();
+        EXPECT_EQ(fuoco, prima) << "the focus is on "
+                                << (fuoco ? fuoco->metaObject()->className() : "nothing") << " "
+                                << (fuoco ? fuoco->objectName().toStdString() : "");
     }
     // A menu item by its access keys, typed on the X server.
     void Menu(const QString& menu, const QString& voce) {
