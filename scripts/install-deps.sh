@@ -3,7 +3,7 @@
 # Does nothing when everything is already there.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ clang clang-format-14 libclang-rt-14-dev qt6-base-dev libqt6printsupport6
-      qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+      qt6-qpa-plugins libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth openbox xdotool x11-utils
       locales fonts-dejavu-core)
 missing=()
 for p in "${pkgs[@]}"; do

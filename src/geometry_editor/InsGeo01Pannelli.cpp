@@ -23,25 +23,6 @@ namespace kelvra {
 
 namespace {
 
-// The animation's scroll bar. The style draws no focus mark on a scroll bar, so a keyboard
-// user could not see Tab reach it; while it holds the focus it draws the style's own focus
-// frame round itself, shown as the style shows it on the buttons (after a keyboard move).
-class BarraConFuoco : public QScrollBar {
-  public:
-    using QScrollBar::QScrollBar;
-
-  protected:
-    void paintEvent(QPaintEvent* evento) override {
-        QScrollBar::paintEvent(evento);
-        if (!hasFocus()) return;
-        QStylePainter pittore(this);
-        QStyleOptionFocusRect cornice;
-        cornice.initFrom(this);
-        cornice.backgroundColor = palette().color(backgroundRole());
-        pittore.drawPrimitive(QStyle::PE_FrameFocusRect, cornice);
-    }
-};
-
 // Hover hints: the status panel line of each control.
 constexpr int SUGGERIMENTO_CMD_ASTA = 4;
 constexpr int SUGGERIMENTO_CMD_SQUADRETTA = 5;
@@ -117,6 +98,38 @@ constexpr int RIGA_PULSANTE_AMMORTIZZATORE = 17;
 // the slider, move it by.
 constexpr int PASSO_PAGINA_VSCROLL = 5;
 
+// The animation's scroll bar, a keyboard control while the manual simulation shows it.
+// It takes the focus only while it is shown. Being hidden keeps a widget out of the Tab walk,
+// but not out of the search for a first focus: a sub-window brought forward hands the focus to
+// the first widget of its chain that takes it, shown or not, and the frame, finding that focus
+// widget hidden when it becomes the active window, gives the focus, and with it the active
+// state, to the first child window that can take it instead. The bar is the first widget of
+// the editor's chain, so while hidden it takes no focus at all, and the editor's first entry
+// box gets it.
+// The style draws no focus mark on a scroll bar, so a keyboard user could not see Tab reach
+// it; while it holds the focus it draws the style's own focus frame round itself, shown as the
+// style shows it on the buttons (after a keyboard move).
+class BarraTastiera : public QScrollBar {
+  public:
+    using QScrollBar::QScrollBar;
+    void setVisible(bool visibile) override {
+        if (visibile) setFocusPolicy(Qt::StrongFocus);
+        QScrollBar::setVisible(visibile);
+        if (!visibile) setFocusPolicy(Qt::NoFocus);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override {
+        QScrollBar::paintEvent(evento);
+        if (!hasFocus()) return;
+        QStylePainter pittore(this);
+        QStyleOptionFocusRect cornice;
+        cornice.initFrom(this);
+        cornice.backgroundColor = palette().color(backgroundRole());
+        pittore.drawPrimitive(QStyle::PE_FrameFocusRect, cornice);
+    }
+};
+
 } // namespace
 
 using insgeo01::ConTastoAccesso;
@@ -153,12 +166,11 @@ void INSGEO01::CreaDisegno(QVBoxLayout* principale) {
     Shape1->hide();
     Line1 = new LineaGomma(picGeo_);
     // The scroll bar and its label are placed by the animation, over the window.
-    VScroll = new BarraConFuoco(Qt::Vertical, this);
+    VScroll = new BarraTastiera(Qt::Vertical, this);
     VScroll->setRange(0, 0);
-    // Driven from the keyboard too: a Tab stop while it is shown (it is hidden unless the
-    // manual simulation runs, which keeps it out of the Tab order otherwise); the arrows step
-    // 1 mm, Page Up and Page Down 5 mm, Home and End go to its ends.
-    VScroll->setFocusPolicy(Qt::StrongFocus);
+    // Driven from the keyboard too: a Tab stop while it is shown, that is while the manual
+    // simulation runs; the arrows step 1 mm, Page Up and Page Down 5 mm, Home and End go to
+    // its ends.
     VScroll->setSingleStep(1);
     VScroll->setPageStep(PASSO_PAGINA_VSCROLL);
     VScroll->resize(VScroll->sizeHint().width(), VScroll->height());
