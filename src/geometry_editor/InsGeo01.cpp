@@ -210,8 +210,7 @@ void INSGEO01::AssociaMenuLingua() {
 
 // The drawing as an activation finds it: no animation strip, no rubber shapes, no zoom.
 void INSGEO01::AzzeraVista() {
-    VScroll->hide();
-    LblEsc->hide();
+    MostraVScroll(false);
     CorrezioneLarghezza = 0;
     CorrezioneAltezza = 0;
     picGeo_->Cancella();

@@ -298,11 +298,25 @@ void INSGEO01::ImpostaMassimoVScroll(int massimo) {
 }
 
 void INSGEO01::MostraVScroll(bool visibile) {
+    // The editor's focus, kept while another window is in front too.
+    const bool sullaBarra = focusWidget() == VScroll;
     VScroll->setVisible(visibile);
     LblEsc->setVisible(visibile);
     if (visibile) {
         VScroll->raise();
         LblEsc->raise();
+        return;
+    }
+    // A bar hidden under the keyboard hands the focus to the first box of the panel shown, where
+    // the editor takes it when it comes forward, not to whatever follows the bar.
+    if (!sullaBarra) return;
+    for (const PannelloElemento& pannello : pannelli_) {
+        if (!pannello.cornice || !pannello.cornice->isVisible()) continue;
+        for (QLineEdit* c : pannello.caselle) {
+            if (!c->isEnabled()) continue;
+            c->setFocus();
+            return;
+        }
     }
 }
 

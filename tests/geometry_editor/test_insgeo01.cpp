@@ -473,6 +473,25 @@ TEST_F(GeometryEditorWindow, TheManualSimulationIsDrivenByTheScrollBarKeys) {
     EXPECT_FALSE(TabVaAllaBarra());
 }
 
+// A simulation ended while its bar holds the focus (STOP by its access key, or an Open that
+// resets the drawing) leaves the focus in the first box of the panel shown, where the editor
+// starts, not in whatever box follows the hidden bar.
+TEST_F(GeometryEditorWindow, TheHiddenScrollBarHandsTheFocusToTheFirstBox) {
+    QApplication::setActiveWindow(main);
+    QuadrilateroDigitato();
+    ASSERT_TRUE(ed->FRMMOLLA->isVisible());
+    for (const bool azzera : {false, true}) {
+        ed->CmdSimula->click();
+        ASSERT_TRUE(TabVaAllaBarra());
+        if (azzera)
+            ed->Form_Activate();
+        else
+            ed->CmdSimula->click();
+        ASSERT_FALSE(ed->VScroll->isVisible());
+        EXPECT_EQ(ed->focusWidget(), ed->TxtMollaX) << (azzera ? "activation" : "STOP");
+    }
+}
+
 TEST_F(GeometryEditorWindow, TheElementListIsQuietDuringManualSimulation) {
     QuadrilateroDigitato();
     ed->CmdSimula->click();
