@@ -41,12 +41,15 @@ std::string EstraiNomeFile(const std::string& percorso) {
 std::string ComponiTitolo(const std::string& prefisso) {
     int n = NumeroProgetti;
     if (n < 1) return {};
-    if (n == 1) {
-        const std::string& nome = Progetti[1].NomeConfigurazione;
-        if (!nome.empty()) return InUtf8(prefisso) + " - " + EstraiNomeFile(nome);
-        return InUtf8(prefisso + " - " + Riga(TestiCommon, 17) + ": " + FormattaNumero(n, "00"));
-    }
+    if (n == 1) return InUtf8(prefisso) + " - " + EtichettaProgetto(1);
     return InUtf8(prefisso + " - " + std::to_string(n) + " " + Riga(TestiCurve, 1));
+}
+
+std::string EtichettaProgetto(int p) {
+    if (p < 1 || p > MAX_PROGETTI) return {};
+    const std::string& nome = Progetti[size_t(p)].NomeConfigurazione;
+    if (!nome.empty()) return EstraiNomeFile(nome);
+    return InUtf8(Riga(TestiCommon, 17) + ": " + FormattaNumero(p, "00"));
 }
 
 std::string CartellaProgramma() {

@@ -102,9 +102,25 @@ std::string PercorsoProgettoUnico(const TipoFile& t) {
     return percorso.empty() ? PercorsoDaTesto(t, InUtf8(TestoPredefinito(t, 1))) : percorso;
 }
 
+std::vector<int> AltriProgettiDelFile(const TipoFile& t, int p, const std::string& percorso) {
+    std::vector<int> altri;
+    if (!ProgettoValido(NumeroProgetti)) return altri;
+    for (int q = 1; q <= NumeroProgetti; ++q)
+        if (q != p && StessoFile(percorso, Progetti[size_t(q)].*t.percorso)) altri.push_back(q);
+    return altri;
+}
+
 bool FileAltrui(const TipoFile& t, int p, const std::string& percorso) {
     if (!FileEsiste(percorso)) return false;
-    return !ProgettoValido(p) || !StessoFile(percorso, Progetti[size_t(p)].*t.percorso);
+    return !ProgettoValido(p) || !StessoFile(percorso, Progetti[size_t(p)].*t.percorso) ||
+           !AltriProgettiDelFile(t, p, percorso).empty();
+}
+
+void FileNonPiuProprio(const TipoFile& t, int q) {
+    if (!ProgettoValido(q)) return;
+    Progetti[size_t(q)].ModificatoFile[t.tipo] = VERO;
+    // The whole project's flag is the Or of the others; a project file sets it alone.
+    if (t.tipo != MOD_PROGETTO) AggiornaModificatoProgetto(int16_t(q));
 }
 
 } // namespace kelvra

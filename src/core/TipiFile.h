@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kelvra {
 
@@ -55,9 +56,17 @@ std::string PercorsoDaTesto(const TipoFile& t, const std::string& testo);
 // language text turned into UTF-8).
 std::string PercorsoProgettoUnico(const TipoFile& t);
 
+// The held projects other than p (among 1..NumeroProgetti) that name `percorso` as their own
+// file of the kind, in order; a compare copies the names, so two projects can name one file.
+std::vector<int> AltriProgettiDelFile(const TipoFile& t, int p, const std::string& percorso);
+
 // True when writing project p's file of the kind under `percorso` would replace a file that
-// is not the project's own of that kind (the one it was opened from or last saved to): a
-// file of that name exists and is another.
+// is not the project's own of that kind: a file of that name exists and either it is not the
+// one the project was opened from or last saved to, or another held project names it too.
 bool FileAltrui(const TipoFile& t, int p, const std::string& percorso);
+
+// Project q's file of the kind was written with another project's data: q no longer matches
+// it, so the kind shows unsaved changes, and with it the whole project.
+void FileNonPiuProprio(const TipoFile& t, int q);
 
 } // namespace kelvra

@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <vector>
 
 namespace kelvra {
 
@@ -33,6 +34,8 @@ constexpr int MSG_MANUALE_MANCANTE = 83;
 constexpr int MSG_SOSTITUIRE = 89;
 constexpr int MSG_CHIUDERE_MODIFICATO = 90;
 constexpr int MSG_CHIUDERE_MODIFICATI = 91;
+constexpr int MSG_FILE_DI_ALTRO = 92;
+constexpr int MSG_SOSTITUIRE_ALTRO = 93;
 
 constexpr const char* NOME_MANUALE = "Kelvra.Pdf";
 
@@ -345,11 +348,23 @@ bool SalvaCome(int tipo) {
 bool SalvaFileTipo(int tipo, const std::string& percorso, int16_t p) {
     const auto& salva = GancioSalva(tipo);
     if (!salva) return false;
-    if (FileAltrui(TipoDiFile(tipo), p, percorso) &&
-        MsgBox(TestoConPercorso(Riga(Messaggi, MSG_SOSTITUIRE), percorso),
-               vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8) != vbYes)
+    const TipoFile& t = TipoDiFile(tipo);
+    // Other held projects that name the file (a compare copied the name) are named in the
+    // question, and once it is written no longer match it.
+    const std::vector<int> altri = AltriProgettiDelFile(t, p, percorso);
+    std::string domanda = TestoConPercorso(Riga(Messaggi, MSG_SOSTITUIRE), percorso);
+    if (!altri.empty()) {
+        domanda = InUtf8(Riga(Messaggi, MSG_FILE_DI_ALTRO));
+        for (size_t k = 0; k < altri.size(); ++k)
+            domanda += (k ? ", " : " ") + EtichettaProgetto(altri[k]);
+        domanda += "\n" + percorso + "\n" + InUtf8(Riga(Messaggi, MSG_SOSTITUIRE_ALTRO));
+    }
+    if (FileAltrui(t, p, percorso) &&
+        MsgBox(domanda, vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8) != vbYes)
         return false;
-    return salva(percorso, p);
+    if (!salva(percorso, p)) return false;
+    for (int q : altri) FileNonPiuProprio(t, q);
+    return true;
 }
 
 void PassoSalvataggioTipo(int16_t tipo, bool chiedi) {

@@ -96,6 +96,8 @@ bool SalvaCome(int tipo);
 // Writes project p's file of kind `tipo` (MOD_PROGETTO .. MOD_TAMPONE) under `percorso` with
 // the kind's writer. A file of that name that is not the project's own of the kind is replaced
 // only when the user answers Yes to line 89 of MsgBox, whose default is No; No writes nothing.
+// When other held projects name the file as theirs of the kind, the question is lines 92 and
+// 93 instead, naming those projects, and once the file is written they show the kind unsaved.
 // True when the file was written.
 bool SalvaFileTipo(int tipo, const std::string& percorso, int16_t p);
 

@@ -1,11 +1,13 @@
 // The save dialogs and the open and save choosers, driven as a user drives them: the rows each
 // dialog offers, the names it shows and writes, and what each chooser opens or saves.
 #include "core/Impostazioni.h"
+#include "core/Servizi.h"
 #include "files/FileProgetto.h"
 #include "files/FinestraFile.h"
 #include "files/FrmSalva.h"
 #include "files/Scelte.h"
 #include "platform/SuperficieQt.h"
+#include "shell/Comandi.h"
 #include "shell/Ganci.h"
 #include "support/CartellaProva.h"
 #include "support/Risposte.h"
@@ -141,9 +143,9 @@ TEST_F(SaveWindows, EveryDialogRefusesOneFileTwiceAndAsksBeforeReplacingAnotherF
 
         salva({nullptr, "A", "C"}, vbNo, Qt::Key_Enter); // No keeps A; C is written all the same
         ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-        EXPECT_EQ(
-            std::tuple(dialoghi.mostrati[0].testo, dialoghi.mostrati[0].stile),
-            std::tuple("L89\n" + file("A"), vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8));
+        EXPECT_EQ(std::tuple(dialoghi.mostrati[0].testo, dialoghi.mostrati[0].stile),
+                  std::tuple("L92 L17: 01\n" + file("A") + "\nL93", // A is project 1's
+                             vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8));
         EXPECT_TRUE(test::LeggiFile(file("A")) == di1); // byte for byte
         EXPECT_EQ(Progetti[3].*t.percorso, file("C"));
 
@@ -151,6 +153,76 @@ TEST_F(SaveWindows, EveryDialogRefusesOneFileTwiceAndAsksBeforeReplacingAnotherF
         EXPECT_EQ(dialoghi.mostrati.size(), 1u);
         const std::string diA = test::LeggiFile(file("A"));
         EXPECT_TRUE(diA == test::LeggiFile(file("C")) && diA != di1);
+    }
+}
+
+// A compare leaves the next project naming a file of the first: a component compare copies the
+// first project's names and names the file it reads; a project compared with itself names its
+// file. Row 2 saving that file asks first, naming project 1; No leaves the file byte for byte,
+// Yes writes it and project 1 shows the kind unsaved. Once row 2 names a file of its own, row 1
+// writes its file again unasked.
+TEST_F(SaveWindows, AFileAnotherProjectNamesAsksNamingIt) {
+    struct Caso {
+        int confronto, tipo;
+        bool aperto; // project 1 opened from its project file before the compare
+        const char* etichetta;
+    } casi[] = {
+        {MOD_MOLLA, MOD_AMMORTIZZATORE, false, "L17: 01"}, // as the user met it
+        {MOD_MOLLA, MOD_MOLLA, false, "L17: 01"},
+        {MOD_AMMORTIZZATORE, MOD_TAMPONE, false, "L17: 01"},
+        {MOD_TAMPONE, MOD_SCHEMA, false, "L17: 01"},
+        {MOD_SCHEMA, MOD_SCHEMA, false, "L17: 01"},
+        {MOD_PROGETTO, MOD_PROGETTO, true, "L12 01"}, // compared with itself
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(&c - casi);
+        AzzeraTabelle(), Tieni(1, {15});
+        Progetto &p1 = Progetti[1], &p2 = Progetti[2];
+        p1.LungMollaLibera = p1.QuotaA = p1.LungTamponeScarico = p1.RaggioRuota = 200.f;
+        p1.UltimoElemento = 1, p1.TipoElemento[1] = "M"; // a geometry is held: compared beside
+        for (const auto& f : fs::directory_iterator(cartella.cartella)) fs::remove(f);
+        // Save as with one project, the default names; the files that name others come last.
+        for (int k = MOD_TAMPONE; k >= MOD_PROGETTO; --k) ASSERT_TRUE(SalvaCome(k));
+        if (c.aperto) { // the project as it opens, saved again in its own file
+            scelte.fileDaAprire.push_back(p1.NomeFileProgetto), Ganci.ApriProgetto();
+            ASSERT_TRUE(SalvaCome(MOD_PROGETTO));
+        }
+        scelte.fileDaAprire.push_back(p1.*TipoDiFile(c.confronto).percorso);
+        if (c.confronto == MOD_PROGETTO)
+            ConfrontaProgetti();
+        else
+            ConfrontaComponente(int16_t(c.confronto)); // No to another file: the prudent answer
+        const TipoFile& t = TipoDiFile(c.tipo);
+        const std::string file = p1.*t.percorso, prima = test::LeggiFile(file);
+        ASSERT_EQ(std::tuple(NumeroProgetti, p2.*t.percorso), std::tuple(2, file));
+        // Project 2 changed in its window.
+        p2.LungMollaLibera = p2.QuotaA = p2.LungTamponeScarico = p2.RaggioRuota = 300.f;
+        p2.ModificatoFile[c.tipo] = p2.ModificatoFile[MOD_PROGETTO] = VERO;
+        dialoghi.mostrati.clear();
+        Quando<FrmSalva>([&](FrmSalva& f) {
+            f.show(), f.ChkSave[1]->click(); // row 1 unticked
+            EXPECT_EQ(f.TxtSalva[2]->text().toStdString(), EstraiNomeFile(file));
+            dialoghi.Rispondi(vbNo), f.CmdSalva->click();
+            EXPECT_TRUE(test::LeggiFile(file) == prima); // byte for byte
+            EXPECT_EQ(std::tuple(p1.ModificatoFile[c.tipo], p2.ModificatoFile[c.tipo]),
+                      std::tuple(FALSO, VERO));
+            dialoghi.Rispondi(vbYes), f.CmdSalva->click();
+            EXPECT_FALSE(test::LeggiFile(file) == prima);
+            EXPECT_EQ(std::tuple(p1.ModificatoFile[c.tipo], p1.ModificatoFile[MOD_PROGETTO],
+                                 p2.ModificatoFile[c.tipo]),
+                      std::tuple(VERO, VERO, FALSO));
+            f.TxtSalva[2]->setText(QStringLiteral("Nuovo")), f.CmdSalva->click(); // unasked
+            f.ChkSave[1]->click(), f.ChkSave[2]->click(), f.CmdSalva->click();    // row 1 alone
+        });
+        MostraFrmSalva(c.tipo);
+        const std::string domanda = "L92 " + std::string(c.etichetta) + "\n" + file + "\nL93";
+        ASSERT_EQ(dialoghi.mostrati.size(), 2u); // No and Yes; the other saves unasked
+        for (const auto& m : dialoghi.mostrati)
+            EXPECT_EQ(std::tuple(m.testo, m.stile),
+                      std::tuple(domanda, vbYesNo + vbQuestion + vbDefaultButton2 + TESTO_UTF8));
+        EXPECT_TRUE(test::LeggiFile(file) == prima); // project 1 in its own file again
+        EXPECT_EQ(std::tuple(p1.ModificatoFile[c.tipo], p2.*t.percorso),
+                  std::tuple(FALSO, PercorsoDaTesto(t, "Nuovo")));
     }
 }
 
