@@ -25,7 +25,8 @@ const std::array<TipoFile, 5> TIPI = {{
      .apriNellaCartella = false,
      .percorso = &Progetto::NomeFileProgetto,
      .bitStato = 7,
-     .caricato = &CaricatoProgetto},
+     .caricato = &CaricatoProgetto,
+     .sostituiti = 0x1F}, // every kind
     {.tipo = MOD_SCHEMA,
      .parola = {&TestiInsGeo01, 18},
      .titoloSalva = {&TestiInsGeo01, 7},
@@ -35,7 +36,8 @@ const std::array<TipoFile, 5> TIPI = {{
      .apriNellaCartella = true,
      .percorso = &Progetto::NomeFileSchema,
      .bitStato = 1,
-     .caricato = &CaricatoSchema},
+     .caricato = &CaricatoSchema,
+     .sostituiti = 1 << MOD_SCHEMA},
     {.tipo = MOD_AMMORTIZZATORE,
      .parola = {&TestiInsGeo01, 15},
      .titoloSalva = {&TestiInsGeo01, 15},
@@ -45,7 +47,8 @@ const std::array<TipoFile, 5> TIPI = {{
      .apriNellaCartella = false,
      .percorso = &Progetto::NomeFileAmmortizzatore,
      .bitStato = 4,
-     .caricato = &CaricatoAmmortizzatore},
+     .caricato = &CaricatoAmmortizzatore,
+     .sostituiti = (1 << MOD_AMMORTIZZATORE) | (1 << MOD_MOLLA) | (1 << MOD_TAMPONE)},
     {.tipo = MOD_MOLLA,
      .parola = {&TestiInsGeo01, 4},
      .titoloSalva = {&TestiInsGeo01, 4},
@@ -55,7 +58,8 @@ const std::array<TipoFile, 5> TIPI = {{
      .apriNellaCartella = false,
      .percorso = &Progetto::NomeFileMolla,
      .bitStato = 2,
-     .caricato = &CaricatoMolla},
+     .caricato = &CaricatoMolla,
+     .sostituiti = 1 << MOD_MOLLA},
     {.tipo = MOD_TAMPONE,
      .parola = {&TestiInsGeo01, 20},
      .titoloSalva = {&TestiInsGeo01, 20},
@@ -65,13 +69,18 @@ const std::array<TipoFile, 5> TIPI = {{
      .apriNellaCartella = false,
      .percorso = &Progetto::NomeFileTampone,
      .bitStato = 8,
-     .caricato = &CaricatoTampone},
+     .caricato = &CaricatoTampone,
+     .sostituiti = 1 << MOD_TAMPONE},
 }};
 
 } // namespace
 
 const TipoFile& TipoDiFile(int tipo) {
     return TIPI[tipo >= 0 && tipo < int(TIPI.size()) ? size_t(tipo) : 0];
+}
+
+bool Sostituisce(const TipoFile& t, int tipo) {
+    return tipo >= MOD_PROGETTO && tipo <= MOD_TAMPONE && (t.sostituiti >> tipo & 1) != 0;
 }
 
 std::string FiltroApri(const TipoFile& t) {

@@ -36,10 +36,16 @@ struct TipoFile {
     int16_t bitStato;
     // The reader's success flag.
     int16_t* caricato;
+    // The kinds whose data a read of this kind replaces in its project, one bit (1 << kind)
+    // each: a shock absorber file brings its spring and bump stop along.
+    int sostituiti;
 };
 
 // By kind, MOD_PROGETTO .. MOD_TAMPONE; a kind outside them gives the whole project.
 const TipoFile& TipoDiFile(int tipo);
+
+// True when a read of kind `t` replaces the data of kind `tipo` in its project.
+bool Sostituisce(const TipoFile& t, int tipo);
 
 // The open dialog's filter ("Project (*.kvp)|*.kvp") and title ("Open Project").
 std::string FiltroApri(const TipoFile& t);

@@ -83,7 +83,7 @@ bool AggiornaGeometria(bool avvisa = true) {
 // The frame of the component readers: dialog, read, load and checks, editor.
 template <class R>
 void ApriComponente(const TipoFile& t, size_t lunghezza, files::Avvisi (*carica)(R, int16_t),
-                    std::initializer_list<TipoModifica> tipi, const std::function<void()>& editor) {
+                    const std::function<void()>& editor) {
     const int16_t p = ProgettoSelezionato;
     if (!ProgettoValido(p)) return;
     const std::string nome = ChiediFile(t);
@@ -96,7 +96,10 @@ void ApriComponente(const TipoFile& t, size_t lunghezza, files::Avvisi (*carica)
         avvisi = carica(std::move(r), p);
         Progetti[size_t(p)].*t.percorso = nome;
         Progetti[size_t(p)].NomeConfigurazione = nome;
-        Salvato(p, tipi);
+        // What the file brought in is as saved; its save step asked about each kind first.
+        for (int k = MOD_SCHEMA; k <= MOD_TAMPONE; ++k)
+            if (Sostituisce(t, k)) Progetti[size_t(p)].ModificatoFile[size_t(k)] = FALSO;
+        AggiornaModificatoProgetto(p);
     }
     MostraAvvisi(avvisi);
     *t.caricato = VERO;
@@ -187,18 +190,17 @@ bool SalvaProgetto(const std::string& nome, int16_t p) {
 
 void ApriAmmortizzatore() {
     ApriComponente(TipoDiFile(MOD_AMMORTIZZATORE), files::LUNGHEZZA_AMMORTIZZATORE,
-                   &files::CaricaAmmortizzatore, {MOD_AMMORTIZZATORE, MOD_MOLLA, MOD_TAMPONE},
-                   Ganci.MostraInsAmmortizzatore);
+                   &files::CaricaAmmortizzatore, Ganci.MostraInsAmmortizzatore);
 }
 
 void ApriMolla() {
-    ApriComponente(TipoDiFile(MOD_MOLLA), files::LUNGHEZZA_MOLLA, &files::CaricaMolla, {MOD_MOLLA},
+    ApriComponente(TipoDiFile(MOD_MOLLA), files::LUNGHEZZA_MOLLA, &files::CaricaMolla,
                    Ganci.MostraInsMolla);
 }
 
 void ApriTampone() {
     ApriComponente(TipoDiFile(MOD_TAMPONE), files::LUNGHEZZA_TAMPONE, &files::CaricaTampone,
-                   {MOD_TAMPONE}, Ganci.MostraInsTampone);
+                   Ganci.MostraInsTampone);
 }
 
 bool SalvaAmmortizzatore(const std::string& nome, int16_t p) {

@@ -81,8 +81,10 @@ void ApriScelta(int k) {
     // The options in the order of the chooser: the four single kinds, then the whole project.
     if (k < 0 || k > 4 || !ProgettoValido(NumeroProgetti)) return;
     const int tipo = k == 4 ? MOD_PROGETTO : k + 1;
-    // A whole project is read over the newest one held.
-    if (tipo == MOD_PROGETTO && !ProgettiLasciati(NumeroProgetti)) return;
+    // A whole project is read over the newest one held, as the File menus' Open reads it; a
+    // geometry or component asks first about every kind it replaces.
+    if (tipo == MOD_PROGETTO && !PassoApertura()) return;
+    if (tipo != MOD_PROGETTO) PassoSalvataggioLettura(static_cast<int16_t>(tipo));
     int16_t& caricato = *TipoDiFile(tipo).caricato;
     const int16_t selezionato = ProgettoSelezionato, prima = caricato;
     if (!Tenuto(ProgettoSelezionato)) ProgettoSelezionato = NumeroProgetti;

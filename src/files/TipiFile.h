@@ -33,9 +33,11 @@ std::array<bool, 4> OpzioniSalvabili();
 void SalvaScelte(const std::array<bool, 4>& scelte);
 
 // Runs the reader of the open chooser's option k (0 geometry, 1 shock absorber, 2 spring,
-// 3 bump stop, 4 whole project). A component goes into the selected project when it is held,
-// else into the newest. When nothing was loaded the reader's success flag and the selected
-// project are as they were before.
+// 3 bump stop, 4 whole project) after the question the menus ask before the same read: for a
+// whole project the open step (Cancel reads nothing), else the save step of the kinds the read
+// replaces. A component goes into the selected project when it is held, else into the
+// newest. When nothing was loaded the reader's success flag and the selected project are as
+// they were before.
 void ApriScelta(int k);
 
 } // namespace kelvra::files

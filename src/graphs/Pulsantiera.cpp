@@ -64,8 +64,9 @@ void NuovoProgetto(CURVE01& form) {
     form.close();
 }
 
-// Open through the chooser. A project loaded: every curve shown and the chart afresh; anything
-// else (a cancel, a component file) leaves the chart, the caption and the flags as they were.
+// Open through the chooser, which asks before each read about the changes it replaces. A
+// project loaded: every curve shown and the chart afresh; anything else (a cancel, a component
+// file) leaves the chart, the caption and the flags as they were.
 void ApriFile(CURVE01& form) {
     const int16_t esito = EsitoConfronto, caricato = CaricatoProgetto;
     EsitoConfronto = CaricatoProgetto = FALSO;

@@ -374,11 +374,30 @@ void PassoSalvataggioTipo(int16_t tipo, bool chiedi) {
 }
 
 void ComandoFileComponente(int16_t tipo, int Index, const std::function<void()>& editor) {
-    if (Index == 1 || Index == 3) PassoSalvataggioTipo(tipo, true);
+    if (Index == 1) PassoSalvataggioTipo(tipo, true);
+    if (Index == 3) PassoSalvataggioLettura(tipo);
     if (Index == 1) Chiama(editor);
     if (Index == 3) Chiama(GancioApri(tipo));
     if (Index == 4) ConfrontaComponente(tipo);
     if (Index == 5) SalvaCome(tipo);
+}
+
+void PassoSalvataggioLettura(int16_t tipo) {
+    if (!TipoValido(tipo)) return;
+    const TipoFile& t = TipoDiFile(tipo);
+    const auto daSalvare = [&t](int k) {
+        if (!Sostituisce(t, k)) return false;
+        for (int p = 1; p <= NumeroProgetti && p <= MAX_PROGETTI; ++p)
+            if (Vero(Progetti[p].ModificatoFile[size_t(k)])) return true;
+        return false;
+    };
+    int primo = MOD_PROGETTO;
+    while (primo <= MOD_TAMPONE && !daSalvare(primo)) ++primo;
+    if (primo > MOD_TAMPONE) return;
+    if (!Vero(ChiediSalvataggio(Riga(Messaggi, MSG_SALVARE), static_cast<int16_t>(primo)))) return;
+    // A whole project saved first leaves no kind to save after it.
+    for (int k = primo; k <= MOD_TAMPONE; ++k)
+        if (daSalvare(k)) SalvaCome(k);
 }
 
 // ---- compare runs --------------------------------------------------------------------------
@@ -405,8 +424,11 @@ void ConfrontaComponente(int16_t tipo) {
     if (tipo < MOD_SCHEMA || tipo > MOD_TAMPONE || !SlotLibero()) return;
     const TipoConfronto& t = TIPI_CONFRONTO[static_cast<size_t>(tipo - MOD_SCHEMA)];
     int16_t& caricato = *TipoDiFile(tipo).caricato;
+    const int16_t primo = PrimoSlotConfronto(t.presente);
+    // A first file read into slot 1 replaces what that project holds of the kinds it brings.
+    if (primo == 1) PassoSalvataggioLettura(tipo);
     caricato = FALSO;
-    CicloConfronto(PrimoSlotConfronto(t.presente), tipo != MOD_SCHEMA, [&t, &caricato, tipo] {
+    CicloConfronto(primo, tipo != MOD_SCHEMA, [&t, &caricato, tipo] {
         caricato = FALSO;
         Chiama(GancioApri(tipo));
         if (!Vero(caricato)) return false;

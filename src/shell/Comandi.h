@@ -105,9 +105,15 @@ bool SalvaFileTipo(int tipo, const std::string& percorso, int16_t p);
 // of that kind and the user answers Yes to line 18 of MsgBox; then save as.
 void PassoSalvataggioTipo(int16_t tipo, bool chiedi);
 
+// The save step before a file of kind `tipo` is read: when some project holds unsaved changes
+// of a kind the read replaces (a shock absorber file brings its spring and bump stop too), the
+// user is asked once (line 18 of MsgBox); Yes saves each of those kinds that holds changes
+// (save as), No lets the read replace them.
+void PassoSalvataggioLettura(int16_t tipo);
+
 // Items 1 enter data, 3 open, 4 compare and 5 save as of a component menu (kind 2 shock
-// absorber, 3 spring, 4 bump stop): entering and opening first offer to save the kind's
-// unsaved changes; `editor` shows the kind's editor.
+// absorber, 3 spring, 4 bump stop): entering first offers to save the kind's unsaved changes,
+// opening the save step of the kinds the read replaces; `editor` shows the kind's editor.
 void ComandoFileComponente(int16_t tipo, int Index, const std::function<void()>& editor);
 
 // Compare runs, for the menus of the start screen, the geometry editor and the graphs: each
@@ -115,7 +121,8 @@ void ComandoFileComponente(int16_t tipo, int Index, const std::function<void()>&
 // stops by itself once slot 6 is filled. While the one project held lacks what is compared
 // (for whole projects: holds nothing) the first file goes into slot 1, otherwise the files
 // are appended after the projects held; with six held the run beeps and does nothing. A whole
-// project read over slot 1 goes through the closing check first. A
+// project read over slot 1 goes through the closing check first, a component or geometry read
+// into slot 1 through the save step of the kinds it replaces. A
 // failed or cancelled load ends the run: the count goes back to the last file loaded, and
 // the selected project follows it when a file was loaded (back to where it was otherwise).
 void ConfrontaProgetti();

@@ -143,7 +143,8 @@ void MAIN::FileItem_Click(int Index) {
         if (Ganci.MostraInsGeo) Ganci.MostraInsGeo(*this, true);
         break;
     case 2:
-        PassoSalvataggio();
+        // The chooser asks before each read about the kinds it replaces: asking here too
+        // would put the same question twice, and a chooser closed unused replaces nothing.
         if (Ganci.MostraSceltaOpen) Ganci.MostraSceltaOpen(*this);
         break;
     case 3:

@@ -280,6 +280,104 @@ TEST_F(CommandsThatDropProjects, EachAsksBeforeAnUnsavedProjectGoesAndCancelKeep
     EXPECT_EQ(std::tuple(Contate(18), terminato), std::tuple(1, 0));
 }
 
+// A geometry or component file read over changes not saved, from every window that reads one:
+// the save question comes first when the read replaces a changed kind (a shock absorber file
+// brings its spring and bump stop along); No lets the file replace the change, Yes saves it
+// first; a change the read leaves alone, or nothing changed, goes without a question.
+TEST_F(CommandsThatDropProjects, ReadingAFileAsksAboutEveryKindItReplaces) {
+    QuadrilateroDigitato();
+    // A field of each kind's file (the wheel radius of the geometry), and a change of it.
+    const std::array<std::string Progetto::*, 5> testo{
+        nullptr, nullptr, &Progetto::DescrizioneAmmortizzatore, &Progetto::DescrizioneMolla,
+        &Progetto::DescrizioneTampone};
+    const auto segno = [&testo](const Progetto& q, int k) {
+        return k == MOD_SCHEMA ? std::to_string(q.RaggioRuota) : q.*testo[size_t(k)];
+    };
+    const auto cambia = [&testo](Progetto& q, int k) {
+        if (k == MOD_SCHEMA)
+            q.RaggioRuota += 7;
+        else
+            q.*testo[size_t(k)] = "changed";
+    };
+    Progetto& p = Progetti[1];
+    p.DescrizioneAmmortizzatore = p.DescrizioneMolla = p.DescrizioneTampone = "file";
+    ASSERT_TRUE(SalvaSchema(File("kv3"), 1) && SalvaAmmortizzatore(File("kva"), 1) &&
+                SalvaMolla(File("kvr"), 1) && SalvaTampone(File("kvt"), 1));
+    p.NomeFileSchema.clear(), p.NomeFileAmmortizzatore.clear(), p.NomeFileMolla.clear();
+    p.NomeFileTampone.clear();
+    const auto iniziale = std::make_unique<Progetto>(p);
+    auto cambiato = std::make_unique<Progetto>(p);
+    for (int k = MOD_SCHEMA; k <= MOD_TAMPONE; ++k) cambia(*cambiato, k);
+    MostraGrafici(1);
+    FRMMENU* m = FRMMENU::Istanza();
+    const auto scelta = [this](int opzione, std::function<void()> apri) {
+        return [this, opzione, apri] {
+            scelte.RispondiModale([opzione](QWidget* w) {
+                auto* s = qobject_cast<SceltaOpen*>(w);
+                s->ChkOption[size_t(opzione)]->setChecked(true), s->CmdOK->click();
+                return 0;
+            });
+            apri();
+        };
+    };
+    const auto grafici = [] { CURVE01::Istanza()->FileItem[2]->trigger(); };
+    const auto principale = [this] { main->FileItem_Click(2); };
+    const struct {
+        const char* comando;
+        std::function<void()> esegui;
+        int letto;                 // the kind of the file read
+        std::vector<int> cambiati; // kinds changed and not saved
+    } casi[] = {
+        {"shock absorber, start screen", [m] { m->AmmortizzatoreItem_Click(3); }, 2, {3}},
+        {"shock absorber, editor", [this] { ed->AmmortizzatoreItem_Click(3); }, 2, {4}},
+        {"shock absorber compared into slot 1", [m] { m->AmmortizzatoreItem_Click(4); }, 2, {3}},
+        {"chooser, main window, shock absorber", scelta(1, principale), 2, {3}},
+        {"chooser, graphs, shock absorber", scelta(1, grafici), 2, {2, 3, 4}},
+        {"chooser, graphs, geometry", scelta(0, grafici), 1, {1}},
+        {"chooser, graphs, spring", scelta(2, grafici), 3, {3, 4}},
+        {"chooser, graphs, bump stop", scelta(3, grafici), 4, {4}},
+        {"spring, start screen, bump stop changed", [m] { m->MollaItem_Click(3); }, 3, {4}},
+        {"geometry, editor, spring changed", [this] { ed->SchemaItem_Click(4); }, 1, {3}},
+    };
+    // The kinds each kind's file carries (a shock absorber file: its spring and bump stop too).
+    const std::array<std::vector<int>, 5> porta{{{}, {1}, {2, 3, 4}, {3}, {4}}};
+    for (const auto& c : casi) {
+        const TipoFile& letto = TipoDiFile(c.letto);
+        const auto sostituisce = [&porta, &c](int k) {
+            const auto& v = porta[size_t(c.letto)];
+            return std::find(v.begin(), v.end(), k) != v.end();
+        };
+        const bool sostituito = std::any_of(c.cambiati.begin(), c.cambiati.end(), sostituisce);
+        for (int risposta : std::array<int, 3>{vbNo, vbYes, 0}) {
+            SCOPED_TRACE(std::string(c.comando) + " answer " + std::to_string(risposta));
+            Progetti[1] = *iniziale, NumeroProgetti = ProgettoSelezionato = 1;
+            std::vector<std::string> predefiniti(5);
+            for (int k : c.cambiati) {
+                predefiniti[size_t(k)] = PercorsoProgettoUnico(TipoDiFile(k));
+                std::filesystem::remove(predefiniti[size_t(k)]);
+                if (risposta) cambia(Progetti[1], k);
+                Progetti[1].ModificatoFile[size_t(k)] = risposta ? VERO : FALSO;
+            }
+            AggiornaModificatoProgetto(1);
+            domande.clear(), risposte = {{Riga(Messaggi, 18), risposta}};
+            scelte.richiesteApri.clear(), scelte.fileDaAprire = {File(letto.estensione + 1)};
+            c.esegui();
+            scelte.modali.clear();
+            EXPECT_EQ(Contate(18), risposta && sostituito ? 1 : 0);
+            EXPECT_EQ(std::tuple(scelte.richiesteApri.size(), NumeroProgetti), std::tuple(1u, 1));
+            for (int k : c.cambiati) {
+                SCOPED_TRACE("kind " + std::to_string(k));
+                const bool via = sostituisce(k), resta = risposta && !via;
+                EXPECT_EQ(
+                    std::tuple(segno(Progetti[1], k), Vero(Progetti[1].ModificatoFile[size_t(k)])),
+                    std::tuple(segno(resta ? *cambiato : *iniziale, k), resta));
+                EXPECT_EQ(std::filesystem::exists(predefiniti[size_t(k)]),
+                          risposta == vbYes && via);
+            }
+        }
+    }
+}
+
 // The steps of a new user: a project opened, a new one, one compared; the third changed in the
 // editor; the first thumbnail then asks, and Cancel keeps all three with the change.
 TEST_F(CommandsThatDropProjects, TheFirstThumbnailAsksBeforeTheChangedThirdProjectGoes) {
