@@ -2,6 +2,7 @@
 
 #include "core/FileDisco.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -127,9 +128,14 @@ bool FileAltrui(const TipoFile& t, int p, const std::string& percorso) {
 
 void FileNonPiuProprio(const TipoFile& t, int q) {
     if (!ProgettoValido(q)) return;
-    Progetti[size_t(q)].ModificatoFile[t.tipo] = VERO;
-    // The whole project's flag is the Or of the others; a project file sets it alone.
-    if (t.tipo != MOD_PROGETTO) AggiornaModificatoProgetto(int16_t(q));
+    auto& modificato = Progetti[size_t(q)].ModificatoFile;
+    // A project file held every kind of the project, so all of them are now unsaved; the whole
+    // project's flag is the Or of the others, which a later save of one kind derives again.
+    if (t.tipo == MOD_PROGETTO)
+        std::fill(modificato.begin(), modificato.end(), VERO);
+    else
+        modificato[t.tipo] = VERO;
+    AggiornaModificatoProgetto(int16_t(q));
 }
 
 } // namespace kelvra

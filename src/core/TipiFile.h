@@ -72,7 +72,8 @@ std::vector<int> AltriProgettiDelFile(const TipoFile& t, int p, const std::strin
 bool FileAltrui(const TipoFile& t, int p, const std::string& percorso);
 
 // Project q's file of the kind was written with another project's data: q no longer matches
-// it, so the kind shows unsaved changes, and with it the whole project.
+// it, so the kind (every kind for a project file) shows unsaved changes, and with it the whole
+// project.
 void FileNonPiuProprio(const TipoFile& t, int q);
 
 } // namespace kelvra

@@ -211,6 +211,8 @@ TEST_F(SaveWindows, AFileAnotherProjectNamesAsksNamingIt) {
             EXPECT_EQ(std::tuple(p1.ModificatoFile[c.tipo], p1.ModificatoFile[MOD_PROGETTO],
                                  p2.ModificatoFile[c.tipo]),
                       std::tuple(VERO, VERO, FALSO));
+            AggiornaModificatoProgetto(1); // as a later save of one kind derives it again
+            EXPECT_EQ(p1.ModificatoFile[MOD_PROGETTO], VERO);
             f.TxtSalva[2]->setText(QStringLiteral("Nuovo")), f.CmdSalva->click(); // unasked
             f.ChkSave[1]->click(), f.ChkSave[2]->click(), f.CmdSalva->click();    // row 1 alone
         });
