@@ -2,6 +2,7 @@
 
 #include "core/Cinematica.h"
 #include "core/DatiStatici.h"
+#include "core/Formato.h"
 #include "core/Lingua.h"
 #include "core/Progetti.h"
 #include "core/Salvataggio.h"
@@ -345,6 +346,18 @@ bool SalvaCome(int tipo) {
     return SalvaFileTipo(tipo, PercorsoProgettoUnico(TipoDiFile(tipo)), 1);
 }
 
+namespace {
+
+// A project named in a question: its number, as the save dialogs' rows give it, and the name it
+// goes by when it has one, so that two projects of one name are told apart.
+std::string ProgettoNellaDomanda(int q) {
+    const std::string numero = InUtf8(Riga(TestiCommon, 17) + ": " + FormattaNumero(q, "00"));
+    const std::string nome = EtichettaProgetto(q);
+    return nome == numero ? numero : numero + " (" + nome + ")";
+}
+
+} // namespace
+
 bool SalvaFileTipo(int tipo, const std::string& percorso, int16_t p) {
     const auto& salva = GancioSalva(tipo);
     if (!salva) return false;
@@ -356,7 +369,7 @@ bool SalvaFileTipo(int tipo, const std::string& percorso, int16_t p) {
     if (!altri.empty()) {
         domanda = InUtf8(Riga(Messaggi, MSG_FILE_DI_ALTRO));
         for (size_t k = 0; k < altri.size(); ++k)
-            domanda += (k ? ", " : " ") + EtichettaProgetto(altri[k]);
+            domanda += (k ? ", " : " ") + ProgettoNellaDomanda(altri[k]);
         domanda += "\n" + percorso + "\n" + InUtf8(Riga(Messaggi, MSG_SOSTITUIRE_ALTRO));
     }
     if (FileAltrui(t, p, percorso) &&

@@ -172,7 +172,7 @@ TEST_F(SaveWindows, AFileAnotherProjectNamesAsksNamingIt) {
         {MOD_AMMORTIZZATORE, MOD_TAMPONE, false, "L17: 01"},
         {MOD_TAMPONE, MOD_SCHEMA, false, "L17: 01"},
         {MOD_SCHEMA, MOD_SCHEMA, false, "L17: 01"},
-        {MOD_PROGETTO, MOD_PROGETTO, true, "L12 01"}, // compared with itself
+        {MOD_PROGETTO, MOD_PROGETTO, true, "L17: 01 (L12 01)"}, // compared with itself
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(&c - casi);
