@@ -273,6 +273,10 @@ void INSGEO01::CaricaCatena(bool soloForcellone, bool nuova) {
         InitDati();
         AggiornaAbilitazione();
         AttivaControlli(1);
+        // A shock absorber straight after the swingarm has no mount on the swingarm to choose,
+        // whether the chain was typed or read from a file.
+        const int16_t u = std::clamp<int16_t>(pr.UltimoElemento, 0, MAX_ELEMENTI);
+        if (TipoDaLettera(pr.TipoElemento[u]) == PANNELLO_MOLLA) ChkFix->setEnabled(u != 1);
     }
 }
 

@@ -131,6 +131,28 @@ TEST_F(GeometryEditorWindow, ARefreshedElementListReadsAsTyped) {
     EXPECT_EQ(voci(), digitate);
 }
 
+// The editor set up again from the project (as after Open, Compare or a thumbnail) offers the
+// shock absorber's mount on the swingarm exactly when the typed chain did: not for a shock
+// absorber straight after the swingarm, so the focus starts in its first box, not on the mark.
+TEST_F(GeometryEditorWindow, TheSwingarmMountIsOfferedAsTypedWhenTheEditorIsSetUpAgain) {
+    QApplication::setActiveWindow(main);
+    QuadrilateroDigitato();
+    Chiama(Ganci.AttivaInsGeo);
+    EXPECT_TRUE(ed->ChkFix->isEnabled());
+    for (int i = 0; i < 3; ++i) ed->SchemaRimuoviUltimo();
+    ASSERT_EQ(P().UltimoElemento, 0);
+    ed->CmdMolla->click();
+    EXPECT_FALSE(ed->ChkFix->isEnabled());
+    Digita(ed->TxtMollaX, "0");
+    Digita(ed->TxtMollaY, "250");
+    ed->CmdOKMolla->click();
+    ASSERT_EQ(P().UltimoElemento, 1);
+    ed->ChkFix->setEnabled(true); // as the four-bar's chain left it
+    Chiama(Ganci.AttivaInsGeo);
+    EXPECT_TRUE(ed->FRMMOLLA->isVisible());
+    EXPECT_FALSE(ed->ChkFix->isEnabled());
+}
+
 TEST_F(GeometryEditorWindow, ThePanelsFollowTheChain) {
     ed->CmdSquadretta->click();
     TastiUnici();
