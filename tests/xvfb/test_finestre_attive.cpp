@@ -32,8 +32,8 @@ constexpr int ATTESA_MS = 8000; // the most one step may take
 QString Xdotool(const QStringList& argomenti) {
     QProcess x;
     x.start(QStringLiteral("xdotool"), argomenti);
-    if (!x.waitForFinished(ATTESA_MS)) return QStringLiteral("(xdotool did not answer)");
-    return QString::fromUtf8(x.readAllStandardOutput()).trimmed();
+    return x.waitForFinished(ATTESA_MS) ? QString::fromUtf8(x.readAllStandardOutput()).trimmed()
+                                        : QStringLiteral("(xdotool did not answer)");
 }
 
 // The file chooser, answered through the platform layer, is first shown as a real window and
