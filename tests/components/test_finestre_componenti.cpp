@@ -17,10 +17,8 @@
 #include "core/Lingua.h"
 #include "core/Unita.h"
 #include "files/Assegna.h"
-#include "files/FileProgetto.h"
 #include "platform/Posizione.h"
 #include "platform/Testo.h"
-#include "support/CartellaProva.h"
 #include "support/ProgrammaAvviato.h"
 #include "support/RisposteDialoghi.h"
 #include "support/Tsv.h"
@@ -202,37 +200,30 @@ TEST_F(ComponentWindows, BumpStopCaptionsItsLengthsAsTheSpringDoes) {
     });
 }
 
-// A table rebuilt by the mode choice is stored only once every row up to full compression
-// holds a value (a 0 typed on purpose counts, an emptied box does not): OK names the first row
-// without one by its deflection, keeps the window open as typed and stores nothing.
+// A table rebuilt by the mode choice is stored only once every row up to full compression holds
+// a value (a 0 typed counts, an emptied box does not): OK names the first row without one by
+// its deflection and selects it, keeping the window open as typed and storing nothing.
 TEST_F(ComponentWindows, ARebuiltTableIsStoredOnlyOnceEveryRowHoldsAValue) {
     struct Blocco {
         int prima, ultima;  // grid rows
         const char* valore; // "" empties the box
     };
-    struct Caso {
+    const struct Caso {
         bool molla;
-        int16_t modo;
-        const char *libera, *compressa;
+        int16_t modo, libera, compressa; // the lengths give rows 0..libera-compressa
         std::vector<Blocco> blocchi;
         int vuota; // the first row left without a value
         Blocco completa;
-        int16_t ultima;
         double forza; // stored at the last row
-    };
-    const Caso casi[] = {
-        // spring by rate: rows 0..4 at 20 N/mm, then 5..10 at 0 typed on purpose
-        {true, MODO_COSTANTE, "100", "90", {{2, 6, "20"}}, 5, {7, 12, "0"}, 10, 80},
-        // bump stop by force: rows 0..9 reach 100 N, then row 10 alone
-        {false, MODO_FORZA, "50", "40", {{2, 11, "100"}}, 10, {12, 12, "121"}, 10, 121},
-        // spring by force: rows 0..5 filled, then their box emptied
-        {true, MODO_FORZA, "100", "95", {{2, 7, "50"}, {2, 7, ""}}, 1, {2, 7, "50"}, 5, 50},
+    } casi[] = {
+        {true, MODO_COSTANTE, 100, 90, {{2, 6, "20"}}, 5, {7, 12, "0"}, 80}, // 0 on purpose
+        {false, MODO_FORZA, 50, 40, {{2, 11, "100"}}, 10, {12, 12, "121"}, 121},
+        {true, MODO_FORZA, 100, 95, {{2, 7, "50"}, {2, 7, ""}}, 1, {2, 7, "50"}, 50}, // emptied
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(&c - casi);
-        AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1;
+        AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1, dialoghi.mostrati.clear();
         const Progetto& p = Progetti[1];
-        const size_t messaggi = dialoghi.mostrati.size();
         const auto riempi = [&c](FinestraTabella& f, const Blocco& b) {
             Seleziona(f.GrdTabella, b.prima, b.ultima);
             QLineEdit* casella = c.modo == MODO_FORZA ? f.TxtForza : f.TxtCostanteElastica;
@@ -242,73 +233,55 @@ TEST_F(ComponentWindows, ARebuiltTableIsStoredOnlyOnceEveryRowHoldsAValue) {
         Apri<FinestraTabella>(
             c.molla ? Ganci.MostraInsMolla : Ganci.MostraInsTampone, [&](FinestraTabella& f) {
                 f.show(); // so that a close shows
-                Digita(f.TxtLunghezza, c.libera), Digita(f.TxtLunghezzaCompressa, c.compressa);
+                Digita(f.TxtLunghezza, QString::number(c.libera));
+                Digita(f.TxtLunghezzaCompressa, QString::number(c.compressa));
                 f.CmdOK1->click(), f.OptCostModo[size_t(c.modo)]->click();
                 for (const Blocco& b : c.blocchi) riempi(f, b);
                 const int g = c.blocchi.front().ultima;
                 const std::string tenuta = f.GrdTabella->TextMatrix(g, 1);
                 EXPECT_EQ(tenuta.empty(), !*c.blocchi.back().valore); // emptied: blank cells
                 f.CmdOK2->click();
-                ASSERT_EQ(dialoghi.mostrati.size(), messaggi + 1);
-                EXPECT_EQ(dialoghi.mostrati.back().testo,
+                ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+                EXPECT_EQ(dialoghi.mostrati[0].testo,
                           "The force table has no value at the deflection of " +
                               std::to_string(c.vuota) +
                               ".00 mm.\nFill every row up to full compression: select the rows and "
                               "type their rate or force.");
-                EXPECT_TRUE(f.isVisible());
-                EXPECT_EQ(std::tuple(f.GrdTabella->SelStartRow(), f.GrdTabella->TextMatrix(g, 1),
-                                     f.TxtForza->isEnabled(), f.TxtCostanteElastica->isEnabled()),
-                          std::tuple(c.vuota + 2, tenuta, false, false));
-                EXPECT_EQ(std::tuple(p.MollaInserita, p.TamponeInserito, p.StatoDatiProgetto,
-                                     p.ModificatoFile[MOD_MOLLA], p.ModificatoFile[MOD_TAMPONE]),
-                          std::tuple(FALSO, FALSO, 0, FALSO, FALSO));
+                EXPECT_EQ(std::tuple(f.isVisible(), f.GrdTabella->SelStartRow(),
+                                     f.GrdTabella->TextMatrix(g, 1), f.TxtForza->isEnabled(),
+                                     f.TxtCostanteElastica->isEnabled(), p.StatoDatiProgetto),
+                          std::tuple(true, c.vuota + 2, tenuta, false, false, 0));
                 riempi(f, c.completa), f.CmdOK2->click();
                 EXPECT_FALSE(f.isVisible());
             });
-        EXPECT_EQ(dialoghi.mostrati.size(), messaggi + 1);
-        const auto u = size_t(c.ultima);
-        if (c.molla)
-            EXPECT_EQ(std::tuple(p.MollaInserita, p.NumPuntiMolla), std::tuple(VERO, c.ultima));
-        else
-            EXPECT_EQ(std::tuple(p.TamponeInserito, p.NumPuntiTampone), std::tuple(VERO, c.ultima));
+        const auto u = size_t(c.libera - c.compressa);
+        EXPECT_EQ(std::tuple(dialoghi.mostrati.size(),
+                             c.molla ? p.MollaInserita : p.TamponeInserito,
+                             size_t(c.molla ? p.NumPuntiMolla : p.NumPuntiTampone)),
+                  std::tuple(1u, VERO, u));
         EXPECT_NEAR(c.molla ? p.ForzaMolla[u] : p.ForzaTampone[u], c.forza, 1e-9);
     }
 }
 
-// A table from the project or from a file, filled only part way, is stored again as it was.
+// A component held with its table filled only part way is stored again as it was.
 TEST_F(ComponentWindows, ALoadedTableFilledPartWayCommitsAsBefore) {
-    for (const bool molla : {true, false})
-        for (const bool daFile : {false, true}) {
-            SCOPED_TRACE(std::string(molla ? "spring" : "bump stop") + (daFile ? " file" : ""));
-            AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1;
-            Progetto& p = Progetti[1];
-            // 100 and 60 mm long: rows 0..40, of which 0..10 hold forces.
-            files::BloccoComponente b;
-            b.Inserito = VERO;
-            for (size_t i = 0; i <= 10; ++i) b.Costante[i] = 10, b.Forza[i] = 10.0f * i;
-            const std::string nome = (Cartella() / (molla ? "m.kvr" : "t.kvt")).string();
-            if (molla) {
-                files::RecordMolla r{b, 1, 100, 60, 0};
-                test::ScriviFile(nome, files::Codifica(r));
-                if (!daFile) files::CaricaMolla(r, 1); // held in the project
-            } else {
-                files::RecordTampone r{b, 100, 60, 0};
-                test::ScriviFile(nome, files::Codifica(r));
-                if (!daFile) files::CaricaTampone(r, 1);
-            }
-            modali.fileDaAprire.push_back(nome);
-            const std::function<void()> apri =
-                daFile ? std::function<void()>(molla ? ApriMolla : ApriTampone)
-                       : (molla ? Ganci.MostraInsMolla : Ganci.MostraInsTampone);
-            Apri<FinestraTabella>(apri, [](FinestraTabella& f) { f.CmdOK2->click(); });
-            EXPECT_TRUE(dialoghi.mostrati.empty());
-            const int16_t punti = molla ? p.NumPuntiMolla : p.NumPuntiTampone;
-            const auto& forza = molla ? p.ForzaMolla : p.ForzaTampone;
-            EXPECT_EQ(std::tuple(punti, forza[10], forza[11],
-                                 p.ModificatoFile[molla ? MOD_MOLLA : MOD_TAMPONE]),
-                      std::tuple(40, 100, 0, VERO));
-            modali.fileDaAprire.clear();
-        }
+    for (const bool molla : {true, false}) {
+        SCOPED_TRACE(molla);
+        AzzeraTabelle(), NumeroProgetti = ProgettoSelezionato = 1;
+        const Progetto& p = Progetti[1];
+        files::BloccoComponente b; // 100 and 60 mm long: rows 0..40, of which 0..10 hold forces
+        b.Inserito = VERO;
+        for (size_t i = 0; i <= 10; ++i) b.Costante[i] = 10, b.Forza[i] = 10.0f * i;
+        molla ? files::CaricaMolla({b, 1, 100, 60, 0}, 1)
+              : files::CaricaTampone({b, 100, 60, 0}, 1);
+        Apri<FinestraTabella>(molla ? Ganci.MostraInsMolla : Ganci.MostraInsTampone,
+                              [](FinestraTabella& f) { f.CmdOK2->click(); });
+        const auto& forza = molla ? p.ForzaMolla : p.ForzaTampone;
+        EXPECT_EQ(std::tuple(dialoghi.mostrati.size(), molla ? p.NumPuntiMolla : p.NumPuntiTampone,
+                             forza[10], forza[11],
+                             p.ModificatoFile[molla ? MOD_MOLLA : MOD_TAMPONE]),
+                  std::tuple(0u, 40, 100, 0, VERO));
+    }
 }
 
 TEST_F(ComponentWindows, OwnMessageBoxesNeverCloseTheWindow) {

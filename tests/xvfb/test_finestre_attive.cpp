@@ -1,9 +1,7 @@
-// Which window is in front and where the keys go, on a real X server with a real window
-// manager (run by tests/xvfb/run.sh): the offscreen platform has no window activation. The
-// program starts through its splash window as it does for the user; menus, Exit and the
-// thumbnails are reached through the X server (xdotool), and after each path the geometry
-// editor must be the active child in front and a key typed on the X server must land in the
-// first box of its open panel.
+// Which window is in front and where the keys go, on a real X server with a window manager
+// (tests/xvfb/run.sh): the offscreen platform has no activation. The program starts through its
+// splash window; keys and clicks go through the X server (xdotool). After each path the geometry
+// editor must be the active child in front and a typed key must land in its first box.
 #include "files/FileProgetto.h"
 #include "geometry_editor/InsGeo01.h"
 #include "platform/Convenzioni.h"
@@ -16,13 +14,11 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -30,47 +26,25 @@ using namespace kelvra;
 
 namespace {
 
-// What the window manager and the program may take, at most, to answer one step.
-constexpr int ATTESA_MS = 8000;
+constexpr int ATTESA_MS = 8000; // the most one step may take
 
 // xdotool with these arguments; what it printed, trimmed.
 QString Xdotool(const QStringList& argomenti) {
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), argomenti);
-    if (!xdotool.waitForFinished(ATTESA_MS)) return QStringLiteral("(xdotool did not answer)");
-    return QString::fromUtf8(xdotool.readAllStandardOutput()).trimmed();
-}
-// The caption of the window the X server holds as active.
-QString FinestraAttivaX() {
-    return Xdotool({"getactivewindow", "getwindowname"});
-}
-// Keys typed on the X server, as the user types them.
-void Tasti(const QString& tasti) {
-    Xdotool({"key", tasti});
+    QProcess x;
+    x.start(QStringLiteral("xdotool"), argomenti);
+    return x.waitForFinished(ATTESA_MS) ? QString::fromUtf8(x.readAllStandardOutput()).trimmed()
+                                        : QStringLiteral("(xdotool did not answer)");
 }
 
-// The file chooser answered through the platform layer, as in every test, but first shown as
-// a real window, which the window manager activates, and closed once it is active: the main
-// window loses the activation to it and gets it back, as with the real chooser.
+// The file chooser, answered through the platform layer, is first shown as a real window and
+// closed once the window manager has activated it: the main window loses the activation to it
+// and gets it back, as with the real chooser.
 class SceltaMostrata : public RisposteDialoghi {
   public:
     std::string ApriFile(const RichiestaFile& richiesta) override {
         QDialog scelta(MAIN::Istanza());
-        scelta.setWindowTitle(QStringLiteral("Choose the file"));
-        scelta.resize(400, 300);
-        QElapsedTimer tempo;
-        tempo.start();
-        QTimer controllo;
-        QObject::connect(&controllo, &QTimer::timeout, &scelta, [&] {
-            if (scelta.isActiveWindow()) {
-                ++attivate;
-                scelta.accept();
-            } else if (tempo.elapsed() > ATTESA_MS) {
-                scelta.reject();
-            }
-        });
-        controllo.start(10);
-        scelta.exec();
+        scelta.setModal(true), scelta.resize(400, 300), scelta.show();
+        if (QTest::qWaitFor([&] { return scelta.isActiveWindow(); }, ATTESA_MS)) ++attivate;
         return RisposteDialoghi::ApriFile(richiesta);
     }
     int attivate = 0; // choosers that became the active window
@@ -85,8 +59,7 @@ class ActiveWindows : public test::TabelleAzzerate {
         std::filesystem::copy_file(bin / "Kelvra3.lng", Cartella() / "Kelvra3.lng");
         test::RegistraProgrammaIntero();
         Ganci.TerminaProgramma = [](int) {};
-        // The program's own start: the splash window hands over to the main window.
-        auto* logo = new FrmLogo(Cartella().string());
+        auto* logo = new FrmLogo(Cartella().string()); // hands over to the main window
         logo->setAttribute(Qt::WA_DeleteOnClose);
         logo->show();
         ASSERT_TRUE(QTest::qWaitFor([] { return MAIN::Istanza() && MAIN::Istanza()->isVisible(); },
@@ -100,48 +73,44 @@ class ActiveWindows : public test::TabelleAzzerate {
         TabelleAzzerate::TearDown();
     }
     std::filesystem::path Cartella() const { return cartella.path().toStdString(); }
+    static QString FinestraAttivaX() { return Xdotool({"getactivewindow", "getwindowname"}); }
 
-    // Whether `figlia` is the active child of the main window in front, for the program and
-    // for the window manager alike.
-    bool Davanti(const FinestraFiglia* figlia) const {
-        return QApplication::activeWindow() == main && main->FigliaAttiva() == figlia &&
-               main->AreaMdi()->activeSubWindow() == figlia->SottoFinestra() &&
-               FinestraAttivaX() == main->windowTitle();
-    }
+    // `figlia` the active child of the main window in front, for the program and the X server.
     void AttendiDavanti(const FinestraFiglia* figlia) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return Davanti(figlia); }, ATTESA_MS))
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return QApplication::activeWindow() == main && main->FigliaAttiva() == figlia &&
+                       main->AreaMdi()->activeSubWindow() == figlia->SottoFinestra() &&
+                       FinestraAttivaX() == main->windowTitle();
+            },
+            ATTESA_MS))
             << "wanted in front: " << figlia->objectName().toStdString()
-            << "; the X server's active window: " << FinestraAttivaX().toStdString()
-            << "; the active child: "
-            << (main->FigliaAttiva() ? main->FigliaAttiva()->objectName().toStdString() : "none");
+            << "; the X server's active window: " << FinestraAttivaX().toStdString();
     }
-    // The editor (Exit ends it, a thumbnail makes it again) in front, maximised, its caption in
-    // the frame's, and a key typed on the X server landing in the first box of the swingarm's
-    // panel.
+    // The editor in front, maximised, its caption in the frame's, and a key typed on the X
+    // server landing in the first box of the swingarm's panel.
     void EditorDavanti() {
         ASSERT_TRUE(QTest::qWaitFor([] { return INSGEO01::Istanza(); }, ATTESA_MS));
         INSGEO01* ed = INSGEO01::Istanza();
         AttendiDavanti(ed);
-        EXPECT_TRUE(ed->SottoFinestra()->isMaximized());
-        EXPECT_TRUE(main->windowTitle().contains(ed->windowTitle()))
+        EXPECT_TRUE(ed->SottoFinestra()->isMaximized() &&
+                    main->windowTitle().contains(ed->windowTitle()))
             << main->windowTitle().toStdString();
         QLineEdit* prima = ed->TxtForcelloneX[0];
-        ASSERT_TRUE(prima->isVisible());
         prima->clear();
-        Tasti(QStringLiteral("7"));
+        Xdotool({"key", "7"});
         EXPECT_TRUE(QTest::qWaitFor([&] { return prima->text() == "7"; }, ATTESA_MS))
-            << "the first box holds \"" << prima->text().toStdString() << "\"";
-        const QWidget* fuoco = QApplication::focusWidget();
-        EXPECT_EQ(fuoco, prima) << "the focus is on "
-                                << (fuoco ? fuoco->metaObject()->className() : "nothing") << " "
-                                << (fuoco ? fuoco->objectName().toStdString() : "");
+            << "the focus is on "
+            << (QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className()
+                                            : "nothing");
     }
-    // A menu item by its access keys, typed on the X server.
-    void Menu(const QString& menu, const QString& voce) {
-        Tasti(menu);
+    // A menu item by its access keys typed on the X server; once `fatto`, the editor in front.
+    void Menu(const char* menu, const char* voce, bool (*fatto)()) {
+        Xdotool({"key", menu});
         ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget(); }, ATTESA_MS));
-        Tasti(voce);
-        ASSERT_TRUE(QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }, ATTESA_MS));
+        Xdotool({"key", voce});
+        ASSERT_TRUE(QTest::qWaitFor(fatto, ATTESA_MS));
+        EditorDavanti();
     }
 
     QTemporaryDir cartella;
@@ -154,22 +123,19 @@ TEST_F(ActiveWindows, StartUpBringsTheEditorForwardWithTheFocusInItsFirstBox) {
     EditorDavanti();
 }
 
-// Exit on the editor brings the start screen back; a thumbnail brings the editor forward,
-// taking keys at once: its Exit's access key works without a click on it first.
+// Exit's access key works on the editor at once (no click first) and brings the start screen
+// back; its thumbnail brings the editor forward taking keys, and Exit works again.
 TEST_F(ActiveWindows, AThumbnailBringsTheEditorForwardTakingKeys) {
-    EditorDavanti();
-    for (int volta = 0; volta < 2; ++volta) {
-        SCOPED_TRACE(volta);
-        Tasti(QStringLiteral("alt+x"));
+    const auto esci = [this] {
+        Xdotool({"key", "alt+x"});
         ASSERT_TRUE(QTest::qWaitFor([] { return FRMMENU::Istanza(); }, ATTESA_MS));
-        FRMMENU* inizio = FRMMENU::Istanza();
-        AttendiDavanti(inizio);
-        if (volta == 1) break;
-        const QPoint centro = inizio->CmdIcon[0]->mapToGlobal(inizio->CmdIcon[0]->rect().center());
-        Xdotool(
-            {"mousemove", QString::number(centro.x()), QString::number(centro.y()), "click", "1"});
-        EditorDavanti();
-    }
+        AttendiDavanti(FRMMENU::Istanza());
+    };
+    EditorDavanti(), esci();
+    const QWidget* miniatura = FRMMENU::Istanza()->CmdIcon[0];
+    const QPoint centro = miniatura->mapToGlobal(miniatura->rect().center());
+    Xdotool({"mousemove", QString::number(centro.x()), QString::number(centro.y()), "click", "1"});
+    EditorDavanti(), esci();
 }
 
 // Open project and Open geometry from the editor: the chooser comes and goes, the file is read
@@ -177,40 +143,25 @@ TEST_F(ActiveWindows, AThumbnailBringsTheEditorForwardTakingKeys) {
 TEST_F(ActiveWindows, OpeningFromTheEditorLeavesItInFront) {
     const std::string progetto = PercorsoApplicazione + "linkage.kvp",
                       schema = PercorsoApplicazione + "linkage.kv3";
-    ASSERT_TRUE(SalvaProgetto(progetto, 1));
-    ASSERT_TRUE(SalvaSchema(schema, 1));
+    ASSERT_TRUE(SalvaProgetto(progetto, 1) && SalvaSchema(schema, 1));
     EditorDavanti();
-
-    scelte.fileDaAprire.push_back(progetto);
-    Menu(QStringLiteral("alt+f"), QStringLiteral("o"));
-    ASSERT_TRUE(QTest::qWaitFor([] { return Vero(CaricatoProgetto); }, ATTESA_MS));
-    EXPECT_EQ(scelte.attivate, 1);
-    EditorDavanti();
-
-    scelte.fileDaAprire.push_back(schema);
-    Menu(QStringLiteral("alt+h"), QStringLiteral("o"));
-    ASSERT_TRUE(QTest::qWaitFor([] { return Vero(CaricatoSchema); }, ATTESA_MS));
-    EXPECT_EQ(scelte.attivate, 2);
-    EditorDavanti();
-    EXPECT_EQ(std::tuple(Progetti[1].NomeFileProgetto, Progetti[1].NomeFileSchema),
-              std::tuple(progetto, schema));
+    scelte.fileDaAprire = {progetto, schema};
+    Menu("alt+f", "o", [] { return Vero(CaricatoProgetto); });
+    Menu("alt+h", "o", [] { return Vero(CaricatoSchema); });
+    EXPECT_EQ(std::tuple(scelte.attivate, Progetti[1].NomeFileProgetto, Progetti[1].NomeFileSchema),
+              std::tuple(2, progetto, schema));
 }
 
 // File, New project then Close last file: the editor, back on project 1, stays in front.
 TEST_F(ActiveWindows, ClosingTheLastFileLeavesTheEditorInFront) {
     EditorDavanti();
-    Menu(QStringLiteral("alt+f"), QStringLiteral("n"));
-    ASSERT_TRUE(QTest::qWaitFor([] { return NumeroProgetti == 2; }, ATTESA_MS));
-    EditorDavanti();
-    Menu(QStringLiteral("alt+f"), QStringLiteral("l"));
-    ASSERT_TRUE(QTest::qWaitFor([] { return NumeroProgetti == 1; }, ATTESA_MS));
-    EditorDavanti();
+    Menu("alt+f", "n", [] { return NumeroProgetti == 2; });
+    Menu("alt+f", "l", [] { return NumeroProgetti == 1; });
 }
 
 } // namespace
 
-// The platform is the one the environment names (xcb, from run.sh), not the offscreen one of
-// the other window tests.
+// On the platform the environment names (xcb, from run.sh), not the offscreen one.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kelvra::InstallaConvenzioniDesktop();
