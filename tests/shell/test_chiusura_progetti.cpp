@@ -154,6 +154,7 @@ TEST_F(CommandsThatDropProjects, EachAsksBeforeAnUnsavedProjectGoesAndCancelKeep
             Progetti[size_t(p)].ModificatoFile[MOD_SCHEMA] = VERO, AggiornaModificatoProgetto(p);
         }
         if (!CURVE01::Istanza()) MostraGrafici(1);
+        CURVE01::Istanza()->Form_Activate();
         FRMMENU::Istanza()->Form_Activate();
         if ((ed = INSGEO01::Istanza())) ed->Form_Activate();
         dialoghi.mostrati.clear(), dialoghi.risposte.clear(), scelte.richiesteApri.clear(),
@@ -173,6 +174,10 @@ TEST_F(CommandsThatDropProjects, EachAsksBeforeAnUnsavedProjectGoesAndCancelKeep
         {"thumbnail 2", [m] { m->CmdIcon_Click(1); }, 90, 2},
         {"thumbnail 3", [m] { m->CmdIcon_Click(2); }, 0, 3},
         {"thumbnail 5", [m] { m->CmdIcon_Click(4); }, 0, 4},
+        {"close last, start screen", [m] { m->FileItem_Click(4); }, 90, 2},
+        {"close last, editor", [this] { ed->FileItem_Click(4); }, 90, 2},
+        {"close last, graphs", [] { CURVE01::Istanza()->FileItem[4]->trigger(); }, 90, 2},
+        {"legend", [] { CURVE01::Istanza()->CmdPulsantiera[5]->click(); }, 90, 2},
         {"Schema, enter data", [m] { m->SchemaItem_Click(1); }, 0, 3},
         {"open, start screen", [m] { m->FileItem_Click(2); }, 90, 3, "kvp"},
         {"open, editor", [this] { ed->FileItem_Click(2); }, 90, 3, "kvp"},
