@@ -27,7 +27,7 @@ class ProgrammaAvviato : public TabelleAzzerate {
         // The program never ends the test process.
         if (!Ganci.TerminaProgramma)
             Ganci.TerminaProgramma = [this](int codice) { terminato = codice; };
-        ASSERT_TRUE(SequenzaAvvio(Cartella().string()));
+        ASSERT_TRUE(Avvia());
     }
     void TearDown() override {
         delete MAIN::Istanza();
@@ -35,6 +35,8 @@ class ProgrammaAvviato : public TabelleAzzerate {
         TabelleAzzerate::TearDown();
     }
     virtual void PrimaDellAvvio() {}
+    // The start-up itself: the program's own sequence, at once.
+    virtual bool Avvia() { return SequenzaAvvio(Cartella().string()); }
 
     // The main window shown at a fixed size.
     MAIN& MostraMain() {

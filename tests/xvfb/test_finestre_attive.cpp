@@ -8,6 +8,7 @@
 #include "shell/Avvio.h"
 #include "shell/FrmMenu.h"
 #include "shell/Main.h"
+#include "support/ProgrammaAvviato.h"
 #include "support/ProgrammaIntero.h"
 #include "support/Risposte.h"
 #include "support/RisposteDialoghi.h"
@@ -17,9 +18,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace kelvra;
@@ -50,29 +49,24 @@ class SceltaMostrata : public RisposteDialoghi {
     int attivate = 0; // choosers that became the active window
 };
 
-class ActiveWindows : public test::TabelleAzzerate {
+class ActiveWindows : public test::ProgrammaAvviato {
   protected:
-    void SetUp() override {
-        TabelleAzzerate::SetUp();
-        cwd = std::filesystem::current_path();
-        const std::filesystem::path bin(QCoreApplication::applicationDirPath().toStdString());
-        std::filesystem::copy_file(bin / "Kelvra3.lng", Cartella() / "Kelvra3.lng");
-        test::RegistraProgrammaIntero();
-        Ganci.TerminaProgramma = [](int) {};
-        auto* logo = new FrmLogo(Cartella().string()); // hands over to the main window
+    void PrimaDellAvvio() override { test::RegistraProgrammaIntero(); }
+    // Through the splash window, which hands over to the main window once shown.
+    bool Avvia() override {
+        auto* logo = new FrmLogo(Cartella().string());
         logo->setAttribute(Qt::WA_DeleteOnClose);
         logo->show();
-        ASSERT_TRUE(QTest::qWaitFor([] { return MAIN::Istanza() && MAIN::Istanza()->isVisible(); },
-                                    ATTESA_MS));
-        main = MAIN::Istanza();
+        main = QTest::qWaitFor([] { return MAIN::Istanza() && MAIN::Istanza()->isVisible(); },
+                               ATTESA_MS)
+                   ? MAIN::Istanza()
+                   : nullptr;
+        return main;
     }
     void TearDown() override {
-        delete MAIN::Istanza();
         delete INSGEO01::Istanza();
-        std::filesystem::current_path(cwd);
-        TabelleAzzerate::TearDown();
+        ProgrammaAvviato::TearDown();
     }
-    std::filesystem::path Cartella() const { return cartella.path().toStdString(); }
     static QString FinestraAttivaX() { return Xdotool({"getactivewindow", "getwindowname"}); }
 
     // `figlia` the active child of the main window in front, for the program and the X server.
@@ -113,9 +107,6 @@ class ActiveWindows : public test::TabelleAzzerate {
         EditorDavanti();
     }
 
-    QTemporaryDir cartella;
-    std::filesystem::path cwd;
-    MAIN* main = nullptr;
     SceltaMostrata scelte;
 };
 
