@@ -45,11 +45,14 @@ std::string ComponiTitolo(const std::string& prefisso) {
     return InUtf8(prefisso + " - " + std::to_string(n) + " " + Riga(TestiCurve, 1));
 }
 
+std::string NumeroProgetto(int p) {
+    return InUtf8(Riga(TestiCommon, 17) + ": " + FormattaNumero(p, "00"));
+}
+
 std::string EtichettaProgetto(int p) {
     if (p < 1 || p > MAX_PROGETTI) return {};
     const std::string& nome = Progetti[size_t(p)].NomeConfigurazione;
-    if (!nome.empty()) return EstraiNomeFile(nome);
-    return InUtf8(Riga(TestiCommon, 17) + ": " + FormattaNumero(p, "00"));
+    return nome.empty() ? NumeroProgetto(p) : EstraiNomeFile(nome);
 }
 
 std::string CartellaProgramma() {

@@ -26,8 +26,10 @@ std::string EstraiNomeFile(const std::string& percorso);
 // and "" when no project is held. The caption is UTF-8: the language texts (the prefix among
 // them) converted from their code page, the name as the file system spells it.
 std::string ComponiTitolo(const std::string& prefisso);
-// How the windows name project p to the user, in UTF-8: the name of the file it was last
-// opened from, else <Common 17>: and its number in two digits ("Project: 02").
+// Project p by its number, in UTF-8: <Common 17>: and the number in two digits ("Project: 02").
+std::string NumeroProgetto(int p);
+// How the windows (captions, legend, table chooser) name project p to the user, in UTF-8: the
+// name of the file it was last opened from, else NumeroProgetto.
 std::string EtichettaProgetto(int p);
 
 // Makes `cartella` (the program's folder) the current folder and sets PercorsoApplicazione to

@@ -1,6 +1,5 @@
 #include "graphs/PaginaGrafico.h"
 
-#include "core/Formato.h"
 #include "core/Impostazioni.h"
 #include "core/Lingua.h"
 #include "core/Progetti.h"
@@ -140,10 +139,7 @@ void DisegnaLegenda(QPainter& p, const std::vector<std::vector<VoceLegenda>>& ri
 } // namespace
 
 QString NomeLegenda(int progetto) {
-    if (progetto < 1 || progetto > MAX_PROGETTI) return {};
-    const std::string& nome = Progetti[static_cast<size_t>(progetto)].NomeConfigurazione;
-    if (!nome.empty()) return QString::fromStdString(EstraiNomeFile(nome));
-    return DaAnsi(Riga(TestiCommon, 17) + ": " + FormattaNumero(progetto, "00"));
+    return QString::fromStdString(EtichettaProgetto(progetto));
 }
 
 int32_t ColoreSuCarta(int32_t colore) {

@@ -2,7 +2,6 @@
 
 #include "core/Cinematica.h"
 #include "core/DatiStatici.h"
-#include "core/Formato.h"
 #include "core/Lingua.h"
 #include "core/Progetti.h"
 #include "core/Salvataggio.h"
@@ -295,8 +294,7 @@ void PreparaNuovoProgetto() {
 
 bool ChiusuraConsentita(const TabellaProgetti& mantieni) {
     if (!ProgettoValido(NumeroProgetti)) return true;
-    auto nonSalvati = [&mantieni] { return NonSalvati(mantieni); };
-    const int n = nonSalvati();
+    const int n = NonSalvati(mantieni);
     if (n == 0) return true;
     const int risposta =
         MsgBox(Riga(Messaggi, n == 1 ? MSG_CHIUDERE_MODIFICATO : MSG_CHIUDERE_MODIFICATI),
@@ -304,7 +302,7 @@ bool ChiusuraConsentita(const TabellaProgetti& mantieni) {
     if (risposta == vbNo) return true;
     if (risposta != vbYes) return false;
     SalvaCome(MOD_PROGETTO);
-    return nonSalvati() == 0;
+    return NonSalvati(mantieni) == 0;
 }
 
 bool ProgettiLasciati(int16_t da) {
@@ -351,8 +349,7 @@ namespace {
 // A project named in a question: its number, as the save dialogs' rows give it, and the name it
 // goes by when it has one, so that two projects of one name are told apart.
 std::string ProgettoNellaDomanda(int q) {
-    const std::string numero = InUtf8(Riga(TestiCommon, 17) + ": " + FormattaNumero(q, "00"));
-    const std::string nome = EtichettaProgetto(q);
+    const std::string numero = NumeroProgetto(q), nome = EtichettaProgetto(q);
     return nome == numero ? numero : numero + " (" + nome + ")";
 }
 

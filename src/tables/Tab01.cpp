@@ -36,10 +36,7 @@ QString Comando(int riga) {
 } // namespace
 
 QString VoceProgetto(int16_t p) {
-    if (!ProgettoValido(p)) return {};
-    const std::string& nome = Progetti[p].NomeConfigurazione;
-    if (!nome.empty()) return QString::fromStdString(EstraiNomeFile(nome)); // UTF-8, as named
-    return DaAnsi(Riga(TestiCommon, 17) + ": " + FormattaNumero(p, "00"));
+    return QString::fromStdString(EtichettaProgetto(p));
 }
 
 TAB01::TAB01(QWidget* genitore) : QDialog(genitore) {
